@@ -1,0 +1,65 @@
+# Quillmere: set-up, build, run and test.
+#   make run    installs what is missing, builds, starts the game
+#   make test   installs what is missing, builds and runs every test headless
+#   make bench  builds and runs the benchmarks (release build)
+
+# Debian packages the build, the tests and the game need.
+PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
+            libsdl2-mixer-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
+            libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth
+
+JOBS     ?= 2
+BUILD    ?= build
+ASAN     ?= build-asan
+CMAKE    ?= cmake
+SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build build-asan run test test-plain test-asan bench clean
+
+all: build
+
+# Installs only the packages that are not installed yet.
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -q && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CMAKE) --build $(BUILD) -j $(JOBS)
+
+build-asan: deps
+	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON -DQUILLMERE_BENCH=OFF
+	$(CMAKE) --build $(ASAN) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/app/quillmere ]; then \
+	  $(BUILD)/app/quillmere; \
+	else \
+	  echo "The game window is not built yet; here is puzzle 1 from the puzzle tool:"; \
+	  $(BUILD)/tools/quillmere-puzzle --size 6 --number 1 --solution; \
+	fi
+
+test-plain: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: build-asan
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+test: test-plain test-asan
+
+bench: deps
+	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_BENCH=ON
+	$(CMAKE) --build build-bench -j $(JOBS)
+	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+clean:
+	rm -rf $(BUILD) $(ASAN) build-bench
