@@ -1,0 +1,156 @@
+#include "Images.h"
+
+#include <QDir>
+#include <QImageReader>
+
+#include <algorithm>
+#include <cstdint>
+
+TImages::~TImages() { Clear(); }
+
+void TImages::Clear() { FPictures.clear(); }
+
+const QImage* TImages::Picture(int Index) const
+{
+  if (Index < 0 || Index >= Count())
+    return nullptr;
+  return FPictures[static_cast<std::size_t>(Index)].get();
+}
+
+bool TImages::LoadAll(const QString& ProgramFolder)
+{
+  Clear();
+  FLastFailure = TFailure::None;
+  FLastError.clear();
+  const QDir tiles(QDir(ProgramFolder).filePath(QStringLiteral("tiles")));
+  for (int row = 1; row <= RowCount; ++row) {
+    const QString folder = tiles.filePath(QStringLiteral("Row %1").arg(row));
+    const int loaded = LoadFolder(folder);
+    if (loaded < TilesPerRow) {
+      if (FLastFailure == TFailure::None) {
+        FLastFailure = TFailure::TooFewPictures;
+        FLastError = QStringLiteral("The folder \"%1\" holds %2 of the %3 tile pictures (*.bmp) it needs.")
+                         .arg(QDir::toNativeSeparators(folder))
+                         .arg(loaded)
+                         .arg(TilesPerRow);
+      }
+      return false;
+    }
+  }
+  return true;
+}
+
+int TImages::LoadFolder(const QString& Path)
+{
+  const QDir dir(Path);
+  // Hidden and system entries count too; the pattern matches regardless of case.
+  QStringList names = dir.entryList({QStringLiteral("*.bmp")},
+                                    QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+  // The directory's own order depends on the file system; sorting makes the
+  // tile numbering the same everywhere.
+  std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : QString::compare(a, b, Qt::CaseSensitive) < 0;
+  });
+
+  int count = 0;
+  for (const QString& name : names) {
+    if (count == TilesPerRow)
+      break;
+    const QString file = dir.filePath(name);
+    QImageReader reader(file);
+    QImage picture = reader.read();
+    if (picture.isNull()) {
+      FLastFailure = TFailure::UnreadablePicture;
+      FLastError = QStringLiteral("The tile picture \"%1\" cannot be read: %2.")
+                       .arg(QDir::toNativeSeparators(file), reader.errorString());
+      break;
+    }
+    if (picture.format() != QImage::Format_RGB888)
+      picture = picture.convertToFormat(QImage::Format_RGB888);
+    FPictures.push_back(std::make_unique<QImage>(std::move(picture)));
+    ++count;
+  }
+  return count;
+}
+
+namespace {
+
+// Per target column: byte offsets of the two source pixels and the fraction
+// between them. The same for every row, so it is worked out once per call.
+struct TColumn {
+  std::uint32_t Left;
+  std::uint32_t Right;
+  std::uint32_t Fraction;
+};
+
+}  // namespace
+
+void ResampleBitmap(const QImage& Source, QImage& Target)
+{
+  if (Source.isNull() || Target.isNull())
+    return;
+
+  QImage converted;
+  const QImage* source = &Source;
+  if (Source.format() != QImage::Format_RGB888 || &Source == &Target) {
+    converted = Source.convertToFormat(QImage::Format_RGB888);
+    source = &converted;
+  }
+  if (Target.format() != QImage::Format_RGB888)
+    Target = Target.convertToFormat(QImage::Format_RGB888);
+
+  const std::uint32_t sw = static_cast<std::uint32_t>(source->width());
+  const std::uint32_t sh = static_cast<std::uint32_t>(source->height());
+  const std::uint32_t tw = static_cast<std::uint32_t>(Target.width());
+  const std::uint32_t th = static_cast<std::uint32_t>(Target.height());
+
+  // Positions are kept in 64 bits only so that huge sources cannot wrap; for
+  // every picture size the game meets the values equal the 32-bit ones.
+  const std::uint64_t xs = (static_cast<std::uint64_t>(sw - 1) << 15) / tw;
+  const std::uint64_t ys = (static_cast<std::uint64_t>(sh - 1) << 15) / th;
+
+  constexpr std::uint32_t SmallWidth = 256;
+  TColumn small[SmallWidth];
+  std::vector<TColumn> large;
+  TColumn* columns = small;
+  if (tw > SmallWidth) {
+    large.resize(tw);
+    columns = large.data();
+  }
+  std::uint64_t sx = 0;
+  for (std::uint32_t x = 0; x < tw; ++x, sx += xs) {
+    const std::uint32_t ix = static_cast<std::uint32_t>(sx >> 15);
+    const std::uint32_t right = ix + 1 < sw ? ix + 1 : ix;
+    columns[x] = {ix * 3, right * 3, static_cast<std::uint32_t>(sx & 32767)};
+  }
+
+  const uchar* sourceBits = source->constBits();
+  const qsizetype sourceStride = source->bytesPerLine();
+  uchar* targetBits = Target.bits();
+  const qsizetype targetStride = Target.bytesPerLine();
+
+  std::uint64_t sy = 0;
+  for (std::uint32_t y = 0; y < th; ++y, sy += ys) {
+    const std::uint32_t iy = static_cast<std::uint32_t>(sy >> 15);
+    const std::uint32_t fy = static_cast<std::uint32_t>(sy & 32767);
+    const std::uint32_t gy = 32768 - fy;
+    const uchar* upper = sourceBits + static_cast<qsizetype>(iy) * sourceStride;
+    const uchar* lower = iy + 1 < sh ? upper + sourceStride : upper;
+    uchar* out = targetBits + static_cast<qsizetype>(y) * targetStride;
+
+    for (std::uint32_t x = 0; x < tw; ++x, out += 3) {
+      const TColumn c = columns[x];
+      const std::uint32_t w11 = (c.Fraction * fy) >> 15;
+      const std::uint32_t w10 = (c.Fraction * gy) >> 15;
+      const std::uint32_t w00 = gy - w10;
+      const std::uint32_t w01 = fy - w11;
+      const uchar* u0 = upper + c.Left;
+      const uchar* u1 = upper + c.Right;
+      const uchar* l0 = lower + c.Left;
+      const uchar* l1 = lower + c.Right;
+      for (int k = 0; k < 3; ++k)
+        out[k] = static_cast<uchar>((u0[k] * w00 + u1[k] * w10 + l0[k] * w01 + l1[k] * w11) >> 15);
+    }
+  }
+}
