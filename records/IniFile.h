@@ -1,0 +1,49 @@
+#pragma once
+
+#include "WriteResult.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+
+class TIniFileData;
+
+// One INI file held in memory: read it whole at construction, change keys,
+// then Save() writes the whole new content at once (the previous file stays
+// as it was when the write fails). Section and key names match without
+// regard to case; a missing file, section or key reads as the caller's
+// default. Lines the program does not touch, comments included, are kept.
+class TIniFile {
+ public:
+  explicit TIniFile(const QString& path);
+  ~TIniFile();
+  TIniFile(const TIniFile&) = delete;
+  TIniFile& operator=(const TIniFile&) = delete;
+
+  const QString& Path() const { return FilePath; }
+
+  QString ReadString(const char* section, const QString& key, const QString& defaultValue) const;
+  // A value that is not a whole decimal number (optional sign, fits 32 bits)
+  // reads as the default.
+  std::int32_t ReadInteger(const char* section, const QString& key, std::int32_t defaultValue) const;
+  // True when the value's integer is not 0.
+  bool ReadBool(const char* section, const QString& key, bool defaultValue) const;
+  // Every key of the section as key "=" value, in file order.
+  QStringList ReadSectionValues(const char* section) const;
+
+  void WriteString(const char* section, const QString& key, const QString& value);
+  void WriteInteger(const char* section, const QString& key, std::int32_t value);
+  void WriteBool(const char* section, const QString& key, bool value);
+  // Removes the key's line; false when there was none.
+  bool DeleteKey(const char* section, const QString& key);
+
+  // Writes the whole file; on failure the error is "Unable to write to " path.
+  TWriteResult Save() const;
+
+ private:
+  QString FilePath;
+  std::unique_ptr<TIniFileData> Data;
+};
