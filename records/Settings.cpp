@@ -1,0 +1,213 @@
+#include "Settings.h"
+
+#include "IniFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+#include <algorithm>
+
+namespace {
+
+const char* const GameSection = "Game";
+const char* const PlayersSection = "Players";
+const char* const WindowSection = "Window";
+const char* const OptionsSection = "Options";
+const char* const PuzzlesSection = "Puzzles";
+
+const QString GuestName = QStringLiteral("Guest");
+const QString SplashValue = QStringLiteral("Options/ShowSplash");
+
+// The per-user store; on Linux QSettings keeps it in ~/.config/Vantor/Quillmere.conf.
+QSettings OpenStore() { return QSettings(QStringLiteral("Vantor"), QStringLiteral("Quillmere")); }
+
+QString SizeKey(int size) { return QStringLiteral("Size%1").arg(size); }
+
+QString CannotContain(const QString& what) {
+  return QStringLiteral("A player name cannot contain \"%1\".").arg(what);
+}
+
+}  // namespace
+
+bool IsValidPlayerName(const QString& name, QString* message) {
+  QString why;
+  if (name.isEmpty()) {
+    why = QStringLiteral("A player name cannot be empty.");
+  } else if (std::any_of(name.begin(), name.end(),
+                         [](QChar c) { return c.category() == QChar::Other_Control; })) {
+    why = QStringLiteral("A player name cannot contain control characters.");
+  } else if (name.front().isSpace() || name.back().isSpace()) {
+    why = QStringLiteral("A player name cannot begin or end with a blank.");
+  } else if (name.contains('/') || name.contains('\\')) {
+    why = CannotContain(name.contains('/') ? QStringLiteral("/") : QStringLiteral("\\"));
+  } else if (name.contains(QStringLiteral(".."))) {
+    why = CannotContain(QStringLiteral(".."));
+  } else if (const auto bad = std::find_if(name.begin(), name.end(),
+                                           [](QChar c) { return c == '=' || c == '[' || c == ']'; });
+             bad != name.end()) {
+    why = CannotContain(QString(*bad));
+  } else if (name.front() == ';' || name.front() == '#') {
+    // The players file would read the player's line as a comment.
+    why = QStringLiteral("A player name cannot begin with \"%1\".").arg(name.front());
+  }
+  if (message) *message = why;
+  return why.isEmpty();
+}
+
+QString PlayerEntryName(const QString& entry) { return entry.section('=', 0, 0); }
+
+TSettings::TSettings(const QString& programPath) {
+  const QFileInfo program(programPath);
+  const QString folder = program.absolutePath();
+  QString base = program.fileName();
+  const qsizetype dot = base.lastIndexOf('.');
+  if (dot > 0) base.truncate(dot);  // replace the extension; none: append
+  PlayersFile = folder + QStringLiteral("/") + base + QStringLiteral(".ini");
+  ProfileFolder = folder + QStringLiteral("/Players");
+}
+
+QString TSettings::ProfilePath(const QString& playerName) const {
+  // A name from a hand-edited players file is not trusted either: a refused
+  // name has no profile, so no path can leave the Players folder.
+  if (!IsValidPlayerName(playerName)) return {};
+  return ProfileFolder + QStringLiteral("/") + playerName + QStringLiteral(".ini");
+}
+
+bool TSettings::ReadShowSplash() {
+  const QVariant value = OpenStore().value(SplashValue);
+  bool isNumber = false;
+  const int number = value.toInt(&isNumber);
+  return !isNumber || number != 0;  // missing (or not a number) counts as set
+}
+
+void TSettings::LoadPlayerList() {
+  const TIniFile players(PlayersFile);
+  Prefs.PlayerName = players.ReadString(GameSection, QStringLiteral("CurrentPlayer"), GuestName);
+  if (Prefs.PlayerName.isEmpty()) Prefs.PlayerName = GuestName;
+
+  PlayerList = players.ReadSectionValues(PlayersSection);
+  std::stable_sort(PlayerList.begin(), PlayerList.end(), [](const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+  });
+  const QString own = Prefs.PlayerName + QStringLiteral("=") + Prefs.PlayerName;
+  if (!PlayerList.contains(own, Qt::CaseInsensitive)) PlayerList.append(own);
+
+  UpdatePenalties();
+}
+
+TWriteResult TSettings::StorePlayerList() {
+  TIniFile players(PlayersFile);
+  players.WriteString(GameSection, QStringLiteral("CurrentPlayer"), Prefs.PlayerName);
+  for (const QString& entry : PlayerList) {
+    const QString name = PlayerEntryName(entry);
+    if (!name.isEmpty()) players.WriteString(PlayersSection, name, name);
+  }
+  if (TWriteResult result = players.Save(); !result) return result;
+  return StoreProfile();
+}
+
+void TSettings::LoadProfile() {
+  Prefs.ShowSplash = ReadShowSplash();
+
+  const TIniFile profile(ProfilePath(Prefs.PlayerName));
+  MainWidth = profile.ReadInteger(WindowSection, QStringLiteral("MainWidth"), 0);
+  MainHeight = profile.ReadInteger(WindowSection, QStringLiteral("MainHeight"), 0);
+  HorizontalWidth = profile.ReadInteger(WindowSection, QStringLiteral("HorizontalWidth"), 0);
+  VerticalHeight = profile.ReadInteger(WindowSection, QStringLiteral("VerticalHeight"), 0);
+  Prefs.TimerOn = profile.ReadBool(OptionsSection, QStringLiteral("TimerOn"), true);
+  Prefs.SoundsOn = profile.ReadBool(OptionsSection, QStringLiteral("SoundsOn"), false);
+  Prefs.ShowHints = profile.ReadBool(OptionsSection, QStringLiteral("ShowHints"), false);
+  Prefs.Zoom = profile.ReadBool(OptionsSection, QStringLiteral("Zoom"), false);
+  Prefs.Animation = profile.ReadInteger(OptionsSection, QStringLiteral("Animation"), 0);
+  // The profile's "ShowSplash" is written but never read: the switch
+  // belongs to the user, not to the player.
+  Prefs.Difficulty = profile.ReadInteger(OptionsSection, QStringLiteral("Difficulty"), 5);
+  Prefs.PuzzleSize = profile.ReadInteger(PuzzlesSection, QStringLiteral("PuzzleSize"), 6);
+  for (int size = 1; size <= 12; ++size)
+    Prefs.PuzzleNumbers[size] = profile.ReadInteger(PuzzlesSection, SizeKey(size), 1);
+
+  UpdatePenalties();
+}
+
+TWriteResult TSettings::StoreProfile() {
+  OpenStore().setValue(SplashValue, Prefs.ShowSplash ? 1 : 0);
+
+  const QString path = ProfilePath(Prefs.PlayerName);
+  if (path.isEmpty()) {
+    QString why;
+    IsValidPlayerName(Prefs.PlayerName, &why);
+    return {QStringLiteral("Unable to write the profile of \"%1\": %2").arg(Prefs.PlayerName, why)};
+  }
+
+  // Written in this order, so that a new profile reads in this order too.
+  TIniFile profile(path);
+  profile.WriteInteger(WindowSection, QStringLiteral("MainWidth"), MainWidth);
+  profile.WriteInteger(WindowSection, QStringLiteral("MainHeight"), MainHeight);
+  profile.WriteInteger(WindowSection, QStringLiteral("HorizontalWidth"), HorizontalWidth);
+  profile.WriteInteger(WindowSection, QStringLiteral("VerticalHeight"), VerticalHeight);
+  profile.WriteBool(OptionsSection, QStringLiteral("TimerOn"), Prefs.TimerOn);
+  profile.WriteBool(OptionsSection, QStringLiteral("SoundsOn"), Prefs.SoundsOn);
+  profile.WriteBool(OptionsSection, QStringLiteral("ShowHints"), Prefs.ShowHints);
+  profile.WriteBool(OptionsSection, QStringLiteral("Zoom"), Prefs.Zoom);
+  profile.WriteInteger(OptionsSection, QStringLiteral("Animation"), Prefs.Animation);
+  profile.WriteBool(OptionsSection, QStringLiteral("ShowSplash"), Prefs.ShowSplash);
+  profile.WriteInteger(OptionsSection, QStringLiteral("Difficulty"), Prefs.Difficulty);
+  profile.WriteInteger(PuzzlesSection, QStringLiteral("PuzzleSize"), Prefs.PuzzleSize);
+  for (int size = 1; size <= 12; ++size)
+    profile.WriteInteger(PuzzlesSection, SizeKey(size), Prefs.PuzzleNumbers[size]);
+  return profile.Save();
+}
+
+void TSettings::SetNewPlayerDefaults() {
+  // Sounds and hints start on for a new player, unlike a profile that lacks
+  // the keys; the window geometry stays as it is.
+  Prefs.TimerOn = true;
+  Prefs.SoundsOn = true;
+  Prefs.ShowHints = true;
+  Prefs.Zoom = false;
+  Prefs.Animation = 0;
+  Prefs.ShowSplash = true;
+  Prefs.Difficulty = 5;
+  Prefs.PuzzleSize = 6;
+  for (int size = 1; size <= 12; ++size) Prefs.PuzzleNumbers[size] = 1;
+  UpdatePenalties();
+}
+
+void TSettings::UpdatePenalties() {
+  Prefs.CluePenalty = 2 * Prefs.Difficulty + 10;
+  Prefs.MisClickPenalty = Prefs.Difficulty;
+  if (PenaltiesChanged) PenaltiesChanged();
+}
+
+QString TSettings::CluePenaltyText() const {
+  return QStringLiteral("Time Penalty for Clues: +%1 Seconds").arg(Prefs.CluePenalty);
+}
+
+QString TSettings::MisClickPenaltyText() const {
+  return QStringLiteral("Time Penalty for Mis-Clicks: +%1 Seconds").arg(Prefs.MisClickPenalty);
+}
+
+void TSettings::ResetStats() { Stats = TStats{}; }
+
+TWriteResult TSettings::DeletePlayer(const QString& name) {
+  const auto entry = std::find_if(PlayerList.begin(), PlayerList.end(),
+                                  [&](const QString& e) { return PlayerEntryName(e) == name; });
+  if (entry != PlayerList.end()) PlayerList.erase(entry);
+
+  // A missing profile is no error.
+  if (const QString path = ProfilePath(Prefs.PlayerName); !path.isEmpty()) QFile::remove(path);
+
+  TIniFile players(PlayersFile);
+  const bool hadCurrent = players.DeleteKey(GameSection, QStringLiteral("CurrentPlayer"));
+  const bool hadName = players.DeleteKey(PlayersSection, name);
+  if (!hadCurrent && !hadName) return {};  // nothing to change, nothing to write
+  return players.Save();
+}
+
+QStringList TSettings::ListPlayerNames() const {
+  QStringList names;
+  names.reserve(PlayerList.size());
+  for (const QString& entry : PlayerList) names.append(PlayerEntryName(entry));
+  return names;
+}

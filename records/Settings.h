@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Prefs.h"
+#include "WriteResult.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+
+class TIniFile;
+
+// The player records: the current player's preferences and puzzle counters,
+// the list of known players and the window geometry, with the three places
+// they are kept (the players file beside the program, one profile per player
+// in the folder "Players" beside it, and the per-user settings store for the
+// splash switch). The options dialog owns one; no operation needs a window.
+class TSettings {
+ public:
+  // programPath is the program's own file path (or DIR/quillmere for a
+  // chosen data folder); the players file and "Players" sit beside it.
+  explicit TSettings(const QString& programPath);
+
+  TPrefs Prefs;
+  TStats Stats;
+  // One "name=name" entry per known player, in display order.
+  QStringList PlayerList;
+
+  // Window geometry in pixels; 0 means no size was recorded.
+  std::int32_t MainWidth = 0;
+  std::int32_t MainHeight = 0;
+  std::int32_t HorizontalWidth = 0;
+  std::int32_t VerticalHeight = 0;
+
+  // Called by UpdatePenalties, so the options dialog can refresh its two
+  // penalty labels from CluePenaltyText() and MisClickPenaltyText().
+  std::function<void()> PenaltiesChanged;
+
+  void LoadPlayerList();
+  // Writes the players file, then the profile; stops at the first failure.
+  TWriteResult StorePlayerList();
+  void LoadProfile();
+  TWriteResult StoreProfile();
+  void SetNewPlayerDefaults();
+  void UpdatePenalties();
+  void ResetStats();
+  // The caller makes Prefs.PlayerName equal to name first.
+  TWriteResult DeletePlayer(const QString& name);
+  QStringList ListPlayerNames() const;
+
+  QString CluePenaltyText() const;
+  QString MisClickPenaltyText() const;
+
+  const QString& PlayersFilePath() const { return PlayersFile; }
+  const QString& PlayersFolder() const { return ProfileFolder; }
+  // The profile file of a player, always directly inside PlayersFolder();
+  // empty for a name that IsValidPlayerName refuses.
+  QString ProfilePath(const QString& playerName) const;
+
+  // The splash switch of the settings store (missing reads as true), for the
+  // program start before any player is loaded.
+  static bool ReadShowSplash();
+
+ private:
+  QString PlayersFile;
+  QString ProfileFolder;
+};
+
+// Whether a name can be a player's name (it becomes a file name and an INI
+// key). When not, message (if given) gets a one-line reason.
+bool IsValidPlayerName(const QString& name, QString* message = nullptr);
+
+// The name part of a PlayerList entry: the text before its first "=".
+QString PlayerEntryName(const QString& entry);

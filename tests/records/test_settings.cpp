@@ -1,0 +1,468 @@
+#include "IniFile.h"
+#include "RecordsTestSupport.h"
+#include "Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+// Every test gets a fresh program folder with a "Players" folder, and the
+// per-user settings store is redirected into it, so the real user's store
+// is never touched.
+class SettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(Dir.isValid());
+    ASSERT_TRUE(QDir(Dir.path()).mkdir("Players"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, StoreFolder());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, StoreFolder());
+  }
+
+  QString StoreFolder() const { return Dir.filePath("store"); }
+  QString ProgramPath() const { return Dir.filePath("quillmere"); }
+  QString PlayersFile() const { return Dir.filePath("quillmere.ini"); }
+  QString Profile(const QString& name) const { return Dir.filePath("Players/" + name + ".ini"); }
+
+  // A fresh records object that has loaded the players file and the profile,
+  // as at program start.
+  TSettings Started() const {
+    TSettings settings(ProgramPath());
+    settings.LoadPlayerList();
+    settings.LoadProfile();
+    return settings;
+  }
+
+  static void SetStoredSplash(const QVariant& value) {
+    QSettings("Vantor", "Quillmere").setValue("Options/ShowSplash", value);
+  }
+
+  QTemporaryDir Dir;
+};
+
+// Sections and keys of an INI text in file order, sections as "[name]".
+QStringList Names(const QByteArray& text) {
+  QStringList names;
+  for (const QByteArray& raw : text.split('\n')) {
+    const QByteArray line = raw.trimmed();
+    if (line.isEmpty() || line.startsWith(';')) continue;
+    names.append(QString::fromUtf8(line.startsWith('[') ? line : line.left(line.indexOf('='))));
+  }
+  return names;
+}
+
+void ExpectReadDefaults(const TSettings& s) {
+  EXPECT_TRUE(s.Prefs.TimerOn);
+  EXPECT_FALSE(s.Prefs.SoundsOn);
+  EXPECT_FALSE(s.Prefs.ShowHints);
+  EXPECT_FALSE(s.Prefs.Zoom);
+  EXPECT_EQ(s.Prefs.Animation, 0);
+  EXPECT_EQ(s.Prefs.Difficulty, 5);
+  EXPECT_EQ(s.Prefs.PuzzleSize, 6);
+  for (int size = 1; size <= 12; ++size) EXPECT_EQ(s.Prefs.PuzzleNumbers[size], 1) << "size " << size;
+  EXPECT_EQ(s.MainWidth, 0);
+  EXPECT_EQ(s.MainHeight, 0);
+  EXPECT_EQ(s.HorizontalWidth, 0);
+  EXPECT_EQ(s.VerticalHeight, 0);
+  EXPECT_EQ(s.Prefs.MisClickPenalty, 5);
+  EXPECT_EQ(s.Prefs.CluePenalty, 20);
+}
+
+TEST(PrefsTest, StartAllZero) {
+  const TPrefs prefs;
+  EXPECT_TRUE(prefs.PlayerName.isEmpty());
+  EXPECT_FALSE(prefs.TimerOn || prefs.SoundsOn || prefs.ShowHints || prefs.Zoom || prefs.ShowSplash);
+  EXPECT_EQ(prefs.Animation | prefs.PuzzleSize | prefs.Difficulty | prefs.MisClickPenalty | prefs.CluePenalty, 0);
+  for (const auto number : prefs.PuzzleNumbers) EXPECT_EQ(number, 0);
+  EXPECT_EQ(TStats().Errors, 0);
+  EXPECT_EQ(TStats().Clues, 0);
+}
+
+TEST(SettingsPathsTest, PlayersFileReplacesTheExtension) {
+  EXPECT_EQ(TSettings("/opt/q/quillmere").PlayersFilePath(), "/opt/q/quillmere.ini");
+  EXPECT_EQ(TSettings("/opt/q/quillmere.exe").PlayersFilePath(), "/opt/q/quillmere.ini");
+  EXPECT_EQ(TSettings("/opt/q/quill.mere.bin").PlayersFilePath(), "/opt/q/quill.mere.ini");
+  EXPECT_EQ(TSettings("/opt/q.d/quillmere").PlayersFilePath(), "/opt/q.d/quillmere.ini");
+  EXPECT_EQ(TSettings("/opt/q.d/quillmere").PlayersFolder(), "/opt/q.d/Players");
+  EXPECT_EQ(TSettings("/opt/q/quillmere").ProfilePath("Anna"), "/opt/q/Players/Anna.ini");
+}
+
+TEST_F(SettingsTest, FirstRunWithNoFiles) {
+  const TSettings s = Started();
+  EXPECT_EQ(s.Prefs.PlayerName, "Guest");
+  EXPECT_EQ(s.PlayerList, QStringList{"Guest=Guest"});
+  EXPECT_EQ(s.ListPlayerNames(), QStringList{"Guest"});
+  EXPECT_TRUE(s.Prefs.ShowSplash);
+  ExpectReadDefaults(s);
+  EXPECT_EQ(s.CluePenaltyText(), "Time Penalty for Clues: +20 Seconds");
+  EXPECT_EQ(s.MisClickPenaltyText(), "Time Penalty for Mis-Clicks: +5 Seconds");
+  // Loading writes nothing.
+  EXPECT_FALSE(QFile::exists(PlayersFile()));
+  EXPECT_TRUE(QDir(Dir.filePath("Players")).isEmpty());
+}
+
+TEST_F(SettingsTest, FirstRunStoresGuest) {
+  TSettings s = Started();
+  ASSERT_TRUE(s.StorePlayerList().Ok());
+  const QByteArray players = ReadText(PlayersFile());
+  EXPECT_EQ(players, "[Game]\nCurrentPlayer=Guest\n\n\n[Players]\nGuest=Guest\n");
+  EXPECT_TRUE(QFile::exists(Profile("Guest")));
+  // The store stayed inside the test's folder.
+  EXPECT_TRUE(QFile::exists(StoreFolder() + "/Vantor/Quillmere.conf"));
+}
+
+TEST_F(SettingsTest, EmptyCurrentPlayerLoadsGuest) {
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=\n[Players]\nAnna=Anna\n");
+  const TSettings s = Started();
+  EXPECT_EQ(s.Prefs.PlayerName, "Guest");
+  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "Guest=Guest"}));
+}
+
+TEST_F(SettingsTest, CurrentPlayerMissingFromTheListIsAppendedAndStored) {
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=Zoe\n[Players]\nbob=bob\nAnna=Anna\n");
+  TSettings s = Started();
+  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "bob=bob", "Zoe=Zoe"}));
+  ASSERT_TRUE(s.StorePlayerList().Ok());
+  EXPECT_EQ(TIniFile(PlayersFile()).ReadSectionValues("Players"),
+            QStringList({"bob=bob", "Anna=Anna", "Zoe=Zoe"}));
+}
+
+TEST_F(SettingsTest, PlayerListIsSortedAndMatchedWithoutRegardToCase) {
+  WriteText(PlayersFile(),
+            "[game]\ncurrentplayer=ANNA\n[PLAYERS]\ncarl=carl\nAnna=Anna\nBob=Bob\nanton=anton\n");
+  TSettings s(ProgramPath());
+  s.LoadPlayerList();
+  EXPECT_EQ(s.Prefs.PlayerName, "ANNA");
+  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "anton=anton", "Bob=Bob", "carl=carl"}));
+  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Anna", "anton", "Bob", "carl"}));
+}
+
+TEST_F(SettingsTest, EntriesAddedLaterGoToTheEndOfTheList) {
+  TSettings s = Started();
+  s.PlayerList.append("Aaron=Aaron");
+  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Guest", "Aaron"}));
+}
+
+TEST_F(SettingsTest, ProfileNamesMatchWithoutRegardToCase) {
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=Anna\n");
+  WriteText(Profile("Anna"), "[options]\nDIFFICULTY=8\nsoundson=1\n[PUZZLES]\nsize10=42\n");
+  const TSettings s = Started();
+  EXPECT_EQ(s.Prefs.Difficulty, 8);
+  EXPECT_TRUE(s.Prefs.SoundsOn);
+  EXPECT_EQ(s.Prefs.PuzzleNumbers[10], 42);
+}
+
+TEST_F(SettingsTest, DifficultyThatIsNotAWholeNumberReadsAsFive) {
+  for (const char* text : {"abc", "12abc", "", "0x0A", "7.5"}) {
+    WriteText(Profile("Guest"), QByteArray("[Options]\nDifficulty=") + text + "\n");
+    const TSettings s = Started();
+    EXPECT_EQ(s.Prefs.Difficulty, 5) << "value \"" << text << "\"";
+    EXPECT_EQ(s.Prefs.CluePenalty, 20);
+  }
+}
+
+TEST_F(SettingsTest, PenaltiesFollowTheDifficulty) {
+  TSettings s(ProgramPath());
+  int calls = 0;
+  s.PenaltiesChanged = [&] { ++calls; };
+  s.Prefs.Difficulty = 0;
+  s.UpdatePenalties();
+  EXPECT_EQ(s.Prefs.MisClickPenalty, 0);
+  EXPECT_EQ(s.Prefs.CluePenalty, 10);
+  EXPECT_EQ(s.CluePenaltyText(), "Time Penalty for Clues: +10 Seconds");
+  EXPECT_EQ(s.MisClickPenaltyText(), "Time Penalty for Mis-Clicks: +0 Seconds");
+  s.Prefs.Difficulty = 10;
+  s.UpdatePenalties();
+  EXPECT_EQ(s.Prefs.MisClickPenalty, 10);
+  EXPECT_EQ(s.Prefs.CluePenalty, 30);
+  EXPECT_EQ(s.CluePenaltyText(), "Time Penalty for Clues: +30 Seconds");
+  EXPECT_EQ(s.MisClickPenaltyText(), "Time Penalty for Mis-Clicks: +10 Seconds");
+  EXPECT_EQ(calls, 2);
+  // Every load and the new-player defaults refresh the labels too.
+  s.LoadPlayerList();
+  s.LoadProfile();
+  s.SetNewPlayerDefaults();
+  EXPECT_EQ(calls, 5);
+}
+
+TEST_F(SettingsTest, StoreThenLoadKeepsEveryField) {
+  TSettings s = Started();
+  s.Prefs.PlayerName = "Anna";
+  s.Prefs.TimerOn = false;
+  s.Prefs.SoundsOn = true;
+  s.Prefs.ShowHints = true;
+  s.Prefs.Zoom = true;
+  s.Prefs.Animation = 7;
+  s.Prefs.ShowSplash = false;
+  s.Prefs.Difficulty = 9;
+  s.Prefs.PuzzleSize = 10;
+  for (int size = 1; size <= 12; ++size) s.Prefs.PuzzleNumbers[size] = size * 1000 + 17;
+  s.Prefs.PuzzleNumbers[3] = -4;  // sizes the game does not offer are kept as they are
+  s.MainWidth = 1024;
+  s.MainHeight = 768;
+  s.HorizontalWidth = 333;
+  s.VerticalHeight = -1;
+  s.UpdatePenalties();
+  s.PlayerList.append("Anna=Anna");
+  ASSERT_TRUE(s.StorePlayerList().Ok());
+
+  const TSettings loaded = Started();
+  EXPECT_EQ(loaded.Prefs, s.Prefs);
+  EXPECT_EQ(loaded.MainWidth, 1024);
+  EXPECT_EQ(loaded.MainHeight, 768);
+  EXPECT_EQ(loaded.HorizontalWidth, 333);
+  EXPECT_EQ(loaded.VerticalHeight, -1);
+  EXPECT_EQ(loaded.PlayerList, QStringList({"Anna=Anna", "Guest=Guest"}));
+}
+
+TEST_F(SettingsTest, ProfileKeysAreWrittenInTheirOrder) {
+  TSettings s = Started();
+  s.Prefs.TimerOn = true;
+  s.Prefs.Zoom = false;
+  ASSERT_TRUE(s.StoreProfile().Ok());
+  const QByteArray text = ReadText(Profile("Guest"));
+  QStringList expected = {"[Window]",  "MainWidth", "MainHeight", "HorizontalWidth", "VerticalHeight",
+                          "[Options]", "TimerOn",   "SoundsOn",   "ShowHints",       "Zoom",
+                          "Animation", "ShowSplash", "Difficulty", "[Puzzles]",     "PuzzleSize"};
+  for (int size = 1; size <= 12; ++size) expected.append(QStringLiteral("Size%1").arg(size));
+  EXPECT_EQ(Names(text), expected);
+  EXPECT_TRUE(text.contains("\nTimerOn=1\n"));
+  EXPECT_TRUE(text.contains("\nZoom=0\n"));
+  EXPECT_TRUE(text.contains("\nShowSplash=1\n"));
+}
+
+TEST_F(SettingsTest, StoringKeepsTheOtherLinesOfAnExistingFile) {
+  WriteText(PlayersFile(),
+            "; players of this machine\n[Game]\ncurrentplayer=Anna\nTheme=dark\n"
+            "[Players]\nAnna=Anna\nOld=Old\n; end of list\n");
+  WriteText(Profile("Anna"),
+            "; Anna's own\n[Options]\n; hand-tuned\nDifficulty=2\nFavourite=owls\n[Extra]\nX=1\n");
+  TSettings s = Started();
+  s.PlayerList.removeAll("Old=Old");  // a line that no entry names stays
+  s.Prefs.Difficulty = 8;
+  ASSERT_TRUE(s.StorePlayerList().Ok());
+
+  const QString players = QString::fromUtf8(ReadText(PlayersFile()));
+  EXPECT_TRUE(players.startsWith("; players of this machine\n"));
+  EXPECT_TRUE(players.contains("currentplayer=Anna\nTheme=dark\n")) << players.toStdString();
+  EXPECT_TRUE(players.contains("Anna=Anna\nOld=Old\n; end of list\n")) << players.toStdString();
+  EXPECT_EQ(players.count("CurrentPlayer", Qt::CaseInsensitive), 1);
+
+  const QString profile = QString::fromUtf8(ReadText(Profile("Anna")));
+  EXPECT_TRUE(profile.startsWith("; Anna's own\n"));
+  EXPECT_TRUE(profile.contains("; hand-tuned\nDifficulty=8\nFavourite=owls\n")) << profile.toStdString();
+  EXPECT_TRUE(profile.contains("[Extra]\nX=1\n"));
+  EXPECT_EQ(profile.count("Difficulty="), 1);
+}
+
+TEST_F(SettingsTest, NewPlayerDefaultsDifferFromReadDefaults) {
+  TSettings s = Started();
+  s.MainWidth = 800;
+  s.HorizontalWidth = 200;
+  s.Prefs.Difficulty = 1;
+  s.Prefs.PuzzleNumbers[4] = 99;
+  s.Prefs.ShowSplash = false;
+  s.SetNewPlayerDefaults();
+  EXPECT_TRUE(s.Prefs.TimerOn);
+  EXPECT_TRUE(s.Prefs.SoundsOn);   // off when read from a profile without the key
+  EXPECT_TRUE(s.Prefs.ShowHints);  // likewise
+  EXPECT_FALSE(s.Prefs.Zoom);
+  EXPECT_EQ(s.Prefs.Animation, 0);
+  EXPECT_TRUE(s.Prefs.ShowSplash);
+  EXPECT_EQ(s.Prefs.Difficulty, 5);
+  EXPECT_EQ(s.Prefs.PuzzleSize, 6);
+  for (int size = 1; size <= 12; ++size) EXPECT_EQ(s.Prefs.PuzzleNumbers[size], 1);
+  EXPECT_EQ(s.Prefs.MisClickPenalty, 5);
+  EXPECT_EQ(s.Prefs.CluePenalty, 20);
+  EXPECT_EQ(s.MainWidth, 800);  // geometry stays
+  EXPECT_EQ(s.HorizontalWidth, 200);
+  EXPECT_EQ(s.Prefs.PlayerName, "Guest");
+}
+
+TEST_F(SettingsTest, ResetStatsZeroesTheCounters) {
+  TSettings s(ProgramPath());
+  s.Stats.Errors = 3;
+  s.Stats.Clues = 2;
+  s.ResetStats();
+  EXPECT_EQ(s.Stats, TStats{});
+}
+
+TEST_F(SettingsTest, ShowSplashIsSharedByAllPlayersThroughTheStore) {
+  EXPECT_TRUE(TSettings::ReadShowSplash());  // missing reads as set
+
+  TSettings s = Started();
+  s.Prefs.PlayerName = "Anna";
+  s.Prefs.ShowSplash = false;
+  ASSERT_TRUE(s.StoreProfile().Ok());
+  EXPECT_FALSE(TSettings::ReadShowSplash());
+
+  // Bob's profile says 1, but only the store counts.
+  WriteText(Profile("Bob"), "[Options]\nShowSplash=1\n");
+  s.Prefs.PlayerName = "Bob";
+  s.Prefs.ShowSplash = true;
+  s.LoadProfile();
+  EXPECT_FALSE(s.Prefs.ShowSplash);
+
+  SetStoredSplash(1);
+  s.Prefs.PlayerName = "Anna";  // Anna's profile says 0
+  s.LoadProfile();
+  EXPECT_TRUE(s.Prefs.ShowSplash);
+  EXPECT_TRUE(TSettings::ReadShowSplash());
+}
+
+TEST_F(SettingsTest, StoredSplashIsAnInteger) {
+  SetStoredSplash(2);
+  EXPECT_TRUE(TSettings::ReadShowSplash());
+  SetStoredSplash(0);
+  EXPECT_FALSE(TSettings::ReadShowSplash());
+  TSettings s = Started();
+  s.Prefs.ShowSplash = true;
+  ASSERT_TRUE(s.StoreProfile().Ok());
+  EXPECT_EQ(QSettings("Vantor", "Quillmere").value("Options/ShowSplash").toInt(), 1);
+}
+
+TEST_F(SettingsTest, DeletePlayerRemovesTheEntryTheProfileAndBothKeys) {
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=Bob\n[Players]\nAnna=Anna\nbob=bob\nBob=Bob\nCarl=Carl\n");
+  WriteText(Profile("Bob"), "[Options]\nDifficulty=1\n");
+  TSettings s(ProgramPath());
+  s.PlayerList = {"Anna=Anna", "bob=bob", "Bob=Bob", "Bob=Bob", "Carl=Carl"};
+  s.Prefs.PlayerName = "Bob";
+  ASSERT_TRUE(s.DeletePlayer("Bob").Ok());
+  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "bob=bob", "Bob=Bob", "Carl=Carl"}));  // first exact match
+  EXPECT_FALSE(QFile::exists(Profile("Bob")));
+  const TIniFile players(PlayersFile());
+  EXPECT_EQ(players.ReadString("Game", "CurrentPlayer", "none"), "none");
+  EXPECT_EQ(players.ReadSectionValues("Players"), QStringList({"Anna=Anna", "Carl=Carl"}));
+}
+
+TEST_F(SettingsTest, DeletePlayerWithAnUnknownNameStillDeletesTheProfileAndBothKeys) {
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=Anna\n[Players]\nAnna=Anna\nGhost=Ghost\n");
+  WriteText(Profile("Anna"), "[Options]\nDifficulty=1\n");
+  TSettings s(ProgramPath());
+  s.LoadPlayerList();
+  s.PlayerList.removeAll("Ghost=Ghost");  // in the file, but not in the list
+  const QStringList before = s.PlayerList;
+  ASSERT_TRUE(s.DeletePlayer("Ghost").Ok());
+  EXPECT_EQ(s.PlayerList, before);
+  EXPECT_FALSE(QFile::exists(Profile("Anna")));
+  const TIniFile players(PlayersFile());
+  EXPECT_EQ(players.ReadString("Game", "CurrentPlayer", "none"), "none");
+  EXPECT_EQ(players.ReadSectionValues("Players"), QStringList{"Anna=Anna"});
+}
+
+TEST_F(SettingsTest, DeletePlayerWithoutFilesIsQuiet) {
+  TSettings s = Started();
+  EXPECT_TRUE(s.DeletePlayer("Guest").Ok());
+  EXPECT_TRUE(s.PlayerList.isEmpty());
+  EXPECT_FALSE(QFile::exists(PlayersFile()));
+}
+
+TEST_F(SettingsTest, AMissingPlayersFolderFailsTheWriteWithItsPath) {
+  ASSERT_TRUE(QDir(Dir.filePath("Players")).removeRecursively());
+  TSettings s = Started();
+  s.Prefs.Difficulty = 8;
+  const TPrefs before = s.Prefs;
+  const TWriteResult result = s.StorePlayerList();
+  EXPECT_FALSE(result.Ok());
+  EXPECT_EQ(result.Error, "Unable to write to " + Dir.filePath("Players/Guest.ini"));
+  EXPECT_EQ(s.Prefs, before);
+  EXPECT_TRUE(QFile::exists(PlayersFile()));  // written before the failure, stays written
+  EXPECT_FALSE(QFileInfo::exists(Dir.filePath("Players")));  // never created by the program
+}
+
+TEST_F(SettingsTest, AFailedWriteLeavesThePreviousProfileIntact) {
+  const QByteArray previous = "; mine\n[Options]\nDifficulty=9\n";
+  WriteText(Profile("Guest"), previous);
+  TSettings s = Started();
+  s.Prefs.Difficulty = 3;
+  const TPrefs before = s.Prefs;
+  TWriteResult result;
+  {
+    const TFileSizeLimit limit(64);  // far less than a whole profile
+    result = s.StoreProfile();
+  }
+  EXPECT_EQ(result.Error, "Unable to write to " + Profile("Guest"));
+  EXPECT_EQ(ReadText(Profile("Guest")), previous);
+  EXPECT_EQ(QDir(Dir.filePath("Players")).entryList(QDir::Files), QStringList{"Guest.ini"});
+  EXPECT_EQ(s.Prefs, before);
+}
+
+TEST_F(SettingsTest, AnUnwritablePlayersFolderLeavesThePreviousProfileIntact) {
+  const QByteArray previous = "[Options]\nDifficulty=9\n";
+  WriteText(Profile("Guest"), previous);
+  const QString folder = Dir.filePath("Players");
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+  const bool folderRefusesFiles = !QFile(folder + "/probe").open(QIODevice::WriteOnly);
+  if (folderRefusesFiles) {
+    TSettings s = Started();
+    s.Prefs.Difficulty = 3;
+    EXPECT_EQ(s.StoreProfile().Error, "Unable to write to " + Profile("Guest"));
+  }
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  if (!folderRefusesFiles) GTEST_SKIP() << "file modes do not bind this user (root)";
+  EXPECT_EQ(ReadText(Profile("Guest")), previous);
+}
+
+TEST(PlayerNameTest, RefusesNamesThatCannotBeAFileOrAKey) {
+  const std::pair<QString, QString> refused[] = {
+      {"", "A player name cannot be empty."},
+      {" Anna", "A player name cannot begin or end with a blank."},
+      {"Anna ", "A player name cannot begin or end with a blank."},
+      {"Anna\t", "A player name cannot contain control characters."},
+      {"An\nna", "A player name cannot contain control characters."},
+      {QString("An") + QChar(0) + "na", "A player name cannot contain control characters."},
+      {"../Anna", "A player name cannot contain \"/\"."},
+      {"a/b", "A player name cannot contain \"/\"."},
+      {"a\\b", "A player name cannot contain \"\\\"."},
+      {"..", "A player name cannot contain \"..\"."},
+      {"a..b", "A player name cannot contain \"..\"."},
+      {"a=b", "A player name cannot contain \"=\"."},
+      {"[Game]", "A player name cannot contain \"[\"."},
+      {"a]", "A player name cannot contain \"]\"."},
+      {";Anna", "A player name cannot begin with \";\"."},
+      {"#Anna", "A player name cannot begin with \"#\"."},
+  };
+  for (const auto& [name, why] : refused) {
+    QString message = "unchanged";
+    EXPECT_FALSE(IsValidPlayerName(name, &message)) << name.toStdString();
+    EXPECT_EQ(message, why) << name.toStdString();
+    EXPECT_TRUE(TSettings("/opt/q/quillmere").ProfilePath(name).isEmpty()) << name.toStdString();
+  }
+}
+
+TEST(PlayerNameTest, AcceptsOrdinaryNames) {
+  for (const QString name : {"Anna", "Guest", "Anna Lee", "Zoë", "O'Brien", "a.b", "Player 2 (left)", "."}) {
+    QString message = "unchanged";
+    EXPECT_TRUE(IsValidPlayerName(name, &message)) << name.toStdString();
+    EXPECT_TRUE(message.isEmpty());
+    EXPECT_EQ(TSettings("/opt/q/quillmere").ProfilePath(name), "/opt/q/Players/" + name + ".ini");
+  }
+  EXPECT_TRUE(IsValidPlayerName("Anna"));  // the message is optional
+}
+
+TEST_F(SettingsTest, AnUnsafeNameFromTheFileNeverLeavesThePlayersFolder) {
+  const QByteArray outside = "[Options]\nDifficulty=9\n";
+  WriteText(Dir.filePath("evil.ini"), outside);
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=../evil\n");
+  TSettings s = Started();
+  EXPECT_EQ(s.Prefs.PlayerName, "../evil");
+  ExpectReadDefaults(s);  // the file outside was not read
+
+  s.Prefs.Difficulty = 1;
+  const TWriteResult result = s.StorePlayerList();
+  EXPECT_EQ(result.Error,
+            "Unable to write the profile of \"../evil\": A player name cannot contain \"/\".");
+  EXPECT_EQ(ReadText(Dir.filePath("evil.ini")), outside);
+
+  ASSERT_TRUE(s.DeletePlayer("../evil").Ok());
+  EXPECT_EQ(ReadText(Dir.filePath("evil.ini")), outside);  // not deleted either
+  EXPECT_TRUE(QDir(Dir.filePath("Players")).isEmpty());
+}
+
+}  // namespace
