@@ -2,7 +2,6 @@
 
 #include "WriteResult.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 

@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 namespace {
 
 // Every test gets a fresh program folder with a "Players" folder, and the
