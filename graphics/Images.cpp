@@ -1,10 +1,57 @@
 #include "Images.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 
 #include <algorithm>
 #include <cstdint>
+
+namespace {
+
+quint32 LittleEndian(const QByteArray& data, int at, int bytes)
+{
+  quint32 value = 0;
+  for (int i = bytes - 1; i >= 0; --i)
+    value = value << 8 | static_cast<uchar>(data[at + i]);
+  return value;
+}
+
+// Qt's BMP reader accepts a file that ends before its last pixel row and leaves
+// the missing rows uninitialised. An uncompressed bitmap's header says exactly
+// how long the file must be, so a short one is refused here. Empty when fine or
+// when the header is not one this check understands (the reader then decides).
+QString MissingPixels(const QByteArray& data)
+{
+  if (data.size() < 26 || data[0] != 'B' || data[1] != 'M')
+    return {};
+  const quint32 offset = LittleEndian(data, 10, 4);
+  const quint32 headerSize = LittleEndian(data, 14, 4);
+  qint64 width = 0, height = 0, bits = 0, compression = 0;
+  if (headerSize == 12) {
+    width = static_cast<qint16>(LittleEndian(data, 18, 2));
+    height = static_cast<qint16>(LittleEndian(data, 20, 2));
+    bits = LittleEndian(data, 24, 2);
+  } else if (headerSize >= 40 && data.size() >= 34) {
+    width = static_cast<qint32>(LittleEndian(data, 18, 4));
+    height = static_cast<qint32>(LittleEndian(data, 22, 4));
+    bits = LittleEndian(data, 28, 2);
+    compression = LittleEndian(data, 30, 4);
+  } else {
+    return {};
+  }
+  const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+  if (!uncompressed || width <= 0 || height == 0 || bits == 0)
+    return {};
+  const qint64 stride = (width * bits + 31) / 32 * 4;
+  const qint64 needed = static_cast<qint64>(offset) + stride * (height < 0 ? -height : height);
+  if (needed > data.size())
+    return QStringLiteral("the file ends after %1 of the %2 bytes its header announces").arg(data.size()).arg(needed);
+  return {};
+}
+
+}  // namespace
 
 TImages::~TImages() { Clear(); }
 
@@ -58,12 +105,26 @@ int TImages::LoadFolder(const QString& Path)
     if (count == TilesPerRow)
       break;
     const QString file = dir.filePath(name);
-    QImageReader reader(file);
-    QImage picture = reader.read();
-    if (picture.isNull()) {
+    QString problem;
+    QImage picture;
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+      problem = input.errorString();
+    } else {
+      QByteArray data = input.readAll();
+      problem = MissingPixels(data);
+      if (problem.isEmpty()) {
+        QBuffer buffer(&data);
+        QImageReader reader(&buffer);
+        picture = reader.read();
+        if (picture.isNull())
+          problem = reader.errorString();
+      }
+    }
+    if (!problem.isEmpty()) {
       FLastFailure = TFailure::UnreadablePicture;
       FLastError = QStringLiteral("The tile picture \"%1\" cannot be read: %2.")
-                       .arg(QDir::toNativeSeparators(file), reader.errorString());
+                       .arg(QDir::toNativeSeparators(file), problem);
       break;
     }
     if (picture.format() != QImage::Format_RGB888)
