@@ -130,7 +130,8 @@ TEST_F(JpegImageTest, CorruptDataIsAnError)
 
 TEST_F(JpegImageTest, OtherFilesAreErrorsNamingTheFile)
 {
-  Write(QStringLiteral("picture.jpg"), QByteArray("BM\x36\0\0\0 this is a bitmap, not a JPEG", 38));
+  static const char bitmapStart[] = "BM\x36\0\0\0 this is a bitmap, not a JPEG";
+  Write(QStringLiteral("picture.jpg"), QByteArray(bitmapStart, sizeof bitmapStart - 1));
   const TJpegResult notJpeg = LoadJpegImage(PathOf(QStringLiteral("picture.jpg")));
   EXPECT_FALSE(notJpeg.Ok());
   EXPECT_TRUE(notJpeg.Error.contains(QDir::toNativeSeparators(PathOf(QStringLiteral("picture.jpg")))))
