@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -28,12 +29,18 @@ struct TErrorManager {
   std::longjmp(manager->Jump, 1);
 }
 
-// Level -1 is a warning about damaged data (premature end, bad Huffman code,
-// extraneous bytes); libjpeg would go on and fill the rest with grey.
+// Level -1 is a warning. Most warnings report damaged data (premature end,
+// bad Huffman code, extraneous bytes), after which libjpeg would go on and
+// fill the rest with grey; those end the decoding. A few only concern
+// metadata the picture does not need.
 void EmitMessage(j_common_ptr info, int level)
 {
-  if (level < 0)
-    ErrorExit(info);
+  if (level >= 0)
+    return;  // trace messages
+  const int code = info->err->msg_code;
+  if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC)
+    return;
+  ErrorExit(info);
 }
 
 void InstallErrorManager(TErrorManager& manager)
