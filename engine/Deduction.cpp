@@ -5,12 +5,56 @@
 
 #include <cstdlib>
 
+// Column masks (bit X for column X) let a rule see at once whether it has
+// anything to do; when it has, it runs column by column exactly as before.
+std::uint16_t TPuzzle::Columns(int row, int tile) const
+{
+    std::uint16_t mask = 0;
+    for (int X = 1; X <= n_; ++X)
+        if (Possible(X, row, tile))
+            mask |= TSquare::Bit(X);
+    return mask;
+}
+
+std::uint16_t TPuzzle::SolvedColumns(int row) const
+{
+    std::uint16_t mask = 0;
+    for (int X = 1; X <= n_; ++X)
+        if (Square(X, row).IsSolved())
+            mask |= TSquare::Bit(X);
+    return mask;
+}
+
+bool TPuzzle::SameColumnCanAct(TBoardPos P, TBoardPos Q) const
+{
+    const std::uint16_t all = TSquare::FullSet(n_);
+    const std::uint16_t possP = Columns(P.r, Tile(P)), possQ = Columns(Q.r, Tile(Q));
+    const std::uint16_t solvedP = SolvedColumns(P.r), solvedQ = SolvedColumns(Q.r);
+    const std::uint16_t placedP = possP & solvedP, openP = possP & ~solvedP, absentP = all & ~possP;
+    const std::uint16_t placedQ = possQ & solvedQ, openQ = possQ & ~solvedQ, absentQ = all & ~possQ;
+    return (placedP & openQ) | (openP & placedQ) | (openP & absentQ) | (absentP & openQ);
+}
+
+bool TPuzzle::TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const
+{
+    const unsigned all = TSquare::FullSet(n_);
+    const unsigned l = Columns(L.r, Tile(L)), r = Columns(R.r, Tile(R)), m = Columns(M.r, Tile(M));
+    auto near = [all](unsigned mask, int d) { return ((mask << d) | (mask >> d)) & all; };
+    const unsigned distance = (l & ~near(m, 1)) | (m & ~near(l, 1)) // L next to M
+        | (m & ~near(r, 1)) | (r & ~near(m, 1))                    // M next to R
+        | (r & ~near(l, 2)) | (l & ~near(r, 2));                   // L two from R
+    // M needs L on one side and R on the other; the edge columns never qualify.
+    const unsigned flanked = ((l << 1) & (r >> 1)) | ((l >> 1) & (r << 1));
+    return (distance | (m & ~flanked)) & all;
+}
+
 bool TPuzzle::RemoveTile(int X, int Y, int T)
 {
     TSquare& sq = Square(X, Y);
     if (!sq.HasCandidate(T))
         return false;
     sq.RemoveCandidate(T);
+    Touched(Y);
     if (sq.IsSingle()) {
         sq.Solve();
         ++SolvedCount;
@@ -35,11 +79,13 @@ void TPuzzle::RemoveFromRow(int X0, int Y, int T)
             if (!sq.HasCandidate(T))
                 continue;
             sq.RemoveCandidate(T);
+            Touched(Y);
             observer_->DrawSquare(X, Y);
             if (sq.IsSingle()) {
                 const int U = sq.localindex();
                 observer_->PopSound();
                 sq.Solve();
+                Touched(Y);
                 ++SolvedCount;
                 RemoveFromRow(X, Y, U);
                 observer_->DrawSquare(X, Y);
@@ -66,6 +112,7 @@ void TPuzzle::CheckRow(int Y)
             if (!sq.IsSolved() && sq.HasCandidate(T)) {
                 observer_->PopSound();
                 sq.Solve();
+                Touched(Y);
                 ++SolvedCount;
                 observer_->DrawSquare(X, Y);
             }
@@ -92,6 +139,7 @@ bool TPuzzle::ApplySameColumn(const TClue& clue, int X, TBoardPos P, TBoardPos Q
     auto solve = [this, X](TSquare& sq, int row, int tile) {
         sq.MarkCovered();
         sq.Solve();
+        Touched(row);
         ++SolvedCount;
         observer_->DrawSquare(X, row);
         LastChangedSquare = {X, row};
@@ -172,6 +220,8 @@ bool TPuzzle::ApplyTwoAdjacent(const TClue& clue, bool ShowStep)
     const TBoardPos L{clue.c1(), clue.c4()};
     const TBoardPos R{clue.c2(), clue.c5()};
     const TBoardPos M{clue.c3(), clue.c6()};
+    if (!TwoAdjacentCanAct(L, R, M))
+        return false;
     const int TL = Tile(L);
     const int TR = Tile(R);
     const int TM = Tile(M);
@@ -255,6 +305,7 @@ bool TPuzzle::ApplyTwoPlaces(int Y, int I, int J, bool ShowStep)
         TSquare& sq = Square(X, Y);
         if (sq.HasCandidate(I) && sq.HasCandidate(J) && sq.remaining() != pair) {
             sq.setRemaining(pair);
+            Touched(Y);
             observer_->DrawSquare(X, Y);
             if (ShowStep)
                 observer_->ExplainClue(nullptr, -1, true);
@@ -265,6 +316,43 @@ bool TPuzzle::ApplyTwoPlaces(int Y, int I, int J, bool ShowStep)
     return changed;
 }
 
+namespace {
+// The rows a clue's rule reads; a rule's outcome depends on nothing else.
+int ClueRows(const TClue& clue, int rows[3])
+{
+    switch (clue.type()) {
+    case TClueType::clSameColumn:
+        rows[0] = clue.c2(), rows[1] = clue.c3();
+        return 2;
+    case TClueType::clTwoInSameColumn:
+        rows[0] = clue.c2(), rows[1] = clue.c3(), rows[2] = clue.c4();
+        return 3;
+    case TClueType::clTwoAdjacent:
+        rows[0] = clue.c4(), rows[1] = clue.c5(), rows[2] = clue.c6();
+        return 3;
+    case TClueType::clTwoAdjacentExclude:
+    case TClueType::clNotInSameColumn:
+        return 0; // never applied
+    default:
+        rows[0] = clue.c3(), rows[1] = clue.c4();
+        return 2;
+    }
+}
+}
+
+bool TPuzzle::KnownIdle(const TClue& clue, TRowStamp& stamp) const
+{
+    int rows[3];
+    const int k = ClueRows(clue, rows);
+    bool same = stamp.valid;
+    for (int i = 0; i < k; ++i) {
+        same = same && stamp.version[i] == rowVersion_[rows[i]];
+        stamp.version[i] = rowVersion_[rows[i]];
+    }
+    stamp.valid = true;
+    return same;
+}
+
 void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
 {
     for (TClue& clue : VerticalClues)
@@ -272,17 +360,26 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
     for (TClue& clue : HorizontalClues)
         clue.setUsed(false);
 
+    // A rule that changed nothing changes nothing again until one of the rows
+    // it reads changes, so each clue remembers the row versions it last found
+    // nothing in. This only saves work: the order of deductions is untouched.
+    verticalIdle_.assign(VerticalClues.size(), TRowStamp{});
+    horizontalIdle_.assign(HorizontalClues.size(), TRowStamp{});
+
     bool found;
     do {
         found = false;
 
         for (std::size_t i = 0; i < VerticalClues.size() && !found; ++i) {
             const TClue& clue = VerticalClues[i];
-            if (!ClueFits(clue))
+            if (!ClueFits(clue) || KnownIdle(clue, verticalIdle_[i]))
                 continue;
             const TBoardPos A{clue.c1(), clue.c2()};
             const TBoardPos B{clue.c1(), clue.c3()};
             const TBoardPos C{clue.c1(), clue.c4()};
+            const bool three = clue.type() == TClueType::clTwoInSameColumn;
+            if (!SameColumnCanAct(A, B) && !(three && (SameColumnCanAct(A, C) || SameColumnCanAct(B, C))))
+                continue;
             for (int X = 1; X <= n_ && !found; ++X) {
                 if (clue.type() == TClueType::clSameColumn)
                     found = ApplySameColumn(clue, X, A, B);
@@ -301,7 +398,7 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
 
         for (std::size_t i = 0; i < HorizontalClues.size() && !found; ++i) {
             const TClue& clue = HorizontalClues[i];
-            if (!ClueFits(clue))
+            if (!ClueFits(clue) || KnownIdle(clue, horizontalIdle_[i]))
                 continue;
             switch (clue.type()) {
             case TClueType::clTwoAdjacent:

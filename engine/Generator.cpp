@@ -247,12 +247,33 @@ TBoardPos TPuzzle::FindMostConstrainedSquare()
 void TPuzzle::Prove()
 {
     const int nn = n_ * n_;
+    // A board that the added clues stop changing can stay stuck for ever: a
+    // column clue needs a partly solved column, and the clue around a wholly
+    // solved column in the middle cannot tell the board from its mirror image.
+    // After StallRounds unchanged rounds a clue that must change it is added.
+    constexpr int StallRounds = 100;
+    constexpr int MaxRounds = 100000;
+    std::vector<std::uint16_t> previous, current;
+    int unchanged = 0;
     for (;;) {
         ResetBoard();
         Deduce(true, false);
         ++ProveRounds;
-        if (SolvedCount == nn)
+        if (SolvedCount == nn || ProveRounds >= MaxRounds)
             return;
+
+        current.clear();
+        for (int c = 1; c <= n_; ++c)
+            for (int r = 1; r <= n_; ++r)
+                current.push_back(static_cast<std::uint16_t>(Square(c, r).remaining() | (Square(c, r).IsSolved() ? 1 : 0)));
+        unchanged = current == previous ? unchanged + 1 : 0;
+        std::swap(previous, current);
+        if (unchanged >= StallRounds && AddClueBreakingStall()) {
+            unchanged = 0;
+            MergeColumnClues();
+            continue;
+        }
+
         const bool added = AddClueForUncoveredSquare();
         if (!added && SolvedCount > 0)
             AddClueForPartlySolvedColumn();
@@ -260,6 +281,36 @@ void TPuzzle::Prove()
             return;
         MergeColumnClues();
     }
+}
+
+bool TPuzzle::AddClueBreakingStall()
+{
+    // The first open square whose tile is still possible beyond a solved square
+    // of its row: "left of" that solved tile (or right of it) rules those places out.
+    for (int c = 1; c <= n_; ++c) {
+        for (int r = 1; r <= n_; ++r) {
+            if (Square(c, r).IsSolved())
+                continue;
+            const int T = Square(c, r).localindex();
+            for (int s = 1; s <= n_; ++s) {
+                if (s == c || !Square(s, r).IsSolved())
+                    continue;
+                bool beyond = false;
+                for (int X = 1; X <= n_; ++X)
+                    beyond = beyond || (Possible(X, r, T) && (c < s ? X > s : X < s));
+                if (!beyond)
+                    continue;
+                if (c < s)
+                    AddClue(TClue(TClueType::clLeftOf, c, s, r, r, 0, 0));
+                else
+                    AddClue(TClue(TClueType::clLeftOf, s, c, r, r, 0, 0));
+                Cover(c, r);
+                Cover(s, r);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 bool TPuzzle::AddClueForUncoveredSquare()

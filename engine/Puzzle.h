@@ -77,6 +77,7 @@ public:
     bool AddClueForUncoveredSquare();   // false when every square is covered
     void AddClueForPartlySolvedColumn(); // needs SolvedCount > 0
     bool AddClueRulingOutCandidate();   // needs SolvedCount == 0
+    bool AddClueBreakingStall();        // false when no such clue exists
     std::uint16_t SolvedRowsInColumn(int column) const; // bit r set: row r solved
     TBoardPos FindMostConstrainedSquare();
     int CountUnusedClues() const;
@@ -103,6 +104,21 @@ private:
     // Smallest row r (and r != except) such that the covered flag of (c, r)
     // equals wanted; 0 when there is none.
     int FirstRow(int c, bool wanted, int except = 0) const;
+
+    std::uint16_t Columns(int row, int tile) const;
+    std::uint16_t SolvedColumns(int row) const;
+    bool SameColumnCanAct(TBoardPos P, TBoardPos Q) const;
+    bool TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const;
+
+    // Row versions for skipping clues that cannot yield; see Deduce.
+    struct TRowStamp {
+        std::uint32_t version[3] = {};
+        bool valid = false;
+    };
+    void Touched(int row) { ++rowVersion_[row]; }
+    bool KnownIdle(const TClue& clue, TRowStamp& stamp) const;
+    std::array<std::uint32_t, MaxBoardSize + 1> rowVersion_{};
+    std::vector<TRowStamp> verticalIdle_, horizontalIdle_;
 
     // Slots [column 0..10][row 0..10]; index 0 of either is never used, so a
     // clue coordinate of 0 cannot reach a neighbouring square.

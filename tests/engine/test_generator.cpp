@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "Puzzle.h"
 
@@ -338,6 +339,22 @@ TEST(Generator, RulingOutACandidateNamesTheSquaresRowAndIsTrue)
         const TClue& c = p.HorizontalClues.at(0);
         EXPECT_TRUE(ClueIsTrue(c)) << seed;
         EXPECT_TRUE(p.ClueFits(c));
+    }
+}
+
+TEST(Generator, BoardsThatStopChangingAreStillProven)
+{
+    // These numbers reach a board that is its own mirror image around a wholly
+    // solved middle column; the clues added around that column never change it.
+    for (auto [n, number] : {std::pair{5, 3072u}, std::pair{6, 17106u}}) {
+        TPuzzle p;
+        p.SetUp(n, number, 5);
+        EXPECT_LT(p.ProveRounds, 1000) << n << " " << number;
+        p.Deduce(true, false);
+        EXPECT_EQ(p.SolvedCount, n * n) << n << " " << number;
+        for (const TClueList* list : {&p.HorizontalClues, &p.VerticalClues})
+            for (const TClue& c : *list)
+                EXPECT_TRUE(ClueIsTrue(c));
     }
 }
 
