@@ -7,29 +7,35 @@
 
 // Column masks (bit X for column X) let a rule see at once whether it has
 // anything to do; when it has, it runs column by column exactly as before.
-std::uint16_t TPuzzle::Columns(int row, int tile) const
+const TPuzzle::TRowMasks& TPuzzle::RowMasks(int row) const
 {
-    std::uint16_t mask = 0;
-    for (int X = 1; X <= n_; ++X)
-        if (Possible(X, row, tile))
-            mask |= TSquare::Bit(X);
-    return mask;
-}
-
-std::uint16_t TPuzzle::SolvedColumns(int row) const
-{
-    std::uint16_t mask = 0;
-    for (int X = 1; X <= n_; ++X)
-        if (Square(X, row).IsSolved())
-            mask |= TSquare::Bit(X);
-    return mask;
+    TRowMasks& m = rowMasks_[row];
+    // Outside a pass the squares may have been changed by anyone, so the
+    // cache is trusted only while the engine itself does the changing.
+    if (inPass_ && m.valid && m.version == rowVersion_[row])
+        return m;
+    m = TRowMasks{};
+    for (int X = 1; X <= n_; ++X) {
+        const TSquare& sq = Square(X, row);
+        const auto bit = TSquare::Bit(X);
+        for (int t = 1; t <= n_; ++t)
+            if (sq.HasCandidate(t))
+                m.tile[t] |= bit;
+        if (sq.IsSolved())
+            m.solved |= bit;
+    }
+    m.version = rowVersion_[row];
+    m.valid = true;
+    return m;
 }
 
 bool TPuzzle::SameColumnCanAct(TBoardPos P, TBoardPos Q) const
 {
     const std::uint16_t all = TSquare::FullSet(n_);
-    const std::uint16_t possP = Columns(P.r, Tile(P)), possQ = Columns(Q.r, Tile(Q));
-    const std::uint16_t solvedP = SolvedColumns(P.r), solvedQ = SolvedColumns(Q.r);
+    const TRowMasks& rowP = RowMasks(P.r);
+    const TRowMasks& rowQ = RowMasks(Q.r);
+    const std::uint16_t possP = rowP.tile[Tile(P)], possQ = rowQ.tile[Tile(Q)];
+    const std::uint16_t solvedP = rowP.solved, solvedQ = rowQ.solved;
     const std::uint16_t placedP = possP & solvedP, openP = possP & ~solvedP, absentP = all & ~possP;
     const std::uint16_t placedQ = possQ & solvedQ, openQ = possQ & ~solvedQ, absentQ = all & ~possQ;
     return (placedP & openQ) | (openP & placedQ) | (openP & absentQ) | (absentP & openQ);
@@ -38,7 +44,9 @@ bool TPuzzle::SameColumnCanAct(TBoardPos P, TBoardPos Q) const
 bool TPuzzle::TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const
 {
     const unsigned all = TSquare::FullSet(n_);
-    const unsigned l = Columns(L.r, Tile(L)), r = Columns(R.r, Tile(R)), m = Columns(M.r, Tile(M));
+    const unsigned l = RowMasks(L.r).tile[Tile(L)];
+    const unsigned r = RowMasks(R.r).tile[Tile(R)];
+    const unsigned m = RowMasks(M.r).tile[Tile(M)];
     auto near = [all](unsigned mask, int d) { return ((mask << d) | (mask >> d)) & all; };
     const unsigned distance = (l & ~near(m, 1)) | (m & ~near(l, 1)) // L next to M
         | (m & ~near(r, 1)) | (r & ~near(m, 1))                    // M next to R
@@ -57,6 +65,7 @@ bool TPuzzle::RemoveTile(int X, int Y, int T)
     Touched(Y);
     if (sq.IsSingle()) {
         sq.Solve();
+        Touched(Y);
         ++SolvedCount;
         observer_->DrawSquare(X, Y);
         RemoveFromRow(X, Y, sq.localindex());
@@ -365,6 +374,14 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
     // nothing in. This only saves work: the order of deductions is untouched.
     verticalIdle_.assign(VerticalClues.size(), TRowStamp{});
     horizontalIdle_.assign(HorizontalClues.size(), TRowStamp{});
+    for (std::size_t i = 0; i < VerticalClues.size(); ++i)
+        verticalIdle_[i].fits = ClueFits(VerticalClues[i]);
+    for (std::size_t i = 0; i < HorizontalClues.size(); ++i)
+        horizontalIdle_[i].fits = ClueFits(HorizontalClues[i]);
+    // The board may have changed since the last pass (a reset, the player).
+    for (TRowMasks& m : rowMasks_)
+        m.valid = false;
+    inPass_ = true;
 
     bool found;
     do {
@@ -372,7 +389,7 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
 
         for (std::size_t i = 0; i < VerticalClues.size() && !found; ++i) {
             const TClue& clue = VerticalClues[i];
-            if (!ClueFits(clue) || KnownIdle(clue, verticalIdle_[i]))
+            if (!verticalIdle_[i].fits || KnownIdle(clue, verticalIdle_[i]))
                 continue;
             const TBoardPos A{clue.c1(), clue.c2()};
             const TBoardPos B{clue.c1(), clue.c3()};
@@ -398,7 +415,7 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
 
         for (std::size_t i = 0; i < HorizontalClues.size() && !found; ++i) {
             const TClue& clue = HorizontalClues[i];
-            if (!ClueFits(clue) || KnownIdle(clue, horizontalIdle_[i]))
+            if (!horizontalIdle_[i].fits || KnownIdle(clue, horizontalIdle_[i]))
                 continue;
             switch (clue.type()) {
             case TClueType::clTwoAdjacent:
@@ -433,4 +450,5 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
                         stepTaken = ApplyTwoPlaces(Y, I, J, ShowStep) && ShowStep;
         }
     } while (UntilStuck && found);
+    inPass_ = false;
 }

@@ -250,10 +250,13 @@ void TPuzzle::Prove()
     // A board that the added clues stop changing can stay stuck for ever: a
     // column clue needs a partly solved column, and the clue around a wholly
     // solved column in the middle cannot tell the board from its mirror image.
-    // After StallRounds unchanged rounds a clue that must change it is added.
-    constexpr int StallRounds = 100;
+    // After StallRounds rounds that left the board as it was (proven puzzles
+    // never come near that many), the clues those rounds added are dropped and
+    // one that must change the board is added instead.
+    constexpr int StallRounds = 50;
     constexpr int MaxRounds = 100000;
     std::vector<std::uint16_t> previous, current;
+    TClueList stallHorizontal, stallVertical;
     int unchanged = 0;
     for (;;) {
         ResetBoard();
@@ -266,9 +269,15 @@ void TPuzzle::Prove()
         for (int c = 1; c <= n_; ++c)
             for (int r = 1; r <= n_; ++r)
                 current.push_back(static_cast<std::uint16_t>(Square(c, r).remaining() | (Square(c, r).IsSolved() ? 1 : 0)));
-        unchanged = current == previous ? unchanged + 1 : 0;
+        if (current == previous) {
+            ++unchanged;
+        } else {
+            unchanged = 0;
+            stallHorizontal = HorizontalClues;
+            stallVertical = VerticalClues;
+        }
         std::swap(previous, current);
-        if (unchanged >= StallRounds && AddClueBreakingStall()) {
+        if (unchanged >= StallRounds && AddClueBreakingStall(stallHorizontal, stallVertical)) {
             unchanged = 0;
             MergeColumnClues();
             continue;
@@ -283,7 +292,7 @@ void TPuzzle::Prove()
     }
 }
 
-bool TPuzzle::AddClueBreakingStall()
+bool TPuzzle::AddClueBreakingStall(const TClueList& horizontal, const TClueList& vertical)
 {
     // The first open square whose tile is still possible beyond a solved square
     // of its row: "left of" that solved tile (or right of it) rules those places out.
@@ -300,6 +309,8 @@ bool TPuzzle::AddClueBreakingStall()
                     beyond = beyond || (Possible(X, r, T) && (c < s ? X > s : X < s));
                 if (!beyond)
                     continue;
+                HorizontalClues = horizontal;
+                VerticalClues = vertical;
                 if (c < s)
                     AddClue(TClue(TClueType::clLeftOf, c, s, r, r, 0, 0));
                 else

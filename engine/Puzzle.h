@@ -77,7 +77,9 @@ public:
     bool AddClueForUncoveredSquare();   // false when every square is covered
     void AddClueForPartlySolvedColumn(); // needs SolvedCount > 0
     bool AddClueRulingOutCandidate();   // needs SolvedCount == 0
-    bool AddClueBreakingStall();        // false when no such clue exists
+    // Puts back the given lists and adds a clue that changes the board the
+    // last pass left; false (lists untouched) when there is no such clue.
+    bool AddClueBreakingStall(const TClueList& horizontal, const TClueList& vertical);
     std::uint16_t SolvedRowsInColumn(int column) const; // bit r set: row r solved
     TBoardPos FindMostConstrainedSquare();
     int CountUnusedClues() const;
@@ -105,8 +107,16 @@ private:
     // equals wanted; 0 when there is none.
     int FirstRow(int c, bool wanted, int except = 0) const;
 
-    std::uint16_t Columns(int row, int tile) const;
-    std::uint16_t SolvedColumns(int row) const;
+    // For one row: the columns where each tile is possible, and the solved columns.
+    struct TRowMasks {
+        std::uint16_t tile[MaxBoardSize + 1] = {};
+        std::uint16_t solved = 0;
+        std::uint32_t version = 0;
+        bool valid = false;
+    };
+    const TRowMasks& RowMasks(int row) const;
+    mutable std::array<TRowMasks, MaxBoardSize + 1> rowMasks_{};
+    bool inPass_ = false;
     bool SameColumnCanAct(TBoardPos P, TBoardPos Q) const;
     bool TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const;
 
@@ -114,6 +124,7 @@ private:
     struct TRowStamp {
         std::uint32_t version[3] = {};
         bool valid = false;
+        bool fits = false; // the clue names squares of this board only
     };
     void Touched(int row) { ++rowVersion_[row]; }
     bool KnownIdle(const TClue& clue, TRowStamp& stamp) const;

@@ -350,6 +350,8 @@ TEST(Generator, BoardsThatStopChangingAreStillProven)
         TPuzzle p;
         p.SetUp(n, number, 5);
         EXPECT_LT(p.ProveRounds, 1000) << n << " " << number;
+        EXPECT_LE(p.HorizontalClues.size() + p.VerticalClues.size(), static_cast<std::size_t>(n * n))
+            << "the clues of the stuck rounds are not kept";
         p.Deduce(true, false);
         EXPECT_EQ(p.SolvedCount, n * n) << n << " " << number;
         for (const TClueList* list : {&p.HorizontalClues, &p.VerticalClues})
@@ -373,4 +375,34 @@ TEST(Generator, PuzzleNumbersKeepTheirPuzzles)
     const int row1[6] = {1, 6, 2, 5, 3, 4};
     for (int c = 1; c <= 6; ++c)
         EXPECT_EQ(p.Square(c, 1).localindex(), row1[c - 1]);
+}
+
+TEST(Generator, APassDependsOnlyOnTheBoardAndTheClues)
+{
+    // The engine keeps work-saving caches between passes; a puzzle that has
+    // been proved and reset must step exactly like a fresh copy of it.
+    for (int n : Sizes) {
+        TPuzzle played;
+        played.SetUp(n, 8080 + static_cast<std::uint32_t>(n), 5);
+        TPuzzle fresh;
+        fresh.SetSize(n);
+        for (int c = 1; c <= MaxBoardSize; ++c)
+            for (int r = 1; r <= MaxBoardSize; ++r)
+                fresh.Square(c, r).setTile(played.Square(c, r).imageindex(), played.Square(c, r).localindex());
+        fresh.HorizontalClues = played.HorizontalClues;
+        fresh.VerticalClues = played.VerticalClues;
+        fresh.ResetBoard();
+        for (int step = 0; step < 3 * n * n && played.SolvedCount < n * n; ++step) {
+            played.Deduce(false, true);
+            fresh.Deduce(false, true);
+            ASSERT_EQ(played.LastChangedSquare, fresh.LastChangedSquare) << n << " step " << step;
+            for (int c = 1; c <= n; ++c)
+                for (int r = 1; r <= n; ++r)
+                    ASSERT_EQ(played.Square(c, r).remaining(), fresh.Square(c, r).remaining()) << n << " step " << step;
+            if (step % 5 == 4) { // the player's own moves between steps
+                played.ResetBoard();
+                fresh.ResetBoard();
+            }
+        }
+    }
 }
