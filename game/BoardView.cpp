@@ -1,0 +1,193 @@
+// The board: layout, drawing of the squares, presses and the tile preview.
+#include "Images.h"
+#include "MainForm.h"
+#include "Settings.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+const QColor Navy(0, 0, 128);
+const QColor Yellow(255, 255, 0);
+const QColor PausedGrey(24, 24, 24);
+
+// A filled rectangle from (x1, y1) up to but excluding (x2, y2), outlined
+// inside with the pen colour.
+void Rectangle(QPainter& p, int x1, int y1, int x2, int y2, const QColor& pen, const QColor& brush) {
+  if (x2 <= x1 || y2 <= y1) return;
+  p.fillRect(x1, y1, x2 - x1, y2 - y1, brush);
+  p.setPen(QPen(pen, 0));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+}
+}  // namespace
+
+TBoardLayout TMainForm::BoardLayout() const { return TBoardLayout(N(), PaintBox1->width(), PaintBox1->height()); }
+
+void TMainForm::DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H) {
+  const QImage* picture = TileImages ? TileImages->Picture(Index) : nullptr;
+  if (!picture || Index < 0 || W <= 0 || H <= 0) return;
+  if (ScratchBitmap.width() != W || ScratchBitmap.height() != H || ScratchBitmap.format() != QImage::Format_RGB888)
+    ScratchBitmap = QImage(W, H, QImage::Format_RGB888);
+  ResampleBitmap(*picture, ScratchBitmap);
+  Canvas.drawImage(X, Y, ScratchBitmap);
+}
+
+void TMainForm::DrawBoard(QPainter& Canvas) {
+  DrawBoardBackground(Canvas);
+  for (int Y = 1; Y <= N(); ++Y)
+    for (int X = 1; X <= N(); ++X) DrawSquare(Canvas, X, Y);
+}
+
+void TMainForm::DrawBoardBackground(QPainter& Canvas) {
+  const TBoardLayout L = BoardLayout();
+  Rectangle(Canvas, 0, 0, L.CW, L.CH, Yellow, Navy);
+  Canvas.setPen(QPen(Yellow, 0));
+  Canvas.setBrush(Qt::NoBrush);
+  const int yb = 6 + L.N * (L.H + 6);
+  for (int X = 1; X <= L.N; ++X) {
+    const int xl = 6 + (X - 1) * (L.W + 10);
+    const int xr = xl + L.W + 2;
+    const QPoint outline[] = {{xl, 6}, {xr, 6}, {xr, yb}, {xl, yb}, {xl, 6}};
+    Canvas.drawPolyline(outline, 5);
+  }
+}
+
+void TMainForm::DrawSquare(QPainter& Canvas, int X, int Y) {
+  if (!BoardReady) return;
+  const TBoardLayout L = BoardLayout();
+  if (L.W <= 0 || L.H <= 0) return;
+  const int x0 = L.X0(X), y0 = L.Y0(Y);
+  const TSquare& sq = Puzzle.Square(X, Y);
+  if (sq.IsSolved()) {
+    Rectangle(Canvas, x0, y0, x0 + L.W, y0 + L.H, Qt::black, Qt::black);
+    Rectangle(Canvas, x0 + 2, y0 + 2, x0 + L.W - 2, y0 + L.H - 2, Qt::black, Navy);
+    const int s = std::min(64, std::min(L.W, L.H)) - 4;
+    if (sq.imageindex() >= 1 && sq.imageindex() <= 100)
+      DrawPicture(Canvas, sq.imageindex() - 1, x0 + (L.W - s) / 2, y0 + (L.H - s) / 2, s, s);
+    return;
+  }
+  for (int t = 1; t <= L.N; ++t) {
+    const int cx = x0 + ((t - 1) % L.gc) * L.cw;
+    const int cy = y0 + ((t - 1) / L.gc) * L.ch;
+    if (sq.HasCandidate(t))
+      DrawPicture(Canvas, 10 * (Y - 1) + (t - 1), cx, cy, L.cw, L.ch);
+    else
+      Rectangle(Canvas, cx, cy, cx + L.cw, cy + L.ch, Qt::black, Qt::black);
+  }
+}
+
+void TMainForm::DrawSquare(int c, int r) {
+  if (!BoardReady) return;
+  {
+    QPainter p(&PaintBox1->Canvas);
+    DrawSquare(p, c, r);
+  }
+  const TBoardLayout L = BoardLayout();
+  PaintBox1->update(L.X0(c), L.Y0(r), L.W, L.H);
+}
+
+void TMainForm::PausedLook(TPaintBox* Box) {
+  QPainter p(&Box->Canvas);
+  Rectangle(p, 0, 0, Box->width(), Box->height(), Qt::black, PausedGrey);
+  if (Box != PaintBox1) return;
+  const QFont font = NarrowFont(24);
+  p.setFont(font);
+  p.setPen(Qt::white);
+  const QString text = QStringLiteral("Your game is PAUSED");
+  const QFontMetrics fm(font);
+  p.drawText(Box->width() / 2 - fm.horizontalAdvance(text) / 2, 24 + fm.ascent(), text);
+}
+
+void TMainForm::PaintBox1Paint() {
+  if (WinTimer->isActive()) return;  // the animation owns the board
+  if (Paused) {
+    PausedLook(PaintBox1);
+    return;
+  }
+  QPainter p(&PaintBox1->Canvas);
+  DrawBoard(p);
+}
+
+void TMainForm::PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y) {
+  DismissPointers();
+  if (Paused) return;
+  Clock.MessageAge = 999;
+  if (!BoardReady) return;
+  const TBoardHit hit = HitTest(BoardLayout(), X, Y);
+  if (!hit.Cell || hit.q > N()) return;
+  TPressResult result = TPressResult::Ignored;
+  if (Button == Qt::LeftButton)
+    result = Rules.LeftPress(hit.c, hit.r, hit.q);
+  else if (Button == Qt::RightButton)
+    result = Rules.RightPress(hit.c, hit.r, hit.q);
+  switch (result) {
+    case TPressResult::Ignored:
+      return;
+    case TPressResult::MisClick:
+      ++Settings->Stats.Errors;
+      Clock.ElapsedSeconds += Settings->Prefs.MisClickPenalty;
+      ShowMessageAt(X, Y, QStringLiteral("Sorry, that is the wrong choice!"));
+      PlayGameSound(TGameSound::Error);
+      return;
+    default:
+      DrawSquare(hit.c, hit.r);
+  }
+}
+
+void TMainForm::PaintBox1MouseMove(int X, int Y) {
+  if (Settings->Prefs.ShowHints) ExplainClue(nullptr, 0, false);
+  if (Settings->Prefs.Zoom) ShowTilePreview(X, Y);
+}
+
+void TMainForm::ShowTilePreview(int X, int Y) {
+  if (Paused || !BoardReady) return;
+  const TBoardLayout L = BoardLayout();
+  const TBoardHit hit = HitTest(L, X, Y);
+  if (!hit.Square) return;
+  const int t = hit.sr * L.gc + hit.sc;
+  QPainter p(&PaintBox3->Canvas);
+  if (!hit.Cell || t >= N()) {
+    p.fillRect(PaintBox3->rect(), Qt::black);
+  } else {
+    if (Puzzle.Square(hit.c, hit.r).IsSolved()) return;
+    DrawPicture(p, 10 * (hit.r - 1) + t, 0, 0, 64, 64);
+  }
+  PaintBox3->update();
+}
+
+void TMainForm::SetZoom(bool On) {
+  ZoomBtn->setChecked(On);
+  Settings->Prefs.Zoom = On;
+  ZoomSmallTiles1->setChecked(ZoomBtn->isChecked());
+  // The layouts give the vertical clues the panel's width less the 70-pixel
+  // strip of the tile zoom box, and the clue zoom box a third of the
+  // horizontal panel's width in height.
+  PaintBox3->setVisible(On);
+  PaintBox2->setFixedHeight(std::max(1, RzSizePanel2->width() / 3));
+  PaintBox2->setVisible(On);
+  if (!On) {
+    PaintBox3->Canvas.fill(Qt::black);
+    PaintBox2->Canvas.fill(Qt::black);
+  }
+  VerticalPaintBox->Repaint();
+  HorizontalPaintBox->Repaint();
+}
+
+void TMainForm::ZoomBtnClick() {
+  WinTimer->stop();
+  SetZoom(ZoomBtn->isChecked());
+}
+
+void TMainForm::ZoomSmallTiles1Click() { SetZoom(ZoomSmallTiles1->isChecked()); }
+
+void TMainForm::RzSizePanel1Resize() {
+  if (Settings) SetZoom(Settings->Prefs.Zoom);
+}
+
+void TMainForm::RzSizePanel2Resize() {
+  // The clue zoom box stays one third as high as the panel is wide.
+  PaintBox2->setFixedHeight(std::max(1, RzSizePanel2->width() / 3));
+}

@@ -1,0 +1,190 @@
+#include "GameRules.h"
+
+#include "Puzzle.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QRegularExpression>
+
+void CandidateGrid(int n, int& gc, int& gr) {
+  switch (n) {
+    case 4: gc = 2; gr = 2; break;
+    case 5: case 6: gc = 3; gr = 2; break;
+    case 7: case 8: gc = 4; gr = 2; break;
+    case 9: gc = 3; gr = 3; break;
+    case 10: case 11: case 12: gc = 4; gr = 3; break;
+    default: gc = 1; gr = 1; break;
+  }
+}
+
+namespace {
+int BandAt(int cellSize, int pos, int count, int gap) {
+  for (int k = 0; k < count; ++k) {
+    const int start = 8 + k * (cellSize + gap);
+    if (start <= pos && pos <= start + cellSize) return k;
+  }
+  return -1;
+}
+}  // namespace
+
+int ColumnAt(int CellSize, int Pos, int Count) { return BandAt(CellSize, Pos, Count, 10); }
+int RowAt(int CellSize, int Pos, int Count) { return BandAt(CellSize, Pos, Count, 6); }
+
+TBoardLayout::TBoardLayout(int n, int clientWidth, int clientHeight)
+    : N(n), CW(clientWidth), CH(clientHeight) {
+  W = (CW - 10 * N - 6) / N;
+  H = (CH - 6 * N - 10) / N;
+  CandidateGrid(N, gc, gr);
+  cw = W / gc;
+  ch = H / gr;
+}
+
+TBoardHit HitTest(const TBoardLayout& L, int x, int y) {
+  TBoardHit hit;
+  // A window too small for the board has no squares to hit.
+  if (L.W <= 0 || L.H <= 0 || L.cw <= 0 || L.ch <= 0) return hit;
+  const int c = ColumnAt(L.W, x, L.N);
+  const int r = RowAt(L.H, y, L.N);
+  if (c < 0 || r < 0) return hit;
+  hit.Square = true;
+  hit.c = c + 1;
+  hit.r = r + 1;
+  hit.sc = (x - L.X0(hit.c)) / L.cw;
+  hit.sr = (y - L.Y0(hit.r)) / L.ch;
+  if (hit.sc >= L.gc || hit.sr >= L.gr) return hit;
+  hit.Cell = true;
+  hit.q = hit.sr * L.gc + hit.sc + 1;
+  return hit;
+}
+
+TPressResult TMoveRules::LeftPress(int c, int r, int q) {
+  TSquare& sq = Puzzle.Square(c, r);
+  if (sq.IsSolved()) return TPressResult::Ignored;
+  if (q == sq.localindex()) {
+    Play(TGameSound::Pop);
+    sq.Solve();
+    ++Puzzle.SolvedCount;
+    Puzzle.RemoveFromRow(c, r, q);
+    return TPressResult::Placed;
+  }
+  if (!sq.HasCandidate(q)) return TPressResult::Ignored;
+  return TPressResult::MisClick;
+}
+
+TPressResult TMoveRules::RightPress(int c, int r, int q) {
+  TSquare& sq = Puzzle.Square(c, r);
+  if (sq.IsSolved()) return TPressResult::Ignored;
+  if (q == sq.localindex()) return TPressResult::MisClick;
+  if (sq.HasCandidate(q)) {
+    sq.RemoveCandidate(q);
+    Play(TGameSound::Click);
+    bool solved = false;
+    if (sq.IsSingle()) {
+      Play(TGameSound::Pop);
+      const int U = sq.localindex();
+      sq.Solve();
+      ++Puzzle.SolvedCount;
+      Puzzle.RemoveFromRow(c, r, U);
+      solved = true;
+    }
+    Puzzle.CheckRow(r);
+    return solved ? TPressResult::RemovedAndSolved : TPressResult::Removed;
+  }
+  for (int X = 1; X <= Puzzle.Size(); ++X) {
+    const TSquare& owner = Puzzle.Square(X, r);
+    if (owner.localindex() == q && owner.IsSolved()) return TPressResult::RedrawOnly;
+  }
+  Play(TGameSound::Click);
+  sq.AddCandidate(q);
+  return TPressResult::Restored;
+}
+
+bool TGameClock::Tick() {
+  ++TickCount;
+  if (TickCount < 1000 / Interval) return false;
+  TickCount = 0;
+  ++ElapsedSeconds;
+  ++MessageAge;
+  return true;
+}
+
+QString ProgressText(int solved, int n) {
+  const double percent = n > 0 ? solved * 100.0 / (n * n) : 0.0;
+  return QStringLiteral("%1 (%2%) complete").arg(solved).arg(percent, 0, 'f', 1);
+}
+
+QString TimeText(int seconds, bool timerOn) {
+  if (!timerOn) return QStringLiteral("Untimed");
+  return QStringLiteral("Time: %1:%2:%3")
+      .arg(seconds / 3600)
+      .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
+      .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+int ClampPuzzleNumber(long long number) { return static_cast<int>(std::clamp<long long>(number, 1, MaxPuzzleNumber)); }
+
+int ParsePuzzleNumber(const QString& text) {
+  bool ok = false;
+  const long long value = text.trimmed().toLongLong(&ok);
+  if (!ok) {
+    // Digits beyond 64 bits are still a number, just a big one.
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString t = text.trimmed();
+    if (digits.match(t).hasMatch()) return t.startsWith('-') ? 1 : MaxPuzzleNumber;
+    return 1;
+  }
+  return ClampPuzzleNumber(value);
+}
+
+int SizeForIndex(int index) {
+  static const int sizes[] = {4, 5, 6, 8, 9, 10};
+  return index >= 0 && index < 6 ? sizes[index] : 0;
+}
+
+int IndexForSize(int size) {
+  for (int i = 0; i < 6; ++i)
+    if (SizeForIndex(i) == size) return i;
+  return -1;
+}
+
+THorizontalLayout HorizontalLayoutFor(int HW, int HH, int n) {
+  THorizontalLayout L;
+  if (n <= 0) return L;
+  L.R = (n + 1) / 2;
+  L.s = std::min((HW - 26) / 6, (HH - 6 * (L.R - 1) - 16) / L.R);
+  return L;
+}
+
+int HorizontalClueAt(int HW, int HH, int n, int x, int y) {
+  const THorizontalLayout L = HorizontalLayoutFor(HW, HH, n);
+  if (L.s <= 0) return -1;
+  const int c = ColumnAt(3 * L.s, x, 2);
+  const int r = RowAt(L.s, y, L.R + 1);
+  if (c < 0 || r < 0) return -1;
+  const int i = c + 2 * r;
+  return i < n ? i : -1;
+}
+
+int VerticalTileSize(int VW, int VH, int m) {
+  if (m <= 0) return 0;
+  return std::min((VW - 10 * m - 6) / m, (VH - 16) / 3);
+}
+
+int VerticalClueAt(int VW, int VH, int m, int x, int y) {
+  const int s = VerticalTileSize(VW, VH, m);
+  if (s <= 0) return -1;
+  const int c = ColumnAt(s, x, m);
+  const int r = RowAt(s, y, 10);
+  return c >= 0 && r >= 0 ? c : -1;
+}
+
+int BestFitWidth(int panelWidth, int panelHeight, int boxWidth, int boxHeight, int n) {
+  const THorizontalLayout L = HorizontalLayoutFor(boxWidth, boxHeight, n);
+  if (L.s <= 0) return -1;
+  const int wN = 6 * L.s + 26;
+  const int hN = (L.s + 6) * L.R + 16;
+  if (hN < boxHeight) return static_cast<int>(std::lround(panelWidth * (double(panelHeight) / hN)));
+  if (wN < boxWidth) return wN + 10;
+  return -1;
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class TPuzzle;
+
+// The game's rules that touch no pixels: board geometry and hit tests, what a
+// press on a candidate does, the clock and its labels, the puzzle numbers.
+// The window translates events into these calls and draws the outcome.
+
+enum class TGameSound { Click, Pop, Error, Complete };
+
+constexpr int MaxPuzzleNumber = 999999;
+
+// The candidate grid of an unsolved square: gc columns by gr rows.
+void CandidateGrid(int n, int& gc, int& gr);
+
+// The first k in 0..Count-1 whose band 8 + k * (CellSize + 10) .. + CellSize
+// (both ends inclusive) holds Pos; -1 when none does. RowAt has a pitch of
+// CellSize + 6.
+int ColumnAt(int CellSize, int Pos, int Count);
+int RowAt(int CellSize, int Pos, int Count);
+
+// The board's geometry for N squares a side in a client area of CW x CH.
+struct TBoardLayout {
+  TBoardLayout(int n, int clientWidth, int clientHeight);
+  int N, CW, CH;
+  int W, H;    // SquareWidth, SquareHeight
+  int gc, gr;  // candidate grid
+  int cw, ch;  // candidate cell
+  int X0(int X) const { return 8 + (X - 1) * (W + 10); }
+  int Y0(int Y) const { return 8 + (Y - 1) * (H + 6); }
+};
+
+// What lies under board point (x, y): square (c, r), 1-based, and its grid cell
+// (sc, sr) with the tile number q = sr * gc + sc + 1 there.
+struct TBoardHit {
+  bool Square = false;  // a square is hit
+  bool Cell = false;    // ...and a cell of its grid (not the leftover pixels)
+  int c = 0, r = 0, sc = 0, sr = 0, q = 0;
+};
+TBoardHit HitTest(const TBoardLayout& layout, int x, int y);
+
+enum class TPressResult {
+  Ignored,          // nothing changes, nothing sounds
+  Placed,           // the right tile was placed
+  MisClick,         // a wrong tile placed, or the square's own tile removed
+  Removed,          // a candidate removed
+  RemovedAndSolved, // ...leaving one, which solved the square
+  Restored,         // a removed candidate came back
+  RedrawOnly,       // the removed tile is placed elsewhere in the row
+};
+
+// A press of either button on tile q of square (c, r). The follow-up row
+// rules run inside the puzzle and redraw through its observer; sounds go to
+// Play in the order they are due. A mis-click changes nothing here: its
+// penalty and message are the caller's.
+class TMoveRules {
+ public:
+  TMoveRules(TPuzzle& puzzle, std::function<void(TGameSound)> play)
+      : Puzzle(puzzle), Play(std::move(play)) {}
+  TPressResult LeftPress(int c, int r, int q);
+  TPressResult RightPress(int c, int r, int q);
+
+ private:
+  TPuzzle& Puzzle;
+  std::function<void(TGameSound)> Play;
+};
+
+// The game clock's counters; Timer1 ticks every Interval ms.
+struct TGameClock {
+  static constexpr int Interval = 100;
+  int TickCount = 0;
+  int ElapsedSeconds = 0;
+  int MessageAge = 0;
+  // One clock event; true when it completed a whole second.
+  bool Tick();
+  void Reset() { TickCount = 0; ElapsedSeconds = 0; }
+};
+
+QString ProgressText(int solved, int n);
+QString TimeText(int seconds, bool timerOn);
+
+// The go-to box's text as a puzzle number: junk counts as 1, then clamped.
+int ParsePuzzleNumber(const QString& text);
+int ClampPuzzleNumber(long long number);
+
+// Board sizes of the size list, entry 0..5; -1 / 0 for anything else.
+int SizeForIndex(int index);
+int IndexForSize(int size);
+
+// Clue panel geometry. Horizontal: two clues of 3s x s per row, R rows.
+struct THorizontalLayout {
+  int s = 0;
+  int R = 0;
+};
+THorizontalLayout HorizontalLayoutFor(int HW, int HH, int n);
+inline int HorizontalClueLeft(int i, int s) { return i % 2 == 0 ? 6 : 3 * s + 18; }
+inline int HorizontalClueTop(int i, int s) { return 8 + (i / 2) * (s + 6); }
+// The clue under (x, y), or -1.
+int HorizontalClueAt(int HW, int HH, int n, int x, int y);
+// Vertical: m clues of s x 3s side by side.
+int VerticalTileSize(int VW, int VH, int m);
+inline int VerticalClueLeft(int i, int s) { return 10 + i * (s + 10); }
+int VerticalClueAt(int VW, int VH, int m, int x, int y);
+// The client width "Best Fit" gives the horizontal panel, or -1 for no change.
+int BestFitWidth(int panelWidth, int panelHeight, int boxWidth, int boxHeight, int n);

@@ -1,0 +1,65 @@
+#include "PaintBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  Canvas = QImage(1, 1, QImage::Format_RGB32);
+  Canvas.fill(Qt::black);
+}
+
+void TPaintBox::Repaint() {
+  if (OnPaint) OnPaint();
+  update();
+}
+
+void TPaintBox::paintEvent(QPaintEvent* event) {
+  QPainter p(this);
+  p.drawImage(event->rect(), Canvas, event->rect());
+}
+
+void TPaintBox::resizeEvent(QResizeEvent*) {
+  // Keep what was drawn, so a handler that draws nothing (the animation's
+  // board) leaves the last picture in place.
+  QImage canvas(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  canvas.fill(Qt::black);
+  {
+    QPainter p(&canvas);
+    p.drawImage(0, 0, Canvas);
+  }
+  Canvas = canvas;
+  Repaint();
+}
+
+void TPaintBox::mousePressEvent(QMouseEvent* event) {
+  if (OnMouseDown) OnMouseDown(event);
+}
+
+void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+  if (OnMouseMove) OnMouseMove(event);
+}
+
+TArrowLine::TArrowLine(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  hide();
+}
+
+void TArrowLine::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(LineColor, 3));
+  p.drawLine(QPointF(0, height() / 2.0), QPointF(width(), height() / 2.0));
+}
+
+void TClickLabel::mousePressEvent(QMouseEvent* event) {
+  Pressed = event->button() == Qt::LeftButton;
+  if (OnMouseDown) OnMouseDown(event);
+}
+
+void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  const bool click = Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  Pressed = false;
+  if (click && OnClick) OnClick();
+}

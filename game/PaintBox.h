@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+
+#include <functional>
+
+class QMouseEvent;
+
+// A drawing surface with a persistent canvas of its own size. Anyone may draw
+// into Canvas at any time and call update(); paintEvent only copies it out.
+// Repaint() and a resize run OnPaint into the canvas first.
+class TPaintBox : public QWidget {
+ public:
+  explicit TPaintBox(QWidget* parent = nullptr);
+  QImage Canvas;
+  std::function<void()> OnPaint;
+  std::function<void(QMouseEvent*)> OnMouseDown;
+  std::function<void(QMouseEvent*)> OnMouseMove;
+  void Repaint();
+  int ClientWidth() const { return width(); }
+  int ClientHeight() const { return height(); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// A plain panel that reports presses on its own background.
+class TMousePanel : public QWidget {
+ public:
+  explicit TMousePanel(QWidget* parent = nullptr) : QWidget(parent) {}
+  std::function<void(QMouseEvent*)> OnMouseDown;
+  std::function<void()> OnResize;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (OnMouseDown) OnMouseDown(event);
+  }
+  void resizeEvent(QResizeEvent*) override {
+    if (OnResize) OnResize();
+  }
+};
+
+// A hint arrow: a line in a colour that blinks.
+class TArrowLine : public QWidget {
+ public:
+  explicit TArrowLine(QWidget* parent = nullptr);
+  QColor LineColor{255, 0, 0};
+  void SetLineColor(const QColor& c) {
+    LineColor = c;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+// A label that reports presses (with their modifier keys) and clicks.
+class TClickLabel : public QLabel {
+ public:
+  explicit TClickLabel(const QString& text, QWidget* parent = nullptr) : QLabel(text, parent) {}
+  std::function<void(QMouseEvent*)> OnMouseDown;
+  std::function<void()> OnClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool Pressed = false;
+};
