@@ -3,6 +3,7 @@
 // gives: change nothing without regenerating the reference puzzles.
 #include "Puzzle.h"
 
+#include <bit>
 #include <cstdlib>
 
 // Column masks (bit X for column X) let a rule see at once whether it has
@@ -15,12 +16,12 @@ const TPuzzle::TRowMasks& TPuzzle::RowMasks(int row) const
     if (inPass_ && m.valid && m.version == rowVersion_[row])
         return m;
     m = TRowMasks{};
+    const unsigned all = TSquare::FullSet(n_);
     for (int X = 1; X <= n_; ++X) {
         const TSquare& sq = Square(X, row);
         const auto bit = TSquare::Bit(X);
-        for (int t = 1; t <= n_; ++t)
-            if (sq.HasCandidate(t))
-                m.tile[t] |= bit;
+        for (unsigned b = sq.remaining() & all; b != 0; b &= b - 1)
+            m.tile[std::countr_zero(b)] |= bit;
         if (sq.IsSolved())
             m.solved |= bit;
     }
@@ -107,14 +108,23 @@ void TPuzzle::RemoveFromRow(int X0, int Y, int T)
 
 void TPuzzle::CheckRow(int Y)
 {
-    int count[MaxBoardSize + 1] = {};
-    for (int T = 1; T <= n_; ++T)
-        for (int X = 1; X <= n_; ++X)
-            if (!Square(X, Y).IsSolved() && Possible(X, Y, T))
-                ++count[T];
-    // The counts stay as taken above while squares get solved below.
+    // Tiles possible in exactly one unsolved square of the row, counted once
+    // before any of them is placed.
+    const std::uint16_t all = TSquare::FullSet(n_);
+    std::uint16_t once = 0, twice = 0;
+    for (int X = 1; X <= n_; ++X) {
+        const TSquare& sq = Square(X, Y);
+        if (sq.IsSolved())
+            continue;
+        const std::uint16_t candidates = sq.remaining() & all;
+        twice |= once & candidates;
+        once |= candidates;
+    }
+    const std::uint16_t single = once & static_cast<std::uint16_t>(~twice);
+    if (single == 0)
+        return;
     for (int T = 1; T <= n_; ++T) {
-        if (count[T] != 1)
+        if (!(single & TSquare::Bit(T)))
             continue;
         for (int X = 1; X <= n_; ++X) {
             TSquare& sq = Square(X, Y);
@@ -349,14 +359,13 @@ int ClueRows(const TClue& clue, int rows[3])
 }
 }
 
-bool TPuzzle::KnownIdle(const TClue& clue, TRowStamp& stamp) const
+bool TPuzzle::KnownIdle(TRowStamp& stamp) const
 {
-    int rows[3];
-    const int k = ClueRows(clue, rows);
     bool same = stamp.valid;
-    for (int i = 0; i < k; ++i) {
-        same = same && stamp.version[i] == rowVersion_[rows[i]];
-        stamp.version[i] = rowVersion_[rows[i]];
+    for (int i = 0; i < stamp.rowCount; ++i) {
+        const std::uint32_t now = rowVersion_[stamp.rows[i]];
+        same = same && stamp.version[i] == now;
+        stamp.version[i] = now;
     }
     stamp.valid = true;
     return same;
@@ -374,10 +383,15 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
     // nothing in. This only saves work: the order of deductions is untouched.
     verticalIdle_.assign(VerticalClues.size(), TRowStamp{});
     horizontalIdle_.assign(HorizontalClues.size(), TRowStamp{});
-    for (std::size_t i = 0; i < VerticalClues.size(); ++i)
-        verticalIdle_[i].fits = ClueFits(VerticalClues[i]);
-    for (std::size_t i = 0; i < HorizontalClues.size(); ++i)
-        horizontalIdle_[i].fits = ClueFits(HorizontalClues[i]);
+    auto prepare = [this](const TClueList& clues, std::vector<TRowStamp>& stamps) {
+        for (std::size_t i = 0; i < clues.size(); ++i) {
+            stamps[i].fits = ClueFits(clues[i]);
+            if (stamps[i].fits)
+                stamps[i].rowCount = ClueRows(clues[i], stamps[i].rows);
+        }
+    };
+    prepare(VerticalClues, verticalIdle_);
+    prepare(HorizontalClues, horizontalIdle_);
     // The board may have changed since the last pass (a reset, the player).
     for (TRowMasks& m : rowMasks_)
         m.valid = false;
@@ -389,7 +403,7 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
 
         for (std::size_t i = 0; i < VerticalClues.size() && !found; ++i) {
             const TClue& clue = VerticalClues[i];
-            if (!verticalIdle_[i].fits || KnownIdle(clue, verticalIdle_[i]))
+            if (!verticalIdle_[i].fits || KnownIdle(verticalIdle_[i]))
                 continue;
             const TBoardPos A{clue.c1(), clue.c2()};
             const TBoardPos B{clue.c1(), clue.c3()};
@@ -415,7 +429,7 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
 
         for (std::size_t i = 0; i < HorizontalClues.size() && !found; ++i) {
             const TClue& clue = HorizontalClues[i];
-            if (!horizontalIdle_[i].fits || KnownIdle(clue, horizontalIdle_[i]))
+            if (!horizontalIdle_[i].fits || KnownIdle(horizontalIdle_[i]))
                 continue;
             switch (clue.type()) {
             case TClueType::clTwoAdjacent:

@@ -122,12 +122,14 @@ private:
 
     // Row versions for skipping clues that cannot yield; see Deduce.
     struct TRowStamp {
+        int rows[3] = {};
+        int rowCount = 0;
         std::uint32_t version[3] = {};
         bool valid = false;
         bool fits = false; // the clue names squares of this board only
     };
     void Touched(int row) { ++rowVersion_[row]; }
-    bool KnownIdle(const TClue& clue, TRowStamp& stamp) const;
+    bool KnownIdle(TRowStamp& stamp) const;
     std::array<std::uint32_t, MaxBoardSize + 1> rowVersion_{};
     std::vector<TRowStamp> verticalIdle_, horizontalIdle_;
 
