@@ -36,6 +36,23 @@ int TPuzzle::FirstRow(int c, bool wanted, int except) const
     return 0;
 }
 
+void TPuzzle::AddLeftOf(int ca, int ra, int cb, int rb)
+{
+    if (ca < cb)
+        AddClue(TClue(TClueType::clLeftOf, ca, cb, ra, rb, 0, 0));
+    else
+        AddClue(TClue(TClueType::clLeftOf, cb, ca, rb, ra, 0, 0));
+}
+
+int TPuzzle::RandomOtherColumn(int c)
+{
+    int other;
+    do
+        other = RandomTo(n_);
+    while (other == c);
+    return other;
+}
+
 void TPuzzle::GenerateClues()
 {
     const int nn = n_ * n_;
@@ -81,10 +98,7 @@ void TPuzzle::GenerateClues()
                 const int d = x > x2 ? x - x2 : x2 - x;
                 if (d == 1) {
                     if (!covered(x2, y2)) {
-                        if (x < x2)
-                            add4(TClueType::clLeftOf, x, x2, y, y2);
-                        else
-                            add4(TClueType::clLeftOf, x2, x, y2, y);
+                        AddLeftOf(x, y, x2, y2);
                         Cover(x, y);
                         Cover(x2, y2);
                         markTaken(x2, y2);
@@ -141,10 +155,8 @@ void TPuzzle::GenerateClues()
     const TPairing Q = list[nn];
     if (P.c == Q.c)
         add4(TClueType::clSameColumn, P.c, P.r, Q.r, 0);
-    else if (P.c < Q.c)
-        add4(TClueType::clLeftOf, P.c, Q.c, P.r, Q.r);
     else
-        add4(TClueType::clLeftOf, Q.c, P.c, Q.r, P.r);
+        AddLeftOf(P.c, P.r, Q.c, Q.r);
     Cover(P.c, P.r);
     Cover(Q.c, Q.r);
 
@@ -159,15 +171,9 @@ void TPuzzle::GenerateClues()
                 continue;
             }
             const int ra = RandomTo(n_);
-            int ca;
-            do
-                ca = RandomTo(n_);
-            while (ca == c);
+            const int ca = RandomOtherColumn(c);
             Cover(c, r);
-            if (c < ca)
-                add4(TClueType::clLeftOf, c, ca, r, ra);
-            else
-                add4(TClueType::clLeftOf, ca, c, ra, r);
+            AddLeftOf(c, r, ca, ra);
             Cover(ca, r);
             Cover(ca, ra);
         }
@@ -311,10 +317,7 @@ bool TPuzzle::AddClueBreakingStall(const TClueList& horizontal, const TClueList&
                     continue;
                 HorizontalClues = horizontal;
                 VerticalClues = vertical;
-                if (c < s)
-                    AddClue(TClue(TClueType::clLeftOf, c, s, r, r, 0, 0));
-                else
-                    AddClue(TClue(TClueType::clLeftOf, s, c, r, r, 0, 0));
+                AddLeftOf(c, r, s, r);
                 Cover(c, r);
                 Cover(s, r);
                 return true;
@@ -337,14 +340,8 @@ bool TPuzzle::AddClueForUncoveredSquare()
                 Cover(c, r2);
             } else {
                 const int ra = RandomTo(n_);
-                int ca;
-                do
-                    ca = RandomTo(n_);
-                while (ca == c);
-                if (ca > c)
-                    AddClue(TClue(TClueType::clLeftOf, c, ca, r, ra, 0, 0));
-                else
-                    AddClue(TClue(TClueType::clLeftOf, ca, c, ra, r, 0, 0));
+                const int ca = RandomOtherColumn(c);
+                AddLeftOf(c, r, ca, ra);
                 Cover(c, r);
                 Cover(ca, ra);
             }

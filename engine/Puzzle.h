@@ -102,6 +102,9 @@ private:
     bool RemoveTile(int X, int Y, int T);
     void Cover(int c, int r) { Square(c, r).MarkCovered(); }
     void AddClue(const TClue& clue);
+    // "Left of" naming the tile in the smaller column first.
+    void AddLeftOf(int ca, int ra, int cb, int rb);
+    int RandomOtherColumn(int c); // draws until the column differs from c
     int RandomTo(int n) { return static_cast<int>(Random.Random(static_cast<std::uint32_t>(n))) + 1; }
     // Smallest row r (and r != except) such that the covered flag of (c, r)
     // equals wanted; 0 when there is none.
