@@ -259,7 +259,7 @@ void TPuzzle::Prove()
     // After StallRounds rounds that left the board as it was (proven puzzles
     // never come near that many), the clues those rounds added are dropped and
     // one that must change the board is added instead.
-    constexpr int StallRounds = 50;
+    constexpr int StallRounds = 100;
     constexpr int MaxRounds = 100000;
     std::vector<std::uint16_t> previous, current;
     TClueList stallHorizontal, stallVertical;
