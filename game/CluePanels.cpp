@@ -197,9 +197,9 @@ void TMainForm::VerticalPaintBoxPaint() {
   DrawVerticalPanel();
 }
 
-void TMainForm::HorizontalPaintBoxMouseDown(Qt::MouseButtons Buttons, int X, int Y) {
+void TMainForm::HorizontalPaintBoxMouseDown(Qt::MouseButton Button, int X, int Y) {
   DismissPointers();
-  if (Paused || !(Buttons & Qt::LeftButton)) return;
+  if (Paused || Button != Qt::LeftButton) return;  // a right press opens the pop-up menu
   const int i = HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
                                  int(Puzzle.HorizontalClues.size()), X, Y);
   if (i >= 0) Puzzle.HorizontalClues[i].setShown(!Puzzle.HorizontalClues[i].shown());

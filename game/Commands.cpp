@@ -180,7 +180,9 @@ void TMainForm::UpdateLabels() {
 void TMainForm::ClockTick() {
   if (Clock.Tick()) UpdateLabels();
   if (Clock.MessageAge > 3) RzLabel2->hide();
-  if (Puzzle.SolvedCount >= N() * N()) {
+  // Only a game in progress completes: a clock event that was already on its
+  // way when the puzzle finished must not score it twice.
+  if (InProgress && Puzzle.SolvedCount >= N() * N()) {
     UpdateLabels();
     CompletePuzzle();
   }

@@ -227,7 +227,7 @@ void TMainForm::CreateControls() {
   HorizontalPaintBox->setMinimumSize(20, 20);
   HorizontalPaintBox->OnPaint = [this] { HorizontalPaintBoxPaint(); };
   HorizontalPaintBox->OnMouseDown = [this](QMouseEvent* e) {
-    HorizontalPaintBoxMouseDown(e->buttons() | e->button(), int(e->position().x()), int(e->position().y()));
+    HorizontalPaintBoxMouseDown(e->button(), int(e->position().x()), int(e->position().y()));
     if (e->button() == Qt::RightButton) HorizontalPopup->popup(e->globalPosition().toPoint());
   };
   HorizontalPaintBox->OnMouseMove = [this](QMouseEvent* e) {
@@ -396,6 +396,11 @@ void TMainForm::showEvent(QShowEvent* event) {
   centralWidget()->layout()->activate();
   const int right = ZoomBtn->mapTo(this, QPoint(ZoomBtn->width(), 0)).x();
   setMinimumSize(right + 4, 500);
+  // The frame's size is known only now; the stored width and height are outer ones.
+  const QSize frame = frameGeometry().size() - size();
+  if (Settings->MainWidth > 0) resize(Settings->MainWidth - frame.width(), height());
+  if (Settings->MainHeight > 0) resize(width(), Settings->MainHeight - frame.height());
+  centralWidget()->layout()->activate();
   SetHorizontalPanelWidth(Settings->HorizontalWidth > 0 ? Settings->HorizontalWidth : 288);
   SetVerticalPanelHeight(Settings->VerticalHeight > 0 ? Settings->VerticalHeight : 199);
   SetUpPuzzle();

@@ -143,7 +143,7 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void DrawHorizontalClue(QPainter& Canvas, const TClue& Clue, int Left, int Top, int Size);
   void HorizontalPaintBoxPaint();
   void VerticalPaintBoxPaint();
-  void HorizontalPaintBoxMouseDown(Qt::MouseButtons Buttons, int X, int Y);
+  void HorizontalPaintBoxMouseDown(Qt::MouseButton Button, int X, int Y);
   void VerticalPaintBoxMouseDown(int X, int Y);
   void HorizontalPaintBoxMouseMove(int X, int Y);
   void VerticalPaintBoxMouseMove(int X, int Y);

@@ -1,0 +1,224 @@
+// The board in a real window: presses with the mouse from start to finish.
+#include "GameTestSupport.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+class BoardViewTest : public TWindowTest {
+ protected:
+  // Left presses at every square's solution tile, reading the solution.
+  void SolveAll() {
+    for (int r = 1; r <= Form->N(); ++r)
+      for (int c = 1; c <= Form->N(); ++c)
+        if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
+  }
+  void ExpectCompletedWithCongratulations(int n) {
+    EXPECT_EQ(Form->Puzzle.SolvedCount, n * n);
+    EXPECT_TRUE(Form->InProgress) << "completion waits for the clock";
+    const int yellowBefore = CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0));
+    Form->Timer1Timer();
+    EXPECT_TRUE(Form->Finished);
+    EXPECT_FALSE(Form->InProgress);
+    EXPECT_FALSE(Form->Timer1->isActive());
+    EXPECT_EQ(Form->Label1->text(), QStringLiteral("%1 (100.0%) complete").arg(n * n));
+    EXPECT_EQ(yellowBefore, 0);
+    EXPECT_GT(CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0)), 200);  // CONGRATULATIONS!
+    ASSERT_EQ(Scores.size(), 1u);
+    EXPECT_EQ(Scores[0].Size, n);
+    EXPECT_EQ(Scores[0].Errors, Form->Settings->Stats.Errors);
+  }
+};
+
+TEST_F(BoardViewTest, SolvingAFourByFourByLeftPressesCompletes) {
+  Open(4, 3);
+  SolveAll();
+  ExpectCompletedWithCongratulations(4);
+  EXPECT_EQ(Scores[0].Number, 3);
+  EXPECT_EQ(Scores[0].Seconds, 0);
+  // A second clock event finds the clock stopped and records nothing more.
+  Form->Timer1Timer();
+  EXPECT_EQ(Scores.size(), 1u);
+}
+
+TEST_F(BoardViewTest, SolvingASixBySixCompletesAndDrawsEverySolvedTile) {
+  Open(6, 12);
+  SolveAll();
+  for (int r = 1; r <= 6; ++r)
+    for (int c = 1; c <= 6; ++c) EXPECT_TRUE(Sq(c, r).IsSolved());
+  // A solved square is framed black with the tile centred on navy.
+  const TBoardLayout L = Form->BoardLayout();
+  const QImage& canvas = Form->PaintBox1->Canvas;
+  EXPECT_EQ(canvas.pixelColor(L.X0(1), L.Y0(1)), QColor(Qt::black));
+  EXPECT_EQ(canvas.pixelColor(L.X0(1) + 3, L.Y0(1) + L.H / 2), QColor(0, 0, 128));
+  EXPECT_NE(canvas.pixelColor(L.X0(1) + L.W / 2, L.Y0(1) + L.H / 2), QColor(0, 0, 128));
+  ExpectCompletedWithCongratulations(6);
+  EXPECT_TRUE(Form->RzLabel2->isHidden());
+}
+
+TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
+  Open(6, 1, 4);
+  const int wrong = WrongCandidate(2, 2);
+  const QPoint at = CellCentre(2, 2, wrong);
+  Press(Qt::LeftButton, at);
+  EXPECT_EQ(Form->Settings->Stats.Errors, 1);
+  EXPECT_EQ(Form->Clock.ElapsedSeconds, 4);
+  EXPECT_TRUE(Sq(2, 2).HasCandidate(wrong));
+  EXPECT_FALSE(Sq(2, 2).IsSolved());
+  EXPECT_TRUE(Form->RzLabel2->isVisible());
+  EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
+  EXPECT_EQ(Form->RzLabel2->y(), at.y() + 12);
+  EXPECT_EQ(Form->Clock.MessageAge, 0);
+
+  // Removing the square's own tile is a mis-click too.
+  Press(Qt::RightButton, 2, 2, Sq(2, 2).localindex());
+  EXPECT_EQ(Form->Settings->Stats.Errors, 2);
+  EXPECT_EQ(Form->Clock.ElapsedSeconds, 8);
+  EXPECT_TRUE(Sq(2, 2).HasCandidate(Sq(2, 2).localindex()));
+
+  // The message goes with the fourth whole second, or at once with the next press.
+  for (int i = 0; i < 30; ++i) Form->Timer1Timer();
+  EXPECT_TRUE(Form->RzLabel2->isVisible());
+  for (int i = 0; i < 10; ++i) Form->Timer1Timer();
+  EXPECT_TRUE(Form->RzLabel2->isHidden());
+  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 0:00:12"));
+}
+
+TEST_F(BoardViewTest, AMessageNearTheRightEdgeStaysOnTheBoard) {
+  Open(6);
+  Form->ShowMessageAt(Form->PaintBox1->width() - 5, Form->PaintBox1->height() - 5, QStringLiteral("Sorry, that is the wrong choice!"));
+  EXPECT_EQ(Form->RzLabel2->x() + Form->RzLabel2->width(), Form->PaintBox1->width());
+  EXPECT_EQ(Form->RzLabel2->y(), Form->PaintBox1->height() - 25 + 12);
+  Press(Qt::LeftButton, QPoint(2, 2));  // a press anywhere ages the message out
+  Form->Timer1Timer();
+  EXPECT_TRUE(Form->RzLabel2->isHidden());
+}
+
+TEST_F(BoardViewTest, RightPressRemovesRestoresAndSolvesTheLastCandidate) {
+  Open(6, 5);
+  const TBoardLayout L = Form->BoardLayout();
+  const int wrong = WrongCandidate(3, 4);
+  Press(Qt::RightButton, 3, 4, wrong);
+  EXPECT_FALSE(Sq(3, 4).HasCandidate(wrong));
+  const QPoint cell = CellCentre(3, 4, wrong);
+  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(cell), QColor(Qt::black));  // removed: a black cell
+  Press(Qt::LeftButton, 3, 4, wrong);  // a left press on a black cell does nothing
+  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  Press(Qt::RightButton, 3, 4, wrong);
+  EXPECT_TRUE(Sq(3, 4).HasCandidate(wrong));
+  EXPECT_NE(Form->PaintBox1->Canvas.pixelColor(cell), QColor(Qt::black));
+
+  const int solvedBefore = Form->Puzzle.SolvedCount;
+  while (!Sq(3, 4).IsSolved()) {
+    const int t = WrongCandidate(3, 4);
+    ASSERT_NE(t, 0);
+    Press(Qt::RightButton, 3, 4, t);
+  }
+  EXPECT_GT(Form->Puzzle.SolvedCount, solvedBefore);
+  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  const int own = Sq(3, 4).localindex();
+  for (int X = 1; X <= 6; ++X)
+    if (X != 3) {
+      EXPECT_FALSE(Sq(X, 4).HasCandidate(own) && !Sq(X, 4).IsSolved()) << X;
+    }
+  // The solved square shows its tile on navy, no candidate grid.
+  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(L.X0(3) + 3, L.Y0(4) + L.H / 2), QColor(0, 0, 128));
+}
+
+TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
+  Open(6);
+  const TBoardLayout L = Form->BoardLayout();
+  const auto before = Form->Puzzle.SolvedCount;
+  std::vector<QPoint> misses = {
+      {L.X0(1) + L.W + 1, L.Y0(1) + 5},               // gap between columns
+      {L.X0(2) + 5, L.Y0(1) + L.H + 2},               // gap between rows
+      {L.X0(6) + L.W + 5, L.Y0(1) + 5},               // right of the last column
+      {L.X0(1) + 5, L.Y0(6) + L.H + 3},               // below the last row
+      {2, 2},                                          // the margin
+  };
+  if (L.W % L.gc) misses.push_back({L.X0(1) + L.gc * L.cw + (L.W % L.gc) - 1, L.Y0(1) + 2});
+  if (L.H % L.gr) misses.push_back({L.X0(1) + 2, L.Y0(1) + L.gr * L.ch + (L.H % L.gr) - 1});
+  for (const QPoint& p : misses) {
+    Press(Qt::LeftButton, p);
+    Press(Qt::RightButton, p);
+  }
+  EXPECT_EQ(Form->Puzzle.SolvedCount, before);
+  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Form->Clock.ElapsedSeconds, 0);
+  for (int r = 1; r <= 6; ++r)
+    for (int c = 1; c <= 6; ++c) EXPECT_EQ(Sq(c, r).CandidateCount(), 6);
+}
+
+TEST_F(BoardViewTest, TheSixthCellOfAFiveByFiveIsEmpty) {
+  Open(5);
+  const TBoardLayout L = Form->BoardLayout();
+  const QPoint sixth(L.X0(1) + 2 * L.cw + L.cw / 2, L.Y0(1) + L.ch + L.ch / 2);
+  Press(Qt::LeftButton, sixth);
+  Press(Qt::RightButton, sixth);
+  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Sq(1, 1).CandidateCount(), 5);
+  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(sixth), QColor(0, 0, 128));  // the background shows
+}
+
+TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
+  Open(6);
+  Form->RzLine1->show();
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  ASSERT_TRUE(Form->Paused);
+  EXPECT_FALSE(Form->Timer1->isActive());
+  const QImage& canvas = Form->PaintBox1->Canvas;
+  EXPECT_EQ(canvas.pixelColor(canvas.width() / 2, canvas.height() - 10), QColor(24, 24, 24));
+  EXPECT_GT(CountColour(canvas, Qt::white), 50);  // "Your game is PAUSED"
+  EXPECT_EQ(Form->VerticalPaintBox->Canvas.pixelColor(30, 30), QColor(24, 24, 24));
+  EXPECT_EQ(Form->HorizontalPaintBox->Canvas.pixelColor(30, 30), QColor(24, 24, 24));
+
+  Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
+  Press(Qt::LeftButton, 2, 1, WrongCandidate(2, 1));
+  Press(Qt::RightButton, 3, 1, WrongCandidate(3, 1));
+  EXPECT_FALSE(Sq(1, 1).IsSolved());
+  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Sq(3, 1).CandidateCount(), 6);
+  EXPECT_TRUE(Form->RzLine1->isHidden());  // the arrows still go
+
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  EXPECT_FALSE(Form->Paused);
+  EXPECT_TRUE(Form->Timer1->isActive());
+  EXPECT_EQ(canvas.pixelColor(2, 2), QColor(0, 0, 128));
+}
+
+TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
+  Open(6);
+  const int wide = Form->VerticalPaintBox->width();
+  QTest::mouseClick(Form->ZoomBtn, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_TRUE(Form->Settings->Prefs.Zoom);
+  EXPECT_TRUE(Form->ZoomSmallTiles1->isChecked());
+  EXPECT_EQ(Form->VerticalPaintBox->width(), wide - 70);
+  EXPECT_TRUE(Form->PaintBox3->isVisible());
+  EXPECT_TRUE(Form->PaintBox2->isVisible());
+  EXPECT_EQ(Form->PaintBox2->height(), Form->RzSizePanel2->width() / 3);
+  // The preview shows the tile under the pointer, removed or not.
+  const QPoint cell = CellCentre(1, 1, 2);
+  QTest::mouseMove(Form->PaintBox1, cell);
+  Form->ShowTilePreview(cell.x(), cell.y());
+  EXPECT_NE(Form->PaintBox3->Canvas.pixelColor(32, 32), QColor(Qt::black));
+  Form->ZoomSmallTiles1->trigger();
+  QApplication::processEvents();
+  EXPECT_FALSE(Form->Settings->Prefs.Zoom);
+  EXPECT_FALSE(Form->ZoomBtn->isChecked());
+  EXPECT_EQ(Form->VerticalPaintBox->width(), wide);
+  EXPECT_FALSE(Form->PaintBox2->isVisible());
+}
+
+TEST_F(BoardViewTest, ResizingRedrawsForTheNewSize) {
+  Open(6);
+  Form->resize(1300, 900);
+  QApplication::processEvents();
+  const TBoardLayout L = Form->BoardLayout();
+  const QImage& canvas = Form->PaintBox1->Canvas;
+  EXPECT_EQ(canvas.size(), Form->PaintBox1->size());
+  // The yellow frame of the last column closes just right of its squares.
+  EXPECT_EQ(canvas.pixelColor(L.X0(6) + L.W, L.Y0(3)), QColor(255, 255, 0));
+  Press(Qt::LeftButton, 6, 6, Sq(6, 6).localindex());
+  EXPECT_TRUE(Sq(6, 6).IsSolved());
+}

@@ -1,0 +1,104 @@
+// The clue panels: hiding and showing clues, Show All, the paused look, Best Fit.
+#include "GameTestSupport.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolButton>
+
+class CluePanelsTest : public TWindowTest {
+ protected:
+  QPoint HorizontalClueCentre(int i) const {
+    const THorizontalLayout L = Form->HorizontalLayout();
+    const int left = i % 2 == 0 ? 8 : 18 + 3 * L.s;
+    return {left + 3 * L.s / 2, HorizontalClueTop(i, L.s) + L.s / 2};
+  }
+  QPoint VerticalClueAt(int i, int y) const {
+    const int s = VerticalTileSize(Form->VerticalPaintBox->width(), Form->VerticalPaintBox->height(),
+                                   int(Form->Puzzle.VerticalClues.size()));
+    return {VerticalClueLeft(i, s) + s / 2, y};
+  }
+  TClueList& H() { return Form->Puzzle.HorizontalClues; }
+  TClueList& V() { return Form->Puzzle.VerticalClues; }
+};
+
+TEST_F(CluePanelsTest, ALeftPressHidesAHorizontalClueAndAnotherShowsIt) {
+  Open(6, 3);
+  ASSERT_GE(H().size(), 2u);
+  const QPoint at = HorizontalClueCentre(1);
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, at);
+  EXPECT_FALSE(H()[1].shown());
+  EXPECT_TRUE(H()[0].shown());
+  // Hidden: black inside a blue outline.
+  const THorizontalLayout L = Form->HorizontalLayout();
+  const QImage& canvas = Form->HorizontalPaintBox->Canvas;
+  EXPECT_EQ(canvas.pixelColor(at), QColor(Qt::black));
+  EXPECT_EQ(canvas.pixelColor(HorizontalClueLeft(1, L.s), HorizontalClueTop(1, L.s) + 3), QColor(0, 0, 255));
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, at);
+  EXPECT_TRUE(H()[1].shown());
+  EXPECT_NE(canvas.pixelColor(at), QColor(Qt::black));
+}
+
+TEST_F(CluePanelsTest, PressesBesideTheHorizontalCluesOrWithTheRightButtonChangeNothing) {
+  Open(6, 3);
+  const THorizontalLayout L = Form->HorizontalLayout();
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, QPoint(6 * L.s + 20, 10));  // right of column 2
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, QPoint(10, 8 + L.s + 3));  // between rows
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::RightButton, {}, HorizontalClueCentre(0));
+  Form->HorizontalPopup->hide();
+  for (const TClue& clue : H()) EXPECT_TRUE(clue.shown());
+}
+
+TEST_F(CluePanelsTest, AnyPressInAVerticalCluesBandTogglesItAndShowAllRestoresOnlyItsPanel) {
+  Open(6, 3);
+  ASSERT_GE(V().size(), 2u);
+  QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, VerticalClueAt(1, 15));
+  EXPECT_FALSE(V()[1].shown());
+  QTest::mouseClick(Form->VerticalPaintBox, Qt::RightButton, {}, VerticalClueAt(0, Form->VerticalPaintBox->height() - 20));
+  Form->VerticalPopup->hide();
+  EXPECT_FALSE(V()[0].shown());
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, HorizontalClueCentre(0));
+  ASSERT_FALSE(H()[0].shown());
+
+  Form->ShowAll2->trigger();
+  for (const TClue& clue : V()) EXPECT_TRUE(clue.shown());
+  EXPECT_FALSE(H()[0].shown());
+  Form->Showall1->trigger();
+  EXPECT_TRUE(H()[0].shown());
+}
+
+TEST_F(CluePanelsTest, WhilePausedPanelsAreDarkAndIgnorePresses) {
+  Open(6, 3);
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, HorizontalClueCentre(0));
+  QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, VerticalClueAt(0, 20));
+  EXPECT_TRUE(H()[0].shown());
+  EXPECT_TRUE(V()[0].shown());
+  EXPECT_EQ(Form->HorizontalPaintBox->Canvas.pixelColor(HorizontalClueCentre(0)), QColor(24, 24, 24));
+  EXPECT_EQ(Form->VerticalPaintBox->Canvas.pixelColor(VerticalClueAt(0, 20)), QColor(24, 24, 24));
+}
+
+TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScores) {
+  Open(4, 8);
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 4; ++c)
+      if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
+  Form->Timer1Timer();
+  ASSERT_TRUE(Form->WinTimer->isActive());
+  QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(Dialogs.HighScoresShown, 1);
+  EXPECT_FALSE(Form->Paused) << "a finished game is not paused for the scores";
+}
+
+TEST_F(CluePanelsTest, BestFitWidensAPanelHeldBackByItsWidth) {
+  Open(4, 3);
+  const int before = Form->RzSizePanel2->width();
+  const THorizontalLayout L = Form->HorizontalLayout();
+  const int hN = (L.s + 6) * L.R + 16;
+  ASSERT_LT(hN, Form->HorizontalPaintBox->height());
+  Form->BestFit1->trigger();
+  QApplication::processEvents();
+  EXPECT_GT(Form->RzSizePanel2->width(), before);
+  EXPECT_TRUE(Form->PaintBox1->width() > 0);
+}

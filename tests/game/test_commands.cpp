@@ -1,0 +1,198 @@
+// Navigation, restart, pause, options, the clock and its labels.
+#include "GameTestSupport.h"
+
+#include <QComboBox>
+#include <QTimer>
+#include <QToolButton>
+
+class CommandsTest : public TWindowTest {
+ protected:
+  int Number() const { return Form->Settings->Prefs.PuzzleNumbers[Form->Settings->Prefs.PuzzleSize]; }
+  void Seconds(int n) {
+    for (int i = 0; i < 10 * n; ++i) Form->Timer1Timer();
+  }
+};
+
+TEST_F(CommandsTest, NextAndPreviousStayWithinTheNumbers) {
+  Open(4, 999998);
+  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
+  EXPECT_EQ(Number(), 999999);
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 999999"));
+  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
+  EXPECT_EQ(Number(), 999999);
+  EXPECT_TRUE(Form->InProgress);
+
+  Form->Settings->Prefs.PuzzleNumbers[4] = 2;
+  Form->Previous1->trigger();
+  EXPECT_EQ(Number(), 1);
+  QTest::mouseClick(Form->PrevBtn, Qt::LeftButton);
+  EXPECT_EQ(Number(), 1);
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
+}
+
+TEST_F(CommandsTest, GoToAsksAndClampsWhatItIsGiven) {
+  Open(4, 10);
+  const std::pair<const char*, int> cases[] = {{"abc", 1}, {"0", 1}, {"-5", 1}, {"1234567", 999999}, {"321", 321}};
+  for (const auto& [text, expected] : cases) {
+    Dialogs.InputAnswers.push_back(QString::fromLatin1(text));
+    Form->GotoPuzzle1->trigger();
+    EXPECT_EQ(Number(), expected) << text;
+  }
+  EXPECT_EQ(Dialogs.InputPrompts.front(), QStringLiteral("Enter Puzzle Number|Enter a value between 1 and 999999|1"));
+
+  // Cancel changes nothing and the clock runs on.
+  Seconds(2);
+  Dialogs.InputAnswers.push_back(QString());
+  QTest::mouseClick(Form->RzLabel1, Qt::LeftButton);
+  EXPECT_EQ(Dialogs.InputPrompts.size(), 6);
+  EXPECT_EQ(Number(), 321);
+  EXPECT_EQ(Form->Clock.ElapsedSeconds, 2);
+  EXPECT_TRUE(Form->Timer1->isActive());
+}
+
+TEST_F(CommandsTest, JumpToRandomDrawsOnceFromThePuzzleSource) {
+  Open(4, 17);
+  PuzzleRandom copy = Form->Puzzle.Random;
+  const int expected = int(copy.Random(999999)) + 1;
+  Form->Jumptorandompuzzle1->trigger();
+  EXPECT_EQ(Number(), expected);
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. %1").arg(expected));
+}
+
+TEST_F(CommandsTest, EachSizeKeepsItsOwnNumber) {
+  Open(6, 40);
+  Form->Settings->Prefs.PuzzleNumbers[4] = 7;
+  Form->ComboBox1->setCurrentIndex(0);
+  Form->ComboBox1Change(0);  // what choosing the entry does
+  EXPECT_EQ(Form->N(), 4);
+  EXPECT_EQ(Number(), 7);
+  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
+  EXPECT_EQ(Form->Settings->Prefs.PuzzleNumbers[4], 8);
+  Form->ComboBox1Change(2);
+  EXPECT_EQ(Form->N(), 6);
+  EXPECT_EQ(Number(), 40);
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 40"));
+  // Selecting an entry from the program sets nothing up.
+  Form->Settings->Prefs.PuzzleSize = 5;
+  Form->ShowPuzzleSize();
+  EXPECT_EQ(Form->ComboBox1->currentIndex(), 1);
+  EXPECT_EQ(Form->N(), 6);
+}
+
+TEST_F(CommandsTest, TheWheelNeverChangesTheSize) {
+  Open(6);
+  QWheelEvent wheel(QPointF(10, 10), Form->ComboBox1->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Form->ComboBox1, &wheel);
+  EXPECT_EQ(Form->ComboBox1->currentIndex(), 2);
+  EXPECT_TRUE(wheel.isAccepted());
+}
+
+TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
+  Open(4, 2, 3);
+  Press(Qt::LeftButton, 1, 1, WrongCandidate(1, 1));
+  Press(Qt::LeftButton, 2, 2, Sq(2, 2).localindex());
+  Form->Puzzle.HorizontalClues.front().setShown(false);
+  Form->Puzzle.VerticalClues.front().setShown(false);
+  Seconds(3);
+  QTest::mouseClick(Form->RestartBtn, Qt::LeftButton);
+  EXPECT_EQ(Form->Settings->Stats.Errors, 1);
+  EXPECT_EQ(Form->Puzzle.SolvedCount, 0);
+  EXPECT_FALSE(Sq(2, 2).IsSolved());
+  EXPECT_EQ(Form->Clock.ElapsedSeconds, 0);
+  EXPECT_TRUE(Form->Puzzle.HorizontalClues.front().shown());
+  EXPECT_TRUE(Form->Puzzle.VerticalClues.front().shown());
+  EXPECT_TRUE(Form->InProgress);
+  EXPECT_TRUE(Form->Timer1->isActive());
+
+  // Restarting a finished puzzle brings the clues back in place of the congratulations.
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 4; ++c)
+      if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
+  Form->Timer1Timer();
+  ASSERT_TRUE(Form->Finished);
+  Form->Restart1->trigger();
+  EXPECT_FALSE(Form->Finished);
+  EXPECT_EQ(CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0)), 0);
+  EXPECT_EQ(Form->Settings->Stats.Errors, 1);
+}
+
+TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
+  Open(6);
+  Form->Label1->setText(QStringLiteral("Solution"));
+  for (int i = 0; i < 9; ++i) Form->Timer1Timer();
+  EXPECT_EQ(Form->Label1->text(), QStringLiteral("Solution"));  // not yet a whole second
+  Form->Timer1Timer();
+  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 0:00:01"));
+  EXPECT_EQ(Form->Label1->text(), QStringLiteral("%1 (%2%) complete")
+                                      .arg(Form->Puzzle.SolvedCount)
+                                      .arg(Form->Puzzle.SolvedCount * 100.0 / 36, 0, 'f', 1));
+  Form->Clock.ElapsedSeconds = 3724;
+  Seconds(1);
+  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 1:02:05"));
+  Form->TimedGame1->trigger();  // untimed
+  EXPECT_FALSE(Form->Settings->Prefs.TimerOn);
+  Seconds(1);
+  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+}
+
+TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
+  Open(4, 5);
+  Form->Settings->Prefs.TimerOn = false;
+  Seconds(5);
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 4; ++c)
+      if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
+  Form->Timer1Timer();
+  ASSERT_EQ(Scores.size(), 1u);
+  EXPECT_EQ(Scores[0].Seconds, -1);
+  EXPECT_EQ(Scores[0].Number, 5);
+  EXPECT_EQ(Scores[0].Difficulty, 5);
+  // Pausing, resuming and the options after the finish neither restart the clock nor score again.
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  Form->Options1->trigger();
+  EXPECT_FALSE(Form->Timer1->isActive());
+  Form->Timer1Timer();
+  EXPECT_EQ(Scores.size(), 1u);
+}
+
+TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {
+  Open(4);
+  Form->Pause1->trigger();
+  EXPECT_TRUE(Form->Paused);
+  EXPECT_TRUE(Form->PauseBtn->isChecked());
+  EXPECT_FALSE(Form->Timer1->isActive());
+  QTest::mouseClick(Form->TimeLbl, Qt::LeftButton);
+  EXPECT_FALSE(Form->Paused);
+  EXPECT_FALSE(Form->PauseBtn->isChecked());
+  EXPECT_TRUE(Form->Timer1->isActive());
+  QTest::mouseClick(Form->TimeLbl, Qt::LeftButton);
+  EXPECT_TRUE(Form->Paused);
+}
+
+TEST_F(CommandsTest, TheOptionsDialogPausesAroundItself) {
+  Open(4);
+  QTest::mouseClick(Form->OptionsBtn, Qt::LeftButton);
+  EXPECT_EQ(Dialogs.OptionsShown, 1);
+  EXPECT_FALSE(Form->Paused);
+  EXPECT_TRUE(Form->Timer1->isActive());
+  // Paused before: it stays paused.
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  Form->Options1->trigger();
+  EXPECT_EQ(Dialogs.OptionsShown, 2);
+  EXPECT_TRUE(Form->Paused);
+  EXPECT_FALSE(Form->Timer1->isActive());
+}
+
+TEST_F(CommandsTest, ASetUpClearsThePauseButLeavesTheButton) {
+  Open(4);
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  Seconds(2);
+  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
+  EXPECT_FALSE(Form->Paused);
+  EXPECT_TRUE(Form->PauseBtn->isChecked());
+  EXPECT_TRUE(Form->Timer1->isActive());
+  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Form->Clock.ElapsedSeconds, 0);
+}

@@ -1,0 +1,220 @@
+// The rules without a window: geometry, hit tests, moves, clock texts, numbers.
+#include "GameRules.h"
+#include "Puzzle.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+TEST(HitBands, BothEdgesCountAndGapsDoNot) {
+  // Cells of 50 at 8..58, 68..118; pitch 60 for columns, 56 for rows.
+  EXPECT_EQ(ColumnAt(50, 7, 6), -1);
+  EXPECT_EQ(ColumnAt(50, 8, 6), 0);
+  EXPECT_EQ(ColumnAt(50, 58, 6), 0);
+  for (int gap = 59; gap <= 67; ++gap) EXPECT_EQ(ColumnAt(50, gap, 6), -1) << gap;
+  EXPECT_EQ(ColumnAt(50, 68, 6), 1);
+  EXPECT_EQ(ColumnAt(50, 8 + 5 * 60 + 50, 6), 5);
+  EXPECT_EQ(ColumnAt(50, 8 + 6 * 60, 6), -1);  // right of the last column
+  EXPECT_EQ(RowAt(50, 58, 6), 0);
+  for (int gap = 59; gap <= 63; ++gap) EXPECT_EQ(RowAt(50, gap, 6), -1) << gap;
+  EXPECT_EQ(RowAt(50, 64, 6), 1);
+}
+
+TEST(BoardLayout, SquaresAndCandidateGrids) {
+  const TBoardLayout L(6, 6 + 60 + 6 * 50, 10 + 36 + 6 * 40);
+  EXPECT_EQ(L.W, 50);
+  EXPECT_EQ(L.H, 40);
+  EXPECT_EQ(L.gc, 3);
+  EXPECT_EQ(L.gr, 2);
+  EXPECT_EQ(L.cw, 16);
+  EXPECT_EQ(L.X0(2), 68);
+  EXPECT_EQ(L.Y0(3), 8 + 2 * 46);
+  int gc = 0, gr = 0;
+  const int expected[][3] = {{4, 2, 2}, {5, 3, 2}, {8, 4, 2}, {9, 3, 3}, {10, 4, 3}, {3, 1, 1}};
+  for (const auto& e : expected) {
+    CandidateGrid(e[0], gc, gr);
+    EXPECT_EQ(gc, e[1]) << e[0];
+    EXPECT_EQ(gr, e[2]) << e[0];
+  }
+}
+
+TEST(BoardLayout, HitTestFindsTilesAndRefusesLeftovers) {
+  const TBoardLayout L(6, 6 + 60 + 6 * 50, 10 + 36 + 6 * 40);
+  TBoardHit hit = HitTest(L, L.X0(2) + 16 + 3, L.Y0(3) + 20 + 1);
+  ASSERT_TRUE(hit.Cell);
+  EXPECT_EQ(hit.c, 2);
+  EXPECT_EQ(hit.r, 3);
+  EXPECT_EQ(hit.q, 5);  // second grid row, middle cell
+  for (int dx = 48; dx <= 50; ++dx) {
+    hit = HitTest(L, L.X0(1) + dx, L.Y0(1) + 5);
+    EXPECT_TRUE(hit.Square) << dx;
+    EXPECT_FALSE(hit.Cell) << dx;
+  }
+  EXPECT_FALSE(HitTest(L, L.X0(1) + 55, L.Y0(1) + 5).Square);
+
+  // N = 5: the sixth cell of the 3 x 2 grid is there but holds no tile.
+  const TBoardLayout five(5, 300, 300);
+  hit = HitTest(five, five.X0(1) + 2 * five.cw + 1, five.Y0(1) + five.ch + 1);
+  ASSERT_TRUE(hit.Cell);
+  EXPECT_EQ(hit.q, 6);
+  // A window too small for any square hits nothing.
+  EXPECT_FALSE(HitTest(TBoardLayout(10, 50, 50), 10, 10).Square);
+}
+
+class MoveRulesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Puzzle.SetUp(6, 7, 5); }
+  TSquare& Sq(int c, int r) { return Puzzle.Square(c, r); }
+  int Wrong(int c, int r, int skip = 0) {
+    for (int t = 1; t <= 6; ++t)
+      if (t != Sq(c, r).localindex() && t != skip && Sq(c, r).HasCandidate(t)) return t;
+    return 0;
+  }
+  TPuzzle Puzzle;
+  std::vector<TGameSound> Sounds;
+  TMoveRules Rules{Puzzle, [this](TGameSound s) { Sounds.push_back(s); }};
+};
+
+TEST_F(MoveRulesTest, LeftPressPlacesTheRightTileAndRefusesWrongOnes) {
+  const int own = Sq(1, 1).localindex();
+  const int wrong = Wrong(1, 1);
+  EXPECT_EQ(Rules.LeftPress(1, 1, wrong), TPressResult::MisClick);
+  EXPECT_TRUE(Sq(1, 1).HasCandidate(wrong));
+  EXPECT_TRUE(Sounds.empty());
+
+  EXPECT_EQ(Rules.LeftPress(1, 1, own), TPressResult::Placed);
+  EXPECT_TRUE(Sq(1, 1).IsSolved());
+  EXPECT_GE(Puzzle.SolvedCount, 1);
+  ASSERT_FALSE(Sounds.empty());
+  EXPECT_EQ(Sounds.front(), TGameSound::Pop);
+  for (int X = 2; X <= 6; ++X) EXPECT_FALSE(Sq(X, 1).HasCandidate(own)) << X;  // the row cascade ran
+  EXPECT_EQ(Rules.LeftPress(1, 1, own), TPressResult::Ignored);
+}
+
+TEST_F(MoveRulesTest, LeftPressOnARemovedTileDoesNothing) {
+  const int wrong = Wrong(2, 2);
+  ASSERT_EQ(Rules.RightPress(2, 2, wrong), TPressResult::Removed);
+  Sounds.clear();
+  EXPECT_EQ(Rules.LeftPress(2, 2, wrong), TPressResult::Ignored);
+  EXPECT_TRUE(Sounds.empty());
+}
+
+TEST_F(MoveRulesTest, RightPressRemovesRestoresAndNeverTakesTheOwnTile) {
+  const int own = Sq(3, 2).localindex();
+  EXPECT_EQ(Rules.RightPress(3, 2, own), TPressResult::MisClick);
+  EXPECT_TRUE(Sq(3, 2).HasCandidate(own));
+
+  const int wrong = Wrong(3, 2);
+  EXPECT_EQ(Rules.RightPress(3, 2, wrong), TPressResult::Removed);
+  EXPECT_FALSE(Sq(3, 2).HasCandidate(wrong));
+  EXPECT_EQ(Sounds, std::vector<TGameSound>{TGameSound::Click});
+  EXPECT_EQ(Rules.RightPress(3, 2, wrong), TPressResult::Restored);
+  EXPECT_TRUE(Sq(3, 2).HasCandidate(wrong));
+  EXPECT_EQ(Sounds.size(), 2u);
+}
+
+TEST_F(MoveRulesTest, RemovingTheLastAlternativeSolvesWithClickThenPop) {
+  const int own = Sq(4, 3).localindex();
+  for (int t = 1; t <= 6; ++t) {
+    if (t == own || !Sq(4, 3).HasCandidate(t)) continue;
+    Sounds.clear();
+    const TPressResult result = Rules.RightPress(4, 3, t);
+    if (Sq(4, 3).IsSolved()) {
+      EXPECT_EQ(result, TPressResult::RemovedAndSolved);
+      ASSERT_GE(Sounds.size(), 2u);
+      EXPECT_EQ(Sounds[0], TGameSound::Click);
+      EXPECT_EQ(Sounds[1], TGameSound::Pop);
+      break;
+    }
+    EXPECT_EQ(result, TPressResult::Removed);
+  }
+  ASSERT_TRUE(Sq(4, 3).IsSolved());
+  EXPECT_EQ(Sq(4, 3).remaining(), TSquare::Bit(own));
+  for (int X = 1; X <= 6; ++X)
+    if (X != 4) {
+      EXPECT_FALSE(Sq(X, 3).HasCandidate(own)) << X;
+    }
+}
+
+TEST_F(MoveRulesTest, RestoringATilePlacedElsewhereChangesNothing) {
+  // Place the tile of (1, 4) by hand; the row cascade removes it from (2, 4).
+  const int placed = Sq(1, 4).localindex();
+  ASSERT_EQ(Rules.LeftPress(1, 4, placed), TPressResult::Placed);
+  if (Sq(2, 4).IsSolved()) GTEST_SKIP() << "the cascade solved the neighbour";
+  ASSERT_FALSE(Sq(2, 4).HasCandidate(placed));
+  Sounds.clear();
+  EXPECT_EQ(Rules.RightPress(2, 4, placed), TPressResult::RedrawOnly);
+  EXPECT_FALSE(Sq(2, 4).HasCandidate(placed));
+  EXPECT_TRUE(Sounds.empty());
+}
+
+TEST(GameClock, CountsWholeSecondsAndMessageAge) {
+  TGameClock clock;
+  for (int i = 0; i < 9; ++i) EXPECT_FALSE(clock.Tick());
+  EXPECT_TRUE(clock.Tick());
+  EXPECT_EQ(clock.ElapsedSeconds, 1);
+  EXPECT_EQ(clock.MessageAge, 1);
+  EXPECT_EQ(clock.TickCount, 0);
+}
+
+TEST(LabelTexts, ProgressAndTime) {
+  EXPECT_EQ(ProgressText(12, 6), QStringLiteral("12 (33.3%) complete"));
+  EXPECT_EQ(ProgressText(10, 6), QStringLiteral("10 (27.8%) complete"));
+  EXPECT_EQ(ProgressText(16, 4), QStringLiteral("16 (100.0%) complete"));
+  EXPECT_EQ(ProgressText(0, 10), QStringLiteral("0 (0.0%) complete"));
+  EXPECT_EQ(TimeText(307, true), QStringLiteral("Time: 0:05:07"));
+  EXPECT_EQ(TimeText(3725, true), QStringLiteral("Time: 1:02:05"));
+  EXPECT_EQ(TimeText(59, true), QStringLiteral("Time: 0:00:59"));
+  EXPECT_EQ(TimeText(36000, true), QStringLiteral("Time: 10:00:00"));
+  EXPECT_EQ(TimeText(59, false), QStringLiteral("Untimed"));
+}
+
+TEST(PuzzleNumbers, GoToTextIsClampedAndJunkIsOne) {
+  EXPECT_EQ(ParsePuzzleNumber("abc"), 1);
+  EXPECT_EQ(ParsePuzzleNumber(""), 1);
+  EXPECT_EQ(ParsePuzzleNumber("12x"), 1);
+  EXPECT_EQ(ParsePuzzleNumber("0"), 1);
+  EXPECT_EQ(ParsePuzzleNumber("-5"), 1);
+  EXPECT_EQ(ParsePuzzleNumber("42"), 42);
+  EXPECT_EQ(ParsePuzzleNumber(" 77 "), 77);
+  EXPECT_EQ(ParsePuzzleNumber("1234567"), 999999);
+  EXPECT_EQ(ParsePuzzleNumber("99999999999999999999999"), 999999);
+  EXPECT_EQ(ParsePuzzleNumber("-99999999999999999999999"), 1);
+  EXPECT_EQ(IndexForSize(8), 3);
+  EXPECT_EQ(IndexForSize(7), -1);
+  EXPECT_EQ(SizeForIndex(5), 10);
+  EXPECT_EQ(SizeForIndex(6), 0);
+}
+
+TEST(ClueLayout, HorizontalRowsAndHitBands) {
+  EXPECT_EQ(HorizontalLayoutFor(288, 500, 6).R, 3);
+  EXPECT_EQ(HorizontalLayoutFor(288, 500, 5).R, 3);
+  EXPECT_EQ(HorizontalLayoutFor(288, 500, 1).R, 1);
+  EXPECT_EQ(HorizontalLayoutFor(288, 500, 0).s, 0);
+  const THorizontalLayout L = HorizontalLayoutFor(288, 500, 5);
+  EXPECT_EQ(L.s, (288 - 26) / 6);
+  const int s = L.s;
+  EXPECT_EQ(HorizontalClueAt(288, 500, 5, 8, 8), 0);
+  EXPECT_EQ(HorizontalClueAt(288, 500, 5, 7, 8), -1);  // drawn from 6, hit from 8
+  EXPECT_EQ(HorizontalClueAt(288, 500, 5, 18 + 3 * s, 8 + s + 6), 3);
+  EXPECT_EQ(HorizontalClueAt(288, 500, 5, 18 + 3 * s, 8 + 2 * (s + 6)), -1);  // no sixth clue
+  EXPECT_EQ(HorizontalClueAt(288, 500, 5, 19 + 6 * s, 8), -1);  // right of the second column
+  EXPECT_EQ(HorizontalClueAt(288, 500, 0, 10, 10), -1);
+}
+
+TEST(ClueLayout, VerticalBandsAndBestFit) {
+  const int s = VerticalTileSize(600, 199, 5);
+  EXPECT_EQ(s, std::min((600 - 50 - 6) / 5, (199 - 16) / 3));
+  EXPECT_EQ(VerticalClueAt(600, 199, 5, 10 + s + 10 + 1, 150), 1);
+  EXPECT_EQ(VerticalClueAt(600, 199, 5, 10 + s + 5, 20), -1);
+  EXPECT_EQ(VerticalTileSize(600, 199, 0), 0);
+
+  // Limited by the width: hN is below the height, so widen in proportion.
+  const THorizontalLayout wide = HorizontalLayoutFor(288, 700, 6);
+  const int hN = (wide.s + 6) * wide.R + 16;
+  EXPECT_EQ(BestFitWidth(288, 700, 288, 700, 6), int(std::lround(288.0 * 700 / hN)));
+  // Limited by the height: narrow to the clues' width plus 10.
+  const THorizontalLayout tall = HorizontalLayoutFor(400, 200, 12);
+  EXPECT_EQ(BestFitWidth(400, 200, 400, 200, 12), 6 * tall.s + 36);
+  EXPECT_EQ(BestFitWidth(288, 500, 288, 500, 0), -1);
+}

@@ -1,0 +1,123 @@
+// Creating, showing and closing the main window; the data folder; sounds.
+#include "GameTestSupport.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+class MainFormTest : public TWindowTest {};
+
+TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
+  Open(6, 1);
+  EXPECT_EQ(Form->windowTitle(), QStringLiteral("Quillmere - Logic Challenge"));
+  EXPECT_EQ(Form->size(), QSize(1024, 768));
+  EXPECT_EQ(Form->minimumHeight(), 500);
+  EXPECT_EQ(Form->minimumWidth(), Form->ZoomBtn->mapTo(Form.get(), QPoint(Form->ZoomBtn->width(), 0)).x() + 4);
+  EXPECT_EQ(Form->RzSizePanel2->width(), 288);
+  EXPECT_EQ(Form->RzSizePanel1->height(), 199);
+  EXPECT_EQ(Form->NextBtn->size(), QSize(58, 58));
+  EXPECT_EQ(Form->NextBtn->toolTip(), QStringLiteral("Next puzzle"));
+  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
+  EXPECT_EQ(Form->statusBar()->height(), 12);
+  EXPECT_TRUE(Form->BoardReady);
+  EXPECT_TRUE(Form->Timer1->isActive());
+  EXPECT_FALSE(Form->WinTimer->isActive());
+  EXPECT_FALSE(Form->Puzzle.HorizontalClues.empty());
+  // The board is drawn: navy background, candidates in the squares.
+  const TBoardLayout L = Form->BoardLayout();
+  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(3, 3), QColor(0, 0, 128));
+  EXPECT_NE(Form->PaintBox1->Canvas.pixelColor(L.X0(1) + 3, L.Y0(1) + 3), QColor(0, 0, 128));
+  EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
+}
+
+TEST_F(MainFormTest, ExitAsksToSaveOnlyDuringAGame) {
+  Open(4);
+  Form->Exit1->trigger();
+  EXPECT_EQ(Dialogs.Questions, QStringList{QStringLiteral("Do you want to save this game?")});
+  EXPECT_FALSE(Form->isVisible());
+
+  Form->show();
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 4; ++c)
+      if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
+  Form->Timer1Timer();
+  Form->Exit1->trigger();
+  EXPECT_EQ(Dialogs.Questions.size(), 1);
+}
+
+TEST_F(MainFormTest, ClosingKeepsTheSizesAndTheProfileStoresThem) {
+  Open(4, 9);
+  Form->resize(1100, 800);
+  QApplication::processEvents();
+  Form->close();
+  const int width = Form->Settings->MainWidth;
+  EXPECT_GE(width, 1100);
+  EXPECT_EQ(Form->Settings->HorizontalWidth, Form->RzSizePanel2->width());
+  EXPECT_EQ(Form->Settings->VerticalHeight, Form->RzSizePanel1->height());
+  Form.reset();  // stores the player list and the profile
+  EXPECT_TRUE(Dialogs.Errors.isEmpty());
+
+  // The next start shows the stored sizes and the same puzzle.
+  Form = std::make_unique<TMainForm>(Folder.ProgramPath(), Dialogs);
+  ASSERT_TRUE(Form->FormCreate());
+  EXPECT_EQ(Form->Settings->MainWidth, width);
+  EXPECT_EQ(Form->Settings->Prefs.PuzzleSize, 4);
+  EXPECT_EQ(Form->Settings->Prefs.PuzzleNumbers[4], 9);
+  Form->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 9"));
+  EXPECT_EQ(Form->frameGeometry().width(), width);
+}
+
+TEST_F(MainFormTest, MissingTilesEndTheProgramWithTheMessage) {
+  QTemporaryDir empty;
+  TScriptedDialogs dialogs;
+  TMainForm form(empty.filePath("quillmere"), dialogs);
+  EXPECT_FALSE(form.FormCreate());
+  ASSERT_EQ(dialogs.Errors.size(), 1);
+  EXPECT_TRUE(dialogs.Errors[0].startsWith(QStringLiteral("Not all images found - the program must close.\r")));
+}
+
+TEST_F(MainFormTest, AMissingSoundIsReportedAndTheGameGoesOn) {
+  QFile::remove(Folder.Path("sounds/pop.wav"));
+  Open(4);
+  ASSERT_EQ(Dialogs.Errors.size(), 1);
+  EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("pop.wav"))) << Dialogs.Errors[0].toStdString();
+  EXPECT_TRUE(Form->Sounds.Buffer(TGameSound::Pop).isEmpty());
+  EXPECT_FALSE(Form->Sounds.Buffer(TGameSound::Click).isEmpty());
+  Form->Settings->Prefs.SoundsOn = true;
+  Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());  // plays nothing, breaks nothing
+  EXPECT_TRUE(Sq(1, 1).IsSolved());
+}
+
+TEST_F(MainFormTest, HintsAndTimedGameFollowTheirSwitches) {
+  Open(4);
+  QTest::mouseClick(Form->HintBtn, Qt::LeftButton);
+  EXPECT_TRUE(Form->Settings->Prefs.ShowHints);
+  EXPECT_TRUE(Form->ShowHints1->isChecked());
+  EXPECT_EQ(Form->statusBar()->height(), 36);
+  Form->ShowHints1->trigger();
+  EXPECT_FALSE(Form->HintBtn->isChecked());
+  EXPECT_EQ(Form->statusBar()->height(), 12);
+  EXPECT_TRUE(Form->TimedGame1->isChecked());
+}
+
+TEST_F(MainFormTest, BlinkingFlipsRedAndYellowAndDismissingStopsIt) {
+  Open(4);
+  Form->RzLine1->show();
+  Form->RzLine2->show();
+  Form->BlinkTimer->start();
+  Form->BlinkTimerTimer();
+  EXPECT_EQ(Form->RzLine1->LineColor, QColor(255, 255, 0));
+  EXPECT_EQ(Form->RzLine2->LineColor, QColor(255, 255, 0));
+  Form->BlinkTimerTimer();
+  EXPECT_EQ(Form->RzLine1->LineColor, QColor(255, 0, 0));
+  QTest::mousePress(Form->RzPanel4, Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_FALSE(Form->BlinkTimer->isActive());
+  EXPECT_TRUE(Form->RzLine1->isHidden());
+  EXPECT_TRUE(Form->RzLine2->isHidden());
+}
