@@ -10,35 +10,41 @@
 #include <cstdio>
 #include <cstring>
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Quillmere"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
+namespace {
+const char* const Usage = "usage: quillmere [--data-dir DIR]\n";
+}
 
+int main(int argc, char* argv[]) {
+  // Arguments first, so a bad one is reported even where no window can open.
   // --data-dir DIR: the folder the game keeps its files in, in place of the
   // program's own folder.
-  QString programPath = QCoreApplication::applicationFilePath();
-  const QStringList args = QCoreApplication::arguments();
-  for (int i = 1; i < args.size(); ++i) {
-    if (args[i] == QStringLiteral("--data-dir")) {
-      if (i + 1 >= args.size()) {
-        std::fprintf(stderr, "quillmere: --data-dir needs a folder\n");
+  QString dataDir;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--data-dir") == 0) {
+      if (i + 1 >= argc) {
+        std::fprintf(stderr, "quillmere: --data-dir needs a folder\n%s", Usage);
         return 2;
       }
-      const QFileInfo dir(args[++i]);
-      if (!dir.isDir()) {
-        std::fprintf(stderr, "quillmere: no such folder: %s\n", qPrintable(args[i]));
+      dataDir = QString::fromLocal8Bit(argv[++i]);
+      if (!QFileInfo(dataDir).isDir()) {
+        std::fprintf(stderr, "quillmere: the data folder \"%s\" does not exist\n", argv[i]);
         return 2;
       }
-      programPath = QDir(dir.absoluteFilePath()).filePath(QStringLiteral("quillmere"));
-    } else if (args[i] == QStringLiteral("--help") || args[i] == QStringLiteral("-h")) {
-      std::printf("usage: quillmere [--data-dir DIR]\n");
+    } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::printf("%s", Usage);
       return 0;
-    } else {
-      std::fprintf(stderr, "quillmere: unknown argument: %s\nusage: quillmere [--data-dir DIR]\n", qPrintable(args[i]));
+    } else if (argv[i][0] == '-' && argv[i][1] == '-') {
+      std::fprintf(stderr, "quillmere: unknown option %s\n%s", argv[i], Usage);
       return 2;
     }
   }
+
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quillmere"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
+  const QString programPath = dataDir.isEmpty()
+                                  ? QCoreApplication::applicationFilePath()
+                                  : QDir(QFileInfo(dataDir).absoluteFilePath()).filePath(QStringLiteral("quillmere"));
 
   TQtDialogs dialogs;
   if (TSettings::ReadShowSplash()) dialogs.ShowSplash();

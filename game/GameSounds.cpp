@@ -7,18 +7,51 @@
 
 #include <cstdio>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 const char* const FileNames[4] = {"click.wav", "pop.wav", "error.wav", "complete.wav"};
-}
+
+// The audio back ends write pages of diagnostics to stderr when there is no
+// device; the game says it in one line of its own instead.
+class TQuietStderr {
+ public:
+  TQuietStderr() {
+    std::fflush(stderr);
+    Saved = dup(STDERR_FILENO);
+    const int null = open("/dev/null", O_WRONLY);
+    if (Saved >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+    if (null >= 0) close(null);
+  }
+  ~TQuietStderr() {
+    std::fflush(stderr);
+    if (Saved >= 0) {
+      dup2(Saved, STDERR_FILENO);
+      close(Saved);
+    }
+  }
+  TQuietStderr(const TQuietStderr&) = delete;
+  TQuietStderr& operator=(const TQuietStderr&) = delete;
+
+ private:
+  int Saved = -1;
+};
+}  // namespace
 
 TGameSounds::TGameSounds() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    std::fprintf(stderr, "quillmere: no sound (%s)\n", SDL_GetError());
-    return;
+  QByteArray error;
+  {
+    TQuietStderr quiet;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      error = SDL_GetError();
+    } else if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+      error = Mix_GetError();
+      SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
   }
-  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
-    std::fprintf(stderr, "quillmere: no sound (%s)\n", Mix_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (!error.isNull()) {
+    std::fprintf(stderr, "quillmere: no sound (%s)\n", error.constData());
     return;
   }
   Mix_AllocateChannels(1);

@@ -68,6 +68,14 @@ QIcon DrawnIcon(bool magnifier) {
   return QIcon(pm);
 }
 
+// The clue panels' free strips (under the tile zoom box) match the clues' black.
+void PaintPanelBlack(QWidget* panel) {
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  panel->setPalette(palette);
+}
+
 QFrame* Groove(QWidget* parent) {
   auto* line = new QFrame(parent);
   line->setFrameShape(QFrame::VLine);
@@ -198,6 +206,7 @@ void TMainForm::CreateControls() {
   RzLine1 = new TArrowLine(PaintBox1);
 
   RzSizePanel1 = new TMousePanel(BoardSplitter);
+  PaintPanelBlack(RzSizePanel1);
   RzSizePanel1->OnResize = [this] { RzSizePanel1Resize(); };
   auto* vrow = new QHBoxLayout(RzSizePanel1);
   vrow->setContentsMargins(0, 0, 0, 0);
@@ -219,6 +228,7 @@ void TMainForm::CreateControls() {
   RzLine4 = new TArrowLine(VerticalPaintBox);
 
   RzSizePanel2 = new TMousePanel(MainSplitter);
+  PaintPanelBlack(RzSizePanel2);
   RzSizePanel2->OnResize = [this] { RzSizePanel2Resize(); };
   auto* hcol = new QVBoxLayout(RzSizePanel2);
   hcol->setContentsMargins(0, 0, 0, 0);
