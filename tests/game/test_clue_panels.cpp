@@ -102,3 +102,22 @@ TEST_F(CluePanelsTest, BestFitWidensAPanelHeldBackByItsWidth) {
   EXPECT_GT(Form->RzSizePanel2->width(), before);
   EXPECT_TRUE(Form->PaintBox1->width() > 0);
 }
+
+TEST_F(CluePanelsTest, HoveringDrawsTheClueLargeOnlyWithHintsAndZoomOn) {
+  Open(6, 3);
+  Form->SetZoom(true);
+  QApplication::processEvents();
+  ASSERT_TRUE(Form->PaintBox2->isVisible());
+  QImage& zoom = Form->PaintBox2->Canvas;
+  zoom.fill(Qt::black);
+  const int s = Form->PaintBox2->width() / 3;
+  Form->HorizontalPaintBoxMouseMove(HorizontalClueCentre(0).x(), HorizontalClueCentre(0).y());
+  EXPECT_EQ(CountColour(zoom, Qt::black), zoom.width() * zoom.height()) << "hints are off";
+
+  Form->Settings->Prefs.ShowHints = true;
+  H()[0].setShown(false);  // the zoom box shows a hidden clue too
+  QTest::mouseMove(Form->HorizontalPaintBox, HorizontalClueCentre(0));
+  Form->HorizontalPaintBoxMouseMove(HorizontalClueCentre(0).x(), HorizontalClueCentre(0).y());
+  EXPECT_NE(zoom.pixelColor(s / 2, s / 2), QColor(Qt::black));
+  EXPECT_NE(zoom.pixelColor(2 * s + s / 2, s / 2), QColor(Qt::black));
+}
