@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -120,4 +121,17 @@ TEST_F(MainFormTest, BlinkingFlipsRedAndYellowAndDismissingStopsIt) {
   EXPECT_FALSE(Form->BlinkTimer->isActive());
   EXPECT_TRUE(Form->RzLine1->isHidden());
   EXPECT_TRUE(Form->RzLine2->isHidden());
+}
+
+TEST(ProgramArguments, AMissingDataFolderIsAClearErrorBeforeAnyWindow) {
+  TestApp();
+  QProcess program;
+  program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", "/no/such/folder"});
+  ASSERT_TRUE(program.waitForFinished(20000));
+  EXPECT_EQ(program.exitCode(), 2);
+  EXPECT_TRUE(program.readAllStandardError().contains("the data folder \"/no/such/folder\" does not exist"));
+
+  program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir"});
+  ASSERT_TRUE(program.waitForFinished(20000));
+  EXPECT_EQ(program.exitCode(), 2);
 }
