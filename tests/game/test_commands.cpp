@@ -50,6 +50,22 @@ TEST_F(CommandsTest, GoToAsksAndClampsWhatItIsGiven) {
   EXPECT_TRUE(Form->Timer1->isActive());
 }
 
+TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
+  // 999 steps from 999000 land exactly on the last number; one fewer would not.
+  Open(4, 999000);
+  Dialogs.InputAnswers.push_back(QString());  // the click that follows asks; cancel it
+  QTest::mouseClick(Form->RzLabel1, Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_EQ(Number(), 999999);
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 999999"));
+  EXPECT_EQ(Dialogs.InputPrompts.size(), 1);
+  EXPECT_TRUE(Form->InProgress);
+
+  Open(4, 5);
+  Dialogs.InputAnswers.push_back(QString());
+  QTest::mouseClick(Form->RzLabel1, Qt::LeftButton);
+  EXPECT_EQ(Number(), 5) << "without Ctrl a press only asks";
+}
+
 TEST_F(CommandsTest, JumpToRandomDrawsOnceFromThePuzzleSource) {
   Open(4, 17);
   PuzzleRandom copy = Form->Puzzle.Random;
