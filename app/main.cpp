@@ -42,9 +42,9 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quillmere"));
   QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
-  const QString programPath = dataDir.isEmpty()
-                                  ? QCoreApplication::applicationFilePath()
-                                  : QDir(QFileInfo(dataDir).absoluteFilePath()).filePath(QStringLiteral("quillmere"));
+  const QString programPath =
+      dataDir.isEmpty() ? QCoreApplication::applicationFilePath()
+                        : QDir(QFileInfo(dataDir).absoluteFilePath()).filePath(QStringLiteral("quillmere"));
 
   TQtDialogs dialogs;
   if (TSettings::ReadShowSplash()) dialogs.ShowSplash();

@@ -28,8 +28,7 @@ constexpr int CellHeight = SquareHeight / 3;
 
 // 100 distinct 64 x 64 pictures: smooth colour fields with noise, so that
 // neither scaler meets a trivially compressible source.
-const std::vector<QImage>& Pictures()
-{
+const std::vector<QImage>& Pictures() {
   static const std::vector<QImage> pictures = [] {
     std::vector<QImage> result;
     std::mt19937 random(99);
@@ -51,8 +50,7 @@ const std::vector<QImage>& Pictures()
   return pictures;
 }
 
-void FullBoardResample(benchmark::State& state)
-{
+void FullBoardResample(benchmark::State& state) {
   const auto& pictures = Pictures();
   QImage scratch(CellWidth, CellHeight, QImage::Format_RGB888);
   for (auto _ : state) {
@@ -66,8 +64,7 @@ void FullBoardResample(benchmark::State& state)
   state.SetLabel(std::to_string(CellWidth) + "x" + std::to_string(CellHeight) + " cells");
 }
 
-void FullBoardQtSmooth(benchmark::State& state)
-{
+void FullBoardQtSmooth(benchmark::State& state) {
   const auto& pictures = Pictures();
   for (auto _ : state) {
     for (int square = 0; square < 100; ++square)
@@ -81,8 +78,7 @@ void FullBoardQtSmooth(benchmark::State& state)
 }
 
 // Megapixels of target written per second, 64 x 64 sources to side x side.
-void ResampleSize(benchmark::State& state)
-{
+void ResampleSize(benchmark::State& state) {
   const int side = static_cast<int>(state.range(0));
   const auto& pictures = Pictures();
   QImage target(side, side, QImage::Format_RGB888);
@@ -91,21 +87,21 @@ void ResampleSize(benchmark::State& state)
     ResampleBitmap(pictures[i++ % pictures.size()], target);
     benchmark::DoNotOptimize(target.constBits());
   }
-  state.counters["Mpix"] =
-      benchmark::Counter(static_cast<double>(state.iterations()) * side * side / 1e6, benchmark::Counter::kIsRate);
+  state.counters["Mpix"] = benchmark::Counter(static_cast<double>(state.iterations()) * side * side / 1e6,
+                                              benchmark::Counter::kIsRate);
 }
 
-void QtSmoothSize(benchmark::State& state)
-{
+void QtSmoothSize(benchmark::State& state) {
   const int side = static_cast<int>(state.range(0));
   const auto& pictures = Pictures();
   std::size_t i = 0;
   for (auto _ : state) {
-    QImage scaled = pictures[i++ % pictures.size()].scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage scaled =
+        pictures[i++ % pictures.size()].scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     benchmark::DoNotOptimize(scaled.constBits());
   }
-  state.counters["Mpix"] =
-      benchmark::Counter(static_cast<double>(state.iterations()) * side * side / 1e6, benchmark::Counter::kIsRate);
+  state.counters["Mpix"] = benchmark::Counter(static_cast<double>(state.iterations()) * side * side / 1e6,
+                                              benchmark::Counter::kIsRate);
 }
 
 }  // namespace

@@ -8,461 +8,406 @@
 
 // Column masks (bit X for column X) let a rule see at once whether it has
 // anything to do; when it has, it runs column by column exactly as before.
-const TPuzzle::TRowMasks& TPuzzle::RowMasks(int row) const
-{
-    TRowMasks& m = rowMasks_[row];
-    // Outside a pass the squares may have been changed by anyone, so the
-    // cache is trusted only while the engine itself does the changing.
-    if (inPass_ && m.valid && m.version == rowVersion_[row])
-        return m;
-    m = TRowMasks{};
-    const unsigned all = TSquare::FullSet(n_);
-    for (int X = 1; X <= n_; ++X) {
-        const TSquare& sq = Square(X, row);
-        const auto bit = TSquare::Bit(X);
-        for (unsigned b = sq.remaining() & all; b != 0; b &= b - 1)
-            m.tile[std::countr_zero(b)] |= bit;
-        if (sq.IsSolved())
-            m.solved |= bit;
-    }
-    m.version = rowVersion_[row];
-    m.valid = true;
-    return m;
+const TPuzzle::TRowMasks& TPuzzle::RowMasks(int row) const {
+  TRowMasks& m = rowMasks_[row];
+  // Outside a pass the squares may have been changed by anyone, so the
+  // cache is trusted only while the engine itself does the changing.
+  if (inPass_ && m.valid && m.version == rowVersion_[row]) return m;
+  m = TRowMasks{};
+  const unsigned all = TSquare::FullSet(n_);
+  for (int X = 1; X <= n_; ++X) {
+    const TSquare& sq = Square(X, row);
+    const auto bit = TSquare::Bit(X);
+    for (unsigned b = sq.remaining() & all; b != 0; b &= b - 1) m.tile[std::countr_zero(b)] |= bit;
+    if (sq.IsSolved()) m.solved |= bit;
+  }
+  m.version = rowVersion_[row];
+  m.valid = true;
+  return m;
 }
 
-bool TPuzzle::SameColumnCanAct(TBoardPos P, TBoardPos Q) const
-{
-    const std::uint16_t all = TSquare::FullSet(n_);
-    const TRowMasks& rowP = RowMasks(P.r);
-    const TRowMasks& rowQ = RowMasks(Q.r);
-    const std::uint16_t possP = rowP.tile[Tile(P)], possQ = rowQ.tile[Tile(Q)];
-    const std::uint16_t solvedP = rowP.solved, solvedQ = rowQ.solved;
-    const std::uint16_t placedP = possP & solvedP, openP = possP & ~solvedP, absentP = all & ~possP;
-    const std::uint16_t placedQ = possQ & solvedQ, openQ = possQ & ~solvedQ, absentQ = all & ~possQ;
-    return (placedP & openQ) | (openP & placedQ) | (openP & absentQ) | (absentP & openQ);
+bool TPuzzle::SameColumnCanAct(TBoardPos P, TBoardPos Q) const {
+  const std::uint16_t all = TSquare::FullSet(n_);
+  const TRowMasks& rowP = RowMasks(P.r);
+  const TRowMasks& rowQ = RowMasks(Q.r);
+  const std::uint16_t possP = rowP.tile[Tile(P)], possQ = rowQ.tile[Tile(Q)];
+  const std::uint16_t solvedP = rowP.solved, solvedQ = rowQ.solved;
+  const std::uint16_t placedP = possP & solvedP, openP = possP & ~solvedP, absentP = all & ~possP;
+  const std::uint16_t placedQ = possQ & solvedQ, openQ = possQ & ~solvedQ, absentQ = all & ~possQ;
+  return (placedP & openQ) | (openP & placedQ) | (openP & absentQ) | (absentP & openQ);
 }
 
-bool TPuzzle::TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const
-{
-    const unsigned all = TSquare::FullSet(n_);
-    const unsigned l = RowMasks(L.r).tile[Tile(L)];
-    const unsigned r = RowMasks(R.r).tile[Tile(R)];
-    const unsigned m = RowMasks(M.r).tile[Tile(M)];
-    auto near = [all](unsigned mask, int d) { return ((mask << d) | (mask >> d)) & all; };
-    const unsigned distance = (l & ~near(m, 1)) | (m & ~near(l, 1)) // L next to M
-        | (m & ~near(r, 1)) | (r & ~near(m, 1))                    // M next to R
-        | (r & ~near(l, 2)) | (l & ~near(r, 2));                   // L two from R
-    // M needs L on one side and R on the other; the edge columns never qualify.
-    const unsigned flanked = ((l << 1) & (r >> 1)) | ((l >> 1) & (r << 1));
-    return (distance | (m & ~flanked)) & all;
+bool TPuzzle::TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const {
+  const unsigned all = TSquare::FullSet(n_);
+  const unsigned l = RowMasks(L.r).tile[Tile(L)];
+  const unsigned r = RowMasks(R.r).tile[Tile(R)];
+  const unsigned m = RowMasks(M.r).tile[Tile(M)];
+  auto near = [all](unsigned mask, int d) { return ((mask << d) | (mask >> d)) & all; };
+  const unsigned distance = (l & ~near(m, 1)) | (m & ~near(l, 1))     // L next to M
+                            | (m & ~near(r, 1)) | (r & ~near(m, 1))   // M next to R
+                            | (r & ~near(l, 2)) | (l & ~near(r, 2));  // L two from R
+  // M needs L on one side and R on the other; the edge columns never qualify.
+  const unsigned flanked = ((l << 1) & (r >> 1)) | ((l >> 1) & (r << 1));
+  return (distance | (m & ~flanked)) & all;
 }
 
-bool TPuzzle::RemoveTile(int X, int Y, int T)
-{
-    TSquare& sq = Square(X, Y);
-    if (!sq.HasCandidate(T))
-        return false;
-    sq.RemoveCandidate(T);
+bool TPuzzle::RemoveTile(int X, int Y, int T) {
+  TSquare& sq = Square(X, Y);
+  if (!sq.HasCandidate(T)) return false;
+  sq.RemoveCandidate(T);
+  Touched(Y);
+  if (sq.IsSingle()) {
+    sq.Solve();
     Touched(Y);
-    if (sq.IsSingle()) {
+    ++SolvedCount;
+    observer_->DrawSquare(X, Y);
+    RemoveFromRow(X, Y, sq.localindex());
+  }
+  CheckRow(Y);
+  observer_->DrawSquare(X, Y);
+  LastChangedSquare = {X, Y};
+  return true;
+}
+
+void TPuzzle::RemoveFromRow(int X0, int Y, int T) {
+  bool changed;
+  do {
+    changed = false;
+    for (int X = 1; X <= n_; ++X) {
+      if (X == X0) continue;
+      TSquare& sq = Square(X, Y);
+      if (!sq.HasCandidate(T)) continue;
+      sq.RemoveCandidate(T);
+      Touched(Y);
+      observer_->DrawSquare(X, Y);
+      if (sq.IsSingle()) {
+        const int U = sq.localindex();
+        observer_->PopSound();
+        sq.Solve();
+        Touched(Y);
+        ++SolvedCount;
+        RemoveFromRow(X, Y, U);
+        observer_->DrawSquare(X, Y);
+        changed = true;
+      }
+    }
+    CheckRow(Y);
+  } while (changed);
+}
+
+void TPuzzle::CheckRow(int Y) {
+  // Tiles possible in exactly one unsolved square of the row, counted once
+  // before any of them is placed.
+  const std::uint16_t all = TSquare::FullSet(n_);
+  std::uint16_t once = 0, twice = 0;
+  for (int X = 1; X <= n_; ++X) {
+    const TSquare& sq = Square(X, Y);
+    if (sq.IsSolved()) continue;
+    const std::uint16_t candidates = sq.remaining() & all;
+    twice |= once & candidates;
+    once |= candidates;
+  }
+  const std::uint16_t single = once & static_cast<std::uint16_t>(~twice);
+  if (single == 0) return;
+  for (int T = 1; T <= n_; ++T) {
+    if (!(single & TSquare::Bit(T))) continue;
+    for (int X = 1; X <= n_; ++X) {
+      TSquare& sq = Square(X, Y);
+      if (!sq.IsSolved() && sq.HasCandidate(T)) {
+        observer_->PopSound();
         sq.Solve();
         Touched(Y);
         ++SolvedCount;
         observer_->DrawSquare(X, Y);
-        RemoveFromRow(X, Y, sq.localindex());
+      }
     }
-    CheckRow(Y);
-    observer_->DrawSquare(X, Y);
-    LastChangedSquare = {X, Y};
+  }
+}
+
+bool TPuzzle::ApplySameColumn(const TClue& clue, int X, TBoardPos P, TBoardPos Q) {
+  (void)clue;
+  const int TP = Tile(P);
+  const int TQ = Tile(Q);
+  TSquare& SP = Square(X, P.r);
+  TSquare& SQ = Square(X, Q.r);
+  enum Class { Placed, Open, Absent };
+  auto classify = [](const TSquare& sq, int t) {
+    if (!sq.HasCandidate(t)) return Absent;
+    return sq.IsSolved() ? Placed : Open;
+  };
+  const Class cp = classify(SP, TP);
+  const Class cq = classify(SQ, TQ);
+
+  auto solve = [this, X](TSquare& sq, int row, int tile) {
+    sq.MarkCovered();
+    sq.Solve();
+    Touched(row);
+    ++SolvedCount;
+    observer_->DrawSquare(X, row);
+    LastChangedSquare = {X, row};
+    RemoveFromRow(X, row, tile);
     return true;
+  };
+  if (cp == Placed && cq == Open) return solve(SQ, Q.r, TQ);
+  if (cp == Open && cq == Placed) return solve(SP, P.r, TP);
+  if (cp == Open && cq == Absent) return RemoveTile(X, P.r, TP);
+  if (cp == Absent && cq == Open) return RemoveTile(X, Q.r, TQ);
+  return false;
 }
 
-void TPuzzle::RemoveFromRow(int X0, int Y, int T)
-{
-    bool changed;
-    do {
-        changed = false;
-        for (int X = 1; X <= n_; ++X) {
-            if (X == X0)
-                continue;
-            TSquare& sq = Square(X, Y);
-            if (!sq.HasCandidate(T))
-                continue;
-            sq.RemoveCandidate(T);
-            Touched(Y);
-            observer_->DrawSquare(X, Y);
-            if (sq.IsSingle()) {
-                const int U = sq.localindex();
-                observer_->PopSound();
-                sq.Solve();
-                Touched(Y);
-                ++SolvedCount;
-                RemoveFromRow(X, Y, U);
-                observer_->DrawSquare(X, Y);
-                changed = true;
-            }
-        }
-        CheckRow(Y);
-    } while (changed);
+bool TPuzzle::ApplyLeftOf(const TClue& clue, bool ShowStep) {
+  const int rL = clue.c3();
+  const int rR = clue.c4();
+  const int TL = Tile({clue.c1(), rL});
+  const int TR = Tile({clue.c2(), rR});
+  bool changed = false;
+
+  bool seenL = false;
+  for (int X = 1; X <= n_; ++X) {
+    if (!seenL && Possible(X, rR, TR)) changed = RemoveTile(X, rR, TR) || changed;
+    if (Possible(X, rL, TL)) seenL = true;
+  }
+  if (ShowStep && changed) return true;
+
+  bool seenR = false;
+  for (int X = n_; X >= 1; --X) {
+    if (!seenR && Possible(X, rL, TL)) changed = RemoveTile(X, rL, TL) || changed;
+    if (Possible(X, rR, TR)) seenR = true;
+  }
+  return changed;
 }
 
-void TPuzzle::CheckRow(int Y)
-{
-    // Tiles possible in exactly one unsolved square of the row, counted once
-    // before any of them is placed.
-    const std::uint16_t all = TSquare::FullSet(n_);
-    std::uint16_t once = 0, twice = 0;
-    for (int X = 1; X <= n_; ++X) {
-        const TSquare& sq = Square(X, Y);
-        if (sq.IsSolved())
-            continue;
-        const std::uint16_t candidates = sq.remaining() & all;
-        twice |= once & candidates;
-        once |= candidates;
+bool TPuzzle::ApplyDistance(int X, TBoardPos A, TBoardPos B, int Dist) {
+  if (X < 1 || X > n_) return false;
+  const int D = Dist == 0 ? 1 : std::abs(Dist);
+  const int TA = Tile(A);
+  const int TB = Tile(B);
+  // Whether tile t of row r is possible D columns to either side of X.
+  auto nearby = [this, X, D](int r, int t) {
+    return (X - D >= 1 && Possible(X - D, r, t)) || (X + D <= n_ && Possible(X + D, r, t));
+  };
+  bool changed = false;
+  if (Dist <= 0 && Possible(X, A.r, TA) && !nearby(B.r, TB)) changed = RemoveTile(X, A.r, TA);
+  if (Dist >= 0 && Possible(X, B.r, TB) && !nearby(A.r, TA)) changed = RemoveTile(X, B.r, TB) || changed;
+  return changed;
+}
+
+bool TPuzzle::ApplyAdjacent(const TClue& clue, bool ShowStep) {
+  (void)ShowStep;  // stops at the first column that yields in both modes
+  const TBoardPos A{clue.c1(), clue.c3()};
+  const TBoardPos B{clue.c2(), clue.c4()};
+  for (int X = 1; X <= n_; ++X)
+    if (ApplyDistance(X, A, B, 0)) return true;
+  return false;
+}
+
+bool TPuzzle::ApplyTwoAdjacent(const TClue& clue, bool ShowStep) {
+  const TBoardPos L{clue.c1(), clue.c4()};
+  const TBoardPos R{clue.c2(), clue.c5()};
+  const TBoardPos M{clue.c3(), clue.c6()};
+  if (!TwoAdjacentCanAct(L, R, M)) return false;
+  const int TL = Tile(L);
+  const int TR = Tile(R);
+  const int TM = Tile(M);
+  bool changed = false;
+  for (int X = 1; X <= n_; ++X) {
+    bool here = false;
+    if (!changed) {
+      here = ApplyDistance(X, L, M, 0) || ApplyDistance(X, M, R, 0) || ApplyDistance(X, L, R, +2) ||
+             ApplyDistance(X, L, R, -2);
+      changed = changed || here;
     }
-    const std::uint16_t single = once & static_cast<std::uint16_t>(~twice);
-    if (single == 0)
-        return;
-    for (int T = 1; T <= n_; ++T) {
-        if (!(single & TSquare::Bit(T)))
-            continue;
-        for (int X = 1; X <= n_; ++X) {
-            TSquare& sq = Square(X, Y);
-            if (!sq.IsSolved() && sq.HasCandidate(T)) {
-                observer_->PopSound();
-                sq.Solve();
-                Touched(Y);
-                ++SolvedCount;
-                observer_->DrawSquare(X, Y);
-            }
-        }
+    bool middleGoes;
+    if (X > 1 && X < n_) {
+      const bool leftRight = Possible(X - 1, L.r, TL) && Possible(X + 1, R.r, TR);
+      const bool rightLeft = Possible(X + 1, L.r, TL) && Possible(X - 1, R.r, TR);
+      middleGoes = !leftRight && !rightLeft;
+    } else {
+      middleGoes = true;
     }
-}
-
-bool TPuzzle::ApplySameColumn(const TClue& clue, int X, TBoardPos P, TBoardPos Q)
-{
-    (void)clue;
-    const int TP = Tile(P);
-    const int TQ = Tile(Q);
-    TSquare& SP = Square(X, P.r);
-    TSquare& SQ = Square(X, Q.r);
-    enum Class { Placed, Open, Absent };
-    auto classify = [](const TSquare& sq, int t) {
-        if (!sq.HasCandidate(t))
-            return Absent;
-        return sq.IsSolved() ? Placed : Open;
-    };
-    const Class cp = classify(SP, TP);
-    const Class cq = classify(SQ, TQ);
-
-    auto solve = [this, X](TSquare& sq, int row, int tile) {
-        sq.MarkCovered();
-        sq.Solve();
-        Touched(row);
-        ++SolvedCount;
-        observer_->DrawSquare(X, row);
-        LastChangedSquare = {X, row};
-        RemoveFromRow(X, row, tile);
-        return true;
-    };
-    if (cp == Placed && cq == Open)
-        return solve(SQ, Q.r, TQ);
-    if (cp == Open && cq == Placed)
-        return solve(SP, P.r, TP);
-    if (cp == Open && cq == Absent)
-        return RemoveTile(X, P.r, TP);
-    if (cp == Absent && cq == Open)
-        return RemoveTile(X, Q.r, TQ);
-    return false;
-}
-
-bool TPuzzle::ApplyLeftOf(const TClue& clue, bool ShowStep)
-{
-    const int rL = clue.c3();
-    const int rR = clue.c4();
-    const int TL = Tile({clue.c1(), rL});
-    const int TR = Tile({clue.c2(), rR});
-    bool changed = false;
-
-    bool seenL = false;
-    for (int X = 1; X <= n_; ++X) {
-        if (!seenL && Possible(X, rR, TR))
-            changed = RemoveTile(X, rR, TR) || changed;
-        if (Possible(X, rL, TL))
-            seenL = true;
+    if (middleGoes && Possible(X, M.r, TM) && RemoveTile(X, M.r, TM)) {
+      here = true;
+      changed = true;
     }
-    if (ShowStep && changed)
-        return true;
-
-    bool seenR = false;
-    for (int X = n_; X >= 1; --X) {
-        if (!seenR && Possible(X, rL, TL))
-            changed = RemoveTile(X, rL, TL) || changed;
-        if (Possible(X, rR, TR))
-            seenR = true;
-    }
-    return changed;
+    if (ShowStep && here) break;
+  }
+  return changed;
 }
 
-bool TPuzzle::ApplyDistance(int X, TBoardPos A, TBoardPos B, int Dist)
-{
-    if (X < 1 || X > n_)
-        return false;
-    const int D = Dist == 0 ? 1 : std::abs(Dist);
-    const int TA = Tile(A);
-    const int TB = Tile(B);
-    // Whether tile t of row r is possible D columns to either side of X.
-    auto nearby = [this, X, D](int r, int t) {
-        return (X - D >= 1 && Possible(X - D, r, t)) || (X + D <= n_ && Possible(X + D, r, t));
-    };
-    bool changed = false;
-    if (Dist <= 0 && Possible(X, A.r, TA) && !nearby(B.r, TB))
-        changed = RemoveTile(X, A.r, TA);
-    if (Dist >= 0 && Possible(X, B.r, TB) && !nearby(A.r, TA))
-        changed = RemoveTile(X, B.r, TB) || changed;
-    return changed;
-}
-
-bool TPuzzle::ApplyAdjacent(const TClue& clue, bool ShowStep)
-{
-    (void)ShowStep; // stops at the first column that yields in both modes
-    const TBoardPos A{clue.c1(), clue.c3()};
-    const TBoardPos B{clue.c2(), clue.c4()};
+bool TPuzzle::ApplyNotAdjacent(const TClue& clue, bool ShowStep) {
+  const int rA = clue.c3();
+  const int rB = clue.c4();
+  const int TA = Tile({clue.c1(), rA});
+  const int TB = Tile({clue.c2(), rB});
+  auto placed = [this](int r, int t) {
     for (int X = 1; X <= n_; ++X)
-        if (ApplyDistance(X, A, B, 0))
-            return true;
+      if (Square(X, r).IsSolved() && Square(X, r).HasCandidate(t)) return true;
     return false;
+  };
+  const bool placedA = placed(rA, TA);
+  const bool placedB = placed(rB, TB);
+  if (placedA == placedB) return false;
+
+  // The placed tile stands in its solution column; clear its neighbours of the other.
+  const int column = placedA ? clue.c1() : clue.c2();
+  const int row = placedA ? rB : rA;
+  const int tile = placedA ? TB : TA;
+  bool changed = false;
+  if (column > 1 && Possible(column - 1, row, tile)) changed = RemoveTile(column - 1, row, tile);
+  if (ShowStep && changed) return true;
+  if (column < n_ && Possible(column + 1, row, tile)) changed = RemoveTile(column + 1, row, tile) || changed;
+  return changed;
 }
 
-bool TPuzzle::ApplyTwoAdjacent(const TClue& clue, bool ShowStep)
-{
-    const TBoardPos L{clue.c1(), clue.c4()};
-    const TBoardPos R{clue.c2(), clue.c5()};
-    const TBoardPos M{clue.c3(), clue.c6()};
-    if (!TwoAdjacentCanAct(L, R, M))
-        return false;
-    const int TL = Tile(L);
-    const int TR = Tile(R);
-    const int TM = Tile(M);
-    bool changed = false;
-    for (int X = 1; X <= n_; ++X) {
-        bool here = false;
-        if (!changed) {
-            here = ApplyDistance(X, L, M, 0) || ApplyDistance(X, M, R, 0)
-                || ApplyDistance(X, L, R, +2) || ApplyDistance(X, L, R, -2);
-            changed = changed || here;
-        }
-        bool middleGoes;
-        if (X > 1 && X < n_) {
-            const bool leftRight = Possible(X - 1, L.r, TL) && Possible(X + 1, R.r, TR);
-            const bool rightLeft = Possible(X + 1, L.r, TL) && Possible(X - 1, R.r, TR);
-            middleGoes = !leftRight && !rightLeft;
-        } else {
-            middleGoes = true;
-        }
-        if (middleGoes && Possible(X, M.r, TM) && RemoveTile(X, M.r, TM)) {
-            here = true;
-            changed = true;
-        }
-        if (ShowStep && here)
-            break;
+bool TPuzzle::ApplyTwoPlaces(int Y, int I, int J, bool ShowStep) {
+  std::uint16_t columnsI = 0, columnsJ = 0;
+  int KI = 0, KJ = 0;
+  for (int X = 1; X <= n_; ++X) {
+    if (Possible(X, Y, I)) {
+      ++KI;
+      columnsI |= TSquare::Bit(X);
     }
-    return changed;
-}
-
-bool TPuzzle::ApplyNotAdjacent(const TClue& clue, bool ShowStep)
-{
-    const int rA = clue.c3();
-    const int rB = clue.c4();
-    const int TA = Tile({clue.c1(), rA});
-    const int TB = Tile({clue.c2(), rB});
-    auto placed = [this](int r, int t) {
-        for (int X = 1; X <= n_; ++X)
-            if (Square(X, r).IsSolved() && Square(X, r).HasCandidate(t))
-                return true;
-        return false;
-    };
-    const bool placedA = placed(rA, TA);
-    const bool placedB = placed(rB, TB);
-    if (placedA == placedB)
-        return false;
-
-    // The placed tile stands in its solution column; clear its neighbours of the other.
-    const int column = placedA ? clue.c1() : clue.c2();
-    const int row = placedA ? rB : rA;
-    const int tile = placedA ? TB : TA;
-    bool changed = false;
-    if (column > 1 && Possible(column - 1, row, tile))
-        changed = RemoveTile(column - 1, row, tile);
-    if (ShowStep && changed)
-        return true;
-    if (column < n_ && Possible(column + 1, row, tile))
-        changed = RemoveTile(column + 1, row, tile) || changed;
-    return changed;
-}
-
-bool TPuzzle::ApplyTwoPlaces(int Y, int I, int J, bool ShowStep)
-{
-    std::uint16_t columnsI = 0, columnsJ = 0;
-    int KI = 0, KJ = 0;
-    for (int X = 1; X <= n_; ++X) {
-        if (Possible(X, Y, I)) {
-            ++KI;
-            columnsI |= TSquare::Bit(X);
-        }
-        if (Possible(X, Y, J)) {
-            ++KJ;
-            columnsJ |= TSquare::Bit(X);
-        }
+    if (Possible(X, Y, J)) {
+      ++KJ;
+      columnsJ |= TSquare::Bit(X);
     }
-    if (KI != 2 || KJ != 2 || columnsI != columnsJ)
-        return false;
+  }
+  if (KI != 2 || KJ != 2 || columnsI != columnsJ) return false;
 
-    const std::uint16_t pair = TSquare::Bit(I) | TSquare::Bit(J);
-    bool changed = false;
-    for (int X = 1; X <= n_; ++X) {
-        TSquare& sq = Square(X, Y);
-        if (sq.HasCandidate(I) && sq.HasCandidate(J) && sq.remaining() != pair) {
-            sq.setRemaining(pair);
-            Touched(Y);
-            observer_->DrawSquare(X, Y);
-            if (ShowStep)
-                observer_->ExplainClue(nullptr, -1, true);
-            changed = true;
-        }
+  const std::uint16_t pair = TSquare::Bit(I) | TSquare::Bit(J);
+  bool changed = false;
+  for (int X = 1; X <= n_; ++X) {
+    TSquare& sq = Square(X, Y);
+    if (sq.HasCandidate(I) && sq.HasCandidate(J) && sq.remaining() != pair) {
+      sq.setRemaining(pair);
+      Touched(Y);
+      observer_->DrawSquare(X, Y);
+      if (ShowStep) observer_->ExplainClue(nullptr, -1, true);
+      changed = true;
     }
-    CheckRow(Y);
-    return changed;
+  }
+  CheckRow(Y);
+  return changed;
 }
 
 namespace {
 // The rows a clue's rule reads; a rule's outcome depends on nothing else.
-int ClueRows(const TClue& clue, int rows[3])
-{
-    switch (clue.type()) {
+int ClueRows(const TClue& clue, int rows[3]) {
+  switch (clue.type()) {
     case TClueType::clSameColumn:
-        rows[0] = clue.c2(), rows[1] = clue.c3();
-        return 2;
+      rows[0] = clue.c2(), rows[1] = clue.c3();
+      return 2;
     case TClueType::clTwoInSameColumn:
-        rows[0] = clue.c2(), rows[1] = clue.c3(), rows[2] = clue.c4();
-        return 3;
+      rows[0] = clue.c2(), rows[1] = clue.c3(), rows[2] = clue.c4();
+      return 3;
     case TClueType::clTwoAdjacent:
-        rows[0] = clue.c4(), rows[1] = clue.c5(), rows[2] = clue.c6();
-        return 3;
+      rows[0] = clue.c4(), rows[1] = clue.c5(), rows[2] = clue.c6();
+      return 3;
     case TClueType::clTwoAdjacentExclude:
     case TClueType::clNotInSameColumn:
-        return 0; // never applied
+      return 0;  // never applied
     default:
-        rows[0] = clue.c3(), rows[1] = clue.c4();
-        return 2;
+      rows[0] = clue.c3(), rows[1] = clue.c4();
+      return 2;
+  }
+}
+}  // namespace
+
+bool TPuzzle::KnownIdle(TRowStamp& stamp) const {
+  bool same = stamp.valid;
+  for (int i = 0; i < stamp.rowCount; ++i) {
+    const std::uint32_t now = rowVersion_[stamp.rows[i]];
+    same = same && stamp.version[i] == now;
+    stamp.version[i] = now;
+  }
+  stamp.valid = true;
+  return same;
+}
+
+void TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
+  for (TClue& clue : VerticalClues) clue.setUsed(false);
+  for (TClue& clue : HorizontalClues) clue.setUsed(false);
+
+  // A rule that changed nothing changes nothing again until one of the rows
+  // it reads changes, so each clue remembers the row versions it last found
+  // nothing in. This only saves work: the order of deductions is untouched.
+  verticalIdle_.assign(VerticalClues.size(), TRowStamp{});
+  horizontalIdle_.assign(HorizontalClues.size(), TRowStamp{});
+  auto prepare = [this](const TClueList& clues, std::vector<TRowStamp>& stamps) {
+    for (std::size_t i = 0; i < clues.size(); ++i) {
+      stamps[i].fits = ClueFits(clues[i]);
+      if (stamps[i].fits) stamps[i].rowCount = ClueRows(clues[i], stamps[i].rows);
     }
-}
-}
+  };
+  prepare(VerticalClues, verticalIdle_);
+  prepare(HorizontalClues, horizontalIdle_);
+  // The board may have changed since the last pass (a reset, the player).
+  for (TRowMasks& m : rowMasks_) m.valid = false;
+  inPass_ = true;
 
-bool TPuzzle::KnownIdle(TRowStamp& stamp) const
-{
-    bool same = stamp.valid;
-    for (int i = 0; i < stamp.rowCount; ++i) {
-        const std::uint32_t now = rowVersion_[stamp.rows[i]];
-        same = same && stamp.version[i] == now;
-        stamp.version[i] = now;
+  bool found;
+  do {
+    found = false;
+
+    for (std::size_t i = 0; i < VerticalClues.size() && !found; ++i) {
+      const TClue& clue = VerticalClues[i];
+      if (!verticalIdle_[i].fits || KnownIdle(verticalIdle_[i])) continue;
+      const TBoardPos A{clue.c1(), clue.c2()};
+      const TBoardPos B{clue.c1(), clue.c3()};
+      const TBoardPos C{clue.c1(), clue.c4()};
+      const bool three = clue.type() == TClueType::clTwoInSameColumn;
+      if (!SameColumnCanAct(A, B) && !(three && (SameColumnCanAct(A, C) || SameColumnCanAct(B, C)))) continue;
+      for (int X = 1; X <= n_ && !found; ++X) {
+        if (clue.type() == TClueType::clSameColumn)
+          found = ApplySameColumn(clue, X, A, B);
+        else if (clue.type() == TClueType::clTwoInSameColumn)
+          found = ApplySameColumn(clue, X, A, B) || ApplySameColumn(clue, X, A, C) ||
+                  ApplySameColumn(clue, X, B, C);
+      }
+      if (found) {
+        VerticalClues[i].setUsed(true);
+        if (ShowStep) {
+          HintIsVertical = true;
+          observer_->ExplainClue(&VerticalClues[i], static_cast<int>(i), true);
+        }
+      }
     }
-    stamp.valid = true;
-    return same;
-}
 
-void TPuzzle::Deduce(bool UntilStuck, bool ShowStep)
-{
-    for (TClue& clue : VerticalClues)
-        clue.setUsed(false);
-    for (TClue& clue : HorizontalClues)
-        clue.setUsed(false);
-
-    // A rule that changed nothing changes nothing again until one of the rows
-    // it reads changes, so each clue remembers the row versions it last found
-    // nothing in. This only saves work: the order of deductions is untouched.
-    verticalIdle_.assign(VerticalClues.size(), TRowStamp{});
-    horizontalIdle_.assign(HorizontalClues.size(), TRowStamp{});
-    auto prepare = [this](const TClueList& clues, std::vector<TRowStamp>& stamps) {
-        for (std::size_t i = 0; i < clues.size(); ++i) {
-            stamps[i].fits = ClueFits(clues[i]);
-            if (stamps[i].fits)
-                stamps[i].rowCount = ClueRows(clues[i], stamps[i].rows);
+    for (std::size_t i = 0; i < HorizontalClues.size() && !found; ++i) {
+      const TClue& clue = HorizontalClues[i];
+      if (!horizontalIdle_[i].fits || KnownIdle(horizontalIdle_[i])) continue;
+      switch (clue.type()) {
+        case TClueType::clTwoAdjacent:
+          found = ApplyTwoAdjacent(clue, ShowStep);
+          break;
+        case TClueType::clAdjacent:
+          found = ApplyAdjacent(clue, ShowStep);
+          break;
+        case TClueType::clNotAdjacent:
+          found = ApplyNotAdjacent(clue, ShowStep);
+          break;
+        case TClueType::clLeftOf:
+          found = ApplyLeftOf(clue, ShowStep);
+          break;
+        default:
+          break;
+      }
+      if (found) {
+        HorizontalClues[i].setUsed(true);
+        if (ShowStep) {
+          HintIsVertical = false;
+          observer_->ExplainClue(&HorizontalClues[i], static_cast<int>(i), true);
         }
-    };
-    prepare(VerticalClues, verticalIdle_);
-    prepare(HorizontalClues, horizontalIdle_);
-    // The board may have changed since the last pass (a reset, the player).
-    for (TRowMasks& m : rowMasks_)
-        m.valid = false;
-    inPass_ = true;
+      }
+    }
 
-    bool found;
-    do {
-        found = false;
-
-        for (std::size_t i = 0; i < VerticalClues.size() && !found; ++i) {
-            const TClue& clue = VerticalClues[i];
-            if (!verticalIdle_[i].fits || KnownIdle(verticalIdle_[i]))
-                continue;
-            const TBoardPos A{clue.c1(), clue.c2()};
-            const TBoardPos B{clue.c1(), clue.c3()};
-            const TBoardPos C{clue.c1(), clue.c4()};
-            const bool three = clue.type() == TClueType::clTwoInSameColumn;
-            if (!SameColumnCanAct(A, B) && !(three && (SameColumnCanAct(A, C) || SameColumnCanAct(B, C))))
-                continue;
-            for (int X = 1; X <= n_ && !found; ++X) {
-                if (clue.type() == TClueType::clSameColumn)
-                    found = ApplySameColumn(clue, X, A, B);
-                else if (clue.type() == TClueType::clTwoInSameColumn)
-                    found = ApplySameColumn(clue, X, A, B) || ApplySameColumn(clue, X, A, C)
-                        || ApplySameColumn(clue, X, B, C);
-            }
-            if (found) {
-                VerticalClues[i].setUsed(true);
-                if (ShowStep) {
-                    HintIsVertical = true;
-                    observer_->ExplainClue(&VerticalClues[i], static_cast<int>(i), true);
-                }
-            }
-        }
-
-        for (std::size_t i = 0; i < HorizontalClues.size() && !found; ++i) {
-            const TClue& clue = HorizontalClues[i];
-            if (!horizontalIdle_[i].fits || KnownIdle(horizontalIdle_[i]))
-                continue;
-            switch (clue.type()) {
-            case TClueType::clTwoAdjacent:
-                found = ApplyTwoAdjacent(clue, ShowStep);
-                break;
-            case TClueType::clAdjacent:
-                found = ApplyAdjacent(clue, ShowStep);
-                break;
-            case TClueType::clNotAdjacent:
-                found = ApplyNotAdjacent(clue, ShowStep);
-                break;
-            case TClueType::clLeftOf:
-                found = ApplyLeftOf(clue, ShowStep);
-                break;
-            default:
-                break;
-            }
-            if (found) {
-                HorizontalClues[i].setUsed(true);
-                if (ShowStep) {
-                    HintIsVertical = false;
-                    observer_->ExplainClue(&HorizontalClues[i], static_cast<int>(i), true);
-                }
-            }
-        }
-
-        if (!found) {
-            bool stepTaken = false;
-            for (int Y = 1; Y <= n_ && !stepTaken; ++Y)
-                for (int I = 1; I <= n_ - 1 && !stepTaken; ++I)
-                    for (int J = I + 1; J <= n_ && !stepTaken; ++J)
-                        stepTaken = ApplyTwoPlaces(Y, I, J, ShowStep) && ShowStep;
-        }
-    } while (UntilStuck && found);
-    inPass_ = false;
+    if (!found) {
+      bool stepTaken = false;
+      for (int Y = 1; Y <= n_ && !stepTaken; ++Y)
+        for (int I = 1; I <= n_ - 1 && !stepTaken; ++I)
+          for (int J = I + 1; J <= n_ && !stepTaken; ++J)
+            stepTaken = ApplyTwoPlaces(Y, I, J, ShowStep) && ShowStep;
+    }
+  } while (UntilStuck && found);
+  inPass_ = false;
 }

@@ -9,9 +9,9 @@
 #include "Square.h"
 
 struct TBoardPos {
-    int c = 1;
-    int r = 1;
-    friend bool operator==(const TBoardPos&, const TBoardPos&) = default;
+  int c = 1;
+  int r = 1;
+  friend bool operator==(const TBoardPos&, const TBoardPos&) = default;
 };
 
 // The puzzle in play: the board of squares with its hidden solution, the two
@@ -19,127 +19,127 @@ struct TBoardPos {
 // makes them. Set-up is deterministic: the same size, number and difficulty
 // always give the same solution and clue lists.
 class TPuzzle {
-public:
-    TPuzzle();
-    TPuzzle(const TPuzzle&) = delete;
-    TPuzzle& operator=(const TPuzzle&) = delete;
+ public:
+  TPuzzle();
+  TPuzzle(const TPuzzle&) = delete;
+  TPuzzle& operator=(const TPuzzle&) = delete;
 
-    // --- board ---------------------------------------------------------------
-    int Size() const { return n_; }
-    void SetSize(int n); // the board size N, 4..10 (clamped)
-    TSquare& Square(int c, int r) { return board_[Slot(c, r)]; }
-    const TSquare& Square(int c, int r) const { return board_[Slot(c, r)]; }
-    int SolvedCount = 0;
+  // --- board ---------------------------------------------------------------
+  int Size() const { return n_; }
+  void SetSize(int n);  // the board size N, 4..10 (clamped)
+  TSquare& Square(int c, int r) { return board_[Slot(c, r)]; }
+  const TSquare& Square(int c, int r) const { return board_[Slot(c, r)]; }
+  int SolvedCount = 0;
 
-    // Every draw of set-up comes from here; the random-puzzle jump and the
-    // completion animation draw from it too.
-    PuzzleRandom Random;
+  // Every draw of set-up comes from here; the random-puzzle jump and the
+  // completion animation draw from it too.
+  PuzzleRandom Random;
 
-    void ShuffleSolution();
-    void ResetBoard();
-    void ClearClues();
-    // Squares of all 100 slots back to the identity solution and full candidates.
-    void InitSquares();
+  void ShuffleSolution();
+  void ResetBoard();
+  void ClearClues();
+  // Squares of all 100 slots back to the identity solution and full candidates.
+  void InitSquares();
 
-    // The engine half of setting up a puzzle: seed, fresh squares, shuffle,
-    // generate, prove, thin by difficulty, reset. Nothing is drawn or sounded
-    // while it runs except through the observer, so the window switches its
-    // drawing off around it.
-    void SetUp(int n, std::uint32_t number, int difficulty);
+  // The engine half of setting up a puzzle: seed, fresh squares, shuffle,
+  // generate, prove, thin by difficulty, reset. Nothing is drawn or sounded
+  // while it runs except through the observer, so the window switches its
+  // drawing off around it.
+  void SetUp(int n, std::uint32_t number, int difficulty);
 
-    // --- clues ---------------------------------------------------------------
-    TClueList HorizontalClues;
-    TClueList VerticalClues;
-    // The clues the hint display has outlined; -1 for none.
-    int HighlightedHorizontal = -1;
-    int HighlightedVertical = -1;
+  // --- clues ---------------------------------------------------------------
+  TClueList HorizontalClues;
+  TClueList VerticalClues;
+  // The clues the hint display has outlined; -1 for none.
+  int HighlightedHorizontal = -1;
+  int HighlightedVertical = -1;
 
-    // --- deduction -----------------------------------------------------------
-    void Deduce(bool UntilStuck, bool ShowStep);
-    void RemoveFromRow(int X0, int Y, int T);
-    void CheckRow(int Y);
-    bool ApplySameColumn(const TClue& clue, int X, TBoardPos P, TBoardPos Q);
-    bool ApplyLeftOf(const TClue& clue, bool ShowStep);
-    bool ApplyTwoAdjacent(const TClue& clue, bool ShowStep);
-    bool ApplyAdjacent(const TClue& clue, bool ShowStep);
-    bool ApplyNotAdjacent(const TClue& clue, bool ShowStep);
-    bool ApplyDistance(int X, TBoardPos A, TBoardPos B, int Dist);
-    bool ApplyTwoPlaces(int Y, int I, int J, bool ShowStep);
+  // --- deduction -----------------------------------------------------------
+  void Deduce(bool UntilStuck, bool ShowStep);
+  void RemoveFromRow(int X0, int Y, int T);
+  void CheckRow(int Y);
+  bool ApplySameColumn(const TClue& clue, int X, TBoardPos P, TBoardPos Q);
+  bool ApplyLeftOf(const TClue& clue, bool ShowStep);
+  bool ApplyTwoAdjacent(const TClue& clue, bool ShowStep);
+  bool ApplyAdjacent(const TClue& clue, bool ShowStep);
+  bool ApplyNotAdjacent(const TClue& clue, bool ShowStep);
+  bool ApplyDistance(int X, TBoardPos A, TBoardPos B, int Dist);
+  bool ApplyTwoPlaces(int Y, int I, int J, bool ShowStep);
 
-    TBoardPos LastChangedSquare;
-    bool HintIsVertical = false;
+  TBoardPos LastChangedSquare;
+  bool HintIsVertical = false;
 
-    // --- generation and proving ----------------------------------------------
-    void GenerateClues();
-    void MergeColumnClues();
-    void Prove();
-    // The three ways Prove adds a clue, each on the board the last pass left.
-    bool AddClueForUncoveredSquare();   // false when every square is covered
-    void AddClueForPartlySolvedColumn(); // needs SolvedCount > 0
-    bool AddClueRulingOutCandidate();   // needs SolvedCount == 0
-    // Puts back the given lists and adds a clue that changes the board the
-    // last pass left; false (lists untouched) when there is no such clue.
-    bool AddClueBreakingStall(const TClueList& horizontal, const TClueList& vertical);
-    std::uint16_t SolvedRowsInColumn(int column) const; // bit r set: row r solved
-    TBoardPos FindMostConstrainedSquare();
-    int CountUnusedClues() const;
-    void RemoveUnusedClues(int u, int p);
+  // --- generation and proving ----------------------------------------------
+  void GenerateClues();
+  void MergeColumnClues();
+  void Prove();
+  // The three ways Prove adds a clue, each on the board the last pass left.
+  bool AddClueForUncoveredSquare();     // false when every square is covered
+  void AddClueForPartlySolvedColumn();  // needs SolvedCount > 0
+  bool AddClueRulingOutCandidate();     // needs SolvedCount == 0
+  // Puts back the given lists and adds a clue that changes the board the
+  // last pass left; false (lists untouched) when there is no such clue.
+  bool AddClueBreakingStall(const TClueList& horizontal, const TClueList& vertical);
+  std::uint16_t SolvedRowsInColumn(int column) const;  // bit r set: row r solved
+  TBoardPos FindMostConstrainedSquare();
+  int CountUnusedClues() const;
+  void RemoveUnusedClues(int u, int p);
 
-    // How often Prove has run its deduction pass since the last SetUp.
-    int ProveRounds = 0;
+  // How often Prove has run its deduction pass since the last SetUp.
+  int ProveRounds = 0;
 
-    // Whether every coordinate of a clue names a square of the current board,
-    // as the deduction rules assume (clues from a saved game may not).
-    bool ClueFits(const TClue& clue) const;
+  // Whether every coordinate of a clue names a square of the current board,
+  // as the deduction rules assume (clues from a saved game may not).
+  bool ClueFits(const TClue& clue) const;
 
-    void SetObserver(TPuzzleObserver* observer) { observer_ = observer ? observer : &silent_; }
+  void SetObserver(TPuzzleObserver* observer) { observer_ = observer ? observer : &silent_; }
 
-private:
-    static int Slot(int c, int r) { return c * (MaxBoardSize + 1) + r; }
-    int Tile(TBoardPos p) const { return Square(p.c, p.r).localindex(); }
-    bool Possible(int X, int Y, int T) const { return Square(X, Y).HasCandidate(T); }
-    // The one way a clue rule removes a candidate; false when T was not possible.
-    bool RemoveTile(int X, int Y, int T);
-    void Cover(int c, int r) { Square(c, r).MarkCovered(); }
-    void AddClue(const TClue& clue);
-    // "Left of" naming the tile in the smaller column first.
-    void AddLeftOf(int ca, int ra, int cb, int rb);
-    int RandomOtherColumn(int c); // draws until the column differs from c
-    int RandomTo(int n) { return static_cast<int>(Random.Random(static_cast<std::uint32_t>(n))) + 1; }
-    // Smallest row r (and r != except) such that the covered flag of (c, r)
-    // equals wanted; 0 when there is none.
-    int FirstRow(int c, bool wanted, int except = 0) const;
+ private:
+  static int Slot(int c, int r) { return c * (MaxBoardSize + 1) + r; }
+  int Tile(TBoardPos p) const { return Square(p.c, p.r).localindex(); }
+  bool Possible(int X, int Y, int T) const { return Square(X, Y).HasCandidate(T); }
+  // The one way a clue rule removes a candidate; false when T was not possible.
+  bool RemoveTile(int X, int Y, int T);
+  void Cover(int c, int r) { Square(c, r).MarkCovered(); }
+  void AddClue(const TClue& clue);
+  // "Left of" naming the tile in the smaller column first.
+  void AddLeftOf(int ca, int ra, int cb, int rb);
+  int RandomOtherColumn(int c);  // draws until the column differs from c
+  int RandomTo(int n) { return static_cast<int>(Random.Random(static_cast<std::uint32_t>(n))) + 1; }
+  // Smallest row r (and r != except) such that the covered flag of (c, r)
+  // equals wanted; 0 when there is none.
+  int FirstRow(int c, bool wanted, int except = 0) const;
 
-    // For one row: the columns where each tile is possible, and the solved columns.
-    struct TRowMasks {
-        std::uint16_t tile[MaxBoardSize + 1] = {};
-        std::uint16_t solved = 0;
-        std::uint32_t version = 0;
-        bool valid = false;
-    };
-    const TRowMasks& RowMasks(int row) const;
-    mutable std::array<TRowMasks, MaxBoardSize + 1> rowMasks_{};
-    bool inPass_ = false;
-    bool SameColumnCanAct(TBoardPos P, TBoardPos Q) const;
-    bool TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const;
+  // For one row: the columns where each tile is possible, and the solved columns.
+  struct TRowMasks {
+    std::uint16_t tile[MaxBoardSize + 1] = {};
+    std::uint16_t solved = 0;
+    std::uint32_t version = 0;
+    bool valid = false;
+  };
+  const TRowMasks& RowMasks(int row) const;
+  mutable std::array<TRowMasks, MaxBoardSize + 1> rowMasks_{};
+  bool inPass_ = false;
+  bool SameColumnCanAct(TBoardPos P, TBoardPos Q) const;
+  bool TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const;
 
-    // Row versions for skipping clues that cannot yield; see Deduce.
-    struct TRowStamp {
-        int rows[3] = {};
-        int rowCount = 0;
-        std::uint32_t version[3] = {};
-        bool valid = false;
-        bool fits = false; // the clue names squares of this board only
-    };
-    void Touched(int row) { ++rowVersion_[row]; }
-    bool KnownIdle(TRowStamp& stamp) const;
-    std::array<std::uint32_t, MaxBoardSize + 1> rowVersion_{};
-    std::vector<TRowStamp> verticalIdle_, horizontalIdle_;
+  // Row versions for skipping clues that cannot yield; see Deduce.
+  struct TRowStamp {
+    int rows[3] = {};
+    int rowCount = 0;
+    std::uint32_t version[3] = {};
+    bool valid = false;
+    bool fits = false;  // the clue names squares of this board only
+  };
+  void Touched(int row) { ++rowVersion_[row]; }
+  bool KnownIdle(TRowStamp& stamp) const;
+  std::array<std::uint32_t, MaxBoardSize + 1> rowVersion_{};
+  std::vector<TRowStamp> verticalIdle_, horizontalIdle_;
 
-    // Slots [column 0..10][row 0..10]; index 0 of either is never used, so a
-    // clue coordinate of 0 cannot reach a neighbouring square.
-    std::array<TSquare, (MaxBoardSize + 1) * (MaxBoardSize + 1)> board_{};
-    int n_ = 6;
-    TPuzzleObserver silent_;
-    TPuzzleObserver* observer_ = &silent_;
+  // Slots [column 0..10][row 0..10]; index 0 of either is never used, so a
+  // clue coordinate of 0 cannot reach a neighbouring square.
+  std::array<TSquare, (MaxBoardSize + 1) * (MaxBoardSize + 1)> board_{};
+  int n_ = 6;
+  TPuzzleObserver silent_;
+  TPuzzleObserver* observer_ = &silent_;
 };

@@ -24,12 +24,15 @@ void Rectangle(QPainter& p, int x1, int y1, int x2, int y2, const QColor& pen, c
 }
 }  // namespace
 
-TBoardLayout TMainForm::BoardLayout() const { return TBoardLayout(N(), PaintBox1->width(), PaintBox1->height()); }
+TBoardLayout TMainForm::BoardLayout() const {
+  return TBoardLayout(N(), PaintBox1->width(), PaintBox1->height());
+}
 
 void TMainForm::DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H) {
   const QImage* picture = TileImages ? TileImages->Picture(Index) : nullptr;
   if (!picture || Index < 0 || W <= 0 || H <= 0) return;
-  if (ScratchBitmap.width() != W || ScratchBitmap.height() != H || ScratchBitmap.format() != QImage::Format_RGB888)
+  if (ScratchBitmap.width() != W || ScratchBitmap.height() != H ||
+      ScratchBitmap.format() != QImage::Format_RGB888)
     ScratchBitmap = QImage(W, H, QImage::Format_RGB888);
   ResampleBitmap(*picture, ScratchBitmap);
   Canvas.drawImage(X, Y, ScratchBitmap);
@@ -181,7 +184,9 @@ void TMainForm::ZoomBtnClick() {
   SetZoom(ZoomBtn->isChecked());
 }
 
-void TMainForm::ZoomSmallTiles1Click() { SetZoom(ZoomSmallTiles1->isChecked()); }
+void TMainForm::ZoomSmallTiles1Click() {
+  SetZoom(ZoomSmallTiles1->isChecked());
+}
 
 void TMainForm::RzSizePanel1Resize() {
   if (Settings) SetZoom(Settings->Prefs.Zoom);

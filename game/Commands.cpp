@@ -65,12 +65,14 @@ void TMainForm::PrevBtnClick() {
   SetPuzzleNumber(prefs.PuzzleNumbers[prefs.PuzzleSize] - 1);
 }
 
-void TMainForm::Previous1Click() { PrevBtnClick(); }
+void TMainForm::Previous1Click() {
+  PrevBtnClick();
+}
 
 void TMainForm::GotoPuzzle1Click() {
   QString text = QStringLiteral("1");
-  if (!Dialogs.InputBox(this, QStringLiteral("Enter Puzzle Number"), QStringLiteral("Enter a value between 1 and 999999"),
-                        text))
+  if (!Dialogs.InputBox(this, QStringLiteral("Enter Puzzle Number"),
+                        QStringLiteral("Enter a value between 1 and 999999"), text))
     return;
   SetPuzzleNumber(ParsePuzzleNumber(text));
 }
@@ -170,7 +172,9 @@ void TMainForm::OptionsBtnClick() {
   if (InProgress) Timer1->start();
 }
 
-void TMainForm::Options1Click() { OptionsBtnClick(); }
+void TMainForm::Options1Click() {
+  OptionsBtnClick();
+}
 
 void TMainForm::UpdateLabels() {
   Label1->setText(ProgressText(Puzzle.SolvedCount, N()));

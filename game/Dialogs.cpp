@@ -18,8 +18,8 @@ void TQtDialogs::ErrorBox(QWidget* owner, const QString& text) {
 }
 
 bool TQtDialogs::Confirm(QWidget* owner, const QString& text) {
-  return QMessageBox::question(owner, QStringLiteral("Quillmere"), Lines(text), QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  return QMessageBox::question(owner, QStringLiteral("Quillmere"), Lines(text),
+                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool TQtDialogs::InputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& Value) {

@@ -9,12 +9,34 @@
 
 void CandidateGrid(int n, int& gc, int& gr) {
   switch (n) {
-    case 4: gc = 2; gr = 2; break;
-    case 5: case 6: gc = 3; gr = 2; break;
-    case 7: case 8: gc = 4; gr = 2; break;
-    case 9: gc = 3; gr = 3; break;
-    case 10: case 11: case 12: gc = 4; gr = 3; break;
-    default: gc = 1; gr = 1; break;
+    case 4:
+      gc = 2;
+      gr = 2;
+      break;
+    case 5:
+    case 6:
+      gc = 3;
+      gr = 2;
+      break;
+    case 7:
+    case 8:
+      gc = 4;
+      gr = 2;
+      break;
+    case 9:
+      gc = 3;
+      gr = 3;
+      break;
+    case 10:
+    case 11:
+    case 12:
+      gc = 4;
+      gr = 3;
+      break;
+    default:
+      gc = 1;
+      gr = 1;
+      break;
   }
 }
 
@@ -28,8 +50,12 @@ int BandAt(int cellSize, int pos, int count, int gap) {
 }
 }  // namespace
 
-int ColumnAt(int CellSize, int Pos, int Count) { return BandAt(CellSize, Pos, Count, 10); }
-int RowAt(int CellSize, int Pos, int Count) { return BandAt(CellSize, Pos, Count, 6); }
+int ColumnAt(int CellSize, int Pos, int Count) {
+  return BandAt(CellSize, Pos, Count, 10);
+}
+int RowAt(int CellSize, int Pos, int Count) {
+  return BandAt(CellSize, Pos, Count, 6);
+}
 
 TBoardLayout::TBoardLayout(int n, int clientWidth, int clientHeight)
     : N(n), CW(clientWidth), CH(clientHeight) {
@@ -122,7 +148,9 @@ QString TimeText(int seconds, bool timerOn) {
       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
-int ClampPuzzleNumber(long long number) { return static_cast<int>(std::clamp<long long>(number, 1, MaxPuzzleNumber)); }
+int ClampPuzzleNumber(long long number) {
+  return static_cast<int>(std::clamp<long long>(number, 1, MaxPuzzleNumber));
+}
 
 int ParsePuzzleNumber(const QString& text) {
   bool ok = false;

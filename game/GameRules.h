@@ -44,13 +44,13 @@ struct TBoardHit {
 TBoardHit HitTest(const TBoardLayout& layout, int x, int y);
 
 enum class TPressResult {
-  Ignored,          // nothing changes, nothing sounds
-  Placed,           // the right tile was placed
-  MisClick,         // a wrong tile placed, or the square's own tile removed
-  Removed,          // a candidate removed
-  RemovedAndSolved, // ...leaving one, which solved the square
-  Restored,         // a removed candidate came back
-  RedrawOnly,       // the removed tile is placed elsewhere in the row
+  Ignored,           // nothing changes, nothing sounds
+  Placed,            // the right tile was placed
+  MisClick,          // a wrong tile placed, or the square's own tile removed
+  Removed,           // a candidate removed
+  RemovedAndSolved,  // ...leaving one, which solved the square
+  Restored,          // a removed candidate came back
+  RedrawOnly,        // the removed tile is placed elsewhere in the row
 };
 
 // A press of either button on tile q of square (c, r). The follow-up row
@@ -59,8 +59,7 @@ enum class TPressResult {
 // penalty and message are the caller's.
 class TMoveRules {
  public:
-  TMoveRules(TPuzzle& puzzle, std::function<void(TGameSound)> play)
-      : Puzzle(puzzle), Play(std::move(play)) {}
+  TMoveRules(TPuzzle& puzzle, std::function<void(TGameSound)> play) : Puzzle(puzzle), Play(std::move(play)) {}
   TPressResult LeftPress(int c, int r, int q);
   TPressResult RightPress(int c, int r, int q);
 
@@ -77,7 +76,10 @@ struct TGameClock {
   int MessageAge = 0;
   // One clock event; true when it completed a whole second.
   bool Tick();
-  void Reset() { TickCount = 0; ElapsedSeconds = 0; }
+  void Reset() {
+    TickCount = 0;
+    ElapsedSeconds = 0;
+  }
 };
 
 QString ProgressText(int solved, int n);
@@ -97,13 +99,19 @@ struct THorizontalLayout {
   int R = 0;
 };
 THorizontalLayout HorizontalLayoutFor(int HW, int HH, int n);
-inline int HorizontalClueLeft(int i, int s) { return i % 2 == 0 ? 6 : 3 * s + 18; }
-inline int HorizontalClueTop(int i, int s) { return 8 + (i / 2) * (s + 6); }
+inline int HorizontalClueLeft(int i, int s) {
+  return i % 2 == 0 ? 6 : 3 * s + 18;
+}
+inline int HorizontalClueTop(int i, int s) {
+  return 8 + (i / 2) * (s + 6);
+}
 // The clue under (x, y), or -1.
 int HorizontalClueAt(int HW, int HH, int n, int x, int y);
 // Vertical: m clues of s x 3s side by side.
 int VerticalTileSize(int VW, int VH, int m);
-inline int VerticalClueLeft(int i, int s) { return 10 + i * (s + 10); }
+inline int VerticalClueLeft(int i, int s) {
+  return 10 + i * (s + 10);
+}
 int VerticalClueAt(int VW, int VH, int m, int x, int y);
 // The client width "Best Fit" gives the horizontal panel, or -1 for no change.
 int BestFitWidth(int panelWidth, int panelHeight, int boxWidth, int boxHeight, int n);

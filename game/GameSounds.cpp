@@ -88,8 +88,10 @@ QStringList TGameSounds::Load(const QString& SoundFolder) {
     Buffers[i] = file.readAll();
     if (!Open || Buffers[i].isEmpty()) continue;
     // The chunk decodes from the buffer we keep; freesrc = 1 closes the reader.
-    Chunks[i] = Mix_LoadWAV_RW(SDL_RWFromConstMem(Buffers[i].constData(), static_cast<int>(Buffers[i].size())), 1);
-    if (!Chunks[i]) errors << QStringLiteral("Cannot play \"%1\". %2").arg(path, QString::fromUtf8(Mix_GetError()));
+    Chunks[i] =
+        Mix_LoadWAV_RW(SDL_RWFromConstMem(Buffers[i].constData(), static_cast<int>(Buffers[i].size())), 1);
+    if (!Chunks[i])
+      errors << QStringLiteral("Cannot play \"%1\". %2").arg(path, QString::fromUtf8(Mix_GetError()));
   }
   return errors;
 }

@@ -87,8 +87,11 @@ QFrame* Groove(QWidget* parent) {
 }  // namespace
 
 TMainForm::TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), Rules(Puzzle, [this](TGameSound s) { PlayGameSound(s); }), Dialogs(dialogs),
-      FProgramPath(programPath), FProgramFolder(QFileInfo(programPath).absolutePath()) {
+    : QMainWindow(parent),
+      Rules(Puzzle, [this](TGameSound s) { PlayGameSound(s); }),
+      Dialogs(dialogs),
+      FProgramPath(programPath),
+      FProgramFolder(QFileInfo(programPath).absolutePath()) {
   InstallFontSubstitutes();
   setWindowTitle(QStringLiteral("Quillmere - Logic Challenge"));
   setFont(NarrowFont(8));
@@ -130,30 +133,38 @@ void TMainForm::CreateControls() {
   tools->setContentsMargins(2, 0, 2, 1);
   tools->setSpacing(1);
   QStyle* st = style();
-  BtnOpen = AddToolButton(tools, QStringLiteral("Open a saved puzzle"), st->standardIcon(QStyle::SP_DialogOpenButton), false);
-  BtnSave = AddToolButton(tools, QStringLiteral("Save this puzzle"), st->standardIcon(QStyle::SP_DialogSaveButton), false);
+  BtnOpen = AddToolButton(tools, QStringLiteral("Open a saved puzzle"),
+                          st->standardIcon(QStyle::SP_DialogOpenButton), false);
+  BtnSave = AddToolButton(tools, QStringLiteral("Save this puzzle"),
+                          st->standardIcon(QStyle::SP_DialogSaveButton), false);
   tools->addWidget(Groove(RzToolbar1));
-  PrevBtn = AddToolButton(tools, QStringLiteral("Previous puzzle"), st->standardIcon(QStyle::SP_ArrowLeft), false);
-  NextBtn = AddToolButton(tools, QStringLiteral("Next puzzle"), st->standardIcon(QStyle::SP_ArrowRight), false);
+  PrevBtn =
+      AddToolButton(tools, QStringLiteral("Previous puzzle"), st->standardIcon(QStyle::SP_ArrowLeft), false);
+  NextBtn =
+      AddToolButton(tools, QStringLiteral("Next puzzle"), st->standardIcon(QStyle::SP_ArrowRight), false);
   tools->addWidget(Groove(RzToolbar1));
   ComboBox1 = new QComboBox(RzToolbar1);
   ComboBox1->setToolTip(QStringLiteral("Difficulty level"));
-  ComboBox1->addItems({QStringLiteral("4 x 4 (Easiest)"), QStringLiteral("5 x 5 (Easy)"), QStringLiteral("6 x 6 (Medium)"),
-                       QStringLiteral("8 x 8 (Hard)"), QStringLiteral("9 x 9 (Harder)"),
-                       QStringLiteral("10 x 10 (Very Hard)")});
+  ComboBox1->addItems({QStringLiteral("4 x 4 (Easiest)"), QStringLiteral("5 x 5 (Easy)"),
+                       QStringLiteral("6 x 6 (Medium)"), QStringLiteral("8 x 8 (Hard)"),
+                       QStringLiteral("9 x 9 (Harder)"), QStringLiteral("10 x 10 (Very Hard)")});
   ComboBox1->setFont(NarrowFont(11));
   ComboBox1->setFocusPolicy(Qt::NoFocus);
   ComboBox1->setMinimumWidth(150);
   tools->addWidget(ComboBox1);
   tools->addWidget(Groove(RzToolbar1));
-  RestartBtn = AddToolButton(tools, QStringLiteral("Restart this puzzle"), st->standardIcon(QStyle::SP_BrowserReload), false);
+  RestartBtn = AddToolButton(tools, QStringLiteral("Restart this puzzle"),
+                             st->standardIcon(QStyle::SP_BrowserReload), false);
   tools->addWidget(Groove(RzToolbar1));
-  PauseBtn = AddToolButton(tools, QStringLiteral("Pause / Unpause"), st->standardIcon(QStyle::SP_MediaPause), true);
+  PauseBtn =
+      AddToolButton(tools, QStringLiteral("Pause / Unpause"), st->standardIcon(QStyle::SP_MediaPause), true);
   tools->addWidget(Groove(RzToolbar1));
-  HintBtn = AddToolButton(tools, QStringLiteral("Show hints"), st->standardIcon(QStyle::SP_MessageBoxInformation), true);
+  HintBtn = AddToolButton(tools, QStringLiteral("Show hints"),
+                          st->standardIcon(QStyle::SP_MessageBoxInformation), true);
   ClueBtn = AddToolButton(tools, QStringLiteral("Give me a clue!"), DrawnIcon(false), false);
   tools->addWidget(Groove(RzToolbar1));
-  OptionsBtn = AddToolButton(tools, QStringLiteral("Options"), st->standardIcon(QStyle::SP_FileDialogDetailedView), false);
+  OptionsBtn = AddToolButton(tools, QStringLiteral("Options"),
+                             st->standardIcon(QStyle::SP_FileDialogDetailedView), false);
   ZoomBtn = AddToolButton(tools, QStringLiteral("Zoom tiles"), DrawnIcon(true), true);
   tools->addStretch(1);
   column->addWidget(RzToolbar1);
@@ -174,7 +185,8 @@ void TMainForm::CreateControls() {
     label->setGeometry(8 + i * 243, 6, 231, 25);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(NarrowFont(16));
-    label->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; border: 2px solid rgb(0, 128, 0); }"));
+    label->setStyleSheet(
+        QStringLiteral("QLabel { background: white; color: black; border: 2px solid rgb(0, 128, 0); }"));
     *labels[i] = label;
   }
   RzLabel1->setToolTip(QStringLiteral("Click to go to a puzzle"));
@@ -197,10 +209,13 @@ void TMainForm::CreateControls() {
   PaintBox1->OnMouseDown = [this](QMouseEvent* e) {
     PaintBox1MouseDown(e->button(), int(e->position().x()), int(e->position().y()));
   };
-  PaintBox1->OnMouseMove = [this](QMouseEvent* e) { PaintBox1MouseMove(int(e->position().x()), int(e->position().y())); };
+  PaintBox1->OnMouseMove = [this](QMouseEvent* e) {
+    PaintBox1MouseMove(int(e->position().x()), int(e->position().y()));
+  };
   RzLabel2 = new QLabel(PaintBox1);
   RzLabel2->setFont(NarrowFont(14));
-  RzLabel2->setStyleSheet(QStringLiteral("QLabel { background: white; color: black; border: 1px solid black; padding: 0 3px; }"));
+  RzLabel2->setStyleSheet(
+      QStringLiteral("QLabel { background: white; color: black; border: 1px solid black; padding: 0 3px; }"));
   RzLabel2->setAttribute(Qt::WA_TransparentForMouseEvents);
   RzLabel2->hide();
   RzLine1 = new TArrowLine(PaintBox1);
@@ -352,8 +367,9 @@ bool TMainForm::FormCreate() {
     if (TileImages->LastFailure() == TImages::TFailure::UnreadablePicture)
       Dialogs.ErrorBox(this, TileImages->LastError());
     else
-      Dialogs.ErrorBox(this, QStringLiteral("Not all images found - the program must close.\r"
-                                            "Please refer to the troubleshooting section of the user guide."));
+      Dialogs.ErrorBox(this,
+                       QStringLiteral("Not all images found - the program must close.\r"
+                                      "Please refer to the troubleshooting section of the user guide."));
     return false;
   }
   Effects = std::make_unique<TEffects>(*TileImages);
@@ -423,7 +439,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   // The wheel never scrolls anything here, least of all the size list.
-  if (event->type() == QEvent::Wheel && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+  if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this)
     return true;
   return QMainWindow::eventFilter(watched, event);
 }
@@ -432,7 +449,9 @@ void TMainForm::PlayGameSound(TGameSound Sound) {
   if (Settings && Settings->Prefs.SoundsOn) Sounds.Play(Sound);
 }
 
-void TMainForm::PopSound() { PlayGameSound(TGameSound::Pop); }
+void TMainForm::PopSound() {
+  PlayGameSound(TGameSound::Pop);
+}
 
 void TMainForm::ExplainClue(const TClue*, int, bool) {
   // The hint explanations are not built yet; the hint pane stays as it is.
@@ -501,11 +520,17 @@ void TMainForm::Exit1Click() {
   close();
 }
 
-void TMainForm::FormMouseDown() { DismissPointers(); }
+void TMainForm::FormMouseDown() {
+  DismissPointers();
+}
 
-void TMainForm::HelpMenuClick() { Dialogs.ShowHelp(this); }
+void TMainForm::HelpMenuClick() {
+  Dialogs.ShowHelp(this);
+}
 
-void TMainForm::About1Click() { Dialogs.ShowAbout(this); }
+void TMainForm::About1Click() {
+  Dialogs.ShowAbout(this);
+}
 
 void TMainForm::ShowHighScores1Click() {
   // The score window runs its own event loop; the clock must not run under it.
@@ -516,7 +541,9 @@ void TMainForm::ShowHighScores1Click() {
   Dialogs.ShowHighScores(this);
 }
 
-void TMainForm::Statistics1Click() { Dialogs.ShowStatistics(this, *Settings); }
+void TMainForm::Statistics1Click() {
+  Dialogs.ShowStatistics(this, *Settings);
+}
 
 void TMainForm::TimedGame1Click() {
   Settings->Prefs.TimerOn = TimedGame1->isChecked();

@@ -59,7 +59,8 @@ void TClickLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click = Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  const bool click =
+      Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
   Pressed = false;
   if (click && OnClick) OnClick();
 }

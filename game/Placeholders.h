@@ -11,8 +11,8 @@ class TImages;
 class TScoreForm {
  public:
   virtual ~TScoreForm() = default;
-  virtual void AddScore(const QString& /*Name*/, int /*Number*/, int /*Size*/, int /*Seconds*/, int /*Errors*/,
-                        int /*Clues*/, int /*Difficulty*/) {}
+  virtual void AddScore(const QString& /*Name*/, int /*Number*/, int /*Size*/, int /*Seconds*/,
+                        int /*Errors*/, int /*Clues*/, int /*Difficulty*/) {}
 };
 
 // The completion animation over the finished board. BoardBitmap receives the

@@ -10,9 +10,9 @@
 // and the benchmark, where nothing may block.
 class TScriptedDialogs : public TDialogs {
  public:
-  QStringList Errors;         // texts of the error boxes shown
-  QStringList Questions;      // texts of the confirmations asked
-  QStringList InputPrompts;   // "caption|prompt|initial text" of each input box
+  QStringList Errors;               // texts of the error boxes shown
+  QStringList Questions;            // texts of the confirmations asked
+  QStringList InputPrompts;         // "caption|prompt|initial text" of each input box
   std::deque<bool> ConfirmAnswers;  // empty: answer No
   // One entry per input box: the text typed, or a null QString for Cancel.
   std::deque<QString> InputAnswers;

@@ -10,11 +10,9 @@
 
 namespace {
 
-quint32 LittleEndian(const QByteArray& data, int at, int bytes)
-{
+quint32 LittleEndian(const QByteArray& data, int at, int bytes) {
   quint32 value = 0;
-  for (int i = bytes - 1; i >= 0; --i)
-    value = value << 8 | static_cast<uchar>(data[at + i]);
+  for (int i = bytes - 1; i >= 0; --i) value = value << 8 | static_cast<uchar>(data[at + i]);
   return value;
 }
 
@@ -22,10 +20,8 @@ quint32 LittleEndian(const QByteArray& data, int at, int bytes)
 // the missing rows uninitialised. An uncompressed bitmap's header says exactly
 // how long the file must be, so a short one is refused here. Empty when fine or
 // when the header is not one this check understands (the reader then decides).
-QString MissingPixels(const QByteArray& data)
-{
-  if (data.size() < 26 || data[0] != 'B' || data[1] != 'M')
-    return {};
+QString MissingPixels(const QByteArray& data) {
+  if (data.size() < 26 || data[0] != 'B' || data[1] != 'M') return {};
   const quint32 offset = LittleEndian(data, 10, 4);
   const quint32 headerSize = LittleEndian(data, 14, 4);
   qint64 width = 0, height = 0, bits = 0, compression = 0;
@@ -42,30 +38,32 @@ QString MissingPixels(const QByteArray& data)
     return {};
   }
   const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-  if (!uncompressed || width <= 0 || height == 0 || bits == 0)
-    return {};
+  if (!uncompressed || width <= 0 || height == 0 || bits == 0) return {};
   const qint64 stride = (width * bits + 31) / 32 * 4;
   const qint64 needed = static_cast<qint64>(offset) + stride * (height < 0 ? -height : height);
   if (needed > data.size())
-    return QStringLiteral("the file ends after %1 of the %2 bytes its header announces").arg(data.size()).arg(needed);
+    return QStringLiteral("the file ends after %1 of the %2 bytes its header announces")
+        .arg(data.size())
+        .arg(needed);
   return {};
 }
 
 }  // namespace
 
-TImages::~TImages() { Clear(); }
+TImages::~TImages() {
+  Clear();
+}
 
-void TImages::Clear() { FPictures.clear(); }
+void TImages::Clear() {
+  FPictures.clear();
+}
 
-const QImage* TImages::Picture(int Index) const
-{
-  if (Index < 0 || Index >= Count())
-    return nullptr;
+const QImage* TImages::Picture(int Index) const {
+  if (Index < 0 || Index >= Count()) return nullptr;
   return FPictures[static_cast<std::size_t>(Index)].get();
 }
 
-bool TImages::LoadAll(const QString& ProgramFolder)
-{
+bool TImages::LoadAll(const QString& ProgramFolder) {
   Clear();
   FLastFailure = TFailure::None;
   FLastError.clear();
@@ -87,12 +85,11 @@ bool TImages::LoadAll(const QString& ProgramFolder)
   return true;
 }
 
-int TImages::LoadFolder(const QString& Path)
-{
+int TImages::LoadFolder(const QString& Path) {
   const QDir dir(Path);
   // Hidden and system entries count too; the pattern matches regardless of case.
-  QStringList names = dir.entryList({QStringLiteral("*.bmp")},
-                                    QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+  QStringList names =
+      dir.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
   // The directory's own order depends on the file system; sorting makes the
   // tile numbering the same everywhere.
   std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -102,8 +99,7 @@ int TImages::LoadFolder(const QString& Path)
 
   int count = 0;
   for (const QString& name : names) {
-    if (count == TilesPerRow)
-      break;
+    if (count == TilesPerRow) break;
     const QString file = dir.filePath(name);
     QString problem;
     QImage picture;
@@ -117,8 +113,7 @@ int TImages::LoadFolder(const QString& Path)
         QBuffer buffer(&data);
         QImageReader reader(&buffer);
         picture = reader.read();
-        if (picture.isNull())
-          problem = reader.errorString();
+        if (picture.isNull()) problem = reader.errorString();
       }
     }
     if (!problem.isEmpty()) {
@@ -127,8 +122,7 @@ int TImages::LoadFolder(const QString& Path)
                        .arg(QDir::toNativeSeparators(file), problem);
       break;
     }
-    if (picture.format() != QImage::Format_RGB888)
-      picture = picture.convertToFormat(QImage::Format_RGB888);
+    if (picture.format() != QImage::Format_RGB888) picture = picture.convertToFormat(QImage::Format_RGB888);
     FPictures.push_back(std::make_unique<QImage>(std::move(picture)));
     ++count;
   }
@@ -147,10 +141,8 @@ struct TColumn {
 
 }  // namespace
 
-void ResampleBitmap(const QImage& Source, QImage& Target)
-{
-  if (Source.isNull() || Target.isNull())
-    return;
+void ResampleBitmap(const QImage& Source, QImage& Target) {
+  if (Source.isNull() || Target.isNull()) return;
 
   QImage converted;
   const QImage* source = &Source;
@@ -158,8 +150,7 @@ void ResampleBitmap(const QImage& Source, QImage& Target)
     converted = Source.convertToFormat(QImage::Format_RGB888);
     source = &converted;
   }
-  if (Target.format() != QImage::Format_RGB888)
-    Target = Target.convertToFormat(QImage::Format_RGB888);
+  if (Target.format() != QImage::Format_RGB888) Target = Target.convertToFormat(QImage::Format_RGB888);
 
   const std::uint32_t sw = static_cast<std::uint32_t>(source->width());
   const std::uint32_t sh = static_cast<std::uint32_t>(source->height());

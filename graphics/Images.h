@@ -11,7 +11,7 @@
 // Picture 10 x (r - 1) + (t - 1) is tile t of row r. Every picture is held as
 // QImage::Format_RGB888 (three bytes per pixel), whatever depth the file had.
 class TImages {
-public:
+ public:
   // Why the last load failed; the window shows a different message for each.
   enum class TFailure {
     None,
@@ -49,7 +49,7 @@ public:
   // successful LoadAll.
   const QString& LastError() const { return FLastError; }
 
-private:
+ private:
   std::vector<std::unique_ptr<QImage>> FPictures;
   TFailure FLastFailure = TFailure::None;
   QString FLastError;

@@ -22,8 +22,7 @@ struct TErrorManager {
   char Message[JMSG_LENGTH_MAX];
 };
 
-[[noreturn]] void ErrorExit(j_common_ptr info)
-{
+[[noreturn]] void ErrorExit(j_common_ptr info) {
   auto* manager = reinterpret_cast<TErrorManager*>(info->err);
   (*info->err->format_message)(info, manager->Message);
   std::longjmp(manager->Jump, 1);
@@ -33,18 +32,14 @@ struct TErrorManager {
 // bad Huffman code, extraneous bytes), after which libjpeg would go on and
 // fill the rest with grey; those end the decoding. A few only concern
 // metadata the picture does not need.
-void EmitMessage(j_common_ptr info, int level)
-{
-  if (level >= 0)
-    return;  // trace messages
+void EmitMessage(j_common_ptr info, int level) {
+  if (level >= 0) return;  // trace messages
   const int code = info->err->msg_code;
-  if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC)
-    return;
+  if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM || code == JWRN_BOGUS_ICC) return;
   ErrorExit(info);
 }
 
-void InstallErrorManager(TErrorManager& manager)
-{
+void InstallErrorManager(TErrorManager& manager) {
   jpeg_std_error(&manager.Base);
   manager.Base.error_exit = ErrorExit;
   manager.Base.emit_message = EmitMessage;
@@ -55,12 +50,12 @@ void InstallErrorManager(TErrorManager& manager)
 struct TDecodeTarget {
   JDIMENSION Width = 0;
   JDIMENSION Height = 0;
-  unsigned char* (*Allocate)(void* context, JDIMENSION width, JDIMENSION height, std::size_t* stride) = nullptr;
+  unsigned char* (*Allocate)(void* context, JDIMENSION width, JDIMENSION height,
+                             std::size_t* stride) = nullptr;
   void* Context = nullptr;
 };
 
-bool Decode(const unsigned char* data, unsigned long size, TDecodeTarget& target, TErrorManager& manager)
-{
+bool Decode(const unsigned char* data, unsigned long size, TDecodeTarget& target, TErrorManager& manager) {
   jpeg_decompress_struct info{};  // zeroed, so destroying it is safe even if creation failed
   InstallErrorManager(manager);
   info.err = &manager.Base;
@@ -96,14 +91,11 @@ bool Decode(const unsigned char* data, unsigned long size, TDecodeTarget& target
   return true;
 }
 
-unsigned char* AllocateImage(void* context, JDIMENSION width, JDIMENSION height, std::size_t* stride)
-{
+unsigned char* AllocateImage(void* context, JDIMENSION width, JDIMENSION height, std::size_t* stride) {
   auto* image = static_cast<QImage*>(context);
-  if (width > 32768 || height > 32768)
-    return nullptr;
+  if (width > 32768 || height > 32768) return nullptr;
   *image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB888);
-  if (image->isNull())
-    return nullptr;
+  if (image->isNull()) return nullptr;
   *stride = static_cast<std::size_t>(image->bytesPerLine());
   return image->bits();
 }
@@ -116,8 +108,7 @@ struct TEncodeSource {
   int Components;
 };
 
-bool Encode(const TEncodeSource& source, int quality, std::FILE* file, TErrorManager& manager)
-{
+bool Encode(const TEncodeSource& source, int quality, std::FILE* file, TErrorManager& manager) {
   jpeg_compress_struct info{};
   InstallErrorManager(manager);
   info.err = &manager.Base;
@@ -136,7 +127,8 @@ bool Encode(const TEncodeSource& source, int quality, std::FILE* file, TErrorMan
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {
     // libjpeg's row type is not const, but it only reads input rows.
-    JSAMPROW row = const_cast<unsigned char*>(source.Pixels + static_cast<std::size_t>(info.next_scanline) * source.Stride);
+    JSAMPROW row = const_cast<unsigned char*>(source.Pixels +
+                                              static_cast<std::size_t>(info.next_scanline) * source.Stride);
     jpeg_write_scanlines(&info, &row, 1);
   }
   jpeg_finish_compress(&info);
@@ -144,31 +136,28 @@ bool Encode(const TEncodeSource& source, int quality, std::FILE* file, TErrorMan
   return true;
 }
 
-QString Failure(const QString& name, const QString& reason)
-{
+QString Failure(const QString& name, const QString& reason) {
   return QStringLiteral("The picture \"%1\" cannot be read: %2.").arg(QDir::toNativeSeparators(name), reason);
 }
 
 }  // namespace
 
-TJpegResult DecodeJpegData(const QByteArray& Data, const QString& Name)
-{
+TJpegResult DecodeJpegData(const QByteArray& Data, const QString& Name) {
   TJpegResult result;
   TErrorManager manager;
   QImage image;
   TDecodeTarget target;
   target.Allocate = AllocateImage;
   target.Context = &image;
-  if (Decode(reinterpret_cast<const unsigned char*>(Data.constData()), static_cast<unsigned long>(Data.size()),
-             target, manager))
+  if (Decode(reinterpret_cast<const unsigned char*>(Data.constData()),
+             static_cast<unsigned long>(Data.size()), target, manager))
     result.Image = std::move(image);
   else
     result.Error = Failure(Name, QString::fromLocal8Bit(manager.Message));
   return result;
 }
 
-TJpegResult LoadJpegImage(const QString& FileName)
-{
+TJpegResult LoadJpegImage(const QString& FileName) {
   QFile file(FileName);
   if (!file.open(QIODevice::ReadOnly)) {
     TJpegResult result;
@@ -178,8 +167,7 @@ TJpegResult LoadJpegImage(const QString& FileName)
   return DecodeJpegData(file.readAll(), FileName);
 }
 
-QString SaveJpegImage(const QImage& Image, const QString& FileName, int Quality)
-{
+QString SaveJpegImage(const QImage& Image, const QString& FileName, int Quality) {
   if (Image.isNull())
     return QStringLiteral("There is no picture to write to \"%1\".").arg(QDir::toNativeSeparators(FileName));
   const bool gray = Image.format() == QImage::Format_Grayscale8;
@@ -194,15 +182,15 @@ QString SaveJpegImage(const QImage& Image, const QString& FileName, int Quality)
 
   TErrorManager manager;
   const TEncodeSource source{pixels.constBits(), static_cast<std::size_t>(pixels.bytesPerLine()),
-                             static_cast<JDIMENSION>(pixels.width()), static_cast<JDIMENSION>(pixels.height()),
-                             gray ? 1 : 3};
+                             static_cast<JDIMENSION>(pixels.width()),
+                             static_cast<JDIMENSION>(pixels.height()), gray ? 1 : 3};
   const bool encoded = Encode(source, Quality < 1 ? 1 : (Quality > 100 ? 100 : Quality), file, manager);
   const bool closed = std::fclose(file) == 0;
   if (!encoded || !closed) {
     QFile::remove(temporary);
     return QStringLiteral("Cannot write \"%1\": %2.")
-        .arg(QDir::toNativeSeparators(FileName),
-             encoded ? QStringLiteral("the file could not be completed") : QString::fromLocal8Bit(manager.Message));
+        .arg(QDir::toNativeSeparators(FileName), encoded ? QStringLiteral("the file could not be completed")
+                                                         : QString::fromLocal8Bit(manager.Message));
   }
   QFile::remove(FileName);
   if (!QFile::rename(temporary, FileName)) {

@@ -24,9 +24,7 @@ class TIniFileData {
   QByteArray Tail;
   bool TailFirst = false;  // the file held nothing but comments and blanks
 
-  TIniFileData() : Ini(/*isUtf8=*/true, /*multiKey=*/false, /*multiLine=*/false) {
-    Ini.SetSpaces(false);
-  }
+  TIniFileData() : Ini(/*isUtf8=*/true, /*multiKey=*/false, /*multiLine=*/false) { Ini.SetSpaces(false); }
 };
 
 namespace {

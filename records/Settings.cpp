@@ -20,9 +20,13 @@ const QString GuestName = QStringLiteral("Guest");
 const QString SplashValue = QStringLiteral("Options/ShowSplash");
 
 // The per-user store; on Linux QSettings keeps it in ~/.config/Vantor/Quillmere.conf.
-QSettings OpenStore() { return QSettings(QStringLiteral("Vantor"), QStringLiteral("Quillmere")); }
+QSettings OpenStore() {
+  return QSettings(QStringLiteral("Vantor"), QStringLiteral("Quillmere"));
+}
 
-QString SizeKey(int size) { return QStringLiteral("Size%1").arg(size); }
+QString SizeKey(int size) {
+  return QStringLiteral("Size%1").arg(size);
+}
 
 QString CannotContain(const QString& what) {
   return QStringLiteral("A player name cannot contain \"%1\".").arg(what);
@@ -55,7 +59,9 @@ bool IsValidPlayerName(const QString& name, QString* message) {
   return why.isEmpty();
 }
 
-QString PlayerEntryName(const QString& entry) { return entry.section('=', 0, 0); }
+QString PlayerEntryName(const QString& entry) {
+  return entry.section('=', 0, 0);
+}
 
 TSettings::TSettings(const QString& programPath) {
   const QFileInfo program(programPath);
@@ -87,9 +93,8 @@ void TSettings::LoadPlayerList() {
   if (Prefs.PlayerName.isEmpty()) Prefs.PlayerName = GuestName;
 
   PlayerList = players.ReadSectionValues(PlayersSection);
-  std::stable_sort(PlayerList.begin(), PlayerList.end(), [](const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) < 0;
-  });
+  std::stable_sort(PlayerList.begin(), PlayerList.end(),
+                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
   const QString own = Prefs.PlayerName + QStringLiteral("=") + Prefs.PlayerName;
   if (!PlayerList.contains(own, Qt::CaseInsensitive)) PlayerList.append(own);
 
@@ -188,7 +193,9 @@ QString TSettings::MisClickPenaltyText() const {
   return QStringLiteral("Time Penalty for Mis-Clicks: +%1 Seconds").arg(Prefs.MisClickPenalty);
 }
 
-void TSettings::ResetStats() { Stats = TStats{}; }
+void TSettings::ResetStats() {
+  Stats = TStats{};
+}
 
 TWriteResult TSettings::DeletePlayer(const QString& name) {
   const auto entry = std::find_if(PlayerList.begin(), PlayerList.end(),

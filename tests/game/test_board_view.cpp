@@ -86,7 +86,8 @@ TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
 
 TEST_F(BoardViewTest, AMessageNearTheRightEdgeStaysOnTheBoard) {
   Open(6);
-  Form->ShowMessageAt(Form->PaintBox1->width() - 5, Form->PaintBox1->height() - 5, QStringLiteral("Sorry, that is the wrong choice!"));
+  Form->ShowMessageAt(Form->PaintBox1->width() - 5, Form->PaintBox1->height() - 5,
+                      QStringLiteral("Sorry, that is the wrong choice!"));
   EXPECT_EQ(Form->RzLabel2->x() + Form->RzLabel2->width(), Form->PaintBox1->width());
   EXPECT_EQ(Form->RzLabel2->y(), Form->PaintBox1->height() - 25 + 12);
   Press(Qt::LeftButton, QPoint(2, 2));  // a press anywhere ages the message out
@@ -130,11 +131,11 @@ TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
   const TBoardLayout L = Form->BoardLayout();
   const auto before = Form->Puzzle.SolvedCount;
   std::vector<QPoint> misses = {
-      {L.X0(1) + L.W + 1, L.Y0(1) + 5},               // gap between columns
-      {L.X0(2) + 5, L.Y0(1) + L.H + 2},               // gap between rows
-      {L.X0(6) + L.W + 5, L.Y0(1) + 5},               // right of the last column
-      {L.X0(1) + 5, L.Y0(6) + L.H + 3},               // below the last row
-      {2, 2},                                          // the margin
+      {L.X0(1) + L.W + 1, L.Y0(1) + 5},  // gap between columns
+      {L.X0(2) + 5, L.Y0(1) + L.H + 2},  // gap between rows
+      {L.X0(6) + L.W + 5, L.Y0(1) + 5},  // right of the last column
+      {L.X0(1) + 5, L.Y0(6) + L.H + 3},  // below the last row
+      {2, 2},                            // the margin
   };
   if (L.W % L.gc) misses.push_back({L.X0(1) + L.gc * L.cw + (L.W % L.gc) - 1, L.Y0(1) + 2});
   if (L.H % L.gr) misses.push_back({L.X0(1) + 2, L.Y0(1) + L.gr * L.ch + (L.H % L.gr) - 1});

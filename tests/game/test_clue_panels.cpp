@@ -43,7 +43,8 @@ TEST_F(CluePanelsTest, ALeftPressHidesAHorizontalClueAndAnotherShowsIt) {
 TEST_F(CluePanelsTest, PressesBesideTheHorizontalCluesOrWithTheRightButtonChangeNothing) {
   Open(6, 3);
   const THorizontalLayout L = Form->HorizontalLayout();
-  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, QPoint(6 * L.s + 20, 10));  // right of column 2
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {},
+                    QPoint(6 * L.s + 20, 10));  // right of column 2
   QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, QPoint(10, 8 + L.s + 3));  // between rows
   QTest::mouseClick(Form->HorizontalPaintBox, Qt::RightButton, {}, HorizontalClueCentre(0));
   Form->HorizontalPopup->hide();
@@ -55,7 +56,8 @@ TEST_F(CluePanelsTest, AnyPressInAVerticalCluesBandTogglesItAndShowAllRestoresOn
   ASSERT_GE(V().size(), 2u);
   QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, VerticalClueAt(1, 15));
   EXPECT_FALSE(V()[1].shown());
-  QTest::mouseClick(Form->VerticalPaintBox, Qt::RightButton, {}, VerticalClueAt(0, Form->VerticalPaintBox->height() - 20));
+  QTest::mouseClick(Form->VerticalPaintBox, Qt::RightButton, {},
+                    VerticalClueAt(0, Form->VerticalPaintBox->height() - 20));
   Form->VerticalPopup->hide();
   EXPECT_FALSE(V()[0].shown());
   QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, HorizontalClueCentre(0));

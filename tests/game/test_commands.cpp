@@ -32,13 +32,15 @@ TEST_F(CommandsTest, NextAndPreviousStayWithinTheNumbers) {
 
 TEST_F(CommandsTest, GoToAsksAndClampsWhatItIsGiven) {
   Open(4, 10);
-  const std::pair<const char*, int> cases[] = {{"abc", 1}, {"0", 1}, {"-5", 1}, {"1234567", 999999}, {"321", 321}};
+  const std::pair<const char*, int> cases[] = {
+      {"abc", 1}, {"0", 1}, {"-5", 1}, {"1234567", 999999}, {"321", 321}};
   for (const auto& [text, expected] : cases) {
     Dialogs.InputAnswers.push_back(QString::fromLatin1(text));
     Form->GotoPuzzle1->trigger();
     EXPECT_EQ(Number(), expected) << text;
   }
-  EXPECT_EQ(Dialogs.InputPrompts.front(), QStringLiteral("Enter Puzzle Number|Enter a value between 1 and 999999|1"));
+  EXPECT_EQ(Dialogs.InputPrompts.front(),
+            QStringLiteral("Enter Puzzle Number|Enter a value between 1 and 999999|1"));
 
   // Cancel changes nothing and the clock runs on.
   Seconds(2);

@@ -198,7 +198,7 @@ TEST(ClueLayout, HorizontalRowsAndHitBands) {
   EXPECT_EQ(HorizontalClueAt(288, 500, 5, 7, 8), -1);  // drawn from 6, hit from 8
   EXPECT_EQ(HorizontalClueAt(288, 500, 5, 18 + 3 * s, 8 + s + 6), 3);
   EXPECT_EQ(HorizontalClueAt(288, 500, 5, 18 + 3 * s, 8 + 2 * (s + 6)), -1);  // no sixth clue
-  EXPECT_EQ(HorizontalClueAt(288, 500, 5, 19 + 6 * s, 8), -1);  // right of the second column
+  EXPECT_EQ(HorizontalClueAt(288, 500, 5, 19 + 6 * s, 8), -1);                // right of the second column
   EXPECT_EQ(HorizontalClueAt(288, 500, 0, 10, 10), -1);
 }
 

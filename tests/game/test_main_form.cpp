@@ -16,7 +16,8 @@ TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
   EXPECT_EQ(Form->windowTitle(), QStringLiteral("Quillmere - Logic Challenge"));
   EXPECT_EQ(Form->size(), QSize(1024, 768));
   EXPECT_EQ(Form->minimumHeight(), 500);
-  EXPECT_EQ(Form->minimumWidth(), Form->ZoomBtn->mapTo(Form.get(), QPoint(Form->ZoomBtn->width(), 0)).x() + 4);
+  EXPECT_EQ(Form->minimumWidth(),
+            Form->ZoomBtn->mapTo(Form.get(), QPoint(Form->ZoomBtn->width(), 0)).x() + 4);
   EXPECT_EQ(Form->RzSizePanel2->width(), 288);
   EXPECT_EQ(Form->RzSizePanel1->height(), 199);
   EXPECT_EQ(Form->NextBtn->size(), QSize(58, 58));
@@ -80,7 +81,8 @@ TEST_F(MainFormTest, MissingTilesEndTheProgramWithTheMessage) {
   TMainForm form(empty.filePath("quillmere"), dialogs);
   EXPECT_FALSE(form.FormCreate());
   ASSERT_EQ(dialogs.Errors.size(), 1);
-  EXPECT_TRUE(dialogs.Errors[0].startsWith(QStringLiteral("Not all images found - the program must close.\r")));
+  EXPECT_TRUE(
+      dialogs.Errors[0].startsWith(QStringLiteral("Not all images found - the program must close.\r")));
 }
 
 TEST_F(MainFormTest, AMissingSoundIsReportedAndTheGameGoesOn) {

@@ -11,43 +11,36 @@
 
 namespace {
 
-QImage Filled(int w, int h, QColor colour)
-{
+QImage Filled(int w, int h, QColor colour) {
   QImage image(w, h, QImage::Format_RGB888);
   image.fill(colour);
   return image;
 }
 
-QImage RandomPicture(int w, int h, std::mt19937& random)
-{
+QImage RandomPicture(int w, int h, std::mt19937& random) {
   QImage image(w, h, QImage::Format_RGB888);
   std::uniform_int_distribution<int> byte(0, 255);
   for (int y = 0; y < h; ++y) {
     uchar* p = image.scanLine(y);
-    for (int x = 0; x < 3 * w; ++x)
-      p[x] = static_cast<uchar>(byte(random));
+    for (int x = 0; x < 3 * w; ++x) p[x] = static_cast<uchar>(byte(random));
   }
   return image;
 }
 
 // biBitCount of a BMP file's header.
-int BitsPerPixel(const QString& path)
-{
+int BitsPerPixel(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return -1;
+  if (!file.open(QIODevice::ReadOnly)) return -1;
   const QByteArray header = file.read(30);
   return header.size() < 30 ? -1 : static_cast<uchar>(header[28]) | static_cast<uchar>(header[29]) << 8;
 }
 
 // Qt writes 24 bits for every true-colour picture, so a 32-bit file is put
 // together by hand: a plain BITMAPINFOHEADER and blue, green, red, unused.
-void WriteThirtyTwoBitBmp(const QString& path, int w, int h, QColor colour)
-{
+void WriteThirtyTwoBitBmp(const QString& path, int w, int h, QColor colour) {
   QByteArray data(54 + 4 * w * h, '\0');
   auto put = [&](int at, quint32 value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-      data[at + i] = static_cast<char>(value >> (8 * i));
+    for (int i = 0; i < bytes; ++i) data[at + i] = static_cast<char>(value >> (8 * i));
   };
   data[0] = 'B';
   data[1] = 'M';
@@ -65,34 +58,34 @@ void WriteThirtyTwoBitBmp(const QString& path, int w, int h, QColor colour)
   file.write(data);
 }
 
-QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+QRgb At(const QImage& image, int x, int y) {
+  return image.pixel(x, y) & 0xFFFFFF;
+}
 
 // Bilinear interpolation in doubles, sampling target pixel x at source
 // position x * xs / 32768 with the scaler's own step xs.
-double Reference(const QImage& source, int tw, int th, int x, int y, int channel)
-{
+double Reference(const QImage& source, int tw, int th, int x, int y, int channel) {
   const int sw = source.width(), sh = source.height();
   const double px = static_cast<double>(x) * (static_cast<unsigned>(sw - 1) * 32768u / tw) / 32768.0;
   const double py = static_cast<double>(y) * (static_cast<unsigned>(sh - 1) * 32768u / th) / 32768.0;
   const int ix = static_cast<int>(px), iy = static_cast<int>(py);
   const double fx = px - ix, fy = py - iy;
   auto byte = [&](int cx, int cy) {
-    return static_cast<double>(source.constScanLine(std::min(cy, sh - 1))[3 * std::min(cx, sw - 1) + channel]);
+    return static_cast<double>(
+        source.constScanLine(std::min(cy, sh - 1))[3 * std::min(cx, sw - 1) + channel]);
   };
-  return byte(ix, iy) * (1 - fx) * (1 - fy) + byte(ix + 1, iy) * fx * (1 - fy) + byte(ix, iy + 1) * (1 - fx) * fy +
-         byte(ix + 1, iy + 1) * fx * fy;
+  return byte(ix, iy) * (1 - fx) * (1 - fy) + byte(ix + 1, iy) * fx * (1 - fy) +
+         byte(ix, iy + 1) * (1 - fx) * fy + byte(ix + 1, iy + 1) * fx * fy;
 }
 
 }  // namespace
 
-TEST(ResampleBitmap, SameSizeShrinksTowardsTopLeftBySixtyThreeSixtyFourths)
-{
+TEST(ResampleBitmap, SameSizeShrinksTowardsTopLeftBySixtyThreeSixtyFourths) {
   // Red climbs 4 per column, green 4 per row: the result shows which source
   // position each target pixel sampled. 32256 / 32768 is exactly 63 / 64.
   QImage source(64, 64, QImage::Format_RGB888);
   for (int y = 0; y < 64; ++y)
-    for (int x = 0; x < 64; ++x)
-      source.setPixel(x, y, qRgb(4 * x, 4 * y, 77));
+    for (int x = 0; x < 64; ++x) source.setPixel(x, y, qRgb(4 * x, 4 * y, 77));
   QImage target(64, 64, QImage::Format_RGB888);
   ResampleBitmap(source, target);
   for (int y = 0; y < 64; ++y) {
@@ -107,8 +100,7 @@ TEST(ResampleBitmap, SameSizeShrinksTowardsTopLeftBySixtyThreeSixtyFourths)
   EXPECT_EQ(qRed(target.pixel(63, 0)), 248);
 }
 
-TEST(ResampleBitmap, OnePixelTargetIsTheTopLeftPixel)
-{
+TEST(ResampleBitmap, OnePixelTargetIsTheTopLeftPixel) {
   std::mt19937 random(7);
   for (const QSize size : {QSize(64, 64), QSize(7, 3), QSize(2, 2), QSize(1, 1), QSize(200, 1)}) {
     const QImage source = RandomPicture(size.width(), size.height(), random);
@@ -118,22 +110,19 @@ TEST(ResampleBitmap, OnePixelTargetIsTheTopLeftPixel)
   }
 }
 
-TEST(ResampleBitmap, UniformColourStaysUniform)
-{
+TEST(ResampleBitmap, UniformColourStaysUniform) {
   const QColor colour(201, 13, 250);
   for (const QSize from : {QSize(64, 64), QSize(3, 17), QSize(1, 1)}) {
     for (const QSize to : {QSize(16, 11), QSize(60, 60), QSize(200, 3), QSize(1, 90)}) {
       QImage target = Filled(to.width(), to.height(), Qt::black);
       ResampleBitmap(Filled(from.width(), from.height(), colour), target);
       for (int y = 0; y < to.height(); ++y)
-        for (int x = 0; x < to.width(); ++x)
-          ASSERT_EQ(At(target, x, y), colour.rgb() & 0xFFFFFF);
+        for (int x = 0; x < to.width(); ++x) ASSERT_EQ(At(target, x, y), colour.rgb() & 0xFFFFFF);
     }
   }
 }
 
-TEST(ResampleBitmap, MatchesFloatingPointBilinearWithinOne)
-{
+TEST(ResampleBitmap, MatchesFloatingPointBilinearWithinOne) {
   std::mt19937 random(2024);
   std::uniform_int_distribution<int> sourceSide(2, 70), targetSide(1, 130);
   int worst = 0;
@@ -149,43 +138,37 @@ TEST(ResampleBitmap, MatchesFloatingPointBilinearWithinOne)
           const double expected = Reference(source, tw, th, x, y, c);
           const int error = std::abs(row[3 * x + c] - static_cast<int>(std::lround(expected)));
           worst = std::max(worst, error);
-          ASSERT_LE(error, 1) << source.width() << "x" << source.height() << " -> " << tw << "x" << th << " at "
-                              << x << "," << y;
+          ASSERT_LE(error, 1) << source.width() << "x" << source.height() << " -> " << tw << "x" << th
+                              << " at " << x << "," << y;
         }
     }
   }
   EXPECT_LE(worst, 1);
 }
 
-TEST(ResampleBitmap, SourcesOnePixelWideOrHighReadOnlyTheirOwnPixels)
-{
+TEST(ResampleBitmap, SourcesOnePixelWideOrHighReadOnlyTheirOwnPixels) {
   // Run under AddressSanitizer these would catch a read past the last pixel;
   // the values show the missing neighbour is the pixel itself.
   QImage column(1, 5, QImage::Format_RGB888);
-  for (int y = 0; y < 5; ++y)
-    column.setPixel(0, y, qRgb(0, 60 * y, 0));
+  for (int y = 0; y < 5; ++y) column.setPixel(0, y, qRgb(0, 60 * y, 0));
   QImage wide(30, 8, QImage::Format_RGB888);
   ResampleBitmap(column, wide);
   for (int y = 0; y < 8; ++y) {
-    for (int x = 1; x < 30; ++x)
-      ASSERT_EQ(At(wide, x, y), At(wide, 0, y));
+    for (int x = 1; x < 30; ++x) ASSERT_EQ(At(wide, x, y), At(wide, 0, y));
     // Row y samples position y * (4 * 32768 / 8) / 32768 = y / 2.
     EXPECT_EQ(qGreen(wide.pixel(0, y)), 30 * y);
   }
 
   QImage row(6, 1, QImage::Format_RGB888);
-  for (int x = 0; x < 6; ++x)
-    row.setPixel(x, 0, qRgb(50 * x, 0, 9));
+  for (int x = 0; x < 6; ++x) row.setPixel(x, 0, qRgb(50 * x, 0, 9));
   QImage tall(10, 25, QImage::Format_RGB888);
   ResampleBitmap(row, tall);
   for (int y = 1; y < 25; ++y)
-    for (int x = 0; x < 10; ++x)
-      ASSERT_EQ(At(tall, x, y), At(tall, x, 0));
+    for (int x = 0; x < 10; ++x) ASSERT_EQ(At(tall, x, y), At(tall, x, 0));
   EXPECT_EQ(qRed(tall.pixel(2, 0)), 50);  // 2 * (5 * 32768 / 10) / 32768 = 1
 }
 
-TEST(ResampleBitmap, OtherFormatsAreTreatedAsRgb)
-{
+TEST(ResampleBitmap, OtherFormatsAreTreatedAsRgb) {
   QImage source(2, 2, QImage::Format_ARGB32);
   source.fill(qRgb(10, 20, 30));
   QImage target(5, 4, QImage::Format_RGB32);
@@ -202,27 +185,30 @@ TEST(ResampleBitmap, OtherFormatsAreTreatedAsRgb)
 namespace {
 
 // Tiles whose red and green bytes say which row and file they came from.
-QColor TileColour(int row, int file) { return QColor(20 * row, 10 * file, 200); }
+QColor TileColour(int row, int file) {
+  return QColor(20 * row, 10 * file, 200);
+}
 
 class TImagesTest : public ::testing::Test {
-protected:
-  QString RowFolder(int row) const { return QDir(Folder.path()).filePath(QStringLiteral("tiles/Row %1").arg(row)); }
+ protected:
+  QString RowFolder(int row) const {
+    return QDir(Folder.path()).filePath(QStringLiteral("tiles/Row %1").arg(row));
+  }
 
   // Writes count BMPs named "00.bmp", "01.bmp", ... into a row folder, last
   // name first, so that creation order differs from name order.
-  void WriteRow(int row, int count) const
-  {
+  void WriteRow(int row, int count) const {
     QDir().mkpath(RowFolder(row));
     for (int file = count - 1; file >= 0; --file)
-      ASSERT_TRUE(Filled(8, 6, TileColour(row, file))
-                      .save(QDir(RowFolder(row)).filePath(QStringLiteral("%1.bmp").arg(file, 2, 10, QLatin1Char('0'))),
-                            "BMP"));
+      ASSERT_TRUE(
+          Filled(8, 6, TileColour(row, file))
+              .save(
+                  QDir(RowFolder(row)).filePath(QStringLiteral("%1.bmp").arg(file, 2, 10, QLatin1Char('0'))),
+                  "BMP"));
   }
 
-  void WriteAllRows() const
-  {
-    for (int row = 1; row <= 10; ++row)
-      WriteRow(row, 10);
+  void WriteAllRows() const {
+    for (int row = 1; row <= 10; ++row) WriteRow(row, 10);
   }
 
   QTemporaryDir Folder;
@@ -231,8 +217,7 @@ protected:
 
 }  // namespace
 
-TEST_F(TImagesTest, LoadsTenRowsOfTenNumberedRowByRow)
-{
+TEST_F(TImagesTest, LoadsTenRowsOfTenNumberedRowByRow) {
   WriteAllRows();
   ASSERT_TRUE(Images.LoadAll(Folder.path())) << qPrintable(Images.LastError());
   ASSERT_EQ(Images.Count(), 100);
@@ -254,8 +239,7 @@ TEST_F(TImagesTest, LoadsTenRowsOfTenNumberedRowByRow)
   EXPECT_EQ(Images.Picture(0), nullptr);
 }
 
-TEST_F(TImagesTest, TwelveFilesGiveTheFirstTenInNameOrder)
-{
+TEST_F(TImagesTest, TwelveFilesGiveTheFirstTenInNameOrder) {
   WriteRow(1, 12);
   EXPECT_EQ(Images.LoadFolder(RowFolder(1) + QLatin1Char('/')), 10);
   ASSERT_EQ(Images.Count(), 10);
@@ -263,8 +247,7 @@ TEST_F(TImagesTest, TwelveFilesGiveTheFirstTenInNameOrder)
     EXPECT_EQ(Images.Picture(tile)->pixelColor(0, 0), TileColour(1, tile));
 }
 
-TEST_F(TImagesTest, OnlyBmpFilesCountWhateverTheirCase)
-{
+TEST_F(TImagesTest, OnlyBmpFilesCountWhateverTheirCase) {
   WriteRow(2, 9);
   QFile(QDir(RowFolder(2)).filePath(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
   ASSERT_TRUE(Filled(4, 4, Qt::red).save(QDir(RowFolder(2)).filePath(QStringLiteral("Z.BMP")), "BMP"));
@@ -272,8 +255,7 @@ TEST_F(TImagesTest, OnlyBmpFilesCountWhateverTheirCase)
   EXPECT_EQ(Images.Picture(9)->pixelColor(0, 0), QColor(Qt::red));
 }
 
-TEST_F(TImagesTest, NineFilesFailAndLaterFoldersAreNotRead)
-{
+TEST_F(TImagesTest, NineFilesFailAndLaterFoldersAreNotRead) {
   WriteAllRows();
   QFile::remove(QDir(RowFolder(3)).filePath(QStringLiteral("04.bmp")));
   EXPECT_FALSE(Images.LoadAll(Folder.path()));
@@ -282,8 +264,7 @@ TEST_F(TImagesTest, NineFilesFailAndLaterFoldersAreNotRead)
   EXPECT_TRUE(Images.LastError().contains(QStringLiteral("Row 3"))) << qPrintable(Images.LastError());
 }
 
-TEST_F(TImagesTest, MissingFolderFails)
-{
+TEST_F(TImagesTest, MissingFolderFails) {
   EXPECT_EQ(Images.LoadFolder(RowFolder(1)), 0);
   EXPECT_FALSE(Images.LoadAll(Folder.path()));
   EXPECT_EQ(Images.Count(), 0);
@@ -291,8 +272,7 @@ TEST_F(TImagesTest, MissingFolderFails)
   EXPECT_TRUE(Images.LastError().contains(QStringLiteral("Row 1"))) << qPrintable(Images.LastError());
 }
 
-TEST_F(TImagesTest, UnreadableBitmapFailsNamingTheFile)
-{
+TEST_F(TImagesTest, UnreadableBitmapFailsNamingTheFile) {
   WriteAllRows();
   const QString bad = QDir(RowFolder(5)).filePath(QStringLiteral("03.bmp"));
   QFile good(bad);
@@ -312,8 +292,7 @@ TEST_F(TImagesTest, UnreadableBitmapFailsNamingTheFile)
   }
 }
 
-TEST_F(TImagesTest, OtherDepthsAreConvertedTo24Bits)
-{
+TEST_F(TImagesTest, OtherDepthsAreConvertedTo24Bits) {
   WriteAllRows();
   const QString eightBit = QDir(RowFolder(1)).filePath(QStringLiteral("00.bmp"));
   const QString thirtyTwoBit = QDir(RowFolder(1)).filePath(QStringLiteral("01.bmp"));

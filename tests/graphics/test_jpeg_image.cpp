@@ -12,36 +12,31 @@
 namespace {
 
 // Smooth gradients with a few flat shapes: the kind of picture JPEG keeps well.
-QImage SamplePicture(int w, int h)
-{
+QImage SamplePicture(int w, int h) {
   QImage image(w, h, QImage::Format_RGB888);
   for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      image.setPixel(x, y, qRgb(255 * x / w, 255 * y / h, 128));
+    for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(255 * x / w, 255 * y / h, 128));
   QPainter painter(&image);
   painter.fillRect(w / 8, h / 8, w / 4, h / 4, QColor(230, 40, 40));
   painter.fillRect(w / 2, h / 2, w / 3, h / 3, QColor(20, 20, 200));
   return image;
 }
 
-double MeanDifference(const QImage& a, const QImage& b)
-{
+double MeanDifference(const QImage& a, const QImage& b) {
   double sum = 0;
   for (int y = 0; y < a.height(); ++y) {
     const uchar* p = a.constScanLine(y);
     const uchar* q = b.constScanLine(y);
-    for (int x = 0; x < 3 * a.width(); ++x)
-      sum += std::abs(p[x] - q[x]);
+    for (int x = 0; x < 3 * a.width(); ++x) sum += std::abs(p[x] - q[x]);
   }
   return sum / (3.0 * a.width() * a.height());
 }
 
 class JpegImageTest : public ::testing::Test {
-protected:
+ protected:
   QString PathOf(const QString& name) const { return QDir(Folder.path()).filePath(name); }
 
-  QByteArray WrittenJpeg(const QImage& image)
-  {
+  QByteArray WrittenJpeg(const QImage& image) {
     const QString path = PathOf(QStringLiteral("source.jpg"));
     EXPECT_EQ(SaveJpegImage(image, path, 92), QString());
     QFile file(path);
@@ -49,8 +44,7 @@ protected:
     return file.readAll();
   }
 
-  void Write(const QString& name, const QByteArray& data) const
-  {
+  void Write(const QString& name, const QByteArray& data) const {
     QFile file(PathOf(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(data);
@@ -61,8 +55,7 @@ protected:
 
 }  // namespace
 
-TEST_F(JpegImageTest, RoundTripKeepsSizeAndColours)
-{
+TEST_F(JpegImageTest, RoundTripKeepsSizeAndColours) {
   const QImage original = SamplePicture(567, 300);
   const QString path = PathOf(QStringLiteral("title.jpg"));
   ASSERT_EQ(SaveJpegImage(original, path, 92), QString());
@@ -81,8 +74,7 @@ TEST_F(JpegImageTest, RoundTripKeepsSizeAndColours)
   EXPECT_NEAR(red.blue(), 40, 8);
 }
 
-TEST_F(JpegImageTest, GrayscaleComesOutAsRgb)
-{
+TEST_F(JpegImageTest, GrayscaleComesOutAsRgb) {
   const QImage gray = SamplePicture(40, 30).convertToFormat(QImage::Format_Grayscale8);
   ASSERT_EQ(SaveJpegImage(gray, PathOf(QStringLiteral("gray.jpg")), 95), QString());
   const TJpegResult result = LoadJpegImage(PathOf(QStringLiteral("gray.jpg")));
@@ -94,8 +86,7 @@ TEST_F(JpegImageTest, GrayscaleComesOutAsRgb)
   EXPECT_NEAR(centre.red(), qGray(gray.pixel(20, 15)), 6);
 }
 
-TEST_F(JpegImageTest, TruncatedFileIsAnErrorAtEveryLength)
-{
+TEST_F(JpegImageTest, TruncatedFileIsAnErrorAtEveryLength) {
   const QByteArray whole = WrittenJpeg(SamplePicture(120, 80));
   ASSERT_GT(whole.size(), 1000);
   for (const qsizetype length : {qsizetype(0), qsizetype(2), qsizetype(20), qsizetype(200), whole.size() / 3,
@@ -108,8 +99,7 @@ TEST_F(JpegImageTest, TruncatedFileIsAnErrorAtEveryLength)
   }
 }
 
-TEST_F(JpegImageTest, CorruptDataIsAnError)
-{
+TEST_F(JpegImageTest, CorruptDataIsAnError) {
   QByteArray data = WrittenJpeg(SamplePicture(120, 80));
   // A marker in the middle of the compressed data ends the scan early.
   const qsizetype middle = data.size() / 2;
@@ -128,8 +118,7 @@ TEST_F(JpegImageTest, CorruptDataIsAnError)
   EXPECT_FALSE(header.Error.isEmpty());
 }
 
-TEST_F(JpegImageTest, OtherFilesAreErrorsNamingTheFile)
-{
+TEST_F(JpegImageTest, OtherFilesAreErrorsNamingTheFile) {
   static const char bitmapStart[] = "BM\x36\0\0\0 this is a bitmap, not a JPEG";
   Write(QStringLiteral("picture.jpg"), QByteArray(bitmapStart, sizeof bitmapStart - 1));
   const TJpegResult notJpeg = LoadJpegImage(PathOf(QStringLiteral("picture.jpg")));
@@ -143,8 +132,8 @@ TEST_F(JpegImageTest, OtherFilesAreErrorsNamingTheFile)
   EXPECT_TRUE(missing.Error.contains(QStringLiteral("absent.jpg"))) << qPrintable(missing.Error);
 }
 
-TEST_F(JpegImageTest, SavingNothingOrToNowhereFails)
-{
+TEST_F(JpegImageTest, SavingNothingOrToNowhereFails) {
   EXPECT_FALSE(SaveJpegImage(QImage(), PathOf(QStringLiteral("none.jpg")), 90).isEmpty());
-  EXPECT_FALSE(SaveJpegImage(SamplePicture(8, 8), PathOf(QStringLiteral("no/such/folder/x.jpg")), 90).isEmpty());
+  EXPECT_FALSE(
+      SaveJpegImage(SamplePicture(8, 8), PathOf(QStringLiteral("no/such/folder/x.jpg")), 90).isEmpty());
 }

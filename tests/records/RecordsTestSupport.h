@@ -10,7 +10,9 @@
 #include <ostream>
 
 // Readable QString values in GoogleTest's failure messages.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
 
 // Small file helpers shared by the records tests.
 inline void WriteText(const QString& path, const QByteArray& text) {

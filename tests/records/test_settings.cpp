@@ -76,7 +76,8 @@ TEST(PrefsTest, StartAllZero) {
   const TPrefs prefs;
   EXPECT_TRUE(prefs.PlayerName.isEmpty());
   EXPECT_FALSE(prefs.TimerOn || prefs.SoundsOn || prefs.ShowHints || prefs.Zoom || prefs.ShowSplash);
-  EXPECT_EQ(prefs.Animation | prefs.PuzzleSize | prefs.Difficulty | prefs.MisClickPenalty | prefs.CluePenalty, 0);
+  EXPECT_EQ(prefs.Animation | prefs.PuzzleSize | prefs.Difficulty | prefs.MisClickPenalty | prefs.CluePenalty,
+            0);
   for (const auto number : prefs.PuzzleNumbers) EXPECT_EQ(number, 0);
   EXPECT_EQ(TStats().Errors, 0);
   EXPECT_EQ(TStats().Clues, 0);
@@ -225,9 +226,9 @@ TEST_F(SettingsTest, ProfileKeysAreWrittenInTheirOrder) {
   s.Prefs.Zoom = false;
   ASSERT_TRUE(s.StoreProfile().Ok());
   const QByteArray text = ReadText(Profile("Guest"));
-  QStringList expected = {"[Window]",  "MainWidth", "MainHeight", "HorizontalWidth", "VerticalHeight",
-                          "[Options]", "TimerOn",   "SoundsOn",   "ShowHints",       "Zoom",
-                          "Animation", "ShowSplash", "Difficulty", "[Puzzles]",     "PuzzleSize"};
+  QStringList expected = {"[Window]",  "MainWidth",  "MainHeight", "HorizontalWidth", "VerticalHeight",
+                          "[Options]", "TimerOn",    "SoundsOn",   "ShowHints",       "Zoom",
+                          "Animation", "ShowSplash", "Difficulty", "[Puzzles]",       "PuzzleSize"};
   for (int size = 1; size <= 12; ++size) expected.append(QStringLiteral("Size%1").arg(size));
   EXPECT_EQ(Names(text), expected);
   EXPECT_TRUE(text.contains("\nTimerOn=1\n"));
@@ -332,7 +333,8 @@ TEST_F(SettingsTest, DeletePlayerRemovesTheEntryTheProfileAndBothKeys) {
   s.PlayerList = {"Anna=Anna", "bob=bob", "Bob=Bob", "Bob=Bob", "Carl=Carl"};
   s.Prefs.PlayerName = "Bob";
   ASSERT_TRUE(s.DeletePlayer("Bob").Ok());
-  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "bob=bob", "Bob=Bob", "Carl=Carl"}));  // first exact match
+  EXPECT_EQ(s.PlayerList,
+            QStringList({"Anna=Anna", "bob=bob", "Bob=Bob", "Carl=Carl"}));  // first exact match
   EXPECT_FALSE(QFile::exists(Profile("Bob")));
   const TIniFile players(PlayersFile());
   EXPECT_EQ(players.ReadString("Game", "CurrentPlayer", "none"), "none");
@@ -370,7 +372,7 @@ TEST_F(SettingsTest, AMissingPlayersFolderFailsTheWriteWithItsPath) {
   EXPECT_FALSE(result.Ok());
   EXPECT_EQ(result.Error, "Unable to write to " + Dir.filePath("Players/Guest.ini"));
   EXPECT_EQ(s.Prefs, before);
-  EXPECT_TRUE(QFile::exists(PlayersFile()));  // written before the failure, stays written
+  EXPECT_TRUE(QFile::exists(PlayersFile()));                 // written before the failure, stays written
   EXPECT_FALSE(QFileInfo::exists(Dir.filePath("Players")));  // never created by the program
 }
 
@@ -454,8 +456,7 @@ TEST_F(SettingsTest, AnUnsafeNameFromTheFileNeverLeavesThePlayersFolder) {
 
   s.Prefs.Difficulty = 1;
   const TWriteResult result = s.StorePlayerList();
-  EXPECT_EQ(result.Error,
-            "Unable to write the profile of \"../evil\": A player name cannot contain \"/\".");
+  EXPECT_EQ(result.Error, "Unable to write the profile of \"../evil\": A player name cannot contain \"/\".");
   EXPECT_EQ(ReadText(Dir.filePath("evil.ini")), outside);
 
   ASSERT_TRUE(s.DeletePlayer("../evil").Ok());

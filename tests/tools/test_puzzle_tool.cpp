@@ -11,213 +11,201 @@
 namespace {
 
 struct TRun {
-    int status;
-    std::string out;
-    std::string err;
+  int status;
+  std::string out;
+  std::string err;
 };
 
-TRun Tool(std::vector<std::string> args, const std::string& input = {})
-{
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunPuzzleTool(args, in, out, err);
-    return {status, out.str(), err.str()};
+TRun Tool(std::vector<std::string> args, const std::string& input = {}) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  const int status = RunPuzzleTool(args, in, out, err);
+  return {status, out.str(), err.str()};
 }
 
-QJsonObject Parse(const std::string& line)
-{
-    QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
-    EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
-    return doc.object();
+QJsonObject Parse(const std::string& line) {
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << line;
+  return doc.object();
 }
 
-QJsonArray ClueArray(const TClueList& list)
-{
-    QJsonArray a;
-    for (const TClue& c : list) {
-        QJsonArray one{static_cast<int>(c.type())};
-        for (int k = 1; k <= 6; ++k)
-            one.append(c.Coord(k));
-        a.append(one);
+QJsonArray ClueArray(const TClueList& list) {
+  QJsonArray a;
+  for (const TClue& c : list) {
+    QJsonArray one{static_cast<int>(c.type())};
+    for (int k = 1; k <= 6; ++k) one.append(c.Coord(k));
+    a.append(one);
+  }
+  return a;
+}
+
+}  // namespace
+
+TEST(PuzzleTool, JsonExposesTheEngineExactly) {
+  const TRun run = Tool({"--size", "8", "--number", "4711", "--difficulty", "9", "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one line";
+  // The keys in their documented order.
+  std::size_t at = 0;
+  for (const char* key : {"\"size\":", "\"number\":", "\"difficulty\":", "\"solution\":", "\"hclues\":",
+                          "\"vclues\":", "\"prove_rounds\":", "\"random_state\":"}) {
+    const std::size_t next = run.out.find(key, at);
+    ASSERT_NE(next, std::string::npos) << key;
+    at = next;
+  }
+  const QJsonObject j = Parse(run.out);
+  EXPECT_EQ(j.size(), 8);
+
+  TPuzzle p;
+  p.SetUp(8, 4711, 9);
+  EXPECT_EQ(j["size"].toInt(), 8);
+  EXPECT_EQ(j["number"].toInt(), 4711);
+  EXPECT_EQ(j["difficulty"].toInt(), 9);
+  const QJsonArray solution = j["solution"].toArray();
+  ASSERT_EQ(solution.size(), 8);
+  for (int r = 1; r <= 8; ++r)
+    for (int c = 1; c <= 8; ++c)
+      EXPECT_EQ(solution[r - 1].toArray()[c - 1].toInt(), p.Square(c, r).localindex());
+  EXPECT_EQ(j["hclues"].toArray(), ClueArray(p.HorizontalClues));
+  EXPECT_EQ(j["vclues"].toArray(), ClueArray(p.VerticalClues));
+  EXPECT_EQ(j["prove_rounds"].toInt(), p.ProveRounds);
+  EXPECT_EQ(static_cast<std::uint32_t>(j["random_state"].toDouble()), p.Random.State());
+  EXPECT_GE(p.ProveRounds, 1);
+
+  EXPECT_EQ(Tool({"--json", "--number", "4711", "--size", "8", "--difficulty", "9"}).out, run.out)
+      << "argument order does not matter";
+  EXPECT_NE(Parse(Tool({"--size", "8", "--number", "4711", "--json"}).out)["difficulty"].toInt(), 9)
+      << "difficulty defaults to 5";
+}
+
+TEST(PuzzleTool, StepsPlayGiveMeAClueUntilSolved) {
+  const TRun run = Tool({"--size", "4", "--number", "99", "--json", "--steps", "120"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const QJsonArray steps = Parse(run.out)["steps"].toArray();
+  ASSERT_EQ(steps.size(), 120);
+  int previous = 0;
+  bool explainedClue = false;
+  for (const auto& s : steps) {
+    const QJsonObject step = s.toObject();
+    const int solved = step["solved_count"].toInt();
+    EXPECT_GE(solved, previous);
+    previous = solved;
+    const QJsonArray last = step["last_changed"].toArray();
+    ASSERT_EQ(last.size(), 2);
+    EXPECT_GE(last[0].toInt(), 1);
+    EXPECT_LE(last[0].toInt(), 4);
+    for (const auto& e : step["explain"].toArray()) {
+      const QJsonObject ex = e.toObject();
+      if (ex["list"].isNull()) {
+        EXPECT_EQ(ex["index"].toInt(), -1);
+      } else {
+        explainedClue = true;
+        EXPECT_EQ(ex["list"].toString(), step["hint_vertical"].toBool() ? "v" : "h");
+        EXPECT_GE(ex["index"].toInt(), 0);
+      }
     }
-    return a;
+  }
+  EXPECT_TRUE(explainedClue);
+  EXPECT_EQ(previous, 16) << "one step at a time still solves the whole board";
+  EXPECT_TRUE(steps[119].toObject()["explain"].toArray().isEmpty()) << "nothing left to explain";
+
+  // The first step is exactly one step mode pass on the reset board.
+  TPuzzle p;
+  p.SetUp(4, 99, 5);
+  p.Deduce(false, true);
+  const QJsonObject first = steps[0].toObject();
+  EXPECT_EQ(first["solved_count"].toInt(), p.SolvedCount);
+  EXPECT_EQ(first["last_changed"].toArray()[0].toInt(), p.LastChangedSquare.c);
+  EXPECT_EQ(first["last_changed"].toArray()[1].toInt(), p.LastChangedSquare.r);
+  EXPECT_EQ(first["lastremoved"].toInt(),
+            p.Square(p.LastChangedSquare.c, p.LastChangedSquare.r).lastremoved());
 }
 
-} // namespace
+TEST(PuzzleTool, BatchGivesOneLinePerRequest) {
+  const TRun run = Tool({"--batch"}, "6 1 5\n\n10 999999 10\n  4 12 0  \n");
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::istringstream lines(run.out);
+  std::string a, b, c, extra;
+  ASSERT_TRUE(std::getline(lines, a) && std::getline(lines, b) && std::getline(lines, c));
+  EXPECT_FALSE(std::getline(lines, extra));
+  EXPECT_EQ(a + "\n", Tool({"--size", "6", "--number", "1", "--json"}).out);
+  EXPECT_EQ(b + "\n", Tool({"--size", "10", "--number", "999999", "--difficulty", "10", "--json"}).out);
+  EXPECT_EQ(c + "\n", Tool({"--size", "4", "--number", "12", "--difficulty", "0", "--json"}).out);
 
-TEST(PuzzleTool, JsonExposesTheEngineExactly)
-{
-    const TRun run = Tool({"--size", "8", "--number", "4711", "--difficulty", "9", "--json"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one line";
-    // The keys in their documented order.
-    std::size_t at = 0;
-    for (const char* key : {"\"size\":", "\"number\":", "\"difficulty\":", "\"solution\":", "\"hclues\":",
-             "\"vclues\":", "\"prove_rounds\":", "\"random_state\":"}) {
-        const std::size_t next = run.out.find(key, at);
-        ASSERT_NE(next, std::string::npos) << key;
-        at = next;
-    }
-    const QJsonObject j = Parse(run.out);
-    EXPECT_EQ(j.size(), 8);
-
-    TPuzzle p;
-    p.SetUp(8, 4711, 9);
-    EXPECT_EQ(j["size"].toInt(), 8);
-    EXPECT_EQ(j["number"].toInt(), 4711);
-    EXPECT_EQ(j["difficulty"].toInt(), 9);
-    const QJsonArray solution = j["solution"].toArray();
-    ASSERT_EQ(solution.size(), 8);
-    for (int r = 1; r <= 8; ++r)
-        for (int c = 1; c <= 8; ++c)
-            EXPECT_EQ(solution[r - 1].toArray()[c - 1].toInt(), p.Square(c, r).localindex());
-    EXPECT_EQ(j["hclues"].toArray(), ClueArray(p.HorizontalClues));
-    EXPECT_EQ(j["vclues"].toArray(), ClueArray(p.VerticalClues));
-    EXPECT_EQ(j["prove_rounds"].toInt(), p.ProveRounds);
-    EXPECT_EQ(static_cast<std::uint32_t>(j["random_state"].toDouble()), p.Random.State());
-    EXPECT_GE(p.ProveRounds, 1);
-
-    EXPECT_EQ(Tool({"--json", "--number", "4711", "--size", "8", "--difficulty", "9"}).out, run.out)
-        << "argument order does not matter";
-    EXPECT_NE(Parse(Tool({"--size", "8", "--number", "4711", "--json"}).out)["difficulty"].toInt(), 9)
-        << "difficulty defaults to 5";
+  const TRun bad = Tool({"--batch"}, "6 1 5\n6 x 5\n4 1 1\n");
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("line 2"), std::string::npos) << bad.err;
+  EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 1) << "stops at the bad line";
+  EXPECT_EQ(Tool({"--batch"}, "7 1 5\n").status, 2);
+  EXPECT_EQ(Tool({"--batch"}, "6 1\n").status, 2);
+  EXPECT_EQ(Tool({"--batch"}, "6 1 5 9\n").status, 2);
 }
 
-TEST(PuzzleTool, StepsPlayGiveMeAClueUntilSolved)
-{
-    const TRun run = Tool({"--size", "4", "--number", "99", "--json", "--steps", "120"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    const QJsonArray steps = Parse(run.out)["steps"].toArray();
-    ASSERT_EQ(steps.size(), 120);
-    int previous = 0;
-    bool explainedClue = false;
-    for (const auto& s : steps) {
-        const QJsonObject step = s.toObject();
-        const int solved = step["solved_count"].toInt();
-        EXPECT_GE(solved, previous);
-        previous = solved;
-        const QJsonArray last = step["last_changed"].toArray();
-        ASSERT_EQ(last.size(), 2);
-        EXPECT_GE(last[0].toInt(), 1);
-        EXPECT_LE(last[0].toInt(), 4);
-        for (const auto& e : step["explain"].toArray()) {
-            const QJsonObject ex = e.toObject();
-            if (ex["list"].isNull()) {
-                EXPECT_EQ(ex["index"].toInt(), -1);
-            } else {
-                explainedClue = true;
-                EXPECT_EQ(ex["list"].toString(), step["hint_vertical"].toBool() ? "v" : "h");
-                EXPECT_GE(ex["index"].toInt(), 0);
-            }
-        }
-    }
-    EXPECT_TRUE(explainedClue);
-    EXPECT_EQ(previous, 16) << "one step at a time still solves the whole board";
-    EXPECT_TRUE(steps[119].toObject()["explain"].toArray().isEmpty()) << "nothing left to explain";
-
-    // The first step is exactly one step mode pass on the reset board.
-    TPuzzle p;
-    p.SetUp(4, 99, 5);
-    p.Deduce(false, true);
-    const QJsonObject first = steps[0].toObject();
-    EXPECT_EQ(first["solved_count"].toInt(), p.SolvedCount);
-    EXPECT_EQ(first["last_changed"].toArray()[0].toInt(), p.LastChangedSquare.c);
-    EXPECT_EQ(first["last_changed"].toArray()[1].toInt(), p.LastChangedSquare.r);
-    EXPECT_EQ(first["lastremoved"].toInt(), p.Square(p.LastChangedSquare.c, p.LastChangedSquare.r).lastremoved());
+TEST(PuzzleTool, BadArgumentsGetOneLineAndStatusTwo) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--size", "7", "--number", "1"},
+      {"--size", "3", "--number", "1"},
+      {"--size", "6", "--number", "0"},
+      {"--size", "6", "--number", "1000000"},
+      {"--size", "6", "--number", "-5"},
+      {"--size", "6", "--number", "1", "--difficulty", "11"},
+      {"--size", "6", "--number", "1", "--difficulty", "-1"},
+      {"--size", "six", "--number", "1"},
+      {"--size", "6", "--number", "12abc"},
+      {"--size", "6", "--number", ""},
+      {"--size", "6", "--number"},
+      {"--size", "6"},
+      {"--size", "6", "--number", "1", "--frobnicate"},
+      {"--size", "6", "--number", "1", "--steps", "3"},
+      {"--size", "6", "--number", "1", "--json", "--steps", "-2"},
+      {"--size", "99999999999999999999", "--number", "1"},
+      {"--batch", "--size", "6"},
+  };
+  for (const auto& args : bad) {
+    const TRun run = Tool(args);
+    std::string all;
+    for (const auto& a : args) all += a + " ";
+    EXPECT_EQ(run.status, 2) << all;
+    EXPECT_TRUE(run.out.empty()) << all;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << all << run.err;
+  }
 }
 
-TEST(PuzzleTool, BatchGivesOneLinePerRequest)
-{
-    const TRun run = Tool({"--batch"}, "6 1 5\n\n10 999999 10\n  4 12 0  \n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream lines(run.out);
-    std::string a, b, c, extra;
-    ASSERT_TRUE(std::getline(lines, a) && std::getline(lines, b) && std::getline(lines, c));
-    EXPECT_FALSE(std::getline(lines, extra));
-    EXPECT_EQ(a + "\n", Tool({"--size", "6", "--number", "1", "--json"}).out);
-    EXPECT_EQ(b + "\n", Tool({"--size", "10", "--number", "999999", "--difficulty", "10", "--json"}).out);
-    EXPECT_EQ(c + "\n", Tool({"--size", "4", "--number", "12", "--difficulty", "0", "--json"}).out);
+TEST(PuzzleTool, TextNamesEveryClueAndTheSolution) {
+  const TRun run = Tool({"--size", "5", "--number", "321", "--solution"});
+  ASSERT_EQ(run.status, 0);
+  TPuzzle p;
+  p.SetUp(5, 321, 5);
+  EXPECT_NE(run.out.find("Puzzle No. 321, 5 x 5"), std::string::npos);
+  for (const TClueList* list : {&p.HorizontalClues, &p.VerticalClues})
+    for (const TClue& c : *list)
+      EXPECT_NE(run.out.find(DescribeClue(p, c)), std::string::npos) << DescribeClue(p, c);
+  std::string row3 = "row  3:";
+  for (int c = 1; c <= 5; ++c) row3 += "  " + std::to_string(p.Square(c, 3).localindex());
+  EXPECT_NE(run.out.find(row3), std::string::npos) << run.out;
+  EXPECT_EQ(Tool({"--size", "5", "--number", "321"}).out.find("Solution"), std::string::npos);
 
-    const TRun bad = Tool({"--batch"}, "6 1 5\n6 x 5\n4 1 1\n");
-    EXPECT_EQ(bad.status, 2);
-    EXPECT_NE(bad.err.find("line 2"), std::string::npos) << bad.err;
-    EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 1) << "stops at the bad line";
-    EXPECT_EQ(Tool({"--batch"}, "7 1 5\n").status, 2);
-    EXPECT_EQ(Tool({"--batch"}, "6 1\n").status, 2);
-    EXPECT_EQ(Tool({"--batch"}, "6 1 5 9\n").status, 2);
-}
-
-TEST(PuzzleTool, BadArgumentsGetOneLineAndStatusTwo)
-{
-    const std::vector<std::vector<std::string>> bad = {
-        {"--size", "7", "--number", "1"},
-        {"--size", "3", "--number", "1"},
-        {"--size", "6", "--number", "0"},
-        {"--size", "6", "--number", "1000000"},
-        {"--size", "6", "--number", "-5"},
-        {"--size", "6", "--number", "1", "--difficulty", "11"},
-        {"--size", "6", "--number", "1", "--difficulty", "-1"},
-        {"--size", "six", "--number", "1"},
-        {"--size", "6", "--number", "12abc"},
-        {"--size", "6", "--number", ""},
-        {"--size", "6", "--number"},
-        {"--size", "6"},
-        {"--size", "6", "--number", "1", "--frobnicate"},
-        {"--size", "6", "--number", "1", "--steps", "3"},
-        {"--size", "6", "--number", "1", "--json", "--steps", "-2"},
-        {"--size", "99999999999999999999", "--number", "1"},
-        {"--batch", "--size", "6"},
-    };
-    for (const auto& args : bad) {
-        const TRun run = Tool(args);
-        std::string all;
-        for (const auto& a : args)
-            all += a + " ";
-        EXPECT_EQ(run.status, 2) << all;
-        EXPECT_TRUE(run.out.empty()) << all;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << all << run.err;
-    }
-}
-
-TEST(PuzzleTool, TextNamesEveryClueAndTheSolution)
-{
-    const TRun run = Tool({"--size", "5", "--number", "321", "--solution"});
-    ASSERT_EQ(run.status, 0);
-    TPuzzle p;
-    p.SetUp(5, 321, 5);
-    EXPECT_NE(run.out.find("Puzzle No. 321, 5 x 5"), std::string::npos);
-    for (const TClueList* list : {&p.HorizontalClues, &p.VerticalClues})
-        for (const TClue& c : *list)
-            EXPECT_NE(run.out.find(DescribeClue(p, c)), std::string::npos) << DescribeClue(p, c);
-    std::string row3 = "row  3:";
-    for (int c = 1; c <= 5; ++c)
-        row3 += "  " + std::to_string(p.Square(c, 3).localindex());
-    EXPECT_NE(run.out.find(row3), std::string::npos) << run.out;
-    EXPECT_EQ(Tool({"--size", "5", "--number", "321"}).out.find("Solution"), std::string::npos);
-
-    // Sentences name the tiles the clue's squares hold.
-    p.SetSize(4);
-    p.InitSquares();
-    EXPECT_EQ(DescribeClue(p, TClue(TClueType::clLeftOf, 1, 3, 2, 4, 0, 0)),
-        "row 2 tile 1 is somewhere left of row 4 tile 3.");
-    EXPECT_EQ(DescribeClue(p, TClue(TClueType::clTwoAdjacent, 1, 3, 2, 1, 2, 3)),
-        "row 3 tile 2 is directly between row 1 tile 1 and row 2 tile 3.");
+  // Sentences name the tiles the clue's squares hold.
+  p.SetSize(4);
+  p.InitSquares();
+  EXPECT_EQ(DescribeClue(p, TClue(TClueType::clLeftOf, 1, 3, 2, 4, 0, 0)),
+            "row 2 tile 1 is somewhere left of row 4 tile 3.");
+  EXPECT_EQ(DescribeClue(p, TClue(TClueType::clTwoAdjacent, 1, 3, 2, 1, 2, 3)),
+            "row 3 tile 2 is directly between row 1 tile 1 and row 2 tile 3.");
 }
 
 // A digest of many puzzles and their first clue steps, recorded when the
 // generator was written: a change to any order, bound or draw of generation
 // or deduction shows up here as a different number.
-TEST(PuzzleTool, PuzzlesAndStepsKeepTheirDigest)
-{
-    std::string input;
-    for (int n : {4, 5, 6, 8, 9, 10})
-        for (int k = 1; k <= 12; ++k)
-            input += std::to_string(n) + " " + std::to_string(k * 7919) + " " + std::to_string(k % 11) + "\n";
-    const TRun run = Tool({"--batch", "--steps", "25"}, input);
-    ASSERT_EQ(run.status, 0);
-    std::uint64_t hash = 1469598103934665603ull; // FNV-1a
-    for (unsigned char ch : run.out)
-        hash = (hash ^ ch) * 1099511628211ull;
-    EXPECT_EQ(hash, 7872924580134135397ull) << "digest " << hash;
+TEST(PuzzleTool, PuzzlesAndStepsKeepTheirDigest) {
+  std::string input;
+  for (int n : {4, 5, 6, 8, 9, 10})
+    for (int k = 1; k <= 12; ++k)
+      input += std::to_string(n) + " " + std::to_string(k * 7919) + " " + std::to_string(k % 11) + "\n";
+  const TRun run = Tool({"--batch", "--steps", "25"}, input);
+  ASSERT_EQ(run.status, 0);
+  std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
+  for (unsigned char ch : run.out) hash = (hash ^ ch) * 1099511628211ull;
+  EXPECT_EQ(hash, 7872924580134135397ull) << "digest " << hash;
 }

@@ -14,17 +14,17 @@ constexpr double Pi = 3.14159265358979323846;
 
 using TSamples = std::vector<double>;
 
-TSamples Silence(double seconds) { return TSamples(static_cast<std::size_t>(seconds * Rate), 0.0); }
+TSamples Silence(double seconds) {
+  return TSamples(static_cast<std::size_t>(seconds * Rate), 0.0);
+}
 
 // Adds a tone at offset `start` seconds whose frequency glides from f0 to f1,
 // with a short attack and an exponential decay so that nothing clicks.
 void AddTone(TSamples& out, double start, double length, double f0, double f1, double level, double decay,
-             double overtone = 0.0)
-{
+             double overtone = 0.0) {
   const std::size_t first = static_cast<std::size_t>(start * Rate);
   const std::size_t count = static_cast<std::size_t>(length * Rate);
-  if (out.size() < first + count)
-    out.resize(first + count, 0.0);
+  if (out.size() < first + count) out.resize(first + count, 0.0);
   double phase = 0.0;
   for (std::size_t i = 0; i < count; ++i) {
     const double t = static_cast<double>(i) / Rate;
@@ -37,8 +37,7 @@ void AddTone(TSamples& out, double start, double length, double f0, double f1, d
   }
 }
 
-QByteArray Wave(const TSamples& samples)
-{
+QByteArray Wave(const TSamples& samples) {
   const std::uint32_t dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
   QByteArray wav(44 + static_cast<int>(dataBytes), '\0');
   auto* p = reinterpret_cast<uchar*>(wav.data());
@@ -47,13 +46,13 @@ QByteArray Wave(const TSamples& samples)
   std::copy_n("RIFF", 4, wav.data());
   put32(4, 36 + dataBytes);
   std::copy_n("WAVEfmt ", 8, wav.data() + 8);
-  put32(16, 16);           // format chunk size
-  put16(20, 1);            // PCM
-  put16(22, 1);            // mono
+  put32(16, 16);  // format chunk size
+  put16(20, 1);   // PCM
+  put16(22, 1);   // mono
   put32(24, Rate);
-  put32(28, Rate * 2);     // bytes per second
-  put16(32, 2);            // block align
-  put16(34, 16);           // bits per sample
+  put32(28, Rate * 2);  // bytes per second
+  put16(32, 2);         // block align
+  put16(34, 16);        // bits per sample
   std::copy_n("data", 4, wav.data() + 36);
   put32(40, dataBytes);
   for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -65,31 +64,27 @@ QByteArray Wave(const TSamples& samples)
 
 }  // namespace
 
-QByteArray ClickSound()
-{
+QByteArray ClickSound() {
   TSamples s = Silence(0.04);
   AddTone(s, 0.0, 0.035, 2400, 1800, 0.35, 140, 0.3);
   AddTone(s, 0.0, 0.02, 900, 700, 0.25, 200);
   return Wave(s);
 }
 
-QByteArray PopSound()
-{
+QByteArray PopSound() {
   TSamples s = Silence(0.12);
   AddTone(s, 0.0, 0.11, 420, 1100, 0.55, 30, 0.25);
   return Wave(s);
 }
 
-QByteArray ErrorSound()
-{
+QByteArray ErrorSound() {
   TSamples s = Silence(0.36);
   AddTone(s, 0.0, 0.15, 233, 220, 0.45, 6, 0.6);
   AddTone(s, 0.17, 0.19, 175, 160, 0.45, 6, 0.6);
   return Wave(s);
 }
 
-QByteArray CompleteSound()
-{
+QByteArray CompleteSound() {
   TSamples s = Silence(1.1);
   const double notes[] = {523.25, 659.25, 783.99, 1046.50};  // C E G C
   for (int i = 0; i < 4; ++i) {

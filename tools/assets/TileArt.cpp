@@ -14,17 +14,19 @@ namespace {
 constexpr int GlyphCanvas = 200;
 constexpr int SmallCell = 20;
 
-QColor Darker(QRgb colour, int factor) { return QColor(colour).darker(factor); }
+QColor Darker(QRgb colour, int factor) {
+  return QColor(colour).darker(factor);
+}
 
 }  // namespace
 
-QImage RenderGlyph(const char* Glyph)
-{
+QImage RenderGlyph(const char* Glyph) {
   QImage canvas(GlyphCanvas, GlyphCanvas, QImage::Format_ARGB32_Premultiplied);
   canvas.fill(Qt::transparent);
   {
     QPainter painter(&canvas);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
     QFont font(QStringLiteral("Noto Color Emoji"));
     font.setPixelSize(128);
     painter.setFont(font);
@@ -44,13 +46,11 @@ QImage RenderGlyph(const char* Glyph)
       }
     }
   }
-  if (right < 0)
-    return {};
+  if (right < 0) return {};
   return canvas.copy(left, top, right - left + 1, bottom - top + 1);
 }
 
-QImage RenderTile(const TTileCategory& Category, const TTileMotif& Motif, int Size)
-{
+QImage RenderTile(const TTileCategory& Category, const TTileMotif& Motif, int Size) {
   QImage tile(Size, Size, QImage::Format_ARGB32_Premultiplied);
   QPainter painter(&tile);
   painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
@@ -70,15 +70,15 @@ QImage RenderTile(const TTileCategory& Category, const TTileMotif& Motif, int Si
     const qreal room = Size * 0.86;
     const qreal scale = room / std::max(glyph.width(), glyph.height());
     const QSizeF drawn(glyph.width() * scale, glyph.height() * scale);
-    const QRectF place((Size - drawn.width()) / 2, (Size - drawn.height()) / 2, drawn.width(), drawn.height());
+    const QRectF place((Size - drawn.width()) / 2, (Size - drawn.height()) / 2, drawn.width(),
+                       drawn.height());
     painter.drawImage(place, glyph);
   }
   painter.end();
   return tile.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage ContactSheet(const std::array<std::array<QImage, 10>, 10>& Tiles)
-{
+QImage ContactSheet(const std::array<std::array<QImage, 10>, 10>& Tiles) {
   // Left: the tiles as drawn. Right: each tile scaled to a 20-pixel cell as the
   // board does, then blown up twice without smoothing so its pixels show.
   constexpr int Gap = 6;
@@ -112,8 +112,7 @@ QImage ContactSheet(const std::array<std::array<QImage, 10>, 10>& Tiles)
   return sheet;
 }
 
-QStringList SimilarTiles(const std::array<std::array<QImage, 10>, 10>& Tiles, QStringList* Report)
-{
+QStringList SimilarTiles(const std::array<std::array<QImage, 10>, 10>& Tiles, QStringList* Report) {
   // Mean absolute brightness difference (0..255) below which two cells are
   // taken to be confusable.
   constexpr double Threshold = 10.0;
@@ -135,16 +134,14 @@ QStringList SimilarTiles(const std::array<std::array<QImage, 10>, 10>& Tiles, QS
     for (int a = 0; a < 10; ++a) {
       for (int b = a + 1; b < 10; ++b) {
         double sum = 0;
-        for (int i = 0; i < SmallCell * SmallCell; ++i)
-          sum += std::abs(luma[a][i] - luma[b][i]);
+        for (int i = 0; i < SmallCell * SmallCell; ++i) sum += std::abs(luma[a][i] - luma[b][i]);
         const double mean = sum / (SmallCell * SmallCell);
-        const QString pair = QStringLiteral("%1: %2 / %3 (%4)")
-                                 .arg(QString::fromUtf8(categories[r].Name),
-                                      QString::fromUtf8(categories[r].Motifs[a].Name),
-                                      QString::fromUtf8(categories[r].Motifs[b].Name))
-                                 .arg(mean, 0, 'f', 1);
-        if (mean < Threshold)
-          problems << pair;
+        const QString pair =
+            QStringLiteral("%1: %2 / %3 (%4)")
+                .arg(QString::fromUtf8(categories[r].Name), QString::fromUtf8(categories[r].Motifs[a].Name),
+                     QString::fromUtf8(categories[r].Motifs[b].Name))
+                .arg(mean, 0, 'f', 1);
+        if (mean < Threshold) problems << pair;
         if (mean < closest) {
           closest = mean;
           closestA = a;

@@ -12,11 +12,11 @@
 
 #include <cmath>
 
-QImage RenderTitlePicture()
-{
+QImage RenderTitlePicture() {
   QImage picture(TitleWidth, TitleHeight, QImage::Format_ARGB32_Premultiplied);
   QPainter painter(&picture);
-  painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+  painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                         QPainter::SmoothPixmapTransform);
 
   // Night sky: navy into violet, with a few faint stars from a fixed seed.
   QLinearGradient sky(0, 0, 0, TitleHeight);

@@ -20,18 +20,17 @@
 
 namespace {
 
-bool WriteFile(const QString& path, const QByteArray& data)
-{
+bool WriteFile(const QString& path, const QByteArray& data) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-    std::fprintf(stderr, "quillmere-assets: cannot write %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+    std::fprintf(stderr, "quillmere-assets: cannot write %s: %s\n", qPrintable(path),
+                 qPrintable(file.errorString()));
     return false;
   }
   return true;
 }
 
-bool SaveImage(const QImage& image, const QString& path, const char* format)
-{
+bool SaveImage(const QImage& image, const QString& path, const char* format) {
   if (!image.save(path, format)) {
     std::fprintf(stderr, "quillmere-assets: cannot write %s\n", qPrintable(path));
     return false;
@@ -39,8 +38,7 @@ bool SaveImage(const QImage& image, const QString& path, const char* format)
   return true;
 }
 
-bool MakeFolder(const QString& path)
-{
+bool MakeFolder(const QString& path) {
   if (!QDir().mkpath(path)) {
     std::fprintf(stderr, "quillmere-assets: cannot create the folder %s\n", qPrintable(path));
     return false;
@@ -50,17 +48,17 @@ bool MakeFolder(const QString& path)
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
   // Runs at build time, where there may be no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Generates the tiles, sounds and title picture of Quillmere."));
+  parser.setApplicationDescription(
+      QStringLiteral("Generates the tiles, sounds and title picture of Quillmere."));
   parser.addHelpOption();
-  const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The game's folder."), QStringLiteral("DIR"));
+  const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The game's folder."),
+                                     QStringLiteral("DIR"));
   const QCommandLineOption sheetOption(QStringLiteral("contact-sheet"),
                                        QStringLiteral("Also write all tiles side by side into a PNG."),
                                        QStringLiteral("FILE"));
@@ -75,7 +73,8 @@ int main(int argc, char** argv)
   }
 
   if (!QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji"))) {
-    std::fprintf(stderr, "quillmere-assets: the font \"Noto Color Emoji\" (fonts-noto-color-emoji) is missing\n");
+    std::fprintf(stderr,
+                 "quillmere-assets: the font \"Noto Color Emoji\" (fonts-noto-color-emoji) is missing\n");
     return 1;
   }
 
@@ -98,8 +97,7 @@ int main(int argc, char** argv)
 
   QStringList report;
   const QStringList similar = SimilarTiles(tiles, &report);
-  for (const QString& line : report)
-    std::printf("  %s\n", qPrintable(line));
+  for (const QString& line : report) std::printf("  %s\n", qPrintable(line));
   if (!similar.isEmpty()) {
     for (const QString& pair : similar)
       std::fprintf(stderr, "quillmere-assets: too alike at 20 x 20 pixels: %s\n", qPrintable(pair));
@@ -115,8 +113,9 @@ int main(int argc, char** argv)
     for (const QString& stale : rowDir.entryList({QStringLiteral("*.bmp")}, QDir::Files))
       rowDir.remove(stale);
     for (int t = 0; t < 10 && ok; ++t) {
-      const QString name =
-          QStringLiteral("%1 %2.bmp").arg(t + 1, 2, 10, QLatin1Char('0')).arg(QString::fromUtf8(categories[r].Motifs[t].Name));
+      const QString name = QStringLiteral("%1 %2.bmp")
+                               .arg(t + 1, 2, 10, QLatin1Char('0'))
+                               .arg(QString::fromUtf8(categories[r].Motifs[t].Name));
       ok = SaveImage(tiles[r][t], rowDir.filePath(name), "BMP");
     }
   }
@@ -138,7 +137,6 @@ int main(int argc, char** argv)
 
   ok = ok && MakeFolder(out.filePath(QStringLiteral("Players/Saved Games")));
 
-  if (ok && parser.isSet(titlePngOption))
-    ok = SaveImage(title, parser.value(titlePngOption), "PNG");
+  if (ok && parser.isSet(titlePngOption)) ok = SaveImage(title, parser.value(titlePngOption), "PNG");
   return ok ? 0 : 1;
 }

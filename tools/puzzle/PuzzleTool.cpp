@@ -10,53 +10,45 @@
 
 namespace {
 
-std::string TileName(const TPuzzle& puzzle, int c, int r)
-{
-    return "row " + std::to_string(r) + " tile " + std::to_string(puzzle.Square(c, r).localindex());
+std::string TileName(const TPuzzle& puzzle, int c, int r) {
+  return "row " + std::to_string(r) + " tile " + std::to_string(puzzle.Square(c, r).localindex());
 }
 
 // A whole decimal number and nothing else.
-bool ParseWhole(const std::string& text, long& value)
-{
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (first == last)
-        return false;
-    auto [ptr, ec] = std::from_chars(first, last, value);
-    return ec == std::errc() && ptr == last;
+bool ParseWhole(const std::string& text, long& value) {
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first == last) return false;
+  auto [ptr, ec] = std::from_chars(first, last, value);
+  return ec == std::errc() && ptr == last;
 }
 
 class TStepRecorder : public TPuzzleObserver {
-public:
-    explicit TStepRecorder(const TPuzzle& puzzle) : puzzle_(puzzle) {}
-    void ExplainClue(const TClue* clue, int index, bool /*step*/) override
-    {
-        if (!explain_.empty())
-            explain_ += ',';
-        explain_ += "{\"list\":";
-        explain_ += clue ? (puzzle_.HintIsVertical ? "\"v\"" : "\"h\"") : "null";
-        explain_ += ",\"index\":" + std::to_string(index) + "}";
-    }
-    std::string Take() { return std::exchange(explain_, std::string()); }
+ public:
+  explicit TStepRecorder(const TPuzzle& puzzle) : puzzle_(puzzle) {}
+  void ExplainClue(const TClue* clue, int index, bool /*step*/) override {
+    if (!explain_.empty()) explain_ += ',';
+    explain_ += "{\"list\":";
+    explain_ += clue ? (puzzle_.HintIsVertical ? "\"v\"" : "\"h\"") : "null";
+    explain_ += ",\"index\":" + std::to_string(index) + "}";
+  }
+  std::string Take() { return std::exchange(explain_, std::string()); }
 
-private:
-    const TPuzzle& puzzle_;
-    std::string explain_;
+ private:
+  const TPuzzle& puzzle_;
+  std::string explain_;
 };
 
-void AppendClues(std::string& out, const TClueList& list)
-{
-    out += '[';
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const TClue& clue = list[i];
-        if (i)
-            out += ',';
-        out += '[' + std::to_string(static_cast<int>(clue.type()));
-        for (int k = 1; k <= 6; ++k)
-            out += ',' + std::to_string(clue.Coord(k));
-        out += ']';
-    }
+void AppendClues(std::string& out, const TClueList& list) {
+  out += '[';
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const TClue& clue = list[i];
+    if (i) out += ',';
+    out += '[' + std::to_string(static_cast<int>(clue.type()));
+    for (int k = 1; k <= 6; ++k) out += ',' + std::to_string(clue.Coord(k));
     out += ']';
+  }
+  out += ']';
 }
 
 const char* Usage =
@@ -65,201 +57,191 @@ const char* Usage =
     "       quillmere-puzzle --batch [--steps K]   (lines \"N K D\" on standard input)\n"
     "N is one of 4, 5, 6, 8, 9, 10; K is 1..999999; D is 0..10 (default 5).\n";
 
-} // namespace
+}  // namespace
 
-std::string DescribeClue(const TPuzzle& puzzle, const TClue& clue)
-{
-    auto tile = [&puzzle](int c, int r) { return TileName(puzzle, c, r); };
-    switch (clue.type()) {
+std::string DescribeClue(const TPuzzle& puzzle, const TClue& clue) {
+  auto tile = [&puzzle](int c, int r) { return TileName(puzzle, c, r); };
+  switch (clue.type()) {
     case TClueType::clTwoAdjacent:
-        return tile(clue.c3(), clue.c6()) + " is directly between " + tile(clue.c1(), clue.c4()) + " and "
-            + tile(clue.c2(), clue.c5()) + ".";
+      return tile(clue.c3(), clue.c6()) + " is directly between " + tile(clue.c1(), clue.c4()) + " and " +
+             tile(clue.c2(), clue.c5()) + ".";
     case TClueType::clSameColumn:
-        return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) + " are in the same column.";
+      return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) + " are in the same column.";
     case TClueType::clAdjacent:
-        return tile(clue.c1(), clue.c3()) + " is next to " + tile(clue.c2(), clue.c4()) + ".";
+      return tile(clue.c1(), clue.c3()) + " is next to " + tile(clue.c2(), clue.c4()) + ".";
     case TClueType::clNotAdjacent:
-        return tile(clue.c1(), clue.c3()) + " is not next to " + tile(clue.c2(), clue.c4()) + ".";
+      return tile(clue.c1(), clue.c3()) + " is not next to " + tile(clue.c2(), clue.c4()) + ".";
     case TClueType::clTwoInSameColumn:
-        return tile(clue.c1(), clue.c2()) + ", " + tile(clue.c1(), clue.c3()) + " and " + tile(clue.c1(), clue.c4())
-            + " are in the same column.";
+      return tile(clue.c1(), clue.c2()) + ", " + tile(clue.c1(), clue.c3()) + " and " +
+             tile(clue.c1(), clue.c4()) + " are in the same column.";
     case TClueType::clTwoAdjacentExclude:
-        return tile(clue.c1(), clue.c4()) + " and " + tile(clue.c2(), clue.c5()) + " are on either side of a column, "
-            + tile(clue.c3(), clue.c6()) + " not between them.";
+      return tile(clue.c1(), clue.c4()) + " and " + tile(clue.c2(), clue.c5()) +
+             " are on either side of a column, " + tile(clue.c3(), clue.c6()) + " not between them.";
     case TClueType::clLeftOf:
-        return tile(clue.c1(), clue.c3()) + " is somewhere left of " + tile(clue.c2(), clue.c4()) + ".";
+      return tile(clue.c1(), clue.c3()) + " is somewhere left of " + tile(clue.c2(), clue.c4()) + ".";
     case TClueType::clNotInSameColumn:
-        return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) + " are not in the same column.";
-    }
-    return "unknown clue.";
+      return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) +
+             " are not in the same column.";
+  }
+  return "unknown clue.";
 }
 
-std::string PuzzleText(const TPuzzle& puzzle, const TPuzzleRequest& request, bool withSolution)
-{
-    const int n = puzzle.Size();
-    std::ostringstream out;
-    out << "Puzzle No. " << request.number << ", " << n << " x " << n << ", difficulty " << request.difficulty
-        << "\n";
-    out << "Rows 1 to " << n << " are the categories; each row has tiles 1 to " << n
-        << ", one in each of the columns 1 to " << n << ".\n";
-    auto list = [&](const char* title, const TClueList& clues) {
-        out << "\n" << title << " (" << clues.size() << "):\n";
-        for (std::size_t i = 0; i < clues.size(); ++i)
-            out << "  " << i + 1 << ". " << DescribeClue(puzzle, clues[i]) << "\n";
-    };
-    list("Horizontal clues", puzzle.HorizontalClues);
-    list("Vertical clues", puzzle.VerticalClues);
-    if (withSolution) {
-        out << "\nSolution (the tile in each column, column 1 first):\n";
-        for (int r = 1; r <= n; ++r) {
-            out << "  row " << (r < 10 ? " " : "") << r << ":";
-            for (int c = 1; c <= n; ++c)
-                out << (puzzle.Square(c, r).localindex() < 10 ? "  " : " ") << puzzle.Square(c, r).localindex();
-            out << "\n";
-        }
-    }
-    return out.str();
-}
-
-std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps)
-{
-    const int n = puzzle.Size();
-    std::string out = "{\"size\":" + std::to_string(n) + ",\"number\":" + std::to_string(request.number)
-        + ",\"difficulty\":" + std::to_string(request.difficulty) + ",\"solution\":[";
+std::string PuzzleText(const TPuzzle& puzzle, const TPuzzleRequest& request, bool withSolution) {
+  const int n = puzzle.Size();
+  std::ostringstream out;
+  out << "Puzzle No. " << request.number << ", " << n << " x " << n << ", difficulty " << request.difficulty
+      << "\n";
+  out << "Rows 1 to " << n << " are the categories; each row has tiles 1 to " << n
+      << ", one in each of the columns 1 to " << n << ".\n";
+  auto list = [&](const char* title, const TClueList& clues) {
+    out << "\n" << title << " (" << clues.size() << "):\n";
+    for (std::size_t i = 0; i < clues.size(); ++i)
+      out << "  " << i + 1 << ". " << DescribeClue(puzzle, clues[i]) << "\n";
+  };
+  list("Horizontal clues", puzzle.HorizontalClues);
+  list("Vertical clues", puzzle.VerticalClues);
+  if (withSolution) {
+    out << "\nSolution (the tile in each column, column 1 first):\n";
     for (int r = 1; r <= n; ++r) {
-        out += r > 1 ? ",[" : "[";
-        for (int c = 1; c <= n; ++c)
-            out += (c > 1 ? "," : "") + std::to_string(puzzle.Square(c, r).localindex());
-        out += ']';
+      out << "  row " << (r < 10 ? " " : "") << r << ":";
+      for (int c = 1; c <= n; ++c)
+        out << (puzzle.Square(c, r).localindex() < 10 ? "  " : " ") << puzzle.Square(c, r).localindex();
+      out << "\n";
     }
-    out += "],\"hclues\":";
-    AppendClues(out, puzzle.HorizontalClues);
-    out += ",\"vclues\":";
-    AppendClues(out, puzzle.VerticalClues);
-    out += ",\"prove_rounds\":" + std::to_string(puzzle.ProveRounds);
-    out += ",\"random_state\":" + std::to_string(puzzle.Random.State());
-
-    if (steps > 0) {
-        TStepRecorder recorder(puzzle);
-        puzzle.SetObserver(&recorder);
-        out += ",\"steps\":[";
-        for (int s = 0; s < steps; ++s) {
-            puzzle.Deduce(false, true);
-            const TBoardPos last = puzzle.LastChangedSquare;
-            out += s ? ",{" : "{";
-            out += "\"explain\":[" + recorder.Take() + "]";
-            out += std::string(",\"hint_vertical\":") + (puzzle.HintIsVertical ? "true" : "false");
-            out += ",\"last_changed\":[" + std::to_string(last.c) + "," + std::to_string(last.r) + "]";
-            out += ",\"lastremoved\":" + std::to_string(puzzle.Square(last.c, last.r).lastremoved());
-            out += ",\"solved_count\":" + std::to_string(puzzle.SolvedCount) + "}";
-        }
-        out += ']';
-        puzzle.SetObserver(nullptr);
-    }
-    out += '}';
-    return out;
+  }
+  return out.str();
 }
 
-std::string CheckRequest(const TPuzzleRequest& request)
-{
-    switch (request.size) {
-    case 4: case 5: case 6: case 8: case 9: case 10:
-        break;
+std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps) {
+  const int n = puzzle.Size();
+  std::string out = "{\"size\":" + std::to_string(n) + ",\"number\":" + std::to_string(request.number) +
+                    ",\"difficulty\":" + std::to_string(request.difficulty) + ",\"solution\":[";
+  for (int r = 1; r <= n; ++r) {
+    out += r > 1 ? ",[" : "[";
+    for (int c = 1; c <= n; ++c) out += (c > 1 ? "," : "") + std::to_string(puzzle.Square(c, r).localindex());
+    out += ']';
+  }
+  out += "],\"hclues\":";
+  AppendClues(out, puzzle.HorizontalClues);
+  out += ",\"vclues\":";
+  AppendClues(out, puzzle.VerticalClues);
+  out += ",\"prove_rounds\":" + std::to_string(puzzle.ProveRounds);
+  out += ",\"random_state\":" + std::to_string(puzzle.Random.State());
+
+  if (steps > 0) {
+    TStepRecorder recorder(puzzle);
+    puzzle.SetObserver(&recorder);
+    out += ",\"steps\":[";
+    for (int s = 0; s < steps; ++s) {
+      puzzle.Deduce(false, true);
+      const TBoardPos last = puzzle.LastChangedSquare;
+      out += s ? ",{" : "{";
+      out += "\"explain\":[" + recorder.Take() + "]";
+      out += std::string(",\"hint_vertical\":") + (puzzle.HintIsVertical ? "true" : "false");
+      out += ",\"last_changed\":[" + std::to_string(last.c) + "," + std::to_string(last.r) + "]";
+      out += ",\"lastremoved\":" + std::to_string(puzzle.Square(last.c, last.r).lastremoved());
+      out += ",\"solved_count\":" + std::to_string(puzzle.SolvedCount) + "}";
+    }
+    out += ']';
+    puzzle.SetObserver(nullptr);
+  }
+  out += '}';
+  return out;
+}
+
+std::string CheckRequest(const TPuzzleRequest& request) {
+  switch (request.size) {
+    case 4:
+    case 5:
+    case 6:
+    case 8:
+    case 9:
+    case 10:
+      break;
     default:
-        return "the size must be one of 4, 5, 6, 8, 9, 10";
-    }
-    if (request.number < 1 || request.number > 999999)
-        return "the puzzle number must be 1 to 999999";
-    if (request.difficulty < 0 || request.difficulty > 10)
-        return "the difficulty must be 0 to 10";
-    return {};
+      return "the size must be one of 4, 5, 6, 8, 9, 10";
+  }
+  if (request.number < 1 || request.number > 999999) return "the puzzle number must be 1 to 999999";
+  if (request.difficulty < 0 || request.difficulty > 10) return "the difficulty must be 0 to 10";
+  return {};
 }
 
-int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
-{
-    auto fail = [&err](const std::string& why) {
-        err << "quillmere-puzzle: " << why << "\n";
-        return 2;
+int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err) {
+  auto fail = [&err](const std::string& why) {
+    err << "quillmere-puzzle: " << why << "\n";
+    return 2;
+  };
+  TPuzzleRequest request;
+  bool haveSize = false, haveNumber = false, json = false, solution = false, batch = false;
+  long steps = 0;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](long& v) {
+      if (i + 1 >= args.size()) return fail(a + " needs a value");
+      if (!ParseWhole(args[++i], v)) return fail(a + " needs a whole number, not \"" + args[i] + "\"");
+      return 0;
     };
-    TPuzzleRequest request;
-    bool haveSize = false, haveNumber = false, json = false, solution = false, batch = false;
-    long steps = 0;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](long& v) {
-            if (i + 1 >= args.size())
-                return fail(a + " needs a value");
-            if (!ParseWhole(args[++i], v))
-                return fail(a + " needs a whole number, not \"" + args[i] + "\"");
-            return 0;
-        };
-        long v = 0;
-        if (a == "--size" || a == "--number" || a == "--difficulty" || a == "--steps") {
-            if (int status = value(v))
-                return status;
-            if (a == "--size") {
-                request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
-                haveSize = true;
-            } else if (a == "--number") {
-                request.number = v;
-                haveNumber = true;
-            } else if (a == "--difficulty") {
-                request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
-            } else {
-                steps = v;
-            }
-        } else if (a == "--json") {
-            json = true;
-        } else if (a == "--solution") {
-            solution = true;
-        } else if (a == "--batch") {
-            batch = true;
-        } else if (a == "--help" || a == "-h") {
-            out << Usage;
-            return 0;
-        } else {
-            return fail("unknown argument \"" + a + "\" (try --help)");
-        }
+    long v = 0;
+    if (a == "--size" || a == "--number" || a == "--difficulty" || a == "--steps") {
+      if (int status = value(v)) return status;
+      if (a == "--size") {
+        request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
+        haveSize = true;
+      } else if (a == "--number") {
+        request.number = v;
+        haveNumber = true;
+      } else if (a == "--difficulty") {
+        request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
+      } else {
+        steps = v;
+      }
+    } else if (a == "--json") {
+      json = true;
+    } else if (a == "--solution") {
+      solution = true;
+    } else if (a == "--batch") {
+      batch = true;
+    } else if (a == "--help" || a == "-h") {
+      out << Usage;
+      return 0;
+    } else {
+      return fail("unknown argument \"" + a + "\" (try --help)");
     }
-    if (steps < 0 || steps > 100000)
-        return fail("--steps must be 0 to 100000");
-    if (steps > 0 && !json && !batch)
-        return fail("--steps needs --json");
+  }
+  if (steps < 0 || steps > 100000) return fail("--steps must be 0 to 100000");
+  if (steps > 0 && !json && !batch) return fail("--steps needs --json");
 
-    TPuzzle puzzle;
-    if (batch) {
-        if (haveSize || haveNumber)
-            return fail("--batch reads sizes and numbers from standard input");
-        std::string line;
-        int lineNo = 0;
-        while (std::getline(in, line)) {
-            ++lineNo;
-            std::istringstream words(line);
-            std::string w[3], extra;
-            if (!(words >> w[0]))
-                continue; // blank line
-            long size = 0, number = 0, difficulty = 0;
-            if (!(words >> w[1] >> w[2]) || (words >> extra) || !ParseWhole(w[0], size) || !ParseWhole(w[1], number)
-                || !ParseWhole(w[2], difficulty))
-                return fail("line " + std::to_string(lineNo) + ": expected \"N K D\", got \"" + line + "\"");
-            TPuzzleRequest r{static_cast<int>(size == static_cast<int>(size) ? size : 0), number,
-                static_cast<int>(difficulty >= 0 && difficulty <= 10 ? difficulty : -1)};
-            if (std::string why = CheckRequest(r); !why.empty())
-                return fail("line " + std::to_string(lineNo) + ": " + why);
-            puzzle.SetUp(r.size, static_cast<std::uint32_t>(r.number), r.difficulty);
-            out << PuzzleJson(puzzle, r, static_cast<int>(steps)) << "\n";
-        }
-        return 0;
+  TPuzzle puzzle;
+  if (batch) {
+    if (haveSize || haveNumber) return fail("--batch reads sizes and numbers from standard input");
+    std::string line;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+      ++lineNo;
+      std::istringstream words(line);
+      std::string w[3], extra;
+      if (!(words >> w[0])) continue;  // blank line
+      long size = 0, number = 0, difficulty = 0;
+      if (!(words >> w[1] >> w[2]) || (words >> extra) || !ParseWhole(w[0], size) ||
+          !ParseWhole(w[1], number) || !ParseWhole(w[2], difficulty))
+        return fail("line " + std::to_string(lineNo) + ": expected \"N K D\", got \"" + line + "\"");
+      TPuzzleRequest r{static_cast<int>(size == static_cast<int>(size) ? size : 0), number,
+                       static_cast<int>(difficulty >= 0 && difficulty <= 10 ? difficulty : -1)};
+      if (std::string why = CheckRequest(r); !why.empty())
+        return fail("line " + std::to_string(lineNo) + ": " + why);
+      puzzle.SetUp(r.size, static_cast<std::uint32_t>(r.number), r.difficulty);
+      out << PuzzleJson(puzzle, r, static_cast<int>(steps)) << "\n";
     }
-
-    if (!haveSize || !haveNumber)
-        return fail("--size and --number are needed (try --help)");
-    if (std::string why = CheckRequest(request); !why.empty())
-        return fail(why);
-    puzzle.SetUp(request.size, static_cast<std::uint32_t>(request.number), request.difficulty);
-    if (json)
-        out << PuzzleJson(puzzle, request, static_cast<int>(steps)) << "\n";
-    else
-        out << PuzzleText(puzzle, request, solution);
     return 0;
+  }
+
+  if (!haveSize || !haveNumber) return fail("--size and --number are needed (try --help)");
+  if (std::string why = CheckRequest(request); !why.empty()) return fail(why);
+  puzzle.SetUp(request.size, static_cast<std::uint32_t>(request.number), request.difficulty);
+  if (json)
+    out << PuzzleJson(puzzle, request, static_cast<int>(steps)) << "\n";
+  else
+    out << PuzzleText(puzzle, request, solution);
+  return 0;
 }

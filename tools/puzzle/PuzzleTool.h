@@ -10,9 +10,9 @@ class TPuzzle;
 // The command-line puzzle tool, kept apart from main() so tests can run it on
 // strings.
 struct TPuzzleRequest {
-    int size = 0;
-    long number = 0;
-    int difficulty = 5;
+  int size = 0;
+  long number = 0;
+  int difficulty = 5;
 };
 
 // A clue as a sentence naming its tiles "row r tile t".
@@ -30,4 +30,5 @@ std::string CheckRequest(const TPuzzleRequest& request);
 
 // Runs the tool: arguments without the program name. Returns the exit status
 // (0, or 2 for bad arguments or input, with one line on err).
-int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err);
