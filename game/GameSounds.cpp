@@ -43,6 +43,9 @@ TGameSounds::TGameSounds() {
   QByteArray error;
   {
     TQuietStderr quiet;
+    // SDL would otherwise catch SIGINT and SIGTERM and queue them as events
+    // this program never reads, so the game could not be stopped from outside.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
       error = SDL_GetError();
     } else if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
