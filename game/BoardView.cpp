@@ -4,6 +4,7 @@
 #include "Settings.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
@@ -11,7 +12,7 @@
 namespace {
 const QColor Navy(0, 0, 128);
 const QColor Yellow(255, 255, 0);
-const QColor PausedGrey(24, 24, 24);
+const QColor PausedColour(24, 24, 24);
 
 // A filled rectangle from (x1, y1) up to but excluding (x2, y2), outlined
 // inside with the pen colour.
@@ -59,11 +60,11 @@ void TMainForm::DrawBoardBackground(QPainter& Canvas) {
 }
 
 void TMainForm::DrawSquare(QPainter& Canvas, int X, int Y) {
-  if (!BoardReady) return;
+  if (!Game.BoardReady()) return;
   const TBoardLayout L = BoardLayout();
   if (L.W <= 0 || L.H <= 0) return;
   const int x0 = L.X0(X), y0 = L.Y0(Y);
-  const TSquare& sq = Puzzle.Square(X, Y);
+  const TSquare& sq = Game.Puzzle.Square(X, Y);
   if (sq.IsSolved()) {
     Rectangle(Canvas, x0, y0, x0 + L.W, y0 + L.H, Qt::black, Qt::black);
     Rectangle(Canvas, x0 + 2, y0 + 2, x0 + L.W - 2, y0 + L.H - 2, Qt::black, Navy);
@@ -83,7 +84,7 @@ void TMainForm::DrawSquare(QPainter& Canvas, int X, int Y) {
 }
 
 void TMainForm::DrawSquare(int c, int r) {
-  if (!BoardReady) return;
+  if (!Game.BoardReady()) return;
   {
     QPainter p(&PaintBox1->Canvas);
     DrawSquare(p, c, r);
@@ -94,7 +95,7 @@ void TMainForm::DrawSquare(int c, int r) {
 
 void TMainForm::PausedLook(TPaintBox* Box) {
   QPainter p(&Box->Canvas);
-  Rectangle(p, 0, 0, Box->width(), Box->height(), Qt::black, PausedGrey);
+  Rectangle(p, 0, 0, Box->width(), Box->height(), Qt::black, PausedColour);
   if (Box != PaintBox1) return;
   const QFont font = NarrowFont(24);
   p.setFont(font);
@@ -106,7 +107,7 @@ void TMainForm::PausedLook(TPaintBox* Box) {
 
 void TMainForm::PaintBox1Paint() {
   if (WinTimer->isActive()) return;  // the animation owns the board
-  if (Paused) {
+  if (Game.Paused()) {
     PausedLook(PaintBox1);
     return;
   }
@@ -116,22 +117,19 @@ void TMainForm::PaintBox1Paint() {
 
 void TMainForm::PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y) {
   DismissPointers();
-  if (Paused) return;
-  Clock.MessageAge = 999;
-  if (!BoardReady) return;
+  if (Game.Paused()) return;
+  Game.Clock.MessageAge = 999;
   const TBoardHit hit = HitTest(BoardLayout(), X, Y);
   if (!hit.Cell || hit.q > N()) return;
-  TPressResult result = TPressResult::Ignored;
+  TPress press;
   if (Button == Qt::LeftButton)
-    result = Rules.LeftPress(hit.c, hit.r, hit.q);
+    press = Game.LeftPress(hit.c, hit.r, hit.q);
   else if (Button == Qt::RightButton)
-    result = Rules.RightPress(hit.c, hit.r, hit.q);
-  switch (result) {
+    press = Game.RightPress(hit.c, hit.r, hit.q);
+  switch (press.Result) {
     case TPressResult::Ignored:
       return;
     case TPressResult::MisClick:
-      ++Settings->Stats.Errors;
-      Clock.ElapsedSeconds += Settings->Prefs.MisClickPenalty;
       ShowMessageAt(X, Y, QStringLiteral("Sorry, that is the wrong choice!"));
       PlayGameSound(TGameSound::Error);
       return;
@@ -146,7 +144,7 @@ void TMainForm::PaintBox1MouseMove(int X, int Y) {
 }
 
 void TMainForm::ShowTilePreview(int X, int Y) {
-  if (Paused || !BoardReady) return;
+  if (Game.Paused() || !Game.BoardReady()) return;
   const TBoardLayout L = BoardLayout();
   const TBoardHit hit = HitTest(L, X, Y);
   if (!hit.Square) return;
@@ -155,41 +153,40 @@ void TMainForm::ShowTilePreview(int X, int Y) {
   if (!hit.Cell || t >= N()) {
     p.fillRect(PaintBox3->rect(), Qt::black);
   } else {
-    if (Puzzle.Square(hit.c, hit.r).IsSolved()) return;
+    if (Game.Puzzle.Square(hit.c, hit.r).IsSolved()) return;
     DrawPicture(p, 10 * (hit.r - 1) + t, 0, 0, 64, 64);
   }
   PaintBox3->update();
 }
 
+void TMainForm::ClearZoomBoxes() {
+  for (TPaintBox* box : {PaintBox2, PaintBox3}) {
+    box->Canvas.fill(Qt::black);
+    box->update();
+  }
+}
+
 void TMainForm::SetZoom(bool On) {
-  ZoomBtn->setChecked(On);
+  ZoomSmallTiles1->setChecked(On);
   Settings->Prefs.Zoom = On;
-  ZoomSmallTiles1->setChecked(ZoomBtn->isChecked());
   // The layouts give the vertical clues the panel's width less the 70-pixel
   // strip of the tile zoom box, and the clue zoom box a third of the
   // horizontal panel's width in height.
   PaintBox3->setVisible(On);
   PaintBox2->setFixedHeight(std::max(1, RzSizePanel2->width() / 3));
   PaintBox2->setVisible(On);
-  if (!On) {
-    PaintBox3->Canvas.fill(Qt::black);
-    PaintBox2->Canvas.fill(Qt::black);
-  }
+  if (!On) ClearZoomBoxes();
   VerticalPaintBox->Repaint();
   HorizontalPaintBox->Repaint();
 }
 
 void TMainForm::ZoomBtnClick() {
   WinTimer->stop();
-  SetZoom(ZoomBtn->isChecked());
-}
-
-void TMainForm::ZoomSmallTiles1Click() {
   SetZoom(ZoomSmallTiles1->isChecked());
 }
 
 void TMainForm::RzSizePanel1Resize() {
-  if (Settings) SetZoom(Settings->Prefs.Zoom);
+  if (Created) SetZoom(Settings->Prefs.Zoom);
 }
 
 void TMainForm::RzSizePanel2Resize() {

@@ -12,7 +12,6 @@ namespace {
 const QColor Red(255, 0, 0);
 const QColor Green(0, 128, 0);
 const QColor Blue(0, 0, 255);
-const QColor PausedGrey(24, 24, 24);
 
 QFont MarkFont(const QString& family, double points) {
   QFont font(family);
@@ -36,15 +35,7 @@ void HiddenBox(QPainter& p, int left, int top, int w, int h) {
 
 THorizontalLayout TMainForm::HorizontalLayout() const {
   return HorizontalLayoutFor(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
-                             int(Puzzle.HorizontalClues.size()));
-}
-
-void TMainForm::DrawHorizontalClue(const TClue& Clue, TPaintBox* Target, int Left, int Top, int Size) {
-  {
-    QPainter p(&Target->Canvas);
-    DrawHorizontalClue(p, Clue, Left, Top, Size);
-  }
-  Target->update();
+                             int(Game.Puzzle.HorizontalClues.size()));
 }
 
 void TMainForm::DrawHorizontalClue(QPainter& p, const TClue& Clue, int Left, int Top, int Size) {
@@ -52,7 +43,7 @@ void TMainForm::DrawHorizontalClue(QPainter& p, const TClue& Clue, int Left, int
   // The picture of the tile the solution puts at (c, r).
   auto tile = [&](int cell, int c, int r) {
     if (c < 1 || c > MaxBoardSize || r < 1 || r > MaxBoardSize) return;
-    const int image = Puzzle.Square(c, r).imageindex();
+    const int image = Game.Puzzle.Square(c, r).imageindex();
     if (image >= 1 && image <= 100) DrawPicture(p, image - 1, Left + cell * Size, Top, Size, Size);
   };
   auto borderMarks = [&](const QString& mark) {
@@ -108,7 +99,7 @@ void TMainForm::DrawHorizontalPanel() {
     QPainter p(&HorizontalPaintBox->Canvas);
     p.fillRect(HorizontalPaintBox->rect(), Qt::black);
     const THorizontalLayout L = HorizontalLayout();
-    const TClueList& clues = Puzzle.HorizontalClues;
+    const TClueList& clues = Game.Puzzle.HorizontalClues;
     if (!clues.empty() && L.s > 0) {
       for (int i = 0; i < int(clues.size()); ++i) {
         const int left = HorizontalClueLeft(i, L.s), top = HorizontalClueTop(i, L.s);
@@ -126,7 +117,7 @@ void TMainForm::DrawVerticalPanel() {
   {
     QPainter p(&VerticalPaintBox->Canvas);
     p.fillRect(VerticalPaintBox->rect(), Qt::black);
-    const TClueList& clues = Puzzle.VerticalClues;
+    const TClueList& clues = Game.Puzzle.VerticalClues;
     const int m = int(clues.size());
     const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), m);
     for (int i = 0; i < m && s > 0; ++i) {
@@ -139,7 +130,7 @@ void TMainForm::DrawVerticalPanel() {
       auto tile = [&](int cell, int r) {
         const int c = clue.c1();
         if (c < 1 || c > MaxBoardSize || r < 1 || r > MaxBoardSize) return;
-        const int image = Puzzle.Square(c, r).imageindex();
+        const int image = Game.Puzzle.Square(c, r).imageindex();
         if (image >= 1 && image <= 100) DrawPicture(p, image - 1, left, 10 + cell * s, s, s);
       };
       switch (clue.type()) {
@@ -170,7 +161,7 @@ void TMainForm::DrawVerticalPanel() {
 }
 
 void TMainForm::HorizontalPaintBoxPaint() {
-  if (Paused) {
+  if (Game.Paused()) {
     PausedLook(HorizontalPaintBox);
     return;
   }
@@ -178,7 +169,7 @@ void TMainForm::HorizontalPaintBoxPaint() {
 }
 
 void TMainForm::VerticalPaintBoxPaint() {
-  if (Finished) {
+  if (Game.Finished()) {
     QPainter p(&VerticalPaintBox->Canvas);
     p.fillRect(VerticalPaintBox->rect(), Qt::black);
     const QFont font = NarrowFont(24);
@@ -191,7 +182,7 @@ void TMainForm::VerticalPaintBoxPaint() {
     TextOut(p, VW / 2 - fm.horizontalAdvance(second) / 2, 54, second, QColor(255, 255, 0));
     return;
   }
-  if (Paused) {
+  if (Game.Paused()) {
     PausedLook(VerticalPaintBox);
     return;
   }
@@ -200,60 +191,61 @@ void TMainForm::VerticalPaintBoxPaint() {
 
 void TMainForm::HorizontalPaintBoxMouseDown(Qt::MouseButton Button, int X, int Y) {
   DismissPointers();
-  if (Paused || Button != Qt::LeftButton) return;  // a right press opens the pop-up menu
+  if (Game.Paused() || Button != Qt::LeftButton) return;  // a right press opens the pop-up menu
   const int i = HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
-                                 int(Puzzle.HorizontalClues.size()), X, Y);
-  if (i >= 0) Puzzle.HorizontalClues[i].setShown(!Puzzle.HorizontalClues[i].shown());
+                                 int(Game.Puzzle.HorizontalClues.size()), X, Y);
+  if (i >= 0) Game.Puzzle.HorizontalClues[i].setShown(!Game.Puzzle.HorizontalClues[i].shown());
   DrawHorizontalPanel();
 }
 
 void TMainForm::VerticalPaintBoxMouseDown(int X, int Y) {
   DismissPointers();
   if (WinTimer->isActive()) ShowHighScores1Click();
-  if (Paused) return;
+  if (Game.Paused()) return;
   const int c = VerticalClueAt(VerticalPaintBox->width(), VerticalPaintBox->height(),
-                               int(Puzzle.VerticalClues.size()), X, Y);
-  if (c >= 0) Puzzle.VerticalClues[c].setShown(!Puzzle.VerticalClues[c].shown());
+                               int(Game.Puzzle.VerticalClues.size()), X, Y);
+  if (c >= 0) Game.Puzzle.VerticalClues[c].setShown(!Game.Puzzle.VerticalClues[c].shown());
   DrawVerticalPanel();
 }
 
 void TMainForm::HorizontalPaintBoxMouseMove(int X, int Y) {
-  if (Paused || Puzzle.HorizontalClues.empty() || !Settings->Prefs.ShowHints) return;
+  if (Game.Paused() || Game.Puzzle.HorizontalClues.empty() || !Settings->Prefs.ShowHints) return;
   const int i = HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
-                                 int(Puzzle.HorizontalClues.size()), X, Y);
+                                 int(Game.Puzzle.HorizontalClues.size()), X, Y);
   if (i < 0) return;
-  ExplainClue(&Puzzle.HorizontalClues[i], i, false);
-  if (Settings->Prefs.Zoom) ShowCluePreview(Puzzle.HorizontalClues[i]);
+  ExplainClue(&Game.Puzzle.HorizontalClues[i], i, false);
+  if (Settings->Prefs.Zoom) ShowCluePreview(Game.Puzzle.HorizontalClues[i]);
 }
 
 void TMainForm::ShowCluePreview(const TClue& Clue) {
   {
     QPainter p(&PaintBox2->Canvas);
     p.fillRect(PaintBox2->rect(), Qt::black);
+    DrawHorizontalClue(p, Clue, 0, 0, PaintBox2->width() / 3);
   }
-  DrawHorizontalClue(Clue, PaintBox2, 0, 0, PaintBox2->width() / 3);
+  PaintBox2->update();
 }
 
 void TMainForm::VerticalPaintBoxMouseMove(int X, int Y) {
-  if (Paused || Puzzle.VerticalClues.empty() || !Settings->Prefs.ShowHints) return;
+  if (Game.Paused() || Game.Puzzle.VerticalClues.empty() || !Settings->Prefs.ShowHints) return;
   const int c = VerticalClueAt(VerticalPaintBox->width(), VerticalPaintBox->height(),
-                               int(Puzzle.VerticalClues.size()), X, Y);
-  if (c >= 0) ExplainClue(&Puzzle.VerticalClues[c], c, false);
+                               int(Game.Puzzle.VerticalClues.size()), X, Y);
+  if (c >= 0) ExplainClue(&Game.Puzzle.VerticalClues[c], c, false);
 }
 
 void TMainForm::Showall1Click() {
-  for (TClue& clue : Puzzle.HorizontalClues) clue.setShown(true);
+  for (TClue& clue : Game.Puzzle.HorizontalClues) clue.setShown(true);
   HorizontalPaintBox->Repaint();
 }
 
 void TMainForm::ShowAll2Click() {
-  for (TClue& clue : Puzzle.VerticalClues) clue.setShown(true);
+  for (TClue& clue : Game.Puzzle.VerticalClues) clue.setShown(true);
   VerticalPaintBox->Repaint();
 }
 
 void TMainForm::BestFit1Click() {
   WinTimer->stop();
   const int width = BestFitWidth(RzSizePanel2->width(), RzSizePanel2->height(), HorizontalPaintBox->width(),
-                                 HorizontalPaintBox->height(), int(Puzzle.HorizontalClues.size()));
+                                 HorizontalPaintBox->height(), int(Game.Puzzle.HorizontalClues.size()));
   if (width > 0) SetHorizontalPanelWidth(width);
 }

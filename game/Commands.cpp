@@ -1,6 +1,5 @@
 // Commands that change the game in play, the clock and completion.
 #include "MainForm.h"
-#include "Settings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -9,26 +8,13 @@
 #include <QToolButton>
 
 void TMainForm::SetUpPuzzle() {
-  TPrefs& prefs = Settings->Prefs;
-  // A hand-edited profile may name a size the list does not offer or a
-  // number out of range; play the nearest thing the game has.
-  if (IndexForSize(prefs.PuzzleSize) < 0) prefs.PuzzleSize = 6;
-  prefs.PuzzleNumbers[prefs.PuzzleSize] = ClampPuzzleNumber(prefs.PuzzleNumbers[prefs.PuzzleSize]);
-  const int number = prefs.PuzzleNumbers[prefs.PuzzleSize];
-
   WinTimer->stop();
-  RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(number));
-  Timer1->stop();
-  BoardReady = false;
-  const bool sounds = prefs.SoundsOn;
-  prefs.SoundsOn = false;
-  Finished = false;
-  Settings->ResetStats();
-  Puzzle.SetUp(prefs.PuzzleSize, static_cast<std::uint32_t>(number), prefs.Difficulty);
-  BoardReady = true;
-  Effects->BoardBitmap = QImage(PaintBox1->size(), QImage::Format_RGB32);
+  ClearZoomBoxes();
+  Game.SetUpPuzzle();  // stops the clock while it generates, starts it again
+  RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(Game.Number()));
+  Effects->StartPicture = QImage(PaintBox1->size(), QImage::Format_RGB32);
   {
-    QPainter p(&Effects->BoardBitmap);
+    QPainter p(&Effects->StartPicture);
     DrawBoard(p);
   }
   {
@@ -38,11 +24,6 @@ void TMainForm::SetUpPuzzle() {
   PaintBox1->update();
   DrawVerticalPanel();
   DrawHorizontalPanel();
-  prefs.SoundsOn = sounds;
-  Clock.Reset();
-  Paused = false;
-  Timer1->start();
-  InProgress = true;
 }
 
 void TMainForm::SetPuzzleNumber(int number) {
@@ -51,22 +32,13 @@ void TMainForm::SetPuzzleNumber(int number) {
 }
 
 void TMainForm::NextBtnClick() {
-  const TPrefs& prefs = Settings->Prefs;
-  SetPuzzleNumber(prefs.PuzzleNumbers[prefs.PuzzleSize] + 1);
-}
-
-void TMainForm::New1Click() {
   DismissPointers();
-  NextBtnClick();
+  SetPuzzleNumber(Game.Number() + 1);
 }
 
 void TMainForm::PrevBtnClick() {
-  const TPrefs& prefs = Settings->Prefs;
-  SetPuzzleNumber(prefs.PuzzleNumbers[prefs.PuzzleSize] - 1);
-}
-
-void TMainForm::Previous1Click() {
-  PrevBtnClick();
+  DismissPointers();
+  SetPuzzleNumber(Game.Number() - 1);
 }
 
 void TMainForm::GotoPuzzle1Click() {
@@ -84,12 +56,12 @@ void TMainForm::RzLabel1Click() {
 
 void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
   if (!(Shift & Qt::ControlModifier)) return;
-  for (int i = 0; i < 999; ++i) NextBtnClick();
+  for (int i = 0; i < CtrlPressSteps; ++i) NextBtnClick();
 }
 
 void TMainForm::Jumptorandompuzzle1Click() {
   DismissPointers();
-  SetPuzzleNumber(static_cast<int>(Puzzle.Random.Random(MaxPuzzleNumber)) + 1);
+  SetPuzzleNumber(static_cast<int>(Game.Puzzle.Random.Random(MaxPuzzleNumber)) + 1);
 }
 
 void TMainForm::ComboBox1Change(int Index) {
@@ -106,14 +78,12 @@ void TMainForm::RepaintAll() {
 }
 
 void TMainForm::RestartBtnClick() {
+  DismissPointers();
   WinTimer->stop();
-  for (TClue& clue : Puzzle.VerticalClues) clue.setShown(true);
-  for (TClue& clue : Puzzle.HorizontalClues) clue.setShown(true);
-  Puzzle.ResetBoard();
-  // Cleared first, so the panels and the board draw the fresh game rather
-  // than the congratulations or the paused look.
-  Paused = false;
-  Finished = false;
+  // The game is playing again before anything is drawn, so the panels and
+  // the board show the fresh game rather than the congratulations or the
+  // paused look.
+  Game.Restart();
   DrawHorizontalPanel();
   DrawVerticalPanel();
   {
@@ -121,72 +91,36 @@ void TMainForm::RestartBtnClick() {
     DrawBoard(p);
   }
   PaintBox1->update();
-  Clock.Reset();
-  Timer1->start();
-  InProgress = true;
-}
-
-void TMainForm::Restart1Click() {
-  DismissPointers();
-  RestartBtnClick();
 }
 
 void TMainForm::PauseBtnClick() {
   WinTimer->stop();
-  if (PauseBtn->isChecked()) {
-    Paused = true;
-    Timer1->stop();
-    RepaintAll();
-  } else {
-    Paused = false;
-    RepaintAll();
-    if (InProgress) Timer1->start();
-  }
-}
-
-void TMainForm::Pause1Click() {
   DismissPointers();
-  PauseBtn->setChecked(!PauseBtn->isChecked());
-  PauseBtnClick();
+  Game.SetPaused(Pause1->isChecked());
 }
 
 void TMainForm::TimeLblClick() {
   WinTimer->stop();
-  PauseBtn->setChecked(!PauseBtn->isChecked());
-  PauseBtnClick();
+  Pause1->trigger();
 }
 
 void TMainForm::OptionsBtnClick() {
   WinTimer->stop();
   DismissPointers();
-  const bool wasPaused = Paused;
-  if (!wasPaused) {
-    Paused = true;
-    Timer1->stop();
-    RepaintAll();
-  }
+  TGame::TPauseGuard pause(Game);
   Dialogs.ShowOptions(this, *Settings);
-  if (wasPaused) return;
-  Paused = false;
-  RepaintAll();
-  if (InProgress) Timer1->start();
-}
-
-void TMainForm::Options1Click() {
-  OptionsBtnClick();
 }
 
 void TMainForm::UpdateLabels() {
-  Label1->setText(ProgressText(Puzzle.SolvedCount, N()));
-  TimeLbl->setText(TimeText(Clock.ElapsedSeconds, Settings->Prefs.TimerOn));
+  Label1->setText(ProgressText(Game.Puzzle.SolvedCount, N()));
+  TimeLbl->setText(TimeText(Game.Clock.ElapsedSeconds, Settings->Prefs.TimerOn));
 }
 
-void TMainForm::ClockTick() {
-  if (Clock.Tick()) UpdateLabels();
-  if (Clock.MessageAge > 3) RzLabel2->hide();
-  // Only a game in progress completes: a clock event that was already on its
-  // way when the puzzle finished must not score it twice.
-  if (InProgress && Puzzle.SolvedCount >= N() * N()) {
+void TMainForm::Timer1Timer() {
+  const TTick tick = Game.Tick();
+  if (tick.WholeSecond) UpdateLabels();
+  if (Game.Clock.MessageAge > 3) RzLabel2->hide();
+  if (tick.Completed) {
     UpdateLabels();
     CompletePuzzle();
   }
@@ -194,18 +128,14 @@ void TMainForm::ClockTick() {
 
 void TMainForm::CompletePuzzle() {
   RzLabel2->hide();
-  InProgress = false;
-  Finished = true;
+  const TScore score = Game.Complete();  // stops the clock
   DismissPointers();
-  Timer1->stop();
+  ClearZoomBoxes();
   PlayGameSound(TGameSound::Complete);
   Effects->Start(Settings->Prefs.Animation);
-  Effects->BoardBitmap = PaintBox1->Canvas.copy();
+  Effects->FinishPicture = PaintBox1->Canvas.copy();
   VerticalPaintBox->Repaint();
-  if (!Settings->Prefs.TimerOn) Clock.ElapsedSeconds = -1;
-  const TPrefs& prefs = Settings->Prefs;
-  ScoreForm->AddScore(prefs.PlayerName, prefs.PuzzleNumbers[prefs.PuzzleSize], N(), Clock.ElapsedSeconds,
-                      Settings->Stats.Errors, Settings->Stats.Clues, prefs.Difficulty);
+  ScoreTable.AddScore(score);
   WinTimer->start();
 }
 
@@ -218,5 +148,5 @@ void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
   RzLabel2->move(X, Y + 12);
   RzLabel2->show();
   RzLabel2->raise();
-  Clock.MessageAge = 0;
+  Game.Clock.MessageAge = 0;
 }

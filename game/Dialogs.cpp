@@ -1,7 +1,10 @@
 #include "Dialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace {
 // Messages separate their lines with a carriage return; a message box breaks
@@ -27,4 +30,23 @@ bool TQtDialogs::InputBox(QWidget* owner, const QString& caption, const QString&
   const QString text = QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, Value, &ok);
   if (ok) Value = text;
   return ok;
+}
+
+QString TQtDialogs::ChooseOpenFile(QWidget* owner, const QString& folder, const QString& filter,
+                                   const QString& defaultSuffix) {
+  QFileDialog dialog(owner, QString(), folder, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}
+
+bool TQtDialogs::ChoosePlayer(QWidget* owner, const QString& caption, const QStringList& names,
+                              QString& Chosen) {
+  bool ok = false;
+  const int current = std::max(0, int(names.indexOf(Chosen)));
+  const QString name = QInputDialog::getItem(owner, caption, QString(), names, current, false, &ok);
+  if (ok) Chosen = name;
+  return ok && !name.isEmpty();
 }

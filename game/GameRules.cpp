@@ -1,7 +1,5 @@
 #include "GameRules.h"
 
-#include "Puzzle.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -82,48 +80,6 @@ TBoardHit HitTest(const TBoardLayout& L, int x, int y) {
   hit.Cell = true;
   hit.q = hit.sr * L.gc + hit.sc + 1;
   return hit;
-}
-
-TPressResult TMoveRules::LeftPress(int c, int r, int q) {
-  TSquare& sq = Puzzle.Square(c, r);
-  if (sq.IsSolved()) return TPressResult::Ignored;
-  if (q == sq.localindex()) {
-    Play(TGameSound::Pop);
-    sq.Solve();
-    ++Puzzle.SolvedCount;
-    Puzzle.RemoveFromRow(c, r, q);
-    return TPressResult::Placed;
-  }
-  if (!sq.HasCandidate(q)) return TPressResult::Ignored;
-  return TPressResult::MisClick;
-}
-
-TPressResult TMoveRules::RightPress(int c, int r, int q) {
-  TSquare& sq = Puzzle.Square(c, r);
-  if (sq.IsSolved()) return TPressResult::Ignored;
-  if (q == sq.localindex()) return TPressResult::MisClick;
-  if (sq.HasCandidate(q)) {
-    sq.RemoveCandidate(q);
-    Play(TGameSound::Click);
-    bool solved = false;
-    if (sq.IsSingle()) {
-      Play(TGameSound::Pop);
-      const int U = sq.localindex();
-      sq.Solve();
-      ++Puzzle.SolvedCount;
-      Puzzle.RemoveFromRow(c, r, U);
-      solved = true;
-    }
-    Puzzle.CheckRow(r);
-    return solved ? TPressResult::RemovedAndSolved : TPressResult::Removed;
-  }
-  for (int X = 1; X <= Puzzle.Size(); ++X) {
-    const TSquare& owner = Puzzle.Square(X, r);
-    if (owner.localindex() == q && owner.IsSolved()) return TPressResult::RedrawOnly;
-  }
-  Play(TGameSound::Click);
-  sq.AddCandidate(q);
-  return TPressResult::Restored;
 }
 
 bool TGameClock::Tick() {

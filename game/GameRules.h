@@ -2,10 +2,6 @@
 
 #include <QString>
 
-#include <functional>
-
-class TPuzzle;
-
 // The game's rules that touch no pixels: board geometry and hit tests, what a
 // press on a candidate does, the clock and its labels, the puzzle numbers.
 // The window translates events into these calls and draws the outcome.
@@ -51,21 +47,6 @@ enum class TPressResult {
   RemovedAndSolved,  // ...leaving one, which solved the square
   Restored,          // a removed candidate came back
   RedrawOnly,        // the removed tile is placed elsewhere in the row
-};
-
-// A press of either button on tile q of square (c, r). The follow-up row
-// rules run inside the puzzle and redraw through its observer; sounds go to
-// Play in the order they are due. A mis-click changes nothing here: its
-// penalty and message are the caller's.
-class TMoveRules {
- public:
-  TMoveRules(TPuzzle& puzzle, std::function<void(TGameSound)> play) : Puzzle(puzzle), Play(std::move(play)) {}
-  TPressResult LeftPress(int c, int r, int q);
-  TPressResult RightPress(int c, int r, int q);
-
- private:
-  TPuzzle& Puzzle;
-  std::function<void(TGameSound)> Play;
 };
 
 // The game clock's counters; Timer1 ticks every Interval ms.

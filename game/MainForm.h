@@ -1,11 +1,13 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "Effects.h"
+#include "Game.h"
 #include "GameRules.h"
 #include "GameSounds.h"
 #include "PaintBox.h"
-#include "Placeholders.h"
-#include "Puzzle.h"
+#include "ScoreTable.h"
+#include "Settings.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -14,19 +16,21 @@
 
 class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QSplitter;
 class QTimer;
 class QToolButton;
+class QVBoxLayout;
 class TImages;
-class TSettings;
 
-// The main window: it owns the puzzle, the player's records, the tile
-// pictures and the sounds, and turns the player's presses and commands into
-// moves. The implementation is split by concern: MainForm.cpp (creation,
-// preferences, leaving), BoardView.cpp, CluePanels.cpp and Commands.cpp
-// (navigation, clock, pause, completion).
+// The main window: it owns the player's records, the game in play, the tile
+// pictures and the sounds, turns the player's presses and commands into calls
+// on the game and draws what they report. The implementation is split by
+// concern: MainForm.cpp (creation, preferences, leaving), MainFormControls.cpp
+// (the controls, actions and menus), BoardView.cpp, CluePanels.cpp and
+// Commands.cpp (navigation, clock, pause, completion).
 class TMainForm : public QMainWindow, public TPuzzleObserver {
  public:
   // programPath is the program's own file path; its folder holds tiles/,
@@ -38,17 +42,42 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // (the reason has been shown already).
   bool FormCreate();
 
-  // --- controls ----------------------------------------------------------
+  // --- records and the game ------------------------------------------------
+  const QString ProgramPath;
+  const QString ProgramFolder;
+  std::unique_ptr<TSettings> Settings;  // the current player's TPrefs and TStats
+  TGame Game;                           // the puzzle, the clock and the phase
+  TScoreTable ScoreTable;
+  std::unique_ptr<TImages> TileImages;
+  std::unique_ptr<TEffects> Effects;
+  QImage ScratchBitmap;
+  QString SoundFolder;
+  TGameSounds Sounds;
+  // How many puzzles a Ctrl+press on the puzzle label steps on.
+  int CtrlPressSteps = 999;
+
+  int N() const { return Game.N(); }
+
+  // --- commands: one action each, shared by its menu item and its button ---
+  QAction *Open1 = nullptr, *Save1 = nullptr, *SaveAndPause = nullptr, *Exit1 = nullptr;
+  QAction *New1 = nullptr, *Previous1 = nullptr, *GotoPuzzle1 = nullptr, *Jumptorandompuzzle1 = nullptr;
+  QAction *Restart1 = nullptr, *Pause1 = nullptr;
+  QAction *Createnewplayer1 = nullptr, *SwitchtoPlayer1 = nullptr, *DeletePlayer1 = nullptr;
+  QAction *ShowHighScores1 = nullptr, *BestFit1 = nullptr, *Statistics1 = nullptr, *ShowHighScores2 = nullptr;
+  QAction *TimedGame1 = nullptr, *ShowHints1 = nullptr, *GiveClue = nullptr, *ZoomSmallTiles1 = nullptr;
+  QAction *Options1 = nullptr, *HelpMenu = nullptr, *About1 = nullptr;
+
+  // --- controls ------------------------------------------------------------
   TMousePanel* RzToolbar1 = nullptr;
   QToolButton *BtnOpen = nullptr, *BtnSave = nullptr, *PrevBtn = nullptr, *NextBtn = nullptr;
-  QComboBox* ComboBox1 = nullptr;
+  QComboBox* ComboBox1 = nullptr;  // the board sizes
   QToolButton *RestartBtn = nullptr, *PauseBtn = nullptr, *HintBtn = nullptr, *ClueBtn = nullptr;
   QToolButton *OptionsBtn = nullptr, *ZoomBtn = nullptr;
-  TMousePanel* RzPanel4 = nullptr;
+  TMousePanel* RzPanel4 = nullptr;  // the information bar
   TClickLabel *PlayerLbl = nullptr, *RzLabel1 = nullptr, *Label1 = nullptr, *TimeLbl = nullptr;
   QSplitter *MainSplitter = nullptr, *BoardSplitter = nullptr;
-  TPaintBox* PaintBox1 = nullptr;
-  QLabel* RzLabel2 = nullptr;
+  TPaintBox* PaintBox1 = nullptr;  // the board
+  QLabel* RzLabel2 = nullptr;      // the message near the pointer
   TArrowLine* RzLine1 = nullptr;
   TMousePanel* RzSizePanel1 = nullptr;  // vertical clues, below the board
   TPaintBox* VerticalPaintBox = nullptr;
@@ -61,35 +90,7 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   QLabel* HintPane = nullptr;
   QMenu *HorizontalPopup = nullptr, *VerticalPopup = nullptr;
   QAction *Showall1 = nullptr, *ShowAll2 = nullptr;
-  QAction *Open1 = nullptr, *Save1 = nullptr, *Exit1 = nullptr;
-  QAction *New1 = nullptr, *Previous1 = nullptr, *GotoPuzzle1 = nullptr, *Jumptorandompuzzle1 = nullptr;
-  QAction *Restart1 = nullptr, *Pause1 = nullptr;
-  QAction *Createnewplayer1 = nullptr, *SwitchtoPlayer1 = nullptr, *DeletePlayer1 = nullptr;
-  QAction *ShowHighScores1 = nullptr, *BestFit1 = nullptr, *Statistics1 = nullptr, *ShowHighScores2 = nullptr;
-  QAction *TimedGame1 = nullptr, *ShowHints1 = nullptr, *ZoomSmallTiles1 = nullptr, *Options1 = nullptr;
-  QAction *HelpMenu = nullptr, *About1 = nullptr;
   QTimer *Timer1 = nullptr, *BlinkTimer = nullptr, *WinTimer = nullptr;
-
-  // --- game state ----------------------------------------------------------
-  TGameClock Clock;  // TickCount, ElapsedSeconds, MessageAge
-  bool Constructing = false;
-  bool Paused = false;
-  bool BoardReady = false;
-  bool InProgress = false;
-  bool Finished = false;
-  TPuzzle Puzzle;  // the squares, SolvedCount and the clue lists
-
-  // --- owned objects -------------------------------------------------------
-  std::unique_ptr<TSettings> Settings;  // the current player's TPrefs and TStats
-  std::unique_ptr<TScoreForm> ScoreForm;
-  std::unique_ptr<TImages> TileImages;
-  std::unique_ptr<TEffects> Effects;
-  QImage ScratchBitmap;
-  QString SoundFolder;
-  TGameSounds Sounds;
-
-  const QString& ProgramFolder() const { return FProgramFolder; }
-  int N() const { return Puzzle.Size(); }
 
   // --- controller (MainForm.cpp) -------------------------------------------
   void PlayGameSound(TGameSound Sound);
@@ -97,27 +98,26 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void ApplyPreferences();
   void ShowPuzzleSize();
   void CaptureWindowSizes();
-  void SetUpPuzzle();
   void Exit1Click();
   void HelpMenuClick();
   void About1Click();
   void FormMouseDown();
   void BlinkTimerTimer();
   void WinTimerTimer();
-  // Later parts of the program fill these in; for now they do nothing.
-  void Open1Click() {}
+  void TimedGame1Click();
+  void HintBtnClick();
+  void Statistics1Click();
+  void ShowHighScores1Click();
+  void ShowHighScores2Click();
+  // Not built yet: saved games, players and "Give me a clue!".
+  void BtnOpenClick() {}
+  void Open1Click() { BtnOpenClick(); }
   void Save1Click() {}
   void BtnSaveClick() {}
-  void SaveGame() {}
   void Createnewplayer1Click() {}
   void SwitchtoPlayer1Click() {}
   void DeletePlayer1Click() {}
   void ClueBtnClick() {}
-  void ShowHighScores1Click();
-  void Statistics1Click();
-  void TimedGame1Click();
-  void ShowHints1Click();
-  void HintBtnClick();
 
   // --- board view (BoardView.cpp) -----------------------------------------
   TBoardLayout BoardLayout() const;
@@ -129,9 +129,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y);
   void PaintBox1MouseMove(int X, int Y);
   void ShowTilePreview(int X, int Y);
+  void ClearZoomBoxes();
   void SetZoom(bool On);
   void ZoomBtnClick();
-  void ZoomSmallTiles1Click();
   void RzSizePanel1Resize();
   void RzSizePanel2Resize();
 
@@ -139,7 +139,6 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   THorizontalLayout HorizontalLayout() const;
   void DrawHorizontalPanel();
   void DrawVerticalPanel();
-  void DrawHorizontalClue(const TClue& Clue, TPaintBox* Target, int Left, int Top, int Size);
   void DrawHorizontalClue(QPainter& Canvas, const TClue& Clue, int Left, int Top, int Size);
   void HorizontalPaintBoxPaint();
   void VerticalPaintBoxPaint();
@@ -153,24 +152,19 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void ShowCluePreview(const TClue& Clue);
 
   // --- commands and clock (Commands.cpp) ----------------------------------
+  void SetUpPuzzle();
   void NextBtnClick();
-  void New1Click();
   void PrevBtnClick();
-  void Previous1Click();
   void GotoPuzzle1Click();
   void RzLabel1Click();
   void RzLabel1MouseDown(Qt::KeyboardModifiers Shift);
   void Jumptorandompuzzle1Click();
   void ComboBox1Change(int Index);
   void RestartBtnClick();
-  void Restart1Click();
   void PauseBtnClick();
-  void Pause1Click();
   void TimeLblClick();
   void OptionsBtnClick();
-  void Options1Click();
-  void Timer1Timer() { ClockTick(); }
-  void ClockTick();
+  void Timer1Timer();
   void CompletePuzzle();
   void ShowMessageAt(int X, int Y, const QString& Text);
   void UpdateLabels();
@@ -185,19 +179,30 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void CreateControls();
+  // MainFormControls.cpp
+  void CreateActions();
   void CreateMenus();
-  QToolButton* AddToolButton(QLayout* layout, const QString& hint, const QIcon& icon, bool toggle);
+  void CreateToolbar(QVBoxLayout* column);
+  void CreateInfoBar(QVBoxLayout* column);
+  void CreateBoardPane();
+  void CreateCluePanes();
+  void CreateStatusBar();
+  void CreateTimers();
+  QAction* Command(const QString& text, void (TMainForm::*handler)(), bool checkable = false);
+  QToolButton* AddToolButton(QHBoxLayout* row, QAction* action);
+
+  // Follows the game's phase: the clock runs while a puzzle is played, and
+  // the board and panels change to and from the paused look.
+  void GamePhaseChanged();
   void SetPuzzleNumber(int number);
   void SetHorizontalPanelWidth(int width);
   void SetVerticalPanelHeight(int height);
   void DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H);
   void PausedLook(TPaintBox* Box);
   void RepaintAll();  // board, horizontal panel, vertical panel
-  TMoveRules Rules;
+
   TDialogs& Dialogs;
-  QString FProgramPath;
-  QString FProgramFolder;
+  bool ShownPaused = false;  // what the board and panels show
   bool Created = false;
   bool Shown = false;
 };

@@ -53,28 +53,12 @@ class TGameFolder {
   QTemporaryDir Dir;
 };
 
-// Records the scores the window hands in.
-struct TRecordedScore {
-  QString Name;
-  int Number, Size, Seconds, Errors, Clues, Difficulty;
-};
-class TRecordingScores : public TScoreForm {
- public:
-  explicit TRecordingScores(std::vector<TRecordedScore>& into) : Into(into) {}
-  void AddScore(const QString& Name, int Number, int Size, int Seconds, int Errors, int Clues,
-                int Difficulty) override {
-    Into.push_back({Name, Number, Size, Seconds, Errors, Clues, Difficulty});
-  }
-  std::vector<TRecordedScore>& Into;
-};
-
 // A shown main window at a chosen size and puzzle, in a fresh data folder.
 class TWindowTest : public ::testing::Test {
  protected:
   void Open(int size, int number = 1, int difficulty = 5) {
     Form = std::make_unique<TMainForm>(Folder.ProgramPath(), Dialogs);
     ASSERT_TRUE(Form->FormCreate());
-    Form->ScoreForm = std::make_unique<TRecordingScores>(Scores);
     TPrefs& prefs = Form->Settings->Prefs;
     prefs.PuzzleSize = size;
     prefs.PuzzleNumbers[size] = number;
@@ -83,14 +67,15 @@ class TWindowTest : public ::testing::Test {
     Form->ShowPuzzleSize();
     Form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-    ASSERT_TRUE(Form->InProgress);
+    ASSERT_TRUE(Form->Game.InProgress());
     // The real clock may have ticked while the window was being exposed; the
     // tests drive it by hand from zero.
-    Form->Clock.Reset();
+    Form->Game.Clock.Reset();
   }
   void TearDown() override { Form.reset(); }
 
-  TSquare& Sq(int c, int r) { return Form->Puzzle.Square(c, r); }
+  const std::vector<TScore>& Scores() const { return Form->ScoreTable.Scores(); }
+  TSquare& Sq(int c, int r) { return Form->Game.Puzzle.Square(c, r); }
   // The middle of tile q's cell in square (c, r), in board coordinates.
   QPoint CellCentre(int c, int r, int q) const {
     const TBoardLayout L = Form->BoardLayout();
@@ -113,6 +98,5 @@ class TWindowTest : public ::testing::Test {
 
   TGameFolder Folder;
   TScriptedDialogs Dialogs;
-  std::vector<TRecordedScore> Scores;
   std::unique_ptr<TMainForm> Form;
 };

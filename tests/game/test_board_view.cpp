@@ -14,19 +14,19 @@ class BoardViewTest : public TWindowTest {
         if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   }
   void ExpectCompletedWithCongratulations(int n) {
-    EXPECT_EQ(Form->Puzzle.SolvedCount, n * n);
-    EXPECT_TRUE(Form->InProgress) << "completion waits for the clock";
+    EXPECT_EQ(Form->Game.Puzzle.SolvedCount, n * n);
+    EXPECT_TRUE(Form->Game.InProgress()) << "completion waits for the clock";
     const int yellowBefore = CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0));
     Form->Timer1Timer();
-    EXPECT_TRUE(Form->Finished);
-    EXPECT_FALSE(Form->InProgress);
+    EXPECT_TRUE(Form->Game.Finished());
+    EXPECT_FALSE(Form->Game.InProgress());
     EXPECT_FALSE(Form->Timer1->isActive());
     EXPECT_EQ(Form->Label1->text(), QStringLiteral("%1 (100.0%) complete").arg(n * n));
     EXPECT_EQ(yellowBefore, 0);
     EXPECT_GT(CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0)), 200);  // CONGRATULATIONS!
-    ASSERT_EQ(Scores.size(), 1u);
-    EXPECT_EQ(Scores[0].Size, n);
-    EXPECT_EQ(Scores[0].Errors, Form->Settings->Stats.Errors);
+    ASSERT_EQ(Scores().size(), 1u);
+    EXPECT_EQ(Scores()[0].Size, n);
+    EXPECT_EQ(Scores()[0].Errors, Form->Settings->Stats.Errors);
   }
 };
 
@@ -34,11 +34,11 @@ TEST_F(BoardViewTest, SolvingAFourByFourByLeftPressesCompletes) {
   Open(4, 3);
   SolveAll();
   ExpectCompletedWithCongratulations(4);
-  EXPECT_EQ(Scores[0].Number, 3);
-  EXPECT_EQ(Scores[0].Seconds, 0);
+  EXPECT_EQ(Scores()[0].Number, 3);
+  EXPECT_EQ(Scores()[0].Seconds, 0);
   // A second clock event finds the clock stopped and records nothing more.
   Form->Timer1Timer();
-  EXPECT_EQ(Scores.size(), 1u);
+  EXPECT_EQ(Scores().size(), 1u);
 }
 
 TEST_F(BoardViewTest, SolvingASixBySixCompletesAndDrawsEverySolvedTile) {
@@ -62,18 +62,18 @@ TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
   const QPoint at = CellCentre(2, 2, wrong);
   Press(Qt::LeftButton, at);
   EXPECT_EQ(Form->Settings->Stats.Errors, 1);
-  EXPECT_EQ(Form->Clock.ElapsedSeconds, 4);
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 4);
   EXPECT_TRUE(Sq(2, 2).HasCandidate(wrong));
   EXPECT_FALSE(Sq(2, 2).IsSolved());
   EXPECT_TRUE(Form->RzLabel2->isVisible());
   EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
   EXPECT_EQ(Form->RzLabel2->y(), at.y() + 12);
-  EXPECT_EQ(Form->Clock.MessageAge, 0);
+  EXPECT_EQ(Form->Game.Clock.MessageAge, 0);
 
   // Removing the square's own tile is a mis-click too.
   Press(Qt::RightButton, 2, 2, Sq(2, 2).localindex());
   EXPECT_EQ(Form->Settings->Stats.Errors, 2);
-  EXPECT_EQ(Form->Clock.ElapsedSeconds, 8);
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 8);
   EXPECT_TRUE(Sq(2, 2).HasCandidate(Sq(2, 2).localindex()));
 
   // The message goes with the fourth whole second, or at once with the next press.
@@ -109,13 +109,13 @@ TEST_F(BoardViewTest, RightPressRemovesRestoresAndSolvesTheLastCandidate) {
   EXPECT_TRUE(Sq(3, 4).HasCandidate(wrong));
   EXPECT_NE(Form->PaintBox1->Canvas.pixelColor(cell), QColor(Qt::black));
 
-  const int solvedBefore = Form->Puzzle.SolvedCount;
+  const int solvedBefore = Form->Game.Puzzle.SolvedCount;
   while (!Sq(3, 4).IsSolved()) {
     const int t = WrongCandidate(3, 4);
     ASSERT_NE(t, 0);
     Press(Qt::RightButton, 3, 4, t);
   }
-  EXPECT_GT(Form->Puzzle.SolvedCount, solvedBefore);
+  EXPECT_GT(Form->Game.Puzzle.SolvedCount, solvedBefore);
   EXPECT_EQ(Form->Settings->Stats.Errors, 0);
   const int own = Sq(3, 4).localindex();
   for (int X = 1; X <= 6; ++X)
@@ -129,7 +129,7 @@ TEST_F(BoardViewTest, RightPressRemovesRestoresAndSolvesTheLastCandidate) {
 TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
   Open(6);
   const TBoardLayout L = Form->BoardLayout();
-  const auto before = Form->Puzzle.SolvedCount;
+  const auto before = Form->Game.Puzzle.SolvedCount;
   std::vector<QPoint> misses = {
       {L.X0(1) + L.W + 1, L.Y0(1) + 5},  // gap between columns
       {L.X0(2) + 5, L.Y0(1) + L.H + 2},  // gap between rows
@@ -143,9 +143,9 @@ TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
     Press(Qt::LeftButton, p);
     Press(Qt::RightButton, p);
   }
-  EXPECT_EQ(Form->Puzzle.SolvedCount, before);
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, before);
   EXPECT_EQ(Form->Settings->Stats.Errors, 0);
-  EXPECT_EQ(Form->Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
   for (int r = 1; r <= 6; ++r)
     for (int c = 1; c <= 6; ++c) EXPECT_EQ(Sq(c, r).CandidateCount(), 6);
 }
@@ -165,7 +165,7 @@ TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
   Open(6);
   Form->RzLine1->show();
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  ASSERT_TRUE(Form->Paused);
+  ASSERT_TRUE(Form->Game.Paused());
   EXPECT_FALSE(Form->Timer1->isActive());
   const QImage& canvas = Form->PaintBox1->Canvas;
   EXPECT_EQ(canvas.pixelColor(canvas.width() / 2, canvas.height() - 10), QColor(24, 24, 24));
@@ -182,7 +182,7 @@ TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
   EXPECT_TRUE(Form->RzLine1->isHidden());  // the arrows still go
 
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  EXPECT_FALSE(Form->Paused);
+  EXPECT_FALSE(Form->Game.Paused());
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_EQ(canvas.pixelColor(2, 2), QColor(0, 0, 128));
 }

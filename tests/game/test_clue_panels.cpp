@@ -16,11 +16,11 @@ class CluePanelsTest : public TWindowTest {
   }
   QPoint VerticalClueAt(int i, int y) const {
     const int s = VerticalTileSize(Form->VerticalPaintBox->width(), Form->VerticalPaintBox->height(),
-                                   int(Form->Puzzle.VerticalClues.size()));
+                                   int(Form->Game.Puzzle.VerticalClues.size()));
     return {VerticalClueLeft(i, s) + s / 2, y};
   }
-  TClueList& H() { return Form->Puzzle.HorizontalClues; }
-  TClueList& V() { return Form->Puzzle.VerticalClues; }
+  TClueList& H() { return Form->Game.Puzzle.HorizontalClues; }
+  TClueList& V() { return Form->Game.Puzzle.VerticalClues; }
 };
 
 TEST_F(CluePanelsTest, ALeftPressHidesAHorizontalClueAndAnotherShowsIt) {
@@ -90,7 +90,7 @@ TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScore
   ASSERT_TRUE(Form->WinTimer->isActive());
   QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(Dialogs.HighScoresShown, 1);
-  EXPECT_FALSE(Form->Paused) << "a finished game is not paused for the scores";
+  EXPECT_FALSE(Form->Game.Paused()) << "a finished game is not paused for the scores";
 }
 
 TEST_F(CluePanelsTest, BestFitWidensAPanelHeldBackByItsWidth) {

@@ -20,7 +20,7 @@ TEST_F(CommandsTest, NextAndPreviousStayWithinTheNumbers) {
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 999999"));
   QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
   EXPECT_EQ(Number(), 999999);
-  EXPECT_TRUE(Form->InProgress);
+  EXPECT_TRUE(Form->Game.InProgress());
 
   Form->Settings->Prefs.PuzzleNumbers[4] = 2;
   Form->Previous1->trigger();
@@ -48,7 +48,7 @@ TEST_F(CommandsTest, GoToAsksAndClampsWhatItIsGiven) {
   QTest::mouseClick(Form->RzLabel1, Qt::LeftButton);
   EXPECT_EQ(Dialogs.InputPrompts.size(), 6);
   EXPECT_EQ(Number(), 321);
-  EXPECT_EQ(Form->Clock.ElapsedSeconds, 2);
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 2);
   EXPECT_TRUE(Form->Timer1->isActive());
 }
 
@@ -60,7 +60,7 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
   EXPECT_EQ(Number(), 999999);
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 999999"));
   EXPECT_EQ(Dialogs.InputPrompts.size(), 1);
-  EXPECT_TRUE(Form->InProgress);
+  EXPECT_TRUE(Form->Game.InProgress());
 
   Open(4, 5);
   Dialogs.InputAnswers.push_back(QString());
@@ -70,7 +70,7 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
 
 TEST_F(CommandsTest, JumpToRandomDrawsOnceFromThePuzzleSource) {
   Open(4, 17);
-  PuzzleRandom copy = Form->Puzzle.Random;
+  PuzzleRandom copy = Form->Game.Puzzle.Random;
   const int expected = int(copy.Random(999999)) + 1;
   Form->Jumptorandompuzzle1->trigger();
   EXPECT_EQ(Number(), expected);
@@ -110,17 +110,17 @@ TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
   Open(4, 2, 3);
   Press(Qt::LeftButton, 1, 1, WrongCandidate(1, 1));
   Press(Qt::LeftButton, 2, 2, Sq(2, 2).localindex());
-  Form->Puzzle.HorizontalClues.front().setShown(false);
-  Form->Puzzle.VerticalClues.front().setShown(false);
+  Form->Game.Puzzle.HorizontalClues.front().setShown(false);
+  Form->Game.Puzzle.VerticalClues.front().setShown(false);
   Seconds(3);
   QTest::mouseClick(Form->RestartBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Settings->Stats.Errors, 1);
-  EXPECT_EQ(Form->Puzzle.SolvedCount, 0);
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
   EXPECT_FALSE(Sq(2, 2).IsSolved());
-  EXPECT_EQ(Form->Clock.ElapsedSeconds, 0);
-  EXPECT_TRUE(Form->Puzzle.HorizontalClues.front().shown());
-  EXPECT_TRUE(Form->Puzzle.VerticalClues.front().shown());
-  EXPECT_TRUE(Form->InProgress);
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
+  EXPECT_TRUE(Form->Game.Puzzle.HorizontalClues.front().shown());
+  EXPECT_TRUE(Form->Game.Puzzle.VerticalClues.front().shown());
+  EXPECT_TRUE(Form->Game.InProgress());
   EXPECT_TRUE(Form->Timer1->isActive());
 
   // Restarting a finished puzzle brings the clues back in place of the congratulations.
@@ -128,9 +128,9 @@ TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
     for (int c = 1; c <= 4; ++c)
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
-  ASSERT_TRUE(Form->Finished);
+  ASSERT_TRUE(Form->Game.Finished());
   Form->Restart1->trigger();
-  EXPECT_FALSE(Form->Finished);
+  EXPECT_FALSE(Form->Game.Finished());
   EXPECT_EQ(CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0)), 0);
   EXPECT_EQ(Form->Settings->Stats.Errors, 1);
 }
@@ -143,9 +143,9 @@ TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
   Form->Timer1Timer();
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 0:00:01"));
   EXPECT_EQ(Form->Label1->text(), QStringLiteral("%1 (%2%) complete")
-                                      .arg(Form->Puzzle.SolvedCount)
-                                      .arg(Form->Puzzle.SolvedCount * 100.0 / 36, 0, 'f', 1));
-  Form->Clock.ElapsedSeconds = 3724;
+                                      .arg(Form->Game.Puzzle.SolvedCount)
+                                      .arg(Form->Game.Puzzle.SolvedCount * 100.0 / 36, 0, 'f', 1));
+  Form->Game.Clock.ElapsedSeconds = 3724;
   Seconds(1);
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 1:02:05"));
   Form->TimedGame1->trigger();  // untimed
@@ -162,44 +162,44 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
     for (int c = 1; c <= 4; ++c)
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
-  ASSERT_EQ(Scores.size(), 1u);
-  EXPECT_EQ(Scores[0].Seconds, -1);
-  EXPECT_EQ(Scores[0].Number, 5);
-  EXPECT_EQ(Scores[0].Difficulty, 5);
+  ASSERT_EQ(Scores().size(), 1u);
+  EXPECT_EQ(Scores()[0].Seconds, -1);
+  EXPECT_EQ(Scores()[0].Number, 5);
+  EXPECT_EQ(Scores()[0].Difficulty, 5);
   // Pausing, resuming and the options after the finish neither restart the clock nor score again.
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   Form->Options1->trigger();
   EXPECT_FALSE(Form->Timer1->isActive());
   Form->Timer1Timer();
-  EXPECT_EQ(Scores.size(), 1u);
+  EXPECT_EQ(Scores().size(), 1u);
 }
 
 TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {
   Open(4);
   Form->Pause1->trigger();
-  EXPECT_TRUE(Form->Paused);
+  EXPECT_TRUE(Form->Game.Paused());
   EXPECT_TRUE(Form->PauseBtn->isChecked());
   EXPECT_FALSE(Form->Timer1->isActive());
   QTest::mouseClick(Form->TimeLbl, Qt::LeftButton);
-  EXPECT_FALSE(Form->Paused);
+  EXPECT_FALSE(Form->Game.Paused());
   EXPECT_FALSE(Form->PauseBtn->isChecked());
   EXPECT_TRUE(Form->Timer1->isActive());
   QTest::mouseClick(Form->TimeLbl, Qt::LeftButton);
-  EXPECT_TRUE(Form->Paused);
+  EXPECT_TRUE(Form->Game.Paused());
 }
 
 TEST_F(CommandsTest, TheOptionsDialogPausesAroundItself) {
   Open(4);
   QTest::mouseClick(Form->OptionsBtn, Qt::LeftButton);
   EXPECT_EQ(Dialogs.OptionsShown, 1);
-  EXPECT_FALSE(Form->Paused);
+  EXPECT_FALSE(Form->Game.Paused());
   EXPECT_TRUE(Form->Timer1->isActive());
   // Paused before: it stays paused.
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   Form->Options1->trigger();
   EXPECT_EQ(Dialogs.OptionsShown, 2);
-  EXPECT_TRUE(Form->Paused);
+  EXPECT_TRUE(Form->Game.Paused());
   EXPECT_FALSE(Form->Timer1->isActive());
 }
 
@@ -208,9 +208,9 @@ TEST_F(CommandsTest, ASetUpClearsThePauseButLeavesTheButton) {
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   Seconds(2);
   QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
-  EXPECT_FALSE(Form->Paused);
+  EXPECT_FALSE(Form->Game.Paused());
   EXPECT_TRUE(Form->PauseBtn->isChecked());
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_EQ(Form->Settings->Stats.Errors, 0);
-  EXPECT_EQ(Form->Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
 }

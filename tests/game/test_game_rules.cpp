@@ -1,10 +1,8 @@
-// The rules without a window: geometry, hit tests, moves, clock texts, numbers.
+// The rules without a window: geometry, hit tests, clock texts, numbers.
 #include "GameRules.h"
-#include "Puzzle.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
 
 TEST(HitBands, BothEdgesCountAndGapsDoNot) {
   // Cells of 50 at 8..58, 68..118; pitch 60 for columns, 56 for rows.
@@ -59,93 +57,6 @@ TEST(BoardLayout, HitTestFindsTilesAndRefusesLeftovers) {
   EXPECT_EQ(hit.q, 6);
   // A window too small for any square hits nothing.
   EXPECT_FALSE(HitTest(TBoardLayout(10, 50, 50), 10, 10).Square);
-}
-
-class MoveRulesTest : public ::testing::Test {
- protected:
-  void SetUp() override { Puzzle.SetUp(6, 7, 5); }
-  TSquare& Sq(int c, int r) { return Puzzle.Square(c, r); }
-  int Wrong(int c, int r, int skip = 0) {
-    for (int t = 1; t <= 6; ++t)
-      if (t != Sq(c, r).localindex() && t != skip && Sq(c, r).HasCandidate(t)) return t;
-    return 0;
-  }
-  TPuzzle Puzzle;
-  std::vector<TGameSound> Sounds;
-  TMoveRules Rules{Puzzle, [this](TGameSound s) { Sounds.push_back(s); }};
-};
-
-TEST_F(MoveRulesTest, LeftPressPlacesTheRightTileAndRefusesWrongOnes) {
-  const int own = Sq(1, 1).localindex();
-  const int wrong = Wrong(1, 1);
-  EXPECT_EQ(Rules.LeftPress(1, 1, wrong), TPressResult::MisClick);
-  EXPECT_TRUE(Sq(1, 1).HasCandidate(wrong));
-  EXPECT_TRUE(Sounds.empty());
-
-  EXPECT_EQ(Rules.LeftPress(1, 1, own), TPressResult::Placed);
-  EXPECT_TRUE(Sq(1, 1).IsSolved());
-  EXPECT_GE(Puzzle.SolvedCount, 1);
-  ASSERT_FALSE(Sounds.empty());
-  EXPECT_EQ(Sounds.front(), TGameSound::Pop);
-  for (int X = 2; X <= 6; ++X) EXPECT_FALSE(Sq(X, 1).HasCandidate(own)) << X;  // the row cascade ran
-  EXPECT_EQ(Rules.LeftPress(1, 1, own), TPressResult::Ignored);
-}
-
-TEST_F(MoveRulesTest, LeftPressOnARemovedTileDoesNothing) {
-  const int wrong = Wrong(2, 2);
-  ASSERT_EQ(Rules.RightPress(2, 2, wrong), TPressResult::Removed);
-  Sounds.clear();
-  EXPECT_EQ(Rules.LeftPress(2, 2, wrong), TPressResult::Ignored);
-  EXPECT_TRUE(Sounds.empty());
-}
-
-TEST_F(MoveRulesTest, RightPressRemovesRestoresAndNeverTakesTheOwnTile) {
-  const int own = Sq(3, 2).localindex();
-  EXPECT_EQ(Rules.RightPress(3, 2, own), TPressResult::MisClick);
-  EXPECT_TRUE(Sq(3, 2).HasCandidate(own));
-
-  const int wrong = Wrong(3, 2);
-  EXPECT_EQ(Rules.RightPress(3, 2, wrong), TPressResult::Removed);
-  EXPECT_FALSE(Sq(3, 2).HasCandidate(wrong));
-  EXPECT_EQ(Sounds, std::vector<TGameSound>{TGameSound::Click});
-  EXPECT_EQ(Rules.RightPress(3, 2, wrong), TPressResult::Restored);
-  EXPECT_TRUE(Sq(3, 2).HasCandidate(wrong));
-  EXPECT_EQ(Sounds.size(), 2u);
-}
-
-TEST_F(MoveRulesTest, RemovingTheLastAlternativeSolvesWithClickThenPop) {
-  const int own = Sq(4, 3).localindex();
-  for (int t = 1; t <= 6; ++t) {
-    if (t == own || !Sq(4, 3).HasCandidate(t)) continue;
-    Sounds.clear();
-    const TPressResult result = Rules.RightPress(4, 3, t);
-    if (Sq(4, 3).IsSolved()) {
-      EXPECT_EQ(result, TPressResult::RemovedAndSolved);
-      ASSERT_GE(Sounds.size(), 2u);
-      EXPECT_EQ(Sounds[0], TGameSound::Click);
-      EXPECT_EQ(Sounds[1], TGameSound::Pop);
-      break;
-    }
-    EXPECT_EQ(result, TPressResult::Removed);
-  }
-  ASSERT_TRUE(Sq(4, 3).IsSolved());
-  EXPECT_EQ(Sq(4, 3).remaining(), TSquare::Bit(own));
-  for (int X = 1; X <= 6; ++X)
-    if (X != 4) {
-      EXPECT_FALSE(Sq(X, 3).HasCandidate(own)) << X;
-    }
-}
-
-TEST_F(MoveRulesTest, RestoringATilePlacedElsewhereChangesNothing) {
-  // Place the tile of (1, 4) by hand; the row cascade removes it from (2, 4).
-  const int placed = Sq(1, 4).localindex();
-  ASSERT_EQ(Rules.LeftPress(1, 4, placed), TPressResult::Placed);
-  if (Sq(2, 4).IsSolved()) GTEST_SKIP() << "the cascade solved the neighbour";
-  ASSERT_FALSE(Sq(2, 4).HasCandidate(placed));
-  Sounds.clear();
-  EXPECT_EQ(Rules.RightPress(2, 4, placed), TPressResult::RedrawOnly);
-  EXPECT_FALSE(Sq(2, 4).HasCandidate(placed));
-  EXPECT_TRUE(Sounds.empty());
 }
 
 TEST(GameClock, CountsWholeSecondsAndMessageAge) {

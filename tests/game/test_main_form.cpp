@@ -25,10 +25,10 @@ TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
   EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
   EXPECT_EQ(Form->statusBar()->height(), 12);
-  EXPECT_TRUE(Form->BoardReady);
+  EXPECT_TRUE(Form->Game.BoardReady());
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_FALSE(Form->WinTimer->isActive());
-  EXPECT_FALSE(Form->Puzzle.HorizontalClues.empty());
+  EXPECT_FALSE(Form->Game.Puzzle.HorizontalClues.empty());
   // The board is drawn: navy background, candidates in the squares.
   const TBoardLayout L = Form->BoardLayout();
   EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(3, 3), QColor(0, 0, 128));

@@ -1,0 +1,122 @@
+#include "Game.h"
+
+TGame::TGame(TPrefs& prefs, TStats& stats, std::function<void(TGameSound)> play)
+    : Prefs(prefs), Stats(stats), Play(std::move(play)) {}
+
+void TGame::SetPhase(TPhase phase) {
+  if (Phase_ == phase) return;
+  Phase_ = phase;
+  if (OnChange) OnChange();
+}
+
+void TGame::SetUpPuzzle() {
+  // A hand-edited profile may name a size the list does not offer or a
+  // number out of range; play the nearest thing the game has.
+  if (IndexForSize(Prefs.PuzzleSize) < 0) Prefs.PuzzleSize = 6;
+  Prefs.PuzzleNumbers[Prefs.PuzzleSize] = ClampPuzzleNumber(Prefs.PuzzleNumbers[Prefs.PuzzleSize]);
+  SetPhase(TPhase::SettingUp);
+  const bool sounds = Prefs.SoundsOn;
+  Prefs.SoundsOn = false;
+  Stats = TStats{};
+  Puzzle.SetUp(Prefs.PuzzleSize, static_cast<std::uint32_t>(Number()), Prefs.Difficulty);
+  Prefs.SoundsOn = sounds;
+  Clock.Reset();
+  SetPhase(TPhase::Playing);
+}
+
+void TGame::Restart() {
+  for (TClue& clue : Puzzle.VerticalClues) clue.setShown(true);
+  for (TClue& clue : Puzzle.HorizontalClues) clue.setShown(true);
+  Puzzle.ResetBoard();
+  Clock.Reset();
+  SetPhase(TPhase::Playing);
+}
+
+void TGame::SetPaused(bool on) {
+  switch (Phase_) {
+    case TPhase::Playing:
+    case TPhase::Paused:
+      SetPhase(on ? TPhase::Paused : TPhase::Playing);
+      break;
+    case TPhase::Finished:
+    case TPhase::FinishedPaused:
+      SetPhase(on ? TPhase::FinishedPaused : TPhase::Finished);
+      break;
+    case TPhase::SettingUp:
+      break;
+  }
+}
+
+TPress TGame::MisClick() {
+  ++Stats.Errors;
+  Clock.ElapsedSeconds += Prefs.MisClickPenalty;
+  return {TPressResult::MisClick, Prefs.MisClickPenalty};
+}
+
+TPress TGame::LeftPress(int c, int r, int q) {
+  if (!BoardReady() || Paused()) return {};
+  TSquare& sq = Puzzle.Square(c, r);
+  if (sq.IsSolved()) return {};
+  if (q == sq.localindex()) {
+    Play(TGameSound::Pop);
+    sq.Solve();
+    ++Puzzle.SolvedCount;
+    Puzzle.RemoveFromRow(c, r, q);
+    return {TPressResult::Placed};
+  }
+  if (!sq.HasCandidate(q)) return {};
+  return MisClick();
+}
+
+TPress TGame::RightPress(int c, int r, int q) {
+  if (!BoardReady() || Paused()) return {};
+  TSquare& sq = Puzzle.Square(c, r);
+  if (sq.IsSolved()) return {};
+  if (q == sq.localindex()) return MisClick();
+  if (sq.HasCandidate(q)) {
+    sq.RemoveCandidate(q);
+    Play(TGameSound::Click);
+    bool solved = false;
+    if (sq.IsSingle()) {
+      Play(TGameSound::Pop);
+      const int U = sq.localindex();
+      sq.Solve();
+      ++Puzzle.SolvedCount;
+      Puzzle.RemoveFromRow(c, r, U);
+      solved = true;
+    }
+    Puzzle.CheckRow(r);
+    return {solved ? TPressResult::RemovedAndSolved : TPressResult::Removed};
+  }
+  // A tile placed elsewhere in the row cannot come back here.
+  for (int X = 1; X <= Puzzle.Size(); ++X) {
+    const TSquare& owner = Puzzle.Square(X, r);
+    if (owner.localindex() == q && owner.IsSolved()) return {TPressResult::RedrawOnly};
+  }
+  Play(TGameSound::Click);
+  sq.AddCandidate(q);
+  return {TPressResult::Restored};
+}
+
+TTick TGame::Tick() {
+  TTick tick;
+  tick.WholeSecond = Clock.Tick();
+  tick.Completed = InProgress() && Puzzle.SolvedCount >= N() * N();
+  return tick;
+}
+
+TScore TGame::Complete() {
+  SetPhase(TPhase::Finished);
+  if (!Prefs.TimerOn) Clock.ElapsedSeconds = -1;
+  return {Prefs.PlayerName, Number(), N(), Clock.ElapsedSeconds, Stats.Errors, Stats.Clues, Prefs.Difficulty};
+}
+
+TGame::TPauseGuard::TPauseGuard(TGame& game) : Game(game) {
+  if (Game.Paused() || !Game.BoardReady()) return;
+  Paused_ = true;
+  Game.SetPaused(true);
+}
+
+TGame::TPauseGuard::~TPauseGuard() {
+  if (Paused_ && !Kept) Game.SetPaused(false);
+}

@@ -1,0 +1,309 @@
+// The main window's controls: commands and menus, the toolbar, the
+// information bar, the board pane, the clue panes, the status bar, timers.
+#include "MainForm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor InfoBarColour(204, 236, 204);
+
+// The toolbar pictures the style has no standard icon for.
+QIcon DrawnIcon(bool magnifier) {
+  QPixmap pm(48, 48);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  if (magnifier) {
+    p.setPen(QPen(QColor(40, 40, 40), 5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(29, 29), QPointF(43, 43));
+    p.setPen(QPen(QColor(40, 40, 40), 3));
+    p.setBrush(QColor(190, 225, 255));
+    p.drawEllipse(QPointF(20, 20), 14, 14);
+    p.setPen(QPen(QColor(20, 60, 160), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(13, 20), QPointF(27, 20));
+    p.drawLine(QPointF(20, 13), QPointF(20, 27));
+  } else {  // a light bulb: "Give me a clue!"
+    p.setPen(QPen(QColor(120, 90, 0), 2));
+    p.setBrush(QColor(255, 220, 60));
+    p.drawEllipse(QPointF(24, 19), 13, 13);
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRoundedRect(QRectF(17, 32, 14, 10), 2, 2);
+    p.drawLine(QPointF(17, 36), QPointF(31, 36));
+    p.setPen(QPen(QColor(255, 255, 255), 3, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(15, 10, 12, 12), 100 * 16, 70 * 16);
+  }
+  return QIcon(pm);
+}
+
+// The clue panels' free strips (under the tile zoom box) match the clues' black.
+void PaintPanelBlack(QWidget* panel) {
+  panel->setAutoFillBackground(true);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, Qt::black);
+  panel->setPalette(palette);
+}
+
+QFrame* Groove(QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+  line->setFixedWidth(10);
+  return line;
+}
+
+QPoint At(const QMouseEvent* e) {
+  return e->position().toPoint();
+}
+
+}  // namespace
+
+QAction* TMainForm::Command(const QString& text, void (TMainForm::*handler)(), bool checkable) {
+  auto* action = new QAction(text, this);
+  action->setCheckable(checkable);
+  connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+  return action;
+}
+
+void TMainForm::CreateActions() {
+  QStyle* st = style();
+  auto withButton = [](QAction* action, const QString& hint, const QIcon& icon) {
+    action->setToolTip(hint);
+    action->setIcon(icon);
+    return action;
+  };
+  Open1 = withButton(Command(QStringLiteral("&Open Saved Game"), &TMainForm::Open1Click),
+                     QStringLiteral("Open a saved puzzle"), st->standardIcon(QStyle::SP_DialogOpenButton));
+  Save1 = Command(QStringLiteral("&Save Current Game"), &TMainForm::Save1Click);
+  // The toolbar's save pauses the game first, so it is a command of its own.
+  SaveAndPause = withButton(Command(QStringLiteral("Save"), &TMainForm::BtnSaveClick),
+                            QStringLiteral("Save this puzzle"), st->standardIcon(QStyle::SP_DialogSaveButton));
+  Exit1 = Command(QStringLiteral("E&xit"), &TMainForm::Exit1Click);
+
+  New1 = withButton(Command(QStringLiteral("&Next"), &TMainForm::NextBtnClick), QStringLiteral("Next puzzle"),
+                    st->standardIcon(QStyle::SP_ArrowRight));
+  Previous1 = withButton(Command(QStringLiteral("Pre&vious"), &TMainForm::PrevBtnClick),
+                         QStringLiteral("Previous puzzle"), st->standardIcon(QStyle::SP_ArrowLeft));
+  GotoPuzzle1 = Command(QStringLiteral("Go to Puzzle ..."), &TMainForm::GotoPuzzle1Click);
+  Jumptorandompuzzle1 = Command(QStringLiteral("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
+  Restart1 = withButton(Command(QStringLiteral("&Restart"), &TMainForm::RestartBtnClick),
+                        QStringLiteral("Restart this puzzle"), st->standardIcon(QStyle::SP_BrowserReload));
+  Pause1 = withButton(Command(QStringLiteral("P&ause"), &TMainForm::PauseBtnClick, true),
+                      QStringLiteral("Pause / Unpause"), st->standardIcon(QStyle::SP_MediaPause));
+
+  Createnewplayer1 = Command(QStringLiteral("&Create New Player"), &TMainForm::Createnewplayer1Click);
+  SwitchtoPlayer1 = Command(QStringLiteral("&Switch to Player"), &TMainForm::SwitchtoPlayer1Click);
+  DeletePlayer1 = Command(QStringLiteral("&Delete Player"), &TMainForm::DeletePlayer1Click);
+  ShowHighScores1 = Command(QStringLiteral("Show &High Scores"), &TMainForm::ShowHighScores1Click);
+  BestFit1 = Command(QStringLiteral("&Best Fit"), &TMainForm::BestFit1Click);
+  Statistics1 = Command(QStringLiteral("&Statistics"), &TMainForm::Statistics1Click);
+  ShowHighScores2 = Command(QStringLiteral("Show &High Scores"), &TMainForm::ShowHighScores2Click);
+
+  TimedGame1 = Command(QStringLiteral("&Timed Game"), &TMainForm::TimedGame1Click, true);
+  ShowHints1 = withButton(Command(QStringLiteral("Show &Hints"), &TMainForm::HintBtnClick, true),
+                          QStringLiteral("Show hints"), st->standardIcon(QStyle::SP_MessageBoxInformation));
+  GiveClue = withButton(Command(QStringLiteral("Give me a clue!"), &TMainForm::ClueBtnClick),
+                        QStringLiteral("Give me a clue!"), DrawnIcon(false));
+  ZoomSmallTiles1 = withButton(Command(QStringLiteral("&Zoom Small Tiles"), &TMainForm::ZoomBtnClick, true),
+                               QStringLiteral("Zoom tiles"), DrawnIcon(true));
+  Options1 = withButton(Command(QStringLiteral("&Options ..."), &TMainForm::OptionsBtnClick),
+                        QStringLiteral("Options"), st->standardIcon(QStyle::SP_FileDialogDetailedView));
+  HelpMenu = Command(QStringLiteral("&Quillmere Help"), &TMainForm::HelpMenuClick);
+  About1 = Command(QStringLiteral("&About Quillmere"), &TMainForm::About1Click);
+}
+
+void TMainForm::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  auto menu = [bar](const QString& title, std::initializer_list<QAction*> items) {
+    QMenu* m = bar->addMenu(title);
+    for (QAction* item : items) {
+      if (item)
+        m->addAction(item);
+      else
+        m->addSeparator();
+    }
+  };
+  menu(QStringLiteral("&File"), {Open1, Save1, nullptr, Exit1});
+  menu(QStringLiteral("&Puzzle"), {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, nullptr, Restart1, Pause1});
+  menu(QStringLiteral("P&layers"), {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
+  menu(QStringLiteral("&View"), {BestFit1, Statistics1, ShowHighScores2});
+  menu(QStringLiteral("&Settings"), {TimedGame1, ShowHints1, ZoomSmallTiles1, nullptr, Options1});
+  menu(QStringLiteral("&Help"), {HelpMenu, nullptr, About1});
+}
+
+QToolButton* TMainForm::AddToolButton(QHBoxLayout* row, QAction* action) {
+  auto* button = new QToolButton(RzToolbar1);
+  button->setDefaultAction(action);
+  button->setFixedSize(58, 58);
+  button->setIconSize(QSize(40, 40));
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  row->addWidget(button);
+  return button;
+}
+
+void TMainForm::CreateToolbar(QVBoxLayout* column) {
+  // Buttons in groups, separated by grooves.
+  RzToolbar1 = new TMousePanel(centralWidget());
+  RzToolbar1->setFixedHeight(59);
+  RzToolbar1->setAutoFillBackground(true);
+  RzToolbar1->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
+  auto* row = new QHBoxLayout(RzToolbar1);
+  row->setContentsMargins(2, 0, 2, 1);
+  row->setSpacing(1);
+  BtnOpen = AddToolButton(row, Open1);
+  BtnSave = AddToolButton(row, SaveAndPause);
+  row->addWidget(Groove(RzToolbar1));
+  PrevBtn = AddToolButton(row, Previous1);
+  NextBtn = AddToolButton(row, New1);
+  row->addWidget(Groove(RzToolbar1));
+  ComboBox1 = new QComboBox(RzToolbar1);
+  ComboBox1->setToolTip(QStringLiteral("Difficulty level"));
+  ComboBox1->addItems({QStringLiteral("4 x 4 (Easiest)"), QStringLiteral("5 x 5 (Easy)"),
+                       QStringLiteral("6 x 6 (Medium)"), QStringLiteral("8 x 8 (Hard)"),
+                       QStringLiteral("9 x 9 (Harder)"), QStringLiteral("10 x 10 (Very Hard)")});
+  ComboBox1->setFont(NarrowFont(11));
+  ComboBox1->setFocusPolicy(Qt::NoFocus);
+  ComboBox1->setMinimumWidth(150);
+  connect(ComboBox1, &QComboBox::activated, this, [this](int index) { ComboBox1Change(index); });
+  row->addWidget(ComboBox1);
+  row->addWidget(Groove(RzToolbar1));
+  RestartBtn = AddToolButton(row, Restart1);
+  row->addWidget(Groove(RzToolbar1));
+  PauseBtn = AddToolButton(row, Pause1);
+  row->addWidget(Groove(RzToolbar1));
+  HintBtn = AddToolButton(row, ShowHints1);
+  ClueBtn = AddToolButton(row, GiveClue);
+  row->addWidget(Groove(RzToolbar1));
+  OptionsBtn = AddToolButton(row, Options1);
+  ZoomBtn = AddToolButton(row, ZoomSmallTiles1);
+  row->addStretch(1);
+  column->addWidget(RzToolbar1);
+}
+
+void TMainForm::CreateInfoBar(QVBoxLayout* column) {
+  // Four labels at fixed places; a narrow window clips them rather than growing.
+  RzPanel4 = new TMousePanel(centralWidget());
+  RzPanel4->setFixedHeight(38);
+  RzPanel4->setAutoFillBackground(true);
+  QPalette info = RzPanel4->palette();
+  info.setColor(QPalette::Window, InfoBarColour);
+  RzPanel4->setPalette(info);
+  RzPanel4->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
+  TClickLabel** labels[] = {&PlayerLbl, &RzLabel1, &Label1, &TimeLbl};
+  const char* texts[] = {"Player", "Puzzle No. x", "Solution", "Time"};
+  for (int i = 0; i < 4; ++i) {
+    auto* label = new TClickLabel(QString::fromLatin1(texts[i]), RzPanel4);
+    label->setGeometry(8 + i * 243, 6, 231, 25);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(NarrowFont(16));
+    label->setStyleSheet(
+        QStringLiteral("QLabel { background: white; color: black; border: 2px solid rgb(0, 128, 0); }"));
+    *labels[i] = label;
+  }
+  RzLabel1->setToolTip(QStringLiteral("Click to go to a puzzle"));
+  TimeLbl->setToolTip(QStringLiteral("Pause / Unpause"));
+  RzLabel1->OnMouseDown = [this](QMouseEvent* e) { RzLabel1MouseDown(e->modifiers()); };
+  RzLabel1->OnClick = [this] { RzLabel1Click(); };
+  TimeLbl->OnClick = [this] { TimeLblClick(); };
+  column->addWidget(RzPanel4);
+}
+
+void TMainForm::CreateBoardPane() {
+  PaintBox1 = new TPaintBox(BoardSplitter);
+  PaintBox1->setMinimumSize(60, 60);
+  PaintBox1->OnPaint = [this] { PaintBox1Paint(); };
+  PaintBox1->OnMouseDown = [this](QMouseEvent* e) { PaintBox1MouseDown(e->button(), At(e).x(), At(e).y()); };
+  PaintBox1->OnMouseMove = [this](QMouseEvent* e) { PaintBox1MouseMove(At(e).x(), At(e).y()); };
+  RzLabel2 = new QLabel(PaintBox1);
+  RzLabel2->setFont(NarrowFont(14));
+  RzLabel2->setStyleSheet(
+      QStringLiteral("QLabel { background: white; color: black; border: 1px solid black; padding: 0 3px; }"));
+  RzLabel2->setAttribute(Qt::WA_TransparentForMouseEvents);
+  RzLabel2->hide();
+  RzLine1 = new TArrowLine(PaintBox1);
+}
+
+void TMainForm::CreateCluePanes() {
+  // Vertical clues below the board, the tile zoom box on their left.
+  RzSizePanel1 = new TMousePanel(BoardSplitter);
+  PaintPanelBlack(RzSizePanel1);
+  RzSizePanel1->OnResize = [this] { RzSizePanel1Resize(); };
+  auto* vrow = new QHBoxLayout(RzSizePanel1);
+  vrow->setContentsMargins(0, 0, 0, 0);
+  vrow->setSpacing(0);
+  PaintBox3 = new TPaintBox(RzSizePanel1);
+  PaintBox3->setFixedSize(70, 70);
+  vrow->addWidget(PaintBox3, 0, Qt::AlignTop);
+  VerticalPaintBox = new TPaintBox(RzSizePanel1);
+  VerticalPaintBox->setMinimumSize(20, 20);
+  VerticalPaintBox->OnPaint = [this] { VerticalPaintBoxPaint(); };
+  VerticalPaintBox->OnMouseDown = [this](QMouseEvent* e) {
+    VerticalPaintBoxMouseDown(At(e).x(), At(e).y());
+    if (e->button() == Qt::RightButton) VerticalPopup->popup(e->globalPosition().toPoint());
+  };
+  VerticalPaintBox->OnMouseMove = [this](QMouseEvent* e) { VerticalPaintBoxMouseMove(At(e).x(), At(e).y()); };
+  vrow->addWidget(VerticalPaintBox, 1);
+  RzLine4 = new TArrowLine(VerticalPaintBox);
+
+  // Horizontal clues on the right, the clue zoom box below them.
+  RzSizePanel2 = new TMousePanel(MainSplitter);
+  PaintPanelBlack(RzSizePanel2);
+  RzSizePanel2->OnResize = [this] { RzSizePanel2Resize(); };
+  auto* hcol = new QVBoxLayout(RzSizePanel2);
+  hcol->setContentsMargins(0, 0, 0, 0);
+  hcol->setSpacing(0);
+  HorizontalPaintBox = new TPaintBox(RzSizePanel2);
+  HorizontalPaintBox->setMinimumSize(20, 20);
+  HorizontalPaintBox->OnPaint = [this] { HorizontalPaintBoxPaint(); };
+  HorizontalPaintBox->OnMouseDown = [this](QMouseEvent* e) {
+    HorizontalPaintBoxMouseDown(e->button(), At(e).x(), At(e).y());
+    if (e->button() == Qt::RightButton) HorizontalPopup->popup(e->globalPosition().toPoint());
+  };
+  HorizontalPaintBox->OnMouseMove = [this](QMouseEvent* e) {
+    HorizontalPaintBoxMouseMove(At(e).x(), At(e).y());
+  };
+  hcol->addWidget(HorizontalPaintBox, 1);
+  PaintBox2 = new TPaintBox(RzSizePanel2);
+  hcol->addWidget(PaintBox2);
+  RzLine2 = new TArrowLine(HorizontalPaintBox);
+
+  HorizontalPopup = new QMenu(this);
+  Showall1 = HorizontalPopup->addAction(QStringLiteral("Show All"), this, [this] { Showall1Click(); });
+  VerticalPopup = new QMenu(this);
+  ShowAll2 = VerticalPopup->addAction(QStringLiteral("Show All"), this, [this] { ShowAll2Click(); });
+}
+
+void TMainForm::CreateStatusBar() {
+  HintPane = new QLabel(this);
+  HintPane->setFont(NarrowFont(10));
+  statusBar()->addWidget(HintPane, 1);
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->setFixedHeight(12);
+}
+
+void TMainForm::CreateTimers() {
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(TGameClock::Interval);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  BlinkTimer = new QTimer(this);
+  BlinkTimer->setInterval(500);
+  connect(BlinkTimer, &QTimer::timeout, this, [this] { BlinkTimerTimer(); });
+  WinTimer = new QTimer(this);
+  WinTimer->setInterval(2);
+  connect(WinTimer, &QTimer::timeout, this, [this] { WinTimerTimer(); });
+}
