@@ -42,7 +42,7 @@ run: build
 	  $(BUILD)/app/quillmere; \
 	else \
 	  echo "The game window is not built yet; here is puzzle 1 from the puzzle tool:"; \
-	  $(BUILD)/tools/quillmere-puzzle --size 6 --number 1 --solution; \
+	  $(BUILD)/tools/puzzle/quillmere-puzzle --size 6 --number 1 --solution; \
 	fi
 
 test-plain: build

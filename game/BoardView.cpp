@@ -12,7 +12,6 @@
 namespace {
 const QColor Navy(0, 0, 128);
 const QColor Yellow(255, 255, 0);
-const QColor PausedColour(24, 24, 24);
 
 // A filled rectangle from (x1, y1) up to but excluding (x2, y2), outlined
 // inside with the pen colour.
@@ -160,10 +159,15 @@ void TMainForm::ShowTilePreview(int X, int Y) {
 }
 
 void TMainForm::ClearZoomBoxes() {
+  const QColor colour = Game.Paused() ? PausedColour : QColor(Qt::black);
   for (TPaintBox* box : {PaintBox2, PaintBox3}) {
-    box->Canvas.fill(Qt::black);
+    box->Canvas.fill(colour);
     box->update();
   }
+}
+
+void TMainForm::ZoomBoxPaint(TPaintBox* Box) {
+  if (Game.Paused()) Box->Canvas.fill(PausedColour);
 }
 
 void TMainForm::SetZoom(bool On) {

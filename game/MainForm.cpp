@@ -171,7 +171,13 @@ void TMainForm::GamePhaseChanged() {
     Timer1->stop();
   if (!Game.BoardReady() || Game.Paused() == ShownPaused) return;
   ShownPaused = Game.Paused();
-  if (ShownPaused) ClearZoomBoxes();
+  // The clue panels' free strips and the zoom boxes take the paused look too.
+  for (QWidget* panel : {RzSizePanel1, RzSizePanel2}) {
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, ShownPaused ? PausedColour : QColor(Qt::black));
+    panel->setPalette(palette);
+  }
+  ClearZoomBoxes();
   RepaintAll();
 }
 

@@ -129,7 +129,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y);
   void PaintBox1MouseMove(int X, int Y);
   void ShowTilePreview(int X, int Y);
+  // Empties both zoom boxes (in the paused colour while paused).
   void ClearZoomBoxes();
+  void ZoomBoxPaint(TPaintBox* Box);  // a zoom box keeps its picture, but not over a pause
   void SetZoom(bool On);
   void ZoomBtnClick();
   void RzSizePanel1Resize();
@@ -210,3 +212,5 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
 // Maps the design's fonts to their metric-compatible free twins, once.
 void InstallFontSubstitutes();
 QFont NarrowFont(int pointSize);
+// The colour of everything the paused game hides.
+inline const QColor PausedColour{24, 24, 24};

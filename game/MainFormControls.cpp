@@ -248,6 +248,7 @@ void TMainForm::CreateCluePanes() {
   vrow->setSpacing(0);
   PaintBox3 = new TPaintBox(RzSizePanel1);
   PaintBox3->setFixedSize(70, 70);
+  PaintBox3->OnPaint = [this] { ZoomBoxPaint(PaintBox3); };
   vrow->addWidget(PaintBox3, 0, Qt::AlignTop);
   VerticalPaintBox = new TPaintBox(RzSizePanel1);
   VerticalPaintBox->setMinimumSize(20, 20);
@@ -279,6 +280,7 @@ void TMainForm::CreateCluePanes() {
   };
   hcol->addWidget(HorizontalPaintBox, 1);
   PaintBox2 = new TPaintBox(RzSizePanel2);
+  PaintBox2->OnPaint = [this] { ZoomBoxPaint(PaintBox2); };
   hcol->addWidget(PaintBox2);
   RzLine2 = new TArrowLine(HorizontalPaintBox);
 

@@ -203,6 +203,24 @@ TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
   QTest::mouseMove(Form->PaintBox1, cell);
   Form->ShowTilePreview(cell.x(), cell.y());
   EXPECT_NE(Form->PaintBox3->Canvas.pixelColor(32, 32), QColor(Qt::black));
+
+  // No picture outlives its puzzle, and none shows through a pause.
+  Form->ShowCluePreview(Form->Game.Puzzle.HorizontalClues.front());
+  EXPECT_NE(CountColour(Form->PaintBox2->Canvas, Qt::black), Form->PaintBox2->Canvas.width() * Form->PaintBox2->Canvas.height());
+  auto blank = [this](const QColor& colour) {
+    for (TPaintBox* box : {Form->PaintBox2, Form->PaintBox3})
+      EXPECT_EQ(CountColour(box->Canvas, colour), box->Canvas.width() * box->Canvas.height());
+  };
+  Form->ComboBox1Change(0);  // 4 x 4
+  blank(Qt::black);
+  Form->ShowTilePreview(cell.x(), cell.y());
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  blank(QColor(24, 24, 24));
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  Form->ShowTilePreview(cell.x(), cell.y());
+  Form->NextBtn->click();
+  blank(Qt::black);
+
   Form->ZoomSmallTiles1->trigger();
   QApplication::processEvents();
   EXPECT_FALSE(Form->Settings->Prefs.Zoom);
