@@ -42,5 +42,6 @@ class TQtDialogs : public TDialogs {
   bool InputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& Value) override;
   QString ChooseOpenFile(QWidget* owner, const QString& folder, const QString& filter,
                          const QString& defaultSuffix) override;
-  bool ChoosePlayer(QWidget* owner, const QString& caption, const QStringList& names, QString& Chosen) override;
+  bool ChoosePlayer(QWidget* owner, const QString& caption, const QStringList& names,
+                    QString& Chosen) override;
 };

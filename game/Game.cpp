@@ -4,8 +4,8 @@ TGame::TGame(TPrefs& prefs, TStats& stats, std::function<void(TGameSound)> play)
     : Prefs(prefs), Stats(stats), Play(std::move(play)) {}
 
 void TGame::SetPhase(TPhase phase) {
-  if (Phase_ == phase) return;
-  Phase_ = phase;
+  if (CurrentPhase == phase) return;
+  CurrentPhase = phase;
   if (OnChange) OnChange();
 }
 
@@ -17,7 +17,7 @@ void TGame::SetUpPuzzle() {
   SetPhase(TPhase::SettingUp);
   const bool sounds = Prefs.SoundsOn;
   Prefs.SoundsOn = false;
-  Stats = TStats{};
+  Stats = TStats{};  // a new puzzle counts its own errors and clues
   Puzzle.SetUp(Prefs.PuzzleSize, static_cast<std::uint32_t>(Number()), Prefs.Difficulty);
   Prefs.SoundsOn = sounds;
   Clock.Reset();
@@ -33,7 +33,7 @@ void TGame::Restart() {
 }
 
 void TGame::SetPaused(bool on) {
-  switch (Phase_) {
+  switch (CurrentPhase) {
     case TPhase::Playing:
     case TPhase::Paused:
       SetPhase(on ? TPhase::Paused : TPhase::Playing);
@@ -113,10 +113,10 @@ TScore TGame::Complete() {
 
 TGame::TPauseGuard::TPauseGuard(TGame& game) : Game(game) {
   if (Game.Paused() || !Game.BoardReady()) return;
-  Paused_ = true;
+  DidPause = true;
   Game.SetPaused(true);
 }
 
 TGame::TPauseGuard::~TPauseGuard() {
-  if (Paused_ && !Kept) Game.SetPaused(false);
+  if (DidPause && !Kept) Game.SetPaused(false);
 }

@@ -41,13 +41,13 @@ class TGame {
   TPuzzle Puzzle;
   TGameClock Clock;
 
-  TPhase Phase() const { return Phase_; }
-  bool BoardReady() const { return Phase_ != TPhase::SettingUp; }
-  bool InProgress() const { return Phase_ == TPhase::Playing || Phase_ == TPhase::Paused; }
-  bool Paused() const { return Phase_ == TPhase::Paused || Phase_ == TPhase::FinishedPaused; }
-  bool Finished() const { return Phase_ == TPhase::Finished || Phase_ == TPhase::FinishedPaused; }
+  TPhase Phase() const { return CurrentPhase; }
+  bool BoardReady() const { return CurrentPhase != TPhase::SettingUp; }
+  bool InProgress() const { return CurrentPhase == TPhase::Playing || CurrentPhase == TPhase::Paused; }
+  bool Paused() const { return CurrentPhase == TPhase::Paused || CurrentPhase == TPhase::FinishedPaused; }
+  bool Finished() const { return CurrentPhase == TPhase::Finished || CurrentPhase == TPhase::FinishedPaused; }
   // The clock runs only while a puzzle is played.
-  bool ClockRuns() const { return Phase_ == TPhase::Playing; }
+  bool ClockRuns() const { return CurrentPhase == TPhase::Playing; }
   int N() const { return Puzzle.Size(); }
   int Number() const { return Prefs.PuzzleNumbers[Prefs.PuzzleSize]; }
 
@@ -82,12 +82,12 @@ class TGame {
     ~TPauseGuard();
     TPauseGuard(const TPauseGuard&) = delete;
     TPauseGuard& operator=(const TPauseGuard&) = delete;
-    bool Paused() const { return Paused_; }  // this guard did the pausing
+    bool Paused() const { return DidPause; }  // this guard did the pausing
     void Keep() { Kept = true; }
 
    private:
     TGame& Game;
-    bool Paused_ = false;
+    bool DidPause = false;
     bool Kept = false;
   };
   std::function<void()> OnChange;
@@ -99,5 +99,5 @@ class TGame {
   TPrefs& Prefs;
   TStats& Stats;
   std::function<void(TGameSound)> Play;
-  TPhase Phase_ = TPhase::SettingUp;
+  TPhase CurrentPhase = TPhase::SettingUp;
 };

@@ -252,7 +252,8 @@ void TMainForm::CaptureWindowSizes() {
 }
 
 void TMainForm::Exit1Click() {
-  if (Game.InProgress() && Dialogs.Confirm(this, QStringLiteral("Do you want to save this game?"))) Save1Click();
+  if (Game.InProgress() && Dialogs.Confirm(this, QStringLiteral("Do you want to save this game?")))
+    Save1Click();
   close();
 }
 

@@ -90,8 +90,9 @@ void TMainForm::CreateActions() {
                      QStringLiteral("Open a saved puzzle"), st->standardIcon(QStyle::SP_DialogOpenButton));
   Save1 = Command(QStringLiteral("&Save Current Game"), &TMainForm::Save1Click);
   // The toolbar's save pauses the game first, so it is a command of its own.
-  SaveAndPause = withButton(Command(QStringLiteral("Save"), &TMainForm::BtnSaveClick),
-                            QStringLiteral("Save this puzzle"), st->standardIcon(QStyle::SP_DialogSaveButton));
+  SaveAndPause =
+      withButton(Command(QStringLiteral("Save"), &TMainForm::BtnSaveClick),
+                 QStringLiteral("Save this puzzle"), st->standardIcon(QStyle::SP_DialogSaveButton));
   Exit1 = Command(QStringLiteral("E&xit"), &TMainForm::Exit1Click);
 
   New1 = withButton(Command(QStringLiteral("&Next"), &TMainForm::NextBtnClick), QStringLiteral("Next puzzle"),
@@ -99,7 +100,8 @@ void TMainForm::CreateActions() {
   Previous1 = withButton(Command(QStringLiteral("Pre&vious"), &TMainForm::PrevBtnClick),
                          QStringLiteral("Previous puzzle"), st->standardIcon(QStyle::SP_ArrowLeft));
   GotoPuzzle1 = Command(QStringLiteral("Go to Puzzle ..."), &TMainForm::GotoPuzzle1Click);
-  Jumptorandompuzzle1 = Command(QStringLiteral("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
+  Jumptorandompuzzle1 =
+      Command(QStringLiteral("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
   Restart1 = withButton(Command(QStringLiteral("&Restart"), &TMainForm::RestartBtnClick),
                         QStringLiteral("Restart this puzzle"), st->standardIcon(QStyle::SP_BrowserReload));
   Pause1 = withButton(Command(QStringLiteral("P&ause"), &TMainForm::PauseBtnClick, true),
@@ -138,8 +140,10 @@ void TMainForm::CreateMenus() {
     }
   };
   menu(QStringLiteral("&File"), {Open1, Save1, nullptr, Exit1});
-  menu(QStringLiteral("&Puzzle"), {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, nullptr, Restart1, Pause1});
-  menu(QStringLiteral("P&layers"), {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
+  menu(QStringLiteral("&Puzzle"),
+       {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, nullptr, Restart1, Pause1});
+  menu(QStringLiteral("P&layers"),
+       {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
   menu(QStringLiteral("&View"), {BestFit1, Statistics1, ShowHighScores2});
   menu(QStringLiteral("&Settings"), {TimedGame1, ShowHints1, ZoomSmallTiles1, nullptr, Options1});
   menu(QStringLiteral("&Help"), {HelpMenu, nullptr, About1});

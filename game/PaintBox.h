@@ -19,8 +19,6 @@ class TPaintBox : public QWidget {
   std::function<void(QMouseEvent*)> OnMouseDown;
   std::function<void(QMouseEvent*)> OnMouseMove;
   void Repaint();
-  int ClientWidth() const { return width(); }
-  int ClientHeight() const { return height(); }
 
  protected:
   void paintEvent(QPaintEvent*) override;

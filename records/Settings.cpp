@@ -193,10 +193,6 @@ QString TSettings::MisClickPenaltyText() const {
   return QStringLiteral("Time Penalty for Mis-Clicks: +%1 Seconds").arg(Prefs.MisClickPenalty);
 }
 
-void TSettings::ResetStats() {
-  Stats = TStats{};
-}
-
 TWriteResult TSettings::DeletePlayer(const QString& name) {
   const auto entry = std::find_if(PlayerList.begin(), PlayerList.end(),
                                   [&](const QString& e) { return PlayerEntryName(e) == name; });

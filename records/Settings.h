@@ -44,7 +44,6 @@ class TSettings {
   TWriteResult StoreProfile();
   void SetNewPlayerDefaults();
   void UpdatePenalties();
-  void ResetStats();
   // The caller makes Prefs.PlayerName equal to name first.
   TWriteResult DeletePlayer(const QString& name);
   QStringList ListPlayerNames() const;

@@ -206,7 +206,8 @@ TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
 
   // No picture outlives its puzzle, and none shows through a pause.
   Form->ShowCluePreview(Form->Game.Puzzle.HorizontalClues.front());
-  EXPECT_NE(CountColour(Form->PaintBox2->Canvas, Qt::black), Form->PaintBox2->Canvas.width() * Form->PaintBox2->Canvas.height());
+  EXPECT_NE(CountColour(Form->PaintBox2->Canvas, Qt::black),
+            Form->PaintBox2->Canvas.width() * Form->PaintBox2->Canvas.height());
   auto blank = [this](const QColor& colour) {
     for (TPaintBox* box : {Form->PaintBox2, Form->PaintBox3})
       EXPECT_EQ(CountColour(box->Canvas, colour), box->Canvas.width() * box->Canvas.height());

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-
 TEST(HitBands, BothEdgesCountAndGapsDoNot) {
   // Cells of 50 at 8..58, 68..118; pitch 60 for columns, 56 for rows.
   EXPECT_EQ(ColumnAt(50, 7, 6), -1);

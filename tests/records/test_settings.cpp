@@ -72,17 +72,6 @@ void ExpectReadDefaults(const TSettings& s) {
   EXPECT_EQ(s.Prefs.CluePenalty, 20);
 }
 
-TEST(PrefsTest, StartAllZero) {
-  const TPrefs prefs;
-  EXPECT_TRUE(prefs.PlayerName.isEmpty());
-  EXPECT_FALSE(prefs.TimerOn || prefs.SoundsOn || prefs.ShowHints || prefs.Zoom || prefs.ShowSplash);
-  EXPECT_EQ(prefs.Animation | prefs.PuzzleSize | prefs.Difficulty | prefs.MisClickPenalty | prefs.CluePenalty,
-            0);
-  for (const auto number : prefs.PuzzleNumbers) EXPECT_EQ(number, 0);
-  EXPECT_EQ(TStats().Errors, 0);
-  EXPECT_EQ(TStats().Clues, 0);
-}
-
 TEST(SettingsPathsTest, PlayersFileReplacesTheExtension) {
   EXPECT_EQ(TSettings("/opt/q/quillmere").PlayersFilePath(), "/opt/q/quillmere.ini");
   EXPECT_EQ(TSettings("/opt/q/quillmere.exe").PlayersFilePath(), "/opt/q/quillmere.ini");
@@ -282,14 +271,6 @@ TEST_F(SettingsTest, NewPlayerDefaultsDifferFromReadDefaults) {
   EXPECT_EQ(s.MainWidth, 800);  // geometry stays
   EXPECT_EQ(s.HorizontalWidth, 200);
   EXPECT_EQ(s.Prefs.PlayerName, "Guest");
-}
-
-TEST_F(SettingsTest, ResetStatsZeroesTheCounters) {
-  TSettings s(ProgramPath());
-  s.Stats.Errors = 3;
-  s.Stats.Clues = 2;
-  s.ResetStats();
-  EXPECT_EQ(s.Stats, TStats{});
 }
 
 TEST_F(SettingsTest, ShowSplashIsSharedByAllPlayersThroughTheStore) {
