@@ -3,16 +3,11 @@
 #include <array>
 #include <cstdint>
 
+#include "BoardPos.h"
 #include "Clue.h"
 #include "PuzzleObserver.h"
 #include "PuzzleRandom.h"
 #include "Square.h"
-
-struct TBoardPos {
-  int c = 1;
-  int r = 1;
-  friend bool operator==(const TBoardPos&, const TBoardPos&) = default;
-};
 
 // The puzzle in play: the board of squares with its hidden solution, the two
 // clue lists, the deduction engine that applies them and the generator that
