@@ -113,13 +113,13 @@ TEST(PuzzleTool, StepsPlayGiveMeAClueUntilSolved) {
   // The first step is exactly one step mode pass on the reset board.
   TPuzzle p;
   p.SetUp(4, 99, 5);
-  p.Deduce(false, true);
+  const TDeductionStep step = p.Deduce(false, true);
   const QJsonObject first = steps[0].toObject();
   EXPECT_EQ(first["solved_count"].toInt(), p.SolvedCount);
-  EXPECT_EQ(first["last_changed"].toArray()[0].toInt(), p.LastChangedSquare.c);
-  EXPECT_EQ(first["last_changed"].toArray()[1].toInt(), p.LastChangedSquare.r);
-  EXPECT_EQ(first["lastremoved"].toInt(),
-            p.Square(p.LastChangedSquare.c, p.LastChangedSquare.r).lastremoved());
+  EXPECT_EQ(first["hint_vertical"].toBool(), step.IsVertical());
+  EXPECT_EQ(first["last_changed"].toArray()[0].toInt(), step.Square.c);
+  EXPECT_EQ(first["last_changed"].toArray()[1].toInt(), step.Square.r);
+  EXPECT_EQ(first["lastremoved"].toInt(), p.Square(step.Square.c, step.Square.r).lastremoved());
 }
 
 TEST(PuzzleTool, BatchGivesOneLinePerRequest) {

@@ -23,19 +23,18 @@ bool ParseWhole(const std::string& text, long& value) {
   return ec == std::errc() && ptr == last;
 }
 
+// The explanations a step asks for, as the "explain" array of the JSON form.
 class TStepRecorder : public TPuzzleObserver {
  public:
-  explicit TStepRecorder(const TPuzzle& puzzle) : puzzle_(puzzle) {}
-  void ExplainClue(const TClue* clue, int index, bool /*step*/) override {
+  void ExplainStep(const TDeductionStep& step) override {
     if (!explain_.empty()) explain_ += ',';
     explain_ += "{\"list\":";
-    explain_ += clue ? (puzzle_.HintIsVertical ? "\"v\"" : "\"h\"") : "null";
-    explain_ += ",\"index\":" + std::to_string(index) + "}";
+    explain_ += step.Rule == TDeductionStep::TRule::Clue ? (step.IsVertical() ? "\"v\"" : "\"h\"") : "null";
+    explain_ += ",\"index\":" + std::to_string(step.Index) + "}";
   }
   std::string Take() { return std::exchange(explain_, std::string()); }
 
  private:
-  const TPuzzle& puzzle_;
   std::string explain_;
 };
 
@@ -129,15 +128,18 @@ std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps
   out += ",\"random_state\":" + std::to_string(puzzle.Random.State());
 
   if (steps > 0) {
-    TStepRecorder recorder(puzzle);
+    TStepRecorder recorder;
     puzzle.SetObserver(&recorder);
+    // Like the hint arrows, the list shown changes only with a step a clue took.
+    bool hintVertical = false;
     out += ",\"steps\":[";
     for (int s = 0; s < steps; ++s) {
-      puzzle.Deduce(false, true);
-      const TBoardPos last = puzzle.LastChangedSquare;
+      const TDeductionStep step = puzzle.Deduce(false, true);
+      if (step.Rule == TDeductionStep::TRule::Clue) hintVertical = step.IsVertical();
+      const TBoardPos last = step.Square;
       out += s ? ",{" : "{";
       out += "\"explain\":[" + recorder.Take() + "]";
-      out += std::string(",\"hint_vertical\":") + (puzzle.HintIsVertical ? "true" : "false");
+      out += std::string(",\"hint_vertical\":") + (hintVertical ? "true" : "false");
       out += ",\"last_changed\":[" + std::to_string(last.c) + "," + std::to_string(last.r) + "]";
       out += ",\"lastremoved\":" + std::to_string(puzzle.Square(last.c, last.r).lastremoved());
       out += ",\"solved_count\":" + std::to_string(puzzle.SolvedCount) + "}";
