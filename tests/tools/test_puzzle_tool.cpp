@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <sstream>
 
+#include "ClueText.h"
 #include "Puzzle.h"
 #include "PuzzleTool.h"
 
@@ -185,14 +186,6 @@ TEST(PuzzleTool, TextNamesEveryClueAndTheSolution) {
   for (int c = 1; c <= 5; ++c) row3 += "  " + std::to_string(p.Square(c, 3).localindex());
   EXPECT_NE(run.out.find(row3), std::string::npos) << run.out;
   EXPECT_EQ(Tool({"--size", "5", "--number", "321"}).out.find("Solution"), std::string::npos);
-
-  // Sentences name the tiles the clue's squares hold.
-  p.SetSize(4);
-  p.InitSquares();
-  EXPECT_EQ(DescribeClue(p, TClue(TClueType::clLeftOf, 1, 3, 2, 4, 0, 0)),
-            "row 2 tile 1 is somewhere left of row 4 tile 3.");
-  EXPECT_EQ(DescribeClue(p, TClue(TClueType::clTwoAdjacent, 1, 3, 2, 1, 2, 3)),
-            "row 3 tile 2 is directly between row 1 tile 1 and row 2 tile 3.");
 }
 
 // A digest of many puzzles and their first clue steps, recorded when the

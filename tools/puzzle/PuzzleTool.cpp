@@ -6,13 +6,10 @@
 #include <sstream>
 #include <utility>
 
+#include "ClueText.h"
 #include "Puzzle.h"
 
 namespace {
-
-std::string TileName(const TPuzzle& puzzle, int c, int r) {
-  return "row " + std::to_string(r) + " tile " + std::to_string(puzzle.Square(c, r).localindex());
-}
 
 // A whole decimal number and nothing else.
 bool ParseWhole(const std::string& text, long& value) {
@@ -57,33 +54,6 @@ const char* Usage =
     "N is one of 4, 5, 6, 8, 9, 10; K is 1..999999; D is 0..10 (default 5).\n";
 
 }  // namespace
-
-std::string DescribeClue(const TPuzzle& puzzle, const TClue& clue) {
-  auto tile = [&puzzle](int c, int r) { return TileName(puzzle, c, r); };
-  switch (clue.type()) {
-    case TClueType::clTwoAdjacent:
-      return tile(clue.c3(), clue.c6()) + " is directly between " + tile(clue.c1(), clue.c4()) + " and " +
-             tile(clue.c2(), clue.c5()) + ".";
-    case TClueType::clSameColumn:
-      return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) + " are in the same column.";
-    case TClueType::clAdjacent:
-      return tile(clue.c1(), clue.c3()) + " is next to " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clNotAdjacent:
-      return tile(clue.c1(), clue.c3()) + " is not next to " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clTwoInSameColumn:
-      return tile(clue.c1(), clue.c2()) + ", " + tile(clue.c1(), clue.c3()) + " and " +
-             tile(clue.c1(), clue.c4()) + " are in the same column.";
-    case TClueType::clTwoAdjacentExclude:
-      return tile(clue.c1(), clue.c4()) + " and " + tile(clue.c2(), clue.c5()) +
-             " are on either side of a column, " + tile(clue.c3(), clue.c6()) + " not between them.";
-    case TClueType::clLeftOf:
-      return tile(clue.c1(), clue.c3()) + " is somewhere left of " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clNotInSameColumn:
-      return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) +
-             " are not in the same column.";
-  }
-  return "unknown clue.";
-}
 
 std::string PuzzleText(const TPuzzle& puzzle, const TPuzzleRequest& request, bool withSolution) {
   const int n = puzzle.Size();
