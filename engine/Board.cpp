@@ -41,8 +41,6 @@ void TPuzzle::ResetBoard() {
 void TPuzzle::ClearClues() {
   HorizontalClues.clear();
   VerticalClues.clear();
-  HighlightedHorizontal = -1;
-  HighlightedVertical = -1;
 }
 
 void TPuzzle::SetUp(int n, std::uint32_t number, int difficulty) {

@@ -54,6 +54,7 @@ bool TPuzzle::TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const {
 bool TPuzzle::RemoveTile(int X, int Y, int T) {
   TSquare& sq = Square(X, Y);
   if (!sq.HasCandidate(T)) return false;
+  const bool wasSolved = sq.IsSolved();
   sq.RemoveCandidate(T);
   Touched(Y);
   if (sq.IsSingle()) {
@@ -65,7 +66,10 @@ bool TPuzzle::RemoveTile(int X, int Y, int T) {
   }
   CheckRow(Y);
   observer_->DrawSquare(X, Y);
-  LastChangedSquare = {X, Y};
+  lastChanged_ = {X, Y};
+  lastRemoved_ = T;
+  // Solved here when one candidate was left, or by the row check.
+  lastPlaced_ = !wasSolved && sq.IsSolved() ? sq.localindex() : 0;
   return true;
 }
 
@@ -144,7 +148,9 @@ bool TPuzzle::ApplySameColumn(const TClue& clue, int X, TBoardPos P, TBoardPos Q
     Touched(row);
     ++SolvedCount;
     observer_->DrawSquare(X, row);
-    LastChangedSquare = {X, row};
+    lastChanged_ = {X, row};
+    lastRemoved_ = 0;
+    lastPlaced_ = sq.localindex();
     RemoveFromRow(X, row, tile);
     return true;
   };
@@ -282,7 +288,7 @@ bool TPuzzle::ApplyTwoPlaces(int Y, int I, int J, bool ShowStep) {
       sq.setRemaining(pair);
       Touched(Y);
       observer_->DrawSquare(X, Y);
-      if (ShowStep) observer_->ExplainClue(nullptr, -1, true);
+      if (ShowStep) observer_->ExplainStep(TwoPlacesStep(Y));
       changed = true;
     }
   }
@@ -313,6 +319,27 @@ int ClueRows(const TClue& clue, int rows[3]) {
 }
 }  // namespace
 
+TDeductionStep TPuzzle::ClueStep(THintList list, const TClueList& clues, std::size_t index) const {
+  TDeductionStep step;
+  step.Rule = TDeductionStep::TRule::Clue;
+  step.List = list;
+  step.Index = static_cast<int>(index);
+  step.Clue = &clues[index];
+  step.ChangedSquare = true;  // every clue rule changes the board through a square
+  step.Square = lastChanged_;
+  step.RemovedTile = lastRemoved_;
+  step.PlacedTile = lastPlaced_;
+  return step;
+}
+
+TDeductionStep TPuzzle::TwoPlacesStep(int row) const {
+  TDeductionStep step;
+  step.Rule = TDeductionStep::TRule::TwoPlaces;
+  step.Square = lastChanged_;  // the rule narrows squares but records none
+  step.Row = row;
+  return step;
+}
+
 bool TPuzzle::KnownIdle(TRowStamp& stamp) const {
   bool same = stamp.valid;
   for (int i = 0; i < stamp.rowCount; ++i) {
@@ -324,7 +351,7 @@ bool TPuzzle::KnownIdle(TRowStamp& stamp) const {
   return same;
 }
 
-void TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
+TDeductionStep TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
   for (TClue& clue : VerticalClues) clue.setUsed(false);
   for (TClue& clue : HorizontalClues) clue.setUsed(false);
 
@@ -345,6 +372,8 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
   for (TRowMasks& m : rowMasks_) m.valid = false;
   inPass_ = true;
 
+  TDeductionStep step;
+  step.Square = lastChanged_;
   bool found;
   do {
     found = false;
@@ -366,10 +395,8 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
       }
       if (found) {
         VerticalClues[i].setUsed(true);
-        if (ShowStep) {
-          HintIsVertical = true;
-          observer_->ExplainClue(&VerticalClues[i], static_cast<int>(i), true);
-        }
+        step = ClueStep(THintList::Vertical, VerticalClues, i);
+        if (ShowStep) observer_->ExplainStep(step);
       }
     }
 
@@ -394,10 +421,8 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
       }
       if (found) {
         HorizontalClues[i].setUsed(true);
-        if (ShowStep) {
-          HintIsVertical = false;
-          observer_->ExplainClue(&HorizontalClues[i], static_cast<int>(i), true);
-        }
+        step = ClueStep(THintList::Horizontal, HorizontalClues, i);
+        if (ShowStep) observer_->ExplainStep(step);
       }
     }
 
@@ -406,8 +431,12 @@ void TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
       for (int Y = 1; Y <= n_ && !stepTaken; ++Y)
         for (int I = 1; I <= n_ - 1 && !stepTaken; ++I)
           for (int J = I + 1; J <= n_ && !stepTaken; ++J)
-            stepTaken = ApplyTwoPlaces(Y, I, J, ShowStep) && ShowStep;
+            if (ApplyTwoPlaces(Y, I, J, ShowStep)) {
+              step = TwoPlacesStep(Y);
+              stepTaken = ShowStep;
+            }
     }
   } while (UntilStuck && found);
   inPass_ = false;
+  return step;
 }

@@ -3,16 +3,12 @@
 #include <array>
 #include <cstdint>
 
+#include "BoardPos.h"
 #include "Clue.h"
+#include "DeductionStep.h"
 #include "PuzzleObserver.h"
 #include "PuzzleRandom.h"
 #include "Square.h"
-
-struct TBoardPos {
-  int c = 1;
-  int r = 1;
-  friend bool operator==(const TBoardPos&, const TBoardPos&) = default;
-};
 
 // The puzzle in play: the board of squares with its hidden solution, the two
 // clue lists, the deduction engine that applies them and the generator that
@@ -50,12 +46,12 @@ class TPuzzle {
   // --- clues ---------------------------------------------------------------
   TClueList HorizontalClues;
   TClueList VerticalClues;
-  // The clues the hint display has outlined; -1 for none.
-  int HighlightedHorizontal = -1;
-  int HighlightedVertical = -1;
 
   // --- deduction -----------------------------------------------------------
-  void Deduce(bool UntilStuck, bool ShowStep);
+  // One pass; ShowStep stops it at the first step and explains that step to
+  // the observer. Returns the last step the pass took (in step mode the only
+  // one), Rule None when it took none.
+  TDeductionStep Deduce(bool UntilStuck, bool ShowStep);
   void RemoveFromRow(int X0, int Y, int T);
   void CheckRow(int Y);
   bool ApplySameColumn(const TClue& clue, int X, TBoardPos P, TBoardPos Q);
@@ -65,9 +61,6 @@ class TPuzzle {
   bool ApplyNotAdjacent(const TClue& clue, bool ShowStep);
   bool ApplyDistance(int X, TBoardPos A, TBoardPos B, int Dist);
   bool ApplyTwoPlaces(int Y, int I, int J, bool ShowStep);
-
-  TBoardPos LastChangedSquare;
-  bool HintIsVertical = false;
 
   // --- generation and proving ----------------------------------------------
   void GenerateClues();
@@ -100,6 +93,13 @@ class TPuzzle {
   bool Possible(int X, int Y, int T) const { return Square(X, Y).HasCandidate(T); }
   // The one way a clue rule removes a candidate; false when T was not possible.
   bool RemoveTile(int X, int Y, int T);
+  // The last square a clue rule changed, kept across passes, and what that
+  // change removed from it and placed in it (0 for none).
+  TBoardPos lastChanged_;
+  int lastRemoved_ = 0;
+  int lastPlaced_ = 0;
+  TDeductionStep ClueStep(THintList list, const TClueList& clues, std::size_t index) const;
+  TDeductionStep TwoPlacesStep(int row) const;
   void Cover(int c, int r) { Square(c, r).MarkCovered(); }
   void AddClue(const TClue& clue);
   // "Left of" naming the tile in the smaller column first.

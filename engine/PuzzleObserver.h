@@ -1,6 +1,6 @@
 #pragma once
 
-class TClue;
+#include "DeductionStep.h"
 
 // What the engine tells the window while it works. The defaults do nothing,
 // which is what puzzle generation wants.
@@ -12,7 +12,7 @@ class TPuzzleObserver {
   virtual void DrawSquare(int /*c*/, int /*r*/) {}
   // A tile fell into place by a row rule; the window plays the pop sound if sounds are on.
   virtual void PopSound() {}
-  // A deduction step wants explaining: the clue and its index in its list,
-  // or no clue and index -1 for the two-places rule.
-  virtual void ExplainClue(const TClue* /*clue*/, int /*index*/, bool /*step*/) {}
+  // A step-mode pass took a step that wants explaining: once after a clue
+  // yielded, and once for every square the two-places rule narrowed.
+  virtual void ExplainStep(const TDeductionStep& /*step*/) {}
 };

@@ -98,18 +98,6 @@ TEST(Board, ResetBoardKeepsSolutionAndCoveredFlags) {
   EXPECT_EQ(coveredAfter, covered);
 }
 
-TEST(Board, ClearCluesEmptiesListsAndHighlights) {
-  TPuzzle p;
-  p.SetUp(5, 3, 5);
-  p.HighlightedHorizontal = 2;
-  p.HighlightedVertical = 0;
-  p.ClearClues();
-  EXPECT_TRUE(p.HorizontalClues.empty());
-  EXPECT_TRUE(p.VerticalClues.empty());
-  EXPECT_EQ(p.HighlightedHorizontal, -1);
-  EXPECT_EQ(p.HighlightedVertical, -1);
-}
-
 TEST(Board, SetUpIsDeterministicAndReseeds) {
   for (int n : Sizes) {
     TPuzzle a, b;

@@ -5,25 +5,31 @@
 #include "Puzzle.h"
 
 using enum TClueType;
+using TRule = TDeductionStep::TRule;
 
 namespace {
 
 // Records what the engine asks of the window.
 struct TRecorder : TPuzzleObserver {
-  struct Explain {
-    const TClue* clue;
-    int index;
-    bool step;
-  };
-  std::vector<Explain> explains;
+  std::vector<TDeductionStep> explains;
   int draws = 0;
   int pops = 0;
   void DrawSquare(int, int) override { ++draws; }
   void PopSound() override { ++pops; }
-  void ExplainClue(const TClue* clue, int index, bool step) override {
-    explains.push_back({clue, index, step});
-  }
+  void ExplainStep(const TDeductionStep& step) override { explains.push_back(step); }
 };
+
+// Everything a step reports except its clue pointer.
+void ExpectSameStep(const TDeductionStep& a, const TDeductionStep& b) {
+  EXPECT_EQ(a.Rule, b.Rule);
+  EXPECT_EQ(a.List, b.List);
+  EXPECT_EQ(a.Index, b.Index);
+  EXPECT_EQ(a.ChangedSquare, b.ChangedSquare);
+  EXPECT_EQ(a.Square, b.Square);
+  EXPECT_EQ(a.RemovedTile, b.RemovedTile);
+  EXPECT_EQ(a.PlacedTile, b.PlacedTile);
+  EXPECT_EQ(a.Row, b.Row);
+}
 
 // A board of size n whose solution is the identity: tile t of every row in column t,
 // so the tile named (c, r) is tile c of row r.
@@ -55,17 +61,13 @@ TEST_F(Board, PassThatFindsNothingOnlyClearsUsedFlags) {
   p.HorizontalClues.push_back(TClue(clNotAdjacent, 1, 3, 1, 2, 0, 0));
   p.VerticalClues[0].setUsed(true);
   p.HorizontalClues[0].setUsed(true);
-  p.LastChangedSquare = {4, 4};
-  p.HintIsVertical = true;
 
-  p.Deduce(true, false);
+  EXPECT_FALSE(p.Deduce(true, false).Found());
   EXPECT_TRUE(Untouched());
   EXPECT_EQ(p.SolvedCount, 0);
   EXPECT_FALSE(p.VerticalClues[0].used());
   EXPECT_FALSE(p.HorizontalClues[0].used());
-  EXPECT_EQ(p.LastChangedSquare, (TBoardPos{4, 4}));
-  p.Deduce(false, true);
-  EXPECT_TRUE(p.HintIsVertical);
+  EXPECT_FALSE(p.Deduce(false, true).Found());
   EXPECT_TRUE(rec.explains.empty());
 }
 
@@ -78,21 +80,21 @@ TEST_F(Board, StepModeTakesVerticalListFirstThenListOrderThenLeftmostColumn) {
   Drop(1, 2, 3);  // second clue can act in columns 1 and 4
   Drop(4, 2, 3);
 
-  p.Deduce(false, true);
+  const TDeductionStep first = p.Deduce(false, true);
   ASSERT_EQ(rec.explains.size(), 1u);
-  EXPECT_EQ(rec.explains[0].clue, &p.VerticalClues[0]);
-  EXPECT_EQ(rec.explains[0].index, 0);
-  EXPECT_TRUE(rec.explains[0].step);
-  EXPECT_TRUE(p.HintIsVertical);
+  EXPECT_EQ(rec.explains[0].Clue, &p.VerticalClues[0]);
+  EXPECT_EQ(rec.explains[0].Index, 0);
+  EXPECT_TRUE(rec.explains[0].IsVertical());
+  ExpectSameStep(first, rec.explains[0]);
   EXPECT_FALSE(Has(4, 1, 1));
-  EXPECT_EQ(p.LastChangedSquare, (TBoardPos{4, 1}));
+  EXPECT_EQ(first.Square, (TBoardPos{4, 1}));
   EXPECT_EQ(p.Square(4, 1).lastremoved(), 1);
   EXPECT_TRUE(p.VerticalClues[0].used());
   EXPECT_TRUE(Has(1, 1, 3)) << "one step only";
 
   p.Deduce(false, true);
   ASSERT_EQ(rec.explains.size(), 2u);
-  EXPECT_EQ(rec.explains[1].index, 1);
+  EXPECT_EQ(rec.explains[1].Index, 1);
   EXPECT_FALSE(Has(1, 1, 3)) << "leftmost column first";
   EXPECT_TRUE(Has(4, 1, 3));
   EXPECT_FALSE(p.VerticalClues[0].used()) << "each pass clears used";
@@ -100,9 +102,41 @@ TEST_F(Board, StepModeTakesVerticalListFirstThenListOrderThenLeftmostColumn) {
   p.Deduce(false, true);
   p.Deduce(false, true);
   ASSERT_EQ(rec.explains.size(), 4u);
-  EXPECT_EQ(rec.explains[3].clue, &p.HorizontalClues[0]);
-  EXPECT_FALSE(p.HintIsVertical);
+  EXPECT_EQ(rec.explains[3].Clue, &p.HorizontalClues[0]);
+  EXPECT_EQ(rec.explains[3].List, THintList::Horizontal);
   EXPECT_FALSE(Has(1, 1, 2)) << "left-of removed the right tile from column 1";
+}
+
+// A step names the last square its rule changed and what that change did
+// there, whatever the row rules went on to do elsewhere.
+TEST_F(Board, StepReportsTheLastSquareItsRuleChanged) {
+  Start(4);
+  p.VerticalClues.push_back(TClue(clSameColumn, 1, 1, 2, 0, 0, 0));  // row 1 tile 1 with row 2 tile 1
+  p.Square(2, 1).setRemaining(TSquare::Bit(1) | TSquare::Bit(2));
+  Drop(2, 2, 1);
+  const TDeductionStep solving = p.Deduce(false, true);
+  EXPECT_EQ(solving.Rule, TRule::Clue);
+  EXPECT_TRUE(solving.IsVertical());
+  EXPECT_TRUE(solving.ChangedSquare);
+  EXPECT_EQ(solving.Square, (TBoardPos{2, 1}));
+  EXPECT_EQ(solving.RemovedTile, 1);
+  EXPECT_EQ(solving.PlacedTile, 2) << "one candidate was left";
+  EXPECT_FALSE(Has(1, 1, 2)) << "the cascade went on in the row";
+
+  Start(5);
+  p.HorizontalClues.push_back(TClue(clLeftOf, 3, 5, 1, 2, 0, 0));  // row 1 tile 3 left of row 2 tile 5
+  for (int c : {1, 2, 4, 5}) Drop(c, 1, 3);
+  const TDeductionStep removing = p.Deduce(false, true);
+  EXPECT_EQ(removing.Rule, TRule::Clue);
+  EXPECT_EQ(removing.List, THintList::Horizontal);
+  EXPECT_EQ(removing.Index, 0);
+  EXPECT_EQ(removing.Clue, &p.HorizontalClues[0]);
+  EXPECT_TRUE(removing.ChangedSquare);
+  EXPECT_EQ(removing.Square, (TBoardPos{3, 2})) << "the last of columns 1 to 3";
+  EXPECT_EQ(removing.RemovedTile, 5);
+  EXPECT_EQ(removing.PlacedTile, 0);
+  ASSERT_EQ(rec.explains.size(), 2u);
+  ExpectSameStep(removing, rec.explains[1]);
 }
 
 TEST_F(Board, ThreeInAColumnTriesItsPairsInOrder) {
@@ -121,10 +155,12 @@ TEST_F(Board, SameColumnSolvesTheOpenPartnerOfAPlacedTile) {
   p.VerticalClues.push_back(TClue(clSameColumn, 3, 1, 4, 0, 0, 0));
   p.Square(3, 1).Solve();
   p.SolvedCount = 1;
-  p.Deduce(false, true);
+  const TDeductionStep step = p.Deduce(false, true);
   EXPECT_TRUE(p.Square(3, 4).IsSolved());
   EXPECT_TRUE(p.Square(3, 4).IsCovered()) << "solving through a column clue covers";
-  EXPECT_EQ(p.LastChangedSquare, (TBoardPos{3, 4}));
+  EXPECT_EQ(step.Square, (TBoardPos{3, 4}));
+  EXPECT_EQ(step.PlacedTile, 3);
+  EXPECT_EQ(step.RemovedTile, 0) << "solved without a removal";
   for (int c : {1, 2, 4}) EXPECT_FALSE(Has(c, 4, 3)) << "the cascade clears the row";
   EXPECT_EQ(p.SolvedCount, 2);
 }
@@ -218,8 +254,13 @@ TEST_F(Board, TwoTilesSharingTwoSquaresReduceThem) {
   EXPECT_EQ(p.Square(2, 5).remaining(), pair);
   EXPECT_EQ(p.Square(1, 5).lastremoved(), before);
   ASSERT_EQ(rec.explains.size(), 2u) << "one explanation per reduced square";
-  EXPECT_EQ(rec.explains[0].clue, nullptr);
-  EXPECT_EQ(rec.explains[0].index, -1);
+  for (const TDeductionStep& step : rec.explains) {
+    EXPECT_EQ(step.Rule, TRule::TwoPlaces);
+    EXPECT_EQ(step.Row, 5);
+    EXPECT_EQ(step.Clue, nullptr);
+    EXPECT_EQ(step.Index, -1);
+    EXPECT_FALSE(step.ChangedSquare);
+  }
   EXPECT_TRUE(p.Square(3, 5).IsSolved()) << "the row check follows";
   EXPECT_EQ(p.SolvedCount, 1);
   EXPECT_FALSE(p.ApplyTwoPlaces(5, 1, 2, true)) << "nothing more to reduce";
@@ -249,17 +290,31 @@ TEST_F(Board, SilentPassDoesNotFollowTheTwoPlacesSweep) {
 
 TEST_F(Board, StepModeFallsBackOnTwoPlacesAndStopsAfterOnePair) {
   Start(4);
+  // A clue rule changes row 4 first, ending in square (4, 4).
+  EXPECT_TRUE(p.ApplyLeftOf(TClue(clLeftOf, 1, 2, 4, 4, 0, 0), false));
   for (int c = 3; c <= 4; ++c) {
     Drop(c, 1, 1);
     Drop(c, 1, 2);
     Drop(c, 2, 1);
     Drop(c, 2, 2);
   }
-  p.Deduce(false, true);
+  const TDeductionStep step = p.Deduce(false, true);
   EXPECT_EQ(p.Square(1, 1).CandidateCount(), 2);
   EXPECT_EQ(p.Square(1, 2).CandidateCount(), 4) << "row 2 waits for the next step";
-  ASSERT_FALSE(rec.explains.empty());
-  EXPECT_EQ(rec.explains.back().clue, nullptr);
+  EXPECT_EQ(step.Rule, TRule::TwoPlaces);
+  EXPECT_EQ(step.Row, 1);
+  EXPECT_EQ(step.List, THintList::None);
+  EXPECT_FALSE(step.ChangedSquare);
+  EXPECT_EQ(step.Square, (TBoardPos{4, 4})) << "the square the clue rule changed last";
+  EXPECT_EQ(step.RemovedTile, 0);
+  ASSERT_EQ(rec.explains.size(), 2u);
+  ExpectSameStep(step, rec.explains[1]);
+
+  EXPECT_EQ(p.Deduce(false, true).Row, 2);
+  const TDeductionStep none = p.Deduce(false, true);
+  EXPECT_EQ(none.Rule, TRule::None);
+  EXPECT_EQ(none.Square, (TBoardPos{4, 4}));
+  EXPECT_EQ(rec.explains.size(), 4u) << "a step not taken is not explained";
 }
 
 TEST_F(Board, RemovalCascadesThroughTheRow) {

@@ -6,13 +6,10 @@
 #include <sstream>
 #include <utility>
 
+#include "ClueText.h"
 #include "Puzzle.h"
 
 namespace {
-
-std::string TileName(const TPuzzle& puzzle, int c, int r) {
-  return "row " + std::to_string(r) + " tile " + std::to_string(puzzle.Square(c, r).localindex());
-}
 
 // A whole decimal number and nothing else.
 bool ParseWhole(const std::string& text, long& value) {
@@ -23,19 +20,18 @@ bool ParseWhole(const std::string& text, long& value) {
   return ec == std::errc() && ptr == last;
 }
 
+// The explanations a step asks for, as the "explain" array of the JSON form.
 class TStepRecorder : public TPuzzleObserver {
  public:
-  explicit TStepRecorder(const TPuzzle& puzzle) : puzzle_(puzzle) {}
-  void ExplainClue(const TClue* clue, int index, bool /*step*/) override {
+  void ExplainStep(const TDeductionStep& step) override {
     if (!explain_.empty()) explain_ += ',';
     explain_ += "{\"list\":";
-    explain_ += clue ? (puzzle_.HintIsVertical ? "\"v\"" : "\"h\"") : "null";
-    explain_ += ",\"index\":" + std::to_string(index) + "}";
+    explain_ += step.Rule == TDeductionStep::TRule::Clue ? (step.IsVertical() ? "\"v\"" : "\"h\"") : "null";
+    explain_ += ",\"index\":" + std::to_string(step.Index) + "}";
   }
   std::string Take() { return std::exchange(explain_, std::string()); }
 
  private:
-  const TPuzzle& puzzle_;
   std::string explain_;
 };
 
@@ -58,33 +54,6 @@ const char* Usage =
     "N is one of 4, 5, 6, 8, 9, 10; K is 1..999999; D is 0..10 (default 5).\n";
 
 }  // namespace
-
-std::string DescribeClue(const TPuzzle& puzzle, const TClue& clue) {
-  auto tile = [&puzzle](int c, int r) { return TileName(puzzle, c, r); };
-  switch (clue.type()) {
-    case TClueType::clTwoAdjacent:
-      return tile(clue.c3(), clue.c6()) + " is directly between " + tile(clue.c1(), clue.c4()) + " and " +
-             tile(clue.c2(), clue.c5()) + ".";
-    case TClueType::clSameColumn:
-      return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) + " are in the same column.";
-    case TClueType::clAdjacent:
-      return tile(clue.c1(), clue.c3()) + " is next to " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clNotAdjacent:
-      return tile(clue.c1(), clue.c3()) + " is not next to " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clTwoInSameColumn:
-      return tile(clue.c1(), clue.c2()) + ", " + tile(clue.c1(), clue.c3()) + " and " +
-             tile(clue.c1(), clue.c4()) + " are in the same column.";
-    case TClueType::clTwoAdjacentExclude:
-      return tile(clue.c1(), clue.c4()) + " and " + tile(clue.c2(), clue.c5()) +
-             " are on either side of a column, " + tile(clue.c3(), clue.c6()) + " not between them.";
-    case TClueType::clLeftOf:
-      return tile(clue.c1(), clue.c3()) + " is somewhere left of " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clNotInSameColumn:
-      return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) +
-             " are not in the same column.";
-  }
-  return "unknown clue.";
-}
 
 std::string PuzzleText(const TPuzzle& puzzle, const TPuzzleRequest& request, bool withSolution) {
   const int n = puzzle.Size();
@@ -129,15 +98,18 @@ std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps
   out += ",\"random_state\":" + std::to_string(puzzle.Random.State());
 
   if (steps > 0) {
-    TStepRecorder recorder(puzzle);
+    TStepRecorder recorder;
     puzzle.SetObserver(&recorder);
+    // Like the hint arrows, the list shown changes only with a step a clue took.
+    bool hintVertical = false;
     out += ",\"steps\":[";
     for (int s = 0; s < steps; ++s) {
-      puzzle.Deduce(false, true);
-      const TBoardPos last = puzzle.LastChangedSquare;
+      const TDeductionStep step = puzzle.Deduce(false, true);
+      if (step.Rule == TDeductionStep::TRule::Clue) hintVertical = step.IsVertical();
+      const TBoardPos last = step.Square;
       out += s ? ",{" : "{";
       out += "\"explain\":[" + recorder.Take() + "]";
-      out += std::string(",\"hint_vertical\":") + (puzzle.HintIsVertical ? "true" : "false");
+      out += std::string(",\"hint_vertical\":") + (hintVertical ? "true" : "false");
       out += ",\"last_changed\":[" + std::to_string(last.c) + "," + std::to_string(last.r) + "]";
       out += ",\"lastremoved\":" + std::to_string(puzzle.Square(last.c, last.r).lastremoved());
       out += ",\"solved_count\":" + std::to_string(puzzle.SolvedCount) + "}";

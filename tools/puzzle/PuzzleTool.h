@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-class TClue;
 class TPuzzle;
 
 // The command-line puzzle tool, kept apart from main() so tests can run it on
@@ -14,9 +13,6 @@ struct TPuzzleRequest {
   long number = 0;
   int difficulty = 5;
 };
-
-// A clue as a sentence naming its tiles "row r tile t".
-std::string DescribeClue(const TPuzzle& puzzle, const TClue& clue);
 
 // The readable print-out of a set-up puzzle.
 std::string PuzzleText(const TPuzzle& puzzle, const TPuzzleRequest& request, bool withSolution);
