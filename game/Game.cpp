@@ -19,6 +19,7 @@ void TGame::SetUpPuzzle() {
   Prefs.SoundsOn = false;
   Stats = TStats{};  // a new puzzle counts its own errors and clues
   Puzzle.SetUp(Prefs.PuzzleSize, static_cast<std::uint32_t>(Number()), Prefs.Difficulty);
+  Hints.HighlightedHorizontal = Hints.HighlightedVertical = -1;
   Prefs.SoundsOn = sounds;
   Clock.Reset();
   SetPhase(TPhase::Playing);
@@ -109,6 +110,11 @@ TScore TGame::Complete() {
   SetPhase(TPhase::Finished);
   if (!Prefs.TimerOn) Clock.ElapsedSeconds = -1;
   return {Prefs.PlayerName, Number(), N(), Clock.ElapsedSeconds, Stats.Errors, Stats.Clues, Prefs.Difficulty};
+}
+
+void TGame::StepExplained(const TDeductionStep& step) {
+  if (step.Rule == TDeductionStep::TRule::Clue) Hints.HintIsVertical = step.IsVertical();
+  Hints.LastStep = step;
 }
 
 TGame::TPauseGuard::TPauseGuard(TGame& game) : Game(game) {

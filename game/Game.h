@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameRules.h"
+#include "DeductionStep.h"
 #include "Prefs.h"
 #include "Puzzle.h"
 #include "ScoreTable.h"
@@ -91,6 +92,18 @@ class TGame {
     bool Kept = false;
   };
   std::function<void()> OnChange;
+
+  // What the hint display shows: the clue each panel has outlined (-1 for
+  // none, cleared with the clues) and the deduction step explained last.
+  struct THints {
+    int HighlightedHorizontal = -1;
+    int HighlightedVertical = -1;
+    bool HintIsVertical = false;  // the last step found by a clue came from a vertical one
+    TDeductionStep LastStep;
+  };
+  THints Hints;
+  // A step the engine has just explained.
+  void StepExplained(const TDeductionStep& step);
 
  private:
   void SetPhase(TPhase phase);

@@ -189,6 +189,11 @@ void TMainForm::PopSound() {
   PlayGameSound(TGameSound::Pop);
 }
 
+void TMainForm::ExplainStep(const TDeductionStep& step) {
+  Game.StepExplained(step);
+  ExplainClue(step.Clue, step.Index, true);
+}
+
 void TMainForm::ExplainClue(const TClue*, int, bool) {
   // The hint explanations are not built yet; the hint pane stays as it is.
 }
@@ -204,7 +209,7 @@ void TMainForm::BlinkTimerTimer() {
   auto flip = [](TArrowLine* line) {
     line->SetLineColor(line->LineColor == QColor(255, 0, 0) ? QColor(255, 255, 0) : QColor(255, 0, 0));
   };
-  flip(Game.Puzzle.HintIsVertical ? RzLine4 : RzLine2);
+  flip(Game.Hints.HintIsVertical ? RzLine4 : RzLine2);
   flip(RzLine1);
 }
 

@@ -173,7 +173,8 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
 
   // --- engine observer -----------------------------------------------------
   void PopSound() override;
-  void ExplainClue(const TClue* clue, int index, bool step) override;
+  void ExplainStep(const TDeductionStep& step) override;
+  void ExplainClue(const TClue* Clue, int Index, bool Step);
 
  protected:
   void showEvent(QShowEvent* event) override;    // FormShow, the first time
