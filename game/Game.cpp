@@ -112,6 +112,13 @@ TScore TGame::Complete() {
   return {Prefs.PlayerName, Number(), N(), Clock.ElapsedSeconds, Stats.Errors, Stats.Clues, Prefs.Difficulty};
 }
 
+TDeductionStep TGame::GiveClue() {
+  const TDeductionStep step = Puzzle.Deduce(false, true);
+  Clock.ElapsedSeconds += Prefs.CluePenalty;
+  ++Stats.Clues;
+  return step;
+}
+
 void TGame::StepExplained(const TDeductionStep& step) {
   if (step.Rule == TDeductionStep::TRule::Clue) Hints.HintIsVertical = step.IsVertical();
   Hints.LastStep = step;

@@ -100,8 +100,13 @@ class TGame {
     int HighlightedVertical = -1;
     bool HintIsVertical = false;  // the last step found by a clue came from a vertical one
     TDeductionStep LastStep;
+    bool BoardArrowPlaced = false;  // the board arrow points at a square a step changed
   };
   THints Hints;
+  // "Give me a clue!": one deduction step, explained through the puzzle's
+  // observer as the engine takes it. It costs the clue penalty and counts a
+  // clue whether or not a step was found.
+  TDeductionStep GiveClue();
   // A step the engine has just explained.
   void StepExplained(const TDeductionStep& step);
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QSplitter>
@@ -77,7 +78,7 @@ TMainForm::TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* par
   resize(1024, 768);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
-  qApp->installEventFilter(this);
+  qApp->installEventFilter(this);  // the wheel, Ctrl+presses on the hint button, the status bar's size
 }
 
 bool TMainForm::FormCreate() {
@@ -157,6 +158,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == HintBtn && event->type() == QEvent::MouseButtonPress &&
+      (static_cast<QMouseEvent*>(event)->modifiers() & Qt::ControlModifier))
+    HintBtnMouseDown();
+  // The hint pane fills the whole status bar.
+  if (watched == statusBar() && event->type() == QEvent::Resize) HintPane->setGeometry(statusBar()->rect());
   // The wheel never scrolls anything here, least of all the size list.
   if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this)
@@ -192,10 +198,6 @@ void TMainForm::PopSound() {
 void TMainForm::ExplainStep(const TDeductionStep& step) {
   Game.StepExplained(step);
   ExplainClue(step.Clue, step.Index, true);
-}
-
-void TMainForm::ExplainClue(const TClue*, int, bool) {
-  // The hint explanations are not built yet; the hint pane stays as it is.
 }
 
 void TMainForm::DismissPointers() {

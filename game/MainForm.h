@@ -29,8 +29,8 @@ class TImages;
 // pictures and the sounds, turns the player's presses and commands into calls
 // on the game and draws what they report. The implementation is split by
 // concern: MainForm.cpp (creation, preferences, leaving), MainFormControls.cpp
-// (the controls, actions and menus), BoardView.cpp, CluePanels.cpp and
-// Commands.cpp (navigation, clock, pause, completion).
+// (the controls, actions and menus), BoardView.cpp, CluePanels.cpp,
+// Commands.cpp (navigation, clock, pause, completion) and Hints.cpp.
 class TMainForm : public QMainWindow, public TPuzzleObserver {
  public:
   // programPath is the program's own file path; its folder holds tiles/,
@@ -87,7 +87,7 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   TPaintBox* HorizontalPaintBox = nullptr;
   TPaintBox* PaintBox2 = nullptr;  // clue zoom box
   TArrowLine* RzLine2 = nullptr;
-  QLabel* HintPane = nullptr;
+  TPaintBox* HintPane = nullptr;  // the status bar's one pane
   QMenu *HorizontalPopup = nullptr, *VerticalPopup = nullptr;
   QAction *Showall1 = nullptr, *ShowAll2 = nullptr;
   QTimer *Timer1 = nullptr, *BlinkTimer = nullptr, *WinTimer = nullptr;
@@ -109,7 +109,7 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void Statistics1Click();
   void ShowHighScores1Click();
   void ShowHighScores2Click();
-  // Not built yet: saved games, players and "Give me a clue!".
+  // Not built yet: saved games and players.
   void BtnOpenClick() {}
   void Open1Click() { BtnOpenClick(); }
   void Save1Click() {}
@@ -117,7 +117,6 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void Createnewplayer1Click() {}
   void SwitchtoPlayer1Click() {}
   void DeletePlayer1Click() {}
-  void ClueBtnClick() {}
 
   // --- board view (BoardView.cpp) -----------------------------------------
   TBoardLayout BoardLayout() const;
@@ -171,10 +170,17 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void ShowMessageAt(int X, int Y, const QString& Text);
   void UpdateLabels();
 
+  // --- hints (Hints.cpp) ----------------------------------------------------
+  void ExplainClue(const TClue* Clue, int Index, bool Step);
+  void HighlightHorizontalClue(int Index, bool On);
+  void HighlightVerticalClue(int Index, bool On);
+  void ShowPointers();
+  void ClueBtnClick();
+  void HintBtnMouseDown();  // with Ctrl held: prove the puzzle on the board
+
   // --- engine observer -----------------------------------------------------
   void PopSound() override;
   void ExplainStep(const TDeductionStep& step) override;
-  void ExplainClue(const TClue* Clue, int Index, bool Step);
 
  protected:
   void showEvent(QShowEvent* event) override;    // FormShow, the first time

@@ -1,5 +1,6 @@
 // The main window's controls: commands and menus, the toolbar, the
 // information bar, the board pane, the clue panes, the status bar, timers.
+#include "HintLayout.h"
 #include "MainForm.h"
 
 #include <QAction>
@@ -240,6 +241,7 @@ void TMainForm::CreateBoardPane() {
   RzLabel2->setAttribute(Qt::WA_TransparentForMouseEvents);
   RzLabel2->hide();
   RzLine1 = new TArrowLine(PaintBox1);
+  RzLine1->resize(BoardArrowSize);
 }
 
 void TMainForm::CreateCluePanes() {
@@ -264,6 +266,7 @@ void TMainForm::CreateCluePanes() {
   VerticalPaintBox->OnMouseMove = [this](QMouseEvent* e) { VerticalPaintBoxMouseMove(At(e).x(), At(e).y()); };
   vrow->addWidget(VerticalPaintBox, 1);
   RzLine4 = new TArrowLine(VerticalPaintBox);
+  RzLine4->setGeometry(QRect(QPoint(0, VerticalArrowTop), PanelArrowSize));
 
   // Horizontal clues on the right, the clue zoom box below them.
   RzSizePanel2 = new TMousePanel(MainSplitter);
@@ -287,6 +290,7 @@ void TMainForm::CreateCluePanes() {
   PaintBox2->OnPaint = [this] { ZoomBoxPaint(PaintBox2); };
   hcol->addWidget(PaintBox2);
   RzLine2 = new TArrowLine(HorizontalPaintBox);
+  RzLine2->resize(PanelArrowSize);
 
   HorizontalPopup = new QMenu(this);
   Showall1 = HorizontalPopup->addAction(QStringLiteral("Show All"), this, [this] { Showall1Click(); });
@@ -295,11 +299,12 @@ void TMainForm::CreateCluePanes() {
 }
 
 void TMainForm::CreateStatusBar() {
-  HintPane = new QLabel(this);
-  HintPane->setFont(NarrowFont(10));
-  statusBar()->addWidget(HintPane, 1);
+  // The pane is laid over the whole bar (the bar's own layout keeps a margin
+  // above its widgets, which would cut the pictures' bottom row).
   statusBar()->setSizeGripEnabled(false);
   statusBar()->setFixedHeight(12);
+  HintPane = new TPaintBox(statusBar());
+  HintPane->setGeometry(statusBar()->rect());
 }
 
 void TMainForm::CreateTimers() {

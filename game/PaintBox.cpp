@@ -1,6 +1,7 @@
 #include "PaintBox.h"
 
 #include <QMouseEvent>
+#include <QLineF>
 #include <QPainter>
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
@@ -47,10 +48,26 @@ TArrowLine::TArrowLine(QWidget* parent) : QWidget(parent) {
 }
 
 void TArrowLine::paintEvent(QPaintEvent*) {
+  constexpr double LineWidth = 7, HeadLength = 25, Inset = 4;
+  const double w = width(), h = height();
+  const QPointF start(Inset, Slope == TSlope::Up ? h - Inset : Inset);
+  const QPointF end(w - Inset, Slope == TSlope::Up ? Inset : h - Inset);
+  const QPointF tip = Head == THead::AtStart ? start : end;
+  const QPointF tail = Head == THead::AtStart ? end : start;
+  const QLineF along(tip, tail);
+  const double length = along.length();
+  if (length <= 0) return;
+  const QPointF unit = (tail - tip) / length;
+  const QPointF normal(-unit.y(), unit.x());
+  const QPointF base = tip + unit * HeadLength;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(LineColor, 3));
-  p.drawLine(QPointF(0, height() / 2.0), QPointF(width(), height() / 2.0));
+  p.setPen(QPen(LineColor, LineWidth, Qt::SolidLine, Qt::FlatCap));
+  p.drawLine(base, tail);
+  p.setPen(Qt::NoPen);
+  p.setBrush(LineColor);
+  const QPointF head[] = {tip, base + normal * (HeadLength / 2.4), base - normal * (HeadLength / 2.4)};
+  p.drawPolygon(head, 3);
 }
 
 void TClickLabel::mousePressEvent(QMouseEvent* event) {

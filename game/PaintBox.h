@@ -43,13 +43,24 @@ class TMousePanel : public QWidget {
   }
 };
 
-// A hint arrow: a line in a colour that blinks.
+// A hint arrow: a line 7 pixels wide from one corner of the widget to the
+// other, rising or falling, with a 25-pixel head at its left end (the start)
+// or its right end; its colour blinks.
 class TArrowLine : public QWidget {
  public:
+  enum class TSlope { Up, Down };
+  enum class THead { AtStart, AtEnd };
   explicit TArrowLine(QWidget* parent = nullptr);
   QColor LineColor{255, 0, 0};
+  TSlope Slope = TSlope::Up;
+  THead Head = THead::AtStart;
   void SetLineColor(const QColor& c) {
     LineColor = c;
+    update();
+  }
+  void SetShape(TSlope slope, THead head) {
+    Slope = slope;
+    Head = head;
     update();
   }
 

@@ -1,0 +1,125 @@
+// The hint pane, the outlined clues, the hint arrows and "Give me a clue!".
+#include "HintLayout.h"
+#include "MainForm.h"
+
+#include <QAction>
+#include <QPainter>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+const QColor Yellow(255, 255, 0);
+
+void Outline(TPaintBox* box, const QRect& cell, bool on) {
+  {
+    QPainter p(&box->Canvas);
+    p.setPen(QPen(on ? Yellow : QColor(Qt::black), 0));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(cell.adjusted(0, 0, -1, -1));
+  }
+  box->update(cell);
+}
+
+void Place(TArrowLine* arrow, const TArrowPlace& place, bool moveTop = true) {
+  arrow->move(place.Left, moveTop ? place.Top : arrow->y());
+  arrow->SetShape(place.Slope == TArrowSlope::Up ? TArrowLine::TSlope::Up : TArrowLine::TSlope::Down,
+                  place.Head == TArrowHead::AtStart ? TArrowLine::THead::AtStart : TArrowLine::THead::AtEnd);
+}
+}  // namespace
+
+void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
+  TGame::THints& hints = Game.Hints;
+  if (Clue && Settings->Prefs.ShowHints) {
+    if (Clue->IsVertical()) {
+      HighlightVerticalClue(hints.HighlightedVertical, false);
+      HighlightVerticalClue(Index, true);
+      hints.HighlightedVertical = Index;
+    } else {
+      HighlightHorizontalClue(hints.HighlightedHorizontal, false);
+      HighlightHorizontalClue(Index, true);
+      hints.HighlightedHorizontal = Index;
+    }
+  }
+  const QFont font = NarrowFont(14);
+  const QFontMetrics metrics(font);
+  std::vector<THintPiece> pieces =
+      LayOutHint(Game.Puzzle, Clue, Index, Step, hints.LastStep,
+                 [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+  // Without hints the board's and the two-places messages are left out; a
+  // clue's own sentence is still written.
+  if (!Clue && !Settings->Prefs.ShowHints) pieces.clear();
+  {
+    QPainter p(&HintPane->Canvas);
+    p.fillRect(HintPane->Canvas.rect(), statusBar()->palette().color(QPalette::Window));
+    p.setFont(font);
+    p.setPen(Qt::black);
+    for (const THintPiece& piece : pieces) {
+      if (piece.IsPicture)
+        DrawPicture(p, piece.Picture, piece.X, piece.Y, HintPictureSize, HintPictureSize);
+      else
+        p.drawText(piece.X, piece.Y + metrics.ascent(), piece.Text);
+    }
+  }
+  HintPane->update();
+  if (!Step) return;
+  const TDeductionStep& last = hints.LastStep;
+  if (last.ChangedSquare) {
+    Place(RzLine1, BoardArrowPlace(last.Square, BoardLayout()));
+    hints.BoardArrowPlaced = true;
+  } else if (last.Rule == TDeductionStep::TRule::TwoPlaces) {
+    hints.BoardArrowPlaced = false;  // no single square to point at
+  }
+}
+
+void TMainForm::HighlightHorizontalClue(int Index, bool On) {
+  const TClueList& clues = Game.Puzzle.HorizontalClues;
+  if (Index < 0 || Index >= int(clues.size())) return;
+  const int s = HorizontalLayout().s;
+  if (s <= 0) return;
+  // A hidden clue gets no outline, but the arrow still points at its box.
+  if (clues[Index].shown())
+    Outline(HorizontalPaintBox, QRect(HorizontalClueLeft(Index, s), HorizontalClueTop(Index, s), 3 * s, s),
+            On);
+  Place(RzLine2, HorizontalArrowPlace(Index, s, HorizontalPaintBox->width(), HorizontalPaintBox->height()));
+}
+
+void TMainForm::HighlightVerticalClue(int Index, bool On) {
+  const TClueList& clues = Game.Puzzle.VerticalClues;
+  if (Index < 0 || Index >= int(clues.size())) return;
+  const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), int(clues.size()));
+  if (s <= 0) return;
+  if (clues[Index].shown()) Outline(VerticalPaintBox, QRect(VerticalClueLeft(Index, s), 10, s, 3 * s), On);
+  // The arrow lives on the paint box itself, so the box's own left is 0.
+  Place(RzLine4, VerticalArrowPlace(Index, s, VerticalPaintBox->width(), 0), false);
+}
+
+void TMainForm::ShowPointers() {
+  RzLine1->setVisible(Game.Hints.BoardArrowPlaced);
+  RzLine2->setVisible(!Game.Hints.HintIsVertical);
+  RzLine4->setVisible(Game.Hints.HintIsVertical);
+  for (TArrowLine* arrow : {RzLine1, RzLine2, RzLine4}) arrow->raise();
+}
+
+void TMainForm::ClueBtnClick() {
+  WinTimer->stop();
+  if (Game.Paused() || !Game.InProgress()) return;
+  ShowHints1->setChecked(true);
+  HintBtnClick();
+  Game.GiveClue();  // one step, explained as the engine takes it
+  ShowPointers();
+  BlinkTimer->start();
+}
+
+void TMainForm::HintBtnMouseDown() {
+  // Solving the board in front of a paused or finished game would show or
+  // change what is not in play.
+  if (!Game.ClockRuns()) return;
+  Game.Puzzle.Prove();
+  DrawHorizontalPanel();
+  DrawVerticalPanel();
+  {
+    QPainter p(&PaintBox1->Canvas);
+    DrawBoard(p);
+  }
+  PaintBox1->update();
+}

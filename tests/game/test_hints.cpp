@@ -1,0 +1,122 @@
+// Hover explanations, outlines and "Give me a clue!" in a real window.
+#include "GameTestSupport.h"
+#include "HintLayout.h"
+
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+class HintsTest : public TWindowTest {
+ protected:
+  // The board copied into a puzzle of its own, run one step ahead.
+  struct TBoardCopy {
+    std::vector<std::uint16_t> Remaining;
+    std::vector<bool> Solved;
+  };
+  TBoardCopy Board() {
+    TBoardCopy copy;
+    for (int r = 1; r <= Form->N(); ++r)
+      for (int c = 1; c <= Form->N(); ++c) {
+        copy.Remaining.push_back(Sq(c, r).remaining());
+        copy.Solved.push_back(Sq(c, r).IsSolved());
+      }
+    return copy;
+  }
+  int PaneColourCount(const QColor& colour) { return CountColour(Form->HintPane->Canvas, colour); }
+};
+
+TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
+  Open(6, 21, 4);
+  ASSERT_FALSE(Form->Settings->Prefs.ShowHints);
+  // The engine's own step on the same board, for comparison.
+  TPuzzle engine;
+  engine.SetUp(6, 21, 4);
+  const TDeductionStep expected = engine.Deduce(false, true);
+  ASSERT_TRUE(expected.Found());
+
+  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  EXPECT_TRUE(Form->HintBtn->isChecked());
+  EXPECT_TRUE(Form->ShowHints1->isChecked());
+  EXPECT_EQ(Form->statusBar()->height(), 36);
+  for (int r = 1; r <= 6; ++r)
+    for (int c = 1; c <= 6; ++c) {
+      EXPECT_EQ(Sq(c, r).remaining(), engine.Square(c, r).remaining()) << c << "," << r;
+      EXPECT_EQ(Sq(c, r).IsSolved(), engine.Square(c, r).IsSolved()) << c << "," << r;
+    }
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, Form->Settings->Prefs.CluePenalty);
+  EXPECT_EQ(Form->Settings->Stats.Clues, 1);
+  // The explanation is written with pictures, and the arrows point.
+  EXPECT_GT(PaneColourCount(Qt::black), 100);
+  EXPECT_TRUE(Form->RzLine1->isVisible());
+  EXPECT_EQ(Form->RzLine2->isVisible(), !expected.IsVertical());
+  EXPECT_EQ(Form->RzLine4->isVisible(), expected.IsVertical());
+  const TBoardLayout L = Form->BoardLayout();
+  EXPECT_EQ(Form->RzLine1->geometry(),
+            QRect(QPoint(BoardArrowPlace(expected.Square, L).Left, BoardArrowPlace(expected.Square, L).Top),
+                  QSize(87, 58)));
+  EXPECT_TRUE(Form->BlinkTimer->isActive());
+  Form->BlinkTimerTimer();
+  EXPECT_EQ(Form->RzLine1->LineColor, QColor(255, 255, 0));
+  Form->BlinkTimerTimer();
+  EXPECT_EQ(Form->RzLine1->LineColor, QColor(255, 0, 0));
+  // A press on the board hides them.
+  Press(Qt::LeftButton, QPoint(2, 2));
+  EXPECT_FALSE(Form->RzLine1->isVisible());
+  EXPECT_FALSE(Form->BlinkTimer->isActive());
+}
+
+TEST_F(HintsTest, NothingWhilePausedOrFinishedAndCluesUntilSolvedComplete) {
+  Open(5, 8, 2);
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  const TBoardCopy before = Board();
+  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  EXPECT_EQ(Form->Settings->Stats.Clues, 0);
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
+  EXPECT_FALSE(Form->HintBtn->isChecked());
+  EXPECT_EQ(Board().Remaining, before.Remaining);
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+
+  // Asking again and again solves the puzzle as a player would.
+  int asked = 0;
+  while (Form->Game.Puzzle.SolvedCount < 25 && asked < 200) {
+    QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+    ++asked;
+  }
+  ASSERT_EQ(Form->Game.Puzzle.SolvedCount, 25);
+  EXPECT_EQ(Form->Settings->Stats.Clues, asked);
+  Form->Timer1Timer();
+  ASSERT_TRUE(Form->Game.Finished());
+  ASSERT_EQ(Scores().size(), 1u);
+  EXPECT_EQ(Scores()[0].Clues, asked);
+  EXPECT_EQ(Scores()[0].Seconds, asked * Form->Settings->Prefs.CluePenalty);
+  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  EXPECT_EQ(Form->Settings->Stats.Clues, asked) << "a finished game takes no clue";
+}
+
+TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
+  Open(6, 3);
+  const TClueList& clues = Form->Game.Puzzle.HorizontalClues;
+  ASSERT_GE(clues.size(), 2u);
+  const THorizontalLayout L = Form->HorizontalLayout();
+  auto centre = [&](int i) {
+    return QPoint(HorizontalClueLeft(i, L.s) + L.s / 2, HorizontalClueTop(i, L.s) + L.s / 2);
+  };
+  auto outline = [&](int i) {  // the outline's top-left pixel
+    return Form->HorizontalPaintBox->Canvas.pixelColor(HorizontalClueLeft(i, L.s), HorizontalClueTop(i, L.s));
+  };
+  const QImage pane = Form->HintPane->Canvas.copy();
+  Form->HorizontalPaintBoxMouseMove(centre(0).x(), centre(0).y());
+  Form->PaintBox1MouseMove(50, 50);
+  EXPECT_EQ(Form->HintPane->Canvas, pane);
+  EXPECT_NE(outline(0), QColor(255, 255, 0));
+
+  Form->ShowHints1->trigger();
+  Form->HorizontalPaintBoxMouseMove(centre(0).x(), centre(0).y());
+  EXPECT_EQ(outline(0), QColor(255, 255, 0));
+  EXPECT_NE(Form->HintPane->Canvas, pane);
+  Form->HorizontalPaintBoxMouseMove(centre(1).x(), centre(1).y());
+  EXPECT_EQ(outline(0), QColor(Qt::black));
+  EXPECT_EQ(outline(1), QColor(255, 255, 0));
+  EXPECT_EQ(Form->Game.Hints.HighlightedHorizontal, 1);
+  EXPECT_EQ(Form->Game.Hints.HighlightedVertical, -1) << "the other panel is not touched";
+}
