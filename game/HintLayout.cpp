@@ -83,11 +83,17 @@ std::vector<THintPiece> LayOutHint(const TPuzzle& puzzle, const TClue* clue, int
 
 TArrowPlace BoardArrowPlace(TBoardPos square, const TBoardLayout& L) {
   TArrowPlace place;
-  place.Slope = TArrowSlope::Up;
+  // The box ends at the square's bottom edge, centred on the edge it shares
+  // with the next column, or in the last column on its own left edge. The
+  // head goes into the square's bottom corner: from the upper right, or in
+  // the last column from the upper left (a rising arrow there would point
+  // above the square whenever its squares are lower than the arrow).
   if (square.c < L.N) {
+    place.Slope = TArrowSlope::Up;
     place.Head = TArrowHead::AtStart;
     place.Left = SquareLeft(square.c, L) - BoardArrowSize.width() / 2;
   } else {
+    place.Slope = TArrowSlope::Down;
     place.Head = TArrowHead::AtEnd;
     place.Left = SquareLeft(square.c - 1, L) - BoardArrowSize.width() / 2;
   }

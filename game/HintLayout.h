@@ -64,7 +64,8 @@ inline int SquareLeft(int i, const TBoardLayout& L) {
 inline int SquareTop(int j, const TBoardLayout& L) {
   return j * (L.H + 6) + 8;
 }
-// The board arrow for a step that changed square (X, Y).
+// The board arrow for a step that changed square (X, Y), its head in the
+// square's bottom corner.
 TArrowPlace BoardArrowPlace(TBoardPos square, const TBoardLayout& L);
 // The horizontal panel's arrow at clue index of a panel W x H with cells of s.
 TArrowPlace HorizontalArrowPlace(int index, int s, int W, int H);

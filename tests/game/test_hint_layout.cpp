@@ -118,9 +118,9 @@ TEST(HintArrows, TheBoardArrowStandsOnTheChangedSquaresCorner) {
   // Inside the board: centred on the next column's left edge, head at its start.
   EXPECT_EQ(BoardArrowPlace({2, 3}, L), (TArrowPlace{2 * (L.W + 10) + 8 - 43, 3 * (L.H + 6) + 8 - 58,
                                                      TArrowSlope::Up, TArrowHead::AtStart}));
-  // The last column: centred on the square's own left edge, head at its end.
+  // The last column: centred on the square's own left edge, falling to its head.
   EXPECT_EQ(BoardArrowPlace({6, 1}, L),
-            (TArrowPlace{5 * (L.W + 10) + 8 - 43, (L.H + 6) + 8 - 58, TArrowSlope::Up, TArrowHead::AtEnd}));
+            (TArrowPlace{5 * (L.W + 10) + 8 - 43, (L.H + 6) + 8 - 58, TArrowSlope::Down, TArrowHead::AtEnd}));
 }
 
 TEST(HintArrows, PanelArrowsPointInFromTheQuadrantsSide) {
