@@ -120,3 +120,17 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   EXPECT_EQ(Form->Game.Hints.HighlightedHorizontal, 1);
   EXPECT_EQ(Form->Game.Hints.HighlightedVertical, -1) << "the other panel is not touched";
 }
+
+TEST_F(HintsTest, ACtrlPressOnTheHintButtonProvesTheBoardInPlay) {
+  Open(4, 6);
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->HintBtn, Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0) << "the paused board stays hidden and untouched";
+  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->HintBtn, Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 16);
+  const TBoardLayout L = Form->BoardLayout();
+  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(L.X0(4), L.Y0(4)), QColor(Qt::black));  // a solved square's frame
+  Form->Timer1Timer();
+  EXPECT_TRUE(Form->Game.Finished());
+}
