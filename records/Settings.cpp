@@ -114,6 +114,15 @@ TWriteResult TSettings::StorePlayerList() {
 
 void TSettings::LoadProfile() {
   Prefs.ShowSplash = ReadShowSplash();
+  // Names match without regard to case, but file names do not: the
+  // profile is the one of the list's spelling.
+  for (const QString& entry : PlayerList) {
+    if (const QString name = PlayerEntryName(entry);
+        name.compare(Prefs.PlayerName, Qt::CaseInsensitive) == 0) {
+      Prefs.PlayerName = name;
+      break;
+    }
+  }
 
   const TIniFile profile(ProfilePath(Prefs.PlayerName));
   MainWidth = profile.ReadInteger(WindowSection, QStringLiteral("MainWidth"), 0);

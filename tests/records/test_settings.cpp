@@ -137,6 +137,15 @@ TEST_F(SettingsTest, EntriesAddedLaterGoToTheEndOfTheList) {
   EXPECT_EQ(s.ListPlayerNames(), QStringList({"Guest", "Aaron"}));
 }
 
+TEST_F(SettingsTest, APlayerNamedInAnotherCaseOpensTheListsSpellingsProfile) {
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=ANNA\n[Players]\nAnna=Anna\n");
+  WriteText(Profile("Anna"), "[Options]\nDifficulty=9\n");
+  const TSettings s = Started();
+  EXPECT_EQ(s.Prefs.PlayerName, QStringLiteral("Anna"));
+  EXPECT_EQ(s.Prefs.Difficulty, 9);
+  EXPECT_EQ(s.PlayerList, QStringList{QStringLiteral("Anna=Anna")});
+}
+
 TEST_F(SettingsTest, ProfileNamesMatchWithoutRegardToCase) {
   WriteText(PlayersFile(), "[Game]\nCurrentPlayer=Anna\n");
   WriteText(Profile("Anna"), "[options]\nDIFFICULTY=8\nsoundson=1\n[PUZZLES]\nsize10=42\n");

@@ -1,0 +1,80 @@
+#include "PlayerForm.h"
+
+#include "Fonts.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+// The designed window is 537 x 166 outside.
+constexpr int ClientWidth = 529, ClientHeight = 132, BarHeight = 41;
+}  // namespace
+
+TPlayerForm::TPlayerForm(QWidget* parent) : QDialog(parent) {
+  InstallFontSubstitutes();
+  setWindowTitle(QStringLiteral("New Player"));
+  setFixedSize(ClientWidth, ClientHeight);
+  QFont arial(QStringLiteral("Arial"));
+  arial.setPixelSize(19);
+  Label1 = new QLabel(QStringLiteral("Your name:"), this);
+  Label1->setFont(arial);
+  Label1->move(32, 35);
+  Label1->adjustSize();
+  NameBox = new QLineEdit(this);
+  NameBox->setFont(arial);
+  NameBox->setGeometry(136, 32, 313, 30);
+  ProblemLbl = new QLabel(this);
+  ProblemLbl->setFont(NarrowFont(10));
+  ProblemLbl->setStyleSheet(QStringLiteral("QLabel { color: rgb(192, 0, 0); }"));
+  ProblemLbl->setGeometry(136, 64, ClientWidth - 144, 24);
+  ProblemLbl->hide();
+  connect(NameBox, &QLineEdit::textEdited, ProblemLbl, &QLabel::hide);
+  PlayerList = new QComboBox(this);
+  PlayerList->setFont(arial);
+  PlayerList->setEditable(false);  // nothing can be typed
+  PlayerList->setGeometry(140, 32, 333, 30);
+  for (QWidget* w : {static_cast<QWidget*>(NameBox), static_cast<QWidget*>(PlayerList)}) {
+    w->hide();
+    w->setEnabled(false);
+  }
+
+  auto* bar = new QWidget(this);
+  bar->setGeometry(0, ClientHeight - BarHeight, ClientWidth, BarHeight);
+  auto* ok = new QPushButton(QStringLiteral("OK"), bar);
+  ok->setFont(NarrowFont(11));
+  ok->setGeometry(56, 8, 89, 27);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, [this] { RzBitBtn1Click(); });
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), bar);
+  cancel->setFont(NarrowFont(11));
+  cancel->setGeometry(168, 8, 89, 27);
+  connect(cancel, &QPushButton::clicked, this, [this] { RzBitBtn2Click(); });
+}
+
+void TPlayerForm::ShowNameBox(bool nameBox) {
+  ProblemLbl->hide();
+  NameBox->setVisible(nameBox);
+  NameBox->setEnabled(nameBox);
+  PlayerList->setVisible(!nameBox);
+  PlayerList->setEnabled(!nameBox);
+  (nameBox ? static_cast<QWidget*>(NameBox) : PlayerList)->setFocus();
+}
+
+void TPlayerForm::RzBitBtn1Click() {
+  if (NameBox->isEnabled() && CheckName) {
+    if (const QString problem = CheckName(NameBox->text()); !problem.isEmpty()) {
+      ProblemLbl->setText(problem);
+      ProblemLbl->show();
+      NameBox->setFocus();
+      return;
+    }
+  }
+  accept();
+}
+
+void TPlayerForm::RzBitBtn2Click() {
+  reject();
+}

@@ -1,0 +1,120 @@
+#include "SettingsForm.h"
+
+#include "Fonts.h"
+#include "Settings.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <algorithm>
+
+namespace {
+// The designed window is 489 x 374 outside; its controls are placed in the
+// client area that leaves.
+constexpr int ClientWidth = 481, ClientHeight = 340;
+}  // namespace
+
+TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(parent), Settings(settings) {
+  InstallFontSubstitutes();
+  setWindowTitle(QStringLiteral("Options"));
+  setFont(NarrowFont(11));
+  setFixedSize(ClientWidth, ClientHeight);
+  for (int top : {8, 160}) (new QGroupBox(this))->setGeometry(8, top, 465, 129);
+
+  auto box = [this](const char* text, int x, int y, void (TSettingsForm::*handler)()) {
+    auto* check = new QCheckBox(QString::fromLatin1(text), this);
+    check->move(x, y);
+    check->adjustSize();
+    connect(check, &QCheckBox::clicked, this, [this, handler] { (this->*handler)(); });
+    return check;
+  };
+  TimerBox = box("Timed Games", 16, 15, &TSettingsForm::TimerBoxClick);
+  RzCheckBox1 = box("Play Sound Effects ", 16, 47, &TSettingsForm::RzCheckBox1Click);
+  RzCheckBox2 = box("Show Hints", 16, 79, &TSettingsForm::RzCheckBox2Click);
+  RzCheckBox3 = box("Zoom Small Tiles", 16, 111, &TSettingsForm::RzCheckBox3Click);
+  AnimBox = box("Animation on Completion of Puzzle", 184, 15, &TSettingsForm::AnimBoxClick);
+  SplashBox = box("Show Splash Screen at Startup", 184, 47, &TSettingsForm::SplashBoxClick);
+
+  auto label = [this](const QString& text, int x, int y) {
+    auto* l = new QLabel(text, this);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+  };
+  label(QStringLiteral("Difficulty Setting"), 15, 166);
+  RzTrackBar1 = new QSlider(Qt::Horizontal, this);
+  RzTrackBar1->setRange(0, 10);
+  RzTrackBar1->setTickPosition(QSlider::TicksBelow);
+  RzTrackBar1->setTickInterval(1);
+  RzTrackBar1->setPageStep(1);
+  RzTrackBar1->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
+  RzTrackBar1->setGeometry(68, 190, 341, 24);
+  connect(RzTrackBar1, &QSlider::valueChanged, this, [this] { RzTrackBar1Change(); });
+  label(QStringLiteral("Easier"), 32, 204);
+  label(QStringLiteral("Harder"), 416, 204);
+  CluePenaltyLbl = label(QString(), 32, 232);
+  MisClickPenaltyLbl = label(QString(), 32, 260);
+
+  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  close->setGeometry(200, 304, 89, 27);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  Settings.PenaltiesChanged = [this] { UpdatePenaltyLabels(); };
+}
+
+TSettingsForm::~TSettingsForm() {
+  Settings.PenaltiesChanged = nullptr;
+}
+
+void TSettingsForm::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TSettingsForm::FormShow() {
+  const TPrefs& prefs = Settings.Prefs;
+  TimerBox->setChecked(prefs.TimerOn);
+  RzCheckBox1->setChecked(prefs.SoundsOn);
+  RzCheckBox2->setChecked(prefs.ShowHints);
+  RzCheckBox3->setChecked(prefs.Zoom);
+  AnimBox->setChecked(prefs.Animation > 0);
+  SplashBox->setChecked(prefs.ShowSplash);
+  {
+    const QSignalBlocker quiet(RzTrackBar1);  // showing the value changes nothing
+    RzTrackBar1->setValue(std::clamp<int>(prefs.Difficulty, 0, 10));
+  }
+  UpdatePenaltyLabels();
+}
+
+void TSettingsForm::TimerBoxClick() {
+  Settings.Prefs.TimerOn = TimerBox->isChecked();
+}
+void TSettingsForm::RzCheckBox1Click() {
+  Settings.Prefs.SoundsOn = RzCheckBox1->isChecked();
+}
+void TSettingsForm::RzCheckBox2Click() {
+  Settings.Prefs.ShowHints = RzCheckBox2->isChecked();
+}
+void TSettingsForm::RzCheckBox3Click() {
+  Settings.Prefs.Zoom = RzCheckBox3->isChecked();
+}
+void TSettingsForm::AnimBoxClick() {
+  Settings.Prefs.Animation = AnimBox->isChecked() ? 1 : 0;
+}
+void TSettingsForm::SplashBoxClick() {
+  Settings.Prefs.ShowSplash = SplashBox->isChecked();
+}
+
+void TSettingsForm::RzTrackBar1Change() {
+  Settings.Prefs.Difficulty = RzTrackBar1->value();
+  Settings.UpdatePenalties();  // the labels follow through PenaltiesChanged
+}
+
+void TSettingsForm::UpdatePenaltyLabels() {
+  CluePenaltyLbl->setText(Settings.CluePenaltyText());
+  CluePenaltyLbl->adjustSize();
+  MisClickPenaltyLbl->setText(Settings.MisClickPenaltyText());
+  MisClickPenaltyLbl->adjustSize();
+}
