@@ -107,8 +107,14 @@ void TMainForm::TimeLblClick() {
 void TMainForm::OptionsBtnClick() {
   WinTimer->stop();
   DismissPointers();
-  TGame::TPauseGuard pause(Game);
-  Dialogs.ShowOptions(this, *Settings);
+  {
+    TGame::TPauseGuard pause(Game);
+    Dialogs.ShowOptions(this, *Settings);
+  }
+  // The dialog changed the preferences themselves; the window shows them now.
+  ShowSwitches();
+  ShowHintPane();
+  TimeLbl->setText(TimeText(Game.Clock.ElapsedSeconds, Settings->Prefs.TimerOn));
 }
 
 void TMainForm::UpdateLabels() {

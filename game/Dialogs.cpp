@@ -1,6 +1,11 @@
 #include "Dialogs.h"
 
+#include "PlayerForm.h"
+#include "SettingsForm.h"
+
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -20,9 +25,14 @@ void TQtDialogs::ErrorBox(QWidget* owner, const QString& text) {
   QMessageBox::critical(owner, QStringLiteral("Quillmere"), Lines(text), QMessageBox::Ok);
 }
 
-bool TQtDialogs::Confirm(QWidget* owner, const QString& text) {
-  return QMessageBox::question(owner, QStringLiteral("Quillmere"), Lines(text),
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+void TQtDialogs::InfoBox(QWidget* owner, const QString& text) {
+  QMessageBox::information(owner, QStringLiteral("Quillmere"), Lines(text), QMessageBox::Ok);
+}
+
+bool TQtDialogs::Confirm(QWidget* owner, const QString& text, TButtons buttons) {
+  const auto yes = buttons == TButtons::YesNo ? QMessageBox::Yes : QMessageBox::Ok;
+  const auto no = buttons == TButtons::YesNo ? QMessageBox::No : QMessageBox::Cancel;
+  return QMessageBox::question(owner, QStringLiteral("Quillmere"), Lines(text), yes | no) == yes;
 }
 
 bool TQtDialogs::InputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& Value) {
@@ -42,11 +52,29 @@ QString TQtDialogs::ChooseOpenFile(QWidget* owner, const QString& folder, const 
   return dialog.selectedFiles().front();
 }
 
-bool TQtDialogs::ChoosePlayer(QWidget* owner, const QString& caption, const QStringList& names,
-                              QString& Chosen) {
-  bool ok = false;
-  const int current = std::max(0, int(names.indexOf(Chosen)));
-  const QString name = QInputDialog::getItem(owner, caption, QString(), names, current, false, &ok);
-  if (ok) Chosen = name;
-  return ok && !name.isEmpty();
+bool TQtDialogs::NewPlayerName(QWidget* owner, const std::function<QString(const QString&)>& Check,
+                               QString& Name) {
+  TPlayerForm form(owner);
+  form.ShowNameBox(true);
+  form.NameBox->setText(LastName);
+  form.CheckName = Check;
+  const bool ok = form.exec() == QDialog::Accepted;
+  LastName = form.NameBox->text();
+  if (ok) Name = LastName;
+  return ok;
+}
+
+bool TQtDialogs::ChoosePlayer(QWidget* owner, const QStringList& names, QString& Chosen) {
+  TPlayerForm form(owner);
+  form.ShowNameBox(false);
+  form.PlayerList->addItems(names);
+  form.PlayerList->setCurrentIndex(names.isEmpty() ? -1 : 0);
+  if (form.exec() != QDialog::Accepted || form.PlayerList->currentIndex() < 0) return false;
+  Chosen = form.PlayerList->currentText();
+  return true;
+}
+
+void TQtDialogs::ShowOptions(QWidget* owner, TSettings& settings) {
+  TSettingsForm form(settings, owner);
+  form.exec();
 }

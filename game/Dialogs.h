@@ -3,45 +3,61 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 class TSettings;
 
 // Every modal interaction of the main window goes through here, so a test can
 // answer a question without a window blocking. The windows not built yet
-// (splash, options, scores, statistics, help, about) have empty defaults.
+// (splash, scores, help, about) have empty defaults.
 class TDialogs {
  public:
+  enum class TButtons { YesNo, OkCancel };
   virtual ~TDialogs() = default;
   virtual void ErrorBox(QWidget* owner, const QString& text) = 0;
-  // A confirmation with Yes and No; true for Yes.
-  virtual bool Confirm(QWidget* owner, const QString& text) = 0;
+  virtual void InfoBox(QWidget* owner, const QString& text) = 0;
+  // A confirmation; true for Yes or OK.
+  virtual bool Confirm(QWidget* owner, const QString& text, TButtons buttons = TButtons::YesNo) = 0;
   // A one-line input box; false for Cancel, else Value holds the text.
   virtual bool InputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& Value) = 0;
   // A file to open, chosen in folder with a filter such as
   // "Quillmere Saved Game (*.sav)"; empty for Cancel.
   virtual QString ChooseOpenFile(QWidget* owner, const QString& folder, const QString& filter,
                                  const QString& defaultSuffix) = 0;
-  // One of names, Chosen holding the initial choice; false for Cancel.
-  virtual bool ChoosePlayer(QWidget* owner, const QString& caption, const QStringList& names,
-                            QString& Chosen) = 0;
+  // The player dialog naming a new player. Check says why a name cannot be
+  // taken (empty when it can); the dialog stays open until a name is taken
+  // or the player cancels (false).
+  virtual bool NewPlayerName(QWidget* owner, const std::function<QString(const QString&)>& Check,
+                             QString& Name) = 0;
+  // The player dialog choosing one of names, the first one selected; false
+  // for Cancel.
+  virtual bool ChoosePlayer(QWidget* owner, const QStringList& names, QString& Chosen) = 0;
+  // The options dialog; its changes take effect at once.
+  virtual void ShowOptions(QWidget* owner, TSettings& settings) = 0;
 
   virtual void ShowSplash() {}
-  // The options dialog; true when the player changed anything in it.
-  virtual bool ShowOptions(QWidget* /*owner*/, TSettings& /*settings*/) { return false; }
   virtual void ShowHighScores(QWidget* /*owner*/) {}
-  virtual void ShowStatistics(QWidget* /*owner*/, TSettings& /*settings*/) {}
   virtual void ShowHelp(QWidget* /*owner*/) {}
   virtual void ShowAbout(QWidget* /*owner*/) {}
 };
 
-// The real message boxes, input box, file dialog and choice list.
+// The real message boxes, input box, file dialog and the records' dialogs.
 class TQtDialogs : public TDialogs {
  public:
   void ErrorBox(QWidget* owner, const QString& text) override;
-  bool Confirm(QWidget* owner, const QString& text) override;
+  void InfoBox(QWidget* owner, const QString& text) override;
+  bool Confirm(QWidget* owner, const QString& text, TButtons buttons) override;
   bool InputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& Value) override;
   QString ChooseOpenFile(QWidget* owner, const QString& folder, const QString& filter,
                          const QString& defaultSuffix) override;
-  bool ChoosePlayer(QWidget* owner, const QString& caption, const QStringList& names,
-                    QString& Chosen) override;
+  bool NewPlayerName(QWidget* owner, const std::function<QString(const QString&)>& Check,
+                     QString& Name) override;
+  bool ChoosePlayer(QWidget* owner, const QStringList& names, QString& Chosen) override;
+  void ShowOptions(QWidget* owner, TSettings& settings) override;
+
+ private:
+  // The name box keeps its text from one use to the next (the list is
+  // filled afresh at every use).
+  QString LastName;
 };

@@ -25,6 +25,15 @@ void TGame::SetUpPuzzle() {
   SetPhase(TPhase::Playing);
 }
 
+void TGame::Load(const TSavedGame& saved) {
+  ApplySavedGame(saved, Puzzle);
+  Prefs.PuzzleSize = saved.Size;
+  Prefs.PuzzleNumbers[saved.Size] = saved.Number;
+  Clock.ElapsedSeconds = saved.Time;
+  Hints.HighlightedHorizontal = Hints.HighlightedVertical = -1;
+  SetPhase(TPhase::Playing);
+}
+
 void TGame::Restart() {
   for (TClue& clue : Puzzle.VerticalClues) clue.setShown(true);
   for (TClue& clue : Puzzle.HorizontalClues) clue.setShown(true);

@@ -4,6 +4,7 @@
 #include "DeductionStep.h"
 #include "Prefs.h"
 #include "Puzzle.h"
+#include "SavedGame.h"
 #include "ScoreTable.h"
 
 #include <functional>
@@ -56,6 +57,9 @@ class TGame {
   // sounds off, then plays it from time 0. A size the size list does not
   // offer is played as 6, a number outside 1..999999 clamped first.
   void SetUpPuzzle();
+  // A checked saved game takes the board's place and is played on from its
+  // time; the counters keep their values.
+  void Load(const TSavedGame& saved);
   // The same puzzle from the start: every clue shown, the board reset, time
   // 0; the counters keep their values.
   void Restart();

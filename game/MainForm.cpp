@@ -22,20 +22,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-void InstallFontSubstitutes() {
-  static bool done = false;
-  if (done) return;
-  done = true;
-  QFont::insertSubstitution(QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"));
-  QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-}
-
-QFont NarrowFont(int pointSize) {
-  QFont font(QStringLiteral("Arial Narrow"));
-  font.setPointSize(std::max(1, pointSize));
-  return font;
-}
-
 namespace {
 const QColor ToolbarColour(226, 226, 226);
 }  // namespace
@@ -103,7 +89,7 @@ bool TMainForm::FormCreate() {
   Settings->LoadProfile();
   ApplyPreferences();
   ShowPuzzleSize();
-  statusBar()->setFixedHeight(Settings->Prefs.ShowHints ? 36 : 12);
+  ShowHintPane();
   PlayerLbl->setText(Settings->Prefs.PlayerName);
 
   Game.Puzzle.ClearClues();
@@ -234,11 +220,15 @@ void TMainForm::SetVerticalPanelHeight(int height) {
   BoardSplitter->setSizes({total - height, height});
 }
 
-void TMainForm::ApplyPreferences() {
+void TMainForm::ShowSwitches() {
   const TPrefs& prefs = Settings->Prefs;
   SetZoom(prefs.Zoom);
   ShowHints1->setChecked(prefs.ShowHints);
   TimedGame1->setChecked(prefs.TimerOn);
+}
+
+void TMainForm::ApplyPreferences() {
+  ShowSwitches();
   const QSize frame = frameGeometry().size() - size();
   if (Settings->MainWidth > 0) resize(Settings->MainWidth - frame.width(), height());
   if (Settings->MainHeight > 0) resize(width(), Settings->MainHeight - frame.height());
@@ -291,10 +281,11 @@ void TMainForm::ShowHighScores2Click() {
 }
 
 void TMainForm::Statistics1Click() {
-  Dialogs.ShowStatistics(this, *Settings);
+  WinTimer->stop();  // there is no statistics window yet
 }
 
 void TMainForm::TimedGame1Click() {
+  WinTimer->stop();
   Settings->Prefs.TimerOn = TimedGame1->isChecked();
   TimeLbl->setText(TimeText(Game.Clock.ElapsedSeconds, Settings->Prefs.TimerOn));
 }
@@ -302,5 +293,9 @@ void TMainForm::TimedGame1Click() {
 void TMainForm::HintBtnClick() {
   WinTimer->stop();
   Settings->Prefs.ShowHints = ShowHints1->isChecked();
+  ShowHintPane();
+}
+
+void TMainForm::ShowHintPane() {
   statusBar()->setFixedHeight(Settings->Prefs.ShowHints ? 36 : 12);
 }

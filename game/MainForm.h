@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "Effects.h"
+#include "Fonts.h"
 #include "Game.h"
 #include "GameRules.h"
 #include "GameSounds.h"
@@ -30,7 +31,8 @@ class TImages;
 // on the game and draws what they report. The implementation is split by
 // concern: MainForm.cpp (creation, preferences, leaving), MainFormControls.cpp
 // (the controls, actions and menus), BoardView.cpp, CluePanels.cpp,
-// Commands.cpp (navigation, clock, pause, completion) and Hints.cpp.
+// Commands.cpp (navigation, clock, pause, completion), Players.cpp,
+// SavedGames.cpp and Hints.cpp.
 class TMainForm : public QMainWindow, public TPuzzleObserver {
  public:
   // programPath is the program's own file path; its folder holds tiles/,
@@ -96,6 +98,8 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void PlayGameSound(TGameSound Sound);
   void DismissPointers();
   void ApplyPreferences();
+  void ShowSwitches();  // the zoom, hint and timed-game switches as the preferences have them
+  void ShowHintPane();  // the status bar 36 pixels high with hints, 12 without
   void ShowPuzzleSize();
   void CaptureWindowSizes();
   void Exit1Click();
@@ -109,14 +113,6 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void Statistics1Click();
   void ShowHighScores1Click();
   void ShowHighScores2Click();
-  // Not built yet: saved games and players.
-  void BtnOpenClick() {}
-  void Open1Click() { BtnOpenClick(); }
-  void Save1Click() {}
-  void BtnSaveClick() {}
-  void Createnewplayer1Click() {}
-  void SwitchtoPlayer1Click() {}
-  void DeletePlayer1Click() {}
 
   // --- board view (BoardView.cpp) -----------------------------------------
   TBoardLayout BoardLayout() const;
@@ -170,6 +166,20 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void ShowMessageAt(int X, int Y, const QString& Text);
   void UpdateLabels();
 
+  // --- players (Players.cpp) -----------------------------------------------
+  void Createnewplayer1Click();
+  void SwitchtoPlayer1Click();
+  void PlayerLblClick();
+  void DeletePlayer1Click();
+  // Why a new player cannot take name, or nothing when it can.
+  QString NewPlayerProblem(const QString& name) const;
+
+  // --- saved games (SavedGames.cpp) ---------------------------------------
+  void Save1Click();
+  void BtnSaveClick();
+  void Open1Click();
+  void BtnOpenClick();
+
   // --- hints (Hints.cpp) ----------------------------------------------------
   void ExplainClue(const TClue* Clue, int Index, bool Step);
   void HighlightHorizontalClue(int Index, bool On);
@@ -204,6 +214,11 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // the board and panels change to and from the paused look.
   void GamePhaseChanged();
   void SetPuzzleNumber(int number);
+  // Offers to save a game in progress before it is dropped.
+  void OfferToSave();
+  // Makes name the current player: the old profile stored first (unless it
+  // was just deleted), the new one loaded, shown and its puzzle set up.
+  void BecomePlayer(const QString& name, bool storeOld);
   void SetHorizontalPanelWidth(int width);
   void SetVerticalPanelHeight(int height);
   void DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H);
@@ -216,8 +231,5 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   bool Shown = false;
 };
 
-// Maps the design's fonts to their metric-compatible free twins, once.
-void InstallFontSubstitutes();
-QFont NarrowFont(int pointSize);
 // The colour of everything the paused game hides.
 inline const QColor PausedColour{24, 24, 24};

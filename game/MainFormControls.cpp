@@ -221,10 +221,12 @@ void TMainForm::CreateInfoBar(QVBoxLayout* column) {
     *labels[i] = label;
   }
   RzLabel1->setToolTip(QStringLiteral("Click to go to a puzzle"));
+  PlayerLbl->setToolTip(QStringLiteral("Click to switch to another player"));
   TimeLbl->setToolTip(QStringLiteral("Pause / Unpause"));
   RzLabel1->OnMouseDown = [this](QMouseEvent* e) { RzLabel1MouseDown(e->modifiers()); };
   RzLabel1->OnClick = [this] { RzLabel1Click(); };
   TimeLbl->OnClick = [this] { TimeLblClick(); };
+  PlayerLbl->OnClick = [this] { PlayerLblClick(); };
   column->addWidget(RzPanel4);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WriteResult.h"
+
 #include <QString>
 
 #include <vector>
@@ -22,6 +24,10 @@ class TScoreTable {
  public:
   void AddScore(const TScore& score) { Entries.push_back(score); }
   const std::vector<TScore>& Scores() const { return Entries; }
+  TWriteResult DeletePlayerScores(const QString& player) {
+    std::erase_if(Entries, [&](const TScore& s) { return s.Name.compare(player, Qt::CaseInsensitive) == 0; });
+    return {};
+  }
 
  private:
   std::vector<TScore> Entries;

@@ -130,7 +130,8 @@ TEST_F(HintsTest, ACtrlPressOnTheHintButtonProvesTheBoardInPlay) {
   QTest::mouseClick(Form->HintBtn, Qt::LeftButton, Qt::ControlModifier);
   EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 16);
   const TBoardLayout L = Form->BoardLayout();
-  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(L.X0(4), L.Y0(4)), QColor(Qt::black));  // a solved square's frame
+  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(L.X0(4), L.Y0(4)),
+            QColor(Qt::black));  // a solved square's frame
   Form->Timer1Timer();
   EXPECT_TRUE(Form->Game.Finished());
 }

@@ -5,29 +5,37 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 // Answers every question from a script and records what was asked; for tests
 // and the benchmarks, where nothing may block.
 class TScriptedDialogs : public TDialogs {
  public:
   QStringList Errors;               // texts of the error boxes shown
+  QStringList Infos;                // texts of the information boxes shown
   QStringList Questions;            // texts of the confirmations asked
   QStringList InputPrompts;         // "caption|prompt|initial text" of each input box
   QStringList FileRequests;         // "folder|filter|suffix" of each file-open dialog
-  QStringList PlayerRequests;       // "caption|names joined by ,|initial choice" of each player choice
+  QStringList PlayerRequests;       // the names offered by each player choice, joined by ","
+  QStringList NameRefusals;         // why each refused new player's name was refused
   std::deque<bool> ConfirmAnswers;  // empty: answer No
   // One entry per input box, file dialog or player choice: the answer, or a
   // null QString for Cancel (also when the script has run out).
   std::deque<QString> InputAnswers;
   std::deque<QString> FileAnswers;
-  std::deque<QString> PlayerAnswers;
-  std::deque<bool> OptionsChanged;  // empty: nothing changed
+  std::deque<QString> PlayerAnswers;  // a chosen name, or null for Cancel
+  // The names typed into the new player's box, one per OK, until one is
+  // taken; null for Cancel.
+  std::deque<QString> NameAnswers;
+  // What the player does in the options dialog.
+  std::function<void(TSettings&)> OptionsChange;
   int OptionsShown = 0;
   int HighScoresShown = 0;
   int SplashShown = 0;
 
   void ErrorBox(QWidget*, const QString& text) override { Errors << text; }
-  bool Confirm(QWidget*, const QString& text) override {
+  void InfoBox(QWidget*, const QString& text) override { Infos << text; }
+  bool Confirm(QWidget*, const QString& text, TButtons) override {
     Questions << text;
     return Next(ConfirmAnswers, false);
   }
@@ -41,14 +49,26 @@ class TScriptedDialogs : public TDialogs {
     QString file;
     return Answer(FileAnswers, file) ? file : QString();
   }
-  bool ChoosePlayer(QWidget*, const QString& caption, const QStringList& names, QString& Chosen) override {
-    PlayerRequests << caption + '|' + names.join(',') + '|' + Chosen;
+  bool NewPlayerName(QWidget*, const std::function<QString(const QString&)>& Check, QString& Name) override {
+    for (;;) {
+      QString typed;
+      if (!Answer(NameAnswers, typed)) return false;
+      if (const QString problem = Check(typed); !problem.isEmpty()) {
+        NameRefusals << problem;  // the dialog stays open for the next try
+        continue;
+      }
+      Name = typed;
+      return true;
+    }
+  }
+  bool ChoosePlayer(QWidget*, const QStringList& names, QString& Chosen) override {
+    PlayerRequests << names.join(',');
     return Answer(PlayerAnswers, Chosen);
   }
   void ShowSplash() override { ++SplashShown; }
-  bool ShowOptions(QWidget*, TSettings&) override {
+  void ShowOptions(QWidget*, TSettings& settings) override {
     ++OptionsShown;
-    return Next(OptionsChanged, false);
+    if (OptionsChange) OptionsChange(settings);
   }
   void ShowHighScores(QWidget*) override { ++HighScoresShown; }
 

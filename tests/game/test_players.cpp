@@ -1,0 +1,132 @@
+// Creating, switching and deleting players, and the options dialog, in a real window.
+#include "GameTestSupport.h"
+
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+class PlayersTest : public TWindowTest {
+ protected:
+  QString Name() const { return Form->Settings->Prefs.PlayerName; }
+  QByteArray PlayersFileText() const {
+    QFile file(Folder.Path("quillmere.ini"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  bool ProfileExists(const QString& name) const {
+    return QFile::exists(Folder.Path("Players/" + name + ".ini"));
+  }
+  void Create(const QString& name) {
+    Dialogs.NameAnswers.push_back(name);
+    Form->Createnewplayer1->trigger();
+  }
+};
+
+TEST_F(PlayersTest, ANewPlayerPlaysTheirOwnPuzzleAndCanBeChosenAtOnce) {
+  Open(4, 77);
+  Form->Game.Clock.ElapsedSeconds = 30;
+  Dialogs.ConfirmAnswers.push_back(false);  // no, do not save the Guest's game
+  Create(QStringLiteral("Anna"));
+  EXPECT_EQ(Dialogs.Questions, QStringList{QStringLiteral("Do you want to save this game?")});
+  EXPECT_EQ(Name(), QStringLiteral("Anna"));
+  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Anna"));
+  EXPECT_TRUE(ProfileExists(QStringLiteral("Anna")));
+  // The new player's defaults: 6 x 6, puzzle 1, set up afresh.
+  EXPECT_EQ(Form->N(), 6);
+  EXPECT_EQ(Form->Game.Number(), 1);
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
+
+  // Offered at once, and switching back brings the Guest's puzzle.
+  Dialogs.PlayerAnswers.push_back(QStringLiteral("Guest"));
+  Dialogs.ConfirmAnswers.push_back(false);
+  Form->SwitchtoPlayer1->trigger();
+  EXPECT_TRUE(Dialogs.PlayerRequests.back().split(',').contains(QStringLiteral("Anna")));
+  EXPECT_EQ(Name(), QStringLiteral("Guest"));
+  EXPECT_EQ(Form->N(), 4);
+  EXPECT_EQ(Form->Game.Number(), 77);
+}
+
+TEST_F(PlayersTest, RefusedNamesKeepTheDialogOpenAndNothingChanges) {
+  Open(4, 5);
+  Create(QStringLiteral("Anna"));
+  for (const char* bad : {"", " Anna", "a/b", "..", "x=y", "ANNA", "guest"})
+    Dialogs.NameAnswers.push_back(QString::fromLatin1(bad));
+  Dialogs.NameAnswers.push_back(QString());  // then Cancel
+  Form->Createnewplayer1->trigger();
+  EXPECT_EQ(Dialogs.NameRefusals.size(), 7);
+  EXPECT_TRUE(Dialogs.NameRefusals.last().contains(QStringLiteral("Guest")));
+  EXPECT_EQ(Name(), QStringLiteral("Anna"));
+  EXPECT_EQ(Form->Settings->ListPlayerNames().size(), 2);
+}
+
+TEST_F(PlayersTest, ACancelledSwitchKeepsTheGameInPlay) {
+  Open(6, 3);
+  Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
+  const int solved = Form->Game.Puzzle.SolvedCount;
+  Form->Game.Clock.ElapsedSeconds = 12;
+  Dialogs.PlayerAnswers.push_back(QString());
+  QTest::mouseClick(Form->PlayerLbl, Qt::LeftButton);
+  EXPECT_EQ(Dialogs.PlayerRequests.size(), 1);
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, solved);
+  EXPECT_TRUE(Sq(1, 1).IsSolved());
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 12);
+  EXPECT_TRUE(Dialogs.Questions.isEmpty());
+}
+
+TEST_F(PlayersTest, DeletingLeavesNoTraceAndAlwaysSomeonePlays) {
+  Open(4, 9);
+  Create(QStringLiteral("Anna"));
+  Create(QStringLiteral("Bob"));
+  // Bob completes a puzzle, so the table holds a score of his.
+  for (int r = 1; r <= Form->N(); ++r)
+    for (int c = 1; c <= Form->N(); ++c)
+      if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
+  Form->Timer1Timer();
+  ASSERT_EQ(Scores().size(), 1u);
+  ASSERT_TRUE(Form->Settings->StorePlayerList());  // as the end of a run writes it
+  ASSERT_TRUE(PlayersFileText().contains("Bob=Bob"));
+
+  // Delete Bob, then cancel the choice: the first player left (the Guest
+  // of the first start) plays on.
+  Dialogs.ConfirmAnswers.push_back(true);
+  Dialogs.PlayerAnswers.push_back(QString());
+  Form->DeletePlayer1->trigger();
+  EXPECT_EQ(Dialogs.Questions.last(),
+            QStringLiteral("Are you sure you want to delete the current player \"Bob\" from the game?"));
+  EXPECT_EQ(Name(), QStringLiteral("Guest"));
+  EXPECT_FALSE(ProfileExists(QStringLiteral("Bob")));
+  EXPECT_FALSE(PlayersFileText().contains("Bob"));
+  EXPECT_TRUE(Scores().empty());
+  EXPECT_FALSE(Form->Settings->ListPlayerNames().contains(QStringLiteral("Bob")));
+
+  // Delete everybody: a new Guest with the defaults takes over.
+  for (int i = 0; i < 2; ++i) {
+    Dialogs.ConfirmAnswers.push_back(true);
+    Dialogs.PlayerAnswers.push_back(QString());
+    Form->DeletePlayer1->trigger();
+  }
+  EXPECT_EQ(Name(), QStringLiteral("Guest"));
+  EXPECT_EQ(Form->Settings->ListPlayerNames(), QStringList{QStringLiteral("Guest")});
+  EXPECT_EQ(Form->N(), 6);
+}
+
+TEST_F(PlayersTest, TheOptionsDialogsSwitchesShowInTheWindowWhenItCloses) {
+  Open(4);
+  Dialogs.OptionsChange = [](TSettings& s) {
+    s.Prefs.ShowHints = true;
+    s.Prefs.Zoom = true;
+    s.Prefs.TimerOn = false;
+  };
+  Form->Options1->trigger();
+  EXPECT_TRUE(Form->HintBtn->isChecked());
+  EXPECT_TRUE(Form->ShowHints1->isChecked());
+  EXPECT_EQ(Form->statusBar()->height(), 36);
+  EXPECT_TRUE(Form->ZoomBtn->isChecked());
+  EXPECT_FALSE(Form->TimedGame1->isChecked());
+  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+  // The timed-game toggle twice returns to where it was.
+  Form->TimedGame1->trigger();
+  Form->TimedGame1->trigger();
+  EXPECT_FALSE(Form->Settings->Prefs.TimerOn);
+  EXPECT_FALSE(Form->TimedGame1->isChecked());
+}
