@@ -306,6 +306,7 @@ void TMainForm::CreateStatusBar() {
   statusBar()->setSizeGripEnabled(false);
   statusBar()->setFixedHeight(12);
   HintPane = new TPaintBox(statusBar());
+  HintPane->Background = statusBar()->palette().color(QPalette::Window);
   HintPane->setGeometry(statusBar()->rect());
 }
 

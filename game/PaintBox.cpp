@@ -25,7 +25,7 @@ void TPaintBox::resizeEvent(QResizeEvent*) {
   // Keep what was drawn, so a handler that draws nothing (the animation's
   // board) leaves the last picture in place.
   QImage canvas(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  canvas.fill(Qt::black);
+  canvas.fill(Background);
   {
     QPainter p(&canvas);
     p.drawImage(0, 0, Canvas);

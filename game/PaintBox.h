@@ -15,6 +15,7 @@ class TPaintBox : public QWidget {
  public:
   explicit TPaintBox(QWidget* parent = nullptr);
   QImage Canvas;
+  QColor Background{Qt::black};  // of the canvas a resize adds
   std::function<void()> OnPaint;
   std::function<void(QMouseEvent*)> OnMouseDown;
   std::function<void(QMouseEvent*)> OnMouseMove;
