@@ -1,0 +1,108 @@
+#include "AboutForm.h"
+
+#include "Fonts.h"
+#include "JpegImage.h"
+
+#include <QFrame>
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace {
+// Labels stand on the picture itself.
+void Transparent(QLabel* label, const QColor& colour) {
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+
+QFont Underlined(QFont font) {
+  font.setUnderline(true);
+  return font;
+}
+}  // namespace
+
+TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(parent), DataFolder(DataFolder) {
+  InstallFontSubstitutes();
+  setWindowTitle(QStringLiteral("About Quillmere"));
+  setFixedSize(ClientWidth, ClientHeight);
+
+  RzPanel1 = new QFrame(this);
+  RzPanel1->setGeometry(0, 0, ClientWidth, ClientHeight);
+  QPalette dark = RzPanel1->palette();
+  dark.setColor(QPalette::Window, QColor(16, 16, 48));
+  RzPanel1->setPalette(dark);
+  RzPanel1->setAutoFillBackground(true);
+
+  // The picture is wider than the panel: centred, it loses a little of both
+  // sides and is drawn 1:1, never scaled.
+  Image1 = new QLabel(RzPanel1);
+  Image1->setGeometry(0, 0, ClientWidth, ClientHeight);
+  Image1->setAlignment(Qt::AlignCenter);
+  const TJpegResult title = LoadJpegImage(DataFile(DataFolder, QStringLiteral("title.jpg")));
+  if (title.Ok()) Image1->setPixmap(QPixmap::fromImage(title.Image));
+
+  RzLabel2 = new QLabel(QStringLiteral("Quillmere"), RzPanel1);
+  RzLabel2->move(8, 8);
+  RzLabel2->setFont(NarrowFont(20));
+  Transparent(RzLabel2, Qt::white);
+  auto* shadow = new QGraphicsDropShadowEffect(RzLabel2);
+  shadow->setBlurRadius(0);
+  shadow->setOffset(2, 2);
+  shadow->setColor(Qt::black);
+  RzLabel2->setGraphicsEffect(shadow);
+  RzLabel2->adjustSize();
+
+  RzLabel1 = new QLabel(RzPanel1);
+  RzLabel1->move(8, 40);
+  RzLabel1->setFont(NarrowFont(14));
+  Transparent(RzLabel1, Qt::white);
+
+  RzURLLabel2 = new TURLLabel(RzPanel1);
+  RzURLLabel2->move(318, 256);
+  RzURLLabel2->setFont(Underlined(NarrowFont(11)));
+  // Blue, light enough to read on the dark picture.
+  Transparent(RzURLLabel2, QColor(120, 180, 255));
+  RzURLLabel2->setText(QStringLiteral("Player's Guide"));
+  RzURLLabel2->setToolTip(GuideUrl(DataFolder).toLocalFile());
+  RzURLLabel2->adjustSize();
+  RzURLLabel2->OnClick = [this] { RzURLLabel2Click(); };
+
+  RzURLLabel3 = new TURLLabel(RzPanel1);
+  RzURLLabel3->move(9, 284);
+  RzURLLabel3->setFont(Underlined(DialogFont(8)));
+  Transparent(RzURLLabel3, palette().color(QPalette::Highlight));
+  RzURLLabel3->setText(QString::fromUtf8(DonationText));
+  RzURLLabel3->adjustSize();
+  RzURLLabel3->OnClick = [this] { RzURLLabel3Click(); };
+
+  RzBitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"),
+                              RzPanel1);
+  RzBitBtn1->setGeometry(193, 255, 75, 25);
+  RzBitBtn1->setDefault(true);
+  connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RzBitBtn1Click(); });
+}
+
+void TAboutForm::showEvent(QShowEvent* event) {
+  FormShow();
+  QDialog::showEvent(event);
+}
+
+void TAboutForm::FormShow() {
+  RzLabel1->setText(QStringLiteral("Version ") + ProgramVersion());
+  RzLabel1->adjustSize();
+  RzURLLabel3->setVisible(!DonationAddress.isEmpty());
+  RzURLLabel3->setToolTip(DonationAddress);
+}
+
+void TAboutForm::RzBitBtn1Click() { accept(); }
+
+void TAboutForm::RzURLLabel2Click() {
+  if (OpenLink) OpenLink(GuideUrl(DataFolder));
+}
+
+void TAboutForm::RzURLLabel3Click() {
+  if (OpenLink && !DonationAddress.isEmpty()) OpenLink(QUrl(DonationAddress));
+}

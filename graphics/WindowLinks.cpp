@@ -1,0 +1,62 @@
+#include "WindowLinks.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+
+void OpenInBrowser(const QUrl& Address) { QDesktopServices::openUrl(Address); }
+
+QString ProgramVersion() { return QStringLiteral(QUILLMERE_VERSION); }
+
+QString ConfiguredDonationAddress() { return QStringLiteral(QUILLMERE_DONATION_URL); }
+
+QString ThanksText(const QString& DonationAddress) {
+  const QString site = QUrl(DonationAddress).host();
+  return QStringLiteral("With thanks to ") + (site.isEmpty() ? DonationAddress : site);
+}
+
+QString DataFile(const QString& Folder, const QString& Name) {
+  const QString own = QDir(Folder).filePath(Name);
+  if (QFileInfo::exists(own)) return own;
+  // Without an application object there is no program folder to fall back on.
+  if (QCoreApplication::instance()) {
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(Name);
+    if (QFileInfo::exists(beside)) return beside;
+  }
+  return own;
+}
+
+QUrl GuideUrl(const QString& Folder, const QString& Section) {
+  QUrl url = QUrl::fromLocalFile(QFileInfo(DataFile(Folder, QString::fromUtf8(GuideFileName))).absoluteFilePath());
+  if (!Section.isEmpty()) url.setFragment(Section);
+  return url;
+}
+
+QFont DialogFont(int PointSize, bool Bold) {
+  // MS Sans Serif has no free twin; Arial (Liberation Sans once the font
+  // substitutes are installed) keeps the design's widths closest.
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(PointSize);
+  font.setBold(Bold);
+  return font;
+}
+
+TURLLabel::TURLLabel(QWidget* parent) : QLabel(parent) {
+  setCursor(Qt::PointingHandCursor);
+  setTextFormat(Qt::PlainText);
+}
+
+void TURLLabel::mousePressEvent(QMouseEvent* event) {
+  Pressed = event->button() == Qt::LeftButton;
+  event->accept();
+}
+
+void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
+  // Like a button: the click counts only when the button comes up on the label.
+  const bool click = Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+  Pressed = false;
+  event->accept();
+  if (click && OnClick) OnClick();
+}

@@ -1,0 +1,170 @@
+#include "AboutForm.h"
+#include "HelpForm.h"
+#include "SplashForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QUrl& url, std::ostream* out) { *out << url.toString().toStdString(); }
+
+namespace {
+
+QApplication& TestApp() {
+  static int argc = 1;
+  static char name[] = "test_windows";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
+}
+
+const QString RuntimeDir = QStringLiteral(QUILLMERE_RUNTIME_DIR);
+const QString Donation = QStringLiteral("https://donate.example.org/quillmere");
+
+class WindowsTest : public ::testing::Test {
+ protected:
+  WindowsTest() {
+    TestApp();
+    // A data folder of its own with a guide in it, so the links cannot be
+    // satisfied by the build's copy.
+    QFile guide(Folder.filePath(QString::fromUtf8(GuideFileName)));
+    EXPECT_TRUE(guide.open(QIODevice::WriteOnly));
+    guide.write("<!DOCTYPE html><title>guide</title>");
+  }
+
+  // An opener that records instead of starting a browser.
+  TLinkOpener Recorder() {
+    return [this](const QUrl& url) { Opened.push_back(url); };
+  }
+
+  // Runs Form modally, does Action once its loop runs, and returns what exec()
+  // gave the caller; a window that does not close ends as -1.
+  static int ExecAnd(QDialog& Form, const std::function<void()>& Action) {
+    QTimer::singleShot(0, &Form, Action);
+    QTimer::singleShot(5000, &Form, [&Form] { Form.done(-1); });
+    return Form.exec();
+  }
+
+  QTemporaryDir Dir;
+  QDir Folder{Dir.path()};
+  std::vector<QUrl> Opened;
+};
+
+}  // namespace
+
+TEST_F(WindowsTest, SplashEndsAsPlayWhicheverWayItIsClosed) {
+  TSplashForm byButton(RuntimeDir);
+  EXPECT_EQ(ExecAnd(byButton, [&] { QTest::mouseClick(byButton.RzButton1, Qt::LeftButton); }),
+            QDialog::Accepted);
+  EXPECT_FALSE(byButton.isVisible());
+
+  // close() delivers the same close event as the title bar's close box.
+  TSplashForm byCloseBox(RuntimeDir);
+  EXPECT_EQ(ExecAnd(byCloseBox, [&] { byCloseBox.close(); }), QDialog::Accepted);
+  EXPECT_FALSE(byCloseBox.isVisible());
+
+  TSplashForm byEscape(RuntimeDir);
+  EXPECT_EQ(ExecAnd(byEscape, [&] { QTest::keyClick(&byEscape, Qt::Key_Escape); }), QDialog::Accepted);
+}
+
+TEST_F(WindowsTest, SplashAndAboutShowTheTitlePictureAndTheOneVersion) {
+  TSplashForm splash(RuntimeDir);
+  TAboutForm about(RuntimeDir);
+  splash.show();
+  about.show();
+
+  const QString version = splash.RzLabel1->text();
+  EXPECT_EQ(about.RzLabel1->text(), version);
+  EXPECT_EQ(version, QStringLiteral("Version " QUILLMERE_EXPECTED_VERSION));
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch())
+      << version.toStdString();
+  // Not cut off: the label is as wide as its text.
+  EXPECT_GE(splash.RzLabel1->width(), splash.RzLabel1->fontMetrics().horizontalAdvance(version));
+  EXPECT_GE(about.RzLabel1->width(), about.RzLabel1->fontMetrics().horizontalAdvance(version));
+
+  // The generated picture, decoded and shown 1:1.
+  for (const QLabel* image : {splash.Image1, about.Image1})
+    EXPECT_EQ(image->pixmap().size(), QSize(567, 300));
+}
+
+TEST_F(WindowsTest, EachLinkAsksTheOpenerForItsAddress) {
+  const QUrl guide = QUrl::fromLocalFile(Folder.filePath(QString::fromUtf8(GuideFileName)));
+
+  THelpForm help(Folder.path());
+  help.OpenLink = Recorder();
+  help.show();
+  QTest::mouseClick(help.RzURLLabel1, Qt::LeftButton);
+
+  TAboutForm about(Folder.path());
+  about.OpenLink = Recorder();
+  about.DonationAddress = Donation;
+  about.show();
+  QTest::mouseClick(about.RzURLLabel2, Qt::LeftButton);
+  QTest::mouseClick(about.RzURLLabel3, Qt::LeftButton);
+
+  TSplashForm splash(Folder.path());
+  splash.OpenLink = Recorder();
+  splash.DonationAddress = Donation;
+  splash.show();
+  QTest::mouseClick(splash.RzURLLabel3, Qt::LeftButton);
+
+  EXPECT_EQ(Opened, (std::vector<QUrl>{guide, guide, QUrl(Donation), QUrl(Donation)}));
+
+  // A press that slides off the label before the button comes up opens nothing.
+  Opened.clear();
+  QTest::mousePress(help.RzURLLabel1, Qt::LeftButton);
+  QTest::mouseRelease(help.RzURLLabel1, Qt::LeftButton, {}, QPoint(-5, -5));
+  EXPECT_TRUE(Opened.empty());
+}
+
+TEST_F(WindowsTest, TheBuiltGuideHasItsTroubleshootingSection) {
+  // The build copies the guide under the name the windows ask for.
+  const QUrl url = GuideUrl(RuntimeDir, QStringLiteral("troubleshooting"));
+  EXPECT_EQ(url.fragment(), QStringLiteral("troubleshooting"));
+  QFile file(url.toLocalFile());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << url.toString().toStdString();
+  const QString page = QString::fromUtf8(file.readAll());
+  EXPECT_TRUE(page.contains(QStringLiteral("id=\"troubleshooting\"")));
+  EXPECT_TRUE(page.contains(QStringLiteral("--data-dir DIR")));
+}
+
+TEST_F(WindowsTest, DonationLinesShowOnlyWithAnAddress) {
+  TSplashForm splash(Folder.path());
+  TAboutForm about(Folder.path());
+  splash.DonationAddress.clear();
+  about.DonationAddress.clear();
+  splash.show();
+  about.show();
+  EXPECT_FALSE(splash.RzURLLabel3->isVisible());
+  EXPECT_FALSE(splash.RzLabel2->isVisible());
+  EXPECT_FALSE(about.RzURLLabel3->isVisible());
+  splash.hide();
+  about.hide();
+
+  // The address is read each time the window is shown.
+  splash.DonationAddress = Donation;
+  about.DonationAddress = Donation;
+  splash.show();
+  about.show();
+  EXPECT_TRUE(splash.RzURLLabel3->isVisible());
+  EXPECT_TRUE(splash.RzLabel2->isVisible());
+  EXPECT_TRUE(splash.RzLabel2->text().contains(QStringLiteral("donate.example.org")));
+  EXPECT_TRUE(about.RzURLLabel3->isVisible());
+
+  // A build without a configured page starts with the lines hidden.
+  TSplashForm plain(Folder.path());
+  plain.show();
+  EXPECT_EQ(plain.RzURLLabel3->isVisible(), !QStringLiteral(QUILLMERE_DONATION_URL).isEmpty());
+}
