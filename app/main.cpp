@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
       dataDir.isEmpty() ? QCoreApplication::applicationFilePath()
                         : QDir(QFileInfo(dataDir).absoluteFilePath()).filePath(QStringLiteral("quillmere"));
 
-  TQtDialogs dialogs;
+  TQtDialogs dialogs(QFileInfo(programPath).absolutePath());
   if (TSettings::ReadShowSplash()) dialogs.ShowSplash();
 
   TMainForm form(programPath, dialogs);

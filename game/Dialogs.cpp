@@ -1,7 +1,10 @@
 #include "Dialogs.h"
 
+#include "AboutForm.h"
+#include "HelpForm.h"
 #include "PlayerForm.h"
 #include "SettingsForm.h"
+#include "SplashForm.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -76,5 +79,20 @@ bool TQtDialogs::ChoosePlayer(QWidget* owner, const QStringList& names, QString&
 
 void TQtDialogs::ShowOptions(QWidget* owner, TSettings& settings) {
   TSettingsForm form(settings, owner);
+  form.exec();
+}
+
+void TQtDialogs::ShowSplash() {
+  TSplashForm form(DataFolder);
+  form.exec();
+}
+
+void TQtDialogs::ShowHelp(QWidget* owner) {
+  THelpForm form(DataFolder, owner);
+  form.exec();
+}
+
+void TQtDialogs::ShowAbout(QWidget* owner) {
+  TAboutForm form(DataFolder, owner);
   form.exec();
 }

@@ -42,9 +42,12 @@ class TDialogs {
   virtual void ShowAbout(QWidget* /*owner*/) {}
 };
 
-// The real message boxes, input box, file dialog and the records' dialogs.
+// The real message boxes, input box, file dialog, the records' dialogs and
+// the splash, help and about windows.
 class TQtDialogs : public TDialogs {
  public:
+  // dataFolder holds the title picture and the Player's Guide.
+  explicit TQtDialogs(const QString& dataFolder) : DataFolder(dataFolder) {}
   void ErrorBox(QWidget* owner, const QString& text) override;
   void InfoBox(QWidget* owner, const QString& text) override;
   bool Confirm(QWidget* owner, const QString& text, TButtons buttons) override;
@@ -55,8 +58,12 @@ class TQtDialogs : public TDialogs {
                      QString& Name) override;
   bool ChoosePlayer(QWidget* owner, const QStringList& names, QString& Chosen) override;
   void ShowOptions(QWidget* owner, TSettings& settings) override;
+  void ShowSplash() override;
+  void ShowHelp(QWidget* owner) override;
+  void ShowAbout(QWidget* owner) override;
 
  private:
+  QString DataFolder;
   // The name box keeps its text from one use to the next (the list is
   // filled afresh at every use).
   QString LastName;

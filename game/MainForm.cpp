@@ -22,6 +22,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <cstdio>
+
 namespace {
 const QColor ToolbarColour(226, 226, 226);
 }  // namespace
@@ -74,12 +76,13 @@ bool TMainForm::FormCreate() {
 
   TileImages = std::make_unique<TImages>();
   if (!TileImages->LoadAll(ProgramFolder)) {
-    if (TileImages->LastFailure() == TImages::TFailure::UnreadablePicture)
-      Dialogs.ErrorBox(this, TileImages->LastError());
-    else
-      Dialogs.ErrorBox(this,
-                       QStringLiteral("Not all images found - the program must close.\r"
-                                      "Please refer to the troubleshooting section of the user guide."));
+    const QString message = TileImages->LastFailure() == TImages::TFailure::UnreadablePicture
+                                ? TileImages->LastError()
+                                : QStringLiteral("Not all images found - the program must close.\r"
+                                                 "Please refer to the troubleshooting section of the user guide.");
+    // A player who started the game from a terminal reads it there too.
+    std::fprintf(stderr, "quillmere: %s\n", qPrintable(QString(message).replace('\r', ' ')));
+    Dialogs.ErrorBox(this, message);
     return false;
   }
   Effects = std::make_unique<TEffects>(*TileImages);
