@@ -1,6 +1,7 @@
 #include "Effects.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -510,6 +511,75 @@ TEST_F(EffectsTest, TinyBoardsNeverHang) {
   }
   done = true;
   watchdog.join();
+}
+
+// Not run by default: writes frames 1, 25, 50, 75 and 100 of every effect at
+// the 1024 x 768 window's board size, a third of the size, to a PNG.
+// --gtest_also_run_disabled_tests --gtest_filter=*ContactSheet*
+TEST(EffectsSheet, DISABLED_ContactSheet) {
+  int argc = 1;
+  char name[] = "test_effects";
+  char* argv[] = {name, nullptr};
+  QGuiApplication application(argc, argv);  // for the labels' font
+  const int w = 732, h = 437, tw = w / 3, th = h / 3, gap = 4, label = 28;
+  QImage start(w, h, QImage::Format_RGB32), finish(w, h, QImage::Format_RGB32);
+  {
+    // Start: a grid of coloured tiles; finish: rings with a white cross.
+    QPainter p(&start);
+    for (int j = 0; j < 6; ++j)
+      for (int i = 0; i < 10; ++i) {
+        p.fillRect(i * w / 10, j * h / 6, w / 10 + 1, h / 6 + 1,
+                   QColor::fromHsv((i * 36 + j * 50) % 360, 200, 230));
+        p.setPen(QPen(Qt::black, 3));
+        p.drawRect(i * w / 10, j * h / 6, w / 10, h / 6);
+      }
+    QPainter q(&finish);
+    for (int r = 520; r > 0; r -= 40) {
+      q.setBrush(r / 40 % 2 ? QColor(30, 40, 120) : QColor(250, 210, 40));
+      q.setPen(Qt::NoPen);
+      q.drawEllipse(QPoint(w / 2, h / 2), r, r);
+    }
+    q.setPen(QPen(Qt::white, 14));
+    q.drawLine(0, 0, w, h);
+    q.drawLine(w, 0, 0, h);
+  }
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  for (int i = 0; i < 10; ++i) {
+    QImage tile(64, 64, QImage::Format_RGB888);
+    tile.fill(QColor::fromHsv(i * 36, 255, 255));
+    QPainter(&tile).fillRect(16, 16, 32, 32, Qt::black);
+    ASSERT_TRUE(tile.save(QDir(folder.path()).filePath(QStringLiteral("%1.bmp").arg(i))));
+  }
+  TImages images;
+  for (int i = 0; i < 10; ++i) images.LoadFolder(folder.path());
+  PuzzleRandom random;
+  TEffects effects(images, random);
+  effects.StartPicture = start;
+  effects.FinishPicture = finish;
+
+  const int frames[] = {1, 25, 50, 75, 100};
+  QImage sheet(label + 5 * (tw + gap), 20 * (th + gap), QImage::Format_RGB32);
+  sheet.fill(Qt::darkGray);
+  QPainter s(&sheet);
+  s.setPen(Qt::white);
+  for (int effect = 1; effect <= 20; ++effect) {
+    effects.Start(1);
+    effects.EffectNumber = effect;
+    QImage canvas = finish.copy();
+    const int y = (effect - 1) * (th + gap);
+    s.drawText(QRect(0, y, label, th), Qt::AlignCenter, QString::number(effect));
+    for (int k = 1, column = 0; k <= 100; ++k) {
+      effects.NextFrame(canvas);
+      if (k != frames[column]) continue;
+      s.drawImage(QRect(label + column * (tw + gap), y, tw, th),
+                  canvas.scaled(tw, th, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+      ++column;
+    }
+  }
+  s.end();
+  const char* path = std::getenv("QUILLMERE_EFFECTS_SHEET");
+  ASSERT_TRUE(sheet.save(QString::fromLocal8Bit(path ? path : "/tmp/effects-sheet.png")));
 }
 
 }  // namespace
