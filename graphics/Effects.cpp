@@ -268,9 +268,11 @@ void FizzingRise(const TFrame& f) {
       right = left + size;
     }
   }
-  // The columns themselves overlap into one band.
-  region += QRect(0, top, (columns - 1) * step + size, f.Hk);
   DrawThrough(f, region);
+  // The columns themselves overlap into one band: a plain copy, which a clip
+  // would split into one span per row.
+  TCopyPainter painter(f.Canvas);
+  Copy(painter, f.P, QRect(0, top, std::min((columns - 1) * step + size, f.w), f.Hk));
 }
 
 void RollFromLeft(const TFrame& f) {
