@@ -2,29 +2,45 @@
 
 #include <QImage>
 
+class PuzzleRandom;
 class TImages;
 
-// The completion animation. StartPicture holds the board as the puzzle began
-// and FinishPicture the solved board; every frame is drawn into the board's
-// canvas. No effect is built yet: the animation ends at its first frame and
-// leaves the solved board in place.
+// The completion animation. The board changes back and forth between
+// StartPicture (the board as the puzzle was set up) and FinishPicture (the
+// solved board) by one of twenty transitions of 100 frames each, one frame per
+// tick of the window's timer, until the window stops the timer. Every frame is
+// drawn straight over the board's canvas as it is.
 class TEffects {
  public:
-  explicit TEffects(const TImages& Images) : TileImages(Images) {}
+  static constexpr int EffectCount = 20;
+  static constexpr int FrameCount = 100;
+
+  // Random is the puzzle's own source: Start reseeds it, so that later draws
+  // (the jump to a random puzzle) continue from the animation's.
+  TEffects(const TImages& Images, PuzzleRandom& Random);
 
   QImage StartPicture;
   QImage FinishPicture;
-  int EffectNumber = 0;
-  int FrameNumber = 0;
+  int EffectNumber = 0;     // 1..20; 0 draws nothing
+  int FrameNumber = 1;      // 1..100 within the running transition
+  bool ShowFinish = false;  // the running transition brings in FinishPicture
+  int StepFactor = 1;       // scales the unit of the band and strip effects
 
-  // Starts an effect; Animation is the player's preference (0 is off).
-  void Start(int Animation) {
-    EffectNumber = Animation;
-    FrameNumber = 0;
-  }
-  // Draws the next frame into Canvas; false when the animation is over.
-  bool NextFrame(QImage& /*Canvas*/) { return false; }
+  // Reseeds the random source from the clock, goes back to frame 1 of the
+  // transition that brings in StartPicture and, when Animation is above 0,
+  // picks an effect at random; otherwise none.
+  void Start(int Animation);
+
+  // Draws frame FrameNumber of the effect over Canvas, then moves on a frame;
+  // after frame 100 the other picture's transition starts at frame 1. The
+  // cycle never ends by itself, so this is always true.
+  bool NextFrame(QImage& Canvas);
+
+  // a * b / c in 64 bits, rounded to the nearest, halves away from zero;
+  // 0 when c is 0.
+  static int MulDiv(int a, int b, int c);
 
  private:
   const TImages& TileImages;
+  PuzzleRandom& Random;
 };
