@@ -85,7 +85,7 @@ bool TMainForm::FormCreate() {
     Dialogs.ErrorBox(this, message);
     return false;
   }
-  Effects = std::make_unique<TEffects>(*TileImages);
+  Effects = std::make_unique<TEffects>(*TileImages, Game.Puzzle.Random);
   ScratchBitmap = TileImages->Picture(0)->copy();
 
   Settings->LoadPlayerList();
@@ -205,6 +205,8 @@ void TMainForm::BlinkTimerTimer() {
 }
 
 void TMainForm::WinTimerTimer() {
+  // Every tick draws a frame into the canvas; the screen shows the latest
+  // at its own rate.
   if (!Effects || !Effects->NextFrame(PaintBox1->Canvas)) WinTimer->stop();
   PaintBox1->update();
 }

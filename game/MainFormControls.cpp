@@ -319,5 +319,6 @@ void TMainForm::CreateTimers() {
   connect(BlinkTimer, &QTimer::timeout, this, [this] { BlinkTimerTimer(); });
   WinTimer = new QTimer(this);
   WinTimer->setInterval(2);
+  WinTimer->setTimerType(Qt::PreciseTimer);
   connect(WinTimer, &QTimer::timeout, this, [this] { WinTimerTimer(); });
 }
