@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
                         : QDir(QFileInfo(dataDir).absoluteFilePath()).filePath(QStringLiteral("quillmere"));
 
   TQtDialogs dialogs(QFileInfo(programPath).absolutePath());
-  if (TSettings::ReadShowSplash()) dialogs.ShowSplash();
+  ShowSplashAtStart(dialogs);
 
   TMainForm form(programPath, dialogs);
   if (!form.FormCreate()) return 1;

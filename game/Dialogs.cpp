@@ -4,6 +4,7 @@
 #include "HelpForm.h"
 #include "PlayerForm.h"
 #include "SettingsForm.h"
+#include "Settings.h"
 #include "SplashForm.h"
 
 #include <QComboBox>
@@ -95,4 +96,8 @@ void TQtDialogs::ShowHelp(QWidget* owner) {
 void TQtDialogs::ShowAbout(QWidget* owner) {
   TAboutForm form(DataFolder, owner);
   form.exec();
+}
+
+void ShowSplashAtStart(TDialogs& dialogs) {
+  if (TSettings::ReadShowSplash()) dialogs.ShowSplash();
 }

@@ -42,6 +42,10 @@ class TDialogs {
   virtual void ShowAbout(QWidget* /*owner*/) {}
 };
 
+// Shows the splash at program start when the user wants it (the settings
+// store's switch; a missing value counts as set).
+void ShowSplashAtStart(TDialogs& dialogs);
+
 // The real message boxes, input box, file dialog, the records' dialogs and
 // the splash, help and about windows.
 class TQtDialogs : public TDialogs {

@@ -125,6 +125,19 @@ TEST_F(MainFormTest, BlinkingFlipsRedAndYellowAndDismissingStopsIt) {
   EXPECT_TRUE(Form->RzLine2->isHidden());
 }
 
+TEST(ProgramStart, TheSplashShowsUnlessTheUserSwitchedItOff) {
+  TGameFolder folder;  // its own settings store
+  TScriptedDialogs dialogs;
+  ShowSplashAtStart(dialogs);
+  EXPECT_EQ(dialogs.SplashShown, 1) << "a missing switch counts as set";
+  QSettings("Vantor", "Quillmere").setValue("Options/ShowSplash", 0);
+  ShowSplashAtStart(dialogs);
+  EXPECT_EQ(dialogs.SplashShown, 1);
+  QSettings("Vantor", "Quillmere").setValue("Options/ShowSplash", 1);
+  ShowSplashAtStart(dialogs);
+  EXPECT_EQ(dialogs.SplashShown, 2);
+}
+
 TEST(ProgramArguments, AMissingDataFolderIsAClearErrorBeforeAnyWindow) {
   TestApp();
   QProcess program;
