@@ -172,7 +172,7 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
   ASSERT_EQ(Scores().size(), 1u);
-  EXPECT_EQ(Scores()[0].Seconds, -1);
+  EXPECT_EQ(Scores()[0].Time, -1);
   EXPECT_EQ(Scores()[0].Number, 5);
   EXPECT_EQ(Scores()[0].Difficulty, 5);
   // Pausing, resuming and the options after the finish neither restart the clock nor score again.
