@@ -82,6 +82,8 @@ TMainForm::TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* par
 }
 
 bool TMainForm::FormCreate() {
+  if (const TScoreReadReport read = ScoreTable.Load(ProgramPath); !read.Ok())
+    Dialogs.ErrorBox(this, read.Message());
   QPalette tb = RzToolbar1->palette();
   tb.setColor(QPalette::Window, ToolbarColour);
   RzToolbar1->setPalette(tb);
