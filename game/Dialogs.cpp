@@ -1,5 +1,8 @@
 #include "Dialogs.h"
 
+#include "ScoreForm.h"
+#include "ScoreTable.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -49,4 +52,10 @@ bool TQtDialogs::ChoosePlayer(QWidget* owner, const QString& caption, const QStr
   const QString name = QInputDialog::getItem(owner, caption, QString(), names, current, false, &ok);
   if (ok) Chosen = name;
   return ok && !name.isEmpty();
+}
+
+void TQtDialogs::ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) {
+  table.SetViewingPlayer(viewingPlayer);
+  TScoreForm form(table, owner);
+  form.exec();
 }

@@ -4,11 +4,12 @@
 #include <QStringList>
 
 class QWidget;
+class TScoreTable;
 class TSettings;
 
 // Every modal interaction of the main window goes through here, so a test can
 // answer a question without a window blocking. The windows not built yet
-// (splash, options, scores, statistics, help, about) have empty defaults.
+// (splash, options, statistics, help, about) have empty defaults.
 class TDialogs {
  public:
   virtual ~TDialogs() = default;
@@ -28,7 +29,8 @@ class TDialogs {
   virtual void ShowSplash() {}
   // The options dialog; true when the player changed anything in it.
   virtual bool ShowOptions(QWidget* /*owner*/, TSettings& /*settings*/) { return false; }
-  virtual void ShowHighScores(QWidget* /*owner*/) {}
+  // The score window, erasing the entries of viewingPlayer when asked to.
+  virtual void ShowHighScores(QWidget* /*owner*/, TScoreTable& /*table*/, const QString& /*viewingPlayer*/) {}
   virtual void ShowStatistics(QWidget* /*owner*/, TSettings& /*settings*/) {}
   virtual void ShowHelp(QWidget* /*owner*/) {}
   virtual void ShowAbout(QWidget* /*owner*/) {}
@@ -44,4 +46,5 @@ class TQtDialogs : public TDialogs {
                          const QString& defaultSuffix) override;
   bool ChoosePlayer(QWidget* owner, const QString& caption, const QStringList& names,
                     QString& Chosen) override;
+  void ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) override;
 };

@@ -279,13 +279,15 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::ShowHighScores1Click() {
+  WinTimer->stop();
+  DismissPointers();
   // The score window runs its own event loop; the clock must not run under
   // it, and the game stays paused until the player resumes it.
   if (Game.InProgress() && !Game.Paused()) {
     Pause1->setChecked(true);
     PauseBtnClick();
   }
-  Dialogs.ShowHighScores(this);
+  Dialogs.ShowHighScores(this, ScoreTable, Settings->Prefs.PlayerName);
 }
 
 void TMainForm::ShowHighScores2Click() {

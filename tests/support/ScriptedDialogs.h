@@ -50,7 +50,7 @@ class TScriptedDialogs : public TDialogs {
     ++OptionsShown;
     return Next(OptionsChanged, false);
   }
-  void ShowHighScores(QWidget*) override { ++HighScoresShown; }
+  void ShowHighScores(QWidget*, TScoreTable&, const QString&) override { ++HighScoresShown; }
 
  private:
   template <typename T>
