@@ -2,61 +2,60 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 #include <algorithm>
-#include <numeric>
+#include <charconv>
+#include <cstring>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace {
 
-constexpr QChar Separator = u'~';
+constexpr char Separator = '~';
 
 // The value of the field `key` in a one-line record: the field begins where
 // the key and "=" stand at the start of the text or right after a separator,
 // the first such field counts, and its value runs to the next separator or
-// the end of the text.
-std::optional<QStringView> ReadField(QStringView text, QStringView key, QChar separator) {
-  qsizetype from = 0;
-  while (from < text.size()) {
-    const QStringView rest = text.sliced(from);
-    if (rest.size() > key.size() && rest.startsWith(key) && rest[key.size()] == u'=') {
-      const QStringView value = rest.sliced(key.size() + 1);
-      const qsizetype end = value.indexOf(separator);
-      return end < 0 ? value : value.first(end);
-    }
-    const qsizetype next = text.indexOf(separator, from);
-    if (next < 0) break;
-    from = next + 1;
+// the end of the text. It reads the UTF-8 bytes: a separator or "=" is never
+// a part of another character.
+std::optional<QByteArrayView> ReadField(QByteArrayView text, QByteArrayView key, char separator) {
+  const char* const end = text.data() + text.size();
+  for (const char* field = text.data(); field < end;) {
+    const char* const next = std::find(field, end, separator);
+    if (next - field > key.size() && field[key.size()] == '=' && std::equal(key.begin(), key.end(), field))
+      return QByteArrayView(field + key.size() + 1, next);
+    if (next == end) break;
+    field = next + 1;
   }
   return std::nullopt;
 }
 
 // Plain decimal with an optional sign that fits 32 bits; anything else is no
 // whole number.
-std::optional<std::int32_t> WholeNumber(QStringView text) {
-  bool negative = false;
-  if (!text.isEmpty() && (text.front() == u'+' || text.front() == u'-')) {
-    negative = text.front() == u'-';
+std::optional<std::int32_t> WholeNumber(QByteArrayView text) {
+  if (!text.isEmpty() && text.front() == '+') {
     text = text.sliced(1);
+    if (!text.isEmpty() && text.front() == '-') return std::nullopt;
   }
-  if (text.isEmpty() || text.size() > 10) return std::nullopt;
-  std::int64_t value = 0;
-  for (const QChar c : text) {
-    if (c < u'0' || c > u'9') return std::nullopt;
-    value = value * 10 + (c.unicode() - u'0');
-  }
-  if (negative) value = -value;
-  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
-  return static_cast<std::int32_t>(value);
+  std::int32_t value = 0;
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.isEmpty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
 // Names compare by character code with only a to z folded to A to Z.
-QString FoldedName(const QString& name) {
-  QString folded = name;
-  for (QChar& c : folded)
-    if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - (u'a' - u'A'));
-  return folded;
+char16_t Folded(QChar c) {
+  const char16_t u = c.unicode();
+  return u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+}
+
+bool SameFoldedName(const QString& a, const QString& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](QChar x, QChar y) { return Folded(x) == Folded(y); });
 }
 
 struct TLineResult {
@@ -64,39 +63,80 @@ struct TLineResult {
   QString Reason;
 };
 
-TLineResult ReadScoreLine(QStringView line) {
+// Names seen so far: a table holds many entries of few players, and one
+// shared string per player keeps the table small and quick to go through.
+using TNames = QHash<QByteArrayView, QString>;
+
+TLineResult ReadScoreLine(QByteArrayView line, TNames& names) {
   TScore score;
-  const std::optional<QStringView> player = ReadField(line, u"player", Separator);
-  if (!player) return {std::nullopt, QStringLiteral("the field \"player\" is missing")};
-  score.Player = player->toString();
-  const std::pair<const char16_t*, std::int32_t TScore::*> numbers[] = {
-      {u"number", &TScore::Number}, {u"size", &TScore::Size},   {u"time", &TScore::Time},
-      {u"errors", &TScore::Errors}, {u"clues", &TScore::Clues}, {u"difficulty", &TScore::Difficulty},
-      {u"score", &TScore::Score},
+  static constexpr std::pair<QByteArrayView, std::int32_t TScore::*> numbers[] = {
+      {"number", &TScore::Number}, {"size", &TScore::Size},   {"time", &TScore::Time},
+      {"errors", &TScore::Errors}, {"clues", &TScore::Clues}, {"difficulty", &TScore::Difficulty},
+      {"score", &TScore::Score},
   };
   for (const auto& [key, field] : numbers) {
-    const std::optional<QStringView> text = ReadField(line, key, Separator);
-    if (!text) return {std::nullopt, QStringLiteral("the field \"%1\" is missing").arg(QStringView(key))};
+    const std::optional<QByteArrayView> text = ReadField(line, key, Separator);
+    if (!text)
+      return {std::nullopt,
+              QStringLiteral("the field \"%1\" is missing").arg(QLatin1String(key.data(), key.size()))};
     const std::optional<std::int32_t> value = WholeNumber(*text);
-    if (!value) return {std::nullopt, QStringLiteral("'%1' is not a valid integer value").arg(*text)};
+    if (!value)
+      return {std::nullopt,
+              QStringLiteral("'%1' is not a valid integer value").arg(QString::fromUtf8(*text))};
     score.*field = *value;
   }
-  return {score, {}};
+  const std::optional<QByteArrayView> player = ReadField(line, "player", Separator);
+  if (!player) return {std::nullopt, QStringLiteral("the field \"player\" is missing")};
+  auto name = names.constFind(*player);
+  if (name == names.constEnd()) name = names.insert(*player, QString::fromUtf8(*player));
+  score.Player = *name;
+  return {std::move(score), {}};
 }
 
-void AppendLine(QByteArray& out, const TScore& s) {
-  out += "player=";
-  out += s.Player.toUtf8();
-  const std::pair<const char*, std::int32_t> numbers[] = {
-      {"~number=", s.Number}, {"~size=", s.Size},   {"~time=", s.Time},
-      {"~errors=", s.Errors}, {"~clues=", s.Clues}, {"~difficulty=", s.Difficulty},
-      {"~score=", s.Score},
+// The file's text: one line per entry, then the unreadable lines as read.
+// Written straight into one buffer; a table of many entries is written at
+// every change.
+QByteArray ScoreText(const std::vector<TScore>& entries, const std::vector<QByteArray>& unreadable) {
+  constexpr qsizetype LineBound = 160;  // the keys, separators, line end and seven numbers
+  qsizetype bound = 0;
+  for (const TScore& s : entries) bound += LineBound + 3 * s.Player.size();
+  for (const QByteArray& line : unreadable) bound += line.size() + 2;
+  QByteArray text(bound, Qt::Uninitialized);
+  char* out = text.data();
+  // Literal pieces have their length fixed, so each copy is a few moves
+  // rather than a call.
+  auto put = [&out]<std::size_t N>(const char(&part)[N]) {
+    std::memcpy(out, part, N - 1);
+    out += N - 1;
   };
-  for (const auto& [key, value] : numbers) {
-    out += key;
-    out += QByteArray::number(value);
+  auto number = [&out, &put]<std::size_t N>(const char(&key)[N], std::int32_t value) {
+    put(key);
+    out = std::to_chars(out, out + 11, value).ptr;
+  };
+  for (const TScore& s : entries) {
+    put("player=");
+    const QString& name = s.Player;
+    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+      for (const QChar c : name) *out++ = static_cast<char>(c.unicode());
+    } else {
+      const QByteArray utf8 = name.toUtf8();
+      out = std::copy(utf8.begin(), utf8.end(), out);
+    }
+    number("~number=", s.Number);
+    number("~size=", s.Size);
+    number("~time=", s.Time);
+    number("~errors=", s.Errors);
+    number("~clues=", s.Clues);
+    number("~difficulty=", s.Difficulty);
+    number("~score=", s.Score);
+    put("~\r\n");
   }
-  out += "~\r\n";
+  for (const QByteArray& line : unreadable) {
+    out = std::copy(line.begin(), line.end(), out);
+    put("\r\n");
+  }
+  text.truncate(out - text.data());
+  return text;
 }
 
 // The whole content through QSaveFile, so a failed write leaves the previous
@@ -180,6 +220,8 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
   }
   HadFile = true;
   StartContent = file.readAll();
+  Entries.reserve(std::count(StartContent.cbegin(), StartContent.cend(), '\n') + 1);
+  TNames names;  // views into StartContent, which outlives them
 
   qsizetype start = 0;
   while (start < StartContent.size()) {
@@ -191,14 +233,13 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
     start = next;
     if (bytes.isEmpty()) continue;  // a blank line holds nothing to keep
 
-    const QString line = QString::fromUtf8(bytes);
-    TLineResult read = ReadScoreLine(line);
+    TLineResult read = ReadScoreLine(bytes, names);
     if (read.Score) {
       Entries.push_back(std::move(*read.Score));
       continue;
     }
     if (report.UnreadableLines++ == 0) {
-      report.FirstLine = line;
+      report.FirstLine = QString::fromUtf8(bytes);
       report.FirstReason = read.Reason;
     }
     Unreadable.emplace_back(bytes.toByteArray());
@@ -216,12 +257,11 @@ TWriteResult TScoreTable::AddScore(const QString& player, std::int32_t number, s
 }
 
 TWriteResult TScoreTable::DeletePlayerScores(const QString& player) {
-  const QString name = FoldedName(player);
   std::vector<TScore> kept;
   kept.reserve(Entries.size());
   int current = -1;
   for (int i = 0; i < static_cast<int>(Entries.size()); ++i) {
-    if (FoldedName(Entries[i].Player) == name) continue;
+    if (SameFoldedName(Entries[i].Player, player)) continue;
     if (i == Current) current = static_cast<int>(kept.size());
     kept.push_back(std::move(Entries[i]));
   }
@@ -237,24 +277,39 @@ TWriteResult TScoreTable::Sort(int column) {
   SortCol = column;
 
   // A stable sort gives the very order of repeated exchanges of neighbours
-  // that are out of order, in O(n log n); it sorts positions, so the
-  // highlighted entry can be followed.
+  // that are out of order, in O(n log n). It sorts each key beside its
+  // position, so it reads memory in a row and the highlight can follow its
+  // entry; the folded names share one buffer.
+  const auto n = static_cast<int>(Entries.size());
   std::vector<int> order(Entries.size());
-  std::iota(order.begin(), order.end(), 0);
   if (column == 0) {
-    std::vector<QString> names;
-    names.reserve(Entries.size());
-    for (const TScore& s : Entries) names.push_back(FoldedName(s.Player));
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return Flag ? names[a] < names[b] : names[b] < names[a]; });
+    std::u16string folded;
+    std::vector<std::pair<qsizetype, qsizetype>> spans;  // start and length in folded
+    spans.reserve(Entries.size());
+    for (const TScore& s : Entries) {
+      spans.emplace_back(static_cast<qsizetype>(folded.size()), s.Player.size());
+      for (const QChar c : s.Player) folded += Folded(c);
+    }
+    std::vector<std::pair<std::u16string_view, int>> keys;
+    keys.reserve(Entries.size());
+    for (int i = 0; i < n; ++i)
+      keys.emplace_back(std::u16string_view(folded).substr(spans[i].first, spans[i].second), i);
+    std::stable_sort(keys.begin(), keys.end(), [this](const auto& a, const auto& b) {
+      return Flag ? a.first < b.first : b.first < a.first;
+    });
+    for (int i = 0; i < n; ++i) order[i] = keys[i].second;
   } else {
-    static constexpr std::int32_t TScore::*Keys[ColumnCount] = {
+    static constexpr std::int32_t TScore::*Fields[ColumnCount] = {
         nullptr,       &TScore::Size,   &TScore::Score, &TScore::Number,
         &TScore::Time, &TScore::Errors, &TScore::Clues, &TScore::Difficulty};
-    const auto key = Keys[column];
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-      return Flag ? Entries[a].*key > Entries[b].*key : Entries[a].*key < Entries[b].*key;
+    const auto field = Fields[column];
+    std::vector<std::pair<std::int32_t, int>> keys;
+    keys.reserve(Entries.size());
+    for (int i = 0; i < n; ++i) keys.emplace_back(Entries[i].*field, i);
+    std::stable_sort(keys.begin(), keys.end(), [this](const auto& a, const auto& b) {
+      return Flag ? a.first > b.first : a.first < b.first;
     });
+    for (int i = 0; i < n; ++i) order[i] = keys[i].second;
   }
 
   bool moved = false;
@@ -315,9 +370,5 @@ TWriteResult TScoreTable::Write() {
     BackedUp = true;
     StartContent = QByteArray();  // no longer needed
   }
-  QByteArray content;
-  content.reserve(static_cast<qsizetype>(Entries.size()) * 96);
-  for (const TScore& s : Entries) AppendLine(content, s);
-  for (const QByteArray& line : Unreadable) content += line + "\r\n";
-  return WriteWhole(ScoreFile, content);
+  return WriteWhole(ScoreFile, ScoreText(Entries, Unreadable));
 }
