@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <cstdio>
 #include <cstring>
@@ -46,7 +47,21 @@ int main(int argc, char* argv[]) {
       dataDir.isEmpty() ? QCoreApplication::applicationFilePath()
                         : QDir(QFileInfo(dataDir).absoluteFilePath()).filePath(QStringLiteral("quillmere"));
 
-  TQtDialogs dialogs(QFileInfo(programPath).absolutePath());
+  // One running game per data folder: two would overwrite each other's
+  // players, profiles and scores. A lock whose game has died is taken over;
+  // one held by a running game is never stale, however old. Where no lock
+  // can be made at all, the game runs without one.
+  const QFileInfo program(programPath);
+  QLockFile lock(program.absolutePath() + QStringLiteral("/") + program.completeBaseName() +
+                 QStringLiteral(".lock"));
+  lock.setStaleLockTime(0);
+  if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    std::fprintf(stderr, "quillmere: the game is already running for the data folder \"%s\"\n",
+                 qUtf8Printable(QDir::toNativeSeparators(program.absolutePath())));
+    return 1;
+  }
+
+  TQtDialogs dialogs(program.absolutePath());
   ShowSplashAtStart(dialogs);
 
   TMainForm form(programPath, dialogs);

@@ -141,7 +141,10 @@ void TMainForm::CompletePuzzle() {
   Effects->Start(Settings->Prefs.Animation);
   Effects->FinishPicture = PaintBox1->Canvas.copy();
   VerticalPaintBox->Repaint();
-  ScoreTable.AddScore(score);
+  if (const TWriteResult written = ScoreTable.AddScore(score.Player, score.Number, score.Size, score.Time,
+                                                       score.Errors, score.Clues, score.Difficulty);
+      !written)
+    Dialogs.ErrorBox(this, written.Error);
   WinTimer->start();
 }
 

@@ -3,6 +3,8 @@
 #include "AboutForm.h"
 #include "HelpForm.h"
 #include "PlayerForm.h"
+#include "ScoreForm.h"
+#include "ScoreTable.h"
 #include "SettingsForm.h"
 #include "Settings.h"
 #include "SplashForm.h"
@@ -100,4 +102,10 @@ void TQtDialogs::ShowAbout(QWidget* owner) {
 
 void ShowSplashAtStart(TDialogs& dialogs) {
   if (TSettings::ReadShowSplash()) dialogs.ShowSplash();
+}
+
+void TQtDialogs::ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) {
+  table.SetViewingPlayer(viewingPlayer);
+  TScoreForm form(table, owner);
+  form.exec();
 }

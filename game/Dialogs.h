@@ -6,11 +6,12 @@
 #include <functional>
 
 class QWidget;
+class TScoreTable;
 class TSettings;
 
 // Every modal interaction of the main window goes through here, so a test can
 // answer a question without a window blocking. The windows not built yet
-// (splash, scores, help, about) have empty defaults.
+// (splash, help, about) have empty defaults.
 class TDialogs {
  public:
   enum class TButtons { YesNo, OkCancel };
@@ -37,7 +38,8 @@ class TDialogs {
   virtual void ShowOptions(QWidget* owner, TSettings& settings) = 0;
 
   virtual void ShowSplash() {}
-  virtual void ShowHighScores(QWidget* /*owner*/) {}
+  // The score window, erasing the entries of viewingPlayer when asked to.
+  virtual void ShowHighScores(QWidget* /*owner*/, TScoreTable& /*table*/, const QString& /*viewingPlayer*/) {}
   virtual void ShowHelp(QWidget* /*owner*/) {}
   virtual void ShowAbout(QWidget* /*owner*/) {}
 };
@@ -65,6 +67,7 @@ class TQtDialogs : public TDialogs {
   void ShowSplash() override;
   void ShowHelp(QWidget* owner) override;
   void ShowAbout(QWidget* owner) override;
+  void ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) override;
 
  private:
   QString DataFolder;

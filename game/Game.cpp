@@ -118,7 +118,13 @@ TTick TGame::Tick() {
 TScore TGame::Complete() {
   SetPhase(TPhase::Finished);
   if (!Prefs.TimerOn) Clock.ElapsedSeconds = -1;
-  return {Prefs.PlayerName, Number(), N(), Clock.ElapsedSeconds, Stats.Errors, Stats.Clues, Prefs.Difficulty};
+  return {.Number = Number(),
+          .Size = N(),
+          .Player = Prefs.PlayerName,
+          .Time = Clock.ElapsedSeconds,
+          .Errors = Stats.Errors,
+          .Clues = Stats.Clues,
+          .Difficulty = Prefs.Difficulty};
 }
 
 TDeductionStep TGame::GiveClue() {

@@ -70,6 +70,8 @@ TMainForm::TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* par
 }
 
 bool TMainForm::FormCreate() {
+  if (const TScoreReadReport read = ScoreTable.Load(ProgramPath); !read.Ok())
+    Dialogs.ErrorBox(this, read.Message());
   QPalette tb = RzToolbar1->palette();
   tb.setColor(QPalette::Window, ToolbarColour);
   RzToolbar1->setPalette(tb);
@@ -272,13 +274,15 @@ void TMainForm::About1Click() {
 }
 
 void TMainForm::ShowHighScores1Click() {
+  WinTimer->stop();
+  DismissPointers();
   // The score window runs its own event loop; the clock must not run under
   // it, and the game stays paused until the player resumes it.
   if (Game.InProgress() && !Game.Paused()) {
     Pause1->setChecked(true);
     PauseBtnClick();
   }
-  Dialogs.ShowHighScores(this);
+  Dialogs.ShowHighScores(this, ScoreTable, Settings->Prefs.PlayerName);
 }
 
 void TMainForm::ShowHighScores2Click() {

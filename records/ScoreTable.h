@@ -2,33 +2,103 @@
 
 #include "WriteResult.h"
 
+#include <QByteArray>
+#include <QLocale>
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
-// One completed puzzle's result.
+// One completed puzzle's result: one line of the score file.
 struct TScore {
-  QString Name;        // the player
-  int Number = 0;      // the puzzle number
-  int Size = 0;        // the board size N
-  int Seconds = 0;     // game time with penalties; -1 for an untimed game
-  int Errors = 0;      // mis-clicks
-  int Clues = 0;       // "Give me a clue!" steps
-  int Difficulty = 0;  // 0 to 10
+  std::int32_t Number = 0;  // the puzzle number
+  std::int32_t Size = 0;    // the board size N
+  QString Player;
+  std::int32_t Time = 0;        // game time with penalties; -1 for an untimed game
+  std::int32_t Errors = 0;      // mis-clicks
+  std::int32_t Clues = 0;       // "Give me a clue!" steps
+  std::int32_t Difficulty = 0;  // 0 to 10
+  std::int32_t Score = 0;       // points, see TScoreTable::ScoreFor
 
   bool operator==(const TScore&) const = default;
 };
 
-// The high-score table: every completed puzzle, in the order completed.
+// What reading the score file could not use. Unreadable lines stay out of
+// the table but are written back as they were, so nothing in the file is lost.
+struct TScoreReadReport {
+  QString Path;             // the score file
+  QString OpenError;        // the file exists but could not be opened
+  int UnreadableLines = 0;  // lines with a missing or malformed field
+  QString FirstLine;        // the first unreadable line's text
+  QString FirstReason;      // why it could not be read
+
+  bool Ok() const { return OpenError.isEmpty() && UnreadableLines == 0; }
+  // One message for everything above, for an error box; empty when Ok().
+  QString Message() const;
+};
+
+// The high-score table of all players, kept in the score file beside the
+// program. Every change is written to the file at once; the first write of
+// a run first keeps the file as it was at the start in the backup file.
 class TScoreTable {
  public:
-  void AddScore(const TScore& score) { Entries.push_back(score); }
+  static constexpr int ColumnCount = 8;
+  // The column headings: "Name", "Puzzle Size", "Score", "Number", "Time",
+  // "Mis-Clicks", "Clues", "Difficulty".
+  static QString Heading(int column);
+
+  // 10000 x size - 11 x time - 10 x errors - 1000 x clues, computed wide and
+  // kept within 1 .. 2^31 - 1. An untimed game's time of -1 adds 11.
+  static std::int32_t ScoreFor(std::int32_t size, std::int32_t time, std::int32_t errors, std::int32_t clues);
+  // The program's path with its extension replaced by ".sco" and ".scb".
+  static QString ScorePath(const QString& programPath);
+  static QString BackupPath(const QString& programPath);
+
+  // Reads the score file of programPath (none: an empty table); from then on
+  // every change is written there. Without Load, nothing is ever written.
+  TScoreReadReport Load(const QString& programPath);
+
+  // Every entry, in display order.
   const std::vector<TScore>& Scores() const { return Entries; }
-  TWriteResult DeletePlayerScores(const QString& player) {
-    std::erase_if(Entries, [&](const TScore& s) { return s.Name.compare(player, Qt::CaseInsensitive) == 0; });
-    return {};
-  }
+  // The index of the entry of this run's latest completion; -1 for none.
+  int CurrentEntry() const { return Current; }
+  // The column last sorted by and the direction switch (see Sort).
+  int SortColumn() const { return SortCol; }
+  bool SortFlag() const { return Flag; }
+  // The current player while the window is open; erasing removes theirs.
+  const QString& ViewingPlayer() const { return Viewer; }
+  void SetViewingPlayer(const QString& name) { Viewer = name; }
+
+  // Appends the result with its score and highlights it. A failed write
+  // leaves the file as it was and the entry in the table, so the next write
+  // carries it too.
+  TWriteResult AddScore(const QString& player, std::int32_t number, std::int32_t size, std::int32_t time,
+                        std::int32_t errors, std::int32_t clues, std::int32_t difficulty);
+  // Removes every entry of the player, names compared without regard to case.
+  TWriteResult DeletePlayerScores(const QString& player);
+  TWriteResult EraseViewingPlayerScores() { return DeletePlayerScores(Viewer); }
+  // A heading click: the same column again flips SortFlag. Names sort A to Z
+  // while SortFlag is set, numbers largest first; equal keys keep their
+  // order, and the highlight stays on its entry.
+  TWriteResult Sort(int column);
+
+  // The text of one cell; empty beyond the last entry. Scores are grouped in
+  // thousands, times read hh:mm:ss and an untimed game "--:--:--".
+  QString CellText(int row, int column, const QLocale& locale = QLocale()) const;
 
  private:
+  TWriteResult Write();
+
   std::vector<TScore> Entries;
+  std::vector<QByteArray> Unreadable;  // lines kept as read, without their line end
+  int Current = -1;
+  int SortCol = 0;
+  bool Flag = false;
+  QString Viewer;
+
+  QString ScoreFile;  // empty: not loaded, nothing to write
+  QString BackupFile;
+  QByteArray StartContent;  // the file as the run found it
+  bool HadFile = false;
+  bool BackedUp = false;
 };

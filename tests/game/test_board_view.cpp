@@ -35,7 +35,7 @@ TEST_F(BoardViewTest, SolvingAFourByFourByLeftPressesCompletes) {
   SolveAll();
   ExpectCompletedWithCongratulations(4);
   EXPECT_EQ(Scores()[0].Number, 3);
-  EXPECT_EQ(Scores()[0].Seconds, 0);
+  EXPECT_EQ(Scores()[0].Time, 0);
   // A second clock event finds the clock stopped and records nothing more.
   Form->Timer1Timer();
   EXPECT_EQ(Scores().size(), 1u);

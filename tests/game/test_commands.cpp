@@ -172,7 +172,7 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
   ASSERT_EQ(Scores().size(), 1u);
-  EXPECT_EQ(Scores()[0].Seconds, -1);
+  EXPECT_EQ(Scores()[0].Time, -1);
   EXPECT_EQ(Scores()[0].Number, 5);
   EXPECT_EQ(Scores()[0].Difficulty, 5);
   // Pausing, resuming and the options after the finish neither restart the clock nor score again.
@@ -182,6 +182,47 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   EXPECT_FALSE(Form->Timer1->isActive());
   Form->Timer1Timer();
   EXPECT_EQ(Scores().size(), 1u);
+}
+
+TEST_F(CommandsTest, ACompletionIsInTheScoreFileAtOnceAndAFailedWriteIsShown) {
+  const QByteArray start =
+      "player=Anna~number=1234~size=6~time=312~errors=2~clues=1~difficulty=5~score=55548~\r\n"
+      "player=Bob~number=x~\r\n";
+  {
+    QFile file(Folder.Path("quillmere.sco"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(start);
+  }
+  auto read = [this](const char* name) {
+    QFile file(Folder.Path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  auto solve = [this] {
+    for (int r = 1; r <= 4; ++r)
+      for (int c = 1; c <= 4; ++c)
+        if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
+    Form->Timer1Timer();
+  };
+  Open(4, 5);
+  ASSERT_EQ(Dialogs.Errors.size(), 1);  // the unreadable line, told once
+  EXPECT_TRUE(Dialogs.Errors[0].contains("player=Bob~number=x~")) << Dialogs.Errors[0].toStdString();
+  Form->Settings->Prefs.TimerOn = false;
+  solve();
+  ASSERT_EQ(Scores().size(), 2u);
+  EXPECT_EQ(read("quillmere.sco"),
+            "player=Anna~number=1234~size=6~time=312~errors=2~clues=1~difficulty=5~score=55548~\r\n"
+            "player=Guest~number=5~size=4~time=-1~errors=0~clues=0~difficulty=5~score=40011~\r\n"
+            "player=Bob~number=x~\r\n");
+  EXPECT_EQ(read("quillmere.scb"), start);
+
+  // A folder in the file's place: the next completion cannot be written.
+  ASSERT_TRUE(QFile::remove(Folder.Path("quillmere.sco")));
+  ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir("quillmere.sco"));
+  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
+  solve();
+  EXPECT_EQ(Scores().size(), 3u);
+  ASSERT_EQ(Dialogs.Errors.size(), 2);
+  EXPECT_EQ(Dialogs.Errors[1], "Unable to write to " + Folder.Path("quillmere.sco"));
 }
 
 TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {

@@ -152,7 +152,13 @@ TEST_F(GameTest, AFullBoardCompletesOnceAtTheNextTickAndScores) {
   EXPECT_TRUE(tick.WholeSecond);
   ASSERT_TRUE(tick.Completed);
   const TScore score = Game.Complete();
-  EXPECT_EQ(score, (TScore{QStringLiteral("Ann"), 7, 6, 6, 1, 2, 5}));
+  EXPECT_EQ(score, (TScore{.Number = 7,
+                           .Size = 6,
+                           .Player = QStringLiteral("Ann"),
+                           .Time = 6,
+                           .Errors = 1,
+                           .Clues = 2,
+                           .Difficulty = 5}));
   EXPECT_TRUE(Game.Finished());
   EXPECT_FALSE(Game.InProgress());
   EXPECT_FALSE(Game.Tick().Completed) << "a late clock event scores nothing";
@@ -175,7 +181,7 @@ TEST_F(GameTest, AFullBoardCompletesOnceAtTheNextTickAndScores) {
   Prefs.TimerOn = false;
   SolveAll();
   ASSERT_TRUE(Game.Tick().Completed);
-  EXPECT_EQ(Game.Complete().Seconds, -1);
+  EXPECT_EQ(Game.Complete().Time, -1);
 }
 
 TEST_F(GameTest, APauseGuardPausesOnlyWhatRunsAndResumesUnlessKept) {

@@ -88,7 +88,7 @@ TEST_F(HintsTest, NothingWhilePausedOrFinishedAndCluesUntilSolvedComplete) {
   ASSERT_TRUE(Form->Game.Finished());
   ASSERT_EQ(Scores().size(), 1u);
   EXPECT_EQ(Scores()[0].Clues, asked);
-  EXPECT_EQ(Scores()[0].Seconds, asked * Form->Settings->Prefs.CluePenalty);
+  EXPECT_EQ(Scores()[0].Time, asked * Form->Settings->Prefs.CluePenalty);
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Settings->Stats.Clues, asked) << "a finished game takes no clue";
 }

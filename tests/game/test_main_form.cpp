@@ -2,6 +2,7 @@
 #include "GameTestSupport.h"
 
 #include <QAction>
+#include <QDeadlineTimer>
 #include <QMenuBar>
 #include <QProcess>
 #include <QSplitter>
@@ -149,4 +150,47 @@ TEST(ProgramArguments, AMissingDataFolderIsAClearErrorBeforeAnyWindow) {
   program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir"});
   ASSERT_TRUE(program.waitForFinished(20000));
   EXPECT_EQ(program.exitCode(), 2);
+}
+
+TEST(ProgramArguments, OneGamePerDataFolderAndADeadGamesLockIsTakenOver) {
+  const TGameFolder folder;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("SDL_AUDIODRIVER", "dummy");
+  environment.insert("XDG_CONFIG_HOME", folder.Path("config"));  // not the user's settings store
+  const QString program = QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere");
+  const QStringList arguments{"--data-dir", folder.Dir.path()};
+  auto start = [&](QProcess& game) {
+    game.setProcessEnvironment(environment);
+    game.start(program, arguments);
+    ASSERT_TRUE(game.waitForStarted(20000));
+  };
+  auto waitForLock = [&] {
+    QDeadlineTimer deadline(20000);
+    while (!QFile::exists(folder.Path("quillmere.lock")) && !deadline.hasExpired()) QTest::qWait(20);
+    ASSERT_TRUE(QFile::exists(folder.Path("quillmere.lock")));
+  };
+
+  QProcess first;
+  start(first);
+  waitForLock();
+  QProcess second;
+  start(second);
+  ASSERT_TRUE(second.waitForFinished(20000));
+  EXPECT_EQ(second.exitCode(), 1);
+  const QByteArray refusal = second.readAllStandardError();
+  EXPECT_TRUE(refusal.contains("quillmere: the game is already running for the data folder \"" +
+                               folder.Dir.path().toUtf8() + "\"\n"))
+      << refusal.toStdString();
+  EXPECT_EQ(first.state(), QProcess::Running);
+
+  // A game that was killed leaves its lock behind; the next start takes it over.
+  first.kill();
+  ASSERT_TRUE(first.waitForFinished(20000));
+  ASSERT_TRUE(QFile::exists(folder.Path("quillmere.lock")));
+  QProcess third;
+  start(third);
+  EXPECT_FALSE(third.waitForFinished(3000)) << third.readAllStandardError().toStdString();
+  third.kill();
+  third.waitForFinished(20000);
 }

@@ -70,7 +70,7 @@ class TScriptedDialogs : public TDialogs {
     ++OptionsShown;
     if (OptionsChange) OptionsChange(settings);
   }
-  void ShowHighScores(QWidget*) override { ++HighScoresShown; }
+  void ShowHighScores(QWidget*, TScoreTable&, const QString&) override { ++HighScoresShown; }
 
  private:
   template <typename T>

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+
+#include <functional>
+
+class QHeaderView;
+class QPainter;
+class QPushButton;
+class QTableView;
+class TScoreGridModel;
+class TScoreTable;
+
+// The "Hi Scores" window over a score table: eight columns sorted by a click
+// on their heading, the latest completion highlighted, and the viewing
+// player's entries erasable. It only draws and forwards; the table sorts,
+// erases and writes the file.
+class TScoreForm : public QDialog {
+ public:
+  explicit TScoreForm(TScoreTable& table, QWidget* owner = nullptr);
+  ~TScoreForm() override;
+
+  // The window's questions and failures; by default a confirmation box with
+  // OK and Cancel (true for OK) and an error box. Tests answer them.
+  std::function<bool(const QString& text)> ConfirmBox;
+  std::function<void(const QString& text)> ErrorBox;
+
+  QTableView* StringGrid1 = nullptr;
+  QHeaderView* Hdr = nullptr;  // the heading bar, the grid's own header
+  QPushButton* CloseBtn = nullptr;
+  QPushButton* EraseBtn = nullptr;
+
+  void HdrSectionClick(int section);
+  // Draws one cell: the row in its colour, the text in black from the top.
+  void StringGrid1DrawCell(QPainter& canvas, int column, int row, const QRect& rect) const;
+  void EraseBtnClick();
+  void Clearallscores1Click();
+  void CloseBtnClick();
+
+  static constexpr int RowHeight = 24;
+  static constexpr int MinHeadingWidth = 75;
+  static inline const QColor CurrentRowColour{150, 150, 40};
+
+ protected:
+  void showEvent(QShowEvent* event) override;  // FormShow
+
+ private:
+  void Refresh();
+
+  TScoreTable& Table;
+  TScoreGridModel* Model = nullptr;
+};

@@ -1,0 +1,374 @@
+#include "ScoreTable.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr char Separator = '~';
+
+// The value of the field `key` in a one-line record: the field begins where
+// the key and "=" stand at the start of the text or right after a separator,
+// the first such field counts, and its value runs to the next separator or
+// the end of the text. It reads the UTF-8 bytes: a separator or "=" is never
+// a part of another character.
+std::optional<QByteArrayView> ReadField(QByteArrayView text, QByteArrayView key, char separator) {
+  const char* const end = text.data() + text.size();
+  for (const char* field = text.data(); field < end;) {
+    const char* const next = std::find(field, end, separator);
+    if (next - field > key.size() && field[key.size()] == '=' && std::equal(key.begin(), key.end(), field))
+      return QByteArrayView(field + key.size() + 1, next);
+    if (next == end) break;
+    field = next + 1;
+  }
+  return std::nullopt;
+}
+
+// Plain decimal with an optional sign that fits 32 bits; anything else is no
+// whole number.
+std::optional<std::int32_t> WholeNumber(QByteArrayView text) {
+  if (!text.isEmpty() && text.front() == '+') {
+    text = text.sliced(1);
+    if (!text.isEmpty() && text.front() == '-') return std::nullopt;
+  }
+  std::int32_t value = 0;
+  const char* const end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.isEmpty() || error != std::errc() || stop != end) return std::nullopt;
+  return value;
+}
+
+// Names compare by character code with only a to z folded to A to Z.
+char16_t Folded(QChar c) {
+  const char16_t u = c.unicode();
+  return u >= u'a' && u <= u'z' ? char16_t(u - (u'a' - u'A')) : u;
+}
+
+bool SameFoldedName(const QString& a, const QString& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](QChar x, QChar y) { return Folded(x) == Folded(y); });
+}
+
+struct TLineResult {
+  std::optional<TScore> Score;
+  QString Reason;
+};
+
+// Names seen so far: a table holds many entries of few players, and one
+// shared string per player keeps the table small and quick to go through.
+using TNames = QHash<QByteArrayView, QString>;
+
+TLineResult ReadScoreLine(QByteArrayView line, TNames& names) {
+  TScore score;
+  static constexpr std::pair<QByteArrayView, std::int32_t TScore::*> numbers[] = {
+      {"number", &TScore::Number}, {"size", &TScore::Size},   {"time", &TScore::Time},
+      {"errors", &TScore::Errors}, {"clues", &TScore::Clues}, {"difficulty", &TScore::Difficulty},
+      {"score", &TScore::Score},
+  };
+  for (const auto& [key, field] : numbers) {
+    const std::optional<QByteArrayView> text = ReadField(line, key, Separator);
+    if (!text)
+      return {std::nullopt,
+              QStringLiteral("the field \"%1\" is missing").arg(QLatin1String(key.data(), key.size()))};
+    const std::optional<std::int32_t> value = WholeNumber(*text);
+    if (!value)
+      return {std::nullopt,
+              QStringLiteral("'%1' is not a valid integer value").arg(QString::fromUtf8(*text))};
+    score.*field = *value;
+  }
+  const std::optional<QByteArrayView> player = ReadField(line, "player", Separator);
+  if (!player) return {std::nullopt, QStringLiteral("the field \"player\" is missing")};
+  auto name = names.constFind(*player);
+  if (name == names.constEnd()) name = names.insert(*player, QString::fromUtf8(*player));
+  score.Player = *name;
+  return {std::move(score), {}};
+}
+
+// The file's text: one line per entry, then the unreadable lines as read.
+// Written straight into one buffer; a table of many entries is written at
+// every change.
+QByteArray ScoreText(const std::vector<TScore>& entries, const std::vector<QByteArray>& unreadable) {
+  constexpr qsizetype LineBound = 160;  // the keys, separators, line end and seven numbers
+  qsizetype bound = 0;
+  for (const TScore& s : entries) bound += LineBound + 3 * s.Player.size();
+  for (const QByteArray& line : unreadable) bound += line.size() + 2;
+  QByteArray text(bound, Qt::Uninitialized);
+  char* out = text.data();
+  // Literal pieces have their length fixed, so each copy is a few moves
+  // rather than a call.
+  auto put = [&out]<std::size_t N>(const char(&part)[N]) {
+    std::memcpy(out, part, N - 1);
+    out += N - 1;
+  };
+  auto number = [&out, &put]<std::size_t N>(const char(&key)[N], std::int32_t value) {
+    put(key);
+    out = std::to_chars(out, out + 11, value).ptr;
+  };
+  for (const TScore& s : entries) {
+    put("player=");
+    const QString& name = s.Player;
+    if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+      for (const QChar c : name) *out++ = static_cast<char>(c.unicode());
+    } else {
+      const QByteArray utf8 = name.toUtf8();
+      out = std::copy(utf8.begin(), utf8.end(), out);
+    }
+    number("~number=", s.Number);
+    number("~size=", s.Size);
+    number("~time=", s.Time);
+    number("~errors=", s.Errors);
+    number("~clues=", s.Clues);
+    number("~difficulty=", s.Difficulty);
+    number("~score=", s.Score);
+    put("~\r\n");
+  }
+  for (const QByteArray& line : unreadable) {
+    out = std::copy(line.begin(), line.end(), out);
+    put("\r\n");
+  }
+  text.truncate(out - text.data());
+  return text;
+}
+
+// The whole content through QSaveFile, so a failed write leaves the previous
+// file as it was. The explicit flush() matters: commit() renames even when
+// its own final flush fails (QTBUG-75077), which would put a torn file in place.
+TWriteResult WriteWhole(const QString& path, const QByteArray& content) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&
+      file.commit())
+    return {};
+  return {QStringLiteral("Unable to write to %1").arg(path)};
+}
+
+QString WithExtension(const QString& programPath, const char* extension) {
+  const QFileInfo program(programPath);
+  QString base = program.fileName();
+  const qsizetype dot = base.lastIndexOf('.');
+  if (dot > 0) base.truncate(dot);  // replace the extension; none: append
+  return program.absolutePath() + QStringLiteral("/") + base + QLatin1String(extension);
+}
+
+QString TwoDigits(int value) {
+  return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QString TScoreReadReport::Message() const {
+  if (!OpenError.isEmpty())
+    return QStringLiteral("The score file %1 could not be opened (%2); the scores of this run are not kept.")
+        .arg(Path, OpenError);
+  if (UnreadableLines == 0) return {};
+  const QString head =
+      UnreadableLines == 1
+          ? QStringLiteral("The score file %1 has a line that could not be read; it is kept as it is:")
+                .arg(Path)
+          : QStringLiteral(
+                "The score file %1 has %2 lines that could not be read; they are kept as they "
+                "are. The first:")
+                .arg(Path)
+                .arg(UnreadableLines);
+  return head + QStringLiteral("\r") + FirstLine + QStringLiteral("\r") + FirstReason;
+}
+
+QString TScoreTable::Heading(int column) {
+  static const char* const Headings[ColumnCount] = {"Name", "Puzzle Size", "Score", "Number",
+                                                    "Time", "Mis-Clicks",  "Clues", "Difficulty"};
+  return column >= 0 && column < ColumnCount ? QString::fromLatin1(Headings[column]) : QString();
+}
+
+std::int32_t TScoreTable::ScoreFor(std::int32_t size, std::int32_t time, std::int32_t errors,
+                                   std::int32_t clues) {
+  // Each term fits 64 bits with room to spare, so the sum cannot wrap.
+  const std::int64_t points = std::int64_t{10000} * size - std::int64_t{11} * time -
+                              std::int64_t{10} * errors - std::int64_t{1000} * clues;
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(points, 1, INT32_MAX));
+}
+
+QString TScoreTable::ScorePath(const QString& programPath) {
+  return WithExtension(programPath, ".sco");
+}
+
+QString TScoreTable::BackupPath(const QString& programPath) {
+  return WithExtension(programPath, ".scb");
+}
+
+TScoreReadReport TScoreTable::Load(const QString& programPath) {
+  *this = TScoreTable();
+  ScoreFile = ScorePath(programPath);
+  BackupFile = BackupPath(programPath);
+  TScoreReadReport report;
+  report.Path = ScoreFile;
+
+  QFile file(ScoreFile);
+  if (!file.exists()) return report;
+  if (!file.open(QIODevice::ReadOnly)) {
+    // Writing would replace a file whose scores were never read.
+    report.OpenError = file.errorString();
+    ScoreFile.clear();
+    return report;
+  }
+  HadFile = true;
+  StartContent = file.readAll();
+  Entries.reserve(std::count(StartContent.cbegin(), StartContent.cend(), '\n') + 1);
+  TNames names;  // views into StartContent, which outlives them
+
+  qsizetype start = 0;
+  while (start < StartContent.size()) {
+    qsizetype end = StartContent.indexOf('\n', start);
+    const qsizetype next = end < 0 ? StartContent.size() : end + 1;
+    if (end < 0) end = StartContent.size();
+    if (end > start && StartContent[end - 1] == '\r') --end;
+    const QByteArrayView bytes = QByteArrayView(StartContent).sliced(start, end - start);
+    start = next;
+    if (bytes.isEmpty()) continue;  // a blank line holds nothing to keep
+
+    TLineResult read = ReadScoreLine(bytes, names);
+    if (read.Score) {
+      Entries.push_back(std::move(*read.Score));
+      continue;
+    }
+    if (report.UnreadableLines++ == 0) {
+      report.FirstLine = QString::fromUtf8(bytes);
+      report.FirstReason = read.Reason;
+    }
+    Unreadable.emplace_back(bytes.toByteArray());
+  }
+  return report;
+}
+
+TWriteResult TScoreTable::AddScore(const QString& player, std::int32_t number, std::int32_t size,
+                                   std::int32_t time, std::int32_t errors, std::int32_t clues,
+                                   std::int32_t difficulty) {
+  Entries.push_back(
+      {number, size, player, time, errors, clues, difficulty, ScoreFor(size, time, errors, clues)});
+  Current = static_cast<int>(Entries.size()) - 1;
+  return Write();
+}
+
+TWriteResult TScoreTable::DeletePlayerScores(const QString& player) {
+  std::vector<TScore> kept;
+  kept.reserve(Entries.size());
+  int current = -1;
+  for (int i = 0; i < static_cast<int>(Entries.size()); ++i) {
+    if (SameFoldedName(Entries[i].Player, player)) continue;
+    if (i == Current) current = static_cast<int>(kept.size());
+    kept.push_back(std::move(Entries[i]));
+  }
+  const bool removed = kept.size() != Entries.size();
+  Entries = std::move(kept);
+  Current = current;
+  return removed ? Write() : TWriteResult{};
+}
+
+TWriteResult TScoreTable::Sort(int column) {
+  if (column < 0 || column >= ColumnCount) return {};
+  if (column == SortCol) Flag = !Flag;
+  SortCol = column;
+
+  // A stable sort gives the very order of repeated exchanges of neighbours
+  // that are out of order, in O(n log n). It sorts each key beside its
+  // position, so it reads memory in a row and the highlight can follow its
+  // entry; the folded names share one buffer.
+  const auto n = static_cast<int>(Entries.size());
+  std::vector<int> order(Entries.size());
+  if (column == 0) {
+    std::u16string folded;
+    std::vector<std::pair<qsizetype, qsizetype>> spans;  // start and length in folded
+    spans.reserve(Entries.size());
+    for (const TScore& s : Entries) {
+      spans.emplace_back(static_cast<qsizetype>(folded.size()), s.Player.size());
+      for (const QChar c : s.Player) folded += Folded(c);
+    }
+    std::vector<std::pair<std::u16string_view, int>> keys;
+    keys.reserve(Entries.size());
+    for (int i = 0; i < n; ++i)
+      keys.emplace_back(std::u16string_view(folded).substr(spans[i].first, spans[i].second), i);
+    std::stable_sort(keys.begin(), keys.end(), [this](const auto& a, const auto& b) {
+      return Flag ? a.first < b.first : b.first < a.first;
+    });
+    for (int i = 0; i < n; ++i) order[i] = keys[i].second;
+  } else {
+    static constexpr std::int32_t TScore::*Fields[ColumnCount] = {
+        nullptr,       &TScore::Size,   &TScore::Score, &TScore::Number,
+        &TScore::Time, &TScore::Errors, &TScore::Clues, &TScore::Difficulty};
+    const auto field = Fields[column];
+    std::vector<std::pair<std::int32_t, int>> keys;
+    keys.reserve(Entries.size());
+    for (int i = 0; i < n; ++i) keys.emplace_back(Entries[i].*field, i);
+    std::stable_sort(keys.begin(), keys.end(), [this](const auto& a, const auto& b) {
+      return Flag ? a.first > b.first : a.first < b.first;
+    });
+    for (int i = 0; i < n; ++i) order[i] = keys[i].second;
+  }
+
+  bool moved = false;
+  for (int i = 0; i < static_cast<int>(order.size()); ++i) moved |= order[i] != i;
+  if (!moved) return {};
+  std::vector<TScore> sorted;
+  sorted.reserve(Entries.size());
+  int current = -1;
+  for (int i = 0; i < static_cast<int>(order.size()); ++i) {
+    if (order[i] == Current) current = i;
+    sorted.push_back(std::move(Entries[order[i]]));
+  }
+  Entries = std::move(sorted);
+  Current = current;
+  return Write();
+}
+
+QString TScoreTable::CellText(int row, int column, const QLocale& locale) const {
+  if (row < 0 || row >= static_cast<int>(Entries.size())) return {};
+  const TScore& s = Entries[row];
+  switch (column) {
+    case 0:
+      return s.Player;
+    case 1:
+      return QStringLiteral("%1 x %1").arg(s.Size);
+    case 2: {
+      QLocale grouped = locale;  // the C locale leaves out separators unless told
+      grouped.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+      return grouped.toString(s.Score);
+    }
+    case 3:
+      return QString::number(s.Number);
+    case 4:
+      if (s.Time < 0) return QStringLiteral("--:--:--");
+      return TwoDigits(s.Time / 3600) + u':' + TwoDigits(s.Time / 60 % 60) + u':' + TwoDigits(s.Time % 60);
+    case 5:
+      return QString::number(s.Errors);
+    case 6:
+      return QString::number(s.Clues);
+    case 7:
+      return QString::number(s.Difficulty);
+    default:
+      return {};
+  }
+}
+
+TWriteResult TScoreTable::Write() {
+  if (ScoreFile.isEmpty()) return {};
+  // Once a run, before its first write: the backup becomes the file as the
+  // run found it (no file then: no backup either). Without a backup the score
+  // file is left alone, so the start state is never lost.
+  if (!BackedUp) {
+    if (HadFile) {
+      if (TWriteResult kept = WriteWhole(BackupFile, StartContent); !kept) return kept;
+    } else {
+      QFile::remove(BackupFile);
+    }
+    BackedUp = true;
+    StartContent = QByteArray();  // no longer needed
+  }
+  return WriteWhole(ScoreFile, ScoreText(Entries, Unreadable));
+}
