@@ -47,8 +47,10 @@ bool IsValidPlayerName(const QString& name, QString* message) {
     why = CannotContain(name.contains('/') ? QStringLiteral("/") : QStringLiteral("\\"));
   } else if (name.contains(QStringLiteral(".."))) {
     why = CannotContain(QStringLiteral(".."));
-  } else if (const auto bad = std::find_if(name.begin(), name.end(),
-                                           [](QChar c) { return c == '=' || c == '[' || c == ']'; });
+  } else if (const auto bad =
+                 std::find_if(name.begin(), name.end(),
+                              // "~" separates the fields of a score line
+                              [](QChar c) { return c == '=' || c == '[' || c == ']' || c == '~'; });
              bad != name.end()) {
     why = CannotContain(QString(*bad));
   } else if (name.front() == ';' || name.front() == '#') {

@@ -415,6 +415,7 @@ TEST(PlayerNameTest, RefusesNamesThatCannotBeAFileOrAKey) {
       {"a=b", "A player name cannot contain \"=\"."},
       {"[Game]", "A player name cannot contain \"[\"."},
       {"a]", "A player name cannot contain \"]\"."},
+      {"Ann~B", "A player name cannot contain \"~\"."},
       {";Anna", "A player name cannot begin with \";\"."},
       {"#Anna", "A player name cannot begin with \"#\"."},
   };
