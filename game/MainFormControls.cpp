@@ -127,6 +127,20 @@ void TMainForm::CreateActions() {
                         QStringLiteral("Options"), st->standardIcon(QStyle::SP_FileDialogDetailedView));
   HelpMenu = Command(QStringLiteral("&Quillmere Help"), &TMainForm::HelpMenuClick);
   About1 = Command(QStringLiteral("&About Quillmere"), &TMainForm::About1Click);
+
+  // The keys players expect; the menus show them beside their items.
+  Open1->setShortcut(QKeySequence::Open);
+  Save1->setShortcut(QKeySequence::Save);
+  Exit1->setShortcut(QKeySequence::Quit);
+  HelpMenu->setShortcut(QKeySequence::HelpContents);
+  New1->setShortcut(Qt::Key_PageDown);
+  Previous1->setShortcut(Qt::Key_PageUp);
+  Restart1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  Pause1->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
+  GiveClue->setShortcut(Qt::Key_H);
+  // Actions work by their keys only where the window holds them; the menus
+  // hold all but the toolbar-only ones.
+  addActions({SaveAndPause, GiveClue});
 }
 
 void TMainForm::CreateMenus() {

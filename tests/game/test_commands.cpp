@@ -264,3 +264,23 @@ TEST_F(CommandsTest, ASetUpClearsThePauseButLeavesTheButton) {
   EXPECT_EQ(Form->Settings->Stats.Errors, 0);
   EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
 }
+
+TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {
+  Open(4, 10);
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  QTest::keyClick(Form.get(), Qt::Key_PageDown);
+  EXPECT_EQ(Number(), 11);
+  QTest::keyClick(Form.get(), Qt::Key_PageUp);
+  EXPECT_EQ(Number(), 10);
+  QTest::keyClick(Form.get(), Qt::Key_H);
+  EXPECT_EQ(Form->Settings->Stats.Clues, 1);
+  QTest::keyClick(Form.get(), Qt::Key_P);
+  EXPECT_TRUE(Form->Game.Paused());
+  QTest::keyClick(Form.get(), Qt::Key_Pause);
+  EXPECT_FALSE(Form->Game.Paused());
+  Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
+  QTest::keyClick(Form.get(), Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
+  EXPECT_EQ(Form->Open1->shortcut(), QKeySequence(QKeySequence::Open));
+}
