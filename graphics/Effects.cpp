@@ -142,7 +142,6 @@ void Copy(QPainter& painter, const QImage& P, const QRect& r) {
 // as a clip, but a clip of hundreds of narrow strips splits every row into
 // hundreds of spans, which costs Qt several milliseconds a frame.
 void CopyRects(const TFrame& f, const std::vector<QRect>& Rects) {
-  if (CopiesBytes(f)) return DrawThrough(f, Rects);
   TCopyPainter painter(f.Canvas);
   for (const QRect& r : Rects) Copy(painter, f.P, r.intersected(f.Canvas.rect()));
 }
