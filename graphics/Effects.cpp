@@ -38,17 +38,19 @@ QPoint Rounded(double x, double y) {
   return QPoint(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
 }
 
+// A shape as the union of rectangles, most of them one row high.
+using TSpans = std::vector<QRect>;
+
 // The board's pixels whose centres lie inside any of Polygons (each filled by
 // the non-zero rule), row by row. Only the board's rows are scanned, however
-// far the polygons reach beyond it, and rows appended in order keep building
-// the region cheap.
-QRegion PolygonRegion(const std::vector<QPolygon>& Polygons, int w, int h) {
+// far the polygons reach beyond it.
+TSpans PolygonSpans(const std::vector<QPolygon>& Polygons, int w, int h) {
   std::vector<std::pair<int, int>> extents;  // rows each polygon can touch
   for (const QPolygon& polygon : Polygons) {
     const QRect bounds = polygon.boundingRect();
     extents.emplace_back(std::max(bounds.top(), 0), std::min(bounds.bottom() + 1, h));
   }
-  QRegion region;
+  TSpans result;
   std::vector<std::pair<double, int>> crossings;
   std::vector<std::pair<int, int>> spans;
   for (int y = 0; y < h; ++y) {
@@ -83,11 +85,11 @@ QRegion PolygonRegion(const std::vector<QPolygon>& Polygons, int w, int h) {
       int right = spans[i].second;
       std::size_t j = i + 1;
       for (; j < spans.size() && spans[j].first <= right; ++j) right = std::max(right, spans[j].second);
-      region += QRect(spans[i].first, y, right - spans[i].first, 1);
+      result.emplace_back(spans[i].first, y, right - spans[i].first, 1);
       i = j;
     }
   }
-  return region;
+  return result;
 }
 
 // A painter on the canvas that copies rather than blends.
@@ -95,12 +97,40 @@ struct TCopyPainter : QPainter {
   explicit TCopyPainter(QImage& Canvas) : QPainter(&Canvas) { setCompositionMode(CompositionMode_Source); }
 };
 
-// P drawn at (0, 0) with Region as the clip; the painter drops the clip when it
-// ends.
-void DrawThrough(const TFrame& f, const QRegion& Region) {
-  if (Region.isEmpty()) return;
+// Whether P's pixels can go into the canvas byte for byte: the same format,
+// one whose copy by the painter is a plain copy of the 32-bit pixels.
+bool CopiesBytes(const TFrame& f) {
+  const QImage::Format format = f.Canvas.format();
+  return f.P.format() == format &&
+         (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied);
+}
+
+// P's pixels x0..x1-1 of rows y0..y1-1 copied into the same place on the
+// canvas, cut to both pictures.
+void CopyBytes(const TFrame& f, int x0, int y0, int x1, int y1) {
+  x0 = std::max(x0, 0);
+  y0 = std::max(y0, 0);
+  x1 = std::min({x1, f.w, f.P.width()});
+  y1 = std::min({y1, f.h, f.P.height()});
+  if (x1 <= x0) return;
+  const std::size_t bytes = static_cast<std::size_t>(x1 - x0) * 4;
+  for (int y = y0; y < y1; ++y)
+    std::memcpy(f.Canvas.scanLine(y) + x0 * 4, f.P.constScanLine(y) + x0 * 4, bytes);
+}
+
+// P drawn at (0, 0) through the union of Spans. Copied straight between the
+// scan lines when the formats allow: a painter clip of many spans a row costs
+// Qt far more than the copy, and it hands long span lists to its thread pool.
+void DrawThrough(const TFrame& f, const TSpans& Spans) {
+  if (Spans.empty()) return;
+  if (CopiesBytes(f)) {
+    for (const QRect& r : Spans) CopyBytes(f, r.left(), r.top(), r.right() + 1, r.bottom() + 1);
+    return;
+  }
+  QRegion region;
+  for (const QRect& r : Spans) region += r;
   TCopyPainter painter(f.Canvas);
-  painter.setClipRegion(Region);
+  painter.setClipRegion(region);
   painter.drawImage(0, 0, f.P);
 }
 
@@ -179,7 +209,7 @@ void Sweep(const TFrame& f, int Direction) {
     const double a = -Pi / 2 + Direction * i * Pi / 50;
     polygon << Rounded(f.cx + r * std::cos(a), f.cy + r * std::sin(a));
   }
-  DrawThrough(f, PolygonRegion({polygon}, f.w, f.h));
+  DrawThrough(f, PolygonSpans({polygon}, f.w, f.h));
 }
 
 void SpinningStar(const TFrame& f) {
@@ -187,7 +217,7 @@ void SpinningStar(const TFrame& f) {
   const QPoint points[8] = {{cx - 2 * W, cy},         {cx - W / 2, cy - H / 2}, {cx, cy - 2 * H},
                             {cx + W / 2, cy - H / 2}, {cx + 2 * W, cy},         {cx + W / 2, cy + H / 2},
                             {cx, cy + 2 * H},         {cx - W / 2, cy + H / 2}};
-  DrawThrough(f, PolygonRegion({Turned(f, points, 8)}, f.w, f.h));
+  DrawThrough(f, PolygonSpans({Turned(f, points, 8)}, f.w, f.h));
 }
 
 void CentreSplit(const TFrame& f) {
@@ -251,11 +281,10 @@ void FizzingRise(const TFrame& f) {
       const bool added = f.Draw(i) == 0 || (f.Draw(i) == 1 && i <= limit);
       block[static_cast<std::size_t>(i) * columns + c] = added;
     }
-  QRegion region;
+  TSpans region;
   for (int i = rows; i >= 1; --i) {
     const char* row = &block[static_cast<std::size_t>(i) * columns];
-    // Runs of overlapping or touching blocks, kept apart by gaps: each one
-    // lies right of the last, so the region appends it cheaply.
+    // Runs of overlapping or touching blocks, kept apart by gaps.
     int left = -1, right = -1;
     for (int c = 0; c <= columns; ++c) {
       if (c < columns && !row[c]) continue;
@@ -263,16 +292,14 @@ void FizzingRise(const TFrame& f) {
         right = c * step + size;
         continue;
       }
-      if (left >= 0) region += QRect(left, top - i * size, right - left, size);
+      if (left >= 0) region.emplace_back(left, top - i * size, right - left, size);
       left = c * step;
       right = left + size;
     }
   }
+  // The columns themselves overlap into one band.
+  region.emplace_back(0, top, std::min((columns - 1) * step + size, f.w), f.Hk);
   DrawThrough(f, region);
-  // The columns themselves overlap into one band: a plain copy, which a clip
-  // would split into one span per row.
-  TCopyPainter painter(f.Canvas);
-  Copy(painter, f.P, QRect(0, top, std::min((columns - 1) * step + size, f.w), f.Hk));
 }
 
 void RollFromLeft(const TFrame& f) {
@@ -301,7 +328,7 @@ void Dripping(const TFrame& f) {
 void SpinningRectangle(const TFrame& f) {
   const int dx = f.Wk / 2, dy = f.Hk / 2, cx = f.cx, cy = f.cy;
   const QPoint points[4] = {{cx - dx, cy - dy}, {cx + dx, cy - dy}, {cx + dx, cy + dy}, {cx - dx, cy + dy}};
-  DrawThrough(f, PolygonRegion({Turned(f, points, 4)}, f.w, f.h));
+  DrawThrough(f, PolygonSpans({Turned(f, points, 4)}, f.w, f.h));
 }
 
 // How far the strips of one weave direction reach from their edge: the first
@@ -332,28 +359,35 @@ void Weave(const TFrame& f) {
   CopyRects(f, rects);
 }
 
-// The pixels of the board whose centres lie inside the rectangle Left..Right x
-// Top..Bottom with corner ellipses EllipseW x EllipseH, row by row.
-QRegion RoundedRectangle(const TFrame& f, int Left, int Top, int Right, int Bottom, int EllipseW,
-                         int EllipseH) {
+// The pixels of the board whose centres lie outside the rectangle Left..Right
+// x Top..Bottom with corner ellipses EllipseW x EllipseH, row by row.
+TSpans OutsideRoundedRectangle(const TFrame& f, int Left, int Top, int Right, int Bottom, int EllipseW,
+                               int EllipseH) {
   const double a = std::min(EllipseW, Right - Left) / 2.0, b = std::min(EllipseH, Bottom - Top) / 2.0;
-  QRegion region;
-  for (int y = std::max(Top, 0); y < std::min(Bottom, f.h); ++y) {
+  const int first = std::clamp(Top, 0, f.h), last = std::clamp(Bottom, first, f.h);
+  TSpans spans;
+  if (first > 0) spans.emplace_back(0, 0, f.w, first);
+  for (int y = first; y < last; ++y) {
     const double yc = y + 0.5;
     const double dy = yc < Top + b ? Top + b - yc : yc > Bottom - b ? yc - (Bottom - b) : 0;
     const double inset = dy > 0 && b > 0 ? a - a * std::sqrt(std::max(0.0, 1 - (dy / b) * (dy / b))) : 0;
     const int left = std::max(static_cast<int>(std::ceil(Left + inset - 0.5)), 0);
     const int right = std::min(static_cast<int>(std::floor(Right - inset - 0.5)), f.w - 1);
-    if (right >= left) region += QRect(left, y, right - left + 1, 1);  // rows in order: appended
+    if (right < left) {
+      spans.emplace_back(0, y, f.w, 1);
+      continue;
+    }
+    if (left > 0) spans.emplace_back(0, y, left, 1);
+    if (right < f.w - 1) spans.emplace_back(right + 1, y, f.w - 1 - right, 1);
   }
-  return region;
+  if (last < f.h) spans.emplace_back(0, last, f.w, f.h - last);
+  return spans;
 }
 
 void ClosingIris(const TFrame& f) {
   const int w = f.w, h = f.h, W = f.Wk, H = f.Hk;
-  const QRegion inside = RoundedRectangle(f, W - w / 2, H - h / 2, 3 * w / 2 - W, 3 * h / 2 - H,
-                                          (w - W) * 9 / 5, (h - H) * 9 / 5);
-  DrawThrough(f, QRegion(0, 0, w, h).subtracted(inside));
+  DrawThrough(f, OutsideRoundedRectangle(f, W - w / 2, H - h / 2, 3 * w / 2 - W, 3 * h / 2 - H,
+                                         (w - W) * 9 / 5, (h - H) * 9 / 5));
 }
 
 void RollFromTop(const TFrame& f) {
@@ -375,7 +409,7 @@ void Triangles(const TFrame& f) {
       const int x = i * cw, y = j * ch;
       parts.push_back(QPolygon{QPoint(x - a, y - b), QPoint(x + a, y - b), QPoint(x - a, y + b)});
     }
-  DrawThrough(f, PolygonRegion(parts, f.w, f.h));
+  DrawThrough(f, PolygonSpans(parts, f.w, f.h));
 }
 
 void RollFromBottom(const TFrame& f) {
