@@ -19,7 +19,7 @@ void TGame::SetUpPuzzle() {
   Prefs.SoundsOn = false;
   Stats = TStats{};  // a new puzzle counts its own errors and clues
   Puzzle.SetUp(Prefs.PuzzleSize, static_cast<std::uint32_t>(Number()), Prefs.Difficulty);
-  Hints.HighlightedHorizontal = Hints.HighlightedVertical = -1;
+  ForgetClues();
   Prefs.SoundsOn = sounds;
   Clock.Reset();
   SetPhase(TPhase::Playing);
@@ -30,7 +30,7 @@ void TGame::Load(const TSavedGame& saved) {
   Prefs.PuzzleSize = saved.Size;
   Prefs.PuzzleNumbers[saved.Size] = saved.Number;
   Clock.ElapsedSeconds = saved.Time;
-  Hints.HighlightedHorizontal = Hints.HighlightedVertical = -1;
+  ForgetClues();
   SetPhase(TPhase::Playing);
 }
 
@@ -132,6 +132,13 @@ TDeductionStep TGame::GiveClue() {
   Clock.ElapsedSeconds += Prefs.CluePenalty;
   ++Stats.Clues;
   return step;
+}
+
+void TGame::ForgetClues() {
+  // The clue lists were replaced: no index or clue of the old ones is kept.
+  Hints.HighlightedHorizontal = Hints.HighlightedVertical = -1;
+  Hints.LastStep.Clue = nullptr;
+  Hints.LastStep.Index = -1;
 }
 
 void TGame::StepExplained(const TDeductionStep& step) {

@@ -116,6 +116,7 @@ class TGame {
 
  private:
   void SetPhase(TPhase phase);
+  void ForgetClues();
   TPress MisClick();
 
   TPrefs& Prefs;
