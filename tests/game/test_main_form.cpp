@@ -86,6 +86,30 @@ TEST_F(MainFormTest, MissingTilesEndTheProgramWithTheMessage) {
       dialogs.Errors[0].startsWith(QStringLiteral("Not all images found - the program must close.\r")));
 }
 
+TEST(MainFormFolders, PicturesAndSoundsFromOneFolderRecordsInTheOther) {
+  const TGameFolder assets;  // tiles/, sounds/ and the settings store
+  QTemporaryDir records;
+  ASSERT_TRUE(QDir(records.path()).mkpath("Players/Saved Games"));
+  const QStringList before = QDir(assets.Dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  TScriptedDialogs dialogs;
+  {
+    TMainForm form(TDataFolders{assets.Dir.path(), records.path()}, dialogs);
+    EXPECT_EQ(form.ProgramPath, records.filePath("quillmere"));
+    ASSERT_TRUE(form.FormCreate());
+    EXPECT_FALSE(form.Sounds.Buffer(TGameSound::Pop).isEmpty());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  }
+  EXPECT_TRUE(dialogs.Errors.isEmpty()) << dialogs.Errors.join('\n').toStdString();
+  EXPECT_TRUE(QFile::exists(records.filePath("quillmere.ini")));
+  EXPECT_TRUE(QFile::exists(records.filePath("Players/Guest.ini")));
+  // Nothing new beside the pictures but the test's own settings store.
+  QStringList after = QDir(assets.Dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  after.removeOne(QStringLiteral("store"));
+  EXPECT_EQ(after, before);
+  EXPECT_TRUE(QDir(assets.Path("Players")).isEmpty(QDir::Files));
+}
+
 TEST_F(MainFormTest, AMissingSoundIsReportedAndTheGameGoesOn) {
   QFile::remove(Folder.Path("sounds/pop.wav"));
   Open(4);
