@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "WindowLinks.h"
+
 class MainFormTest : public TWindowTest {};
 
 TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
@@ -174,6 +176,36 @@ TEST(ProgramArguments, AMissingDataFolderIsAClearErrorBeforeAnyWindow) {
   program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir"});
   ASSERT_TRUE(program.waitForFinished(20000));
   EXPECT_EQ(program.exitCode(), 2);
+}
+
+TEST(ProgramArguments, HelpVersionAndRefusalsComeBeforeAnyWindow) {
+  TestApp();
+  // No window system can start: every answer below comes before one is needed.
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "no-such-platform");
+  auto run = [&](const QStringList& arguments, QByteArray& out, QByteArray& err) {
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), arguments);
+    EXPECT_TRUE(program.waitForFinished(20000));
+    out = program.readAllStandardOutput();
+    err = program.readAllStandardError();
+    return program.exitCode();
+  };
+  QByteArray out, err;
+  EXPECT_EQ(run({"--version"}, out, err), 0);
+  EXPECT_EQ(out, "quillmere " + ProgramVersion().toUtf8() + "\n");
+  EXPECT_EQ(run({"--help"}, out, err), 0);
+  EXPECT_TRUE(out.contains("--data-dir <DIR>")) << out.toStdString();
+  EXPECT_TRUE(out.contains("--version")) << out.toStdString();
+  for (const QStringList& bad : {QStringList{"--frobnicate"}, QStringList{"-x"}, QStringList{"foo"},
+                                 QStringList{"--data-dir", "/tmp", "foo"}}) {
+    EXPECT_EQ(run(bad, out, err), 2) << bad.join(' ').toStdString();
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    EXPECT_TRUE(err.startsWith("quillmere: ")) << err.toStdString();
+  }
+  EXPECT_TRUE(err.contains("\"foo\"")) << err.toStdString();
 }
 
 TEST(ProgramArguments, OneGamePerDataFolderAndADeadGamesLockIsTakenOver) {
