@@ -2,11 +2,13 @@
 #   make run    installs what is missing, builds, starts the game
 #   make test   installs what is missing, builds and runs every test headless
 #   make bench  builds and runs the benchmarks (release build)
+#   make package  builds the Debian package (cpack -G DEB) in build/
 
 # Debian packages the build, the tests and the game need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             libsdl2-mixer-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
-            libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth
+            libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth \
+            desktop-file-utils appstream dpkg-dev
 
 JOBS     ?= 2
 BUILD    ?= build
@@ -14,7 +16,7 @@ ASAN     ?= build-asan
 CMAKE    ?= cmake
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build build-asan run test test-plain test-asan bench clean
+.PHONY: all deps build build-asan run test test-plain test-asan bench package clean
 
 all: build
 
@@ -60,6 +62,9 @@ bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_BENCH=ON
 	$(CMAKE) --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD) $(ASAN) build-bench

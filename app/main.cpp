@@ -1,70 +1,120 @@
-// Program start: arguments, the data folder, the splash switch, the window.
+// Program start: arguments, the data folders, the splash switch, the window.
+#include "DataFolders.h"
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "Settings.h"
+#include "WindowLinks.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
-const char* const Usage = "usage: quillmere [--data-dir DIR]\n";
+
+// What the command line asks for: a folder, or an answer and the exit status.
+struct TArguments {
+  QString DataDir;
+  bool Done = false;  // --help, --version or a refusal: end with Status
+  int Status = 0;
+};
+
+void Refuse(TArguments& result, const QString& message) {
+  std::fprintf(stderr, "quillmere: %s (try --help)\n", qUtf8Printable(message));
+  result.Done = true;
+  result.Status = 2;
 }
 
-int main(int argc, char* argv[]) {
-  // Arguments first, so a bad one is reported even where no window can open.
-  // --data-dir DIR: the folder the game keeps its files in, in place of the
-  // program's own folder.
-  QString dataDir;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--data-dir") == 0) {
-      if (i + 1 >= argc) {
-        std::fprintf(stderr, "quillmere: --data-dir needs a folder\n%s", Usage);
-        return 2;
-      }
-      dataDir = QString::fromLocal8Bit(argv[++i]);
-      if (!QFileInfo(dataDir).isDir()) {
-        std::fprintf(stderr, "quillmere: the data folder \"%s\" does not exist\n", argv[i]);
-        return 2;
-      }
-    } else if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::printf("%s", Usage);
-      return 0;
-    } else if (argv[i][0] == '-' && argv[i][1] == '-') {
-      std::fprintf(stderr, "quillmere: unknown option %s\n%s", argv[i], Usage);
-      return 2;
-    }
+// Reads the arguments before any window: a bad one is reported even where
+// no window can open.
+TArguments ParseArguments(int argc, char* argv[]) {
+  QStringList words;
+  for (int i = 0; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Quillmere, a logic puzzle of picture tiles."));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Shows this help and ends."));
+  const QCommandLineOption version(QStringLiteral("version"),
+                                   QStringLiteral("Shows the program's version and ends."));
+  const QCommandLineOption dataDir(
+      QStringLiteral("data-dir"),
+      QStringLiteral("Keeps the game's files (tiles/, sounds/, Players/, the players and score files) in DIR."),
+      QStringLiteral("DIR"));
+  parser.addOptions({help, version, dataDir});
+
+  TArguments result;
+  if (!parser.parse(words)) {
+    const bool missingFolder = parser.unknownOptionNames().isEmpty() &&
+                               words.contains(QStringLiteral("--data-dir"));
+    Refuse(result, missingFolder ? QStringLiteral("--data-dir needs a folder") : parser.errorText());
+    return result;
   }
+  if (!parser.positionalArguments().isEmpty()) {
+    Refuse(result, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    return result;
+  }
+  if (parser.isSet(help)) {
+    // Without an application the parser cannot name the program itself.
+    QString text = parser.helpText();
+    text.replace(QStringLiteral("<executable_name>"), QStringLiteral("quillmere"));
+    std::printf("%s", qUtf8Printable(text));
+    result.Done = true;
+    return result;
+  }
+  if (parser.isSet(version)) {
+    std::printf("quillmere %s\n", qUtf8Printable(ProgramVersion()));
+    result.Done = true;
+    return result;
+  }
+  result.DataDir = parser.value(dataDir);
+  if (parser.isSet(dataDir) && !QFileInfo(result.DataDir).isDir()) {
+    std::fprintf(stderr, "quillmere: the data folder \"%s\" does not exist\n", qUtf8Printable(result.DataDir));
+    result.Done = true;
+    result.Status = 2;
+  }
+  return result;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const TArguments arguments = ParseArguments(argc, argv);
+  if (arguments.Done) return arguments.Status;
 
   QApplication app(argc, argv);
+  // The name places the user's data folder; no display name, so the window
+  // title stays the game's own.
   QApplication::setApplicationName(QStringLiteral("Quillmere"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Quillmere"));
-  const QString programPath =
-      dataDir.isEmpty() ? QCoreApplication::applicationFilePath()
-                        : QDir(QFileInfo(dataDir).absoluteFilePath()).filePath(QStringLiteral("quillmere"));
-
-  // One running game per data folder: two would overwrite each other's
-  // players, profiles and scores. A lock whose game has died is taken over;
-  // one held by a running game is never stale, however old. Where no lock
-  // can be made at all, the game runs without one.
-  const QFileInfo program(programPath);
-  QLockFile lock(program.absolutePath() + QStringLiteral("/") + program.completeBaseName() +
-                 QStringLiteral(".lock"));
-  lock.setStaleLockTime(0);
-  if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
-    std::fprintf(stderr, "quillmere: the game is already running for the data folder \"%s\"\n",
-                 qUtf8Printable(QDir::toNativeSeparators(program.absolutePath())));
+  const TDataFolders folders =
+      ResolveDataFolders(QCoreApplication::applicationDirPath(), arguments.DataDir,
+                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  if (!MakeRecordsFolder(folders)) {
+    std::fprintf(stderr, "quillmere: cannot create the folder \"%s\"\n",
+                 qUtf8Printable(QDir::toNativeSeparators(folders.Records)));
     return 1;
   }
 
-  TQtDialogs dialogs(program.absolutePath());
+  // One running game per records folder: two would overwrite each other's
+  // players, profiles and scores. A lock whose game has died is taken over;
+  // one held by a running game is never stale, however old. Where no lock
+  // can be made at all, the game runs without one.
+  QLockFile lock(folders.RecordsPath() + QStringLiteral(".lock"));
+  lock.setStaleLockTime(0);
+  if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    std::fprintf(stderr, "quillmere: the game is already running for the data folder \"%s\"\n",
+                 qUtf8Printable(QDir::toNativeSeparators(folders.Records)));
+    return 1;
+  }
+
+  TQtDialogs dialogs(folders.Assets);
   ShowSplashAtStart(dialogs);
 
-  TMainForm form(programPath, dialogs);
+  TMainForm form(folders, dialogs);
   if (!form.FormCreate()) return 1;
   form.show();
   return app.exec();

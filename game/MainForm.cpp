@@ -29,10 +29,18 @@ const QColor ToolbarColour(226, 226, 226);
 }  // namespace
 
 TMainForm::TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* parent)
+    : TMainForm(TDataFolders{QFileInfo(programPath).absolutePath(), QFileInfo(programPath).absolutePath()},
+                programPath, dialogs, parent) {}
+
+TMainForm::TMainForm(const TDataFolders& folders, TDialogs& dialogs, QWidget* parent)
+    : TMainForm(folders, folders.RecordsPath(), dialogs, parent) {}
+
+TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TDialogs& dialogs,
+                     QWidget* parent)
     : QMainWindow(parent),
-      ProgramPath(programPath),
-      ProgramFolder(QFileInfo(programPath).absolutePath()),
-      Settings(std::make_unique<TSettings>(programPath)),
+      ProgramPath(recordsPath),
+      AssetFolder(folders.Assets),
+      Settings(std::make_unique<TSettings>(ProgramPath)),
       Game(Settings->Prefs, Settings->Stats, [this](TGameSound s) { PlayGameSound(s); }),
       Dialogs(dialogs) {
   InstallFontSubstitutes();
@@ -77,7 +85,7 @@ bool TMainForm::FormCreate() {
   RzToolbar1->setPalette(tb);
 
   TileImages = std::make_unique<TImages>();
-  if (!TileImages->LoadAll(ProgramFolder)) {
+  if (!TileImages->LoadAll(AssetFolder)) {
     const QString message = TileImages->LastFailure() == TImages::TFailure::UnreadablePicture
                                 ? TileImages->LastError()
                                 : QStringLiteral("Not all images found - the program must close.\r"
@@ -100,7 +108,7 @@ bool TMainForm::FormCreate() {
   Game.Puzzle.ClearClues();
   Game.Puzzle.SetObserver(this);
 
-  SoundFolder = ProgramFolder + QStringLiteral("/sounds/");
+  SoundFolder = AssetFolder + QStringLiteral("/sounds/");
   for (const QString& error : Sounds.Load(SoundFolder)) Dialogs.ErrorBox(this, error);
   Created = true;
   return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFolders.h"
 #include "Dialogs.h"
 #include "Effects.h"
 #include "Fonts.h"
@@ -35,8 +36,11 @@ class TImages;
 // SavedGames.cpp and Hints.cpp.
 class TMainForm : public QMainWindow, public TPuzzleObserver {
  public:
-  // programPath is the program's own file path; its folder holds tiles/,
-  // sounds/, Players/ and the players file.
+  // folders.Assets holds tiles/ and sounds/; the players file, Players/ and
+  // the score files are named after folders.RecordsPath().
+  TMainForm(const TDataFolders& folders, TDialogs& dialogs, QWidget* parent = nullptr);
+  // Everything in one folder: programPath's folder holds tiles/, sounds/,
+  // Players/ and the players file, which is named after programPath.
   TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* parent = nullptr);
   ~TMainForm() override;  // FormDestroy
 
@@ -45,8 +49,8 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   bool FormCreate();
 
   // --- records and the game ------------------------------------------------
-  const QString ProgramPath;
-  const QString ProgramFolder;
+  const QString ProgramPath;  // the records' name: players file, scores
+  const QString AssetFolder;  // tiles/ and sounds/
   std::unique_ptr<TSettings> Settings;  // the current player's TPrefs and TStats
   TGame Game;                           // the puzzle, the clock and the phase
   TScoreTable ScoreTable;
@@ -198,6 +202,8 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // Both public constructors: the records named after recordsPath.
+  TMainForm(const TDataFolders& folders, const QString& recordsPath, TDialogs& dialogs, QWidget* parent);
   // MainFormControls.cpp
   void CreateActions();
   void CreateMenus();

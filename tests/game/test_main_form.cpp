@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "WindowLinks.h"
+
 class MainFormTest : public TWindowTest {};
 
 TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
@@ -86,6 +88,30 @@ TEST_F(MainFormTest, MissingTilesEndTheProgramWithTheMessage) {
       dialogs.Errors[0].startsWith(QStringLiteral("Not all images found - the program must close.\r")));
 }
 
+TEST(MainFormFolders, PicturesAndSoundsFromOneFolderRecordsInTheOther) {
+  const TGameFolder assets;  // tiles/, sounds/ and the settings store
+  QTemporaryDir records;
+  ASSERT_TRUE(QDir(records.path()).mkpath("Players/Saved Games"));
+  const QStringList before = QDir(assets.Dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  TScriptedDialogs dialogs;
+  {
+    TMainForm form(TDataFolders{assets.Dir.path(), records.path()}, dialogs);
+    EXPECT_EQ(form.ProgramPath, records.filePath("quillmere"));
+    ASSERT_TRUE(form.FormCreate());
+    EXPECT_FALSE(form.Sounds.Buffer(TGameSound::Pop).isEmpty());
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  }
+  EXPECT_TRUE(dialogs.Errors.isEmpty()) << dialogs.Errors.join('\n').toStdString();
+  EXPECT_TRUE(QFile::exists(records.filePath("quillmere.ini")));
+  EXPECT_TRUE(QFile::exists(records.filePath("Players/Guest.ini")));
+  // Nothing new beside the pictures but the test's own settings store.
+  QStringList after = QDir(assets.Dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  after.removeOne(QStringLiteral("store"));
+  EXPECT_EQ(after, before);
+  EXPECT_TRUE(QDir(assets.Path("Players")).isEmpty(QDir::Files));
+}
+
 TEST_F(MainFormTest, AMissingSoundIsReportedAndTheGameGoesOn) {
   QFile::remove(Folder.Path("sounds/pop.wav"));
   Open(4);
@@ -150,6 +176,36 @@ TEST(ProgramArguments, AMissingDataFolderIsAClearErrorBeforeAnyWindow) {
   program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir"});
   ASSERT_TRUE(program.waitForFinished(20000));
   EXPECT_EQ(program.exitCode(), 2);
+}
+
+TEST(ProgramArguments, HelpVersionAndRefusalsComeBeforeAnyWindow) {
+  TestApp();
+  // No window system can start: every answer below comes before one is needed.
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "no-such-platform");
+  auto run = [&](const QStringList& arguments, QByteArray& out, QByteArray& err) {
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), arguments);
+    EXPECT_TRUE(program.waitForFinished(20000));
+    out = program.readAllStandardOutput();
+    err = program.readAllStandardError();
+    return program.exitCode();
+  };
+  QByteArray out, err;
+  EXPECT_EQ(run({"--version"}, out, err), 0);
+  EXPECT_EQ(out, "quillmere " + ProgramVersion().toUtf8() + "\n");
+  EXPECT_EQ(run({"--help"}, out, err), 0);
+  EXPECT_TRUE(out.contains("--data-dir <DIR>")) << out.toStdString();
+  EXPECT_TRUE(out.contains("--version")) << out.toStdString();
+  for (const QStringList& bad : {QStringList{"--frobnicate"}, QStringList{"-x"}, QStringList{"foo"},
+                                 QStringList{"--data-dir", "/tmp", "foo"}}) {
+    EXPECT_EQ(run(bad, out, err), 2) << bad.join(' ').toStdString();
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    EXPECT_TRUE(err.startsWith("quillmere: ")) << err.toStdString();
+  }
+  EXPECT_TRUE(err.contains("\"foo\"")) << err.toStdString();
 }
 
 TEST(ProgramArguments, OneGamePerDataFolderAndADeadGamesLockIsTakenOver) {

@@ -173,6 +173,16 @@ TEST(PuzzleTool, BadArgumentsGetOneLineAndStatusTwo) {
   }
 }
 
+TEST(PuzzleTool, HelpAndVersionAnswerAndEnd) {
+  const TRun version = Tool({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, std::string("quillmere-puzzle ") + QUILLMERE_VERSION + "\n");
+  EXPECT_TRUE(version.err.empty());
+  const TRun help = Tool({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--version"), std::string::npos) << help.out;
+}
+
 TEST(PuzzleTool, TextNamesEveryClueAndTheSolution) {
   const TRun run = Tool({"--size", "5", "--number", "321", "--solution"});
   ASSERT_EQ(run.status, 0);

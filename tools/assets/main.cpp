@@ -2,7 +2,9 @@
 // sounds, the title picture and the empty player folders.
 //
 //   quillmere-assets --out DIR [--contact-sheet FILE.png] [--title-png FILE.png]
+//                    [--icons DIR]
 
+#include "AppIcon.h"
 #include "JpegImage.h"
 #include "Sounds.h"
 #include "TileArt.h"
@@ -65,7 +67,11 @@ int main(int argc, char** argv) {
   const QCommandLineOption titlePngOption(QStringLiteral("title-png"),
                                           QStringLiteral("Also write the title picture as a PNG."),
                                           QStringLiteral("FILE"));
-  parser.addOptions({outOption, sheetOption, titlePngOption});
+  const QCommandLineOption iconsOption(
+      QStringLiteral("icons"),
+      QStringLiteral("Also write the application icon into DIR, laid out as an icon theme's folders."),
+      QStringLiteral("DIR"));
+  parser.addOptions({outOption, sheetOption, titlePngOption, iconsOption});
   parser.process(app);
   if (!parser.isSet(outOption)) {
     std::fprintf(stderr, "quillmere-assets: --out DIR is required\n");
@@ -138,5 +144,16 @@ int main(int argc, char** argv) {
   ok = ok && MakeFolder(out.filePath(QStringLiteral("Players/Saved Games")));
 
   if (ok && parser.isSet(titlePngOption)) ok = SaveImage(title, parser.value(titlePngOption), "PNG");
+
+  if (ok && parser.isSet(iconsOption)) {
+    const QDir icons(parser.value(iconsOption));
+    ok = MakeFolder(icons.filePath(QStringLiteral("scalable/apps"))) &&
+         WriteFile(icons.filePath(QStringLiteral("scalable/apps/quillmere.svg")), AppIconSvg());
+    for (const int size : AppIconSizes) {
+      const QString folder = icons.filePath(QStringLiteral("%1x%1/apps").arg(size));
+      ok = ok && MakeFolder(folder) &&
+           SaveImage(RenderAppIcon(size), QDir(folder).filePath(QStringLiteral("quillmere.png")), "PNG");
+    }
+  }
   return ok ? 0 : 1;
 }

@@ -51,6 +51,7 @@ const char* Usage =
     "usage: quillmere-puzzle --size N --number K [--difficulty D] [--solution]\n"
     "       quillmere-puzzle --size N --number K [--difficulty D] --json [--steps K]\n"
     "       quillmere-puzzle --batch [--steps K]   (lines \"N K D\" on standard input)\n"
+    "       quillmere-puzzle --version\n"
     "N is one of 4, 5, 6, 8, 9, 10; K is 1..999999; D is 0..10 (default 5).\n";
 
 }  // namespace
@@ -176,6 +177,9 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
       batch = true;
     } else if (a == "--help" || a == "-h") {
       out << Usage;
+      return 0;
+    } else if (a == "--version") {
+      out << "quillmere-puzzle " << QUILLMERE_VERSION << "\n";
       return 0;
     } else {
       return fail("unknown argument \"" + a + "\" (try --help)");

@@ -1,0 +1,17 @@
+# cpack -G DEB (make package): a Debian package of the installed layout. The
+# shared libraries' packages come from dpkg-shlibdeps; the window system's
+# plugins and the dialog font are loaded at run time, so they are named here.
+set(CPACK_PACKAGE_NAME quillmere)
+set(CPACK_PACKAGE_VENDOR Vantor)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logic puzzle of picture tiles placed from clues")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A board of four to ten rows hides a solution in which every picture tile of a row stands in one column; the player places and removes candidates working only from horizontal and vertical clues. Every puzzle is generated from its number and proven solvable.")
+set(CPACK_PACKAGE_CONTACT "Vantor <games@vantor.net>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+include(CPack)

@@ -1,0 +1,52 @@
+#!/bin/sh
+# Installs the build into a fresh prefix and starts the installed game there,
+# headless, as a user with an empty home: the game must find its pictures in
+# the prefix, keep its records in the user's data folder and write nothing
+# into the prefix.
+#   installed-start.sh BUILD_DIR CMAKE
+set -eu
+build=$1
+cmake=${2:-cmake}
+work=$(mktemp -d)
+game=
+trap 'if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+"$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
+prefix=$work/prefix
+for f in bin/quillmere bin/quillmere-puzzle "share/quillmere/tiles/Row 10" share/quillmere/sounds/pop.wav \
+         share/quillmere/title.jpg "share/quillmere/Players Guide.html" \
+         share/applications/net.vantor.Quillmere.desktop share/metainfo/net.vantor.Quillmere.metainfo.xml \
+         share/icons/hicolor/scalable/apps/quillmere.svg share/icons/hicolor/48x48/apps/quillmere.png \
+         share/man/man6/quillmere.6 share/man/man6/quillmere-puzzle.6; do
+  [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+[ ! -e "$prefix/share/quillmere/Players" ] || fail "the build's player folder was installed"
+"$prefix/bin/quillmere-puzzle" --version | grep -q '^quillmere-puzzle [0-9]' || fail "quillmere-puzzle --version"
+
+(cd "$prefix" && find . | sort) >"$work/before"
+export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/home/.config"
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+mkdir -p "$XDG_CONFIG_HOME/Vantor"
+printf '[Options]\nShowSplash=0\n' >"$XDG_CONFIG_HOME/Vantor/Quillmere.conf"
+
+"$prefix/bin/quillmere" >"$work/out" 2>&1 &
+game=$!
+records=$XDG_DATA_HOME/Quillmere
+i=0
+while [ ! -e "$records/quillmere.lock" ]; do
+  kill -0 "$game" 2>/dev/null || { cat "$work/out" >&2; fail "the game ended at start"; }
+  i=$((i + 1))
+  [ $i -lt 100 ] || fail "no lock in $records after 10 s"
+  sleep 0.1
+done
+sleep 2  # past loading the pictures and sounds, which would end it on a failure
+kill -0 "$game" 2>/dev/null || { cat "$work/out" >&2; fail "the game ended after taking its lock"; }
+kill "$game"
+wait "$game" 2>/dev/null || true
+game=
+
+[ -d "$records/Players/Saved Games" ] || fail "no Players/Saved Games in $records"
+(cd "$prefix" && find . | sort) >"$work/after"
+diff "$work/before" "$work/after" >&2 || fail "the game wrote into the prefix"
+echo "installed game started; records in the user's data folder, prefix untouched"

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// Where the game reads its pictures and sounds from and where it keeps the
+// players' records; decided once at start, from where the program lies.
+struct TDataFolders {
+  QString Assets;   // tiles/, sounds/, title.jpg and the Player's Guide (read only)
+  QString Records;  // the players file, Players/ (with Saved Games), the score files, the lock
+
+  // The path the records are named after: the players file is
+  // RecordsPath() + ".ini", the scores ".sco" and ".scb", the lock ".lock".
+  QString RecordsPath() const { return Records + QStringLiteral("/quillmere"); }
+};
+
+// The read-only data of an installed game, relative to the program's folder.
+inline constexpr char InstalledAssetsFromProgram[] = "../share/quillmere";
+
+// Decides the folders:
+//  - dataDir, when given, holds everything (its own tiles/, sounds/, Players/);
+//  - else a program folder that holds tiles/ and can be written (the build
+//    folder, a portable copy) keeps everything beside the program;
+//  - else the game is installed: assets from ../share/quillmere beside the
+//    program's folder, records in userDataFolder.
+// isWritable answers for a folder; the default asks the file system.
+TDataFolders ResolveDataFolders(const QString& programFolder, const QString& dataDir,
+                                const QString& userDataFolder,
+                                const std::function<bool(const QString&)>& isWritable = {});
+
+// Makes the records folder with Players/Saved Games where it is missing
+// (a first start). False when it cannot be made.
+bool MakeRecordsFolder(const TDataFolders& folders);
