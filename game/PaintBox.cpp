@@ -69,15 +69,3 @@ void TArrowLine::paintEvent(QPaintEvent*) {
   const QPointF head[] = {tip, base + normal * (HeadLength / 2.4), base - normal * (HeadLength / 2.4)};
   p.drawPolygon(head, 3);
 }
-
-void TClickLabel::mousePressEvent(QMouseEvent* event) {
-  Pressed = event->button() == Qt::LeftButton;
-  if (OnMouseDown) OnMouseDown(event);
-}
-
-void TClickLabel::mouseReleaseEvent(QMouseEvent* event) {
-  const bool click =
-      Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  Pressed = false;
-  if (click && OnClick) OnClick();
-}

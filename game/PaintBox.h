@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickLabel.h"
+
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
@@ -67,19 +69,4 @@ class TArrowLine : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
-};
-
-// A label that reports presses (with their modifier keys) and clicks.
-class TClickLabel : public QLabel {
- public:
-  explicit TClickLabel(const QString& text, QWidget* parent = nullptr) : QLabel(text, parent) {}
-  std::function<void(QMouseEvent*)> OnMouseDown;
-  std::function<void()> OnClick;
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  bool Pressed = false;
 };

@@ -6,11 +6,17 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 
-void OpenInBrowser(const QUrl& Address) { QDesktopServices::openUrl(Address); }
+void OpenInBrowser(const QUrl& Address) {
+  QDesktopServices::openUrl(Address);
+}
 
-QString ProgramVersion() { return QStringLiteral(QUILLMERE_VERSION); }
+QString ProgramVersion() {
+  return QStringLiteral(QUILLMERE_VERSION);
+}
 
-QString ConfiguredDonationAddress() { return QStringLiteral(QUILLMERE_DONATION_URL); }
+QString ConfiguredDonationAddress() {
+  return QStringLiteral(QUILLMERE_DONATION_URL);
+}
 
 QString ThanksText(const QString& DonationAddress) {
   const QString site = QUrl(DonationAddress).host();
@@ -29,7 +35,8 @@ QString DataFile(const QString& Folder, const QString& Name) {
 }
 
 QUrl GuideUrl(const QString& Folder, const QString& Section) {
-  QUrl url = QUrl::fromLocalFile(QFileInfo(DataFile(Folder, QString::fromUtf8(GuideFileName))).absoluteFilePath());
+  QUrl url =
+      QUrl::fromLocalFile(QFileInfo(DataFile(Folder, QString::fromUtf8(GuideFileName))).absoluteFilePath());
   if (!Section.isEmpty()) url.setFragment(Section);
   return url;
 }
@@ -43,20 +50,7 @@ QFont DialogFont(int PointSize, bool Bold) {
   return font;
 }
 
-TURLLabel::TURLLabel(QWidget* parent) : QLabel(parent) {
+TURLLabel::TURLLabel(QWidget* parent) : TClickLabel(QString(), parent) {
   setCursor(Qt::PointingHandCursor);
   setTextFormat(Qt::PlainText);
-}
-
-void TURLLabel::mousePressEvent(QMouseEvent* event) {
-  Pressed = event->button() == Qt::LeftButton;
-  event->accept();
-}
-
-void TURLLabel::mouseReleaseEvent(QMouseEvent* event) {
-  // Like a button: the click counts only when the button comes up on the label.
-  const bool click = Pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-  Pressed = false;
-  event->accept();
-  if (click && OnClick) OnClick();
 }

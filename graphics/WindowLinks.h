@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickLabel.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QString>
@@ -48,16 +50,7 @@ QFont DialogFont(int PointSize, bool Bold = false);
 
 // A label that reads as a link: underlined, a pointing hand over it, and a
 // click (press and release on it with the left button) runs OnClick.
-class TURLLabel : public QLabel {
+class TURLLabel : public TClickLabel {
  public:
   explicit TURLLabel(QWidget* parent);
-
-  std::function<void()> OnClick;
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-
- private:
-  bool Pressed = false;
 };
