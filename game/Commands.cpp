@@ -12,11 +12,7 @@ void TMainForm::SetUpPuzzle() {
   ClearZoomBoxes();
   Game.SetUpPuzzle();  // stops the clock while it generates, starts it again
   RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(Game.Number()));
-  Effects->StartPicture = QImage(PaintBox1->size(), QImage::Format_RGB32);
-  {
-    QPainter p(&Effects->StartPicture);
-    DrawBoard(p);
-  }
+  DrawStartPicture();
   {
     QPainter p(&PaintBox1->Canvas);
     DrawBoard(p);
@@ -24,6 +20,19 @@ void TMainForm::SetUpPuzzle() {
   PaintBox1->update();
   DrawVerticalPanel();
   DrawHorizontalPanel();
+}
+
+void TMainForm::DrawStartPicture() {
+  // The animation counts the canvas's own pixels, so the picture has as many;
+  // the board is drawn into it in the widget's coordinates.
+  QImage& start = Effects->StartPicture;
+  start = QImage(PaintBox1->Canvas.size(), QImage::Format_RGB32);
+  start.setDevicePixelRatio(PaintBox1->Canvas.devicePixelRatio());
+  {
+    QPainter p(&start);
+    DrawBoard(p);
+  }
+  start.setDevicePixelRatio(1);
 }
 
 void TMainForm::SetPuzzleNumber(int number) {
@@ -140,6 +149,7 @@ void TMainForm::CompletePuzzle() {
   PlayGameSound(TGameSound::Complete);
   Effects->Start(Settings->Prefs.Animation);
   Effects->FinishPicture = PaintBox1->Canvas.copy();
+  Effects->FinishPicture.setDevicePixelRatio(1);  // the animation counts the canvas's own pixels
   VerticalPaintBox->Repaint();
   if (const TWriteResult written = ScoreTable.AddScore(score.Player, score.Number, score.Size, score.Time,
                                                        score.Errors, score.Clues, score.Difficulty);

@@ -88,8 +88,9 @@ bool TMainForm::FormCreate() {
   if (!TileImages->LoadAll(AssetFolder)) {
     const QString message = TileImages->LastFailure() == TImages::TFailure::UnreadablePicture
                                 ? TileImages->LastError()
-                                : QStringLiteral("Not all images found - the program must close.\r"
-                                                 "Please refer to the troubleshooting section of the user guide.");
+                                : QStringLiteral(
+                                      "Not all images found - the program must close.\r"
+                                      "Please refer to the troubleshooting section of the user guide.");
     // A player who started the game from a terminal reads it there too.
     std::fprintf(stderr, "quillmere: %s\n", qPrintable(QString(message).replace('\r', ' ')));
     Dialogs.ErrorBox(this, message);
@@ -217,7 +218,12 @@ void TMainForm::BlinkTimerTimer() {
 void TMainForm::WinTimerTimer() {
   // Every tick draws a frame into the canvas; the screen shows the latest
   // at its own rate.
-  if (!Effects || !Effects->NextFrame(PaintBox1->Canvas)) WinTimer->stop();
+  QImage& canvas = PaintBox1->Canvas;
+  const qreal dpr = canvas.devicePixelRatio();
+  canvas.setDevicePixelRatio(1);  // the effects count the canvas's own pixels
+  const bool more = Effects && Effects->NextFrame(canvas);
+  canvas.setDevicePixelRatio(dpr);
+  if (!more) WinTimer->stop();
   PaintBox1->update();
 }
 

@@ -49,8 +49,8 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   bool FormCreate();
 
   // --- records and the game ------------------------------------------------
-  const QString ProgramPath;  // the records' name: players file, scores
-  const QString AssetFolder;  // tiles/ and sounds/
+  const QString ProgramPath;            // the records' name: players file, scores
+  const QString AssetFolder;            // tiles/ and sounds/
   std::unique_ptr<TSettings> Settings;  // the current player's TPrefs and TStats
   TGame Game;                           // the puzzle, the clock and the phase
   TScoreTable ScoreTable;
@@ -220,6 +220,7 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // the board and panels change to and from the paused look.
   void GamePhaseChanged();
   void SetPuzzleNumber(int number);
+  void DrawStartPicture();  // the new board, for the animation
   // Offers to save a game in progress before it is dropped.
   void OfferToSave();
   // Makes name the current player: the old profile stored first (unless it

@@ -18,13 +18,19 @@ void TPaintBox::Repaint() {
 
 void TPaintBox::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.drawImage(event->rect(), Canvas, event->rect());
+  const qreal dpr = Canvas.devicePixelRatio();
+  const QRectF area(event->rect());
+  p.drawImage(area, Canvas, QRectF(area.topLeft() * dpr, area.size() * dpr));
 }
 
 void TPaintBox::resizeEvent(QResizeEvent*) {
   // Keep what was drawn, so a handler that draws nothing (the animation's
   // board) leaves the last picture in place.
-  QImage canvas(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  // The canvas has the screen's pixels, so pictures scaled into it stay
+  // sharp on a scaled screen; drawing into it uses the widget's coordinates.
+  const qreal dpr = devicePixelRatioF();
+  QImage canvas((QSizeF(size().expandedTo(QSize(1, 1))) * dpr).toSize(), QImage::Format_RGB32);
+  canvas.setDevicePixelRatio(dpr);
   canvas.fill(Background);
   {
     QPainter p(&canvas);

@@ -80,11 +80,7 @@ void TMainForm::BtnOpenClick() {
   ShowPuzzleSize();
   RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(Game.Number()));
   UpdateLabels();
-  Effects->StartPicture = QImage(PaintBox1->size(), QImage::Format_RGB32);
-  {
-    QPainter p(&Effects->StartPicture);
-    DrawBoard(p);
-  }
+  DrawStartPicture();
   RepaintAll();
   Dialogs.InfoBox(this, QString::fromLatin1(GameLoadedText));
   if (Game.ClockRuns()) Timer1->start();
