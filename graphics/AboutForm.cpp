@@ -10,14 +10,6 @@
 #include <QStyle>
 
 namespace {
-// Labels stand on the picture itself.
-void Transparent(QLabel* label, const QColor& colour) {
-  label->setAttribute(Qt::WA_TranslucentBackground);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-}
-
 QFont Underlined(QFont font) {
   font.setUnderline(true);
   return font;
@@ -47,7 +39,7 @@ TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(par
   RzLabel2 = new QLabel(QStringLiteral("Quillmere"), RzPanel1);
   RzLabel2->move(8, 8);
   RzLabel2->setFont(NarrowFont(20));
-  Transparent(RzLabel2, Qt::white);
+  StandOnPicture(RzLabel2, Qt::white);
   auto* shadow = new QGraphicsDropShadowEffect(RzLabel2);
   shadow->setBlurRadius(0);
   shadow->setOffset(2, 2);
@@ -58,24 +50,19 @@ TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(par
   RzLabel1 = new QLabel(RzPanel1);
   RzLabel1->move(8, 40);
   RzLabel1->setFont(NarrowFont(14));
-  Transparent(RzLabel1, Qt::white);
+  StandOnPicture(RzLabel1, Qt::white);
 
   RzURLLabel2 = new TURLLabel(RzPanel1);
   RzURLLabel2->move(318, 256);
   RzURLLabel2->setFont(Underlined(NarrowFont(11)));
   // Blue, light enough to read on the dark picture.
-  Transparent(RzURLLabel2, QColor(120, 180, 255));
+  StandOnPicture(RzURLLabel2, QColor(120, 180, 255));
   RzURLLabel2->setText(QStringLiteral("Player's Guide"));
   RzURLLabel2->setToolTip(GuideUrl(DataFolder).toLocalFile());
   RzURLLabel2->adjustSize();
   RzURLLabel2->OnClick = [this] { RzURLLabel2Click(); };
 
-  RzURLLabel3 = new TURLLabel(RzPanel1);
-  RzURLLabel3->move(9, 284);
-  RzURLLabel3->setFont(Underlined(DialogFont(8)));
-  Transparent(RzURLLabel3, palette().color(QPalette::Highlight));
-  RzURLLabel3->setText(QString::fromUtf8(DonationText));
-  RzURLLabel3->adjustSize();
+  RzURLLabel3 = NewDonationLink(RzPanel1, QPoint(9, 284), palette().color(QPalette::Highlight));
   RzURLLabel3->OnClick = [this] { RzURLLabel3Click(); };
 
   RzBitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"),
@@ -91,13 +78,15 @@ void TAboutForm::showEvent(QShowEvent* event) {
 }
 
 void TAboutForm::FormShow() {
-  RzLabel1->setText(QStringLiteral("Version ") + ProgramVersion());
+  RzLabel1->setText(VersionText());
   RzLabel1->adjustSize();
   RzURLLabel3->setVisible(!DonationAddress.isEmpty());
   RzURLLabel3->setToolTip(DonationAddress);
 }
 
-void TAboutForm::RzBitBtn1Click() { accept(); }
+void TAboutForm::RzBitBtn1Click() {
+  accept();
+}
 
 void TAboutForm::RzURLLabel2Click() {
   if (OpenLink) OpenLink(GuideUrl(DataFolder));

@@ -28,8 +28,8 @@ class TAboutForm : public QDialog {
 
   QFrame* RzPanel1 = nullptr;  // fills the window and holds the rest
   QLabel* Image1 = nullptr;
-  QLabel* RzLabel2 = nullptr;  // "Quillmere"
-  QLabel* RzLabel1 = nullptr;  // "Version ..."
+  QLabel* RzLabel2 = nullptr;        // "Quillmere"
+  QLabel* RzLabel1 = nullptr;        // "Version ..."
   TURLLabel* RzURLLabel2 = nullptr;  // the Player's Guide
   TURLLabel* RzURLLabel3 = nullptr;  // the donation link
   QPushButton* RzBitBtn1 = nullptr;  // Close

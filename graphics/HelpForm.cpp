@@ -38,7 +38,8 @@ THelpForm::THelpForm(const QString& DataFolder, QWidget* parent) : QDialog(paren
   RzURLLabel1->setGeometry(1, 44, 353, RzURLLabel1->sizeHint().height());
   RzURLLabel1->OnClick = [this] { RzURLLabel1Click(); };
 
-  RzBitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
+  RzBitBtn1 =
+      new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
   RzBitBtn1->setGeometry(144, 84, 75, 25);
   QPalette button = RzBitBtn1->palette();
   button.setColor(QPalette::Button, Qt::white);
@@ -47,7 +48,9 @@ THelpForm::THelpForm(const QString& DataFolder, QWidget* parent) : QDialog(paren
   connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RzBitBtn1Click(); });
 }
 
-void THelpForm::RzBitBtn1Click() { accept(); }
+void THelpForm::RzBitBtn1Click() {
+  accept();
+}
 
 void THelpForm::RzURLLabel1Click() {
   if (OpenLink) OpenLink(GuideUrl(DataFolder));

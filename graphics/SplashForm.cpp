@@ -8,16 +8,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-// Labels stand on the picture itself.
-void Transparent(QLabel* label, const QColor& colour) {
-  label->setAttribute(Qt::WA_TranslucentBackground);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-}
-}  // namespace
-
 TSplashForm::TSplashForm(const QString& DataFolder, QWidget* parent) : QDialog(parent) {
   InstallFontSubstitutes();
   setWindowTitle(QStringLiteral("SplashForm"));
@@ -37,22 +27,15 @@ TSplashForm::TSplashForm(const QString& DataFolder, QWidget* parent) : QDialog(p
   RzLabel1 = new QLabel(this);
   RzLabel1->move(8, 8);
   RzLabel1->setFont(NarrowFont(12));
-  Transparent(RzLabel1, Qt::white);
+  StandOnPicture(RzLabel1, Qt::white);
 
-  RzURLLabel3 = new TURLLabel(this);
-  RzURLLabel3->move(4, 283);
-  QFont link = DialogFont(8);
-  link.setUnderline(true);
-  RzURLLabel3->setFont(link);
-  Transparent(RzURLLabel3, palette.color(QPalette::Highlight));
-  RzURLLabel3->setText(QString::fromUtf8(DonationText));
-  RzURLLabel3->adjustSize();
+  RzURLLabel3 = NewDonationLink(this, QPoint(4, 283), palette.color(QPalette::Highlight));
   RzURLLabel3->OnClick = [this] { RzURLLabel3Click(); };
 
   RzLabel2 = new QLabel(this);
   RzLabel2->move(160, 252);
   RzLabel2->setFont(DialogFont(10, true));
-  Transparent(RzLabel2, Qt::white);
+  StandOnPicture(RzLabel2, Qt::white);
 
   RzButton1 = new QPushButton(QStringLiteral("Play!"), this);
   RzButton1->setGeometry(480, 264, 75, 25);
@@ -70,7 +53,7 @@ void TSplashForm::showEvent(QShowEvent* event) {
 }
 
 void TSplashForm::FormShow() {
-  RzLabel1->setText(QStringLiteral("Version ") + ProgramVersion());
+  RzLabel1->setText(VersionText());
   RzLabel1->adjustSize();
   const bool donations = !DonationAddress.isEmpty();
   RzURLLabel3->setVisible(donations);
@@ -88,9 +71,13 @@ void TSplashForm::FormShow() {
   }
 }
 
-void TSplashForm::RzButton1Click() { accept(); }
+void TSplashForm::RzButton1Click() {
+  accept();
+}
 
-void TSplashForm::reject() { accept(); }
+void TSplashForm::reject() {
+  accept();
+}
 
 void TSplashForm::RzURLLabel3Click() {
   if (OpenLink && !DonationAddress.isEmpty()) OpenLink(QUrl(DonationAddress));

@@ -28,9 +28,9 @@ class TSplashForm : public QDialog {
   QString DonationAddress = ConfiguredDonationAddress();
 
   QLabel* Image1 = nullptr;
-  QLabel* RzLabel1 = nullptr;  // "Version ..."
+  QLabel* RzLabel1 = nullptr;        // "Version ..."
   TURLLabel* RzURLLabel3 = nullptr;  // the donation link
-  QLabel* RzLabel2 = nullptr;  // the thanks line
+  QLabel* RzLabel2 = nullptr;        // the thanks line
   QPushButton* RzButton1 = nullptr;  // "Play!"
 
   void FormShow();

@@ -54,3 +54,26 @@ TURLLabel::TURLLabel(QWidget* parent) : TClickLabel(QString(), parent) {
   setCursor(Qt::PointingHandCursor);
   setTextFormat(Qt::PlainText);
 }
+
+void StandOnPicture(QLabel* label, const QColor& colour) {
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+
+TURLLabel* NewDonationLink(QWidget* parent, const QPoint& at, const QColor& highlight) {
+  auto* link = new TURLLabel(parent);
+  link->move(at);
+  QFont font = DialogFont(8);
+  font.setUnderline(true);
+  link->setFont(font);
+  StandOnPicture(link, highlight);
+  link->setText(QString::fromUtf8(DonationText));
+  link->adjustSize();
+  return link;
+}
+
+QString VersionText() {
+  return QStringLiteral("Version ") + ProgramVersion();
+}

@@ -54,3 +54,11 @@ class TURLLabel : public TClickLabel {
  public:
   explicit TURLLabel(QWidget* parent);
 };
+
+// A label drawn straight on the title picture, in colour.
+void StandOnPicture(QLabel* label, const QColor& colour);
+// The donation link of the splash and about windows at at, in the
+// highlight colour; it opens nothing until OnClick is set.
+TURLLabel* NewDonationLink(QWidget* parent, const QPoint& at, const QColor& highlight);
+// "Version " and the program's version.
+QString VersionText();
