@@ -226,6 +226,8 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // Makes name the current player: the old profile stored first (unless it
   // was just deleted), the new one loaded, shown and its puzzle set up.
   void BecomePlayer(const QString& name, bool storeOld);
+  bool StoreCurrentProfile();                // with the window's sizes; false (and said) when it fails
+  void StartNewPlayer(const QString& name);  // a new profile with the defaults, then plays
   void SetHorizontalPanelWidth(int width);
   void SetVerticalPanelHeight(int height);
   void DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H);

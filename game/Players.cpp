@@ -30,11 +30,17 @@ void TMainForm::Createnewplayer1Click() {
           this, [this](const QString& n) { return NewPlayerProblem(n); }, name))
     return;
   OfferToSave();
+  if (StoreCurrentProfile()) StartNewPlayer(name);
+}
+
+bool TMainForm::StoreCurrentProfile() {
   CaptureWindowSizes();
-  if (const TWriteResult stored = Settings->StoreProfile(); !stored) {
-    Dialogs.ErrorBox(this, stored.Error);
-    return;
-  }
+  const TWriteResult stored = Settings->StoreProfile();
+  if (!stored) Dialogs.ErrorBox(this, stored.Error);
+  return bool(stored);
+}
+
+void TMainForm::StartNewPlayer(const QString& name) {
   Settings->Prefs.PlayerName = name;
   Settings->SetNewPlayerDefaults();
   if (const TWriteResult stored = Settings->StoreProfile(); !stored) Dialogs.ErrorBox(this, stored.Error);
@@ -75,24 +81,14 @@ void TMainForm::DeletePlayer1Click() {
   const QStringList names = Settings->ListPlayerNames();
   QString next;
   if (!Dialogs.ChoosePlayer(this, names, next) || !names.contains(next)) next = names.value(0);
-  if (next.isEmpty()) {
-    next = GuestName;
-    Settings->Prefs.PlayerName = next;
-    Settings->SetNewPlayerDefaults();
-    if (const TWriteResult stored = Settings->StoreProfile(); !stored) Dialogs.ErrorBox(this, stored.Error);
-    Settings->PlayerList.append(next + QStringLiteral("=") + next);
-  }
-  BecomePlayer(next, false);
+  if (next.isEmpty())
+    StartNewPlayer(GuestName);
+  else
+    BecomePlayer(next, false);
 }
 
 void TMainForm::BecomePlayer(const QString& name, bool storeOld) {
-  if (storeOld) {
-    CaptureWindowSizes();
-    if (const TWriteResult stored = Settings->StoreProfile(); !stored) {
-      Dialogs.ErrorBox(this, stored.Error);
-      return;
-    }
-  }
+  if (storeOld && !StoreCurrentProfile()) return;
   Settings->Prefs.PlayerName = name;
   Settings->LoadProfile();
   PlayerLbl->setText(Settings->Prefs.PlayerName);

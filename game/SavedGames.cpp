@@ -65,8 +65,7 @@ void TMainForm::BtnOpenClick() {
   // current one.
   const QString owner = SavedGameOwner(QFileInfo(file).fileName(), Settings->ListPlayerNames());
   if (!owner.isEmpty() && owner.compare(Settings->Prefs.PlayerName, Qt::CaseInsensitive) != 0) {
-    CaptureWindowSizes();
-    if (const TWriteResult stored = Settings->StoreProfile(); !stored) Dialogs.ErrorBox(this, stored.Error);
+    StoreCurrentProfile();  // a failure is said; the game opens all the same
     Settings->Prefs.PlayerName = owner;
     Settings->LoadProfile();
     PlayerLbl->setText(Settings->Prefs.PlayerName);
