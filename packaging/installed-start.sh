@@ -18,7 +18,7 @@ for f in bin/quillmere bin/quillmere-puzzle "share/quillmere/tiles/Row 10" share
          share/quillmere/title.jpg "share/quillmere/Players Guide.html" \
          share/applications/net.vantor.Quillmere.desktop share/metainfo/net.vantor.Quillmere.metainfo.xml \
          share/icons/hicolor/scalable/apps/quillmere.svg share/icons/hicolor/48x48/apps/quillmere.png \
-         share/man/man6/quillmere.6 share/man/man6/quillmere-puzzle.6; do
+         share/man/man6/quillmere.6.gz share/man/man6/quillmere-puzzle.6.gz; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 [ ! -e "$prefix/share/quillmere/Players" ] || fail "the build's player folder was installed"
