@@ -88,11 +88,14 @@ bool TMainForm::FormCreate() {
 
   TileImages = std::make_unique<TImages>();
   if (!TileImages->LoadAll(AssetFolder)) {
+    // The second line names the folder that fell short, so the player
+    // knows where to look.
     const QString message = TileImages->LastFailure() == TImages::TFailure::UnreadablePicture
                                 ? TileImages->LastError()
-                                : QStringLiteral(
-                                      "Not all images found - the program must close.\r"
-                                      "Please refer to the troubleshooting section of the user guide.");
+                                : QStringLiteral("Not all images found - the program must close.\r") +
+                                      TileImages->LastError() +
+                                      QStringLiteral("\rPlease refer to the troubleshooting section of the "
+                                                     "user guide.");
     // A player who started the game from a terminal reads it there too.
     std::fprintf(stderr, "quillmere: %s\n", qPrintable(QString(message).replace('\r', ' ')));
     Dialogs.ErrorBox(this, message);

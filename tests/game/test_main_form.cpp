@@ -234,8 +234,11 @@ TEST_F(MainFormTest, MissingTilesEndTheProgramWithTheMessage) {
   TMainForm form(empty.filePath("quillmere"), dialogs);
   EXPECT_FALSE(form.FormCreate());
   ASSERT_EQ(dialogs.Errors.size(), 1);
-  EXPECT_TRUE(
-      dialogs.Errors[0].startsWith(QStringLiteral("Not all images found - the program must close.\r")));
+  EXPECT_EQ(dialogs.Errors[0].split('\r'),
+            QStringList({"Not all images found - the program must close.",
+                         "The folder \"" + empty.filePath("tiles/Row 1") +
+                             "\" holds 0 of the 10 tile pictures (*.bmp) it needs.",
+                         "Please refer to the troubleshooting section of the user guide."}));
 }
 
 TEST(MainFormFolders, PicturesAndSoundsFromOneFolderRecordsInTheOther) {
