@@ -306,6 +306,14 @@ void TMainForm::ApplyWindowSize() {
   const QSize least = minimumSize().expandedTo(minimumSizeHint());
   resize(fit(Settings->MainWidth, frame.width(), least.width(), room.width(), width()),
          fit(Settings->MainHeight, frame.height(), least.height(), room.height(), height()));
+  // A window grown from its centred designed size keeps its frame on the screen.
+  if (const QScreen* on = screen(); on && (Settings->MainWidth > 0 || Settings->MainHeight > 0)) {
+    const QRect free = on->availableGeometry();
+    const QRect outer = frameGeometry();
+    const int x = std::max(free.left(), std::min(outer.left(), free.right() + 1 - outer.width()));
+    const int y = std::max(free.top(), std::min(outer.top(), free.bottom() + 1 - outer.height()));
+    if (QPoint(x, y) != outer.topLeft()) move(x, y);
+  }
 }
 
 void TMainForm::ShowPuzzleSize() {
