@@ -116,9 +116,13 @@ int main(int argc, char* argv[]) {
   // anything worth keeping it just ends the game, after that the window
   // stores its records first.
   TMainForm* running = nullptr;
-  const TTerminationSignals termination([&running](int signal) {
-    if (!running) std::_Exit(128 + signal);
-    running->EndBySignal();
+  const TTerminationSignals termination([&running, &lock](int signal) {
+    if (running) {
+      running->EndBySignal();
+      return;
+    }
+    lock.unlock();
+    std::_Exit(128 + signal);
   });
 
   TQtDialogs dialogs(folders.Assets);

@@ -139,6 +139,7 @@ TMainForm::~TMainForm() {
   Game.Puzzle.SetObserver(nullptr);
   Game.Puzzle.ClearClues();
   if (!Created || RecordsStored) return;
+  RecordsStored = true;  // a signal under the error box below only ends the box
   const TWriteResult stored = Settings->StorePlayerList();
   // A missing Players folder was told at the start already.
   if (!stored && !(PlayersFolderMissing && stored.Error.contains(Settings->PlayersFolder())))
