@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "MainForm.h"
 #include "Settings.h"
+#include "TerminationSignals.h"
 #include "WindowLinks.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QStandardPaths>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -73,7 +75,8 @@ TArguments ParseArguments(int argc, char* argv[]) {
   }
   result.DataDir = parser.value(dataDir);
   if (parser.isSet(dataDir) && !QFileInfo(result.DataDir).isDir()) {
-    std::fprintf(stderr, "quillmere: the data folder \"%s\" does not exist\n", qUtf8Printable(result.DataDir));
+    const char* why = QFileInfo::exists(result.DataDir) ? "is not a folder" : "does not exist";
+    std::fprintf(stderr, "quillmere: the data folder \"%s\" %s\n", qUtf8Printable(result.DataDir), why);
     result.Done = true;
     result.Status = 2;
   }
@@ -93,11 +96,9 @@ int main(int argc, char* argv[]) {
   const TDataFolders folders =
       ResolveDataFolders(QCoreApplication::applicationDirPath(), arguments.DataDir,
                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  if (!MakeRecordsFolder(folders)) {
-    std::fprintf(stderr, "quillmere: cannot create the folder \"%s\"\n",
-                 qUtf8Printable(QDir::toNativeSeparators(folders.Records)));
-    return 1;
-  }
+  // Where the folders cannot be made the game still runs; the window says
+  // once that progress cannot be kept.
+  MakeRecordsFolder(folders);
 
   // One running game per records folder: two would overwrite each other's
   // players, profiles and scores. A lock whose game has died is taken over;
@@ -111,11 +112,25 @@ int main(int argc, char* argv[]) {
     return 1;
   }
 
+  // From here a termination signal is an event: before the window holds
+  // anything worth keeping it just ends the game, after that the window
+  // stores its records first.
+  TMainForm* running = nullptr;
+  const TTerminationSignals termination([&running, &lock](int signal) {
+    if (running) {
+      running->EndBySignal();
+      return;
+    }
+    lock.unlock();
+    std::_Exit(128 + signal);
+  });
+
   TQtDialogs dialogs(folders.Assets);
   ShowSplashAtStart(dialogs);
 
   TMainForm form(folders, dialogs);
   if (!form.FormCreate()) return 1;
+  running = &form;
   form.show();
   return app.exec();
 }

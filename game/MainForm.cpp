@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -86,11 +88,14 @@ bool TMainForm::FormCreate() {
 
   TileImages = std::make_unique<TImages>();
   if (!TileImages->LoadAll(AssetFolder)) {
+    // The second line names the folder that fell short, so the player
+    // knows where to look.
     const QString message = TileImages->LastFailure() == TImages::TFailure::UnreadablePicture
                                 ? TileImages->LastError()
-                                : QStringLiteral(
-                                      "Not all images found - the program must close.\r"
-                                      "Please refer to the troubleshooting section of the user guide.");
+                                : QStringLiteral("Not all images found - the program must close.\r") +
+                                      TileImages->LastError() +
+                                      QStringLiteral("\rPlease refer to the troubleshooting section of the "
+                                                     "user guide.");
     // A player who started the game from a terminal reads it there too.
     std::fprintf(stderr, "quillmere: %s\n", qPrintable(QString(message).replace('\r', ' ')));
     Dialogs.ErrorBox(this, message);
@@ -99,7 +104,10 @@ bool TMainForm::FormCreate() {
   Effects = std::make_unique<TEffects>(*TileImages, Game.Puzzle.Random);
   ScratchBitmap = TileImages->Picture(0)->copy();
 
+  MakePlayersFolder();
   Settings->LoadPlayerList();
+  if (const QString refused = Settings->RefusedNamesMessage(); !refused.isEmpty())
+    Dialogs.ErrorBox(this, refused);
   Settings->LoadProfile();
   ApplyPreferences();
   ShowPuzzleSize();
@@ -130,8 +138,36 @@ TMainForm::~TMainForm() {
   RzSizePanel2->OnResize = nullptr;
   Game.Puzzle.SetObserver(nullptr);
   Game.Puzzle.ClearClues();
-  if (!Created) return;
-  if (const TWriteResult stored = Settings->StorePlayerList(); !stored) Dialogs.ErrorBox(this, stored.Error);
+  if (!Created || RecordsStored) return;
+  RecordsStored = true;  // a signal under the error box below only ends the box
+  const TWriteResult stored = Settings->StorePlayerList();
+  // A missing Players folder was told at the start already.
+  if (!stored && !(PlayersFolderMissing && stored.Error.contains(Settings->PlayersFolder())))
+    Dialogs.ErrorBox(this, stored.Error);
+}
+
+void TMainForm::MakePlayersFolder() {
+  // Without Players/ no progress is ever kept; an installation that lost it
+  // (or holds a plain file of that name) gets it back here.
+  const QString savedGames = Settings->PlayersFolder() + QStringLiteral("/Saved Games");
+  if (QDir().mkpath(savedGames)) return;
+  PlayersFolderMissing = true;
+  Dialogs.ErrorBox(this, QStringLiteral("Unable to create the folder %1.\r"
+                                        "The players' progress and saved games cannot be kept.")
+                             .arg(QDir::toNativeSeparators(savedGames)));
+}
+
+void TMainForm::EndBySignal() {
+  WinTimer->stop();
+  Timer1->stop();
+  if (Created && !RecordsStored) {
+    CaptureWindowSizes();
+    if (const TWriteResult stored = Settings->StorePlayerList(); !stored)
+      std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(stored.Error));
+    RecordsStored = true;
+  }
+  // Ends the nested loops of open dialogs too, and any that would open later.
+  QCoreApplication::exit(0);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -143,12 +179,13 @@ void TMainForm::showEvent(QShowEvent* event) {
   const int right = ZoomBtn->mapTo(this, QPoint(ZoomBtn->width(), 0)).x();
   setMinimumSize(right + 4, 500);
   // The frame's size is known only now; the stored width and height are outer ones.
-  const QSize frame = frameGeometry().size() - size();
-  if (Settings->MainWidth > 0) resize(Settings->MainWidth - frame.width(), height());
-  if (Settings->MainHeight > 0) resize(width(), Settings->MainHeight - frame.height());
+  ApplyWindowSize();
   centralWidget()->layout()->activate();
   SetHorizontalPanelWidth(Settings->HorizontalWidth > 0 ? Settings->HorizontalWidth : 288);
   SetVerticalPanelHeight(Settings->VerticalHeight > 0 ? Settings->VerticalHeight : 199);
+  // The sizes the window really took are the ones kept, never a stored
+  // size the screen could not hold.
+  CaptureWindowSizes();
   SetUpPuzzle();
 }
 
@@ -250,11 +287,34 @@ void TMainForm::ShowSwitches() {
 
 void TMainForm::ApplyPreferences() {
   ShowSwitches();
-  const QSize frame = frameGeometry().size() - size();
-  if (Settings->MainWidth > 0) resize(Settings->MainWidth - frame.width(), height());
-  if (Settings->MainHeight > 0) resize(width(), Settings->MainHeight - frame.height());
+  ApplyWindowSize();
   if (Settings->HorizontalWidth > 0) SetHorizontalPanelWidth(Settings->HorizontalWidth);
   if (Settings->VerticalHeight > 0) SetVerticalPanelHeight(Settings->VerticalHeight);
+  if (Shown) CaptureWindowSizes();
+}
+
+void TMainForm::ApplyWindowSize() {
+  // The stored sizes are outer ones; a window far larger than the screen
+  // would allocate its whole picture (gigabytes for a hand-edited 100000).
+  const QSize frame = frameGeometry().size() - size();
+  QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  if (const QScreen* on = screen()) room = on->availableGeometry().size() - frame;
+  auto fit = [](int stored, int frameExtent, int least, int most, int current) {
+    if (stored <= 0) return current;
+    return std::max(least, std::min(stored - frameExtent, most));
+  };
+  // The layout may need more than the minimum set at the first show.
+  const QSize least = minimumSize().expandedTo(minimumSizeHint());
+  resize(fit(Settings->MainWidth, frame.width(), least.width(), room.width(), width()),
+         fit(Settings->MainHeight, frame.height(), least.height(), room.height(), height()));
+  // A window grown from its centred designed size keeps its frame on the screen.
+  if (const QScreen* on = screen(); on && (Settings->MainWidth > 0 || Settings->MainHeight > 0)) {
+    const QRect free = on->availableGeometry();
+    const QRect outer = frameGeometry();
+    const int x = std::max(free.left(), std::min(outer.left(), free.right() + 1 - outer.width()));
+    const int y = std::max(free.top(), std::min(outer.top(), free.bottom() + 1 - outer.height()));
+    if (QPoint(x, y) != outer.topLeft()) move(x, y);
+  }
 }
 
 void TMainForm::ShowPuzzleSize() {

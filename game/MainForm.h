@@ -106,6 +106,13 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void ShowHintPane();  // the status bar 36 pixels high with hints, 12 without
   void ShowPuzzleSize();
   void CaptureWindowSizes();
+  // The stored window size, kept within the screen's free area and above
+  // the window's minimum (a hand-edited profile may ask for any size).
+  void ApplyWindowSize();
+  // A termination signal (logout, hang-up, Ctrl+C): the records are stored
+  // as at the exit, without the save question, and every event loop ends.
+  // A failure is told on the terminal: nobody may be there to answer a box.
+  void EndBySignal();
   void Exit1Click();
   void HelpMenuClick();
   void About1Click();
@@ -228,6 +235,7 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void BecomePlayer(const QString& name, bool storeOld);
   bool StoreCurrentProfile();                // with the window's sizes; false (and said) when it fails
   void StartNewPlayer(const QString& name);  // a new profile with the defaults, then plays
+  void MakePlayersFolder();                  // Players/ and Players/Saved Games/, said once when impossible
   void SetHorizontalPanelWidth(int width);
   void SetVerticalPanelHeight(int height);
   void DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H);
@@ -238,6 +246,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   bool ShownPaused = false;  // what the board and panels show
   bool Created = false;
   bool Shown = false;
+  bool RecordsStored = false;  // by EndBySignal; the destructor stores nothing more
+  // Players/ could not be made at start; said then, and not again at the exit.
+  bool PlayersFolderMissing = false;
 };
 
 // The colour of everything the paused game hides.

@@ -42,11 +42,16 @@ while [ ! -e "$records/quillmere.lock" ]; do
 done
 sleep 2  # past loading the pictures and sounds, which would end it on a failure
 kill -0 "$game" 2>/dev/null || { cat "$work/out" >&2; fail "the game ended after taking its lock"; }
+# SIGTERM, as at logout: the game stores its records and ends by itself.
 kill "$game"
-wait "$game" 2>/dev/null || true
+status=0
+wait "$game" 2>/dev/null || status=$?
 game=
+[ "$status" = 0 ] || { cat "$work/out" >&2; fail "the game ended with status $status at SIGTERM"; }
+grep -q '^CurrentPlayer=Guest' "$records/quillmere.ini" 2>/dev/null || fail "no players file written at SIGTERM"
+[ -f "$records/Players/Guest.ini" ] || fail "no profile written at SIGTERM"
 
 [ -d "$records/Players/Saved Games" ] || fail "no Players/Saved Games in $records"
 (cd "$prefix" && find . | sort) >"$work/after"
 diff "$work/before" "$work/after" >&2 || fail "the game wrote into the prefix"
-echo "installed game started; records in the user's data folder, prefix untouched"
+echo "installed game started and stored its records at SIGTERM; records in the user's data folder, prefix untouched"

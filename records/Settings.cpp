@@ -28,6 +28,25 @@ QString SizeKey(int size) {
   return QStringLiteral("Size%1").arg(size);
 }
 
+// A hand-edited profile can hold any whole number; each value is kept to the
+// range the game can use, so a bad one is neither used nor written back.
+std::int32_t ReadInRange(const TIniFile& ini, const char* section, const QString& key,
+                         std::int32_t defaultValue, std::int32_t low, std::int32_t high) {
+  return std::clamp(ini.ReadInteger(section, key, defaultValue), low, high);
+}
+
+// Larger than any screen; the window fits what is left to the screen.
+constexpr std::int32_t MaxWindowExtent = 32767;
+
+bool IsOfferedSize(std::int32_t size) {
+  return size == 4 || size == 5 || size == 6 || size == 8 || size == 9 || size == 10;
+}
+
+std::int32_t ReadPuzzleSize(const TIniFile& ini) {
+  const std::int32_t size = ini.ReadInteger(PuzzlesSection, QStringLiteral("PuzzleSize"), 6);
+  return IsOfferedSize(size) ? size : 6;
+}
+
 QString CannotContain(const QString& what) {
   return QStringLiteral("A player name cannot contain \"%1\".").arg(what);
 }
@@ -97,10 +116,42 @@ void TSettings::LoadPlayerList() {
   PlayerList = players.ReadSectionValues(PlayersSection);
   std::stable_sort(PlayerList.begin(), PlayerList.end(),
                    [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  RefuseUnusableNames();
   const QString own = Prefs.PlayerName + QStringLiteral("=") + Prefs.PlayerName;
   if (!PlayerList.contains(own, Qt::CaseInsensitive)) PlayerList.append(own);
 
   UpdatePenalties();
+}
+
+void TSettings::RefuseUnusableNames() {
+  // A name that cannot be a file name has no profile to keep progress in:
+  // it never joins the list, and the current player falls back to the first
+  // usable one, so the refused name is never written back either.
+  RefusedNames.clear();
+  QString why;
+  if (!IsValidPlayerName(Prefs.PlayerName, &why)) {
+    RefusedNames << QStringLiteral("\"%1\" (%2)").arg(Prefs.PlayerName, why);
+    Prefs.PlayerName.clear();
+  }
+  for (auto entry = PlayerList.begin(); entry != PlayerList.end();) {
+    const QString name = PlayerEntryName(*entry);
+    if (IsValidPlayerName(name, &why)) {
+      ++entry;
+      continue;
+    }
+    const QString refused = QStringLiteral("\"%1\" (%2)").arg(name, why);
+    if (!RefusedNames.contains(refused)) RefusedNames << refused;
+    entry = PlayerList.erase(entry);
+  }
+  if (Prefs.PlayerName.isEmpty())
+    Prefs.PlayerName = PlayerList.isEmpty() ? GuestName : PlayerEntryName(PlayerList.front());
+}
+
+QString TSettings::RefusedNamesMessage() const {
+  if (RefusedNames.isEmpty()) return {};
+  return QStringLiteral("The players file %1 names players that cannot be used: %2.\r"
+                        "They are left out; the current player is \"%3\".")
+      .arg(PlayersFile, RefusedNames.join(QStringLiteral(", ")), Prefs.PlayerName);
 }
 
 TWriteResult TSettings::StorePlayerList() {
@@ -127,21 +178,26 @@ void TSettings::LoadProfile() {
   }
 
   const TIniFile profile(ProfilePath(Prefs.PlayerName));
-  MainWidth = profile.ReadInteger(WindowSection, QStringLiteral("MainWidth"), 0);
-  MainHeight = profile.ReadInteger(WindowSection, QStringLiteral("MainHeight"), 0);
-  HorizontalWidth = profile.ReadInteger(WindowSection, QStringLiteral("HorizontalWidth"), 0);
-  VerticalHeight = profile.ReadInteger(WindowSection, QStringLiteral("VerticalHeight"), 0);
+  MainWidth = ReadInRange(profile, WindowSection, QStringLiteral("MainWidth"), 0, 0, MaxWindowExtent);
+  MainHeight = ReadInRange(profile, WindowSection, QStringLiteral("MainHeight"), 0, 0, MaxWindowExtent);
+  HorizontalWidth = ReadInRange(profile, WindowSection, QStringLiteral("HorizontalWidth"), 0, 0, MaxWindowExtent);
+  VerticalHeight = ReadInRange(profile, WindowSection, QStringLiteral("VerticalHeight"), 0, 0, MaxWindowExtent);
   Prefs.TimerOn = profile.ReadBool(OptionsSection, QStringLiteral("TimerOn"), true);
   Prefs.SoundsOn = profile.ReadBool(OptionsSection, QStringLiteral("SoundsOn"), false);
   Prefs.ShowHints = profile.ReadBool(OptionsSection, QStringLiteral("ShowHints"), false);
   Prefs.Zoom = profile.ReadBool(OptionsSection, QStringLiteral("Zoom"), false);
+  // Any value is safe here: above 0 is on, everything else off.
   Prefs.Animation = profile.ReadInteger(OptionsSection, QStringLiteral("Animation"), 0);
   // The profile's "ShowSplash" is written but never read: the switch
   // belongs to the user, not to the player.
-  Prefs.Difficulty = profile.ReadInteger(OptionsSection, QStringLiteral("Difficulty"), 5);
-  Prefs.PuzzleSize = profile.ReadInteger(PuzzlesSection, QStringLiteral("PuzzleSize"), 6);
+  Prefs.Difficulty = ReadInRange(profile, OptionsSection, QStringLiteral("Difficulty"), 5, 0, 10);
+  Prefs.PuzzleSize = ReadPuzzleSize(profile);
+  // The numbers of the sizes the game offers become puzzles; the others are
+  // never used and kept as they are.
   for (int size = 1; size <= 12; ++size)
-    Prefs.PuzzleNumbers[size] = profile.ReadInteger(PuzzlesSection, SizeKey(size), 1);
+    Prefs.PuzzleNumbers[size] = IsOfferedSize(size)
+                                    ? ReadInRange(profile, PuzzlesSection, SizeKey(size), 1, 1, 999999)
+                                    : profile.ReadInteger(PuzzlesSection, SizeKey(size), 1);
 
   UpdatePenalties();
 }

@@ -51,6 +51,13 @@ class TSettings {
   QString CluePenaltyText() const;
   QString MisClickPenaltyText() const;
 
+  // The names LoadPlayerList refused (the current player's first), each
+  // with its reason; empty when every name could be used.
+  QStringList RefusedNames;
+  // One message for RefusedNames and the player chosen instead; empty when
+  // nothing was refused.
+  QString RefusedNamesMessage() const;
+
   const QString& PlayersFilePath() const { return PlayersFile; }
   const QString& PlayersFolder() const { return ProfileFolder; }
   // The profile file of a player, always directly inside PlayersFolder();
@@ -62,6 +69,8 @@ class TSettings {
   static bool ReadShowSplash();
 
  private:
+  void RefuseUnusableNames();
+
   QString PlayersFile;
   QString ProfileFolder;
 };

@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QScreen>
 #include <QMenuBar>
 #include <QProcess>
 #include <QSplitter>
@@ -10,9 +12,32 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "FileFaults.h"
+#include "SavedGame.h"
 #include "WindowLinks.h"
 
-class MainFormTest : public TWindowTest {};
+namespace {
+void WriteFile(const QString& path, const QByteArray& text) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text);
+}
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+class MainFormTest : public TWindowTest {
+ protected:
+  // Solves every square and lets the clock see it: the puzzle completes.
+  void SolveAll() {
+    for (int r = 1; r <= Form->N(); ++r)
+      for (int c = 1; c <= Form->N(); ++c)
+        if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
+    Form->Timer1Timer();
+  }
+};
 
 TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
   Open(6, 1);
@@ -56,17 +81,20 @@ TEST_F(MainFormTest, ExitAsksToSaveOnlyDuringAGame) {
 
 TEST_F(MainFormTest, ClosingKeepsTheSizesAndTheProfileStoresThem) {
   Open(4, 9);
-  Form->resize(1100, 800);
+  const QSize room = Form->screen()->availableGeometry().size();
+  Form->resize(room.width() + 300, room.height() - 40);
   QApplication::processEvents();
   Form->close();
   const int width = Form->Settings->MainWidth;
-  EXPECT_GE(width, 1100);
+  const int height = Form->Settings->MainHeight;
+  EXPECT_GE(width, room.width() + 300);
   EXPECT_EQ(Form->Settings->HorizontalWidth, Form->RzSizePanel2->width());
   EXPECT_EQ(Form->Settings->VerticalHeight, Form->RzSizePanel1->height());
   Form.reset();  // stores the player list and the profile
   EXPECT_TRUE(Dialogs.Errors.isEmpty());
 
-  // The next start shows the stored sizes and the same puzzle.
+  // The next start shows the stored height and the same puzzle; the width
+  // beyond the screen is fitted to it, never below the window's minimum.
   Form = std::make_unique<TMainForm>(Folder.ProgramPath(), Dialogs);
   ASSERT_TRUE(Form->FormCreate());
   EXPECT_EQ(Form->Settings->MainWidth, width);
@@ -75,7 +103,129 @@ TEST_F(MainFormTest, ClosingKeepsTheSizesAndTheProfileStoresThem) {
   Form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 9"));
-  EXPECT_EQ(Form->frameGeometry().width(), width);
+  EXPECT_EQ(Form->frameGeometry().height(), height);
+  const QSize least = Form->minimumSize().expandedTo(Form->minimumSizeHint());
+  const QSize frame = Form->frameGeometry().size() - Form->size();
+  EXPECT_EQ(Form->width(), std::max(room.width() - frame.width(), least.width()));
+}
+
+TEST_F(MainFormTest, AProfileAskingForAHugeWindowGetsOneTheScreenHolds) {
+  WriteFile(Folder.Path("Players/Guest.ini"),
+            "[Window]\nMainWidth=100000\nMainHeight=2147483647\nHorizontalWidth=2147483647\n"
+            "VerticalHeight=100000\n");
+  Open(6);
+  const QRect room = Form->screen()->availableGeometry();
+  const QSize least = Form->minimumSize().expandedTo(Form->minimumSizeHint());
+  const QSize frame = Form->frameGeometry().size() - Form->size();
+  EXPECT_EQ(Form->width(), std::max(room.width() - frame.width(), least.width()));
+  EXPECT_EQ(Form->height(), std::max(room.height() - frame.height(), least.height()));
+  EXPECT_LT(Form->RzSizePanel2->width(), Form->width());
+  EXPECT_LT(Form->RzSizePanel1->height(), Form->height());
+  EXPECT_LE(Form->PaintBox1->Canvas.sizeInBytes(), qsizetype(16) << 20);
+  // What the window really had is what is kept, so the next start is sane too.
+  Form.reset();
+  const QByteArray profile = ReadFile(Folder.Path("Players/Guest.ini"));
+  for (const char* huge : {"100000", "2147483647", "32767"})
+    EXPECT_FALSE(profile.contains(huge)) << profile.toStdString();
+  EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
+}
+
+TEST_F(MainFormTest, AnUnusableCurrentPlayerIsRefusedOnceAndNeverKept) {
+  WriteFile(Folder.ProgramPath() + ".ini", "[Game]\nCurrentPlayer=../evil\n[Players]\nBea=Bea\n");
+  Open(4);
+  ASSERT_EQ(Dialogs.Errors.size(), 1);
+  EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("\"../evil\" (A player name cannot contain \"/\".)")))
+      << Dialogs.Errors[0].toStdString();
+  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Bea"));
+  EXPECT_EQ(Form->Settings->ListPlayerNames(), QStringList{"Bea"});
+  Form.reset();  // the exit stores Bea as the current player, without a second message
+  EXPECT_EQ(Dialogs.Errors.size(), 1);
+  EXPECT_TRUE(QFile::exists(Folder.Path("Players/Bea.ini")));
+  Dialogs.Errors.clear();
+  Open(4);
+  EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
+  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Bea"));
+}
+
+TEST_F(MainFormTest, TheStartMakesAMissingPlayersFolderOrSaysOnceThatItCannot) {
+  ASSERT_TRUE(QDir(Folder.Path("Players")).removeRecursively());
+  Open(4);
+  EXPECT_TRUE(QFileInfo(Folder.Path("Players/Saved Games")).isDir());
+  Form->Save1Click();  // progress and saved games are kept again
+  EXPECT_EQ(Dialogs.Infos.size(), 1);
+  Form.reset();
+  EXPECT_TRUE(QFile::exists(Folder.Path("Players/Guest.ini")));
+  EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
+
+  // A plain file where the folder belongs cannot be made a folder.
+  ASSERT_TRUE(QDir(Folder.Path("Players")).removeRecursively());
+  WriteFile(Folder.Path("Players"), "not a folder");
+  Open(4);
+  ASSERT_EQ(Dialogs.Errors.size(), 1);
+  EXPECT_EQ(Dialogs.Errors[0], "Unable to create the folder " + Folder.Path("Players/Saved Games") +
+                                   ".\rThe players' progress and saved games cannot be kept.");
+  Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());  // the game goes on
+  EXPECT_TRUE(Sq(1, 1).IsSolved());
+  Form.reset();
+  EXPECT_EQ(Dialogs.Errors.size(), 1) << Dialogs.Errors.join('\n').toStdString();
+  EXPECT_TRUE(QFile::exists(Folder.ProgramPath() + ".ini"));  // the players file beside it is kept
+  EXPECT_EQ(ReadFile(Folder.Path("Players")), "not a folder");
+}
+
+// Every records file fails to be written, early (the first byte) or in the
+// middle: each failure is told once, the previous file stays byte for byte,
+// and the player plays on.
+TEST_F(MainFormTest, EveryFailedWriteIsToldOnceAndTheGameGoesOn) {
+  // A previous file of every kind: a score, a saved game, the players file, a profile.
+  Open(4, 3);
+  SolveAll();
+  Form->NextBtnClick();
+  Form->Save1Click();
+  ASSERT_TRUE(Form->Settings->StorePlayerList().Ok());
+  Form.reset();
+  ASSERT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
+  const QString files[] = {Folder.ProgramPath() + ".sco", Folder.Path("Players/Saved Games/Guest_4_4.sav"),
+                           Folder.ProgramPath() + ".ini", Folder.Path("Players/Guest.ini")};
+  QByteArray before[4];
+  for (int i = 0; i < 4; ++i) {
+    before[i] = ReadFile(files[i]);
+    ASSERT_GT(before[i].size(), 40) << files[i].toStdString();
+  }
+
+  for (const rlim_t limit : {rlim_t(0), rlim_t(40)}) {
+    SCOPED_TRACE(limit);
+    Dialogs = TScriptedDialogs();
+    Open(4, 4);
+    TFileSizeLimit full(limit);
+    Form->Save1Click();
+    ASSERT_EQ(Dialogs.Errors.size(), 1);
+    EXPECT_TRUE(Dialogs.Errors[0].startsWith(QLatin1String(CouldNotSaveGameText))) << Dialogs.Errors[0].toStdString();
+    EXPECT_TRUE(Form->Game.InProgress());
+    EXPECT_TRUE(Form->Timer1->isActive());
+
+    SolveAll();
+    ASSERT_EQ(Dialogs.Errors.size(), 2);
+    // The run's first score write keeps the file as it found it first.
+    EXPECT_EQ(Dialogs.Errors[1], "Unable to write to " + Folder.ProgramPath() + ".scb");
+    EXPECT_EQ(Form->ScoreTable.Scores().size(), 2u);  // kept for the next write
+    Form->NextBtnClick();
+    EXPECT_TRUE(Form->Game.InProgress());
+
+    Dialogs.NameAnswers = {QStringLiteral("Bea")};
+    Form->Createnewplayer1Click();
+    ASSERT_EQ(Dialogs.Errors.size(), 3);
+    EXPECT_EQ(Dialogs.Errors[2], "Unable to write to " + files[3]);
+    EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
+    EXPECT_TRUE(Form->Game.InProgress());
+
+    Form.reset();
+    ASSERT_EQ(Dialogs.Errors.size(), 4);
+    EXPECT_EQ(Dialogs.Errors[3], "Unable to write to " + files[2]);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(ReadFile(files[i]), before[i]) << files[i].toStdString();
+  }
+  const QStringList left = QDir(Folder.Path("Players")).entryList(QDir::Files) +
+                           QDir(Folder.Path("Players/Saved Games")).entryList(QDir::Files);
+  EXPECT_EQ(left, QStringList({"Guest.ini", "Guest_4_4.sav"}));  // no half-written copies
 }
 
 TEST_F(MainFormTest, MissingTilesEndTheProgramWithTheMessage) {
@@ -84,8 +234,11 @@ TEST_F(MainFormTest, MissingTilesEndTheProgramWithTheMessage) {
   TMainForm form(empty.filePath("quillmere"), dialogs);
   EXPECT_FALSE(form.FormCreate());
   ASSERT_EQ(dialogs.Errors.size(), 1);
-  EXPECT_TRUE(
-      dialogs.Errors[0].startsWith(QStringLiteral("Not all images found - the program must close.\r")));
+  EXPECT_EQ(dialogs.Errors[0].split('\r'),
+            QStringList({"Not all images found - the program must close.",
+                         "The folder \"" + empty.filePath("tiles/Row 1") +
+                             "\" holds 0 of the 10 tile pictures (*.bmp) it needs.",
+                         "Please refer to the troubleshooting section of the user guide."}));
 }
 
 TEST(MainFormFolders, PicturesAndSoundsFromOneFolderRecordsInTheOther) {
@@ -172,6 +325,14 @@ TEST(ProgramArguments, AMissingDataFolderIsAClearErrorBeforeAnyWindow) {
   ASSERT_TRUE(program.waitForFinished(20000));
   EXPECT_EQ(program.exitCode(), 2);
   EXPECT_TRUE(program.readAllStandardError().contains("the data folder \"/no/such/folder\" does not exist"));
+
+  QTemporaryDir dir;
+  const QString file = dir.filePath("plain");
+  WriteFile(file, "x");
+  program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", file});
+  ASSERT_TRUE(program.waitForFinished(20000));
+  EXPECT_EQ(program.exitCode(), 2);
+  EXPECT_TRUE(program.readAllStandardError().contains("the data folder \"" + file.toUtf8() + "\" is not a folder"));
 
   program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir"});
   ASSERT_TRUE(program.waitForFinished(20000));

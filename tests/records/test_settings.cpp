@@ -204,7 +204,7 @@ TEST_F(SettingsTest, StoreThenLoadKeepsEveryField) {
   s.MainWidth = 1024;
   s.MainHeight = 768;
   s.HorizontalWidth = 333;
-  s.VerticalHeight = -1;
+  s.VerticalHeight = 150;
   s.UpdatePenalties();
   s.PlayerList.append("Anna=Anna");
   ASSERT_TRUE(s.StorePlayerList().Ok());
@@ -214,7 +214,7 @@ TEST_F(SettingsTest, StoreThenLoadKeepsEveryField) {
   EXPECT_EQ(loaded.MainWidth, 1024);
   EXPECT_EQ(loaded.MainHeight, 768);
   EXPECT_EQ(loaded.HorizontalWidth, 333);
-  EXPECT_EQ(loaded.VerticalHeight, -1);
+  EXPECT_EQ(loaded.VerticalHeight, 150);
   EXPECT_EQ(loaded.PlayerList, QStringList({"Anna=Anna", "Guest=Guest"}));
 }
 
@@ -437,22 +437,82 @@ TEST(PlayerNameTest, AcceptsOrdinaryNames) {
   EXPECT_TRUE(IsValidPlayerName("Anna"));  // the message is optional
 }
 
-TEST_F(SettingsTest, AnUnsafeNameFromTheFileNeverLeavesThePlayersFolder) {
+TEST_F(SettingsTest, AnUnusableCurrentPlayerFallsBackAndIsNeverWrittenBack) {
   const QByteArray outside = "[Options]\nDifficulty=9\n";
   WriteText(Dir.filePath("evil.ini"), outside);
-  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=../evil\n");
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=../evil\n[Players]\nZed=Zed\nAnn~B=Ann~B\nAnna=Anna\n");
   TSettings s = Started();
-  EXPECT_EQ(s.Prefs.PlayerName, "../evil");
+  EXPECT_EQ(s.Prefs.PlayerName, "Anna");  // the first usable player of the sorted list
+  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "Zed=Zed"}));
+  EXPECT_EQ(s.RefusedNames, QStringList({"\"../evil\" (A player name cannot contain \"/\".)",
+                                         "\"Ann~B\" (A player name cannot contain \"~\".)"}));
+  EXPECT_EQ(s.RefusedNamesMessage(),
+            "The players file " + PlayersFile() +
+                " names players that cannot be used: \"../evil\" (A player name cannot contain \"/\".), "
+                "\"Ann~B\" (A player name cannot contain \"~\".).\rThey are left out; the current player is "
+                "\"Anna\".");
   ExpectReadDefaults(s);  // the file outside was not read
-
-  s.Prefs.Difficulty = 1;
-  const TWriteResult result = s.StorePlayerList();
-  EXPECT_EQ(result.Error, "Unable to write the profile of \"../evil\": A player name cannot contain \"/\".");
+  ASSERT_TRUE(s.StorePlayerList().Ok());
+  EXPECT_EQ(TIniFile(PlayersFile()).ReadString("Game", "CurrentPlayer", "?"), "Anna");
   EXPECT_EQ(ReadText(Dir.filePath("evil.ini")), outside);
 
+  // Nobody usable at all: Guest plays.
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=a/b\n[Players]\na]=a]\n");
+  s = Started();
+  EXPECT_EQ(s.Prefs.PlayerName, "Guest");
+  EXPECT_EQ(s.PlayerList, QStringList({"Guest=Guest"}));
+  EXPECT_EQ(s.RefusedNames.size(), 2);
+
+  // A good file refuses nothing and says nothing.
+  WriteText(PlayersFile(), "[Game]\nCurrentPlayer=Zed\n[Players]\nZed=Zed\n");
+  s = Started();
+  EXPECT_TRUE(s.RefusedNames.isEmpty());
+  EXPECT_TRUE(s.RefusedNamesMessage().isEmpty());
+
+  // Whatever sets an unusable name later, no path leaves the Players folder.
+  s.Prefs.PlayerName = "../evil";
+  EXPECT_EQ(s.StoreProfile().Error,
+            "Unable to write the profile of \"../evil\": A player name cannot contain \"/\".");
   ASSERT_TRUE(s.DeletePlayer("../evil").Ok());
   EXPECT_EQ(ReadText(Dir.filePath("evil.ini")), outside);  // not deleted either
-  EXPECT_TRUE(QDir(Dir.filePath("Players")).isEmpty());
+}
+
+TEST_F(SettingsTest, NumbersOutOfTheirRangesAreReadWithinThemAndNeverWrittenBack) {
+  struct TCase {
+    QByteArray Text;
+    std::int32_t Difficulty, Size, Number, Width, Panel;
+  };
+  const TCase cases[] = {
+      {"[Window]\nMainWidth=100000\nHorizontalWidth=-5\n[Options]\nDifficulty=2147483647\n"
+       "[Puzzles]\nPuzzleSize=7\nSize6=0\n",
+       10, 6, 1, 32767, 0},
+      {"[Window]\nMainWidth=2147483647\n[Options]\nDifficulty=1000000000\n"
+       "[Puzzles]\nPuzzleSize=2147483647\nSize6=-1\n",
+       10, 6, 1, 32767, 0},
+      {"[Window]\nMainWidth=-800\n[Options]\nDifficulty=-7\n[Puzzles]\nPuzzleSize=-2147483648\nSize6=1000000\n",
+       0, 6, 999999, 0, 0},
+      {"[Window]\nMainWidth=900\nHorizontalWidth=300\n[Options]\nDifficulty=0\n[Puzzles]\nPuzzleSize=9\nSize9=999999\n",
+       0, 9, 999999, 900, 300},
+  };
+  for (const TCase& c : cases) {
+    WriteText(Profile("Guest"), c.Text);
+    TSettings s = Started();
+    const std::string label = c.Text.toStdString();
+    EXPECT_EQ(s.Prefs.Difficulty, c.Difficulty) << label;
+    EXPECT_EQ(s.Prefs.MisClickPenalty, c.Difficulty) << label;
+    EXPECT_EQ(s.Prefs.CluePenalty, 2 * c.Difficulty + 10) << label;
+    EXPECT_EQ(s.Prefs.PuzzleSize, c.Size) << label;
+    EXPECT_EQ(s.Prefs.PuzzleNumbers[c.Size], c.Number) << label;
+    EXPECT_EQ(s.MainWidth, c.Width) << label;
+    EXPECT_EQ(s.HorizontalWidth, c.Panel) << label;
+
+    ASSERT_TRUE(s.StoreProfile().Ok());
+    const TIniFile stored(Profile("Guest"));
+    EXPECT_EQ(stored.ReadInteger("Options", "Difficulty", -99), c.Difficulty) << label;
+    EXPECT_EQ(stored.ReadInteger("Puzzles", "PuzzleSize", -99), c.Size) << label;
+    EXPECT_EQ(stored.ReadInteger("Puzzles", QStringLiteral("Size%1").arg(c.Size), -99), c.Number) << label;
+    EXPECT_EQ(stored.ReadInteger("Window", "MainWidth", -99), c.Width) << label;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,113 @@
+// Soak: the completion animation for 100,000 frames, then 999 puzzle set-ups
+// by one Ctrl+press on the puzzle label, on the real window at 10 x 10.
+// Resident memory is read before and after (after a short warm-up that fills
+// the caches a first run fills); the counters report it in kilobytes.
+#include "MainForm.h"
+#include "ScriptedDialogs.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <malloc.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+// Resident memory in kilobytes; freed heap pages go back first, so only
+// what is really held counts.
+double ResidentKilobytes() {
+  malloc_trim(0);
+  long pages = 0, resident = 0;
+  if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+    if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) resident = 0;
+    std::fclose(statm);
+  }
+  return double(resident) * double(sysconf(_SC_PAGESIZE)) / 1024.0;
+}
+
+struct TSoakWindow {
+  QTemporaryDir Dir;
+  TScriptedDialogs Dialogs;
+  std::unique_ptr<TMainForm> Form;
+
+  TSoakWindow() {
+    const QString runtime = QStringLiteral(QUILLMERE_RUNTIME_DIR);
+    QFile::link(runtime + "/tiles", Dir.filePath("tiles"));
+    QFile::link(runtime + "/sounds", Dir.filePath("sounds"));
+    QDir(Dir.path()).mkpath("Players/Saved Games");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath("store"));
+    Form = std::make_unique<TMainForm>(Dir.filePath("quillmere"), Dialogs);
+    if (!Form->FormCreate()) std::abort();
+    Form->Settings->Prefs.PuzzleSize = 10;
+    Form->Settings->Prefs.Animation = 1;
+    Form->show();
+    QApplication::processEvents();
+  }
+
+  // Solves the board square by square and lets the clock see it, which
+  // starts the animation.
+  void Complete() {
+    TMainForm& form = *Form;
+    TPuzzle& puzzle = form.Game.Puzzle;
+    for (int r = 1; r <= form.N(); ++r)
+      for (int c = 1; c <= form.N(); ++c)
+        if (!puzzle.Square(c, r).IsSolved()) form.Game.LeftPress(c, r, puzzle.Square(c, r).localindex());
+    form.Timer1Timer();
+    if (!form.WinTimer->isActive()) std::abort();
+  }
+
+  void Frames(int count) {
+    for (int i = 1; i <= count; ++i) {
+      Form->WinTimerTimer();
+      if (i % 100 == 0) QApplication::processEvents();  // the screen shows a frame now and then
+    }
+  }
+};
+
+void BM_SoakAnimationAndSetUps(benchmark::State& state) {
+  TSoakWindow window;
+  TMainForm& form = *window.Form;
+  // Warm-up: one completion, some frames and one set-up fill the caches.
+  window.Complete();
+  window.Frames(1000);
+  form.NextBtnClick();
+  QApplication::processEvents();
+
+  double before = 0, after = 0;
+  for (auto _ : state) {
+    before = ResidentKilobytes();
+    window.Complete();
+    window.Frames(100000);
+    form.RzLabel1MouseDown(Qt::ControlModifier);  // 999 puzzles on
+    QApplication::processEvents();
+    after = ResidentKilobytes();
+  }
+  state.counters["rss_before_kb"] = before;
+  state.counters["rss_after_kb"] = after;
+  state.counters["rss_growth_kb"] = after - before;
+  state.counters["puzzle"] = form.Game.Number();
+}
+BENCHMARK(BM_SoakAnimationAndSetUps)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("SDL_AUDIODRIVER", "dummy");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
