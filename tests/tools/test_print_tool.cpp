@@ -145,17 +145,3 @@ TEST(PrintTool, RefusalsAreOneLineAndLeaveFilesAlone) {
   EXPECT_NE(help.out.find("-solution"), std::string::npos);
   EXPECT_EQ(Tool({"--version"}).out, std::string("quillmere-print ") + QUILLMERE_VERSION + "\n");
 }
-
-TEST(PrintTool, AnInstalledToolFindsItsPicturesInShare) {
-  // bin/ beside share/quillmere/tiles, as the install lays them out.
-  QTemporaryDir prefix;
-  QDir(prefix.path()).mkpath(QStringLiteral("bin"));
-  QDir(prefix.path()).mkpath(QStringLiteral("share/quillmere"));
-  ASSERT_TRUE(QFile::link(QStringLiteral(QUILLMERE_RUNTIME_DIR "/tiles"),
-                          QDir(prefix.path()).filePath(QStringLiteral("share/quillmere/tiles"))));
-  const QString file = QDir(prefix.path()).filePath(QStringLiteral("p.png"));
-  const TRun r = Tool({"--size", "5", "--number", "77", "--output", file.toStdString()},
-                      QDir(prefix.path()).filePath(QStringLiteral("bin")));
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_FALSE(QImage(file).isNull());
-}
