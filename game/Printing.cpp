@@ -13,7 +13,12 @@ void TMainForm::PrintExport1Click() {
   if (!Game.BoardReady() || !TileImages) return;
   // The clock stands still while the player chooses.
   TGame::TPauseGuard pause(Game);
-  if (PrintFolder.isEmpty()) PrintFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // The first print is offered in the user's documents, or home where there
+  // is no such folder.
+  if (PrintFolder.isEmpty() || !QFileInfo(PrintFolder).isDir()) {
+    PrintFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(PrintFolder).isDir()) PrintFolder = QDir::homePath();
+  }
   const QString proposed =
       QDir(PrintFolder).filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(N()).arg(Game.Number()));
   const QString file = Dialogs.ChooseSaveFile(
