@@ -8,7 +8,7 @@
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             libsdl2-mixer-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth \
-            desktop-file-utils appstream dpkg-dev
+            desktop-file-utils appstream dpkg-dev qt6-svg-dev
 
 JOBS     ?= 2
 BUILD    ?= build

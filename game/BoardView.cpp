@@ -1,6 +1,7 @@
 // The board: layout, drawing of the squares, presses and the tile preview.
 #include "Images.h"
 #include "MainForm.h"
+#include "PuzzleArt.h"
 #include "Settings.h"
 
 #include <QAction>
@@ -29,18 +30,7 @@ TBoardLayout TMainForm::BoardLayout() const {
 }
 
 void TMainForm::DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H) {
-  const QImage* picture = TileImages ? TileImages->Picture(Index) : nullptr;
-  if (!picture || Index < 0 || W <= 0 || H <= 0) return;
-  // Scaled from the source straight to the target's own pixels (twice as
-  // many on a screen scaled by 2), then drawn 1:1.
-  const qreal dpr = Canvas.device() ? Canvas.device()->devicePixelRatioF() : 1.0;
-  const int w = std::max(1, int(W * dpr + 0.5)), h = std::max(1, int(H * dpr + 0.5));
-  if (ScratchBitmap.width() != w || ScratchBitmap.height() != h ||
-      ScratchBitmap.format() != QImage::Format_RGB888)
-    ScratchBitmap = QImage(w, h, QImage::Format_RGB888);
-  ResampleBitmap(*picture, ScratchBitmap);
-  ScratchBitmap.setDevicePixelRatio(dpr);
-  Canvas.drawImage(QRectF(X, Y, W, H), ScratchBitmap);
+  TPuzzleArt(TileImages.get(), ScratchBitmap).DrawPicture(Canvas, Index, X, Y, W, H);
 }
 
 void TMainForm::DrawBoard(QPainter& Canvas) {

@@ -1,35 +1,17 @@
 // The two clue panels: horizontal clues on the right, vertical clues below
 // the board; hiding and showing clues, the congratulations, Best Fit.
 #include "MainForm.h"
+#include "PuzzleArt.h"
 #include "Settings.h"
 
 #include <QPainter>
 #include <QTimer>
 
-#include <cmath>
-
 namespace {
-const QColor Red(255, 0, 0);
-const QColor Green(0, 128, 0);
-const QColor Blue(0, 0, 255);
-
-QFont MarkFont(const QString& family, double points) {
-  QFont font(family);
-  font.setPointSize(std::max(1, int(std::lround(points))));
-  return font;
-}
-
 // Text with its top-left corner at (x, y) on a transparent background.
 void TextOut(QPainter& p, int x, int y, const QString& text, const QColor& colour) {
   p.setPen(colour);
   p.drawText(x, y + p.fontMetrics().ascent(), text);
-}
-
-void HiddenBox(QPainter& p, int left, int top, int w, int h) {
-  p.fillRect(left, top, w, h, Qt::black);
-  p.setPen(QPen(Blue, 0));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(left, top, w - 1, h - 1);
 }
 }  // namespace
 
@@ -39,59 +21,7 @@ THorizontalLayout TMainForm::HorizontalLayout() const {
 }
 
 void TMainForm::DrawHorizontalClue(QPainter& p, const TClue& Clue, int Left, int Top, int Size) {
-  if (Size <= 0) return;
-  // The picture of the tile the solution puts at (c, r).
-  auto tile = [&](int cell, int c, int r) {
-    if (c < 1 || c > MaxBoardSize || r < 1 || r > MaxBoardSize) return;
-    const int image = Game.Puzzle.Square(c, r).imageindex();
-    if (image >= 1 && image <= 100) DrawPicture(p, image - 1, Left + cell * Size, Top, Size, Size);
-  };
-  auto borderMarks = [&](const QString& mark) {
-    p.setFont(MarkFont(QStringLiteral("Arial"), Size * 0.7));
-    const int w = p.fontMetrics().horizontalAdvance(mark);
-    TextOut(p, Left + Size - w / 2, Top, mark, Qt::black);
-    TextOut(p, Left + 2 * Size - w / 2, Top, mark, Qt::black);
-    const int w2 = w + 2;
-    TextOut(p, Left + Size - w2 / 2, Top - 2, mark, Red);
-    TextOut(p, Left + 2 * Size - w2 / 2, Top - 2, mark, Red);
-  };
-  switch (Clue.type()) {
-    case TClueType::clTwoAdjacent:
-    case TClueType::clTwoAdjacentExclude:
-      tile(0, Clue.c1(), Clue.c4());
-      tile(1, Clue.c3(), Clue.c6());
-      tile(2, Clue.c2(), Clue.c5());
-      if (Clue.type() == TClueType::clTwoAdjacent) {
-        // One measured width serves both marks, as "<" and ">" are alike.
-        p.setFont(MarkFont(QStringLiteral("Arial"), Size * 0.7));
-        const int w = p.fontMetrics().horizontalAdvance(QStringLiteral("<"));
-        TextOut(p, Left + Size - w / 2, Top, QStringLiteral("<"), Qt::black);
-        TextOut(p, Left + 2 * Size - w / 2, Top, QStringLiteral(">"), Qt::black);
-        TextOut(p, Left + Size - (w + 2) / 2, Top - 2, QStringLiteral("<"), Red);
-        TextOut(p, Left + 2 * Size - (w + 2) / 2, Top - 2, QStringLiteral(">"), Red);
-      } else {
-        p.setPen(QPen(Red, 1));
-        p.drawLine(Left + Size / 2, Top + Size / 2, Left + 2 * Size + Size / 2, Top + Size / 2);
-      }
-      break;
-    case TClueType::clAdjacent:
-    case TClueType::clNotAdjacent:
-      tile(0, Clue.c1(), Clue.c3());
-      tile(1, Clue.c2(), Clue.c4());
-      tile(2, Clue.c1(), Clue.c3());
-      if (Clue.type() == TClueType::clNotAdjacent) borderMarks(QStringLiteral("X"));
-      break;
-    case TClueType::clLeftOf:
-      tile(0, Clue.c1(), Clue.c3());
-      p.fillRect(Left + Size, Top, Size, Size, Green);
-      tile(2, Clue.c2(), Clue.c4());
-      p.setFont(MarkFont(QStringLiteral("Arial"), Size * 0.6));
-      TextOut(p, Left + Size + 4, Top + 4, QStringLiteral("<<"), Qt::black);
-      TextOut(p, Left + Size + 2, Top + 2, QStringLiteral("<<"), Red);
-      break;
-    default:
-      break;  // not a horizontal clue: its place stays black
-  }
+  TPuzzleArt(TileImages.get(), ScratchBitmap).DrawHorizontalClue(p, Game.Puzzle, Clue, Left, Top, Size);
 }
 
 void TMainForm::DrawHorizontalPanel() {
@@ -106,7 +36,7 @@ void TMainForm::DrawHorizontalPanel() {
         if (clues[i].shown())
           DrawHorizontalClue(p, clues[i], left, top, L.s);
         else
-          HiddenBox(p, left, top, 3 * L.s, L.s);
+          TPuzzleArt::DrawHiddenClue(p, left, top, 3 * L.s, L.s);
       }
     }
   }
@@ -120,41 +50,14 @@ void TMainForm::DrawVerticalPanel() {
     const TClueList& clues = Game.Puzzle.VerticalClues;
     const int m = int(clues.size());
     const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), m);
+    TPuzzleArt art(TileImages.get(), ScratchBitmap);
     for (int i = 0; i < m && s > 0; ++i) {
       const TClue& clue = clues[i];
       const int left = VerticalClueLeft(i, s);
-      if (!clue.shown()) {
-        HiddenBox(p, left, 10, s, 3 * s);
-        continue;
-      }
-      auto tile = [&](int cell, int r) {
-        const int c = clue.c1();
-        if (c < 1 || c > MaxBoardSize || r < 1 || r > MaxBoardSize) return;
-        const int image = Game.Puzzle.Square(c, r).imageindex();
-        if (image >= 1 && image <= 100) DrawPicture(p, image - 1, left, 10 + cell * s, s, s);
-      };
-      switch (clue.type()) {
-        case TClueType::clSameColumn:
-          tile(0, clue.c2());
-          tile(1, clue.c3());
-          break;
-        case TClueType::clTwoInSameColumn:
-          tile(0, clue.c2());
-          tile(1, clue.c3());
-          tile(2, clue.c4());
-          break;
-        case TClueType::clNotInSameColumn: {
-          tile(0, clue.c2());
-          tile(1, clue.c3());
-          p.setFont(MarkFont(QStringLiteral("Arial Narrow"), s * 0.7));
-          const int w = p.fontMetrics().horizontalAdvance(QStringLiteral("X"));
-          TextOut(p, left + s / 2 - w / 2, 10 + s / 2, QStringLiteral("X"), Qt::black);
-          TextOut(p, left + s / 2 - (w + 2) / 2, 10 + s / 2 - 2, QStringLiteral("X"), Red);
-          break;
-        }
-        default:
-          break;
-      }
+      if (clue.shown())
+        art.DrawVerticalClue(p, Game.Puzzle, clue, left, 10, s);
+      else
+        TPuzzleArt::DrawHiddenClue(p, left, 10, s, 3 * s);
     }
   }
   VerticalPaintBox->update();

@@ -109,3 +109,13 @@ void TQtDialogs::ShowHighScores(QWidget* owner, TScoreTable& table, const QStrin
   TScoreForm form(table, owner);
   form.exec();
 }
+
+QString TQtDialogs::ChooseSaveFile(QWidget* owner, const QString& proposed, const QString& filter,
+                                   const QString& defaultSuffix) {
+  QFileDialog dialog(owner, QString(), proposed, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().front();
+}

@@ -42,6 +42,13 @@ class TDialogs {
   virtual void ShowHighScores(QWidget* /*owner*/, TScoreTable& /*table*/, const QString& /*viewingPlayer*/) {}
   virtual void ShowHelp(QWidget* /*owner*/) {}
   virtual void ShowAbout(QWidget* /*owner*/) {}
+  // A file to write, chosen starting at proposed (a folder, or a file name
+  // in one) with a filter such as "PDF document (*.pdf)"; defaultSuffix is
+  // added to a name without one. Empty for Cancel.
+  virtual QString ChooseSaveFile(QWidget* /*owner*/, const QString& /*proposed*/, const QString& /*filter*/,
+                                 const QString& /*defaultSuffix*/) {
+    return {};
+  }
 };
 
 // Shows the splash at program start when the user wants it (the settings
@@ -68,6 +75,8 @@ class TQtDialogs : public TDialogs {
   void ShowHelp(QWidget* owner) override;
   void ShowAbout(QWidget* owner) override;
   void ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) override;
+  QString ChooseSaveFile(QWidget* owner, const QString& proposed, const QString& filter,
+                         const QString& defaultSuffix) override;
 
  private:
   QString DataFolder;

@@ -199,6 +199,13 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void ClueBtnClick();
   void HintBtnMouseDown();  // with Ctrl held: prove the puzzle on the board
 
+  // --- printing (Printing.cpp) ---------------------------------------------
+  QAction* PrintExport1 = nullptr;
+  QString PrintFolder;  // where the last print went; the next is offered there
+  // The puzzle on the board as PDF, SVG or PNG: its clues and empty
+  // candidate grids, not the player's progress.
+  void PrintExport1Click();
+
   // --- engine observer -----------------------------------------------------
   void PopSound() override;
   void ExplainStep(const TDeductionStep& step) override;

@@ -141,6 +141,9 @@ void TMainForm::CreateActions() {
   // Actions work by their keys only where the window holds them; the menus
   // hold all but the toolbar-only ones.
   addActions({SaveAndPause, GiveClue});
+
+  PrintExport1 = Command(QStringLiteral("&Print / Export Puzzle..."), &TMainForm::PrintExport1Click);
+  PrintExport1->setShortcut(QKeySequence::Print);
 }
 
 void TMainForm::CreateMenus() {
@@ -162,6 +165,14 @@ void TMainForm::CreateMenus() {
   menu(QStringLiteral("&View"), {BestFit1, Statistics1, ShowHighScores2});
   menu(QStringLiteral("&Settings"), {TimedGame1, ShowHints1, ZoomSmallTiles1, nullptr, Options1});
   menu(QStringLiteral("&Help"), {HelpMenu, nullptr, About1});
+
+  // Printing goes with the files, above the separator before Exit.
+  for (QObject* owner : Exit1->associatedObjects())
+    if (auto* file = qobject_cast<QMenu*>(owner)) {
+      const QList<QAction*> items = file->actions();
+      const qsizetype exit = items.indexOf(Exit1);
+      file->insertAction(exit > 0 && items[exit - 1]->isSeparator() ? items[exit - 1] : Exit1, PrintExport1);
+    }
 }
 
 QToolButton* TMainForm::AddToolButton(QHBoxLayout* row, QAction* action) {

@@ -14,4 +14,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# The game and quillmere-print write SVG pages.
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6svg6")
 include(CPack)

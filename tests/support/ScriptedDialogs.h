@@ -32,6 +32,9 @@ class TScriptedDialogs : public TDialogs {
   int OptionsShown = 0;
   int HighScoresShown = 0;
   int SplashShown = 0;
+  QStringList SaveRequests;        // "proposed|filter|suffix" of each file-save dialog
+  std::deque<QString> SaveAnswers;  // the file chosen, or null for Cancel
+  std::function<void()> WhileChoosingSaveFile;  // what a test looks at while it is open
 
   void ErrorBox(QWidget*, const QString& text) override { Errors << text; }
   void InfoBox(QWidget*, const QString& text) override { Infos << text; }
@@ -71,6 +74,13 @@ class TScriptedDialogs : public TDialogs {
     if (OptionsChange) OptionsChange(settings);
   }
   void ShowHighScores(QWidget*, TScoreTable&, const QString&) override { ++HighScoresShown; }
+  QString ChooseSaveFile(QWidget*, const QString& proposed, const QString& filter,
+                         const QString& defaultSuffix) override {
+    SaveRequests << proposed + '|' + filter + '|' + defaultSuffix;
+    if (WhileChoosingSaveFile) WhileChoosingSaveFile();
+    QString file;
+    return Answer(SaveAnswers, file) ? file : QString();
+  }
 
  private:
   template <typename T>

@@ -1,0 +1,33 @@
+// Printing the puzzle on the board.
+#include "MainForm.h"
+#include "PuzzlePrint.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTimer>
+
+void TMainForm::PrintExport1Click() {
+  WinTimer->stop();
+  DismissPointers();
+  if (!Game.BoardReady() || !TileImages) return;
+  // The clock stands still while the player chooses.
+  TGame::TPauseGuard pause(Game);
+  // The first print is offered in the user's documents, or home where there
+  // is no such folder.
+  if (PrintFolder.isEmpty() || !QFileInfo(PrintFolder).isDir()) {
+    PrintFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(PrintFolder).isDir()) PrintFolder = QDir::homePath();
+  }
+  const QString proposed =
+      QDir(PrintFolder).filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(N()).arg(Game.Number()));
+  const QString file = Dialogs.ChooseSaveFile(
+      this, proposed, QStringLiteral("PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)"),
+      QStringLiteral("pdf"));
+  if (file.isEmpty()) return;
+  PrintFolder = QFileInfo(file).absolutePath();
+  const bool solution = Dialogs.Confirm(this, QStringLiteral("Print the solution too, on a page of its own?"));
+  const QString title = PrintTitle(N(), Game.Number(), Settings->Prefs.Difficulty);
+  if (const QString why = PrintPuzzle(file, Game.Puzzle, *TileImages, title, solution); !why.isEmpty())
+    Dialogs.ErrorBox(this, QStringLiteral("The puzzle could not be printed:\r") + why);
+}

@@ -1,0 +1,152 @@
+#include "PuzzleArt.h"
+
+#include "Images.h"
+#include "Puzzle.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QColor Red(255, 0, 0);
+const QColor Green(0, 128, 0);
+const QColor Blue(0, 0, 255);
+
+QFont MarkFont(const QString& family, double points) {
+  QFont font(family);
+  font.setPointSize(std::max(1, int(std::lround(points))));
+  return font;
+}
+
+// Text with its top-left corner at (x, y) on a transparent background.
+void TextOut(QPainter& p, int x, int y, const QString& text, const QColor& colour) {
+  p.setPen(colour);
+  p.drawText(x, y + p.fontMetrics().ascent(), text);
+}
+}  // namespace
+
+TPuzzleArt::TPuzzleArt(const TImages* images, QImage& scratch) : Images(images), Scratch(scratch) {}
+
+TPuzzleArt::TPuzzleArt(const TImages* images, double pixelsPerUnit)
+    : Images(images), Scratch(OwnScratch), PaperPixels(std::max(pixelsPerUnit, 0.01)) {}
+
+void TPuzzleArt::DrawPicture(QPainter& p, int Index, int X, int Y, int W, int H) {
+  const QImage* picture = Images ? Images->Picture(Index) : nullptr;
+  if (!picture || Index < 0 || W <= 0 || H <= 0) return;
+  if (PaperPixels > 0) {
+    const int w = std::clamp(int(std::ceil(W * PaperPixels)), 1, std::max(1, picture->width()));
+    const int h = std::clamp(int(std::ceil(H * PaperPixels)), 1, std::max(1, picture->height()));
+    QImage& scaled = PaperPictures[{Index, w, h}];
+    if (scaled.isNull()) {
+      scaled = QImage(w, h, QImage::Format_RGB888);
+      ResampleBitmap(*picture, scaled);
+    }
+    p.drawImage(QRectF(X, Y, W, H), scaled);
+    return;
+  }
+  // Scaled from the source straight to the target's own pixels (twice as
+  // many on a screen scaled by 2), then drawn 1:1.
+  const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+  const int w = std::max(1, int(W * dpr + 0.5)), h = std::max(1, int(H * dpr + 0.5));
+  if (Scratch.width() != w || Scratch.height() != h || Scratch.format() != QImage::Format_RGB888)
+    Scratch = QImage(w, h, QImage::Format_RGB888);
+  ResampleBitmap(*picture, Scratch);
+  Scratch.setDevicePixelRatio(dpr);
+  p.drawImage(QRectF(X, Y, W, H), Scratch);
+}
+
+// The picture of the tile the solution puts at (c, r).
+void TPuzzleArt::DrawTileAt(QPainter& p, const TPuzzle& puzzle, int c, int r, int X, int Y, int Size) {
+  if (c < 1 || c > MaxBoardSize || r < 1 || r > MaxBoardSize) return;
+  const int image = puzzle.Square(c, r).imageindex();
+  if (image >= 1 && image <= 100) DrawPicture(p, image - 1, X, Y, Size, Size);
+}
+
+void TPuzzleArt::DrawHorizontalClue(QPainter& p, const TPuzzle& puzzle, const TClue& Clue, int Left, int Top,
+                                    int Size) {
+  if (Size <= 0) return;
+  auto tile = [&](int cell, int c, int r) { DrawTileAt(p, puzzle, c, r, Left + cell * Size, Top, Size); };
+  auto borderMarks = [&](const QString& mark) {
+    p.setFont(MarkFont(QStringLiteral("Arial"), Size * 0.7));
+    const int w = p.fontMetrics().horizontalAdvance(mark);
+    TextOut(p, Left + Size - w / 2, Top, mark, Qt::black);
+    TextOut(p, Left + 2 * Size - w / 2, Top, mark, Qt::black);
+    const int w2 = w + 2;
+    TextOut(p, Left + Size - w2 / 2, Top - 2, mark, Red);
+    TextOut(p, Left + 2 * Size - w2 / 2, Top - 2, mark, Red);
+  };
+  switch (Clue.type()) {
+    case TClueType::clTwoAdjacent:
+    case TClueType::clTwoAdjacentExclude:
+      tile(0, Clue.c1(), Clue.c4());
+      tile(1, Clue.c3(), Clue.c6());
+      tile(2, Clue.c2(), Clue.c5());
+      if (Clue.type() == TClueType::clTwoAdjacent) {
+        // One measured width serves both marks, as "<" and ">" are alike.
+        p.setFont(MarkFont(QStringLiteral("Arial"), Size * 0.7));
+        const int w = p.fontMetrics().horizontalAdvance(QStringLiteral("<"));
+        TextOut(p, Left + Size - w / 2, Top, QStringLiteral("<"), Qt::black);
+        TextOut(p, Left + 2 * Size - w / 2, Top, QStringLiteral(">"), Qt::black);
+        TextOut(p, Left + Size - (w + 2) / 2, Top - 2, QStringLiteral("<"), Red);
+        TextOut(p, Left + 2 * Size - (w + 2) / 2, Top - 2, QStringLiteral(">"), Red);
+      } else {
+        p.setPen(QPen(Red, 1));
+        p.drawLine(Left + Size / 2, Top + Size / 2, Left + 2 * Size + Size / 2, Top + Size / 2);
+      }
+      break;
+    case TClueType::clAdjacent:
+    case TClueType::clNotAdjacent:
+      tile(0, Clue.c1(), Clue.c3());
+      tile(1, Clue.c2(), Clue.c4());
+      tile(2, Clue.c1(), Clue.c3());
+      if (Clue.type() == TClueType::clNotAdjacent) borderMarks(QStringLiteral("X"));
+      break;
+    case TClueType::clLeftOf:
+      tile(0, Clue.c1(), Clue.c3());
+      p.fillRect(Left + Size, Top, Size, Size, Green);
+      tile(2, Clue.c2(), Clue.c4());
+      p.setFont(MarkFont(QStringLiteral("Arial"), Size * 0.6));
+      TextOut(p, Left + Size + 4, Top + 4, QStringLiteral("<<"), Qt::black);
+      TextOut(p, Left + Size + 2, Top + 2, QStringLiteral("<<"), Red);
+      break;
+    default:
+      break;  // not a horizontal clue: its place stays as it was
+  }
+}
+
+void TPuzzleArt::DrawVerticalClue(QPainter& p, const TPuzzle& puzzle, const TClue& clue, int Left, int Top,
+                                  int Size) {
+  if (Size <= 0) return;
+  auto tile = [&](int cell, int r) { DrawTileAt(p, puzzle, clue.c1(), r, Left, Top + cell * Size, Size); };
+  switch (clue.type()) {
+    case TClueType::clSameColumn:
+      tile(0, clue.c2());
+      tile(1, clue.c3());
+      break;
+    case TClueType::clTwoInSameColumn:
+      tile(0, clue.c2());
+      tile(1, clue.c3());
+      tile(2, clue.c4());
+      break;
+    case TClueType::clNotInSameColumn: {
+      tile(0, clue.c2());
+      tile(1, clue.c3());
+      p.setFont(MarkFont(QStringLiteral("Arial Narrow"), Size * 0.7));
+      const int w = p.fontMetrics().horizontalAdvance(QStringLiteral("X"));
+      TextOut(p, Left + Size / 2 - w / 2, Top + Size / 2, QStringLiteral("X"), Qt::black);
+      TextOut(p, Left + Size / 2 - (w + 2) / 2, Top + Size / 2 - 2, QStringLiteral("X"), Red);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void TPuzzleArt::DrawHiddenClue(QPainter& p, int left, int top, int w, int h) {
+  p.fillRect(left, top, w, h, Qt::black);
+  p.setPen(QPen(Blue, 0));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(left, top, w - 1, h - 1);
+}

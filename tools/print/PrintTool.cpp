@@ -1,0 +1,124 @@
+#include "PrintTool.h"
+
+#include "DataFolders.h"
+#include "Images.h"
+#include "Puzzle.h"
+#include "PuzzlePrint.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+
+#include <charconv>
+#include <ostream>
+
+namespace {
+
+const char* Usage =
+    "usage: quillmere-print --size N --number K [--difficulty D] [--solution]\n"
+    "                       [--data-dir DIR] --output FILE\n"
+    "       quillmere-print --version\n"
+    "Writes the puzzle as a printable A4 page: its name, the board's candidate\n"
+    "grids to pencil on and both clue lists; --solution adds the solution.\n"
+    "FILE ending in .pdf: a PDF (the solution on page 2); .svg or .png: one\n"
+    "picture per page, the solution page in NAME-solution.svg or .png beside FILE\n"
+    "(PNG pages at 192 dots per inch).\n"
+    "N is one of 4, 5, 6, 8, 9, 10; K is 1..999999; D is 0..10 (default 5).\n"
+    "The tile pictures come from DIR/tiles, else the program's own folder,\n"
+    "else ../share/quillmere beside it.\n";
+
+// A whole decimal number and nothing else.
+bool ParseWhole(const std::string& text, long& value) {
+  const char* first = text.data();
+  const char* last = text.data() + text.size();
+  if (first == last) return false;
+  auto [ptr, ec] = std::from_chars(first, last, value);
+  return ec == std::errc() && ptr == last;
+}
+
+}  // namespace
+
+int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, std::ostream& out,
+                        std::ostream& err) {
+  auto fail = [&err](const std::string& why, int status) {
+    err << "quillmere-print: " << why << "\n";
+    return status;
+  };
+  TPuzzleRequest& request = job.Request;
+  bool haveSize = false, haveNumber = false, haveOutput = false, haveDataDir = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--size" || a == "--number" || a == "--difficulty") {
+      long v = 0;
+      if (i + 1 >= args.size()) return fail(a + " needs a value", 2);
+      if (!ParseWhole(args[++i], v)) return fail(a + " needs a whole number, not \"" + args[i] + "\"", 2);
+      if (a == "--size") {
+        request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
+        haveSize = true;
+      } else if (a == "--number") {
+        request.number = v;
+        haveNumber = true;
+      } else {
+        request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
+      }
+    } else if (a == "--output" || a == "--data-dir") {
+      if (i + 1 >= args.size() || args[i + 1].empty()) return fail(a + " needs a value", 2);
+      const QString value = QString::fromStdString(args[++i]);
+      if (a == "--output") {
+        job.Output = value;
+        haveOutput = true;
+      } else {
+        job.DataDir = value;
+        haveDataDir = true;
+      }
+    } else if (a == "--solution") {
+      job.Solution = true;
+    } else if (a == "--help" || a == "-h") {
+      out << Usage;
+      return 0;
+    } else if (a == "--version") {
+      out << "quillmere-print " << QUILLMERE_VERSION << "\n";
+      return 0;
+    } else {
+      return fail("unknown argument \"" + a + "\" (try --help)", 2);
+    }
+  }
+  if (!haveSize || !haveNumber || !haveOutput)
+    return fail("--size, --number and --output are needed (try --help)", 2);
+  if (std::string why = CheckRequest(request); !why.empty()) return fail(why, 2);
+  if (haveDataDir && !QFileInfo(job.DataDir).isDir())
+    return fail("the data folder \"" + job.DataDir.toStdString() + "\" does not exist", 2);
+  if (PrintFormatFor(job.Output) == TPrintFormat::Unknown)
+    return fail("the output file's name must end in .pdf, .svg or .png, not \"" + job.Output.toStdString() + "\"",
+                1);
+  return -1;
+}
+
+int RunPrintJob(const TPrintJob& job, const QString& programFolder, std::ostream& out, std::ostream& err) {
+  // The pictures as the game finds them; this tool writes no records, so a
+  // program folder holding tiles/ serves whether or not it can be written.
+  const TDataFolders folders =
+      ResolveDataFolders(programFolder, job.DataDir, QString(), [](const QString&) { return true; });
+  TImages images;
+  if (!images.LoadAll(folders.Assets)) {
+    err << "quillmere-print: " << images.LastError().toStdString() << "\n";
+    return 1;
+  }
+  const TPuzzleRequest& r = job.Request;
+  TPuzzle puzzle;
+  puzzle.SetUp(r.size, static_cast<std::uint32_t>(r.number), r.difficulty);
+  const QString title = PrintTitle(r.size, int(r.number), r.difficulty);
+  if (const QString why = PrintPuzzle(job.Output, puzzle, images, title, job.Solution); !why.isEmpty()) {
+    err << "quillmere-print: " << why.toStdString() << "\n";
+    return 1;
+  }
+  for (const QString& written : PrintFiles(job.Output, job.Solution)) out << written.toStdString() << "\n";
+  return 0;
+}
+
+int RunPrintTool(const std::vector<std::string>& args, const QString& programFolder, std::ostream& out,
+                 std::ostream& err) {
+  TPrintJob job;
+  if (const int status = ParsePrintArguments(args, job, out, err); status >= 0) return status;
+  return RunPrintJob(job, programFolder, out, err);
+}
