@@ -24,7 +24,7 @@ done
 [ ! -e "$prefix/share/quillmere/Players" ] || fail "the build's player folder was installed"
 "$prefix/bin/quillmere-puzzle" --version | grep -q '^quillmere-puzzle [0-9]' || fail "quillmere-puzzle --version"
 # The installed print tool finds the pictures in share/quillmere, headless.
-[ -e "$prefix/share/man/man6/quillmere-print.6" ] || fail "not installed: share/man/man6/quillmere-print.6"
+[ -e "$prefix/share/man/man6/quillmere-print.6.gz" ] || fail "not installed: share/man/man6/quillmere-print.6.gz"
 env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quillmere-print" --size 4 --number 1 --output "$work/p.pdf" >/dev/null ||
   fail "the installed quillmere-print"
 [ -s "$work/p.pdf" ] || fail "quillmere-print wrote no PDF"
