@@ -169,3 +169,18 @@ void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
   RzLabel2->raise();
   Game.Clock.MessageAge = 0;
 }
+
+void TMainForm::PuzzleOfTheDay1Click() {
+  DismissPointers();
+  SetPuzzleNumber(DailyPuzzleNumber(DailyDayOf(Today())));
+}
+
+void TMainForm::PlayPuzzle(int Size, int Number) {
+  if (IndexForSize(Size) < 0) return;
+  DismissPointers();
+  Settings->Prefs.PuzzleSize = Size;
+  Settings->Prefs.PuzzleNumbers[Size] = ClampPuzzleNumber(Number);
+  ShowPuzzleSize();
+  // Before the window shows, showing it sets the puzzle up.
+  if (Shown) SetUpPuzzle();
+}

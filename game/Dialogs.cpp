@@ -8,6 +8,7 @@
 #include "SettingsForm.h"
 #include "Settings.h"
 #include "SplashForm.h"
+#include "StatisticsForm.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -107,5 +108,10 @@ void ShowSplashAtStart(TDialogs& dialogs) {
 void TQtDialogs::ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) {
   table.SetViewingPlayer(viewingPlayer);
   TScoreForm form(table, owner);
+  form.exec();
+}
+
+void TQtDialogs::ShowStatistics(QWidget* owner, const TScoreTable& table, const QString& player) {
+  TStatisticsForm form(ComputeStatistics(table.Scores(), player), owner);
   form.exec();
 }

@@ -42,6 +42,8 @@ class TDialogs {
   virtual void ShowHighScores(QWidget* /*owner*/, TScoreTable& /*table*/, const QString& /*viewingPlayer*/) {}
   virtual void ShowHelp(QWidget* /*owner*/) {}
   virtual void ShowAbout(QWidget* /*owner*/) {}
+  // The statistics window of player, from the score table; it changes nothing.
+  virtual void ShowStatistics(QWidget* /*owner*/, const TScoreTable& /*table*/, const QString& /*player*/) {}
 };
 
 // Shows the splash at program start when the user wants it (the settings
@@ -68,6 +70,7 @@ class TQtDialogs : public TDialogs {
   void ShowHelp(QWidget* owner) override;
   void ShowAbout(QWidget* owner) override;
   void ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) override;
+  void ShowStatistics(QWidget* owner, const TScoreTable& table, const QString& player) override;
 
  private:
   QString DataFolder;

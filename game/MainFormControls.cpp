@@ -103,6 +103,7 @@ void TMainForm::CreateActions() {
   GotoPuzzle1 = Command(QStringLiteral("Go to Puzzle ..."), &TMainForm::GotoPuzzle1Click);
   Jumptorandompuzzle1 =
       Command(QStringLiteral("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
+  PuzzleOfTheDay1 = Command(QStringLiteral("Puzzle of the &Day"), &TMainForm::PuzzleOfTheDay1Click);
   Restart1 = withButton(Command(QStringLiteral("&Restart"), &TMainForm::RestartBtnClick),
                         QStringLiteral("Restart this puzzle"), st->standardIcon(QStyle::SP_BrowserReload));
   Pause1 = withButton(Command(QStringLiteral("P&ause"), &TMainForm::PauseBtnClick, true),
@@ -156,7 +157,7 @@ void TMainForm::CreateMenus() {
   };
   menu(QStringLiteral("&File"), {Open1, Save1, nullptr, Exit1});
   menu(QStringLiteral("&Puzzle"),
-       {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, nullptr, Restart1, Pause1});
+       {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, PuzzleOfTheDay1, nullptr, Restart1, Pause1});
   menu(QStringLiteral("P&layers"),
        {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
   menu(QStringLiteral("&View"), {BestFit1, Statistics1, ShowHighScores2});
@@ -312,6 +313,7 @@ void TMainForm::CreateCluePanes() {
   Showall1 = HorizontalPopup->addAction(QStringLiteral("Show All"), this, [this] { Showall1Click(); });
   VerticalPopup = new QMenu(this);
   ShowAll2 = VerticalPopup->addAction(QStringLiteral("Show All"), this, [this] { ShowAll2Click(); });
+  CreateKeyboardPlay();
 }
 
 void TMainForm::CreateStatusBar() {

@@ -32,6 +32,7 @@ class TScriptedDialogs : public TDialogs {
   int OptionsShown = 0;
   int HighScoresShown = 0;
   int SplashShown = 0;
+  QStringList StatisticsShown;  // the player of each statistics window
 
   void ErrorBox(QWidget*, const QString& text) override { Errors << text; }
   void InfoBox(QWidget*, const QString& text) override { Infos << text; }
@@ -71,6 +72,7 @@ class TScriptedDialogs : public TDialogs {
     if (OptionsChange) OptionsChange(settings);
   }
   void ShowHighScores(QWidget*, TScoreTable&, const QString&) override { ++HighScoresShown; }
+  void ShowStatistics(QWidget*, const TScoreTable&, const QString& player) override { StatisticsShown << player; }
 
  private:
   template <typename T>
