@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <cstdlib>
+
 namespace {
 
 bool LiveCell(const TPuzzle& puzzle, int gc, int gr, int X, int Y) {
@@ -44,20 +46,32 @@ void CursorRing(QPainter& p, const QRect& rect) {
 }  // namespace
 
 bool StepBoardCursor(const TPuzzle& puzzle, TKeyCursor& cursor, int dx, int dy) {
-  int gc = 1, gr = 1;
-  CandidateGrid(puzzle.Size(), gc, gr);
-  int X = (cursor.c - 1) * gc + (cursor.q - 1) % gc;
-  int Y = (cursor.r - 1) * gr + (cursor.q - 1) / gc;
   const int n = puzzle.Size();
-  for (;;) {
-    X += dx;
-    Y += dy;
-    if (X < 0 || Y < 0 || X >= n * gc || Y >= n * gr) return false;
-    if (LiveCell(puzzle, gc, gr, X, Y)) {
-      Place(cursor, gc, gr, X, Y);
+  int gc = 1, gr = 1;
+  CandidateGrid(n, gc, gr);
+  const int width = n * gc, height = n * gr;
+  const int X = (cursor.c - 1) * gc + (cursor.q - 1) % gc;
+  const int Y = (cursor.r - 1) * gr + (cursor.q - 1) / gc;
+  if (dx) {
+    // Along the cells in reading order, so every live cell can be reached.
+    for (int at = Y * width + X + dx; at >= 0 && at < width * height; at += dx)
+      if (LiveCell(puzzle, gc, gr, at % width, at / width)) {
+        Place(cursor, gc, gr, at % width, at / width);
+        return true;
+      }
+    return false;
+  }
+  // The next row of cells that has a live one, at the nearest column.
+  for (int Y2 = Y + dy; dy && Y2 >= 0 && Y2 < height; Y2 += dy) {
+    int best = -1;
+    for (int X2 = 0; X2 < width; ++X2)
+      if (LiveCell(puzzle, gc, gr, X2, Y2) && (best < 0 || std::abs(X2 - X) < std::abs(best - X))) best = X2;
+    if (best >= 0) {
+      Place(cursor, gc, gr, best, Y2);
       return true;
     }
   }
+  return false;
 }
 
 void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor) {

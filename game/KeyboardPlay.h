@@ -17,9 +17,10 @@ struct TKeyCursor {
 
 // The board's candidate cells form one grid of N x gc columns and N x gr
 // rows. A cell is live while its square is unsolved and its tile is one of
-// the N (a 5 x 5 square has an empty sixth cell). Moves the cursor one cell
-// at a time by (dx, dy) to the next live cell; false, unmoved, when there is
-// none before the edge.
+// the N (a 5 x 5 square has an empty sixth cell). Left and right (dx -1 or
+// 1) move to the previous or next live cell in reading order, up and down
+// (dy) to the nearest row of cells above or below that has a live cell, at
+// its live cell nearest in column. False, unmoved, when there is none.
 bool StepBoardCursor(const TPuzzle& puzzle, TKeyCursor& cursor, int dx, int dy);
 // Puts a cursor left from another board size (back to the first cell) or on
 // a solved square on the first live cell from where it stands, in reading

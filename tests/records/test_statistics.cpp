@@ -17,14 +17,14 @@ const TSizeStatistics& OfSize(const TPlayerStatistics& s, int size) {
 TEST(Statistics, FiguresPerSizeCountOnlyThePlayersResults) {
   TScoreTable table;  // never loaded: nothing is written
   // player, number, size, time, errors, clues, difficulty
-  table.AddScore("Ann", 1, 6, 300, 2, 0, 5);
-  table.AddScore("Bob", 2, 6, 10, 0, 0, 5);  // faster, but another player's
-  table.AddScore("ann", 3, 6, 100, 1, 1, 5);  // the same player in other letters
-  table.AddScore("Ann", 4, 6, -1, 0, 3, 5);   // untimed: no time, but its counts
-  table.AddScore("Ann", 5, 6, 200, 0, 0, 5);
-  table.AddScore("Ann", 6, 6, 251, 4, 0, 5);
-  table.AddScore("Ann", 7, 10, 900, 9, 2, 5);
-  table.AddScore("Anne", 8, 4, 5, 0, 0, 5);  // a longer name is someone else
+  (void)table.AddScore("Ann", 1, 6, 300, 2, 0, 5);
+  (void)table.AddScore("Bob", 2, 6, 10, 0, 0, 5);  // faster, but another player's
+  (void)table.AddScore("ann", 3, 6, 100, 1, 1, 5);  // the same player in other letters
+  (void)table.AddScore("Ann", 4, 6, -1, 0, 3, 5);   // untimed: no time, but its counts
+  (void)table.AddScore("Ann", 5, 6, 200, 0, 0, 5);
+  (void)table.AddScore("Ann", 6, 6, 251, 4, 0, 5);
+  (void)table.AddScore("Ann", 7, 10, 900, 9, 2, 5);
+  (void)table.AddScore("Anne", 8, 4, 5, 0, 0, 5);  // a longer name is someone else
   const TPlayerStatistics s = ComputeStatistics(table.Scores(), "Ann");
 
   ASSERT_EQ(s.Sizes.size(), 6u);
@@ -51,9 +51,9 @@ TEST(Statistics, FiguresPerSizeCountOnlyThePlayersResults) {
   EXPECT_DOUBLE_EQ(s.All.CluesPerPuzzle, 6.0 / 6);
   EXPECT_EQ(s.All.BestTime, -1) << "times of different sizes are not compared";
   // An odd count of times takes the middle one; only untimed games: none.
-  table.AddScore("Ann", 9, 6, 50, 0, 0, 5);
+  (void)table.AddScore("Ann", 9, 6, 50, 0, 0, 5);
   EXPECT_EQ(OfSize(ComputeStatistics(table.Scores(), "Ann"), 6).MedianTime, 200);
-  table.AddScore("Cy", 10, 8, -1, 0, 0, 5);
+  (void)table.AddScore("Cy", 10, 8, -1, 0, 0, 5);
   const TSizeStatistics& untimed = OfSize(ComputeStatistics(table.Scores(), "Cy"), 8);
   EXPECT_EQ(untimed.Completed, 1);
   EXPECT_EQ(untimed.BestTime, -1);
@@ -70,8 +70,8 @@ TEST(Statistics, FiguresPerSizeCountOnlyThePlayersResults) {
 TEST(Statistics, TheLastThirtyResultsFollowTheTableOldestFirst) {
   TScoreTable table;
   for (int i = 1; i <= 40; ++i) {
-    table.AddScore("Ann", i, i % 2 ? 4 : 9, i, 0, 0, 5);
-    table.AddScore("Bob", 100 + i, 5, i, 0, 0, 5);
+    (void)table.AddScore("Ann", i, i % 2 ? 4 : 9, i, 0, 0, 5);
+    (void)table.AddScore("Bob", 100 + i, 5, i, 0, 0, 5);
   }
   const TPlayerStatistics s = ComputeStatistics(table.Scores(), "Ann");
   ASSERT_EQ(s.Recent.size(), 30u);

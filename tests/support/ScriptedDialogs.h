@@ -33,6 +33,7 @@ class TScriptedDialogs : public TDialogs {
   int HighScoresShown = 0;
   int SplashShown = 0;
   QStringList StatisticsShown;  // the player of each statistics window
+  std::function<void()> WhileStatisticsShow;
 
   void ErrorBox(QWidget*, const QString& text) override { Errors << text; }
   void InfoBox(QWidget*, const QString& text) override { Infos << text; }
@@ -72,7 +73,10 @@ class TScriptedDialogs : public TDialogs {
     if (OptionsChange) OptionsChange(settings);
   }
   void ShowHighScores(QWidget*, TScoreTable&, const QString&) override { ++HighScoresShown; }
-  void ShowStatistics(QWidget*, const TScoreTable&, const QString& player) override { StatisticsShown << player; }
+  void ShowStatistics(QWidget*, const TScoreTable&, const QString& player) override {
+    StatisticsShown << player;
+    if (WhileStatisticsShow) WhileStatisticsShow();
+  }
 
  private:
   template <typename T>
