@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -71,6 +72,12 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
   }
   std::int32_t top = 1;
   for (const TScore& s : Results) top = std::max(top, s.Score);
+  // The scale: the highest bar's score.
+  QLocale grouped;
+  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+  const QString scale = QStringLiteral("highest: %1 points").arg(grouped.toString(top));
+  p.setPen(QColor(90, 90, 90));
+  p.drawText(area.right() - 6 - fm.horizontalAdvance(scale), area.top() + 4 + fm.ascent(), scale);
   // Fixed slots, so the bars keep their width as results come in.
   const double slot = double(bars.width()) / TPlayerStatistics::RecentCount;
   for (std::size_t i = 0; i < Results.size(); ++i) {
