@@ -157,7 +157,7 @@ void TMainForm::CreateMenus() {
   };
   menu(QStringLiteral("&File"), {Open1, Save1, nullptr, Exit1});
   menu(QStringLiteral("&Puzzle"),
-       {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, PuzzleOfTheDay1, nullptr, Restart1, Pause1});
+       {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, nullptr, Restart1, Pause1});
   menu(QStringLiteral("P&layers"),
        {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
   menu(QStringLiteral("&View"), {BestFit1, Statistics1, ShowHighScores2});
@@ -314,6 +314,7 @@ void TMainForm::CreateCluePanes() {
   VerticalPopup = new QMenu(this);
   ShowAll2 = VerticalPopup->addAction(QStringLiteral("Show All"), this, [this] { ShowAll2Click(); });
   CreateKeyboardPlay();
+  AddPuzzleOfTheDay();
 }
 
 void TMainForm::CreateStatusBar() {

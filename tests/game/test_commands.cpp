@@ -2,6 +2,7 @@
 #include "GameTestSupport.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
@@ -287,6 +288,14 @@ TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {
 
 TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
   Open(8, 50);
+  // The Puzzle menu offers it right after the random jump.
+  QMenu* puzzleMenu = nullptr;
+  for (QObject* holder : Form->Jumptorandompuzzle1->associatedObjects())
+    if (auto* menu = qobject_cast<QMenu*>(holder)) puzzleMenu = menu;
+  ASSERT_NE(puzzleMenu, nullptr);
+  const QList<QAction*> items = puzzleMenu->actions();
+  ASSERT_EQ(items.indexOf(Form->PuzzleOfTheDay1), items.indexOf(Form->Jumptorandompuzzle1) + 1);
+  EXPECT_EQ(Form->PuzzleOfTheDay1->text(), QStringLiteral("Puzzle of the &Day"));
   Form->Today = [] { return QDate(2027, 3, 14); };
   Form->PuzzleOfTheDay1->trigger();
   const int daily = DailyPuzzleNumber(DailyDayOf(QDate(2027, 3, 14)));
