@@ -54,7 +54,8 @@ TEST(Statistics, FiguresPerSizeCountOnlyThePlayersResults) {
   (void)table.AddScore("Ann", 9, 6, 50, 0, 0, 5);
   EXPECT_EQ(OfSize(ComputeStatistics(table.Scores(), "Ann"), 6).MedianTime, 200);
   (void)table.AddScore("Cy", 10, 8, -1, 0, 0, 5);
-  const TSizeStatistics& untimed = OfSize(ComputeStatistics(table.Scores(), "Cy"), 8);
+  const TPlayerStatistics cy = ComputeStatistics(table.Scores(), "Cy");
+  const TSizeStatistics& untimed = OfSize(cy, 8);
   EXPECT_EQ(untimed.Completed, 1);
   EXPECT_EQ(untimed.BestTime, -1);
   EXPECT_EQ(untimed.MedianTime, -1);
