@@ -2,6 +2,7 @@
 #include "DataFolders.h"
 #include "Dialogs.h"
 #include "MainForm.h"
+#include "PuzzleTool.h"
 #include "Settings.h"
 #include "TerminationSignals.h"
 #include "WindowLinks.h"
@@ -21,6 +22,8 @@ namespace {
 // What the command line asks for: a folder, or an answer and the exit status.
 struct TArguments {
   QString DataDir;
+  int PuzzleSize = 0;  // --puzzle N:K; 0 when not given
+  int PuzzleNumber = 0;
   bool Done = false;  // --help, --version or a refusal: end with Status
   int Status = 0;
 };
@@ -47,7 +50,12 @@ TArguments ParseArguments(int argc, char* argv[]) {
       QStringLiteral("data-dir"),
       QStringLiteral("Keeps the game's files (tiles/, sounds/, Players/, the players and score files) in DIR."),
       QStringLiteral("DIR"));
-  parser.addOptions({help, version, dataDir});
+  const QCommandLineOption puzzle(
+      QStringLiteral("puzzle"),
+      QStringLiteral("Opens puzzle K of size N (4, 5, 6, 8, 9 or 10 and 1 to 999999), such as 6:1234, which "
+                     "becomes the current player's number for that size."),
+      QStringLiteral("N:K"));
+  parser.addOptions({help, version, dataDir, puzzle});
 
   TArguments result;
   if (!parser.parse(words)) {
@@ -72,6 +80,16 @@ TArguments ParseArguments(int argc, char* argv[]) {
     std::printf("quillmere %s\n", qUtf8Printable(ProgramVersion()));
     result.Done = true;
     return result;
+  }
+  if (parser.isSet(puzzle)) {
+    TPuzzleRequest request;
+    const std::string why = ParseSizeAndNumber(parser.value(puzzle).toStdString(), request);
+    if (!why.empty()) {
+      Refuse(result, QStringLiteral("--puzzle: %1").arg(QString::fromStdString(why)));
+      return result;
+    }
+    result.PuzzleSize = request.size;
+    result.PuzzleNumber = static_cast<int>(request.number);
   }
   result.DataDir = parser.value(dataDir);
   if (parser.isSet(dataDir) && !QFileInfo(result.DataDir).isDir()) {
@@ -131,6 +149,7 @@ int main(int argc, char* argv[]) {
   TMainForm form(folders, dialogs);
   if (!form.FormCreate()) return 1;
   running = &form;
+  if (arguments.PuzzleSize) form.PlayPuzzle(arguments.PuzzleSize, arguments.PuzzleNumber);
   form.show();
   return app.exec();
 }

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QTimer>
 #include <QToolButton>
@@ -168,4 +169,28 @@ void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
   RzLabel2->show();
   RzLabel2->raise();
   Game.Clock.MessageAge = 0;
+}
+
+void TMainForm::AddPuzzleOfTheDay() {
+  for (QObject* holder : Jumptorandompuzzle1->associatedObjects())
+    if (auto* menu = qobject_cast<QMenu*>(holder)) {
+      const QList<QAction*> items = menu->actions();
+      const qsizetype after = items.indexOf(Jumptorandompuzzle1) + 1;
+      menu->insertAction(after < items.size() ? items[after] : nullptr, PuzzleOfTheDay1);
+    }
+}
+
+void TMainForm::PuzzleOfTheDay1Click() {
+  DismissPointers();
+  SetPuzzleNumber(DailyPuzzleNumber(DailyDayOf(Today())));
+}
+
+void TMainForm::PlayPuzzle(int Size, int Number) {
+  if (IndexForSize(Size) < 0) return;
+  DismissPointers();
+  Settings->Prefs.PuzzleSize = Size;
+  Settings->Prefs.PuzzleNumbers[Size] = ClampPuzzleNumber(Number);
+  ShowPuzzleSize();
+  // Before the window shows, showing it sets the puzzle up.
+  if (Shown) SetUpPuzzle();
 }

@@ -8,6 +8,7 @@
 #include "SettingsForm.h"
 #include "Settings.h"
 #include "SplashForm.h"
+#include "StatisticsForm.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -118,4 +119,9 @@ QString TQtDialogs::ChooseSaveFile(QWidget* owner, const QString& proposed, cons
   dialog.setDefaultSuffix(defaultSuffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().front();
+}
+
+void TQtDialogs::ShowStatistics(QWidget* owner, const TScoreTable& table, const QString& player) {
+  TStatisticsForm form(ComputeStatistics(table.Scores(), player), owner);
+  form.exec();
 }

@@ -49,6 +49,8 @@ class TDialogs {
                                  const QString& /*defaultSuffix*/) {
     return {};
   }
+  // The statistics window of player, from the score table; it changes nothing.
+  virtual void ShowStatistics(QWidget* /*owner*/, const TScoreTable& /*table*/, const QString& /*player*/) {}
 };
 
 // Shows the splash at program start when the user wants it (the settings
@@ -77,6 +79,7 @@ class TQtDialogs : public TDialogs {
   void ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) override;
   QString ChooseSaveFile(QWidget* owner, const QString& proposed, const QString& filter,
                          const QString& defaultSuffix) override;
+  void ShowStatistics(QWidget* owner, const TScoreTable& table, const QString& player) override;
 
  private:
   QString DataFolder;

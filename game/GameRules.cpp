@@ -172,3 +172,13 @@ int BestFitWidth(int panelWidth, int panelHeight, int boxWidth, int boxHeight, i
   if (wN < boxWidth) return wN + 10;
   return -1;
 }
+
+int DailyPuzzleNumber(long long day) {
+  const long long m = MaxPuzzleNumber;
+  const long long d = ((day % m) + m) % m;  // days before 2000 fall into the same cycle
+  return static_cast<int>(1 + d * DailyMultiplier % m);
+}
+
+long long DailyDayOf(const QDate& date) {
+  return date.toJulianDay() - QDate(2000, 1, 1).toJulianDay();
+}

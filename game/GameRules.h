@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 // The game's rules that touch no pixels: board geometry and hit tests, what a
@@ -96,3 +97,13 @@ inline int VerticalClueLeft(int i, int s) {
 int VerticalClueAt(int VW, int VH, int m, int x, int y);
 // The client width "Best Fit" gives the horizontal panel, or -1 for no change.
 int BestFitWidth(int panelWidth, int panelHeight, int boxWidth, int boxHeight, int n);
+
+// The puzzle of the day: day is counted from 1 January 2000 (day 0) in the
+// local calendar, and its number is 1 + (day x 524287 mod 999999). 524287 is
+// prime and does not divide 999999, so 999999 days in a row (over 2700
+// years) never meet the same number twice, and neighbouring days are far
+// apart. Every size plays the same number on a day.
+constexpr long long DailyMultiplier = 524287;
+int DailyPuzzleNumber(long long day);
+// The day of a date in that count (negative before 2000).
+long long DailyDayOf(const QDate& date);

@@ -364,7 +364,11 @@ void TMainForm::ShowHighScores2Click() {
 }
 
 void TMainForm::Statistics1Click() {
-  WinTimer->stop();  // there is no statistics window yet
+  WinTimer->stop();
+  DismissPointers();
+  // A modal window: the clock must not run under it (as for the options).
+  TGame::TPauseGuard pause(Game);
+  Dialogs.ShowStatistics(this, ScoreTable, Settings->Prefs.PlayerName);
 }
 
 void TMainForm::TimedGame1Click() {

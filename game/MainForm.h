@@ -7,18 +7,22 @@
 #include "Game.h"
 #include "GameRules.h"
 #include "GameSounds.h"
+#include "KeyboardPlay.h"
 #include "PaintBox.h"
 #include "ScoreTable.h"
 #include "Settings.h"
 
+#include <QDate>
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
 class QComboBox;
 class QHBoxLayout;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -205,6 +209,23 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // The puzzle on the board as PDF, SVG or PNG: its clues and empty
   // candidate grids, not the player's progress.
   void PrintExport1Click();
+  // --- the puzzle of the day and a chosen puzzle (Commands.cpp) -----------
+  QAction* PuzzleOfTheDay1 = nullptr;
+  // The local date the puzzle of the day is taken from; tests set their own.
+  std::function<QDate()> Today = [] { return QDate::currentDate(); };
+  void PuzzleOfTheDay1Click();
+  // Plays puzzle Number of board size Size (checked by the caller), which
+  // becomes that size's current number as with Go To.
+  void PlayPuzzle(int Size, int Number);
+
+  // --- keyboard play (KeyboardPlay.cpp) -----------------------------------
+  TKeyCursor KeyCursor;
+  bool PaneKeyDown(TKeyPane Pane, QKeyEvent* Event);
+  void DrawBoardCursor(QPainter& Canvas);
+  void DrawHorizontalCursor(QPainter& Canvas);
+  void DrawVerticalCursor(QPainter& Canvas);
+  // The middle of the board cell under the cursor, where its presses land.
+  QPoint BoardCursorPoint() const;
 
   // --- engine observer -----------------------------------------------------
   void PopSound() override;
@@ -227,6 +248,16 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void CreateCluePanes();
   void CreateStatusBar();
   void CreateTimers();
+  void CreateKeyboardPlay();
+  void AddPuzzleOfTheDay();  // into the Puzzle menu, after the random jump
+  TPaintBox* KeyPaneBox(TKeyPane Pane) const;
+  void UpdateKeyPanes();
+  void ShowKeyCursor(TKeyPane Pane);
+  bool KeyCursorOnBoard() const;
+  bool KeyCursorShows(TKeyPane Pane) const;
+  void BoardKeyDown(int dx, int dy, bool remove);
+  void ClueKeyDown(TKeyPane Pane, int step, bool press);
+  void ExplainKeyCursor();  // as the pointer resting there would
   QAction* Command(const QString& text, void (TMainForm::*handler)(), bool checkable = false);
   QToolButton* AddToolButton(QHBoxLayout* row, QAction* action);
 

@@ -103,6 +103,7 @@ void TMainForm::CreateActions() {
   GotoPuzzle1 = Command(QStringLiteral("Go to Puzzle ..."), &TMainForm::GotoPuzzle1Click);
   Jumptorandompuzzle1 =
       Command(QStringLiteral("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
+  PuzzleOfTheDay1 = Command(QStringLiteral("Puzzle of the &Day"), &TMainForm::PuzzleOfTheDay1Click);
   Restart1 = withButton(Command(QStringLiteral("&Restart"), &TMainForm::RestartBtnClick),
                         QStringLiteral("Restart this puzzle"), st->standardIcon(QStyle::SP_BrowserReload));
   Pause1 = withButton(Command(QStringLiteral("P&ause"), &TMainForm::PauseBtnClick, true),
@@ -323,6 +324,8 @@ void TMainForm::CreateCluePanes() {
   Showall1 = HorizontalPopup->addAction(QStringLiteral("Show All"), this, [this] { Showall1Click(); });
   VerticalPopup = new QMenu(this);
   ShowAll2 = VerticalPopup->addAction(QStringLiteral("Show All"), this, [this] { ShowAll2Click(); });
+  CreateKeyboardPlay();
+  AddPuzzleOfTheDay();
 }
 
 void TMainForm::CreateStatusBar() {

@@ -1,5 +1,6 @@
 #include "PaintBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLineF>
 #include <QPainter>
@@ -21,6 +22,25 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
   const qreal dpr = Canvas.devicePixelRatio();
   const QRectF area(event->rect());
   p.drawImage(area, Canvas, QRectF(area.topLeft() * dpr, area.size() * dpr));
+  if (OnOverlay) OnOverlay(p);
+}
+
+bool TPaintBox::event(QEvent* event) {
+  if (event->type() == QEvent::KeyPress && OnKeyDown && OnKeyDown(static_cast<QKeyEvent*>(event))) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TPaintBox::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();  // the overlay may follow the focus
+}
+
+void TPaintBox::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
 }
 
 void TPaintBox::resizeEvent(QResizeEvent*) {

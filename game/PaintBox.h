@@ -8,7 +8,9 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QMouseEvent;
+class QPainter;
 
 // A drawing surface with a persistent canvas of its own size. Anyone may draw
 // into Canvas at any time and call update(); paintEvent only copies it out.
@@ -21,9 +23,18 @@ class TPaintBox : public QWidget {
   std::function<void()> OnPaint;
   std::function<void(QMouseEvent*)> OnMouseDown;
   std::function<void(QMouseEvent*)> OnMouseMove;
+  // A key for the box (Tab included, before it moves the focus); false
+  // leaves it to the window.
+  std::function<bool(QKeyEvent*)> OnKeyDown;
+  // Drawn over the canvas on the screen only, so what it shows (the
+  // keyboard cursor) never stays behind in the canvas.
+  std::function<void(QPainter&)> OnOverlay;
   void Repaint();
 
  protected:
+  bool event(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -2,6 +2,7 @@
 #include "GameTestSupport.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
@@ -283,4 +284,51 @@ TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {
   QTest::keyClick(Form.get(), Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
   EXPECT_EQ(Form->Open1->shortcut(), QKeySequence(QKeySequence::Open));
+}
+
+TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
+  Open(8, 50);
+  // The Puzzle menu offers it right after the random jump.
+  QMenu* puzzleMenu = nullptr;
+  for (QObject* holder : Form->Jumptorandompuzzle1->associatedObjects())
+    if (auto* menu = qobject_cast<QMenu*>(holder)) puzzleMenu = menu;
+  ASSERT_NE(puzzleMenu, nullptr);
+  const QList<QAction*> items = puzzleMenu->actions();
+  ASSERT_EQ(items.indexOf(Form->PuzzleOfTheDay1), items.indexOf(Form->Jumptorandompuzzle1) + 1);
+  EXPECT_EQ(Form->PuzzleOfTheDay1->text(), QStringLiteral("Puzzle of the &Day"));
+  Form->Today = [] { return QDate(2027, 3, 14); };
+  Form->PuzzleOfTheDay1->trigger();
+  const int daily = DailyPuzzleNumber(DailyDayOf(QDate(2027, 3, 14)));
+  EXPECT_EQ(Number(), daily);
+  EXPECT_EQ(Form->N(), 8) << "the player's current size";
+  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. %1").arg(daily));
+  EXPECT_TRUE(Form->Game.InProgress());
+  // The next day has another number; the same day at another size the same.
+  Form->Today = [] { return QDate(2027, 3, 15); };
+  Form->PuzzleOfTheDay1->trigger();
+  EXPECT_NE(Number(), daily);
+
+  // A shared puzzle: its size and number, the other sizes' numbers kept.
+  const int eights = Number();
+  Form->PlayPuzzle(9, 4321);
+  EXPECT_EQ(Form->N(), 9);
+  EXPECT_EQ(Form->Settings->Prefs.PuzzleSize, 9);
+  EXPECT_EQ(Number(), 4321);
+  EXPECT_EQ(Form->ComboBox1->currentText(), QStringLiteral("9 x 9 (Harder)"));
+  EXPECT_EQ(Form->Settings->Prefs.PuzzleNumbers[8], eights);
+  TPuzzle same;
+  same.SetUp(9, 4321, Form->Settings->Prefs.Difficulty);
+  for (int r = 1; r <= 9; ++r)
+    for (int c = 1; c <= 9; ++c) EXPECT_EQ(Sq(c, r).localindex(), same.Square(c, r).localindex());
+}
+
+TEST_F(CommandsTest, StatisticsOpenForTheCurrentPlayerWithTheClockStopped) {
+  Open(4);
+  bool pausedWhileShown = false;
+  Dialogs.WhileStatisticsShow = [&] { pausedWhileShown = Form->Game.Paused() && !Form->Timer1->isActive(); };
+  Form->Statistics1->trigger();
+  EXPECT_TRUE(pausedWhileShown);
+  EXPECT_EQ(Dialogs.StatisticsShown, QStringList{Form->Settings->Prefs.PlayerName});
+  EXPECT_FALSE(Form->Game.Paused()) << "the game goes on after the window";
+  EXPECT_TRUE(Form->Timer1->isActive());
 }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(HitBands, BothEdgesCountAndGapsDoNot) {
   // Cells of 50 at 8..58, 68..118; pitch 60 for columns, 56 for rows.
   EXPECT_EQ(ColumnAt(50, 7, 6), -1);
@@ -127,4 +129,30 @@ TEST(ClueLayout, VerticalBandsAndBestFit) {
   const THorizontalLayout tall = HorizontalLayoutFor(400, 200, 12);
   EXPECT_EQ(BestFitWidth(400, 200, 400, 200, 12), 6 * tall.s + 36);
   EXPECT_EQ(BestFitWidth(288, 500, 288, 500, 0), -1);
+}
+
+TEST(DailyPuzzle, TenYearsOfDatesNeverRepeatAndTheWholeCycleIsUsed) {
+  // Every date of ten years, leap days included, from the local calendar.
+  std::vector<bool> seen(MaxPuzzleNumber + 1);
+  int days = 0;
+  for (QDate date(2024, 1, 1); date < QDate(2034, 1, 1); date = date.addDays(1), ++days) {
+    const int number = DailyPuzzleNumber(DailyDayOf(date));
+    ASSERT_GE(number, 1) << date.toString(Qt::ISODate).toStdString();
+    ASSERT_LE(number, MaxPuzzleNumber);
+    EXPECT_FALSE(seen[number]) << "repeated on " << date.toString(Qt::ISODate).toStdString();
+    seen[number] = true;
+  }
+  EXPECT_EQ(days, 3653);
+  // The count the guide documents: day 0 is 1 January 2000, and the rule
+  // steps by 524287.
+  EXPECT_EQ(DailyDayOf(QDate(2000, 1, 1)), 0);
+  EXPECT_EQ(DailyDayOf(QDate(2000, 3, 1)), 60);
+  EXPECT_EQ(DailyPuzzleNumber(DailyDayOf(QDate(2026, 12, 9))), 1 + 9839LL * 524287 % 999999);
+  // A whole cycle of 999999 days, before 2000 too, meets every number once.
+  std::vector<bool> all(MaxPuzzleNumber + 1);
+  for (long long day = -500000; day < 499999; ++day) {
+    const int number = DailyPuzzleNumber(day);
+    ASSERT_TRUE(number >= 1 && number <= MaxPuzzleNumber && !all[number]) << day;
+    all[number] = true;
+  }
 }

@@ -369,6 +369,22 @@ TEST(ProgramArguments, HelpVersionAndRefusalsComeBeforeAnyWindow) {
   EXPECT_TRUE(err.contains("\"foo\"")) << err.toStdString();
 }
 
+TEST(ProgramArguments, ABadPuzzleIsRefusedInOneLineBeforeAnyWindow) {
+  TestApp();
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "no-such-platform");
+  for (const char* bad : {"7:12", "6:0", "6:1000000", "6", "six:1", "6:1:2"}) {
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--puzzle", bad});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    const QByteArray err = program.readAllStandardError();
+    EXPECT_EQ(program.exitCode(), 2) << bad;
+    EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+    EXPECT_TRUE(err.startsWith("quillmere: --puzzle: ")) << err.toStdString();
+  }
+}
+
 TEST(ProgramArguments, OneGamePerDataFolderAndADeadGamesLockIsTakenOver) {
   const TGameFolder folder;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -2,6 +2,7 @@
 #include "PlayerForm.h"
 #include "Settings.h"
 #include "SettingsForm.h"
+#include "StatisticsForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -83,4 +85,40 @@ TEST(PlayerDialog, ARefusedNameKeepsTheDialogOpenWithItsText) {
   QTest::mouseClick(Button(form, QStringLiteral("OK")), Qt::LeftButton);
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST(StatisticsWindow, ShowsEachSizesFiguresAndPlotsTheLastResults) {
+  App();
+  TScoreTable table;
+  (void)table.AddScore("Ann", 1, 6, 100, 1, 0, 5);
+  (void)table.AddScore("Ann", 2, 6, 351, 2, 1, 5);
+  (void)table.AddScore("Ann", 3, 4, -1, 0, 0, 5);
+  TStatisticsForm form(ComputeStatistics(table.Scores(), "Ann"));
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  EXPECT_EQ(form.Heading->text(), QStringLiteral("Statistics of Ann"));
+  ASSERT_EQ(form.Grid->rowCount(), 7);  // six sizes and all together
+  auto row = [&](int r) {
+    QStringList texts;
+    for (int c = 0; c < form.Grid->columnCount(); ++c) texts << form.Grid->item(r, c)->text();
+    return texts.join('|');
+  };
+  EXPECT_EQ(row(0), "4 x 4|1|-|-|0.0|0.0") << "an untimed game has no time";
+  EXPECT_EQ(row(1), "5 x 5|0|-|-|-|-");
+  EXPECT_EQ(row(2), "6 x 6|2|00:01:40|00:03:45|1.5|0.5");
+  EXPECT_EQ(row(6), "All sizes|3|-|-|1.0|0.3");
+  // One bar per result in its size's colour, oldest on the left.
+  ASSERT_EQ(form.Plot->Results.size(), 3u);
+  const QImage plot = form.Plot->grab().toImage();
+  // Above the legend's line at the bottom.
+  auto count = [&](const QColor& colour, int fromX, int toX) {
+    int n = 0;
+    for (int y = 0; y < plot.height() - 3 * form.fontMetrics().height(); ++y)
+      for (int x = fromX; x < toX; ++x) n += plot.pixelColor(x, y) == colour;
+    return n;
+  };
+  const int third = plot.width() * 3 / TPlayerStatistics::RecentCount;
+  EXPECT_GT(count(TResultsPlot::SizeColour(6), 0, third * 2 / 3), 100);
+  EXPECT_GT(count(TResultsPlot::SizeColour(4), third * 2 / 3, third + 8), 100);
+  EXPECT_EQ(count(TResultsPlot::SizeColour(4), 0, third * 2 / 3), 0);
 }

@@ -35,6 +35,8 @@ class TScriptedDialogs : public TDialogs {
   QStringList SaveRequests;        // "proposed|filter|suffix" of each file-save dialog
   std::deque<QString> SaveAnswers;  // the file chosen, or null for Cancel
   std::function<void()> WhileChoosingSaveFile;  // what a test looks at while it is open
+  QStringList StatisticsShown;  // the player of each statistics window
+  std::function<void()> WhileStatisticsShow;
 
   void ErrorBox(QWidget*, const QString& text) override { Errors << text; }
   void InfoBox(QWidget*, const QString& text) override { Infos << text; }
@@ -80,6 +82,10 @@ class TScriptedDialogs : public TDialogs {
     if (WhileChoosingSaveFile) WhileChoosingSaveFile();
     QString file;
     return Answer(SaveAnswers, file) ? file : QString();
+  }
+  void ShowStatistics(QWidget*, const TScoreTable&, const QString& player) override {
+    StatisticsShown << player;
+    if (WhileStatisticsShow) WhileStatisticsShow();
   }
 
  private:

@@ -212,3 +212,23 @@ TEST(PuzzleTool, PuzzlesAndStepsKeepTheirDigest) {
   for (unsigned char ch : run.out) hash = (hash ^ ch) * 1099511628211ull;
   EXPECT_EQ(hash, 7872924580134135397ull) << "digest " << hash;
 }
+
+TEST(PuzzleTool, ASharedSizeAndNumberPassTheToolsOwnChecks) {
+  TPuzzleRequest request;
+  EXPECT_EQ(ParseSizeAndNumber("10:999999", request), "");
+  EXPECT_EQ(request.size, 10);
+  EXPECT_EQ(request.number, 999999);
+  EXPECT_EQ(request.difficulty, 5);
+  // Each refusal names its reason as the tool's options would and leaves
+  // the request as it was.
+  for (const std::string bad : {"7:12", "6:0", "6:1000000", "6:-3", "6", "6:", ":12", "6:12:1", "6 :12", "x:1",
+                                "99999999999999999999:1", ""}) {
+    const std::string why = ParseSizeAndNumber(bad, request);
+    EXPECT_FALSE(why.empty()) << bad;
+    EXPECT_EQ(why.find('\n'), std::string::npos) << bad;
+    EXPECT_EQ(request.size, 10) << bad;
+    EXPECT_EQ(request.number, 999999) << bad;
+  }
+  EXPECT_EQ(ParseSizeAndNumber("7:12", request), CheckRequest({7, 12, 5}));
+  EXPECT_EQ(ParseSizeAndNumber("6:0", request), CheckRequest({6, 0, 5}));
+}

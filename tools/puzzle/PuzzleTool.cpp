@@ -139,6 +139,20 @@ std::string CheckRequest(const TPuzzleRequest& request) {
   return {};
 }
 
+std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request) {
+  const std::size_t colon = text.find(':');
+  long size = 0, number = 0;
+  if (colon == std::string::npos || !ParseWhole(text.substr(0, colon), size) ||
+      !ParseWhole(text.substr(colon + 1), number))
+    return "the puzzle must be given as size:number, such as 6:1234, not \"" + text + "\"";
+  TPuzzleRequest checked;
+  checked.size = static_cast<int>(size == static_cast<int>(size) ? size : 0);
+  checked.number = number;
+  if (std::string why = CheckRequest(checked); !why.empty()) return why;
+  request = checked;
+  return {};
+}
+
 int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                   std::ostream& err) {
   auto fail = [&err](const std::string& why) {

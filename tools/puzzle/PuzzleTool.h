@@ -24,6 +24,10 @@ std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps
 // Empty when the request is valid, else the reason.
 std::string CheckRequest(const TPuzzleRequest& request);
 
+// A puzzle shared as "size:number" (e.g. "6:1234"), checked as above with
+// the default difficulty. Empty when request now holds it, else the reason.
+std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request);
+
 // Runs the tool: arguments without the program name. Returns the exit status
 // (0, or 2 for bad arguments or input, with one line on err).
 int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,

@@ -1,0 +1,163 @@
+#include "StatisticsForm.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+QString Average(const TSizeStatistics& s, double value) {
+  return s.Completed ? QString::number(value, 'f', 1) : QStringLiteral("-");
+}
+
+QStringList RowTexts(const TSizeStatistics& s) {
+  const bool timed = s.Size != 0;
+  return {s.Size ? QStringLiteral("%1 x %1").arg(s.Size) : QStringLiteral("All sizes"),
+          QString::number(s.Completed),
+          timed && s.BestTime >= 0 ? StatisticsTimeText(s.BestTime) : QStringLiteral("-"),
+          timed && s.MedianTime >= 0 ? StatisticsTimeText(s.MedianTime) : QStringLiteral("-"),
+          Average(s, s.MisClicksPerPuzzle),
+          Average(s, s.CluesPerPuzzle)};
+}
+
+}  // namespace
+
+TResultsPlot::TResultsPlot(QWidget* parent) : QWidget(parent) {
+  setMinimumSize(420, 180);
+}
+
+QColor TResultsPlot::SizeColour(int size) {
+  switch (size) {
+    case 4: return {120, 200, 120};
+    case 5: return {80, 160, 220};
+    case 6: return {230, 190, 60};
+    case 8: return {230, 130, 50};
+    case 9: return {200, 70, 70};
+    case 10: return {150, 80, 190};
+    default: return {128, 128, 128};
+  }
+}
+
+void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
+  p.fillRect(area, Qt::white);
+  p.setPen(Qt::black);
+  const QFontMetrics fm = p.fontMetrics();
+  const int line = fm.height();
+  p.drawText(area.left() + 6, area.top() + 4 + fm.ascent(),
+             QStringLiteral("Last %1 results, oldest first: score by board size").arg(TPlayerStatistics::RecentCount));
+  // The legend below, the bars between.
+  int x = area.left() + 6;
+  const int legendY = area.bottom() - line - 2;
+  for (int size : {4, 5, 6, 8, 9, 10}) {
+    p.fillRect(x, legendY + 3, line - 6, line - 6, SizeColour(size));
+    p.setPen(Qt::black);
+    const QString label = QStringLiteral("%1 x %1").arg(size);
+    p.drawText(x + line - 2, legendY + fm.ascent(), label);
+    x += line + fm.horizontalAdvance(label) + 12;
+  }
+  const QRect bars(area.left() + 6, area.top() + line + 10, area.width() - 12, legendY - area.top() - line - 16);
+  p.setPen(QColor(160, 160, 160));
+  p.drawLine(bars.bottomLeft(), bars.bottomRight());
+  if (Results.empty()) {
+    p.setPen(Qt::black);
+    p.drawText(bars, Qt::AlignCenter, QStringLiteral("No completed puzzles yet"));
+    return;
+  }
+  std::int32_t top = 1;
+  for (const TScore& s : Results) top = std::max(top, s.Score);
+  // The scale: the highest bar's score.
+  QLocale grouped;
+  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+  const QString scale = QStringLiteral("highest: %1 points").arg(grouped.toString(top));
+  p.setPen(QColor(90, 90, 90));
+  p.drawText(area.right() - 6 - fm.horizontalAdvance(scale), area.top() + 4 + fm.ascent(), scale);
+  // Fixed slots, so the bars keep their width as results come in.
+  const double slot = double(bars.width()) / TPlayerStatistics::RecentCount;
+  for (std::size_t i = 0; i < Results.size(); ++i) {
+    const int h = std::max(1, int(double(bars.height()) * std::max(0, Results[i].Score) / top));
+    const int left = bars.left() + int(i * slot) + 1;
+    const QRect bar(left, bars.bottom() - h, std::max(1, int(slot) - 2), h);
+    p.fillRect(bar, SizeColour(Results[i].Size));
+    p.setPen(QColor(60, 60, 60));
+    p.drawRect(bar.adjusted(0, 0, -1, -1));
+  }
+}
+
+void TResultsPlot::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  Draw(p, rect());
+}
+
+QStringList TStatisticsForm::ColumnHeadings() {
+  return {QStringLiteral("Puzzle Size"), QStringLiteral("Completed"),           QStringLiteral("Best Time"),
+          QStringLiteral("Median Time"), QStringLiteral("Mis-Clicks per Puzzle"), QStringLiteral("Clues per Puzzle")};
+}
+
+TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* owner) : QDialog(owner) {
+  setWindowTitle(QStringLiteral("Statistics"));
+  auto* column = new QVBoxLayout(this);
+  Heading = new QLabel(QStringLiteral("Statistics of %1").arg(statistics.Player), this);
+  QFont big = Heading->font();
+  big.setPointSize(big.pointSize() + 3);
+  big.setBold(true);
+  Heading->setFont(big);
+  column->addWidget(Heading);
+
+  const QStringList headings = ColumnHeadings();
+  const int rows = int(statistics.Sizes.size()) + 1;
+  Grid = new QTableWidget(rows, int(headings.size()), this);
+  Grid->setHorizontalHeaderLabels(headings);
+  Grid->verticalHeader()->hide();
+  Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  Grid->setSelectionMode(QAbstractItemView::NoSelection);
+  Grid->setFocusPolicy(Qt::NoFocus);
+  for (int r = 0; r < rows; ++r) {
+    const TSizeStatistics& s = r < rows - 1 ? statistics.Sizes[r] : statistics.All;
+    const QStringList texts = RowTexts(s);
+    for (int c = 0; c < int(texts.size()); ++c) {
+      auto* item = new QTableWidgetItem(texts[c]);
+      item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignHCenter));
+      if (r == rows - 1) {
+        QFont bold = item->font();
+        bold.setBold(true);
+        item->setFont(bold);
+      }
+      Grid->setItem(r, c, item);
+    }
+  }
+  Grid->resizeColumnsToContents();
+  Grid->horizontalHeader()->setStretchLastSection(true);
+  int height = Grid->horizontalHeader()->height() + 4;
+  for (int r = 0; r < rows; ++r) height += Grid->rowHeight(r);
+  Grid->setFixedHeight(height);
+  int width = 4;
+  for (int c = 0; c < Grid->columnCount(); ++c) width += Grid->columnWidth(c);
+  Grid->setMinimumWidth(width);
+  column->addWidget(Grid);
+
+  auto* note = new QLabel(
+      QStringLiteral("Times count only timed games. With an even number of times the median is the mean of "
+                     "the middle two."),
+      this);
+  note->setWordWrap(true);
+  column->addWidget(note);
+
+  Plot = new TResultsPlot(this);
+  Plot->Results = statistics.Recent;
+  column->addWidget(Plot, 1);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  CloseBtn = new QPushButton(QStringLiteral("Close"), this);
+  CloseBtn->setDefault(true);
+  connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
+  buttons->addWidget(CloseBtn);
+  column->addLayout(buttons);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Statistics.h"
+
+#include <QDialog>
+#include <QWidget>
+
+class QLabel;
+class QPainter;
+class QPushButton;
+class QTableWidget;
+
+// The bars of a player's last results: one bar per result, oldest on the
+// left, its height the score, its colour the board size.
+class TResultsPlot : public QWidget {
+ public:
+  explicit TResultsPlot(QWidget* parent = nullptr);
+  std::vector<TScore> Results;
+  // The colour of a board size's bars and of its legend entry.
+  static QColor SizeColour(int size);
+  void Draw(QPainter& p, const QRect& area) const;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+// The "Statistics" window for one player, everything from the score table:
+// a line per board size and one for all sizes, and the plot of the last
+// results. It only shows; it changes nothing.
+class TStatisticsForm : public QDialog {
+ public:
+  TStatisticsForm(const TPlayerStatistics& statistics, QWidget* owner = nullptr);
+
+  QLabel* Heading = nullptr;
+  QTableWidget* Grid = nullptr;
+  TResultsPlot* Plot = nullptr;
+  QPushButton* CloseBtn = nullptr;
+
+  // The grid's columns.
+  static QStringList ColumnHeadings();
+};

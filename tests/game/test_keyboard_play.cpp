@@ -1,0 +1,209 @@
+// Keyboard play in a real window: the cursor, its presses, Tab between panes.
+#include "GameTestSupport.h"
+
+#include <QLabel>
+
+class KeyboardPlayTest : public TWindowTest {
+ protected:
+  void Key(QWidget* pane, int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(pane, Qt::Key(key), modifiers);
+  }
+  void BoardKey(int key) { Key(Form->PaintBox1, key); }
+  // The cursor's place in the grid of all candidate cells.
+  QPoint Cell(int c, int r, int q) const {
+    int gc = 1, gr = 1;
+    CandidateGrid(Form->N(), gc, gr);
+    return {(c - 1) * gc + (q - 1) % gc, (r - 1) * gr + (q - 1) / gc};
+  }
+  QPoint CursorCell() const { return Cell(Form->KeyCursor.c, Form->KeyCursor.r, Form->KeyCursor.q); }
+  // Up or down to the target's row of cells, then along it; every key must
+  // move the cursor.
+  void MoveTo(int c, int r, int q) {
+    const QPoint target = Cell(c, r, q);
+    for (int guard = 0; CursorCell() != target && guard < 400; ++guard) {
+      const QPoint before = CursorCell();
+      if (before.y() != target.y())
+        BoardKey(before.y() < target.y() ? Qt::Key_Down : Qt::Key_Up);
+      else
+        BoardKey(before.x() < target.x() ? Qt::Key_Right : Qt::Key_Left);
+      ASSERT_NE(CursorCell(), before) << "stuck on the way to " << c << "," << r << "," << q;
+    }
+    ASSERT_EQ(CursorCell(), target);
+  }
+  // Everything a press can change, to compare the keyboard with the mouse.
+  struct TState {
+    int Errors, Elapsed, Solved;
+    bool Message;
+    QString MessageText;
+    QPoint MessageAt;
+    std::vector<int> Candidates;
+    QImage Board;
+    bool operator==(const TState&) const = default;
+  };
+  TState State() {
+    TState s{Form->Settings->Stats.Errors, Form->Game.Clock.ElapsedSeconds, Form->Game.Puzzle.SolvedCount,
+             Form->RzLabel2->isVisible(), Form->RzLabel2->text(), Form->RzLabel2->pos(), {},
+             Form->PaintBox1->Canvas};
+    for (int r = 1; r <= Form->N(); ++r)
+      for (int c = 1; c <= Form->N(); ++c) s.Candidates.push_back(Sq(c, r).IsSolved() ? -1 : Sq(c, r).CandidateCount());
+    return s;
+  }
+};
+
+TEST_F(KeyboardPlayTest, TheKeysSolveAWholeFourByFour) {
+  Open(4, 3);
+  EXPECT_EQ(Form->focusWidget(), Form->PaintBox1) << "the board takes the keys from the start";
+  // The first key only shows the cursor, on the first cell.
+  BoardKey(Qt::Key_Space);
+  EXPECT_TRUE(Form->KeyCursor.Active);
+  EXPECT_EQ(CursorCell(), QPoint(0, 0));
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
+
+  // Delete removes a wrong candidate, Backspace brings it back.
+  const int wrong = WrongCandidate(1, 1);
+  MoveTo(1, 1, wrong);
+  BoardKey(Qt::Key_Delete);
+  EXPECT_FALSE(Sq(1, 1).HasCandidate(wrong));
+  BoardKey(Qt::Key_Backspace);
+  EXPECT_TRUE(Sq(1, 1).HasCandidate(wrong));
+
+  int presses = 0;
+  for (int r = 1; r <= 4; ++r)
+    for (int c = 1; c <= 4; ++c) {
+      if (Sq(c, r).IsSolved()) continue;  // the row's last square solves itself
+      MoveTo(c, r, Sq(c, r).localindex());
+      BoardKey(++presses % 2 ? Qt::Key_Space : Qt::Key_Return);
+      ASSERT_TRUE(Sq(c, r).IsSolved()) << c << "," << r;
+    }
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 16);
+  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  // Arrows leave a full board alone.
+  const QPoint last = CursorCell();
+  BoardKey(Qt::Key_Right);
+  BoardKey(Qt::Key_Down);
+  EXPECT_EQ(CursorCell(), last);
+  Form->Timer1Timer();
+  EXPECT_TRUE(Form->Game.Finished());
+  ASSERT_EQ(Scores().size(), 1u);
+  EXPECT_EQ(Scores()[0].Number, 3);
+  EXPECT_EQ(Scores()[0].Errors, 0);
+}
+
+TEST_F(KeyboardPlayTest, AKeyMisClicksExactlyLikeTheMouse) {
+  // The same presses, once with the mouse and once with the keys, in the
+  // same puzzle: the same penalties, message, candidates and picture.
+  Open(5, 7, 4);
+  const int wrong = WrongCandidate(2, 3), own = Sq(2, 3).localindex(), other = WrongCandidate(4, 4);
+  Press(Qt::LeftButton, 2, 3, wrong);
+  const TState afterWrong = State();
+  Press(Qt::RightButton, 2, 3, own);
+  Press(Qt::RightButton, 4, 4, other);
+  const TState mouse = State();
+  EXPECT_EQ(mouse.Errors, 2);
+  EXPECT_EQ(mouse.Elapsed, 8);
+  EXPECT_FALSE(Form->KeyCursor.Active);
+
+  Form.reset();
+  Open(5, 7, 4);
+  BoardKey(Qt::Key_Left);  // shows the cursor
+  MoveTo(2, 3, wrong);
+  BoardKey(Qt::Key_Enter);
+  EXPECT_TRUE(afterWrong == State()) << "a wrong placing";
+  EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
+  EXPECT_EQ(Form->RzLabel2->y(), Form->BoardCursorPoint().y() + 12);
+  MoveTo(2, 3, own);
+  BoardKey(Qt::Key_Delete);
+  MoveTo(4, 4, other);
+  BoardKey(Qt::Key_Backspace);
+  EXPECT_TRUE(mouse == State()) << "removing the square's own tile, then a wrong one";
+
+  // While paused the keys press nothing, as the mouse does, and the cursor hides.
+  const QImage shown = Form->PaintBox1->grab().toImage();
+  Form->Pause1->trigger();
+  ASSERT_TRUE(Form->Game.Paused());
+  MoveTo(1, 1, Sq(1, 1).localindex());
+  BoardKey(Qt::Key_Space);
+  EXPECT_FALSE(Sq(1, 1).IsSolved());
+  Form->RzLabel2->hide();  // the message is a widget of its own over the board
+  const QImage paused = Form->PaintBox1->grab().toImage();
+  EXPECT_EQ(paused, Form->PaintBox1->Canvas.convertToFormat(paused.format()));
+  EXPECT_NE(paused, shown);
+}
+
+TEST_F(KeyboardPlayTest, TheCursorShowsOverEveryTileAndLeavesNothingBehind) {
+  Open(10, 4);
+  BoardKey(Qt::Key_Down);
+  const TBoardLayout L = Form->BoardLayout();
+  // Every cell of a few squares: the ring's yellow just outside the cell and
+  // its black inside and outside that, whatever the tile's colours.
+  for (int r : {1, 5, 10})
+    for (int q = 1; q <= 10; ++q) {
+      MoveTo(3, r, q);
+      const QImage screen = Form->PaintBox1->grab().toImage();
+      const int x = L.X0(3) + ((q - 1) % L.gc) * L.cw, y = L.Y0(r) + ((q - 1) / L.gc) * L.ch;
+      const int mid = y + L.ch / 2;
+      EXPECT_EQ(screen.pixelColor(x - 2, mid), QColor(255, 255, 0)) << r << "," << q;
+      EXPECT_EQ(screen.pixelColor(x - 4, mid), QColor(Qt::black)) << r << "," << q;
+      EXPECT_EQ(screen.pixelColor(x - 1, mid), QColor(Qt::black)) << r << "," << q;
+      EXPECT_EQ(screen.pixelColor(x + L.cw + 1, mid), QColor(255, 255, 0)) << r << "," << q;
+    }
+  // The canvas never holds the cursor: a press with the mouse puts it away
+  // and the screen is the canvas again.
+  Press(Qt::LeftButton, QPoint(2, 2));
+  EXPECT_FALSE(Form->KeyCursor.Active);
+  const QImage screen = Form->PaintBox1->grab().toImage();
+  EXPECT_EQ(screen, Form->PaintBox1->Canvas.convertToFormat(screen.format()));
+}
+
+TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains) {
+  Open(6, 3);
+  Form->ShowHints1->setChecked(true);
+  Form->HintBtnClick();
+  TClueList& H = Form->Game.Puzzle.HorizontalClues;
+  TClueList& V = Form->Game.Puzzle.VerticalClues;
+  ASSERT_GE(H.size(), 4u);
+  ASSERT_GE(V.size(), 2u);
+
+  Key(Form->PaintBox1, Qt::Key_Tab);
+  EXPECT_EQ(Form->focusWidget(), Form->HorizontalPaintBox);
+  EXPECT_EQ(Form->KeyCursor.Pane, TKeyPane::Horizontal);
+  EXPECT_EQ(Form->Game.Hints.HighlightedHorizontal, 0) << "the clue under the cursor is explained";
+  Key(Form->HorizontalPaintBox, Qt::Key_Right);
+  Key(Form->HorizontalPaintBox, Qt::Key_Down);
+  EXPECT_EQ(Form->KeyCursor.Horizontal, 3);
+  EXPECT_EQ(Form->Game.Hints.HighlightedHorizontal, 3);
+  Key(Form->HorizontalPaintBox, Qt::Key_Space);
+  EXPECT_FALSE(H[3].shown());
+  Key(Form->HorizontalPaintBox, Qt::Key_Delete);  // not a clue key
+  EXPECT_FALSE(H[3].shown());
+  Key(Form->HorizontalPaintBox, Qt::Key_Space);
+  EXPECT_TRUE(H[3].shown());
+  for (int i = 0; i < 50; ++i) Key(Form->HorizontalPaintBox, Qt::Key_Down);
+  EXPECT_GE(Form->KeyCursor.Horizontal, int(H.size()) - 2) << "stops at the last row";
+  EXPECT_LT(Form->KeyCursor.Horizontal, int(H.size()));
+
+  Key(Form->HorizontalPaintBox, Qt::Key_Tab);
+  EXPECT_EQ(Form->focusWidget(), Form->VerticalPaintBox);
+  Key(Form->VerticalPaintBox, Qt::Key_Right);
+  EXPECT_EQ(Form->KeyCursor.Vertical, 1);
+  EXPECT_EQ(Form->Game.Hints.HighlightedVertical, 1);
+  Key(Form->VerticalPaintBox, Qt::Key_Return);
+  EXPECT_FALSE(V[1].shown());
+  Key(Form->VerticalPaintBox, Qt::Key_Tab);
+  EXPECT_EQ(Form->focusWidget(), Form->PaintBox1);
+  Key(Form->PaintBox1, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(Form->focusWidget(), Form->VerticalPaintBox);
+  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
+
+  // The window's own keys still work with a pane holding the keys.
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  Key(Form->VerticalPaintBox, Qt::Key_P);
+  EXPECT_TRUE(Form->Game.Paused());
+  Key(Form->VerticalPaintBox, Qt::Key_P);
+  EXPECT_FALSE(Form->Game.Paused());
+  const int number = Form->Game.Number();
+  Key(Form->VerticalPaintBox, Qt::Key_PageDown);
+  EXPECT_EQ(Form->Game.Number(), number + 1);
+}
