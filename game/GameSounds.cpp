@@ -1,11 +1,14 @@
 #include "GameSounds.h"
 
+#include "FileBytes.h"
+
 #include <QFile>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -82,21 +85,33 @@ QStringList TGameSounds::Load(const QString& SoundFolder) {
   QStringList errors;
   for (int i = 0; i < 4; ++i) {
     const QString path = SoundFolder + QString::fromLatin1(FileNames[i]);
-    QFile file(path);
     Buffers[i].clear();
-    if (!file.open(QIODevice::ReadOnly)) {
-      errors << QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
+    // A regular file of sensible size only: a FIFO would block the start.
+    TFileBytes file = ReadFileBytes(path, PictureFileLimit);
+    if (!file.Ok()) {
+      errors << QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.Error);
       continue;
     }
-    Buffers[i] = file.readAll();
-    if (!Open || Buffers[i].isEmpty()) continue;
-    // The chunk decodes from the buffer we keep; freesrc = 1 closes the reader.
-    Chunks[i] =
-        Mix_LoadWAV_RW(SDL_RWFromConstMem(Buffers[i].constData(), static_cast<int>(Buffers[i].size())), 1);
-    if (!Chunks[i])
-      errors << QStringLiteral("Cannot play \"%1\". %2").arg(path, QString::fromUtf8(Mix_GetError()));
+    if (QString error = LoadSound(static_cast<TGameSound>(i), std::move(file.Bytes)); !error.isEmpty())
+      errors << QStringLiteral("Cannot play \"%1\". %2").arg(path, error);
   }
   return errors;
+}
+
+QString TGameSounds::LoadSound(TGameSound Sound, QByteArray Bytes) {
+  const int i = Index(Sound);
+  if (Chunks[i]) {
+    if (Open) Mix_HaltChannel(-1);
+    Mix_FreeChunk(Chunks[i]);
+    Chunks[i] = nullptr;
+  }
+  Buffers[i] = std::move(Bytes);
+  if (!Open || Buffers[i].isEmpty()) return {};
+  // The chunk decodes from the buffer we keep; freesrc = 1 closes the reader.
+  Chunks[i] =
+      Mix_LoadWAV_RW(SDL_RWFromConstMem(Buffers[i].constData(), static_cast<int>(Buffers[i].size())), 1);
+  if (!Chunks[i]) return QString::fromUtf8(Mix_GetError());
+  return {};
 }
 
 void TGameSounds::Play(TGameSound Sound) {

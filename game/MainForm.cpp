@@ -101,6 +101,7 @@ bool TMainForm::FormCreate() {
 
   Settings->LoadPlayerList();
   Settings->LoadProfile();
+  for (const QString& message : Settings->TakeReadMessages()) Dialogs.ErrorBox(this, message);
   ApplyPreferences();
   ShowPuzzleSize();
   ShowHintPane();

@@ -1,5 +1,7 @@
 #include "Images.h"
 
+#include "FileBytes.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -48,7 +50,27 @@ QString MissingPixels(const QByteArray& data) {
   return {};
 }
 
+// A tile is a few hundred pixels a side; a header asking for more is damage,
+// and must not take the memory first.
+constexpr int TileAllocationLimitMB = 64;
+
 }  // namespace
+
+QImage DecodeTilePicture(const QByteArray& Data, QString& Problem) {
+  Problem = MissingPixels(Data);
+  if (!Problem.isEmpty()) return {};
+  QByteArray data = Data;
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer);
+  reader.setAllocationLimit(TileAllocationLimitMB);
+  QImage picture = reader.read();
+  if (picture.isNull()) {
+    Problem = reader.errorString();
+    return {};
+  }
+  if (picture.format() != QImage::Format_RGB888) picture = picture.convertToFormat(QImage::Format_RGB888);
+  return picture;
+}
 
 TImages::~TImages() {
   Clear();
@@ -87,9 +109,11 @@ bool TImages::LoadAll(const QString& ProgramFolder) {
 
 int TImages::LoadFolder(const QString& Path) {
   const QDir dir(Path);
-  // Hidden and system entries count too; the pattern matches regardless of case.
-  QStringList names =
-      dir.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+  // Hidden files are no tiles (another system leaves "._01 Dog.bmp" beside
+  // "01 Dog.bmp"); system entries (a FIFO, a device) are listed, so that
+  // reading them reports them. The pattern matches regardless of case.
+  QStringList names = dir.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::System, QDir::NoSort);
+  names.removeIf([](const QString& name) { return name.startsWith(u'.'); });
   // The directory's own order depends on the file system; sorting makes the
   // tile numbering the same everywhere.
   std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -103,26 +127,16 @@ int TImages::LoadFolder(const QString& Path) {
     const QString file = dir.filePath(name);
     QString problem;
     QImage picture;
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly)) {
-      problem = input.errorString();
-    } else {
-      QByteArray data = input.readAll();
-      problem = MissingPixels(data);
-      if (problem.isEmpty()) {
-        QBuffer buffer(&data);
-        QImageReader reader(&buffer);
-        picture = reader.read();
-        if (picture.isNull()) problem = reader.errorString();
-      }
-    }
+    if (const TFileBytes input = ReadFileBytes(file, PictureFileLimit); !input.Ok())
+      problem = input.Error;
+    else
+      picture = DecodeTilePicture(input.Bytes, problem);
     if (!problem.isEmpty()) {
       FLastFailure = TFailure::UnreadablePicture;
       FLastError = QStringLiteral("The tile picture \"%1\" cannot be read: %2.")
                        .arg(QDir::toNativeSeparators(file), problem);
       break;
     }
-    if (picture.format() != QImage::Format_RGB888) picture = picture.convertToFormat(QImage::Format_RGB888);
     FPictures.push_back(std::make_unique<QImage>(std::move(picture)));
     ++count;
   }

@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include "FileBytes.h"
+
 // Debian's SimpleIni keeps its member definitions behind SI_IMPLEMENTATION;
 // this is the one file that includes it, so the library stays header-only
 // for us. Text is stored as UTF-8 bytes, so no wide-character converter.
@@ -8,9 +10,11 @@
 #include <SimpleIni.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -66,9 +70,30 @@ std::optional<std::int32_t> ParseWholeNumber(const char* text) {
 
 TIniFile::TIniFile(const QString& path) : FilePath(path), Data(std::make_unique<TIniFileData>()) {
   if (path.isEmpty()) return;  // no file: all defaults
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return;  // missing or unreadable: all defaults
-  const QByteArray text = file.readAll();
+  const TFileBytes file = ReadFileBytes(path, RecordFileLimit);
+  if (file.Missing) return;  // all defaults
+  if (!file.Ok()) {
+    // Unreadable: all defaults, and the file is kept aside before a write.
+    Problem = file.Error;
+    Special = file.Special;
+    return;
+  }
+  Parse(file.Bytes);
+}
+
+TIniFile::TIniFile(const QString& path, QByteArrayView content)
+    : FilePath(path), Data(std::make_unique<TIniFileData>()) {
+  Parse(content);
+}
+
+void TIniFile::Parse(QByteArrayView bytes) {
+  QByteArray text = TolerantUtf8(bytes);
+  // SimpleIni stops at a NUL, which would drop every later line (and the
+  // next write every later player); a run of them is what a crash leaves.
+  if (text.contains('\0')) {
+    Problem = QStringLiteral("it holds NUL bytes");
+    text.replace('\0', '\n');
+  }
   const qsizetype split = EndOfLastEntry(text);
   Data->TailFirst = split == 0;
   Data->Tail = text.mid(split);
@@ -120,14 +145,41 @@ bool TIniFile::DeleteKey(const char* section, const QString& key) {
   return Data->Ini.Delete(section, key.toUtf8().constData());
 }
 
-TWriteResult TIniFile::Save() const {
+bool TIniFile::Render(QByteArray& content) const {
   std::string body;
-  QByteArray content;
-  if (Data->Ini.Save(body, /*addSignature=*/false) >= 0) {
-    content = Data->TailFirst ? Data->Tail : QByteArray::fromStdString(body);
-    if (!content.isEmpty() && !content.endsWith('\n')) content += '\n';
-    content += Data->TailFirst ? QByteArray::fromStdString(body) : Data->Tail;
+  if (Data->Ini.Save(body, /*addSignature=*/false) < 0) return false;
+  content = Data->TailFirst ? Data->Tail : QByteArray::fromStdString(body);
+  if (!content.isEmpty() && !content.endsWith('\n')) content += '\n';
+  content += Data->TailFirst ? QByteArray::fromStdString(body) : Data->Tail;
+  return true;
+}
 
+QByteArray TIniFile::Content() const {
+  QByteArray content;
+  Render(content);
+  return content;
+}
+
+// Keeps the file as it was under KeptPath(): a copy of a regular file, so the
+// original stays in place until the new content replaces it; anything else
+// (a FIFO, a link to a device) is moved aside, since copying it would block
+// or never end.
+TWriteResult TIniFile::KeepOriginal() const {
+  const QString kept = KeptPath();
+  const QFileInfo original(FilePath);
+  if (!original.exists() && !original.isSymLink()) return {};
+  QFile::remove(kept);
+  if (!Special && QFile::copy(FilePath, kept)) return {};
+  if (std::rename(QFile::encodeName(FilePath).constData(), QFile::encodeName(kept).constData()) == 0) return {};
+  return {QStringLiteral("Unable to write to %1: the file as it was could not be kept as %2").arg(FilePath, kept)};
+}
+
+TWriteResult TIniFile::Save() const {
+  if (!Problem.isEmpty() && !Kept) {
+    if (TWriteResult kept = KeepOriginal(); !kept) return kept;
+    Kept = true;  // a second Save must not put the new content there
+  }
+  if (QByteArray content; Render(content)) {
     // QSaveFile writes beside the file and renames only after everything
     // was written, so a failed write leaves the previous file as it was. The
     // explicit flush() matters: commit() renames even when its own final

@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -89,8 +90,21 @@ bool TSettings::ReadShowSplash() {
   return !isNumber || number != 0;  // missing (or not a number) counts as set
 }
 
+void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
+  if (file.ReadProblem().isEmpty() || ReportedFiles.contains(file.Path())) return;
+  ReportedFiles.append(file.Path());
+  ReadMessages.append(QStringLiteral("The %1 %2 could not be read whole (%3). What could be read is used; "
+                                     "the file as it was is kept as %4 when it is next written.")
+                          .arg(what, file.Path(), file.ReadProblem(), file.KeptPath()));
+}
+
+QStringList TSettings::TakeReadMessages() {
+  return std::exchange(ReadMessages, {});
+}
+
 void TSettings::LoadPlayerList() {
   const TIniFile players(PlayersFile);
+  NoteReadProblem(players, QStringLiteral("players file"));
   Prefs.PlayerName = players.ReadString(GameSection, QStringLiteral("CurrentPlayer"), GuestName);
   if (Prefs.PlayerName.isEmpty()) Prefs.PlayerName = GuestName;
 
@@ -127,6 +141,7 @@ void TSettings::LoadProfile() {
   }
 
   const TIniFile profile(ProfilePath(Prefs.PlayerName));
+  NoteReadProblem(profile, QStringLiteral("profile"));
   MainWidth = profile.ReadInteger(WindowSection, QStringLiteral("MainWidth"), 0);
   MainHeight = profile.ReadInteger(WindowSection, QStringLiteral("MainHeight"), 0);
   HorizontalWidth = profile.ReadInteger(WindowSection, QStringLiteral("HorizontalWidth"), 0);
