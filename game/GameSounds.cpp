@@ -40,6 +40,29 @@ class TQuietStderr {
  private:
   int Saved = -1;
 };
+// A sound file is a RIFF WAVE file whose chunks all lie within it. The mixer
+// would take any format it knows and trusts a chunk's length: a few bytes
+// announcing a 4 GB "data" chunk make it ask for 4 GB.
+QString CheckWave(const QByteArray& bytes) {
+  if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    return QStringLiteral("It is not a WAV file.");
+  qint64 at = 12;
+  while (at + 8 <= bytes.size()) {
+    const auto* length = reinterpret_cast<const uchar*>(bytes.constData() + at + 4);
+    const qint64 size = qint64{length[0]} | qint64{length[1]} << 8 | qint64{length[2]} << 16 |
+                        qint64{length[3]} << 24;
+    if (size > bytes.size() - at - 8)
+    {
+      QByteArray name = bytes.mid(at, 4);
+      for (char& c : name)
+        if (c < 0x20 || c > 0x7e) c = '?';
+      return QStringLiteral("The file ends inside its \"%1\" part.").arg(QString::fromLatin1(name));
+    }
+    at += 8 + size + (size & 1);  // chunks are padded to an even length
+  }
+  return {};
+}
+
 }  // namespace
 
 TGameSounds::TGameSounds() {
@@ -106,7 +129,9 @@ QString TGameSounds::LoadSound(TGameSound Sound, QByteArray Bytes) {
     Chunks[i] = nullptr;
   }
   Buffers[i] = std::move(Bytes);
-  if (!Open || Buffers[i].isEmpty()) return {};
+  if (Buffers[i].isEmpty()) return {};
+  if (QString problem = CheckWave(Buffers[i]); !problem.isEmpty()) return problem;
+  if (!Open) return {};
   // The chunk decodes from the buffer we keep; freesrc = 1 closes the reader.
   Chunks[i] =
       Mix_LoadWAV_RW(SDL_RWFromConstMem(Buffers[i].constData(), static_cast<int>(Buffers[i].size())), 1);

@@ -42,11 +42,14 @@ QString MissingPixels(const QByteArray& data) {
   const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
   if (!uncompressed || width <= 0 || height == 0 || bits == 0) return {};
   const qint64 stride = (width * bits + 31) / 32 * 4;
-  const qint64 needed = static_cast<qint64>(offset) + stride * (height < 0 ? -height : height);
-  if (needed > data.size())
+  const qint64 rows = height < 0 ? -height : height;
+  // Compared by division: stride times rows of a damaged header can pass 2^63.
+  const qint64 available = data.size() - static_cast<qint64>(offset);
+  if (available < 0 || rows > available / stride)
     return QStringLiteral("the file ends after %1 of the %2 bytes its header announces")
         .arg(data.size())
-        .arg(needed);
+        .arg(QString::number(static_cast<double>(offset) + static_cast<double>(stride) * static_cast<double>(rows),
+                             'f', 0));
   return {};
 }
 

@@ -51,6 +51,23 @@ qsizetype EndOfLastEntry(const QByteArray& text) {
   return end;
 }
 
+// A byte-order mark at the start of a line (files joined one after another)
+// is invisible, but would stay part of the line's key and vanish when the
+// line comes first in the file: "\xef\xbb\xbf[Options]x=1" would turn from
+// a key into a section. Such marks are dropped.
+void DropLineStartMarks(QByteArray& text) {
+  static const QByteArray Mark("\xef\xbb\xbf");
+  qsizetype at = 0;
+  while ((at = text.indexOf(Mark, at)) >= 0) {
+    qsizetype before = at - 1;  // blanks before it are skipped by the reader too
+    while (before >= 0 && (text[before] == ' ' || text[before] == '\t')) --before;
+    if (before < 0 || text[before] == '\n' || text[before] == '\r')
+      text.remove(at, Mark.size());
+    else
+      at += Mark.size();
+  }
+}
+
 // Plain decimal with an optional sign that fits 32 bits; anything else
 // (empty, "abc", "12abc", "0x10", out of range) is no whole number.
 std::optional<std::int32_t> ParseWholeNumber(const char* text) {
@@ -94,6 +111,7 @@ void TIniFile::Parse(QByteArrayView bytes) {
     Problem = QStringLiteral("it holds NUL bytes");
     text.replace('\0', '\n');
   }
+  DropLineStartMarks(text);
   const qsizetype split = EndOfLastEntry(text);
   Data->TailFirst = split == 0;
   Data->Tail = text.mid(split);

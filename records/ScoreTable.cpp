@@ -224,6 +224,19 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
   }
   HadFile = true;
   StartContent = std::move(file.Bytes);
+  ReadLines(report);
+  return report;
+}
+
+TScoreReadReport TScoreTable::Read(QByteArray content) {
+  *this = TScoreTable();
+  TScoreReadReport report;
+  StartContent = std::move(content);
+  ReadLines(report);
+  return report;
+}
+
+void TScoreTable::ReadLines(TScoreReadReport& report) {
   Entries.reserve(std::count(StartContent.cbegin(), StartContent.cend(), '\n') + 1);
   TNames names;  // views into StartContent, which outlives them
 
@@ -248,7 +261,6 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
     }
     Unreadable.emplace_back(bytes.toByteArray());
   }
-  return report;
 }
 
 TWriteResult TScoreTable::AddScore(const QString& player, std::int32_t number, std::int32_t size,

@@ -177,3 +177,24 @@ TEST_F(IniFileTest, AFailedWriteLeavesThePreviousFileIntact) {
 }
 
 }  // namespace
+
+// Inputs found by fuzzing whose keys read differently once the file had been
+// written back: a byte-order mark starting a line (after a lone CR, or blanks)
+// stayed part of the key, and vanished once that line came first, turning
+// "[Options]ob" from a key into a section.
+TEST_F(IniFileTest, KeysReadTheSameAfterTheFileIsWrittenBack) {
+  const QByteArray inputs[] = {
+      "'[NamZWi\nCUlayers]\r\xef\xbb\xbf[Options]ob=Bob\r\nCarol=Carol\r\n",
+      "x=1\n  \xef\xbb\xbf[Players]a=b\nc=d\n",
+  };
+  for (const QByteArray& input : inputs) {
+    SCOPED_TRACE(input.toStdString());
+    WriteText(File(), input);
+    TIniFile ini(File());
+    ini.WriteInteger("Puzzles", "Size6", 12);
+    ASSERT_TRUE(ini.Save().Ok());
+    const TIniFile again(File());
+    for (const char* section : {"", "Options", "Players", "Puzzles"})
+      EXPECT_EQ(again.ReadSectionValues(section), ini.ReadSectionValues(section)) << section;
+  }
+}
