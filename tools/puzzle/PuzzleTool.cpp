@@ -238,8 +238,10 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
     return 1;
   };
   auto finish = [&]() {
-    errno = 0;
-    out.flush();
+    if (out) {  // else errno still tells why the earlier write failed
+      errno = 0;
+      out.flush();
+    }
     return out ? 0 : failedStream("write the output");
   };
   errno = 0;
