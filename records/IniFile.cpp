@@ -93,6 +93,7 @@ TIniFile::TIniFile(const QString& path) : FilePath(path), Data(std::make_unique<
     // Unreadable: all defaults, and the file is kept aside before a write.
     Problem = file.Error;
     Special = file.Special;
+    Unread = true;
     return;
   }
   Parse(file.Bytes);

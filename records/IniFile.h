@@ -32,6 +32,8 @@ class TIniFile {
   // Why the file could not be read whole ("it is not a regular file", "it
   // holds NUL bytes", ...); empty when it was, or when there is no file.
   const QString& ReadProblem() const { return Problem; }
+  // True when nothing of the file could be read (all values are defaults).
+  bool ReadNothing() const { return Unread; }
   // Where Save keeps the file as it was when ReadProblem() is not empty.
   QString KeptPath() const { return FilePath + QStringLiteral(".unreadable"); }
 
@@ -63,6 +65,7 @@ class TIniFile {
   QString FilePath;
   QString Problem;
   bool Special = false;  // the path is no regular file: it is moved aside, never read
+  bool Unread = false;
   mutable bool Kept = false;
   std::unique_ptr<TIniFileData> Data;
 };

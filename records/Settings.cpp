@@ -93,9 +93,13 @@ bool TSettings::ReadShowSplash() {
 void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
   if (file.ReadProblem().isEmpty() || ReportedFiles.contains(file.Path())) return;
   ReportedFiles.append(file.Path());
-  ReadMessages.append(QStringLiteral("The %1 %2 could not be read whole (%3). What could be read is used; "
-                                     "the file as it was is kept as %4 when it is next written.")
-                          .arg(what, file.Path(), file.ReadProblem(), file.KeptPath()));
+  const QString message =
+      file.ReadNothing()
+          ? QStringLiteral("The %1 %2 could not be read (%3); the defaults are used. The file is kept as "
+                           "%4 when it is next written.")
+          : QStringLiteral("The %1 %2 could not be read whole (%3). What could be read is used; the file as "
+                           "it was is kept as %4 when it is next written.");
+  ReadMessages.append(message.arg(what, file.Path(), file.ReadProblem(), file.KeptPath()));
 }
 
 QStringList TSettings::TakeReadMessages() {
