@@ -33,9 +33,17 @@ class TIniFileData {
 
 namespace {
 
+// Lines, blanks and comments as SimpleIni sees them: a line ends at LF, CR or
+// CR LF, and only spaces and tabs are blanks. A split that saw lines any other
+// way could put a key into the comment tail or a comment into the entries.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 bool IsEntryLine(QByteArrayView line) {
-  const QByteArrayView text = line.trimmed();
-  return !text.isEmpty() && text.front() != ';' && text.front() != '#';
+  qsizetype i = 0;
+  while (i < line.size() && IsBlank(line[i])) ++i;
+  return i < line.size() && line[i] != ';' && line[i] != '#';
 }
 
 // Where the text after the last section or key line begins (0 when none).
@@ -43,8 +51,9 @@ qsizetype EndOfLastEntry(const QByteArray& text) {
   qsizetype end = 0;
   qsizetype start = 0;
   while (start < text.size()) {
-    qsizetype next = text.indexOf('\n', start);
-    next = next < 0 ? text.size() : next + 1;
+    qsizetype next = start;
+    while (next < text.size() && text[next] != '\n' && text[next] != '\r') ++next;
+    if (next < text.size()) next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2 : 1;
     if (IsEntryLine(QByteArrayView(text).sliced(start, next - start))) end = next;
     start = next;
   }
@@ -56,16 +65,22 @@ qsizetype EndOfLastEntry(const QByteArray& text) {
 // line comes first in the file: "\xef\xbb\xbf[Options]x=1" would turn from
 // a key into a section. Such marks are dropped.
 void DropLineStartMarks(QByteArray& text) {
-  static const QByteArray Mark("\xef\xbb\xbf");
-  qsizetype at = 0;
-  while ((at = text.indexOf(Mark, at)) >= 0) {
-    qsizetype before = at - 1;  // blanks before it are skipped by the reader too
-    while (before >= 0 && (text[before] == ' ' || text[before] == '\t')) --before;
-    if (before < 0 || text[before] == '\n' || text[before] == '\r')
-      text.remove(at, Mark.size());
-    else
-      at += Mark.size();
+  qsizetype kept = 0;
+  bool lineStart = true;  // only blanks since the last line end
+  for (qsizetype i = 0; i < text.size();) {
+    const char c = text[i];
+    if (lineStart && c == '\xef' && QByteArrayView(text).sliced(i).startsWith("\xef\xbb\xbf")) {
+      i += 3;
+      continue;
+    }
+    if (c == '\n' || c == '\r')
+      lineStart = true;
+    else if (c != ' ' && c != '\t')
+      lineStart = false;
+    text[kept++] = c;
+    ++i;
   }
+  text.truncate(kept);
 }
 
 // Plain decimal with an optional sign that fits 32 bits; anything else
@@ -92,7 +107,6 @@ TIniFile::TIniFile(const QString& path) : FilePath(path), Data(std::make_unique<
   if (!file.Ok()) {
     // Unreadable: all defaults, and the file is kept aside before a write.
     Problem = file.Error;
-    Special = file.Special;
     Unread = true;
     return;
   }
@@ -179,16 +193,16 @@ QByteArray TIniFile::Content() const {
   return content;
 }
 
-// Keeps the file as it was under KeptPath(): a copy of a regular file, so the
-// original stays in place until the new content replaces it; anything else
-// (a FIFO, a link to a device) is moved aside, since copying it would block
-// or never end.
+// Keeps the file as it was under KeptPath(): a copy of a file that was read,
+// so the original stays in place until the new content replaces it; one that
+// could not be read (a FIFO, a link to a device, a huge file) is moved aside,
+// since copying it would block, never end or fill the disk.
 TWriteResult TIniFile::KeepOriginal() const {
   const QString kept = KeptPath();
   const QFileInfo original(FilePath);
   if (!original.exists() && !original.isSymLink()) return {};
   QFile::remove(kept);
-  if (!Special && QFile::copy(FilePath, kept)) return {};
+  if (!Unread && QFile::copy(FilePath, kept)) return {};
   if (std::rename(QFile::encodeName(FilePath).constData(), QFile::encodeName(kept).constData()) == 0) return {};
   return {QStringLiteral("Unable to write to %1: the file as it was could not be kept as %2").arg(FilePath, kept)};
 }

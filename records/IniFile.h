@@ -64,7 +64,6 @@ class TIniFile {
 
   QString FilePath;
   QString Problem;
-  bool Special = false;  // the path is no regular file: it is moved aside, never read
   bool Unread = false;
   mutable bool Kept = false;
   std::unique_ptr<TIniFileData> Data;
