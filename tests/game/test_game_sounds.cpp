@@ -84,4 +84,12 @@ TEST(GameSounds, BadSoundFilesAreRefusedWithAMessage) {
   EXPECT_FALSE(sounds.Buffer(TGameSound::Click).isEmpty());
   sounds.Play(TGameSound::Pop);
   sounds.Play(TGameSound::Click);
+
+  // The fuzzer's own input: 77 bytes, a "data" part of 0xff000020 bytes.
+  const QByteArray found = QByteArray::fromHex(
+      "524946464400000057415645666d74201000000001000100"
+      "44ac00008858010002001000646174612000" "00ff00401f401f401f401f401f401f401f401f401f401f"
+      "c0e0c0e0c0e0c0e0c0e0c0e0");
+  ASSERT_EQ(found.size(), 77);
+  EXPECT_EQ(sounds.LoadSound(TGameSound::Pop, found), "The file ends inside its \"data\" part.");
 }
