@@ -3,20 +3,25 @@
 #   make test   installs what is missing, builds and runs every test headless
 #   make bench  builds and runs the benchmarks (release build)
 #   make package  builds the Debian package (cpack -G DEB) in build/
+#   make fuzz   builds the fuzz targets (clang) and runs each FUZZ_SECONDS (60)
 
 # Debian packages the build, the tests and the game need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             libsdl2-mixer-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth \
-            desktop-file-utils appstream dpkg-dev qt6-svg-dev
+            desktop-file-utils appstream dpkg-dev qt6-svg-dev clang libclang-rt-14-dev
 
 JOBS     ?= 2
 BUILD    ?= build
 ASAN     ?= build-asan
+FUZZ     ?= build-fuzz
+FUZZ_SECONDS ?= 60
+# A few seconds each inside "make test": enough to show every target runs.
+SMOKE_SECONDS ?= 3
 CMAKE    ?= cmake
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build build-asan run test test-plain test-asan bench package clean
+.PHONY: all deps build build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean
 
 all: build
 
@@ -39,6 +44,19 @@ build-asan: deps
 	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON -DQUILLMERE_BENCH=OFF
 	$(CMAKE) --build $(ASAN) -j $(JOBS)
 
+# The fuzz targets with clang's libFuzzer, ASan and UBSan, in a build of
+# their own that holds only the libraries the targets need.
+build-fuzz: deps
+	CC=clang CXX=clang++ $(CMAKE) -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_FUZZ=ON \
+	  -DQUILLMERE_BENCH=OFF -DQUILLMERE_LAYERS="engine;records;graphics;tools"
+	$(CMAKE) --build $(FUZZ) --target quillmere_fuzzers -j $(JOBS)
+
+fuzz: build-fuzz
+	fuzz/run_fuzzers.sh $(FUZZ) $(FUZZ_SECONDS)
+
+test-fuzz: build-fuzz
+	fuzz/run_fuzzers.sh $(FUZZ) $(SMOKE_SECONDS)
+
 run: build
 	@if [ -x $(BUILD)/app/quillmere ]; then \
 	  $(BUILD)/app/quillmere; \
@@ -56,7 +74,7 @@ test-asan: build-asan
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-test: test-plain test-asan
+test: test-plain test-asan test-fuzz
 
 bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_BENCH=ON
@@ -67,4 +85,4 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN) build-bench
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) build-bench

@@ -1,11 +1,14 @@
 #include "GameSounds.h"
 
+#include "FileBytes.h"
+
 #include <QFile>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <cstdio>
+#include <utility>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -37,6 +40,29 @@ class TQuietStderr {
  private:
   int Saved = -1;
 };
+// A sound file is a RIFF WAVE file whose chunks all lie within it. The mixer
+// would take any format it knows and trusts a chunk's length: a few bytes
+// announcing a 4 GB "data" chunk make it ask for 4 GB.
+QString CheckWave(const QByteArray& bytes) {
+  if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    return QStringLiteral("It is not a WAV file.");
+  qint64 at = 12;
+  while (at + 8 <= bytes.size()) {
+    const auto* length = reinterpret_cast<const uchar*>(bytes.constData() + at + 4);
+    const qint64 size = qint64{length[0]} | qint64{length[1]} << 8 | qint64{length[2]} << 16 |
+                        qint64{length[3]} << 24;
+    if (size > bytes.size() - at - 8)
+    {
+      QByteArray name = bytes.mid(at, 4);
+      for (char& c : name)
+        if (c < 0x20 || c > 0x7e) c = '?';
+      return QStringLiteral("The file ends inside its \"%1\" part.").arg(QString::fromLatin1(name));
+    }
+    at += 8 + size + (size & 1);  // chunks are padded to an even length
+  }
+  return {};
+}
+
 }  // namespace
 
 TGameSounds::TGameSounds() {
@@ -82,21 +108,35 @@ QStringList TGameSounds::Load(const QString& SoundFolder) {
   QStringList errors;
   for (int i = 0; i < 4; ++i) {
     const QString path = SoundFolder + QString::fromLatin1(FileNames[i]);
-    QFile file(path);
     Buffers[i].clear();
-    if (!file.open(QIODevice::ReadOnly)) {
-      errors << QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
+    // A regular file of sensible size only: a FIFO would block the start.
+    TFileBytes file = ReadFileBytes(path, PictureFileLimit);
+    if (!file.Ok()) {
+      errors << QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.Error);
       continue;
     }
-    Buffers[i] = file.readAll();
-    if (!Open || Buffers[i].isEmpty()) continue;
-    // The chunk decodes from the buffer we keep; freesrc = 1 closes the reader.
-    Chunks[i] =
-        Mix_LoadWAV_RW(SDL_RWFromConstMem(Buffers[i].constData(), static_cast<int>(Buffers[i].size())), 1);
-    if (!Chunks[i])
-      errors << QStringLiteral("Cannot play \"%1\". %2").arg(path, QString::fromUtf8(Mix_GetError()));
+    if (QString error = LoadSound(static_cast<TGameSound>(i), std::move(file.Bytes)); !error.isEmpty())
+      errors << QStringLiteral("Cannot play \"%1\". %2").arg(path, error);
   }
   return errors;
+}
+
+QString TGameSounds::LoadSound(TGameSound Sound, QByteArray Bytes) {
+  const int i = Index(Sound);
+  if (Chunks[i]) {
+    if (Open) Mix_HaltChannel(-1);
+    Mix_FreeChunk(Chunks[i]);
+    Chunks[i] = nullptr;
+  }
+  Buffers[i] = std::move(Bytes);
+  if (Buffers[i].isEmpty()) return {};
+  if (QString problem = CheckWave(Buffers[i]); !problem.isEmpty()) return problem;
+  if (!Open) return {};
+  // The chunk decodes from the buffer we keep; freesrc = 1 closes the reader.
+  Chunks[i] =
+      Mix_LoadWAV_RW(SDL_RWFromConstMem(Buffers[i].constData(), static_cast<int>(Buffers[i].size())), 1);
+  if (!Chunks[i]) return QString::fromUtf8(Mix_GetError());
+  return {};
 }
 
 void TGameSounds::Play(TGameSound Sound) {

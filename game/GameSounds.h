@@ -24,6 +24,9 @@ class TGameSounds {
   // SoundFolder. Returns one message per file that could not be read; the
   // other sounds still play.
   QStringList Load(const QString& SoundFolder);
+  // Takes one sound's file bytes and decodes them for playing; returns the
+  // mixer's message when they are no sound it can play.
+  QString LoadSound(TGameSound Sound, QByteArray Bytes);
   void Play(TGameSound Sound);
   bool AudioOpen() const { return Open; }
   // The file's bytes as read (empty when it could not be read).

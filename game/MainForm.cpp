@@ -109,6 +109,7 @@ bool TMainForm::FormCreate() {
   if (const QString refused = Settings->RefusedNamesMessage(); !refused.isEmpty())
     Dialogs.ErrorBox(this, refused);
   Settings->LoadProfile();
+  for (const QString& message : Settings->TakeReadMessages()) Dialogs.ErrorBox(this, message);
   ApplyPreferences();
   ShowPuzzleSize();
   ShowHintPane();

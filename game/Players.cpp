@@ -91,6 +91,7 @@ void TMainForm::BecomePlayer(const QString& name, bool storeOld) {
   if (storeOld && !StoreCurrentProfile()) return;
   Settings->Prefs.PlayerName = name;
   Settings->LoadProfile();
+  for (const QString& message : Settings->TakeReadMessages()) Dialogs.ErrorBox(this, message);
   PlayerLbl->setText(Settings->Prefs.PlayerName);
   ApplyPreferences();
   ShowPuzzleSize();

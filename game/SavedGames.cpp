@@ -68,6 +68,7 @@ void TMainForm::BtnOpenClick() {
     StoreCurrentProfile();  // a failure is said; the game opens all the same
     Settings->Prefs.PlayerName = owner;
     Settings->LoadProfile();
+    for (const QString& message : Settings->TakeReadMessages()) Dialogs.ErrorBox(this, message);
     PlayerLbl->setText(Settings->Prefs.PlayerName);
     ApplyPreferences();
     ShowHintPane();

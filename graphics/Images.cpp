@@ -1,5 +1,7 @@
 #include "Images.h"
 
+#include "FileBytes.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -40,15 +42,38 @@ QString MissingPixels(const QByteArray& data) {
   const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
   if (!uncompressed || width <= 0 || height == 0 || bits == 0) return {};
   const qint64 stride = (width * bits + 31) / 32 * 4;
-  const qint64 needed = static_cast<qint64>(offset) + stride * (height < 0 ? -height : height);
-  if (needed > data.size())
+  const qint64 rows = height < 0 ? -height : height;
+  // Compared by division: stride times rows of a damaged header can pass 2^63.
+  const qint64 available = data.size() - static_cast<qint64>(offset);
+  if (available < 0 || rows > available / stride)
     return QStringLiteral("the file ends after %1 of the %2 bytes its header announces")
         .arg(data.size())
-        .arg(needed);
+        .arg(QString::number(static_cast<double>(offset) + static_cast<double>(stride) * static_cast<double>(rows),
+                             'f', 0));
   return {};
 }
 
+// A tile is a few hundred pixels a side; a header asking for more is damage,
+// and must not take the memory first.
+constexpr int TileAllocationLimitMB = 64;
+
 }  // namespace
+
+QImage DecodeTilePicture(const QByteArray& Data, QString& Problem) {
+  Problem = MissingPixels(Data);
+  if (!Problem.isEmpty()) return {};
+  QByteArray data = Data;
+  QBuffer buffer(&data);
+  QImageReader reader(&buffer);
+  reader.setAllocationLimit(TileAllocationLimitMB);
+  QImage picture = reader.read();
+  if (picture.isNull()) {
+    Problem = reader.errorString();
+    return {};
+  }
+  if (picture.format() != QImage::Format_RGB888) picture = picture.convertToFormat(QImage::Format_RGB888);
+  return picture;
+}
 
 TImages::~TImages() {
   Clear();
@@ -87,9 +112,11 @@ bool TImages::LoadAll(const QString& ProgramFolder) {
 
 int TImages::LoadFolder(const QString& Path) {
   const QDir dir(Path);
-  // Hidden and system entries count too; the pattern matches regardless of case.
-  QStringList names =
-      dir.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::Hidden | QDir::System, QDir::NoSort);
+  // Hidden files are no tiles (another system leaves "._01 Dog.bmp" beside
+  // "01 Dog.bmp"); system entries (a FIFO, a device) are listed, so that
+  // reading them reports them. The pattern matches regardless of case.
+  QStringList names = dir.entryList({QStringLiteral("*.bmp")}, QDir::Files | QDir::System, QDir::NoSort);
+  names.removeIf([](const QString& name) { return name.startsWith(u'.'); });
   // The directory's own order depends on the file system; sorting makes the
   // tile numbering the same everywhere.
   std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
@@ -103,26 +130,16 @@ int TImages::LoadFolder(const QString& Path) {
     const QString file = dir.filePath(name);
     QString problem;
     QImage picture;
-    QFile input(file);
-    if (!input.open(QIODevice::ReadOnly)) {
-      problem = input.errorString();
-    } else {
-      QByteArray data = input.readAll();
-      problem = MissingPixels(data);
-      if (problem.isEmpty()) {
-        QBuffer buffer(&data);
-        QImageReader reader(&buffer);
-        picture = reader.read();
-        if (picture.isNull()) problem = reader.errorString();
-      }
-    }
+    if (const TFileBytes input = ReadFileBytes(file, PictureFileLimit); !input.Ok())
+      problem = input.Error;
+    else
+      picture = DecodeTilePicture(input.Bytes, problem);
     if (!problem.isEmpty()) {
       FLastFailure = TFailure::UnreadablePicture;
       FLastError = QStringLiteral("The tile picture \"%1\" cannot be read: %2.")
                        .arg(QDir::toNativeSeparators(file), problem);
       break;
     }
-    if (picture.format() != QImage::Format_RGB888) picture = picture.convertToFormat(QImage::Format_RGB888);
     FPictures.push_back(std::make_unique<QImage>(std::move(picture)));
     ++count;
   }

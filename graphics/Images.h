@@ -55,6 +55,10 @@ class TImages {
   QString FLastError;
 };
 
+// A tile file's bytes as a picture in QImage::Format_RGB888; a null image
+// and Problem set when they are not a bitmap Qt can read whole.
+QImage DecodeTilePicture(const QByteArray& Data, QString& Problem);
+
 // Bilinear scaling in 15-bit fixed point (32768 = 1.0) from Source into Target,
 // whose size the caller has already set. Both are used as 24-bit RGB; an image
 // of another format is converted (Target in place). Target pixel x samples the

@@ -1,9 +1,12 @@
 #include "JpegImage.h"
 
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <vector>
 
@@ -55,6 +58,9 @@ struct TDecodeTarget {
   void* Context = nullptr;
 };
 
+// Far more than any title picture; 64 million pixels are 192 MB decoded.
+constexpr std::uint64_t MaxJpegPixels = 64ull * 1024 * 1024;
+
 bool Decode(const unsigned char* data, unsigned long size, TDecodeTarget& target, TErrorManager& manager) {
   jpeg_decompress_struct info{};  // zeroed, so destroying it is safe even if creation failed
   InstallErrorManager(manager);
@@ -66,6 +72,14 @@ bool Decode(const unsigned char* data, unsigned long size, TDecodeTarget& target
   jpeg_create_decompress(&info);
   jpeg_mem_src(&info, data, size);
   jpeg_read_header(&info, TRUE);
+  // Checked before decoding starts: a progressive picture's buffers for the
+  // whole size are taken at the start, a few header bytes can ask for gigabytes.
+  if (static_cast<std::uint64_t>(info.image_width) * info.image_height > MaxJpegPixels) {
+    std::snprintf(manager.Message, sizeof manager.Message, "Picture too large (%u x %u)",
+                  static_cast<unsigned>(info.image_width), static_cast<unsigned>(info.image_height));
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   info.out_color_space = JCS_RGB;  // grayscale and YCbCr alike come out as RGB
   jpeg_start_decompress(&info);
   if (info.output_components != 3) {
@@ -158,13 +172,13 @@ TJpegResult DecodeJpegData(const QByteArray& Data, const QString& Name) {
 }
 
 TJpegResult LoadJpegImage(const QString& FileName) {
-  QFile file(FileName);
-  if (!file.open(QIODevice::ReadOnly)) {
+  const TFileBytes file = ReadFileBytes(FileName, PictureFileLimit);
+  if (!file.Ok()) {
     TJpegResult result;
-    result.Error = Failure(FileName, file.errorString());
+    result.Error = Failure(FileName, file.Error);
     return result;
   }
-  return DecodeJpegData(file.readAll(), FileName);
+  return DecodeJpegData(file.Bytes, FileName);
 }
 
 QString SaveJpegImage(const QImage& Image, const QString& FileName, int Quality) {

@@ -1,5 +1,7 @@
 #include "IniFile.h"
 
+#include "FileBytes.h"
+
 // Debian's SimpleIni keeps its member definitions behind SI_IMPLEMENTATION;
 // this is the one file that includes it, so the library stays header-only
 // for us. Text is stored as UTF-8 bytes, so no wide-character converter.
@@ -8,9 +10,11 @@
 #include <SimpleIni.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -29,9 +33,17 @@ class TIniFileData {
 
 namespace {
 
+// Lines, blanks and comments as SimpleIni sees them: a line ends at LF, CR or
+// CR LF, and only spaces and tabs are blanks. A split that saw lines any other
+// way could put a key into the comment tail or a comment into the entries.
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
 bool IsEntryLine(QByteArrayView line) {
-  const QByteArrayView text = line.trimmed();
-  return !text.isEmpty() && text.front() != ';' && text.front() != '#';
+  qsizetype i = 0;
+  while (i < line.size() && IsBlank(line[i])) ++i;
+  return i < line.size() && line[i] != ';' && line[i] != '#';
 }
 
 // Where the text after the last section or key line begins (0 when none).
@@ -39,12 +51,36 @@ qsizetype EndOfLastEntry(const QByteArray& text) {
   qsizetype end = 0;
   qsizetype start = 0;
   while (start < text.size()) {
-    qsizetype next = text.indexOf('\n', start);
-    next = next < 0 ? text.size() : next + 1;
+    qsizetype next = start;
+    while (next < text.size() && text[next] != '\n' && text[next] != '\r') ++next;
+    if (next < text.size()) next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2 : 1;
     if (IsEntryLine(QByteArrayView(text).sliced(start, next - start))) end = next;
     start = next;
   }
   return end;
+}
+
+// A byte-order mark at the start of a line (files joined one after another)
+// is invisible, but would stay part of the line's key and vanish when the
+// line comes first in the file: "\xef\xbb\xbf[Options]x=1" would turn from
+// a key into a section. Such marks are dropped.
+void DropLineStartMarks(QByteArray& text) {
+  qsizetype kept = 0;
+  bool lineStart = true;  // only blanks since the last line end
+  for (qsizetype i = 0; i < text.size();) {
+    const char c = text[i];
+    if (lineStart && c == '\xef' && QByteArrayView(text).sliced(i).startsWith("\xef\xbb\xbf")) {
+      i += 3;
+      continue;
+    }
+    if (c == '\n' || c == '\r')
+      lineStart = true;
+    else if (c != ' ' && c != '\t')
+      lineStart = false;
+    text[kept++] = c;
+    ++i;
+  }
+  text.truncate(kept);
 }
 
 // Plain decimal with an optional sign that fits 32 bits; anything else
@@ -66,9 +102,31 @@ std::optional<std::int32_t> ParseWholeNumber(const char* text) {
 
 TIniFile::TIniFile(const QString& path) : FilePath(path), Data(std::make_unique<TIniFileData>()) {
   if (path.isEmpty()) return;  // no file: all defaults
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return;  // missing or unreadable: all defaults
-  const QByteArray text = file.readAll();
+  const TFileBytes file = ReadFileBytes(path, RecordFileLimit);
+  if (file.Missing) return;  // all defaults
+  if (!file.Ok()) {
+    // Unreadable: all defaults, and the file is kept aside before a write.
+    Problem = file.Error;
+    Unread = true;
+    return;
+  }
+  Parse(file.Bytes);
+}
+
+TIniFile::TIniFile(const QString& path, QByteArrayView content)
+    : FilePath(path), Data(std::make_unique<TIniFileData>()) {
+  Parse(content);
+}
+
+void TIniFile::Parse(QByteArrayView bytes) {
+  QByteArray text = TolerantUtf8(bytes);
+  // SimpleIni stops at a NUL, which would drop every later line (and the
+  // next write every later player); a run of them is what a crash leaves.
+  if (text.contains('\0')) {
+    Problem = QStringLiteral("it holds NUL bytes");
+    text.replace('\0', '\n');
+  }
+  DropLineStartMarks(text);
   const qsizetype split = EndOfLastEntry(text);
   Data->TailFirst = split == 0;
   Data->Tail = text.mid(split);
@@ -120,14 +178,41 @@ bool TIniFile::DeleteKey(const char* section, const QString& key) {
   return Data->Ini.Delete(section, key.toUtf8().constData());
 }
 
-TWriteResult TIniFile::Save() const {
+bool TIniFile::Render(QByteArray& content) const {
   std::string body;
-  QByteArray content;
-  if (Data->Ini.Save(body, /*addSignature=*/false) >= 0) {
-    content = Data->TailFirst ? Data->Tail : QByteArray::fromStdString(body);
-    if (!content.isEmpty() && !content.endsWith('\n')) content += '\n';
-    content += Data->TailFirst ? QByteArray::fromStdString(body) : Data->Tail;
+  if (Data->Ini.Save(body, /*addSignature=*/false) < 0) return false;
+  content = Data->TailFirst ? Data->Tail : QByteArray::fromStdString(body);
+  if (!content.isEmpty() && !content.endsWith('\n')) content += '\n';
+  content += Data->TailFirst ? QByteArray::fromStdString(body) : Data->Tail;
+  return true;
+}
 
+QByteArray TIniFile::Content() const {
+  QByteArray content;
+  Render(content);
+  return content;
+}
+
+// Keeps the file as it was under KeptPath(): a copy of a file that was read,
+// so the original stays in place until the new content replaces it; one that
+// could not be read (a FIFO, a link to a device, a huge file) is moved aside,
+// since copying it would block, never end or fill the disk.
+TWriteResult TIniFile::KeepOriginal() const {
+  const QString kept = KeptPath();
+  const QFileInfo original(FilePath);
+  if (!original.exists() && !original.isSymLink()) return {};
+  QFile::remove(kept);
+  if (!Unread && QFile::copy(FilePath, kept)) return {};
+  if (std::rename(QFile::encodeName(FilePath).constData(), QFile::encodeName(kept).constData()) == 0) return {};
+  return {QStringLiteral("Unable to write to %1: the file as it was could not be kept as %2").arg(FilePath, kept)};
+}
+
+TWriteResult TIniFile::Save() const {
+  if (!Problem.isEmpty() && !Kept) {
+    if (TWriteResult kept = KeepOriginal(); !kept) return kept;
+    Kept = true;  // a second Save must not put the new content there
+  }
+  if (QByteArray content; Render(content)) {
     // QSaveFile writes beside the file and renames only after everything
     // was written, so a failed write leaves the previous file as it was. The
     // explicit flush() matters: commit() renames even when its own final

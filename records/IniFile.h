@@ -2,6 +2,7 @@
 
 #include "WriteResult.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -15,14 +16,26 @@ class TIniFileData;
 // as it was when the write fails). Section and key names match without
 // regard to case; a missing file, section or key reads as the caller's
 // default. Lines the program does not touch, comments included, are kept.
+// The file is read tolerantly (see TolerantUtf8; a NUL byte, the usual
+// leftover of a crash, ends a line). A file that could not be read whole is
+// kept beside it as path ".unreadable" before Save replaces it.
 class TIniFile {
  public:
   explicit TIniFile(const QString& path);
+  // content stands for the file's bytes; path is where Save writes.
+  TIniFile(const QString& path, QByteArrayView content);
   ~TIniFile();
   TIniFile(const TIniFile&) = delete;
   TIniFile& operator=(const TIniFile&) = delete;
 
   const QString& Path() const { return FilePath; }
+  // Why the file could not be read whole ("it is not a regular file", "it
+  // holds NUL bytes", ...); empty when it was, or when there is no file.
+  const QString& ReadProblem() const { return Problem; }
+  // True when nothing of the file could be read (all values are defaults).
+  bool ReadNothing() const { return Unread; }
+  // Where Save keeps the file as it was when ReadProblem() is not empty.
+  QString KeptPath() const { return FilePath + QStringLiteral(".unreadable"); }
 
   QString ReadString(const char* section, const QString& key, const QString& defaultValue) const;
   // A value that is not a whole decimal number (optional sign, fits 32 bits)
@@ -41,8 +54,17 @@ class TIniFile {
 
   // Writes the whole file; on failure the error is "Unable to write to " path.
   TWriteResult Save() const;
+  // The bytes Save writes.
+  QByteArray Content() const;
 
  private:
+  void Parse(QByteArrayView bytes);
+  bool Render(QByteArray& content) const;
+  TWriteResult KeepOriginal() const;
+
   QString FilePath;
+  QString Problem;
+  bool Unread = false;
+  mutable bool Kept = false;
   std::unique_ptr<TIniFileData> Data;
 };

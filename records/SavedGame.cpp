@@ -1,5 +1,7 @@
 #include "SavedGame.h"
 
+#include "FileBytes.h"
+
 #include "Puzzle.h"
 #include "Square.h"
 
@@ -378,12 +380,10 @@ TWriteResult WriteSavedGame(const QString& path, const TSavedGame& game) {
 }
 
 TReadResult ReadSavedGame(const QString& path, TSavedGame& game) {
-  if (!QFileInfo(path).isFile()) return {QStringLiteral("File not found")};
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {file.errorString()};
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return {file.errorString()};
-  return ParseSavedGame(bytes, game);
+  const TFileBytes file = ReadFileBytes(path, RecordFileLimit);
+  if (file.Missing || (!file.Ok() && QFileInfo(path).isDir())) return {QStringLiteral("File not found")};
+  if (!file.Ok()) return {file.Error};
+  return ParseSavedGame(file.Bytes, game);
 }
 
 TReadResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game) {

@@ -1,5 +1,7 @@
 #include "ScoreTable.h"
 
+#include "FileBytes.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -88,7 +90,9 @@ TLineResult ReadScoreLine(QByteArrayView line, TNames& names) {
   const std::optional<QByteArrayView> player = ReadField(line, "player", Separator);
   if (!player) return {std::nullopt, QStringLiteral("the field \"player\" is missing")};
   auto name = names.constFind(*player);
-  if (name == names.constEnd()) name = names.insert(*player, QString::fromUtf8(*player));
+  // A name another program wrote in Latin-1 stays the same name when the
+  // table is written back in UTF-8.
+  if (name == names.constEnd()) name = names.insert(*player, QString::fromUtf8(TolerantUtf8(*player)));
   score.Player = *name;
   return {std::move(score), {}};
 }
@@ -210,16 +214,29 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
   TScoreReadReport report;
   report.Path = ScoreFile;
 
-  QFile file(ScoreFile);
-  if (!file.exists()) return report;
-  if (!file.open(QIODevice::ReadOnly)) {
+  TFileBytes file = ReadFileBytes(ScoreFile, RecordFileLimit);
+  if (file.Missing) return report;
+  if (!file.Ok()) {
     // Writing would replace a file whose scores were never read.
-    report.OpenError = file.errorString();
+    report.OpenError = file.Error;
     ScoreFile.clear();
     return report;
   }
   HadFile = true;
-  StartContent = file.readAll();
+  StartContent = std::move(file.Bytes);
+  ReadLines(report);
+  return report;
+}
+
+TScoreReadReport TScoreTable::Read(QByteArray content) {
+  *this = TScoreTable();
+  TScoreReadReport report;
+  StartContent = std::move(content);
+  ReadLines(report);
+  return report;
+}
+
+void TScoreTable::ReadLines(TScoreReadReport& report) {
   Entries.reserve(std::count(StartContent.cbegin(), StartContent.cend(), '\n') + 1);
   TNames names;  // views into StartContent, which outlives them
 
@@ -244,7 +261,6 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
     }
     Unreadable.emplace_back(bytes.toByteArray());
   }
-  return report;
 }
 
 TWriteResult TScoreTable::AddScore(const QString& player, std::int32_t number, std::int32_t size,

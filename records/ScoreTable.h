@@ -57,6 +57,8 @@ class TScoreTable {
   // Reads the score file of programPath (none: an empty table); from then on
   // every change is written there. Without Load, nothing is ever written.
   TScoreReadReport Load(const QString& programPath);
+  // Reads a score file's content into a table that writes nowhere.
+  TScoreReadReport Read(QByteArray content);
 
   // Every entry, in display order.
   const std::vector<TScore>& Scores() const { return Entries; }
@@ -87,6 +89,7 @@ class TScoreTable {
   QString CellText(int row, int column, const QLocale& locale = QLocale()) const;
 
  private:
+  void ReadLines(TScoreReadReport& report);
   TWriteResult Write();
 
   std::vector<TScore> Entries;

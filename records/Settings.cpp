@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -108,8 +109,25 @@ bool TSettings::ReadShowSplash() {
   return !isNumber || number != 0;  // missing (or not a number) counts as set
 }
 
+void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
+  if (file.ReadProblem().isEmpty() || ReportedFiles.contains(file.Path())) return;
+  ReportedFiles.append(file.Path());
+  const QString message =
+      file.ReadNothing()
+          ? QStringLiteral("The %1 %2 could not be read (%3); the defaults are used. The file is kept as "
+                           "%4 when it is next written.")
+          : QStringLiteral("The %1 %2 could not be read whole (%3). What could be read is used; the file as "
+                           "it was is kept as %4 when it is next written.");
+  ReadMessages.append(message.arg(what, file.Path(), file.ReadProblem(), file.KeptPath()));
+}
+
+QStringList TSettings::TakeReadMessages() {
+  return std::exchange(ReadMessages, {});
+}
+
 void TSettings::LoadPlayerList() {
   const TIniFile players(PlayersFile);
+  NoteReadProblem(players, QStringLiteral("players file"));
   Prefs.PlayerName = players.ReadString(GameSection, QStringLiteral("CurrentPlayer"), GuestName);
   if (Prefs.PlayerName.isEmpty()) Prefs.PlayerName = GuestName;
 
@@ -178,6 +196,7 @@ void TSettings::LoadProfile() {
   }
 
   const TIniFile profile(ProfilePath(Prefs.PlayerName));
+  NoteReadProblem(profile, QStringLiteral("profile"));
   MainWidth = ReadInRange(profile, WindowSection, QStringLiteral("MainWidth"), 0, 0, MaxWindowExtent);
   MainHeight = ReadInRange(profile, WindowSection, QStringLiteral("MainHeight"), 0, 0, MaxWindowExtent);
   HorizontalWidth = ReadInRange(profile, WindowSection, QStringLiteral("HorizontalWidth"), 0, 0, MaxWindowExtent);

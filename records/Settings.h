@@ -64,15 +64,22 @@ class TSettings {
   // empty for a name that IsValidPlayerName refuses.
   QString ProfilePath(const QString& playerName) const;
 
+  // One message per players file or profile that could not be read whole,
+  // each file once a run; the window shows them, and this empties the list.
+  QStringList TakeReadMessages();
+
   // The splash switch of the settings store (missing reads as true), for the
   // program start before any player is loaded.
   static bool ReadShowSplash();
 
  private:
   void RefuseUnusableNames();
+  void NoteReadProblem(const TIniFile& file, const QString& what);
 
   QString PlayersFile;
   QString ProfileFolder;
+  QStringList ReadMessages;
+  QStringList ReportedFiles;
 };
 
 // Whether a name can be a player's name (it becomes a file name and an INI

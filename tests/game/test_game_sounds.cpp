@@ -9,6 +9,8 @@
 #include <csignal>
 #include <cstdlib>
 
+#include <sys/stat.h>
+
 namespace {
 bool DefaultAction(int signal) {
   struct sigaction current {};
@@ -44,4 +46,50 @@ TEST(GameSounds, MissingFilesAreReportedOneByOneAndTheRestLoads) {
   EXPECT_TRUE(sounds.Buffer(TGameSound::Pop).isEmpty());
   sounds.Play(TGameSound::Pop);  // a missing sound is simply not played
   sounds.Play(TGameSound::Click);
+}
+
+// A sound file is read only when it is a regular file (a FIFO would block the
+// start) and played only when it is a WAV file whose parts lie inside it: a
+// few bytes announcing a 4 GB "data" part (found by fuzzing) made the mixer
+// ask for 4 GB. Each bad file gets its message; the good ones still play.
+TEST(GameSounds, BadSoundFilesAreRefusedWithAMessage) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString source = QStringLiteral(QUILLMERE_RUNTIME_DIR "/sounds/");
+  ASSERT_TRUE(QFile::copy(source + "click.wav", dir.filePath("click.wav")));
+  QFile good(source + "pop.wav");
+  ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+  QByteArray huge = good.readAll();
+  const qsizetype data = huge.indexOf("data");
+  ASSERT_GT(data, 0);
+  huge.replace(data + 4, 4, QByteArray("\x20\x00\x00\xff", 4));
+  QFile pop(dir.filePath("pop.wav"));
+  ASSERT_TRUE(pop.open(QIODevice::WriteOnly) && pop.write(huge) == huge.size());
+  pop.close();
+  QFile text(dir.filePath("error.wav"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("not a sound") > 0);
+  text.close();
+  ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("complete.wav")).constData(), 0600), 0);
+
+  TGameSounds sounds;
+  const QStringList problems = sounds.Load(dir.path() + QStringLiteral("/"));
+  ASSERT_EQ(problems.size(), 3) << problems.join('\n').toStdString();
+  EXPECT_TRUE(problems[0].contains("pop.wav") && problems[0].contains("ends inside its \"data\" part"))
+      << problems[0].toStdString();
+  EXPECT_TRUE(problems[1].contains("error.wav") && problems[1].contains("not a WAV file"))
+      << problems[1].toStdString();
+  EXPECT_TRUE(problems[2].contains("complete.wav") && problems[2].contains("not a regular file"))
+      << problems[2].toStdString();
+  EXPECT_FALSE(sounds.Buffer(TGameSound::Click).isEmpty());
+  sounds.Play(TGameSound::Pop);
+  sounds.Play(TGameSound::Click);
+
+  // The fuzzer's own input: 77 bytes, a "data" part of 0xff000020 bytes.
+  const QByteArray found = QByteArray::fromHex(
+      "524946464400000057415645666d74201000000001000100"
+      "44ac00008858010002001000646174612000" "00ff00401f401f401f401f401f401f401f401f401f401f"
+      "c0e0c0e0c0e0c0e0c0e0c0e0");
+  ASSERT_EQ(found.size(), 77);
+  EXPECT_EQ(sounds.LoadSound(TGameSound::Pop, found), "The file ends inside its \"data\" part.");
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <random>
 
@@ -279,8 +281,15 @@ TEST_F(TImagesTest, UnreadableBitmapFailsNamingTheFile) {
   ASSERT_TRUE(good.open(QIODevice::ReadOnly));
   const QByteArray halfBitmap = good.readAll().left(good.size() / 2);
   good.close();
+  // A header whose row size times row count passes 2^63 (found by fuzzing:
+  // the length check overflowed).
+  static const unsigned char Overflowing[] = {
+      0x42, 0x4d, 0x4a, 0x28, 0x00, 0xff, 0xfc, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x02,
+      0x00, 0x00, 0x00, 0x42, 0x42, 0x3e, 0x02, 0x00, 0x6a, 0x6a, 0x6a, 0x00, 0x28, 0x00, 0x00, 0x00, 0x00,
+      0x00, 0x03, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0xff, 0x06, 0x00, 0xbe};
   for (const QByteArray& content :
-       {QByteArray("this is not a bitmap"), QByteArray(), QByteArray("BM\x10\0\0\0", 6), halfBitmap}) {
+       {QByteArray("this is not a bitmap"), QByteArray(), QByteArray("BM\x10\0\0\0", 6), halfBitmap,
+        QByteArray(reinterpret_cast<const char*>(Overflowing), sizeof Overflowing)}) {
     QFile file(bad);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(content);
@@ -290,6 +299,27 @@ TEST_F(TImagesTest, UnreadableBitmapFailsNamingTheFile) {
     EXPECT_EQ(Images.LastFailure(), TImages::TFailure::UnreadablePicture);
     EXPECT_TRUE(Images.LastError().contains(QDir::toNativeSeparators(bad))) << qPrintable(Images.LastError());
   }
+}
+
+// "._01 Dog.bmp" (what another system leaves beside "01 Dog.bmp") is no
+// tile; a FIFO named like one fails the load at once instead of blocking it.
+TEST_F(TImagesTest, HiddenFilesAreNoTilesAndAFifoFailsAtOnce) {
+  WriteRow(1, 10);
+  QFile hidden(QDir(RowFolder(1)).filePath(QStringLiteral("._00.bmp")));
+  ASSERT_TRUE(hidden.open(QIODevice::WriteOnly));
+  hidden.write("\0\5\26\7\0\2\0\0Mac OS X        ", 24);
+  hidden.close();
+  EXPECT_EQ(Images.LoadFolder(RowFolder(1)), 10);
+  EXPECT_EQ(Images.LastFailure(), TImages::TFailure::None) << qPrintable(Images.LastError());
+  EXPECT_EQ(Images.Picture(0)->pixelColor(0, 0), TileColour(1, 0));
+
+  Images.Clear();
+  const QString fifo = QDir(RowFolder(1)).filePath(QStringLiteral("00.bmp"));
+  ASSERT_TRUE(QFile::remove(fifo));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  EXPECT_EQ(Images.LoadFolder(RowFolder(1)), 0);
+  EXPECT_EQ(Images.LastFailure(), TImages::TFailure::UnreadablePicture);
+  EXPECT_TRUE(Images.LastError().contains(QStringLiteral("not a regular file"))) << qPrintable(Images.LastError());
 }
 
 TEST_F(TImagesTest, OtherDepthsAreConvertedTo24Bits) {

@@ -177,3 +177,30 @@ TEST_F(IniFileTest, AFailedWriteLeavesThePreviousFileIntact) {
 }
 
 }  // namespace
+
+// Inputs found by fuzzing whose keys read differently once the file had been
+// written back. A byte-order mark starting a line (after a lone CR, or blanks)
+// stayed part of the key, and vanished once that line came first, turning
+// "[Options]ob" from a key into a section. And lines ended by a lone CR were
+// one line to the comment split but several to SimpleIni: an unclosed "["
+// among them went into the comment tail, was written before the sections, and
+// swallowed "[Game]" when read again.
+TEST_F(IniFileTest, KeysReadTheSameAfterTheFileIsWrittenBack) {
+  const QByteArray inputs[] = {
+      "'[NamZWi\nCUlayers]\r\xef\xbb\xbf[Options]ob=Bob\r\nCarol=Carol\r\n",
+      "x=1\n  \xef\xbb\xbf[Players]a=b\nc=d\n",
+      QByteArray("#[G\0\0\r\r\r\r\r\r#\r\r\r\xff\xff\xff\xff\r\r\t\t\t[\t", 26) + QByteArray(40, '\r'),
+  };
+  for (const QByteArray& input : inputs) {
+    SCOPED_TRACE(input.toStdString());
+    WriteText(File(), input);
+    TIniFile ini(File());
+    ini.WriteString("Game", "CurrentPlayer", "Ann");
+    ini.WriteInteger("Puzzles", "Size6", 12);
+    ASSERT_TRUE(ini.Save().Ok());
+    const TIniFile again(File());
+    EXPECT_EQ(again.ReadString("Game", "CurrentPlayer", "none"), "Ann");
+    for (const char* section : {"", "Game", "Options", "Players", "Puzzles"})
+      EXPECT_EQ(again.ReadSectionValues(section), ini.ReadSectionValues(section)) << section;
+  }
+}

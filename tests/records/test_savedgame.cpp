@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 // Failures show the whole file rather than the value's bytes.
 void PrintTo(const TSavedGame& game, std::ostream* out) {
   *out << '\n' << SavedGameText(game).toStdString();
@@ -393,6 +395,17 @@ TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
   EXPECT_FALSE(WriteSavedGame(dir.filePath("Missing/x.sav"), first).Error.isEmpty());
   EXPECT_EQ(ReadSavedGame(dir.filePath("Missing.sav"), read).Error, "File not found");
   EXPECT_EQ(ReadSavedGame(dir.path(), read).Error, "File not found");
+  // A FIFO would block the open for ever, /dev/zero never end, and a file
+  // far beyond any saved game fill the memory: each is refused unread.
+  const QString fifo = dir.filePath("fifo.sav");
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  EXPECT_EQ(ReadSavedGame(fifo, read).Error, "it is not a regular file");
+  ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.sav")));
+  EXPECT_EQ(ReadSavedGame(dir.filePath("zero.sav"), read).Error, "it is not a regular file");
+  QFile huge(dir.filePath("huge.sav"));
+  ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(64 * 1024 * 1024));
+  huge.close();
+  EXPECT_EQ(ReadSavedGame(huge.fileName(), read).Error, "it is larger than 4 MB");
   EXPECT_EQ(read, second);
 }
 

@@ -2,9 +2,12 @@
 #include "ScoreTable.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <random>
 #include <utility>
@@ -301,3 +304,24 @@ TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTh
 }
 
 }  // namespace
+
+// A name another program wrote in Latin-1 stays the same name when the table
+// is written back; a FIFO as the score file is reported, not waited on, and
+// never replaced.
+TEST_F(ScoreTableTest, ALatin1NameSurvivesAndAFifoIsNotWaitedOn) {
+  WriteText(ScoreFile(), "player=J\xf6rg~number=1~size=4~time=10~errors=0~clues=0~difficulty=5~score=39890~\r\n");
+  TScoreTable table = Loaded();
+  ASSERT_EQ(table.Scores().size(), 1u);
+  EXPECT_EQ(table.Scores()[0].Player, QStringLiteral("J\u00f6rg"));
+  ASSERT_TRUE(table.AddScore("Ann", 2, 4, 10, 0, 0, 5).Ok());
+  EXPECT_TRUE(ReadText(ScoreFile()).startsWith(
+      "player=J\xc3\xb6rg~number=1~size=4~time=10~errors=0~clues=0~difficulty=5~score=39890~\r\n"));
+
+  ASSERT_TRUE(QFile::remove(ScoreFile()));
+  ASSERT_EQ(mkfifo(QFile::encodeName(ScoreFile()).constData(), 0600), 0);
+  TScoreTable fifo;
+  const TScoreReadReport report = fifo.Load(ProgramPath());
+  EXPECT_TRUE(report.Message().contains("not a regular file")) << report.Message().toStdString();
+  EXPECT_TRUE(fifo.AddScore("Ann", 1, 4, 10, 0, 0, 5).Ok());
+  EXPECT_FALSE(QFileInfo(ScoreFile()).isFile()) << "a file never read is not replaced";
+}

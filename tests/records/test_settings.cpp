@@ -7,6 +7,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -516,3 +518,70 @@ TEST_F(SettingsTest, NumbersOutOfTheirRangesAreReadWithinThemAndNeverWrittenBack
 }
 
 }  // namespace
+
+// A players file left damaged by a crash or written by another editor: every
+// player is read, and storing the list writes every one of them back.
+TEST_F(SettingsTest, ADamagedOrForeignPlayersFileKeepsEveryPlayer) {
+  static const char Crashed[] =
+      "[Game]\r\nCurrentPlayer=Ann\r\n[Players]\r\nAnn=Ann\r\n\0\0\0\0Bob=Bob\r\nJ\xc3\xb6rg=J\xc3\xb6rg\r\n";
+  const QByteArray utf16 = QByteArray("\xff\xfe", 2) + [] {
+    const QString text = QStringLiteral("[Game]\r\nCurrentPlayer=Ann\r\n[Players]\r\nAnn=Ann\r\n"
+                                        "Bob=Bob\r\nJ\u00f6rg=J\u00f6rg\r\n");
+    return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+  }();
+  const struct {
+    const char* what;
+    QByteArray bytes;
+    bool damaged;
+  } files[] = {
+      {"NUL bytes", QByteArray(Crashed, sizeof Crashed - 1), true},
+      {"UTF-16", utf16, false},
+      {"Latin-1", "[Game]\nCurrentPlayer=Ann\n[Players]\nAnn=Ann\nBob=Bob\nJ\xf6rg=J\xf6rg\n", false},
+  };
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.what);
+    QFile::remove(PlayersFile());
+    QFile::remove(PlayersFile() + ".unreadable");
+    WriteText(PlayersFile(), file.bytes);
+
+    TSettings settings = Started();
+    const QStringList all = {"Ann", "Bob", QStringLiteral("J\u00f6rg")};
+    EXPECT_EQ(settings.ListPlayerNames(), all);
+    const QStringList messages = settings.TakeReadMessages();
+    ASSERT_EQ(messages.size(), file.damaged ? 1 : 0) << messages.join("\n").toStdString();
+    ASSERT_TRUE(settings.StorePlayerList().Ok());
+    EXPECT_EQ(Started().ListPlayerNames(), all) << ReadText(PlayersFile()).toStdString();
+    // The file as it was stays beside it when it could not be read whole.
+    EXPECT_EQ(QFileInfo::exists(PlayersFile() + ".unreadable"), file.damaged);
+    if (file.damaged) {
+      EXPECT_TRUE(messages[0].contains(PlayersFile() + ".unreadable")) << messages[0].toStdString();
+      EXPECT_EQ(ReadText(PlayersFile() + ".unreadable"), file.bytes);
+    }
+  }
+}
+
+// A FIFO as the players file blocked the start in open() for ever, and a
+// profile linked to /dev/zero was read without end. Both read promptly as
+// unreadable, are said once, and are moved aside by the next store.
+TEST_F(SettingsTest, SpecialFilesAreReportedAndMovedAsideNotRead) {
+  ASSERT_EQ(mkfifo(QFile::encodeName(PlayersFile()).constData(), 0600), 0);
+  ASSERT_TRUE(QFile::link("/dev/zero", Profile("Guest")));
+
+  TSettings settings = Started();  // returns: nothing waits for a writer
+  EXPECT_EQ(settings.Prefs.PlayerName, "Guest");
+  EXPECT_EQ(settings.Prefs.Difficulty, 5);
+  const QStringList messages = settings.TakeReadMessages();
+  ASSERT_EQ(messages.size(), 2);
+  EXPECT_TRUE(messages[0].contains("not a regular file")) << messages[0].toStdString();
+  EXPECT_TRUE(messages[1].contains(Profile("Guest") + ".unreadable")) << messages[1].toStdString();
+  settings.LoadProfile();
+  EXPECT_TRUE(settings.TakeReadMessages().isEmpty()) << "said once a run";
+
+  settings.Prefs.Difficulty = 8;
+  ASSERT_TRUE(settings.StorePlayerList().Ok());
+  EXPECT_TRUE(QFileInfo(PlayersFile()).isFile());
+  EXPECT_FALSE(QFileInfo(PlayersFile() + ".unreadable").isFile()) << "the FIFO itself";
+  EXPECT_TRUE(QFileInfo(Profile("Guest") + ".unreadable").isSymLink());
+  EXPECT_FALSE(QFileInfo(Profile("Guest")).isSymLink());
+  EXPECT_EQ(Started().Prefs.Difficulty, 8);
+}

@@ -4,6 +4,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <sstream>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include <sys/wait.h>
 
 #include "ClueText.h"
 #include "Puzzle.h"
@@ -231,4 +236,41 @@ TEST(PuzzleTool, ASharedSizeAndNumberPassTheToolsOwnChecks) {
   }
   EXPECT_EQ(ParseSizeAndNumber("7:12", request), CheckRequest({7, 12, 5}));
   EXPECT_EQ(ParseSizeAndNumber("6:0", request), CheckRequest({6, 0, 5}));
+}
+
+// The tool as a shell runs it: output that cannot be written (a full disk, a
+// closed stdout) or input that cannot be read (a folder) is a failure with one
+// line and status 1, never success with a cut-off or empty answer.
+TEST(PuzzleTool, FailedOutputOrInputEndsWithStatusOne) {
+  auto run = [](const std::string& redirections, std::string& err) {
+    const std::string errFile = testing::TempDir() + "puzzle-tool-err.txt";
+    const std::string command = std::string("'") + QUILLMERE_PUZZLE_TOOL + "' " + redirections + " 2>'" + errFile + "'";
+    const int status = std::system(command.c_str());
+    std::ifstream in(errFile);
+    err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  };
+  std::string err;
+  EXPECT_EQ(run("--size 10 --number 7 --solution >/dev/full", err), 1);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_NE(err.find("No space left on device"), std::string::npos) << err;
+  EXPECT_EQ(run("--size 6 --number 1 --json >&-", err), 1);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  EXPECT_EQ(run("--batch </ >/dev/null", err), 1);
+  EXPECT_NE(err.find("could not read the standard input"), std::string::npos) << err;
+  EXPECT_EQ(run("--version >/dev/null", err), 0) << err;
+}
+
+// A bad line may hold anything, a terminal's escape sequences included: it is
+// echoed with control bytes escaped and cut to 80 characters.
+TEST(PuzzleTool, ABadBatchLineIsEchoedEscapedAndShort) {
+  const std::string line = "6 1 \x1b[2J\x1b]0;owned\x07" + std::string(200, 'x') + "\r";
+  const TRun run = Tool({"--batch"}, "4 1 1\n" + line + "\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "the good line is answered";
+  const std::string echo = run.err.substr(run.err.find("got \"") + 5);
+  EXPECT_EQ(echo.substr(0, echo.find("...")), std::string("6 1 \\x1b[2J\\x1b]0;owned\\x07") + std::string(50, 'x'));
+  EXPECT_EQ(echo.size(), 80u + 2u) << "80 characters, the closing quote and the line end";
+  for (const char c : run.err) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20);
+  EXPECT_EQ(EchoText("a\\b\x7f\xc3\xa9"), "a\\\\b\\x7f\\xc3\\xa9");
 }

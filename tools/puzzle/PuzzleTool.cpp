@@ -1,6 +1,8 @@
 #include "PuzzleTool.h"
 
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -144,7 +146,7 @@ std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request)
   long size = 0, number = 0;
   if (colon == std::string::npos || !ParseWhole(text.substr(0, colon), size) ||
       !ParseWhole(text.substr(colon + 1), number))
-    return "the puzzle must be given as size:number, such as 6:1234, not \"" + text + "\"";
+    return "the puzzle must be given as size:number, such as 6:1234, not \"" + EchoText(text) + "\"";
   TPuzzleRequest checked;
   checked.size = static_cast<int>(size == static_cast<int>(size) ? size : 0);
   checked.number = number;
@@ -153,85 +155,147 @@ std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request)
   return {};
 }
 
+std::string EchoText(const std::string& text) {
+  constexpr std::size_t Longest = 80;
+  static const char Hex[] = "0123456789abcdef";
+  std::string echo;
+  std::size_t fits = 0;  // the length to cut back to
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte == '\\')
+      echo += "\\\\";
+    else if (byte < 0x20 || byte > 0x7e)
+      echo += {'\\', 'x', Hex[byte >> 4], Hex[byte & 15]};
+    else
+      echo += c;
+    // Pieces are whole escapes, so a cut never splits one.
+    if (echo.size() <= Longest - 3) fits = echo.size();
+    if (echo.size() > Longest) return echo.substr(0, fits) + "...";
+  }
+  return echo;
+}
+
+std::string ParsePuzzleArgs(const std::vector<std::string>& args, TPuzzleToolOptions& options) {
+  options = TPuzzleToolOptions();
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--size" || a == "--number" || a == "--difficulty" || a == "--steps") {
+      if (i + 1 >= args.size()) return a + " needs a value";
+      long v = 0;
+      if (!ParseWhole(args[++i], v)) return a + " needs a whole number, not \"" + EchoText(args[i]) + "\"";
+      if (a == "--size") {
+        options.request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
+        options.haveSize = true;
+      } else if (a == "--number") {
+        options.request.number = v;
+        options.haveNumber = true;
+      } else if (a == "--difficulty") {
+        options.request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
+      } else {
+        options.steps = v;
+      }
+    } else if (a == "--json") {
+      options.json = true;
+    } else if (a == "--solution") {
+      options.solution = true;
+    } else if (a == "--batch") {
+      options.batch = true;
+    } else if (a == "--help" || a == "-h") {
+      options.help = true;
+      return {};
+    } else if (a == "--version") {
+      options.version = true;
+      return {};
+    } else {
+      return "unknown argument \"" + EchoText(a) + "\" (try --help)";
+    }
+  }
+  if (options.steps < 0 || options.steps > 100000) return "--steps must be 0 to 100000";
+  if (options.steps > 0 && !options.json && !options.batch) return "--steps needs --json";
+  if (options.batch) {
+    if (options.haveSize || options.haveNumber) return "--batch reads sizes and numbers from standard input";
+    return {};
+  }
+  if (!options.haveSize || !options.haveNumber) return "--size and --number are needed (try --help)";
+  return CheckRequest(options.request);
+}
+
+TBatchLine ParseBatchLine(const std::string& line, TPuzzleRequest& request, std::string& why) {
+  std::istringstream words(line);
+  std::string w[3], extra;
+  if (!(words >> w[0])) return TBatchLine::Blank;
+  long size = 0, number = 0, difficulty = 0;
+  if (!(words >> w[1] >> w[2]) || (words >> extra) || !ParseWhole(w[0], size) || !ParseWhole(w[1], number) ||
+      !ParseWhole(w[2], difficulty)) {
+    why = "expected \"N K D\", got \"" + EchoText(line) + "\"";
+    return TBatchLine::Bad;
+  }
+  request = {static_cast<int>(size == static_cast<int>(size) ? size : 0), number,
+             static_cast<int>(difficulty >= 0 && difficulty <= 10 ? difficulty : -1)};
+  why = CheckRequest(request);
+  return why.empty() ? TBatchLine::Request : TBatchLine::Bad;
+}
+
 int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                   std::ostream& err) {
   auto fail = [&err](const std::string& why) {
     err << "quillmere-puzzle: " << why << "\n";
     return 2;
   };
-  TPuzzleRequest request;
-  bool haveSize = false, haveNumber = false, json = false, solution = false, batch = false;
-  long steps = 0;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto value = [&](long& v) {
-      if (i + 1 >= args.size()) return fail(a + " needs a value");
-      if (!ParseWhole(args[++i], v)) return fail(a + " needs a whole number, not \"" + args[i] + "\"");
-      return 0;
-    };
-    long v = 0;
-    if (a == "--size" || a == "--number" || a == "--difficulty" || a == "--steps") {
-      if (int status = value(v)) return status;
-      if (a == "--size") {
-        request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
-        haveSize = true;
-      } else if (a == "--number") {
-        request.number = v;
-        haveNumber = true;
-      } else if (a == "--difficulty") {
-        request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
-      } else {
-        steps = v;
-      }
-    } else if (a == "--json") {
-      json = true;
-    } else if (a == "--solution") {
-      solution = true;
-    } else if (a == "--batch") {
-      batch = true;
-    } else if (a == "--help" || a == "-h") {
-      out << Usage;
-      return 0;
-    } else if (a == "--version") {
-      out << "quillmere-puzzle " << QUILLMERE_VERSION << "\n";
-      return 0;
-    } else {
-      return fail("unknown argument \"" + a + "\" (try --help)");
+  // A full disk, a closed pipe or a folder as input: the caller must not take
+  // a cut-off or empty output for the answer.
+  auto failedStream = [&err](const char* what) {
+    const int error = errno;
+    err << "quillmere-puzzle: could not " << what;
+    if (error != 0) err << " (" << std::strerror(error) << ")";
+    err << "\n";
+    return 1;
+  };
+  auto finish = [&]() {
+    if (out) {  // else errno still tells why the earlier write failed
+      errno = 0;
+      out.flush();
     }
+    return out ? 0 : failedStream("write the output");
+  };
+  errno = 0;
+
+  TPuzzleToolOptions options;
+  if (std::string why = ParsePuzzleArgs(args, options); !why.empty()) return fail(why);
+  if (options.help) {
+    out << Usage;
+    return finish();
   }
-  if (steps < 0 || steps > 100000) return fail("--steps must be 0 to 100000");
-  if (steps > 0 && !json && !batch) return fail("--steps needs --json");
+  if (options.version) {
+    out << "quillmere-puzzle " << QUILLMERE_VERSION << "\n";
+    return finish();
+  }
 
   TPuzzle puzzle;
-  if (batch) {
-    if (haveSize || haveNumber) return fail("--batch reads sizes and numbers from standard input");
+  const int steps = static_cast<int>(options.steps);
+  if (options.batch) {
     std::string line;
     int lineNo = 0;
     while (std::getline(in, line)) {
       ++lineNo;
-      std::istringstream words(line);
-      std::string w[3], extra;
-      if (!(words >> w[0])) continue;  // blank line
-      long size = 0, number = 0, difficulty = 0;
-      if (!(words >> w[1] >> w[2]) || (words >> extra) || !ParseWhole(w[0], size) ||
-          !ParseWhole(w[1], number) || !ParseWhole(w[2], difficulty))
-        return fail("line " + std::to_string(lineNo) + ": expected \"N K D\", got \"" + line + "\"");
-      TPuzzleRequest r{static_cast<int>(size == static_cast<int>(size) ? size : 0), number,
-                       static_cast<int>(difficulty >= 0 && difficulty <= 10 ? difficulty : -1)};
-      if (std::string why = CheckRequest(r); !why.empty())
-        return fail("line " + std::to_string(lineNo) + ": " + why);
+      TPuzzleRequest r;
+      std::string why;
+      const TBatchLine kind = ParseBatchLine(line, r, why);
+      if (kind == TBatchLine::Blank) continue;
+      if (kind == TBatchLine::Bad) return fail("line " + std::to_string(lineNo) + ": " + why);
       puzzle.SetUp(r.size, static_cast<std::uint32_t>(r.number), r.difficulty);
-      out << PuzzleJson(puzzle, r, static_cast<int>(steps)) << "\n";
+      out << PuzzleJson(puzzle, r, steps) << "\n";
+      if (!out) return failedStream("write the output");
     }
-    return 0;
+    if (in.bad()) return failedStream("read the standard input");
+    return finish();
   }
 
-  if (!haveSize || !haveNumber) return fail("--size and --number are needed (try --help)");
-  if (std::string why = CheckRequest(request); !why.empty()) return fail(why);
+  const TPuzzleRequest& request = options.request;
   puzzle.SetUp(request.size, static_cast<std::uint32_t>(request.number), request.difficulty);
-  if (json)
-    out << PuzzleJson(puzzle, request, static_cast<int>(steps)) << "\n";
+  if (options.json)
+    out << PuzzleJson(puzzle, request, steps) << "\n";
   else
-    out << PuzzleText(puzzle, request, solution);
-  return 0;
+    out << PuzzleText(puzzle, request, options.solution);
+  return finish();
 }

@@ -28,7 +28,31 @@ std::string CheckRequest(const TPuzzleRequest& request);
 // the default difficulty. Empty when request now holds it, else the reason.
 std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request);
 
+// What the command line asks for.
+struct TPuzzleToolOptions {
+  TPuzzleRequest request;
+  bool haveSize = false, haveNumber = false;
+  bool json = false, solution = false, batch = false, help = false, version = false;
+  long steps = 0;
+};
+
+// Reads the arguments (without the program name) into options; empty when
+// they make a valid command (help and version end the reading), else the
+// reason, one line.
+std::string ParsePuzzleArgs(const std::vector<std::string>& args, TPuzzleToolOptions& options);
+
+// One line of --batch input, "N K D": blank, a valid request, or bad with
+// the reason in why.
+enum class TBatchLine { Blank, Request, Bad };
+TBatchLine ParseBatchLine(const std::string& line, TPuzzleRequest& request, std::string& why);
+
+// Text from the command line or the input as a message may quote it: bytes
+// outside printable ASCII and the backslash escaped ("\x1b", "\\"), at most
+// 80 characters, a cut one ending in "...".
+std::string EchoText(const std::string& text);
+
 // Runs the tool: arguments without the program name. Returns the exit status
-// (0, or 2 for bad arguments or input, with one line on err).
+// (0; 2 for bad arguments or input; 1 when the input cannot be read or the
+// output cannot be written), with one line on err for a failure.
 int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                   std::ostream& err);

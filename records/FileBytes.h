@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+// Size limits per kind of file. A records file is a few kilobytes and a
+// picture or sound a few hundred; anything far beyond is not ours.
+inline constexpr qint64 RecordFileLimit = 4 * 1024 * 1024;
+inline constexpr qint64 PictureFileLimit = 32 * 1024 * 1024;
+
+// A file's whole content, or why it could not be had.
+struct TFileBytes {
+  QByteArray Bytes;
+  QString Error;         // empty when Bytes is the whole file
+  bool Missing = false;  // there is no such file (Error says so too)
+  bool Special = false;  // it exists but is no regular file (a FIFO, a device, a folder)
+
+  bool Ok() const { return Error.isEmpty(); }
+};
+
+// Reads a regular file of at most limit bytes. A FIFO, a device or a folder
+// is refused without waiting for a writer and without reading, so a damaged
+// folder can neither hang the game nor fill its memory.
+TFileBytes ReadFileBytes(const QString& path, qint64 limit);
+
+// Text a user's editor may have written, as UTF-8: a UTF-16 file (with its
+// byte-order mark) is decoded, a UTF-8 byte-order mark dropped, and a byte
+// that does not belong to a UTF-8 character is read as Latin-1, so "J\xf6rg"
+// becomes "Jörg" and nothing is lost. Other bytes are left as they are.
+QByteArray TolerantUtf8(QByteArrayView bytes);
