@@ -110,6 +110,7 @@ TEST(PrintTool, RefusalsAreOneLineAndLeaveFilesAlone) {
       {{"--size", "6", "--number", "1", "--output"}, 2, "needs a value"},
       {{"--size", "6", "--number", "1", "--output", out, "--colour"}, 2, "unknown argument"},
       {{"--size", "6", "--number", "1", "--output", out, "--data-dir", "/no/such/folder"}, 2, "does not exist"},
+      {{"--size", "6", "--number", "1", "--output", out, "--data-dir", "/etc/hostname"}, 2, "is not a folder"},
       {{"--size", "6", "--number", "1", "--output", out + ".txt"}, 1, ".pdf, .svg or .png"},
       {{"--size", "6", "--number", "1", "--output", "/no/such/folder/x.pdf"}, 1, "/no/such/folder/x.pdf"},
       // A data folder without the pictures.

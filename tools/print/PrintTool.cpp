@@ -87,7 +87,9 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     return fail("--size, --number and --output are needed (try --help)", 2);
   if (std::string why = CheckRequest(request); !why.empty()) return fail(why, 2);
   if (haveDataDir && !QFileInfo(job.DataDir).isDir())
-    return fail("the data folder \"" + job.DataDir.toStdString() + "\" does not exist", 2);
+    return fail("the data folder \"" + job.DataDir.toStdString() + "\" " +
+                    (QFileInfo::exists(job.DataDir) ? "is not a folder" : "does not exist"),
+                2);
   if (PrintFormatFor(job.Output) == TPrintFormat::Unknown)
     return fail("the output file's name must end in .pdf, .svg or .png, not \"" + job.Output.toStdString() + "\"",
                 1);
