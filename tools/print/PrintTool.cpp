@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QString>
 
-#include <charconv>
 #include <ostream>
 
 namespace {
@@ -27,15 +26,6 @@ const char* Usage =
     "The tile pictures come from DIR/tiles, else the program's own folder,\n"
     "else ../share/quillmere beside it.\n";
 
-// A whole decimal number and nothing else.
-bool ParseWhole(const std::string& text, long& value) {
-  const char* first = text.data();
-  const char* last = text.data() + text.size();
-  if (first == last) return false;
-  auto [ptr, ec] = std::from_chars(first, last, value);
-  return ec == std::errc() && ptr == last;
-}
-
 }  // namespace
 
 int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, std::ostream& out,
@@ -51,7 +41,7 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     if (a == "--size" || a == "--number" || a == "--difficulty") {
       long v = 0;
       if (i + 1 >= args.size()) return fail(a + " needs a value", 2);
-      if (!ParseWhole(args[++i], v)) return fail(a + " needs a whole number, not \"" + args[i] + "\"", 2);
+      if (!ParseWhole(args[++i], v)) return fail(a + " needs a whole number, not \"" + EchoText(args[i]) + "\"", 2);
       if (a == "--size") {
         request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
         haveSize = true;
@@ -80,18 +70,18 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
       out << "quillmere-print " << QUILLMERE_VERSION << "\n";
       return 0;
     } else {
-      return fail("unknown argument \"" + a + "\" (try --help)", 2);
+      return fail("unknown argument \"" + EchoText(a) + "\" (try --help)", 2);
     }
   }
   if (!haveSize || !haveNumber || !haveOutput)
     return fail("--size, --number and --output are needed (try --help)", 2);
   if (std::string why = CheckRequest(request); !why.empty()) return fail(why, 2);
   if (haveDataDir && !QFileInfo(job.DataDir).isDir())
-    return fail("the data folder \"" + job.DataDir.toStdString() + "\" " +
+    return fail("the data folder \"" + EchoText(job.DataDir.toStdString()) + "\" " +
                     (QFileInfo::exists(job.DataDir) ? "is not a folder" : "does not exist"),
                 2);
   if (PrintFormatFor(job.Output) == TPrintFormat::Unknown)
-    return fail("the output file's name must end in .pdf, .svg or .png, not \"" + job.Output.toStdString() + "\"",
+    return fail("the output file's name must end in .pdf, .svg or .png, not \"" + EchoText(job.Output.toStdString()) + "\"",
                 1);
   return -1;
 }

@@ -11,9 +11,6 @@
 #include "ClueText.h"
 #include "Puzzle.h"
 
-namespace {
-
-// A whole decimal number and nothing else.
 bool ParseWhole(const std::string& text, long& value) {
   const char* first = text.data();
   const char* last = text.data() + text.size();
@@ -21,6 +18,8 @@ bool ParseWhole(const std::string& text, long& value) {
   auto [ptr, ec] = std::from_chars(first, last, value);
   return ec == std::errc() && ptr == last;
 }
+
+namespace {
 
 // The explanations a step asks for, as the "explain" array of the JSON form.
 class TStepRecorder : public TPuzzleObserver {

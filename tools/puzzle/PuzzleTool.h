@@ -24,6 +24,9 @@ std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps
 // Empty when the request is valid, else the reason.
 std::string CheckRequest(const TPuzzleRequest& request);
 
+// A whole decimal number and nothing else ("12abc", "" and "+" are not).
+bool ParseWhole(const std::string& text, long& value);
+
 // A puzzle shared as "size:number" (e.g. "6:1234"), checked as above with
 // the default difficulty. Empty when request now holds it, else the reason.
 std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request);
