@@ -1,43 +1,15 @@
 // The board's full redraw (DrawBoard) at N = 10 in a 1024 x 768 window, and a
 // whole puzzle set-up with its redraw, on the real window and the generated
 // tiles. Runs headless; the settings store goes to a temporary folder.
-#include "MainForm.h"
-#include "ScriptedDialogs.h"
-#include "Settings.h"
+#include "BenchWindow.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QPainter>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 
 namespace {
-
-struct TBenchWindow {
-  QTemporaryDir Dir;
-  TScriptedDialogs Dialogs;
-  std::unique_ptr<TMainForm> Form;
-
-  explicit TBenchWindow(int size) {
-    const QString runtime = QStringLiteral(QUILLMERE_RUNTIME_DIR);
-    QFile::link(runtime + "/tiles", Dir.filePath("tiles"));
-    QFile::link(runtime + "/sounds", Dir.filePath("sounds"));
-    QDir(Dir.path()).mkpath("Players/Saved Games");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath("store"));
-    Form = std::make_unique<TMainForm>(Dir.filePath("quillmere"), Dialogs);
-    if (!Form->FormCreate()) std::abort();
-    Form->Settings->Prefs.PuzzleSize = size;
-    Form->show();
-    QApplication::processEvents();
-  }
-};
 
 void BM_DrawBoard(benchmark::State& state) {
   TBenchWindow window(static_cast<int>(state.range(0)));
@@ -94,13 +66,3 @@ void BM_ClueStep(benchmark::State& state) {
 BENCHMARK(BM_ClueStep)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("SDL_AUDIODRIVER", "dummy");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

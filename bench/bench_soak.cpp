@@ -2,15 +2,8 @@
 // by one Ctrl+press on the puzzle label, on the real window at 10 x 10.
 // Resident memory is read before and after (after a short warm-up that fills
 // the caches a first run fills); the counters report it in kilobytes.
-#include "MainForm.h"
-#include "ScriptedDialogs.h"
-#include "Settings.h"
+#include "BenchWindow.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -20,7 +13,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -36,24 +28,8 @@ double ResidentKilobytes() {
   return double(resident) * double(sysconf(_SC_PAGESIZE)) / 1024.0;
 }
 
-struct TSoakWindow {
-  QTemporaryDir Dir;
-  TScriptedDialogs Dialogs;
-  std::unique_ptr<TMainForm> Form;
-
-  TSoakWindow() {
-    const QString runtime = QStringLiteral(QUILLMERE_RUNTIME_DIR);
-    QFile::link(runtime + "/tiles", Dir.filePath("tiles"));
-    QFile::link(runtime + "/sounds", Dir.filePath("sounds"));
-    QDir(Dir.path()).mkpath("Players/Saved Games");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath("store"));
-    Form = std::make_unique<TMainForm>(Dir.filePath("quillmere"), Dialogs);
-    if (!Form->FormCreate()) std::abort();
-    Form->Settings->Prefs.PuzzleSize = 10;
-    Form->Settings->Prefs.Animation = 1;
-    Form->show();
-    QApplication::processEvents();
-  }
+struct TSoakWindow : TBenchWindow {
+  TSoakWindow() : TBenchWindow(10, 1) {}
 
   // Solves the board square by square and lets the clock see it, which
   // starts the animation.
@@ -101,13 +77,3 @@ void BM_SoakAnimationAndSetUps(benchmark::State& state) {
 BENCHMARK(BM_SoakAnimationAndSetUps)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("SDL_AUDIODRIVER", "dummy");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,0 +1,36 @@
+#pragma once
+// The real main window for the window benchmarks: the generated tiles and
+// sounds linked into a temporary data folder, the settings store kept there
+// too, and the window shown at the given board size and animation switch.
+#include "MainForm.h"
+#include "ScriptedDialogs.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <memory>
+
+struct TBenchWindow {
+  QTemporaryDir Dir;
+  TScriptedDialogs Dialogs;
+  std::unique_ptr<TMainForm> Form;
+
+  explicit TBenchWindow(int size, int animation = 0) {
+    const QString runtime = QStringLiteral(QUILLMERE_RUNTIME_DIR);
+    QFile::link(runtime + "/tiles", Dir.filePath("tiles"));
+    QFile::link(runtime + "/sounds", Dir.filePath("sounds"));
+    QDir(Dir.path()).mkpath("Players/Saved Games");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath("store"));
+    Form = std::make_unique<TMainForm>(Dir.filePath("quillmere"), Dialogs);
+    if (!Form->FormCreate()) std::abort();
+    Form->Settings->Prefs.PuzzleSize = size;
+    Form->Settings->Prefs.Animation = animation;
+    Form->show();
+    QApplication::processEvents();
+  }
+};
