@@ -171,15 +171,6 @@ void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
   Game.Clock.MessageAge = 0;
 }
 
-void TMainForm::AddPuzzleOfTheDay() {
-  for (QObject* holder : Jumptorandompuzzle1->associatedObjects())
-    if (auto* menu = qobject_cast<QMenu*>(holder)) {
-      const QList<QAction*> items = menu->actions();
-      const qsizetype after = items.indexOf(Jumptorandompuzzle1) + 1;
-      menu->insertAction(after < items.size() ? items[after] : nullptr, PuzzleOfTheDay1);
-    }
-}
-
 void TMainForm::PuzzleOfTheDay1Click() {
   DismissPointers();
   SetPuzzleNumber(DailyPuzzleNumber(DailyDayOf(Today())));

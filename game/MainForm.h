@@ -249,7 +249,6 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void CreateStatusBar();
   void CreateTimers();
   void CreateKeyboardPlay();
-  void AddPuzzleOfTheDay();  // into the Puzzle menu, after the random jump
   TPaintBox* KeyPaneBox(TKeyPane Pane) const;
   void UpdateKeyPanes();
   void ShowKeyCursor(TKeyPane Pane);

@@ -90,6 +90,7 @@ void TMainForm::CreateActions() {
   Open1 = withButton(Command(QStringLiteral("&Open Saved Game"), &TMainForm::Open1Click),
                      QStringLiteral("Open a saved puzzle"), st->standardIcon(QStyle::SP_DialogOpenButton));
   Save1 = Command(QStringLiteral("&Save Current Game"), &TMainForm::Save1Click);
+  PrintExport1 = Command(QStringLiteral("&Print / Export Puzzle..."), &TMainForm::PrintExport1Click);
   // The toolbar's save pauses the game first, so it is a command of its own.
   SaveAndPause =
       withButton(Command(QStringLiteral("Save"), &TMainForm::BtnSaveClick),
@@ -132,6 +133,7 @@ void TMainForm::CreateActions() {
   // The keys players expect; the menus show them beside their items.
   Open1->setShortcut(QKeySequence::Open);
   Save1->setShortcut(QKeySequence::Save);
+  PrintExport1->setShortcut(QKeySequence::Print);
   Exit1->setShortcut(QKeySequence::Quit);
   HelpMenu->setShortcut(QKeySequence::HelpContents);
   New1->setShortcut(Qt::Key_PageDown);
@@ -142,9 +144,6 @@ void TMainForm::CreateActions() {
   // Actions work by their keys only where the window holds them; the menus
   // hold all but the toolbar-only ones.
   addActions({SaveAndPause, GiveClue});
-
-  PrintExport1 = Command(QStringLiteral("&Print / Export Puzzle..."), &TMainForm::PrintExport1Click);
-  PrintExport1->setShortcut(QKeySequence::Print);
 }
 
 void TMainForm::CreateMenus() {
@@ -158,22 +157,15 @@ void TMainForm::CreateMenus() {
         m->addSeparator();
     }
   };
-  menu(QStringLiteral("&File"), {Open1, Save1, nullptr, Exit1});
+  menu(QStringLiteral("&File"), {Open1, Save1, PrintExport1, nullptr, Exit1});
   menu(QStringLiteral("&Puzzle"),
-       {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, nullptr, Restart1, Pause1});
+       {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, PuzzleOfTheDay1, nullptr, Restart1, Pause1});
   menu(QStringLiteral("P&layers"),
        {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
   menu(QStringLiteral("&View"), {BestFit1, Statistics1, ShowHighScores2});
   menu(QStringLiteral("&Settings"), {TimedGame1, ShowHints1, ZoomSmallTiles1, nullptr, Options1});
   menu(QStringLiteral("&Help"), {HelpMenu, nullptr, About1});
 
-  // Printing goes with the files, above the separator before Exit.
-  for (QObject* owner : Exit1->associatedObjects())
-    if (auto* file = qobject_cast<QMenu*>(owner)) {
-      const QList<QAction*> items = file->actions();
-      const qsizetype exit = items.indexOf(Exit1);
-      file->insertAction(exit > 0 && items[exit - 1]->isSeparator() ? items[exit - 1] : Exit1, PrintExport1);
-    }
 }
 
 QToolButton* TMainForm::AddToolButton(QHBoxLayout* row, QAction* action) {
@@ -325,7 +317,6 @@ void TMainForm::CreateCluePanes() {
   VerticalPopup = new QMenu(this);
   ShowAll2 = VerticalPopup->addAction(QStringLiteral("Show All"), this, [this] { ShowAll2Click(); });
   CreateKeyboardPlay();
-  AddPuzzleOfTheDay();
 }
 
 void TMainForm::CreateStatusBar() {
