@@ -1,6 +1,8 @@
 // Saved games come from the player's folder and may be edited by hand: the
 // reader must refuse bad ones, and a game it accepts must go onto the board
-// and back out to the same text.
+// and back out to the same text. Played on by "Give me a clue!" alone, an
+// accepted game never counts a square it has not solved, nor solves one with
+// a tile other than its own.
 #include "FuzzCheck.h"
 #include "Puzzle.h"
 #include "SavedGame.h"
@@ -21,5 +23,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TPuzzle puzzle;
   ApplySavedGame(game, puzzle);
   FUZZ_CHECK(SavedGameText(SavedGameOf(puzzle, game.Number, game.Time)) == text);
+
+  const int n = puzzle.Size();
+  // Each step changes the board, so n * n * n steps are more than any game takes.
+  for (int step = 0; step <= n * n * n; ++step) {
+    int solved = 0;
+    for (int c = 1; c <= n; ++c) {
+      for (int r = 1; r <= n; ++r) {
+        const TSquare& square = puzzle.Square(c, r);
+        FUZZ_CHECK(square.HasCandidate(square.localindex()));
+        if (square.IsSolved()) {
+          FUZZ_CHECK(square.remaining() == TSquare::Bit(square.localindex()));
+          ++solved;
+        }
+      }
+    }
+    FUZZ_CHECK(puzzle.SolvedCount == solved);
+    if (solved == n * n || puzzle.Deduce(false, true).Rule == TDeductionStep::TRule::None) break;
+  }
   return 0;
 }

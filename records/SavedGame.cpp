@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <array>
@@ -77,6 +78,32 @@ std::optional<TClueType> ClueTypeNamed(const QString& name) {
 
 bool IsVerticalType(TClueType type) {
   return TClue(type, 0, 0, 0, 0, 0, 0).IsVertical();
+}
+
+// Whether a clue that fits the board is true: its coordinates name the
+// squares where its tiles stand in the solution, so its truth is a matter of
+// those columns. The deduction rules remove whatever a false clue rules out,
+// the solution's own tiles included.
+bool ClueHolds(const TClue& clue) {
+  const auto apart = [](int a, int b) { return a > b ? a - b : b - a; };
+  switch (clue.type()) {
+    case TClueType::clSameColumn:
+    case TClueType::clTwoInSameColumn:
+      return true;  // all its squares lie in column c1
+    case TClueType::clNotInSameColumn:
+      return false;  // ...and so do these, which it says do not
+    case TClueType::clAdjacent:
+      return apart(clue.c1(), clue.c2()) == 1;
+    case TClueType::clNotAdjacent:
+      return apart(clue.c1(), clue.c2()) != 1;
+    case TClueType::clLeftOf:
+      return clue.c1() < clue.c2();
+    case TClueType::clTwoAdjacent:
+      return clue.c1() != clue.c2() && apart(clue.c1(), clue.c3()) == 1 && apart(clue.c2(), clue.c3()) == 1;
+    case TClueType::clTwoAdjacentExclude:
+      return apart(clue.c1(), clue.c2()) == 2 && 2 * clue.c3() != clue.c1() + clue.c2();
+  }
+  return false;
 }
 
 // Thrown by the checks below and caught by ParseSavedGame: the first problem
@@ -155,6 +182,8 @@ class TSavedGameReader {
     game.Progress = Integer(line, "progress");
     game.Time = Integer(line, "time");
     if (game.Time < 0) Fail("time", QStringLiteral("%1 is negative").arg(game.Time));
+    if (game.Time > MaxSavedSeconds)
+      Fail("time", QStringLiteral("%1 seconds are more than the clock shows (99:59:59)").arg(game.Time));
   }
 
   void ReadSquares(TSavedGame& game) {
@@ -190,6 +219,10 @@ class TSavedGameReader {
             Fail("remaining",
                  QStringLiteral("a solved square holds its own tile %1 and nothing else").arg(tile));
           ++solved;
+        } else if (!(square.remaining & TSquare::Bit(tile))) {
+          // The player can never rule out a square's own tile; without it the
+          // deduction would solve the square with a wrong one.
+          Fail("remaining", QStringLiteral("the square's own tile %1 is not among its candidates").arg(tile));
         }
         game.Squares.push_back(square);
       }
@@ -256,6 +289,7 @@ class TSavedGameReader {
             Fail(QStringLiteral("c%1").arg(k + 1), QStringLiteral("%1 is outside 1..%2").arg(c[k]).arg(n));
         }
       }
+      if (!ClueHolds(clue)) Fail(QStringLiteral("the clue is false for the board's solution"));
       clues.push_back(clue);
     }
     return clues;
@@ -401,12 +435,27 @@ QString SavedGamePath(const QString& playersFolder, const QString& player, int n
          QString::number(size) + QStringLiteral(".sav");
 }
 
-QString SavedGameOwner(const QString& fileName, const QStringList& names) {
+QString SavedGameOwner(const QString& fileName, const QStringList& names, const QString& current) {
   const QString base = QFileInfo(fileName).fileName();
+  // The file's own pattern first: name_number_size.sav, the last two fields
+  // numbers, so "Anna_1_4.sav" is Anna's puzzle 1 even beside a player "Anna_1".
+  static const QRegularExpression pattern(QStringLiteral("^(.+)_[0-9]+_[0-9]+\\.sav$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  if (const QRegularExpressionMatch match = pattern.match(base); match.hasMatch()) {
+    const QString name = match.captured(1);
+    for (const QString& known : names)
+      if (known.compare(name, Qt::CaseInsensitive) == 0) return known;
+  }
+  // A renamed file: the current player when her name starts it, else the
+  // longest name that does.
+  auto starts = [&base](const QString& name) {
+    return !name.isEmpty() && base.startsWith(name + u'_', Qt::CaseInsensitive);
+  };
   QString owner;
   for (const QString& name : names) {
-    if (!name.isEmpty() && name.size() > owner.size() && base.startsWith(name + u'_', Qt::CaseInsensitive))
-      owner = name;
+    if (!starts(name)) continue;
+    if (name.compare(current, Qt::CaseInsensitive) == 0) return name;
+    if (name.size() > owner.size()) owner = name;
   }
   return owner;
 }

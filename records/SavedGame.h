@@ -24,6 +24,9 @@ inline constexpr char CouldNotLoadGameText[] =
 inline constexpr char GameSavedText[] = "Your game has been saved";
 inline constexpr char GameLoadedText[] = "Your game has been loaded";
 
+// The longest time a saved game may hold, the most the clock shows: 99:59:59.
+inline constexpr int MaxSavedSeconds = 99 * 3600 + 59 * 60 + 59;
+
 // One square as a saved game holds it.
 struct TSavedSquare {
   int imageindex = 0;
@@ -101,7 +104,9 @@ TReadResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game);
 // the "Players" folder beside the program.
 QString SavedGamePath(const QString& playersFolder, const QString& player, int number, int size);
 
-// The known player who owns a saved game's file: among names (matched without
-// regard to case) the one whose name and "_" make the longest start of the
-// file's name; empty when none does. Names come back as spelled in names.
-QString SavedGameOwner(const QString& fileName, const QStringList& names);
+// The known player who owns a saved game's file (names matched without regard
+// to case): the one whose name is the whole name part of name_number_size.sav;
+// for a file of another name, the current player when her name and "_" start
+// it, else the longest name that does. Empty when none does. Names come back
+// as spelled in names.
+QString SavedGameOwner(const QString& fileName, const QStringList& names, const QString& current = {});

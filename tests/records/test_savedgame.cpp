@@ -132,8 +132,8 @@ TEST(SavedGame, AHalfPlayedGameComesBackWhole) {
   played.HorizontalClues.front().setShown(false);
   played.HorizontalClues.emplace_back(TClueType::clTwoAdjacent, 4, 6, 5, 2, 7, 10);
   played.HorizontalClues.emplace_back(TClueType::clAdjacent, 9, 10, 1, 10, 0, 0);
-  played.HorizontalClues.emplace_back(TClueType::clTwoAdjacentExclude, 1, 3, 2, 8, 9, 10);
-  played.VerticalClues.emplace_back(TClueType::clNotInSameColumn, 10, 3, 9, 0, 0, 0);
+  played.HorizontalClues.emplace_back(TClueType::clTwoAdjacentExclude, 1, 3, 5, 8, 9, 10);
+  played.VerticalClues.emplace_back(TClueType::clSameColumn, 10, 9, 3, 0, 0, 0);
 
   const TSavedGame saved = SavedGameOf(played, 4242, 321);
   const QByteArray text = SavedGameText(saved);
@@ -143,7 +143,7 @@ TEST(SavedGame, AHalfPlayedGameComesBackWhole) {
                               "~time=321~\r\n"));
   EXPECT_EQ(text.count("\r\n"), 1 + 100 + 1 + h + 1 + v);
   EXPECT_EQ(text.count('\n'), text.count("\r\n"));
-  EXPECT_TRUE(text.endsWith("type=clNotInSameColumn~indices=c1=10/c2=3/c3=9/c4=0/c5=0/c6=0~\r\n"));
+  EXPECT_TRUE(text.endsWith("type=clSameColumn~indices=c1=10/c2=3/c3=9/c4=0/c5=0/c6=0~\r\n"));
   const int tenLine = 1 + (tenC - 1) * 10 + tenR;
   EXPECT_EQ(Lines(text, tenLine, 1),
             QStringLiteral("imageindex=%1~localindex=%2~solved=0~remaining=%2=%2/10=10/~\r")
@@ -360,6 +360,50 @@ TEST_F(DamagedSavedGame, EachDamagedFieldIsNamedWithItsLine) {
   EXPECT_EQ(read, expected);
 }
 
+// A crafted file may fit the board and still lie: a clue false for the
+// solution makes the deduction rule out a square's own tile, solve solved
+// squares again and count a puzzle complete with squares open; a time beyond
+// the clock overflows it.
+TEST_F(DamagedSavedGame, AFileTheSolutionContradictsIsRefused) {
+  const QString falseClue = QStringLiteral("line %1: the clue is false for the board's solution");
+  const QByteArray horizontal[] = {
+      "type=clLeftOf~indices=c1=3/c2=2/c3=1/c4=1/c5=0/c6=0~",  // column 3 is not left of column 2
+      "type=clLeftOf~indices=c1=2/c2=2/c3=1/c4=3/c5=0/c6=0~",
+      "type=clAdjacent~indices=c1=1/c2=3/c3=1/c4=1/c5=0/c6=0~",
+      "type=clNotAdjacent~indices=c1=4/c2=5/c3=2/c4=6/c5=0/c6=0~",
+      "type=clTwoAdjacent~indices=c1=1/c2=3/c3=4/c4=1/c5=2/c6=3~",  // 4 is not between 1 and 3
+      "type=clTwoAdjacent~indices=c1=2/c2=2/c3=3/c4=1/c5=2/c6=3~",
+      "type=clTwoAdjacentExclude~indices=c1=1/c2=3/c3=2/c4=1/c5=2/c6=3~",
+  };
+  for (const QByteArray& clue : horizontal)
+    EXPECT_EQ(ReadError(With(HLine() + 1, clue)), falseClue.arg(HLine() + 1)) << clue.toStdString();
+  EXPECT_EQ(ReadError(With(VLine() + 1, "type=clNotInSameColumn~indices=c1=2/c2=1/c3=4/c4=0/c5=0/c6=0~")),
+            falseClue.arg(VLine() + 1));
+  // The same kinds where they hold are read.
+  for (const QByteArray& clue : {QByteArray("type=clLeftOf~indices=c1=1/c2=6/c3=1/c4=1/c5=0/c6=0~"),
+                                 QByteArray("type=clNotAdjacent~indices=c1=3/c2=3/c3=2/c4=6/c5=0/c6=0~"),
+                                 QByteArray("type=clTwoAdjacent~indices=c1=5/c2=3/c3=4/c4=1/c5=2/c6=3~"),
+                                 QByteArray("type=clTwoAdjacentExclude~indices=c1=1/c2=3/c3=6/c4=1/c5=2/c6=3~")})
+    EXPECT_EQ(ReadError(With(HLine() + 1, clue)), "") << clue.toStdString();
+
+  // An open square without its own tile: no move of the player leaves one.
+  const int line = SquareLine(2, 2);
+  ASSERT_FALSE(Square(2, 2).solved);
+  const int own = Square(2, 2).localindex;
+  const int other = own == 1 ? 2 : 1;
+  EXPECT_EQ(ReadError(With(line, WithField(line, "remaining", QByteArray::number(other) + "=" +
+                                                                  QByteArray::number(other) + "/"))),
+            QStringLiteral("line %1, field \"remaining\": the square's own tile %2 is not among its candidates")
+                .arg(line)
+                .arg(own));
+
+  EXPECT_EQ(ReadError(With(1, WithField(1, "time", "2147483647"))),
+            "line 1, field \"time\": 2147483647 seconds are more than the clock shows (99:59:59)");
+  EXPECT_EQ(ReadError(With(1, WithField(1, "time", "360000"))),
+            "line 1, field \"time\": 360000 seconds are more than the clock shows (99:59:59)");
+  EXPECT_EQ(ReadError(With(1, WithField(1, "time", "359999"))), "");
+}
+
 TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -409,7 +453,7 @@ TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
   EXPECT_EQ(read, second);
 }
 
-TEST(SavedGameFile, TheOwnerIsTheLongestMatchingName) {
+TEST(SavedGameFile, TheOwnerIsTheNameBeforeTheNumberAndTheSize) {
   const QStringList names = {"Ann", "Ann_B", "Bob"};
   EXPECT_EQ(SavedGameOwner("Ann_B_12_6.sav", names), "Ann_B");
   EXPECT_EQ(SavedGameOwner("Ann_B_12_6.sav", {"Ann_B", "Ann"}), "Ann_B");
@@ -417,6 +461,14 @@ TEST(SavedGameFile, TheOwnerIsTheLongestMatchingName) {
   EXPECT_EQ(SavedGameOwner("ANN_12_6.sav", names), "Ann");
   EXPECT_EQ(SavedGameOwner("Anna_12_6.sav", names), "");
   EXPECT_EQ(SavedGameOwner("Carl_12_6.sav", names), "");
+  // Anna's puzzle 1 at 4 x 4 beside a player "Anna_1", whoever plays.
+  for (const char* current : {"Anna", "Anna_1", ""}) {
+    EXPECT_EQ(SavedGameOwner("Anna_1_4.sav", {"Anna_1", "Anna"}, current), "Anna");
+    EXPECT_EQ(SavedGameOwner("Anna_1_1_4.sav", {"Anna", "Anna_1"}, current), "Anna_1");
+  }
+  // A renamed file: the current player when her name starts it.
+  EXPECT_EQ(SavedGameOwner("Anna_1_4 copy.sav", {"Anna_1", "Anna"}, "Anna"), "Anna");
+  EXPECT_EQ(SavedGameOwner("Anna_1_4 copy.sav", {"Anna_1", "Anna"}, "Bob"), "Anna_1");
 }
 
 }  // namespace
