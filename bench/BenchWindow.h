@@ -26,6 +26,7 @@ struct TBenchWindow {
     QFile::link(runtime + "/sounds", Dir.filePath("sounds"));
     QDir(Dir.path()).mkpath("Players/Saved Games");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath("store"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Dir.filePath("store")));
     Form = std::make_unique<TMainForm>(Dir.filePath("quillmere"), Dialogs);
     if (!Form->FormCreate()) std::abort();
     Form->Settings->Prefs.PuzzleSize = size;

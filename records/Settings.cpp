@@ -1,10 +1,12 @@
 #include "Settings.h"
 
+#include "FileBytes.h"
 #include "IniFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <utility>
@@ -20,9 +22,22 @@ const char* const PuzzlesSection = "Puzzles";
 const QString GuestName = QStringLiteral("Guest");
 const QString SplashValue = QStringLiteral("Options/ShowSplash");
 
-// The per-user store; on Linux QSettings keeps it in ~/.config/Vantor/Quillmere.conf.
-QSettings OpenStore() {
-  return QSettings(QStringLiteral("Vantor"), QStringLiteral("Quillmere"));
+// The per-user store, where QSettings("Vantor", "Quillmere") keeps it on
+// Linux: ~/.config/Vantor/Quillmere.conf.
+QString StorePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/Vantor/Quillmere.conf");
+}
+
+// Why the store cannot be used, or nothing. QSettings would wait for ever on
+// a FIFO and read a link to /dev/zero without end, so only a missing file or
+// a regular one of a records file's size is opened.
+QString StoreProblem(const QString& path) {
+  const QFileInfo info(path);
+  if (!info.exists() && !info.isSymLink()) return {};
+  if (!info.isFile()) return QStringLiteral("it is not a regular file");
+  if (info.size() > RecordFileLimit) return QStringLiteral("it is larger than %1 MB").arg(RecordFileLimit >> 20);
+  return {};
 }
 
 QString SizeKey(int size) {
@@ -52,6 +67,35 @@ QString CannotContain(const QString& what) {
   return QStringLiteral("A player name cannot contain \"%1\".").arg(what);
 }
 
+// The longest name in bytes whose files can all exist: a file name holds at
+// most 255 bytes, and the longest one a player has is a saved game's
+// temporary file "<name>_999999_10.sav.XXXXXX".
+constexpr qsizetype MaxNameBytes = 255 - static_cast<qsizetype>(sizeof("_999999_10.sav.XXXXXX") - 1);
+
+// Marks that turn the text around them (right-to-left overrides, isolates,
+// embeddings): "evil" could show as "live".
+bool IsDirectionControl(QChar c) {
+  const char16_t u = c.unicode();
+  return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+// Blanks, zero-width and other format characters and lone combining marks
+// draw nothing of their own.
+bool IsInvisible(QChar c) {
+  switch (c.category()) {
+    case QChar::Other_Format:
+    case QChar::Separator_Space:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+    case QChar::Mark_NonSpacing:
+    case QChar::Mark_Enclosing:
+      return true;
+    default:
+      return c.isSpace() || c.unicode() == 0x3164 || c.unicode() == 0x115F || c.unicode() == 0x1160 ||
+             c.unicode() == 0xFFA0;  // the Hangul fillers
+  }
+}
+
 }  // namespace
 
 bool IsValidPlayerName(const QString& name, QString* message) {
@@ -73,9 +117,19 @@ bool IsValidPlayerName(const QString& name, QString* message) {
                               [](QChar c) { return c == '=' || c == '[' || c == ']' || c == '~'; });
              bad != name.end()) {
     why = CannotContain(QString(*bad));
-  } else if (name.front() == ';' || name.front() == '#') {
-    // The players file would read the player's line as a comment.
+  } else if (name.front() == ';' || name.front() == '#' || name.front() == '.') {
+    // The players file would read the player's line as a comment; a dot
+    // makes the player's files hidden, so the Open dialog would not list them.
     why = QStringLiteral("A player name cannot begin with \"%1\".").arg(name.front());
+  } else if (std::any_of(name.begin(), name.end(), IsDirectionControl)) {
+    why = QStringLiteral("A player name cannot contain characters that change the writing direction.");
+  } else if (std::all_of(name.begin(), name.end(), IsInvisible)) {
+    why = QStringLiteral("A player name needs at least one visible character.");
+  } else if (const qsizetype bytes = QFile::encodeName(name).size(); bytes > MaxNameBytes) {
+    why = QStringLiteral("A player name cannot be longer than %1 bytes (this one has %2): it names the "
+                         "player's files.")
+              .arg(MaxNameBytes)
+              .arg(bytes);
   }
   if (message) *message = why;
   return why.isEmpty();
@@ -103,7 +157,9 @@ QString TSettings::ProfilePath(const QString& playerName) const {
 }
 
 bool TSettings::ReadShowSplash() {
-  const QVariant value = OpenStore().value(SplashValue);
+  const QString path = StorePath();
+  if (!StoreProblem(path).isEmpty()) return true;
+  const QVariant value = QSettings(path, QSettings::IniFormat).value(SplashValue);
   bool isNumber = false;
   const int number = value.toInt(&isNumber);
   return !isNumber || number != 0;  // missing (or not a number) counts as set
@@ -221,8 +277,27 @@ void TSettings::LoadProfile() {
   UpdatePenalties();
 }
 
+TWriteResult TSettings::StoreShowSplash() {
+  const QString path = StorePath();
+  QString problem = StoreProblem(path);
+  if (problem.isEmpty()) {
+    QSettings store(path, QSettings::IniFormat);
+    bool isNumber = false;
+    const int stored = store.value(SplashValue).toInt(&isNumber);
+    if (isNumber && (stored != 0) == Prefs.ShowSplash) return {};
+    store.setValue(SplashValue, Prefs.ShowSplash ? 1 : 0);
+    store.sync();
+    if (store.status() == QSettings::NoError) return {};
+    problem = QStringLiteral("it cannot be written");
+  }
+  // Said once a run; the switch keeps its stored setting meanwhile.
+  if (std::exchange(SplashProblemTold, true)) return {};
+  return {QStringLiteral("The switch \"Show Splash Screen at Startup\" could not be stored in %1 (%2).")
+              .arg(path, problem)};
+}
+
 TWriteResult TSettings::StoreProfile() {
-  OpenStore().setValue(SplashValue, Prefs.ShowSplash ? 1 : 0);
+  (void)StoreShowSplash();  // told when the options close, not with the profile
 
   const QString path = ProfilePath(Prefs.PlayerName);
   if (path.isEmpty()) {

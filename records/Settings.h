@@ -41,7 +41,11 @@ class TSettings {
   // Writes the players file, then the profile; stops at the first failure.
   TWriteResult StorePlayerList();
   void LoadProfile();
+  // Also stores the splash switch in the settings store, silently.
   TWriteResult StoreProfile();
+  // The splash switch into the per-user settings store; a store that cannot
+  // take it is told once a run.
+  TWriteResult StoreShowSplash();
   void SetNewPlayerDefaults();
   void UpdatePenalties();
   // The caller makes Prefs.PlayerName equal to name first.
@@ -68,8 +72,9 @@ class TSettings {
   // each file once a run; the window shows them, and this empties the list.
   QStringList TakeReadMessages();
 
-  // The splash switch of the settings store (missing reads as true), for the
-  // program start before any player is loaded.
+  // The splash switch of the settings store (missing, or a store that is no
+  // regular file of a sane size, reads as true), for the program start
+  // before any player is loaded.
   static bool ReadShowSplash();
 
  private:
@@ -80,6 +85,7 @@ class TSettings {
   QString ProfileFolder;
   QStringList ReadMessages;
   QStringList ReportedFiles;
+  bool SplashProblemTold = false;
 };
 
 // Whether a name can be a player's name (it becomes a file name and an INI

@@ -47,6 +47,7 @@ class TGameFolder {
     QDir(Dir.path()).mkpath("Players/Saved Games");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath("store"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.filePath("store"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Dir.filePath("store")));
   }
   QString ProgramPath() const { return Dir.filePath("quillmere"); }
   QString Path(const QString& name) const { return Dir.filePath(name); }

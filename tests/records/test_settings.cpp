@@ -7,7 +7,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +29,7 @@ class SettingsTest : public ::testing::Test {
     ASSERT_TRUE(QDir(Dir.path()).mkdir("Players"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, StoreFolder());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, StoreFolder());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(StoreFolder()));
   }
 
   QString StoreFolder() const { return Dir.filePath("store"); }
@@ -318,6 +325,50 @@ TEST_F(SettingsTest, StoredSplashIsAnInteger) {
   EXPECT_EQ(QSettings("Vantor", "Quillmere").value("Options/ShowSplash").toInt(), 1);
 }
 
+// The store is read before any window: a FIFO there must not hold the start
+// (nor a link to /dev/zero fill the memory), and a store that cannot take
+// the splash switch is said once, the player's profile written all the same.
+TEST_F(SettingsTest, AStoreThatIsNoRegularFileIsNotOpenedAndItsFailureIsToldOnce) {
+  ASSERT_TRUE(QDir().mkpath(StoreFolder() + "/Vantor"));
+  const QString store = StoreFolder() + "/Vantor/Quillmere.conf";
+  ASSERT_EQ(mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+  std::promise<bool> read;
+  std::future<bool> done = read.get_future();
+  std::thread reader([&read] { read.set_value(TSettings::ReadShowSplash()); });
+  if (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    ADD_FAILURE() << "reading the store waits on the FIFO";
+    const int writer = ::open(QFile::encodeName(store).constData(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) ::close(writer);  // lets the reader go
+  }
+  reader.join();
+  EXPECT_TRUE(done.get()) << "an unusable store reads as set";
+
+  TSettings s = Started();
+  s.Prefs.ShowSplash = false;
+  const TWriteResult first = s.StoreShowSplash();
+  EXPECT_EQ(first.Error, "The switch \"Show Splash Screen at Startup\" could not be stored in " + store +
+                             " (it is not a regular file).");
+  EXPECT_TRUE(s.StoreShowSplash().Ok()) << "said once";
+  EXPECT_TRUE(s.StoreProfile().Ok());
+  EXPECT_TRUE(QFileInfo(Profile("Guest")).isFile());
+  struct stat info {};
+  ASSERT_EQ(::stat(QFile::encodeName(store).constData(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+  ASSERT_TRUE(QFile::remove(store));
+  ASSERT_TRUE(QFile::link("/dev/zero", store));
+  EXPECT_TRUE(TSettings::ReadShowSplash());
+
+  // A store folder that cannot be made: the switch stays, and it is said.
+  ASSERT_TRUE(QDir(StoreFolder()).removeRecursively());
+  WriteText(StoreFolder(), "a file where the folder should be");
+  TSettings other = Started();
+  other.Prefs.ShowSplash = false;
+  EXPECT_TRUE(other.StoreShowSplash().Error.contains("(it cannot be written)"));
+  EXPECT_TRUE(other.StoreShowSplash().Ok());
+  EXPECT_TRUE(TSettings::ReadShowSplash());
+}
+
 TEST_F(SettingsTest, DeletePlayerRemovesTheEntryTheProfileAndBothKeys) {
   WriteText(PlayersFile(), "[Game]\nCurrentPlayer=Bob\n[Players]\nAnna=Anna\nbob=bob\nBob=Bob\nCarl=Carl\n");
   WriteText(Profile("Bob"), "[Options]\nDifficulty=1\n");
@@ -420,6 +471,18 @@ TEST(PlayerNameTest, RefusesNamesThatCannotBeAFileOrAKey) {
       {"Ann~B", "A player name cannot contain \"~\"."},
       {";Anna", "A player name cannot begin with \";\"."},
       {"#Anna", "A player name cannot begin with \"#\"."},
+      // Hidden files the Open dialog does not list.
+      {".", "A player name cannot begin with \".\"."},
+      {".Zed", "A player name cannot begin with \".\"."},
+      // A label that shows nothing, or "live" for "evil".
+      {QString(QChar(0x200B)), "A player name needs at least one visible character."},
+      {QString(QChar(0x200C)) + QChar(0x3000) + QChar(0x0301), "A player name needs at least one visible character."},
+      {QString(QChar(0x202E)) + "live",
+       "A player name cannot contain characters that change the writing direction."},
+      {"Ann" + QString(QChar(0x2067)) + "a", "A player name cannot contain characters that change the writing direction."},
+      // Files whose names the file system cannot hold: bytes count, not characters.
+      {QString(235, 'A'), "A player name cannot be longer than 234 bytes (this one has 235): it names the player's files."},
+      {QString(118, QChar(0xF6)), "A player name cannot be longer than 234 bytes (this one has 236): it names the player's files."},
   };
   for (const auto& [name, why] : refused) {
     QString message = "unchanged";
@@ -430,7 +493,9 @@ TEST(PlayerNameTest, RefusesNamesThatCannotBeAFileOrAKey) {
 }
 
 TEST(PlayerNameTest, AcceptsOrdinaryNames) {
-  for (const QString name : {"Anna", "Guest", "Anna Lee", "Zoë", "O'Brien", "a.b", "Player 2 (left)", "."}) {
+  for (const QString& name : {QString("Anna"), QString("Guest"), QString("Anna Lee"), QString("Zoë"),
+                             QString("O'Brien"), QString("a.b"), QString("Player 2 (left)"), QString("مريم"),
+                             QString(234, 'A'), QString(117, QChar(0xF6))}) {
     QString message = "unchanged";
     EXPECT_TRUE(IsValidPlayerName(name, &message)) << name.toStdString();
     EXPECT_TRUE(message.isEmpty());

@@ -90,6 +90,7 @@ class WriteFaultsTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(Dir.isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath("store"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(Dir.filePath("store")));
   }
   QTemporaryDir Dir;
 };
