@@ -1,5 +1,7 @@
 #include "Game.h"
 
+static_assert(TGameClock::MaxSeconds == MaxSavedSeconds, "a saved time is one the clock can show");
+
 TGame::TGame(TPrefs& prefs, TStats& stats, std::function<void(TGameSound)> play)
     : Prefs(prefs), Stats(stats), Play(std::move(play)) {}
 
@@ -31,7 +33,8 @@ void TGame::Load(const TSavedGame& saved) {
   Prefs.PuzzleNumbers[saved.Size] = saved.Number;
   Clock.ElapsedSeconds = saved.Time;
   ForgetClues();
-  SetPhase(TPhase::Playing);
+  // A board saved full was finished and scored already: shown, not scored again.
+  SetPhase(BoardSolved() ? TPhase::Finished : TPhase::Playing);
 }
 
 void TGame::Restart() {
@@ -59,7 +62,7 @@ void TGame::SetPaused(bool on) {
 
 TPress TGame::MisClick() {
   ++Stats.Errors;
-  Clock.ElapsedSeconds += Prefs.MisClickPenalty;
+  Clock.Add(Prefs.MisClickPenalty);
   return {TPressResult::MisClick, Prefs.MisClickPenalty};
 }
 
@@ -111,8 +114,17 @@ TPress TGame::RightPress(int c, int r, int q) {
 TTick TGame::Tick() {
   TTick tick;
   tick.WholeSecond = Clock.Tick();
-  tick.Completed = InProgress() && Puzzle.SolvedCount >= N() * N();
+  tick.Completed = InProgress() && Puzzle.SolvedCount >= N() * N() && BoardSolved();
   return tick;
+}
+
+bool TGame::BoardSolved() const {
+  // Every square, not the counter: a square solved twice must not stand in
+  // for one never solved.
+  for (int c = 1; c <= N(); ++c)
+    for (int r = 1; r <= N(); ++r)
+      if (!Puzzle.Square(c, r).IsSolved()) return false;
+  return true;
 }
 
 TScore TGame::Complete() {
@@ -129,7 +141,7 @@ TScore TGame::Complete() {
 
 TDeductionStep TGame::GiveClue() {
   const TDeductionStep step = Puzzle.Deduce(false, true);
-  Clock.ElapsedSeconds += Prefs.CluePenalty;
+  Clock.Add(Prefs.CluePenalty);
   ++Stats.Clues;
   return step;
 }

@@ -52,13 +52,15 @@ class TGame {
   bool ClockRuns() const { return CurrentPhase == TPhase::Playing; }
   int N() const { return Puzzle.Size(); }
   int Number() const { return Prefs.PuzzleNumbers[Prefs.PuzzleSize]; }
+  // Every square of the board is solved.
+  bool BoardSolved() const;
 
   // Generates the current size's current puzzle with the counters zeroed and
   // sounds off, then plays it from time 0. A size the size list does not
   // offer is played as 6, a number outside 1..999999 clamped first.
   void SetUpPuzzle();
   // A checked saved game takes the board's place and is played on from its
-  // time; the counters keep their values.
+  // time; the counters keep their values. A full board comes back finished.
   void Load(const TSavedGame& saved);
   // The same puzzle from the start: every clue shown, the board reset, time
   // 0; the counters keep their values.

@@ -86,9 +86,13 @@ bool TGameClock::Tick() {
   ++TickCount;
   if (TickCount < 1000 / Interval) return false;
   TickCount = 0;
-  ++ElapsedSeconds;
-  ++MessageAge;
+  Add(1);
+  if (MessageAge < MaxSeconds) ++MessageAge;
   return true;
+}
+
+void TGameClock::Add(int seconds) {
+  ElapsedSeconds = ElapsedSeconds >= MaxSeconds - seconds ? MaxSeconds : ElapsedSeconds + seconds;
 }
 
 QString ProgressText(int solved, int n) {

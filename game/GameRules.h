@@ -50,14 +50,18 @@ enum class TPressResult {
   RedrawOnly,        // the removed tile is placed elsewhere in the row
 };
 
-// The game clock's counters; Timer1 ticks every Interval ms.
+// The game clock's counters; Timer1 ticks every Interval ms. The time stops
+// at MaxSeconds (99:59:59), penalties included, so it never overflows.
 struct TGameClock {
   static constexpr int Interval = 100;
+  static constexpr int MaxSeconds = 99 * 3600 + 59 * 60 + 59;
   int TickCount = 0;
   int ElapsedSeconds = 0;
   int MessageAge = 0;
   // One clock event; true when it completed a whole second.
   bool Tick();
+  // Adds a penalty's seconds.
+  void Add(int seconds);
   void Reset() {
     TickCount = 0;
     ElapsedSeconds = 0;

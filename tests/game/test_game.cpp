@@ -184,6 +184,38 @@ TEST_F(GameTest, AFullBoardCompletesOnceAtTheNextTickAndScores) {
   EXPECT_EQ(Game.Complete().Time, -1);
 }
 
+// Completion is every square solved, not a counter that a crafted game can
+// run up; a board saved full opens finished and is not scored again; the
+// clock stops at 99:59:59 instead of overflowing.
+TEST_F(GameTest, OnlyAFullBoardCompletesAndTheClockNeverOverflows) {
+  Game.Puzzle.SolvedCount = Game.N() * Game.N();
+  for (int i = 0; i < 10; ++i) EXPECT_FALSE(Game.Tick().Completed);
+  Game.Puzzle.SolvedCount = 0;
+
+  SolveAll();
+  const TSavedGame full = SavedGameOf(Game.Puzzle, Game.Number(), 100);
+  Game.SetUpPuzzle();
+  Phases.clear();
+  Game.Load(full);
+  EXPECT_EQ(Game.Phase(), TPhase::Finished);
+  EXPECT_FALSE(Game.ClockRuns());
+  for (int i = 0; i < 10; ++i) EXPECT_FALSE(Game.Tick().Completed);
+
+  Game.SetUpPuzzle();
+  Game.Clock.ElapsedSeconds = TGameClock::MaxSeconds - 1;
+  Prefs.CluePenalty = 30;
+  for (int i = 0; i < 10; ++i) Game.Tick();
+  EXPECT_EQ(Game.Clock.ElapsedSeconds, TGameClock::MaxSeconds);
+  for (int i = 0; i < 30; ++i) Game.Tick();
+  (void)Game.GiveClue();
+  Game.LeftPress(1, 1, Wrong(1, 1));
+  EXPECT_EQ(Game.Clock.ElapsedSeconds, TGameClock::MaxSeconds);
+  EXPECT_EQ(TimeText(Game.Clock.ElapsedSeconds, true), "Time: 99:59:59");
+  SolveAll();
+  ASSERT_TRUE(Game.Tick().Completed);
+  EXPECT_EQ(Game.Complete().Time, TGameClock::MaxSeconds);
+}
+
 TEST_F(GameTest, APauseGuardPausesOnlyWhatRunsAndResumesUnlessKept) {
   {
     TGame::TPauseGuard pause(Game);
