@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -40,6 +41,16 @@ class TQuietStderr {
  private:
   int Saved = -1;
 };
+// The longest a game sound may play. The mixer converts every sound to its
+// own rate at load: 2 KB of samples declared at 1 Hz would take gigabytes.
+constexpr qint64 MaxSoundSeconds = 60;
+
+qint64 LittleEndian(const QByteArray& bytes, qint64 at, int count) {
+  qint64 value = 0;
+  for (int i = count - 1; i >= 0; --i) value = value << 8 | static_cast<uchar>(bytes[at + i]);
+  return value;
+}
+
 // A sound file is a RIFF WAVE file whose chunks all lie within it. The mixer
 // would take any format it knows and trusts a chunk's length: a few bytes
 // announcing a 4 GB "data" chunk make it ask for 4 GB.
@@ -47,10 +58,9 @@ QString CheckWave(const QByteArray& bytes) {
   if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
     return QStringLiteral("It is not a WAV file.");
   qint64 at = 12;
+  qint64 channels = 0, rate = 0, bits = 0, dataBits = 0;
   while (at + 8 <= bytes.size()) {
-    const auto* length = reinterpret_cast<const uchar*>(bytes.constData() + at + 4);
-    const qint64 size = qint64{length[0]} | qint64{length[1]} << 8 | qint64{length[2]} << 16 |
-                        qint64{length[3]} << 24;
+    const qint64 size = LittleEndian(bytes, at + 4, 4);
     if (size > bytes.size() - at - 8)
     {
       QByteArray name = bytes.mid(at, 4);
@@ -58,8 +68,24 @@ QString CheckWave(const QByteArray& bytes) {
         if (c < 0x20 || c > 0x7e) c = '?';
       return QStringLiteral("The file ends inside its \"%1\" part.").arg(QString::fromLatin1(name));
     }
+    const QByteArray kind = bytes.mid(at, 4);
+    if (kind == "fmt " && size >= 16) {
+      channels = LittleEndian(bytes, at + 10, 2);
+      rate = LittleEndian(bytes, at + 12, 4);
+      bits = LittleEndian(bytes, at + 22, 2);
+    } else if (kind == "data") {
+      dataBits += size * 8;
+    }
     at += 8 + size + (size & 1);  // chunks are padded to an even length
   }
+  // Samples at the declared depth (at least 1 bit, as the coded formats
+  // pack them); what the mixer would make of them in seconds.
+  const qint64 frames = dataBits / (std::max<qint64>(channels, 1) * std::max<qint64>(bits, 1));
+  if (frames > MaxSoundSeconds * std::max<qint64>(rate, 1))
+    return QStringLiteral("It would play for %1 seconds at %2 Hz; a game sound may last at most %3.")
+        .arg(frames / std::max<qint64>(rate, 1))
+        .arg(rate)
+        .arg(MaxSoundSeconds);
   return {};
 }
 

@@ -56,6 +56,10 @@ QString MissingPixels(const QByteArray& data) {
 // A tile is a few hundred pixels a side; a header asking for more is damage,
 // and must not take the memory first.
 constexpr int TileAllocationLimitMB = 64;
+// The largest side a tile may have: a hundred tiles of this size hold about
+// 80 MB, where a few kilobytes of run-length-coded bitmaps could otherwise
+// unpack into gigabytes.
+constexpr int MaxTileSide = 512;
 
 }  // namespace
 
@@ -66,6 +70,13 @@ QImage DecodeTilePicture(const QByteArray& Data, QString& Problem) {
   QBuffer buffer(&data);
   QImageReader reader(&buffer);
   reader.setAllocationLimit(TileAllocationLimitMB);
+  if (const QSize size = reader.size(); size.width() > MaxTileSide || size.height() > MaxTileSide) {
+    Problem = QStringLiteral("it is %1 x %2 pixels, more than the %3 x %3 a tile may have")
+                  .arg(size.width())
+                  .arg(size.height())
+                  .arg(MaxTileSide);
+    return {};
+  }
   QImage picture = reader.read();
   if (picture.isNull()) {
     Problem = reader.errorString();

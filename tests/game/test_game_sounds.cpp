@@ -92,4 +92,15 @@ TEST(GameSounds, BadSoundFilesAreRefusedWithAMessage) {
       "c0e0c0e0c0e0c0e0c0e0c0e0");
   ASSERT_EQ(found.size(), 77);
   EXPECT_EQ(sounds.LoadSound(TGameSound::Pop, found), "The file ends inside its \"data\" part.");
+
+  // 2 KB of samples declared at 1 Hz would play for over half an hour; the
+  // mixer would convert them to its own rate at load (gigabytes).
+  QByteArray slow = QByteArray::fromHex("524946462408000057415645666d7420100000000100010001000000010000000100080064617461");
+  const QByteArray samples(2048, '\x80');
+  slow += QByteArray::fromHex("00080000") + samples;
+  EXPECT_EQ(sounds.LoadSound(TGameSound::Pop, slow),
+            "It would play for 2048 seconds at 1 Hz; a game sound may last at most 60.");
+  slow.replace(24, 4, QByteArray::fromHex("44ac0000"));  // the same at 44100 Hz: a short click
+  slow.replace(28, 4, QByteArray::fromHex("44ac0000"));
+  EXPECT_EQ(sounds.LoadSound(TGameSound::Pop, slow), "");
 }

@@ -301,6 +301,32 @@ TEST_F(TImagesTest, UnreadableBitmapFailsNamingTheFile) {
   }
 }
 
+// A tile is a small picture: a few kilobytes of run-length-coded rows may
+// declare thousands of pixels a side, and a hundred of them gigabytes.
+TEST_F(TImagesTest, ATileLargerThanATileCanBeIsRefusedUnpacked) {
+  WriteAllRows();
+  const QString large = QDir(RowFolder(2)).filePath(QStringLiteral("04.bmp"));
+  // An 8-bit run-length-coded bitmap of 4000 x 4000 pixels in 1086 bytes:
+  // the header, a grey palette and one "end of bitmap".
+  QByteArray bitmap("BM", 2);
+  auto le = [&bitmap](quint32 v, int bytes) {
+    for (int i = 0; i < bytes; ++i) bitmap.append(static_cast<char>((v >> (8 * i)) & 0xff));
+  };
+  le(14 + 40 + 1024 + 2, 4), le(0, 4), le(14 + 40 + 1024, 4);
+  le(40, 4), le(4000, 4), le(4000, 4), le(1, 2), le(8, 2), le(1, 4), le(2, 4), le(2835, 4), le(2835, 4),
+      le(256, 4), le(0, 4);
+  for (int i = 0; i < 256; ++i) le(static_cast<quint32>(i * 0x010101), 4);
+  bitmap.append("\x00\x01", 2);
+  QFile file(large);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bitmap) == bitmap.size());
+  file.close();
+  EXPECT_FALSE(Images.LoadAll(Folder.path()));
+  EXPECT_EQ(Images.LastFailure(), TImages::TFailure::UnreadablePicture);
+  EXPECT_EQ(Images.LastError(), QStringLiteral("The tile picture \"%1\" cannot be read: it is 4000 x 4000 pixels, "
+                                               "more than the 512 x 512 a tile may have.")
+                                    .arg(QDir::toNativeSeparators(large)));
+}
+
 // "._01 Dog.bmp" (what another system leaves beside "01 Dog.bmp") is no
 // tile; a FIFO named like one fails the load at once instead of blocking it.
 TEST_F(TImagesTest, HiddenFilesAreNoTilesAndAFifoFailsAtOnce) {
