@@ -31,5 +31,5 @@ TDataFolders ResolveDataFolders(const QString& programFolder, const QString& dat
 }
 
 bool MakeRecordsFolder(const TDataFolders& folders) {
-  return QDir().mkpath(QDir(folders.Records).filePath(QStringLiteral("Players/Saved Games")));
+  return QDir().mkpath(folders.Records);
 }

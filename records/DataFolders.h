@@ -29,6 +29,8 @@ TDataFolders ResolveDataFolders(const QString& programFolder, const QString& dat
                                 const QString& userDataFolder,
                                 const std::function<bool(const QString&)>& isWritable = {});
 
-// Makes the records folder with Players/Saved Games where it is missing
-// (a first start). False when it cannot be made.
+// Makes the records folder where it is missing (a first start), for the
+// lock; Players/Saved Games inside it comes with the window, once the game
+// has found its pictures, so a wrong folder is left as it was. False when it
+// cannot be made.
 bool MakeRecordsFolder(const TDataFolders& folders);

@@ -96,6 +96,12 @@ TFileBytes ReadFileBytes(const QString& path, qint64 limit) {
   return result;
 }
 
+QString DecodeFileName(QByteArrayView bytes) {
+  const QByteArray raw = bytes.toByteArray();
+  const QString name = QFile::decodeName(raw);
+  return QFile::encodeName(name) == raw ? name : QString();
+}
+
 QByteArray TolerantUtf8(QByteArrayView bytes) {
   const bool littleEndian = bytes.startsWith("\xFF\xFE");
   if (littleEndian || bytes.startsWith("\xFE\xFF")) {

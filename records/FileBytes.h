@@ -24,6 +24,11 @@ struct TFileBytes {
 // folder can neither hang the game nor fill its memory.
 TFileBytes ReadFileBytes(const QString& path, qint64 limit);
 
+// A path given as bytes (a program argument) in the system's file name
+// encoding; empty when the bytes are no name in it, so the file the name
+// would be turned into is not another one than the user's.
+QString DecodeFileName(QByteArrayView bytes);
+
 // Text a user's editor may have written, as UTF-8: a UTF-16 file (with its
 // byte-order mark) is decoded, a UTF-8 byte-order mark dropped, and a byte
 // that does not belong to a UTF-8 character is read as Latin-1, so "J\xf6rg"

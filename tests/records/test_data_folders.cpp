@@ -75,7 +75,8 @@ TEST_F(DataFoldersTest, AFirstStartMakesTheRecordsFolders) {
   const TDataFolders folders = ResolveDataFolders(Bin(), {}, UserData());
   ASSERT_FALSE(QFileInfo::exists(UserData()));
   ASSERT_TRUE(MakeRecordsFolder(folders));
-  EXPECT_TRUE(QFileInfo(UserData() + "/Players/Saved Games").isDir());
+  EXPECT_TRUE(QFileInfo(UserData()).isDir());
+  EXPECT_FALSE(QFileInfo::exists(UserData() + "/Players")) << "made once the game can run";
   EXPECT_TRUE(MakeRecordsFolder(folders)) << "a second start finds them made";
 
   QFile blocker(Root.filePath("file"));

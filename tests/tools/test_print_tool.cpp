@@ -115,6 +115,14 @@ TEST(PrintTool, RefusalsAreOneLineAndLeaveFilesAlone) {
       {{"--size", "6", "--number", "1", "--output", "/no/such/folder/x.pdf"}, 1, "/no/such/folder/x.pdf"},
       // A data folder without the pictures.
       {{"--size", "6", "--number", "1", "--output", out, "--data-dir", dir.path().toStdString()}, 1, "Row 1"},
+      // Bytes that are no name in the file name encoding (Latin-1 "café"):
+      // never written under another name, nor a folder said not to exist.
+      {{"--size", "4", "--number", "1", "--output", dir.path().toStdString() + "/caf\xe9.pdf"},
+       2,
+       "/caf\\xe9.pdf\" is no name in the system's file name encoding"},
+      {{"--size", "4", "--number", "1", "--output", out, "--data-dir", dir.path().toStdString() + "/caf\xe9"},
+       2,
+       "\\xe9\" is no name in the system's file name encoding"},
   };
   for (const TCase& c : cases) {
     const TRun r = Tool(c.args);

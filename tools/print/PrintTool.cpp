@@ -1,6 +1,7 @@
 #include "PrintTool.h"
 
 #include "DataFolders.h"
+#include "FileBytes.h"
 #include "Images.h"
 #include "Puzzle.h"
 #include "PuzzlePrint.h"
@@ -53,7 +54,10 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
       }
     } else if (a == "--output" || a == "--data-dir") {
       if (i + 1 >= args.size() || args[i + 1].empty()) return fail(a + " needs a value", 2);
-      const QString value = QString::fromStdString(args[++i]);
+      const std::string& bytes = args[++i];
+      const QString value = DecodeFileName(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+      if (value.isEmpty())
+        return fail(a + ": \"" + EchoText(args[i]) + "\" is no name in the system's file name encoding", 2);
       if (a == "--output") {
         job.Output = value;
         haveOutput = true;
