@@ -1,6 +1,7 @@
 // Program start: arguments, the data folders, the splash switch, the window.
 #include "DataFolders.h"
 #include "Dialogs.h"
+#include "FileBytes.h"
 #include "MainForm.h"
 #include "PuzzleTool.h"
 #include "Settings.h"
@@ -38,7 +39,18 @@ void Refuse(TArguments& result, const QString& message) {
 // no window can open.
 TArguments ParseArguments(int argc, char* argv[]) {
   QStringList words;
-  for (int i = 0; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
+  for (int i = 0; i < argc; ++i) {
+    // An argument may be a path: read in the file name encoding, and one
+    // that is no name in it refused rather than turned into another name.
+    const QString word = DecodeFileName(argv[i]);
+    if (word.isEmpty() && argv[i][0] != '\0') {
+      TArguments refused;
+      Refuse(refused, QStringLiteral("\"%1\" is no name in the system's file name encoding")
+                          .arg(QString::fromLocal8Bit(argv[i])));
+      return refused;
+    }
+    words << word;
+  }
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Quillmere, a logic puzzle of picture tiles."));
@@ -101,6 +113,33 @@ TArguments ParseArguments(int argc, char* argv[]) {
   return result;
 }
 
+// What an exit() from within the event loop must still do. One at a time.
+class TExitStore {
+ public:
+  TExitStore(TMainForm* form, QLockFile* lock) {
+    Form = form;
+    Lock = lock;
+    static const bool registered = std::atexit(AtExit) == 0;
+    (void)registered;
+  }
+  ~TExitStore() {
+    Form = nullptr;
+    Lock = nullptr;
+  }
+  TExitStore(const TExitStore&) = delete;
+  TExitStore& operator=(const TExitStore&) = delete;
+
+ private:
+  static void AtExit() {
+    if (Form) Form->EndByExit();
+    if (Lock) Lock->unlock();
+    Form = nullptr;
+    Lock = nullptr;
+  }
+  static inline TMainForm* Form = nullptr;
+  static inline QLockFile* Lock = nullptr;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -115,7 +154,8 @@ int main(int argc, char* argv[]) {
       ResolveDataFolders(QCoreApplication::applicationDirPath(), arguments.DataDir,
                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
   // Where the folders cannot be made the game still runs; the window says
-  // once that progress cannot be kept.
+  // once that progress cannot be kept. Only the records folder itself here,
+  // for the lock: Players/ comes once the window has found its pictures.
   MakeRecordsFolder(folders);
 
   // One running game per records folder: two would overwrite each other's
@@ -149,6 +189,10 @@ int main(int argc, char* argv[]) {
   TMainForm form(folders, dialogs);
   if (!form.FormCreate()) return 1;
   running = &form;
+  // A lost display ends the process through exit() inside the window
+  // system's event handling: the records and the lock are seen to as at a
+  // signal. Cleared before the window and the lock go at a normal end.
+  const TExitStore atExit(&form, &lock);
   if (arguments.PuzzleSize) form.PlayPuzzle(arguments.PuzzleSize, arguments.PuzzleNumber);
   form.show();
   return app.exec();

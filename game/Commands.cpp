@@ -121,6 +121,7 @@ void TMainForm::OptionsBtnClick() {
     TGame::TPauseGuard pause(Game);
     Dialogs.ShowOptions(this, *Settings);
   }
+  if (const TWriteResult splash = Settings->StoreShowSplash(); !splash) Dialogs.ErrorBox(this, splash.Error);
   // The dialog changed the preferences themselves; the window shows them now.
   ShowSwitches();
   ShowHintPane();

@@ -161,14 +161,18 @@ void TMainForm::MakePlayersFolder() {
 void TMainForm::EndBySignal() {
   WinTimer->stop();
   Timer1->stop();
+  EndByExit();
+  // Ends the nested loops of open dialogs too, and any that would open later.
+  QCoreApplication::exit(0);
+}
+
+void TMainForm::EndByExit() {
   if (Created && !RecordsStored) {
     CaptureWindowSizes();
     if (const TWriteResult stored = Settings->StorePlayerList(); !stored)
       std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(stored.Error));
     RecordsStored = true;
   }
-  // Ends the nested loops of open dialogs too, and any that would open later.
-  QCoreApplication::exit(0);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -331,9 +335,9 @@ void TMainForm::CaptureWindowSizes() {
 }
 
 void TMainForm::Exit1Click() {
-  if (Game.InProgress() && Dialogs.Confirm(this, QStringLiteral("Do you want to save this game?")))
-    Save1Click();
-  close();
+  // A failed save keeps the game open: the player may try again, or leave
+  // knowingly by answering No.
+  if (OfferToSave()) close();
 }
 
 void TMainForm::FormMouseDown() {

@@ -117,6 +117,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // as at the exit, without the save question, and every event loop ends.
   // A failure is told on the terminal: nobody may be there to answer a box.
   void EndBySignal();
+  // The process is ending without the event loop (the display was lost and
+  // the window system calls exit): the records are stored as at a signal.
+  void EndByExit();
   void Exit1Click();
   void HelpMenuClick();
   void About1Click();
@@ -191,6 +194,8 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
 
   // --- saved games (SavedGames.cpp) ---------------------------------------
   void Save1Click();
+  // Saves a game in progress; false (and said) when the file could not be written.
+  bool SaveGame();
   void BtnSaveClick();
   void Open1Click();
   void BtnOpenClick();
@@ -265,8 +270,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void GamePhaseChanged();
   void SetPuzzleNumber(int number);
   void DrawStartPicture();  // the new board, for the animation
-  // Offers to save a game in progress before it is dropped.
-  void OfferToSave();
+  // Offers to save a game in progress before it is dropped; false when the
+  // save failed, and the game stays (the player may retry or decline).
+  bool OfferToSave();
   // Makes name the current player: the old profile stored first (unless it
   // was just deleted), the new one loaded, shown and its puzzle set up.
   void BecomePlayer(const QString& name, bool storeOld);

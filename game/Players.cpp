@@ -1,12 +1,26 @@
 // The player commands: create, switch and delete.
 #include "MainForm.h"
+#include "SavedGame.h"
 
 #include <QAction>
+#include <QDir>
 #include <QTimer>
 
 namespace {
 const QString GuestName = QStringLiteral("Guest");
+
+// Removes the saved games the player owns, so none opens later for someone
+// else; the names of the files that stay are returned.
+QStringList RemoveSavedGamesOf(const QString& playersFolder, const QString& name, const QStringList& names) {
+  const QDir folder(playersFolder + QStringLiteral("/Saved Games"));
+  QStringList kept;
+  for (const QString& file : folder.entryList({QStringLiteral("*.sav")}, QDir::Files | QDir::Hidden)) {
+    if (SavedGameOwner(file, names).compare(name, Qt::CaseInsensitive) != 0) continue;
+    if (!QFile::remove(folder.filePath(file))) kept << QDir::toNativeSeparators(folder.filePath(file));
+  }
+  return kept;
 }
+}  // namespace
 
 QString TMainForm::NewPlayerProblem(const QString& name) const {
   QString problem;
@@ -18,9 +32,10 @@ QString TMainForm::NewPlayerProblem(const QString& name) const {
   return {};
 }
 
-void TMainForm::OfferToSave() {
+bool TMainForm::OfferToSave() {
   if (Game.InProgress() && Dialogs.Confirm(this, QStringLiteral("Do you want to save this game?")))
-    Save1Click();
+    return SaveGame();
+  return true;
 }
 
 void TMainForm::Createnewplayer1Click() {
@@ -29,8 +44,7 @@ void TMainForm::Createnewplayer1Click() {
   if (!Dialogs.NewPlayerName(
           this, [this](const QString& n) { return NewPlayerProblem(n); }, name))
     return;
-  OfferToSave();
-  if (StoreCurrentProfile()) StartNewPlayer(name);
+  if (OfferToSave() && StoreCurrentProfile()) StartNewPlayer(name);
 }
 
 bool TMainForm::StoreCurrentProfile() {
@@ -53,8 +67,9 @@ void TMainForm::SwitchtoPlayer1Click() {
   WinTimer->stop();
   QString name;
   if (!Dialogs.ChoosePlayer(this, Settings->ListPlayerNames(), name)) return;  // cancel changes nothing
-  OfferToSave();
-  BecomePlayer(name, true);
+  // The one playing already: nothing to save, nothing to reload.
+  if (name.compare(Settings->Prefs.PlayerName, Qt::CaseInsensitive) == 0) return;
+  if (OfferToSave()) BecomePlayer(name, true);
 }
 
 void TMainForm::PlayerLblClick() {
@@ -67,10 +82,14 @@ void TMainForm::DeletePlayer1Click() {
   const QString name = Settings->Prefs.PlayerName;
   if (!Dialogs.Confirm(
           this,
-          QStringLiteral("Are you sure you want to delete the current player \"%1\" from the game?")
+          QStringLiteral("Are you sure you want to delete the current player \"%1\" from the game?\r"
+                         "Their saved games are deleted with them.")
               .arg(name),
           TDialogs::TButtons::OkCancel))
     return;
+  if (const QStringList kept = RemoveSavedGamesOf(Settings->PlayersFolder(), name, Settings->ListPlayerNames());
+      !kept.isEmpty())
+    Dialogs.ErrorBox(this, QStringLiteral("Unable to delete the saved games %1.").arg(kept.join(QStringLiteral(", "))));
   if (const TWriteResult scores = ScoreTable.DeletePlayerScores(name); !scores)
     Dialogs.ErrorBox(this, scores.Error);
   if (const TWriteResult deleted = Settings->DeletePlayer(name); !deleted)

@@ -11,8 +11,12 @@
 #include <QTimer>
 
 void TMainForm::Save1Click() {
+  SaveGame();
+}
+
+bool TMainForm::SaveGame() {
   WinTimer->stop();
-  if (!Game.InProgress()) return;
+  if (!Game.InProgress()) return true;
   // The message boxes run their own event loop; the clock stands still
   // under them and runs on afterwards exactly when it ran before.
   Timer1->stop();
@@ -25,6 +29,7 @@ void TMainForm::Save1Click() {
   else
     Dialogs.ErrorBox(this, QString::fromLatin1(CouldNotSaveGameText) + written.Error);
   if (Game.ClockRuns()) Timer1->start();
+  return bool(written);
 }
 
 void TMainForm::BtnSaveClick() {
@@ -63,7 +68,7 @@ void TMainForm::BtnOpenClick() {
 
   // The file's owner plays it; a file no known player owns opens for the
   // current one.
-  const QString owner = SavedGameOwner(QFileInfo(file).fileName(), Settings->ListPlayerNames());
+  const QString owner = SavedGameOwner(QFileInfo(file).fileName(), Settings->ListPlayerNames(), Settings->Prefs.PlayerName);
   if (!owner.isEmpty() && owner.compare(Settings->Prefs.PlayerName, Qt::CaseInsensitive) != 0) {
     StoreCurrentProfile();  // a failure is said; the game opens all the same
     Settings->Prefs.PlayerName = owner;

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QMenuBar>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -15,6 +16,8 @@
 #include "FileFaults.h"
 #include "SavedGame.h"
 #include "WindowLinks.h"
+
+#include <sys/stat.h>
 
 namespace {
 void WriteFile(const QString& path, const QByteArray& text) {
@@ -77,6 +80,36 @@ TEST_F(MainFormTest, ExitAsksToSaveOnlyDuringAGame) {
   Form->Timer1Timer();
   Form->Exit1->trigger();
   EXPECT_EQ(Dialogs.Questions.size(), 1);
+}
+
+// A save that fails when the game is about to be dropped keeps it: at the
+// exit, and before a new player or another one takes the board. Declining
+// the save leaves knowingly.
+TEST_F(MainFormTest, AFailedSaveKeepsTheGameUntilThePlayerDeclinesToSave) {
+  Open(4, 6);
+  Press(Qt::LeftButton, 2, 2, Sq(2, 2).localindex());
+  ASSERT_TRUE(QDir(Folder.Path("Players/Saved Games")).removeRecursively());
+  WriteFile(Folder.Path("Players/Saved Games"), "a file where the folder should be");
+  Form->Settings->PlayerList.append(QStringLiteral("Anna=Anna"));
+
+  Dialogs.ConfirmAnswers = {true, true, true};
+  Form->Exit1->trigger();
+  Dialogs.NameAnswers.push_back(QStringLiteral("Bob"));
+  Form->Createnewplayer1->trigger();
+  Dialogs.PlayerAnswers.push_back(QStringLiteral("Anna"));
+  Form->SwitchtoPlayer1->trigger();
+  EXPECT_EQ(Dialogs.Questions.size(), 3);
+  ASSERT_EQ(Dialogs.Errors.size(), 3);
+  for (const QString& error : Dialogs.Errors) EXPECT_TRUE(error.startsWith("Could not save your game!"));
+  EXPECT_TRUE(Form->isVisible());
+  EXPECT_EQ(Form->Settings->Prefs.PlayerName, QStringLiteral("Guest"));
+  EXPECT_FALSE(Form->Settings->ListPlayerNames().contains(QStringLiteral("Bob")));
+  EXPECT_TRUE(Form->Game.InProgress());
+  EXPECT_TRUE(Sq(2, 2).IsSolved());
+
+  Dialogs.ConfirmAnswers = {false};
+  Form->Exit1->trigger();
+  EXPECT_FALSE(Form->isVisible());
 }
 
 TEST_F(MainFormTest, ClosingKeepsTheSizesAndTheProfileStoresThem) {
@@ -339,6 +372,39 @@ TEST(ProgramArguments, AMissingDataFolderIsAClearErrorBeforeAnyWindow) {
   EXPECT_EQ(program.exitCode(), 2);
 }
 
+// A folder that is not the game's is left as it was: nothing is made in it
+// before the pictures are found. A folder named in bytes that are no name in
+// the file name encoding is refused as such, not said not to exist.
+TEST(ProgramArguments, AWrongDataFolderIsLeftAsItWas) {
+  TestApp();
+  QTemporaryDir dir;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "offscreen");
+  environment.insert("SDL_AUDIODRIVER", "dummy");
+  environment.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+  QProcess game;
+  game.setProcessEnvironment(environment);
+  game.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", dir.path()});
+  ASSERT_TRUE(game.waitForStarted(20000));
+  for (QDeadlineTimer deadline(20000); !QFile::exists(dir.filePath("quillmere.lock")) && !deadline.hasExpired();)
+    QTest::qWait(20);
+  QTest::qWait(1000);  // the start goes on to the missing pictures' message
+  game.kill();
+  game.waitForFinished(20000);
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("Players")));
+
+  const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xe9";
+  ASSERT_EQ(::mkdir(latin1.constData(), 0700), 0);
+  QProcess named;
+  named.setProcessEnvironment(environment);
+  named.start("/bin/sh", {"-c", "exec \"$0\" --data-dir \"$(printf '%s/caf\\351' \"$1\")\"",
+                          QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), dir.path()});
+  ASSERT_TRUE(named.waitForFinished(20000));
+  const QByteArray err = named.readAllStandardError();
+  EXPECT_EQ(named.exitCode(), 2) << err.toStdString();
+  EXPECT_TRUE(err.contains("is no name in the system's file name encoding")) << err.toStdString();
+}
+
 TEST(ProgramArguments, HelpVersionAndRefusalsComeBeforeAnyWindow) {
   TestApp();
   // No window system can start: every answer below comes before one is needed.
@@ -426,4 +492,49 @@ TEST(ProgramArguments, OneGamePerDataFolderAndADeadGamesLockIsTakenOver) {
   EXPECT_FALSE(third.waitForFinished(3000)) << third.readAllStandardError().toStdString();
   third.kill();
   third.waitForFinished(20000);
+}
+
+// The X server ends (or a remote session drops) under a running game: the
+// window system's plugin ends the process at once, and the records must be
+// stored and the lock freed as at a termination signal.
+TEST(ProgramArguments, ALostDisplayStoresTheRecordsAndFreesTheLock) {
+  const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+  if (xvfb.isEmpty()) GTEST_SKIP() << "no Xvfb";
+  const TGameFolder folder;
+  ASSERT_TRUE(QDir(folder.Path("Players")).removeRecursively());  // made again once the window is up
+  ASSERT_TRUE(QDir().mkpath(folder.Path("config/Vantor")));
+  WriteFile(folder.Path("config/Vantor/Quillmere.conf"), "[Options]\nShowSplash=0\n");
+  QProcess server;
+  server.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1280x1024x24"});
+  ASSERT_TRUE(server.waitForStarted(20000));
+  QByteArray display;
+  for (QDeadlineTimer deadline(20000); !display.endsWith('\n') && !deadline.hasExpired();) {
+    server.waitForReadyRead(200);
+    display += server.readAllStandardOutput();
+  }
+  ASSERT_TRUE(display.endsWith('\n')) << "Xvfb gave no display";
+
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("QT_QPA_PLATFORM", "xcb");
+  environment.insert("DISPLAY", ":" + QString::fromLatin1(display.trimmed()));
+  environment.insert("SDL_AUDIODRIVER", "dummy");
+  environment.insert("XDG_CONFIG_HOME", folder.Path("config"));
+  QProcess game;
+  game.setProcessEnvironment(environment);
+  game.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", folder.Dir.path(), "--puzzle", "5:17"});
+  ASSERT_TRUE(game.waitForStarted(20000));
+  for (QDeadlineTimer deadline(30000); !QFileInfo(folder.Path("Players/Saved Games")).isDir() && !deadline.hasExpired();)
+    QTest::qWait(50);
+  ASSERT_TRUE(QFileInfo(folder.Path("Players/Saved Games")).isDir()) << game.readAllStandardError().toStdString();
+  QTest::qWait(1500);  // the window shows and the event loop runs
+  ASSERT_EQ(game.state(), QProcess::Running);
+  ASSERT_TRUE(QFile::exists(folder.Path("quillmere.lock")));
+
+  server.terminate();
+  ASSERT_TRUE(server.waitForFinished(20000));
+  ASSERT_TRUE(game.waitForFinished(20000));
+  EXPECT_FALSE(QFile::exists(folder.Path("quillmere.lock")));
+  EXPECT_TRUE(ReadFile(folder.Path("quillmere.ini")).contains("CurrentPlayer=Guest"));
+  EXPECT_TRUE(ReadFile(folder.Path("Players/Guest.ini")).contains("Size5=17"))
+      << game.readAllStandardError().toStdString();
 }

@@ -1,6 +1,7 @@
 // Creating, switching and deleting players, and the options dialog, in a real window.
 #include "GameTestSupport.h"
 
+#include <QPainter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -92,7 +93,8 @@ TEST_F(PlayersTest, DeletingLeavesNoTraceAndAlwaysSomeonePlays) {
   Dialogs.PlayerAnswers.push_back(QString());
   Form->DeletePlayer1->trigger();
   EXPECT_EQ(Dialogs.Questions.last(),
-            QStringLiteral("Are you sure you want to delete the current player \"Bob\" from the game?"));
+            QStringLiteral("Are you sure you want to delete the current player \"Bob\" from the game?\r"
+                           "Their saved games are deleted with them."));
   EXPECT_EQ(Name(), QStringLiteral("Guest"));
   EXPECT_FALSE(ProfileExists(QStringLiteral("Bob")));
   EXPECT_FALSE(PlayersFileText().contains("Bob"));
@@ -108,6 +110,60 @@ TEST_F(PlayersTest, DeletingLeavesNoTraceAndAlwaysSomeonePlays) {
   EXPECT_EQ(Name(), QStringLiteral("Guest"));
   EXPECT_EQ(Form->Settings->ListPlayerNames(), QStringList{QStringLiteral("Guest")});
   EXPECT_EQ(Form->N(), 6);
+}
+
+TEST_F(PlayersTest, TheOnePlayingStaysAsSheIsAndADeletedPlayersGamesGoWithHer) {
+  Open(4, 5);
+  Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
+  Form->Game.Clock.ElapsedSeconds = 12;
+  Dialogs.PlayerAnswers.push_back(QStringLiteral("guest"));
+  Form->SwitchtoPlayer1->trigger();
+  EXPECT_TRUE(Dialogs.Questions.isEmpty()) << "nothing to save: nobody else plays";
+  EXPECT_TRUE(Sq(1, 1).IsSolved());
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 12);
+  Form->Save1->trigger();  // Guest_5_4.sav
+
+  // "Jo_Ann" reads so in the information bar, not "Jo Ann": the label shows
+  // the whole underscore, every pixel the font draws for it.
+  Dialogs.ConfirmAnswers.push_back(false);
+  Create(QStringLiteral("Jo_Ann"));
+  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Jo_Ann"));
+  Form->PlayerLbl->setText(QStringLiteral("_"));
+  const QImage withLine = Form->PlayerLbl->grab().toImage();
+  Form->PlayerLbl->setText(QString());
+  const QImage without = Form->PlayerLbl->grab().toImage();
+  Form->PlayerLbl->setText(QStringLiteral("Jo_Ann"));
+  ASSERT_EQ(withLine.size(), without.size());
+  int shown = 0;
+  for (int y = 0; y < withLine.height(); ++y)
+    for (int x = 0; x < withLine.width(); ++x) shown += withLine.pixel(x, y) != without.pixel(x, y);
+  QImage alone(200, 100, QImage::Format_RGB32);
+  alone.setDevicePixelRatio(withLine.devicePixelRatio());
+  alone.fill(Qt::white);
+  {
+    QPainter painter(&alone);
+    painter.setFont(Form->PlayerLbl->font());
+    painter.drawText(QRect(0, 0, 100, 50), Qt::AlignCenter, QStringLiteral("_"));
+  }
+  int drawn = 0;
+  for (int y = 0; y < alone.height(); ++y)
+    for (int x = 0; x < alone.width(); ++x) drawn += alone.pixel(x, y) != qRgb(255, 255, 255);
+  ASSERT_GT(drawn, 0);
+  EXPECT_GE(shown, drawn) << "the underscore is cut";
+
+  // Her games go with her; another player's, of a name she begins, stay.
+  Form->Save1->trigger();  // Jo_Ann_1_6.sav
+  const QString games = Folder.Path("Players/Saved Games/");
+  ASSERT_TRUE(QFile::copy(games + "Jo_Ann_1_6.sav", games + "Jo_Ann_7_6.sav"));
+  ASSERT_TRUE(QFile::copy(games + "Jo_Ann_1_6.sav", games + "Jo_Ann_1_1_6.sav"));
+  ASSERT_TRUE(Form->Settings->StoreProfile());
+  Form->Settings->PlayerList.append(QStringLiteral("Jo_Ann_1=Jo_Ann_1"));
+  Dialogs.ConfirmAnswers.push_back(true);
+  Dialogs.PlayerAnswers.push_back(QString());
+  Form->DeletePlayer1->trigger();
+  EXPECT_TRUE(Dialogs.Questions.last().endsWith("Their saved games are deleted with them."));
+  EXPECT_EQ(QDir(games).entryList(QDir::Files), QStringList({"Guest_5_4.sav", "Jo_Ann_1_1_6.sav"}));
+  EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
 }
 
 TEST_F(PlayersTest, TheOptionsDialogsSwitchesShowInTheWindowWhenItCloses) {
