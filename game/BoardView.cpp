@@ -100,7 +100,13 @@ void TMainForm::PausedLook(TPaintBox* Box) {
 }
 
 void TMainForm::PaintBox1Paint() {
-  if (WinTimer->isActive()) return;  // the animation owns the board
+  if (WinTimer->isActive()) {
+    // The animation owns the board while its pictures fit it. Resized, its
+    // frames would show the old size's pictures cropped, so it ends there:
+    // stopping it draws the finished board at the new size.
+    if (Effects->FinishPicture.size() != PaintBox1->Canvas.size()) WinTimer->stop();
+    return;
+  }
   if (Game.Paused()) {
     PausedLook(PaintBox1);
     return;
