@@ -160,13 +160,7 @@ void TMainForm::CompletePuzzle() {
   ClearZoomBoxes();
   PlayGameSound(TGameSound::Complete);
   Effects->Start(Settings->Prefs.Animation);
-  Effects->FinishPicture = PaintBox1->Canvas.copy();
-  Effects->FinishPicture.setDevicePixelRatio(1);  // the animation counts the canvas's own pixels
-  // The board was resized since the set-up: its first picture is stretched
-  // to the board rather than shown cropped.
-  if (QImage& start = Effects->StartPicture; start.size() != Effects->FinishPicture.size())
-    start = start.scaled(Effects->FinishPicture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                .convertToFormat(QImage::Format_RGB32);
+  FitAnimationToBoard();  // the board may have been resized since the set-up
   VerticalPaintBox->Repaint();
   if (const TWriteResult written = ScoreTable.AddScore(score.Player, score.Number, score.Size, score.Time,
                                                        score.Errors, score.Clues, score.Difficulty);

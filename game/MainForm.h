@@ -139,6 +139,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void DrawSquare(QPainter& Canvas, int X, int Y);
   void DrawSquare(int c, int r) override;  // onto PaintBox1
   void PaintBox1Paint();
+  // The animation's two pictures at the board's present size, the canvas
+  // showing the one the running transition started from.
+  void FitAnimationToBoard();
   void PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y);
   void PaintBox1MouseMove(int X, int Y);
   void ShowTilePreview(int X, int Y);

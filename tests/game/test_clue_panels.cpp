@@ -106,23 +106,27 @@ TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScore
     Form->DrawBoard(p);
     return board;
   };
-  // Half way through the transition back to the finished board, the
-  // congratulations clicked: the scores open and the board is whole again.
+  // Half way through the transition back to the finished board, the window
+  // is resized: the animation goes on at the new size and the transition
+  // ends on the whole finished board, not on the old pictures cropped.
   Form->Effects->EffectNumber = 2;  // a slide: half of each picture at frame 150
   for (int i = 0; i < 150; ++i) Form->WinTimerTimer();
+  ASSERT_NE(Form->PaintBox1->Canvas, finishedBoard());
+  const QSize before = Form->PaintBox1->Canvas.size();
+  Form->resize(Form->width() - 120, Form->height() - 80);
+  QApplication::processEvents();
+  ASSERT_NE(Form->PaintBox1->Canvas.size(), before);
+  ASSERT_TRUE(Form->WinTimer->isActive());
+  for (int i = 150; i < 200; ++i) Form->WinTimerTimer();
+  EXPECT_EQ(Form->PaintBox1->Canvas, finishedBoard());
+
+  // Half way through the next transition the congratulations are clicked:
+  // the scores open and the board is whole again.
+  for (int i = 0; i < 50; ++i) Form->WinTimerTimer();
   ASSERT_NE(Form->PaintBox1->Canvas, finishedBoard());
   QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(Dialogs.HighScoresShown, 1);
   EXPECT_FALSE(Form->Game.Paused()) << "a finished game is not paused for the scores";
-  EXPECT_FALSE(Form->WinTimer->isActive());
-  EXPECT_EQ(Form->PaintBox1->Canvas, finishedBoard());
-
-  // A resize during the animation ends it too, and the board is drawn whole
-  // at its new size rather than as the old pictures cropped.
-  Form->WinTimer->start();
-  for (int i = 0; i < 150; ++i) Form->WinTimerTimer();
-  Form->resize(Form->width() - 120, Form->height() - 80);
-  QApplication::processEvents();
   EXPECT_FALSE(Form->WinTimer->isActive());
   EXPECT_EQ(Form->PaintBox1->Canvas, finishedBoard());
 }
