@@ -1,6 +1,7 @@
 // Completion animation: one NextFrame of each effect, frames running on
-// through the cycle (all k, both pictures) as the window's 2 ms timer drives
-// them. The frame must fit in that tick.
+// through the cycle (all k, both pictures) as the window's timer drives them,
+// one every TEffects::FrameInterval (17) ms. The frame must fit in that tick
+// with room for the screen's paint; bench_pacing shows the pace as drawn.
 //
 // Board sizes: 732 x 437 is the board of a 1024 x 768 window; the same margins
 // (292 pixels beside the board, 331 above and below it) leave 1628 x 749 in a

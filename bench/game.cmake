@@ -1,7 +1,8 @@
 # The main window's benchmarks, on the real window and the generated tiles:
 # bench_game, a full board redraw and a whole puzzle set-up; bench_soak, the
-# completion animation and puzzle set-ups with resident memory before and after.
-foreach(bench bench_game bench_soak)
+# completion animation and puzzle set-ups with resident memory before and after;
+# bench_pacing, the animation's frames and transitions per second on its own timer.
+foreach(bench bench_game bench_soak bench_pacing)
   add_executable(${bench} ${CMAKE_CURRENT_LIST_DIR}/${bench}.cpp ${CMAKE_CURRENT_LIST_DIR}/WindowBenchMain.cpp)
   target_link_libraries(${bench} PRIVATE quillmere_game quillmere_testsupport benchmark::benchmark)
   target_compile_definitions(${bench} PRIVATE QUILLMERE_RUNTIME_DIR="${QUILLMERE_RUNTIME_DIR}")

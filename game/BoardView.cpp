@@ -100,7 +100,12 @@ void TMainForm::PausedLook(TPaintBox* Box) {
 }
 
 void TMainForm::PaintBox1Paint() {
-  if (WinTimer->isActive()) return;  // the animation owns the board
+  if (WinTimer->isActive()) {
+    // The animation owns the board. Resized, it goes on at the new size
+    // rather than with the old size's pictures cropped.
+    if (Effects->FinishPicture.size() != PaintBox1->Canvas.size()) FitAnimationToBoard();
+    return;
+  }
   if (Game.Paused()) {
     PausedLook(PaintBox1);
     return;
@@ -191,4 +196,26 @@ void TMainForm::RzSizePanel1Resize() {
 void TMainForm::RzSizePanel2Resize() {
   // The clue zoom box stays one third as high as the panel is wide.
   PaintBox2->setFixedHeight(std::max(1, RzSizePanel2->width() / 3));
+}
+
+void TMainForm::FitAnimationToBoard() {
+  // The finished board drawn at the board's size; the first picture is
+  // stretched, as the board it shows is gone. The animation counts the
+  // canvas's own pixels.
+  QImage& canvas = PaintBox1->Canvas;
+  QImage finish(canvas.size(), QImage::Format_RGB32);
+  finish.setDevicePixelRatio(canvas.devicePixelRatio());
+  {
+    QPainter p(&finish);
+    DrawBoard(p);
+  }
+  finish.setDevicePixelRatio(1);
+  Effects->FinishPicture = finish;
+  if (QImage& start = Effects->StartPicture; start.size() != finish.size())
+    start = start.scaled(finish.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB32);
+  // The running transition goes on over the picture it started from.
+  const qreal dpr = canvas.devicePixelRatio();
+  canvas = (Effects->ShowFinish ? Effects->StartPicture : Effects->FinishPicture).copy();
+  canvas.setDevicePixelRatio(dpr);
 }

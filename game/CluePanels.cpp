@@ -5,7 +5,10 @@
 #include "Settings.h"
 
 #include <QPainter>
+#include <QSplitter>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 // Text with its top-left corner at (x, y) on a transparent background.
@@ -150,5 +153,10 @@ void TMainForm::BestFit1Click() {
   WinTimer->stop();
   const int width = BestFitWidth(RzSizePanel2->width(), RzSizePanel2->height(), HorizontalPaintBox->width(),
                                  HorizontalPaintBox->height(), int(Game.Puzzle.HorizontalClues.size()));
-  if (width > 0) SetHorizontalPanelWidth(width);
+  if (width <= 0) return;
+  // A few clues would have the panel grow until the board is a sliver (at
+  // 4 x 4 over 1000 pixels of a 1024-pixel window): the board keeps at least
+  // half of the width the two share.
+  const int shared = MainSplitter->width() - MainSplitter->handleWidth();
+  SetHorizontalPanelWidth(std::min(width, shared / 2));
 }

@@ -2,6 +2,8 @@
 #include "MainForm.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -10,6 +12,7 @@
 
 void TMainForm::SetUpPuzzle() {
   WinTimer->stop();
+  ForgetHints();
   ClearZoomBoxes();
   Game.SetUpPuzzle();  // stops the clock while it generates, starts it again
   RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(Game.Number()));
@@ -65,8 +68,16 @@ void TMainForm::RzLabel1Click() {
 }
 
 void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
-  if (!(Shift & Qt::ControlModifier)) return;
-  for (int i = 0; i < CtrlPressSteps; ++i) NextBtnClick();
+  if (!(Shift & Qt::ControlModifier) || CtrlPressSteps <= 0) return;
+  // Seconds of set-ups (17 at 10 x 10): the pointer says the window is busy,
+  // and only the last puzzle is drawn.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  for (int i = 1; i < CtrlPressSteps; ++i) {
+    Settings->Prefs.PuzzleNumbers[Settings->Prefs.PuzzleSize] = ClampPuzzleNumber(Game.Number() + 1);
+    Game.SetUpPuzzle();
+  }
+  NextBtnClick();
+  QApplication::restoreOverrideCursor();
 }
 
 void TMainForm::Jumptorandompuzzle1Click() {
@@ -88,7 +99,7 @@ void TMainForm::RepaintAll() {
 }
 
 void TMainForm::RestartBtnClick() {
-  DismissPointers();
+  ForgetHints();  // the step explained last is undone
   WinTimer->stop();
   // The game is playing again before anything is drawn, so the panels and
   // the board show the fresh game rather than the congratulations or the
@@ -150,8 +161,7 @@ void TMainForm::CompletePuzzle() {
   ClearZoomBoxes();
   PlayGameSound(TGameSound::Complete);
   Effects->Start(Settings->Prefs.Animation);
-  Effects->FinishPicture = PaintBox1->Canvas.copy();
-  Effects->FinishPicture.setDevicePixelRatio(1);  // the animation counts the canvas's own pixels
+  FitAnimationToBoard();  // the board may have been resized since the set-up
   VerticalPaintBox->Repaint();
   if (const TWriteResult written = ScoreTable.AddScore(score.Player, score.Number, score.Size, score.Time,
                                                        score.Errors, score.Clues, score.Difficulty);

@@ -101,7 +101,8 @@ QString ProgressText(int solved, int n) {
 }
 
 QString TimeText(int seconds, bool timerOn) {
-  if (!timerOn) return QStringLiteral("Untimed");
+  // A game finished untimed keeps -1 for its time whatever the switch says now.
+  if (!timerOn || seconds < 0) return QStringLiteral("Untimed");
   return QStringLiteral("Time: %1:%2:%3")
       .arg(seconds / 3600)
       .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))

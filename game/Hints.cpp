@@ -48,19 +48,8 @@ void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
   // Without hints the board's and the two-places messages are left out; a
   // clue's own sentence is still written.
   if (!Clue && !Settings->Prefs.ShowHints) pieces.clear();
-  {
-    QPainter p(&HintPane->Canvas);
-    p.fillRect(HintPane->Canvas.rect(), statusBar()->palette().color(QPalette::Window));
-    p.setFont(font);
-    p.setPen(Qt::black);
-    for (const THintPiece& piece : pieces) {
-      if (piece.IsPicture)
-        DrawPicture(p, piece.Picture, piece.X, piece.Y, HintPictureSize, HintPictureSize);
-      else
-        p.drawText(piece.X, piece.Y + metrics.ascent(), piece.Text);
-    }
-  }
-  HintPane->update();
+  HintPieces = std::move(pieces);
+  HintPane->Repaint();
   if (!Step) return;
   const TDeductionStep& last = hints.LastStep;
   if (last.ChangedSquare) {
@@ -69,6 +58,29 @@ void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
   } else if (last.Rule == TDeductionStep::TRule::TwoPlaces) {
     hints.BoardArrowPlaced = false;  // no single square to point at
   }
+}
+
+void TMainForm::HintPanePaint() {
+  // The whole sentence every time, so a pane that grows back (hints switched
+  // on again) shows all of it.
+  const QFont font = NarrowFont(14);
+  const QFontMetrics metrics(font);
+  QPainter p(&HintPane->Canvas);
+  p.fillRect(HintPane->Canvas.rect(), statusBar()->palette().color(QPalette::Window));
+  p.setFont(font);
+  p.setPen(Qt::black);
+  for (const THintPiece& piece : HintPieces) {
+    if (piece.IsPicture)
+      DrawPicture(p, piece.Picture, piece.X, piece.Y, HintPictureSize, HintPictureSize);
+    else
+      p.drawText(piece.X, piece.Y + metrics.ascent(), piece.Text);
+  }
+}
+
+void TMainForm::ForgetHints() {
+  DismissPointers();
+  HintPieces.clear();
+  HintPane->Repaint();
 }
 
 void TMainForm::HighlightHorizontalClue(int Index, bool On) {
@@ -93,10 +105,13 @@ void TMainForm::HighlightVerticalClue(int Index, bool On) {
   Place(RzLine4, VerticalArrowPlace(Index, s, VerticalPaintBox->width(), 0), false);
 }
 
-void TMainForm::ShowPointers() {
-  RzLine1->setVisible(Game.Hints.BoardArrowPlaced);
-  RzLine2->setVisible(!Game.Hints.HintIsVertical);
-  RzLine4->setVisible(Game.Hints.HintIsVertical);
+void TMainForm::ShowPointers(const TDeductionStep& Step) {
+  // Only what this step used: an arrow left from an earlier step would point
+  // at a clue or square it never touched.
+  const bool byClue = Step.Rule == TDeductionStep::TRule::Clue;
+  RzLine1->setVisible(Step.Found() && Game.Hints.BoardArrowPlaced);
+  RzLine2->setVisible(byClue && !Step.IsVertical());
+  RzLine4->setVisible(byClue && Step.IsVertical());
   for (TArrowLine* arrow : {RzLine1, RzLine2, RzLine4}) arrow->raise();
 }
 
@@ -105,8 +120,10 @@ void TMainForm::ClueBtnClick() {
   if (Game.Paused() || !Game.InProgress()) return;
   ShowHints1->setChecked(true);
   HintBtnClick();
-  Game.GiveClue();  // one step, explained as the engine takes it
-  ShowPointers();
+  const TDeductionStep step = Game.GiveClue();  // one step, explained as the engine takes it
+  // Nothing found: the pane keeps no sentence of an earlier step.
+  if (!step.Found()) ForgetHints();
+  ShowPointers(step);
   BlinkTimer->start();
 }
 

@@ -130,7 +130,7 @@ TMainForm::~TMainForm() {
   Timer1->stop();
   DismissPointers();
   Game.OnChange = nullptr;
-  for (TPaintBox* box : {PaintBox1, PaintBox2, PaintBox3, HorizontalPaintBox, VerticalPaintBox}) {
+  for (TPaintBox* box : {PaintBox1, PaintBox2, PaintBox3, HorizontalPaintBox, VerticalPaintBox, HintPane}) {
     box->OnPaint = nullptr;
     box->OnMouseDown = nullptr;
     box->OnMouseMove = nullptr;

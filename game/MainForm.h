@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AnimationTimer.h"
 #include "DataFolders.h"
 #include "Dialogs.h"
 #include "Effects.h"
@@ -7,6 +8,7 @@
 #include "Game.h"
 #include "GameRules.h"
 #include "GameSounds.h"
+#include "HintLayout.h"
 #include "KeyboardPlay.h"
 #include "PaintBox.h"
 #include "ScoreTable.h"
@@ -100,7 +102,8 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   TPaintBox* HintPane = nullptr;  // the status bar's one pane
   QMenu *HorizontalPopup = nullptr, *VerticalPopup = nullptr;
   QAction *Showall1 = nullptr, *ShowAll2 = nullptr;
-  QTimer *Timer1 = nullptr, *BlinkTimer = nullptr, *WinTimer = nullptr;
+  QTimer *Timer1 = nullptr, *BlinkTimer = nullptr;
+  TAnimationTimer* WinTimer = nullptr;  // the completion animation's
 
   // --- controller (MainForm.cpp) -------------------------------------------
   void PlayGameSound(TGameSound Sound);
@@ -139,6 +142,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void DrawSquare(QPainter& Canvas, int X, int Y);
   void DrawSquare(int c, int r) override;  // onto PaintBox1
   void PaintBox1Paint();
+  // The animation's two pictures at the board's present size, the canvas
+  // showing the one the running transition started from.
+  void FitAnimationToBoard();
   void PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y);
   void PaintBox1MouseMove(int X, int Y);
   void ShowTilePreview(int X, int Y);
@@ -204,7 +210,11 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void ExplainClue(const TClue* Clue, int Index, bool Step);
   void HighlightHorizontalClue(int Index, bool On);
   void HighlightVerticalClue(int Index, bool On);
-  void ShowPointers();
+  void ShowPointers(const TDeductionStep& Step);  // the arrows of the step just taken
+  std::vector<THintPiece> HintPieces;              // what the hint pane shows
+  void HintPanePaint();
+  // Another puzzle is in play: no arrow or sentence of the last one stays.
+  void ForgetHints();
   void ClueBtnClick();
   void HintBtnMouseDown();  // with Ctrl held: prove the puzzle on the board
 

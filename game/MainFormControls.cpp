@@ -140,7 +140,8 @@ void TMainForm::CreateActions() {
   Previous1->setShortcut(Qt::Key_PageUp);
   Restart1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   Pause1->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
-  GiveClue->setShortcut(Qt::Key_H);
+  // A clue costs time, so no stray key without Ctrl may take one.
+  GiveClue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   // Actions work by their keys only where the window holds them; the menus
   // hold all but the toolbar-only ones.
   addActions({SaveAndPause, GiveClue});
@@ -151,10 +152,14 @@ void TMainForm::CreateMenus() {
   auto menu = [bar](const QString& title, std::initializer_list<QAction*> items) {
     QMenu* m = bar->addMenu(title);
     for (QAction* item : items) {
-      if (item)
-        m->addAction(item);
-      else
+      if (!item) {
         m->addSeparator();
+        continue;
+      }
+      // A switch shows its state as a tick; beside an icon the state would
+      // be only a faint frame round the icon.
+      if (item->isCheckable()) item->setIconVisibleInMenu(false);
+      m->addAction(item);
     }
   };
   menu(QStringLiteral("&File"), {Open1, Save1, PrintExport1, nullptr, Exit1});
@@ -165,7 +170,6 @@ void TMainForm::CreateMenus() {
   menu(QStringLiteral("&View"), {BestFit1, Statistics1, ShowHighScores2});
   menu(QStringLiteral("&Settings"), {TimedGame1, ShowHints1, ZoomSmallTiles1, nullptr, Options1});
   menu(QStringLiteral("&Help"), {HelpMenu, nullptr, About1});
-
 }
 
 QToolButton* TMainForm::AddToolButton(QHBoxLayout* row, QAction* action) {
@@ -328,6 +332,7 @@ void TMainForm::CreateStatusBar() {
   statusBar()->setFixedHeight(12);
   HintPane = new TPaintBox(statusBar());
   HintPane->Background = statusBar()->palette().color(QPalette::Window);
+  HintPane->OnPaint = [this] { HintPanePaint(); };
   HintPane->setGeometry(statusBar()->rect());
 }
 
@@ -338,8 +343,7 @@ void TMainForm::CreateTimers() {
   BlinkTimer = new QTimer(this);
   BlinkTimer->setInterval(500);
   connect(BlinkTimer, &QTimer::timeout, this, [this] { BlinkTimerTimer(); });
-  WinTimer = new QTimer(this);
-  WinTimer->setInterval(2);
-  WinTimer->setTimerType(Qt::PreciseTimer);
-  connect(WinTimer, &QTimer::timeout, this, [this] { WinTimerTimer(); });
+  WinTimer = new TAnimationTimer(this, TEffects::FrameInterval, [this] { WinTimerTimer(); });
+  // The board gives up the animation's last frame for the finished puzzle.
+  WinTimer->OnStop = [this] { PaintBox1->Repaint(); };
 }

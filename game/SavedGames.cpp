@@ -81,6 +81,7 @@ void TMainForm::BtnOpenClick() {
 
   Game.Load(saved);  // playing again, but the clock waits for the message
   Timer1->stop();
+  ForgetHints();
   ClearZoomBoxes();
   ShowPuzzleSize();
   RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(Game.Number()));

@@ -14,6 +14,11 @@ class TEffects {
  public:
   static constexpr int EffectCount = 20;
   static constexpr int FrameCount = 100;
+  // Milliseconds between frames, the timer's interval: a transition takes
+  // 1.7 s, so the whole board turns from one picture to the other well under
+  // once a second. Faster, it would flash at a rate that can trigger seizures
+  // (no more than three flashes in any second is the usual limit).
+  static constexpr int FrameInterval = 17;
 
   // Random is the puzzle's own source: Start reseeds it, so that later draws
   // (the jump to a random puzzle) continue from the animation's.

@@ -2,6 +2,7 @@
 #include "GameTestSupport.h"
 
 #include <QComboBox>
+#include <QCursor>
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
@@ -65,8 +66,21 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
   Open(4, 999999 - steps);
   EXPECT_EQ(Form->CtrlPressSteps, 999);
   Form->CtrlPressSteps = steps;
+  // The pointer is busy through every set-up, and only then back to normal.
+  int setUps = 0, busy = 0;
+  const std::function<void()> phaseChanged = Form->Game.OnChange;
+  Form->Game.OnChange = [&] {
+    ++setUps;
+    const QCursor* cursor = QApplication::overrideCursor();
+    busy += cursor && cursor->shape() == Qt::WaitCursor;
+    phaseChanged();
+  };
   Dialogs.InputAnswers.push_back(QString());  // the click that follows asks; cancel it
   QTest::mouseClick(Form->RzLabel1, Qt::LeftButton, Qt::ControlModifier);
+  Form->Game.OnChange = phaseChanged;
+  EXPECT_GE(setUps, steps);
+  EXPECT_EQ(busy, setUps);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(Number(), 999999);
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 999999"));
   EXPECT_EQ(Dialogs.InputPrompts.size(), 1);
@@ -166,7 +180,8 @@ TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
 
 TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   Open(4, 5);
-  Form->Settings->Prefs.TimerOn = false;
+  Form->TimedGame1->trigger();
+  ASSERT_FALSE(Form->Settings->Prefs.TimerOn);
   Seconds(5);
   for (int r = 1; r <= 4; ++r)
     for (int c = 1; c <= 4; ++c)
@@ -183,6 +198,13 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   EXPECT_FALSE(Form->Timer1->isActive());
   Form->Timer1Timer();
   EXPECT_EQ(Scores().size(), 1u);
+  // The finished game had no time, whatever the switch says now.
+  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+  Form->TimedGame1->trigger();
+  ASSERT_TRUE(Form->Settings->Prefs.TimerOn);
+  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+  Form->Options1->trigger();
+  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
 }
 
 TEST_F(CommandsTest, ACompletionIsInTheScoreFileAtOnceAndAFailedWriteIsShown) {
@@ -275,6 +297,9 @@ TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {
   QTest::keyClick(Form.get(), Qt::Key_PageUp);
   EXPECT_EQ(Number(), 10);
   QTest::keyClick(Form.get(), Qt::Key_H);
+  EXPECT_EQ(Form->Settings->Stats.Clues, 0) << "a stray key costs no clue";
+  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
+  QTest::keyClick(Form.get(), Qt::Key_H, Qt::ControlModifier);
   EXPECT_EQ(Form->Settings->Stats.Clues, 1);
   QTest::keyClick(Form.get(), Qt::Key_P);
   EXPECT_TRUE(Form->Game.Paused());

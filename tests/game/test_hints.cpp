@@ -135,3 +135,54 @@ TEST_F(HintsTest, ACtrlPressOnTheHintButtonProvesTheBoardInPlay) {
   Form->Timer1Timer();
   EXPECT_TRUE(Form->Game.Finished());
 }
+
+TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehind) {
+  Open(6, 21, 4);
+  const QColor paneColour = Form->statusBar()->palette().color(QPalette::Window);
+  auto paneIsEmpty = [&] {
+    const QImage& pane = Form->HintPane->Canvas;
+    return PaneColourCount(paneColour) == pane.width() * pane.height();
+  };
+  auto anyArrow = [&] {
+    return Form->RzLine1->isVisible() || Form->RzLine2->isVisible() || Form->RzLine4->isVisible();
+  };
+  // A size change and Go To each set up another puzzle.
+  const std::function<void()> otherPuzzles[] = {
+      [&] { Form->ComboBox1Change(0); },
+      [&] {
+        Dialogs.InputAnswers.push_back(QStringLiteral("77"));
+        Form->GotoPuzzle1->trigger();
+      }};
+  for (const auto& otherPuzzle : otherPuzzles) {
+    QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+    ASSERT_TRUE(anyArrow());
+    ASSERT_FALSE(paneIsEmpty());
+    otherPuzzle();
+    EXPECT_FALSE(anyArrow());
+    EXPECT_FALSE(Form->BlinkTimer->isActive());
+    EXPECT_TRUE(paneIsEmpty());
+  }
+
+  // Hints off and on again: the pane shows the whole sentence once more.
+  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  const QImage sentence = Form->HintPane->Canvas.copy();
+  Form->ShowHints1->trigger();
+  QApplication::processEvents();
+  ASSERT_EQ(Form->statusBar()->height(), 12);
+  Form->ShowHints1->trigger();
+  QApplication::processEvents();
+  ASSERT_EQ(Form->statusBar()->height(), 36);
+  EXPECT_EQ(Form->HintPane->Canvas, sentence);
+
+  // A full board the clock has not seen yet: the step finds nothing, and no
+  // arrow or sentence of the step before stays.
+  ASSERT_TRUE(anyArrow());
+  for (int r = 1; r <= Form->N(); ++r)
+    for (int c = 1; c <= Form->N(); ++c)
+      if (!Sq(c, r).IsSolved()) Form->Game.LeftPress(c, r, Sq(c, r).localindex());
+  const int clues = Form->Settings->Stats.Clues;
+  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  EXPECT_EQ(Form->Settings->Stats.Clues, clues + 1);
+  EXPECT_FALSE(anyArrow());
+  EXPECT_TRUE(paneIsEmpty());
+}

@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QScreen>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QStandardPaths>
@@ -320,6 +321,16 @@ TEST_F(MainFormTest, HintsAndTimedGameFollowTheirSwitches) {
   EXPECT_FALSE(Form->HintBtn->isChecked());
   EXPECT_EQ(Form->statusBar()->height(), 12);
   EXPECT_TRUE(Form->TimedGame1->isChecked());
+  // Every switch in the menus shows its state as a tick, not as a frame
+  // round an icon.
+  int switches = 0;
+  for (QMenu* menu : Form->menuBar()->findChildren<QMenu*>())
+    for (QAction* item : menu->actions())
+      if (item->isCheckable()) {
+        ++switches;
+        EXPECT_FALSE(item->isIconVisibleInMenu()) << item->text().toStdString();
+      }
+  EXPECT_EQ(switches, 4);  // Pause, Timed Game, Show Hints, Zoom Small Tiles
 }
 
 TEST_F(MainFormTest, BlinkingFlipsRedAndYellowAndDismissingStopsIt) {
