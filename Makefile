@@ -4,12 +4,16 @@
 #   make bench  builds and runs the benchmarks (release build)
 #   make package  builds the Debian package (cpack -G DEB) in build/
 #   make fuzz   builds the fuzz targets (clang) and runs each FUZZ_SECONDS (60)
+#   make lint   runs clang-tidy (the checks in .clang-tidy) over the sources
+#   make format      reformats every tracked C++ file with .clang-format
+#   make format-check  fails, naming the files, when one is not formatted
 
 # Debian packages the build, the tests and the game need.
 PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             libsdl2-mixer-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth \
-            desktop-file-utils appstream dpkg-dev qt6-svg-dev clang libclang-rt-14-dev
+            desktop-file-utils appstream dpkg-dev qt6-svg-dev clang libclang-rt-14-dev \
+            clang-tidy clang-format
 
 JOBS     ?= 2
 BUILD    ?= build
@@ -19,9 +23,17 @@ FUZZ_SECONDS ?= 60
 # A few seconds each inside "make test": enough to show every target runs.
 SMOKE_SECONDS ?= 3
 CMAKE    ?= cmake
+CLANG_TIDY_RUN ?= run-clang-tidy-14
+CLANG_FORMAT   ?= clang-format
+# The project's own C++ files: tracked ones only, so nothing generated.
+CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h')
+# The sources clang-tidy checks: those the plain build compiles (the fuzz
+# targets are built by clang in their own build and not listed there).
+LINT_DIRS := app|bench|engine|game|graphics|records|tests|tools
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean
+.PHONY: all deps build build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean \
+        lint format format-check
 
 all: build
 
@@ -80,6 +92,16 @@ bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_BENCH=ON
 	$(CMAKE) --build build-bench -j $(JOBS)
 	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+
+# clang-tidy needs the compile commands and Qt's generated sources of a build.
+lint: build
+	$(CLANG_TIDY_RUN) -p $(BUILD) -quiet -j $(JOBS) '^$(CURDIR)/($(LINT_DIRS))/'
+
+format: deps
+	$(CLANG_FORMAT) -i $(CXX_SOURCES)
+
+format-check: deps
+	$(CLANG_FORMAT) --dry-run --Werror $(CXX_SOURCES)
 
 package: build
 	cd $(BUILD) && cpack -G DEB

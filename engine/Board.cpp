@@ -9,13 +9,13 @@ TPuzzle::TPuzzle() {
 }
 
 void TPuzzle::SetSize(int n) {
-  n_ = std::clamp(n, 4, MaxBoardSize);
+  n_ = std::clamp(n, MinBoardSize, MaxBoardSize);
 }
 
 void TPuzzle::InitSquares() {
   for (int row = 1; row <= MaxBoardSize; ++row)
     for (int column = 1; column <= MaxBoardSize; ++column)
-      Square(column, row).Init((row - 1) * 10 + column, column, n_);
+      Square(column, row).Init(TilePicture(row, column), column, n_);
 }
 
 void TPuzzle::ShuffleSolution() {
@@ -60,19 +60,10 @@ void TPuzzle::SetUp(int n, std::uint32_t number, int difficulty) {
 
 bool TPuzzle::ClueFits(const TClue& clue) const {
   auto in = [this](int v) { return v >= 1 && v <= n_; };
-  switch (clue.type()) {
-    case TClueType::clSameColumn:
-    case TClueType::clNotInSameColumn:
-      return in(clue.c1()) && in(clue.c2()) && in(clue.c3());
-    case TClueType::clTwoInSameColumn:
-    case TClueType::clAdjacent:
-    case TClueType::clNotAdjacent:
-    case TClueType::clLeftOf:
-      return in(clue.c1()) && in(clue.c2()) && in(clue.c3()) && in(clue.c4());
-    case TClueType::clTwoAdjacent:
-    case TClueType::clTwoAdjacentExclude:
-      return in(clue.c1()) && in(clue.c2()) && in(clue.c3()) && in(clue.c4()) && in(clue.c5()) &&
-             in(clue.c6());
+  const int tiles = clue.TileCount();
+  for (int k = 1; k <= tiles; ++k) {
+    const TBoardPos tile = clue.Tile(k);
+    if (!in(tile.c) || !in(tile.r)) return false;
   }
-  return false;
+  return tiles > 0;
 }

@@ -1,31 +1,22 @@
 #include "Clue.h"
 
-#include <array>
 #include <utility>
 
-namespace {
-constexpr std::array<std::string_view, 9> TypeNames = {
-    "",
-    "clTwoAdjacent",
-    "clSameColumn",
-    "clAdjacent",
-    "clNotAdjacent",
-    "clTwoInSameColumn",
-    "clTwoAdjacentExclude",
-    "clLeftOf",
-    "clNotInSameColumn",
-};
+const TClueKind* ClueKindOf(TClueType type) {
+  for (const TClueKind& kind : ClueKinds)
+    if (kind.Type == type) return &kind;
+  return nullptr;
 }
 
 std::string_view ClueTypeName(TClueType type) {
-  const auto v = static_cast<unsigned>(type);
-  return v < TypeNames.size() ? TypeNames[v] : std::string_view();
+  const TClueKind* kind = ClueKindOf(type);
+  return kind ? kind->Name : std::string_view();
 }
 
 bool ClueTypeFromName(std::string_view name, TClueType& type) {
-  for (unsigned v = 1; v < TypeNames.size(); ++v) {
-    if (TypeNames[v] == name) {
-      type = static_cast<TClueType>(v);
+  for (const TClueKind& kind : ClueKinds) {
+    if (kind.Name == name) {
+      type = kind.Type;
       return true;
     }
   }
@@ -38,28 +29,31 @@ TClue::TClue(TClueType type, int c1, int c2, int c3, int c4, int c5, int c6)
 }
 
 void TClue::Normalize() {
-  auto order = [this](int i, int j) {
-    if (c_[i] > c_[j]) std::swap(c_[i], c_[j]);
-  };
-  switch (type_) {
-    case TClueType::clSameColumn:
-      order(1, 2);
-      break;
-    case TClueType::clTwoInSameColumn:
-      order(1, 2);
-      order(1, 3);
-      order(2, 3);
-      break;
-    default:
-      break;
-  }
+  const TClueKind* kind = ClueKindOf(type_);
+  if (!kind || !kind->SortedRows) return;
+  // The rows follow the column in c1; a few compare-and-swaps sort them.
+  for (int i = 1; i < kind->Tiles; ++i)
+    for (int j = i + 1; j <= kind->Tiles; ++j)
+      if (c_[i] > c_[j]) std::swap(c_[i], c_[j]);
 }
 
 bool TClue::IsVertical() const {
-  return type_ == TClueType::clSameColumn || type_ == TClueType::clTwoInSameColumn ||
-         type_ == TClueType::clNotInSameColumn;
+  const TClueKind* kind = ClueKindOf(type_);
+  return kind && kind->Family == TClueFamily::Vertical;
 }
 
 int TClue::Coord(int k) const {
   return k >= 1 && k <= 6 ? c_[k - 1] : 0;
+}
+
+int TClue::TileCount() const {
+  const TClueKind* kind = ClueKindOf(type_);
+  return kind ? kind->Tiles : 0;
+}
+
+TBoardPos TClue::Tile(int k) const {
+  const TClueKind* kind = ClueKindOf(type_);
+  if (!kind || k < 1 || k > kind->Tiles) return {0, 0};
+  if (kind->Family == TClueFamily::Vertical) return {c_[0], c_[k]};
+  return {c_[k - 1], c_[kind->Tiles + k - 1]};
 }

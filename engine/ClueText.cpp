@@ -3,77 +3,70 @@
 
 #include "Puzzle.h"
 
+std::vector<TTemplatePart> SplitTemplate(std::string_view source) {
+  std::vector<TTemplatePart> parts;
+  std::string text;
+  for (std::size_t i = 0; i < source.size(); ++i) {
+    if (source[i] == '%' && i + 1 < source.size() && source[i + 1] >= '1' && source[i + 1] <= '9') {
+      if (!text.empty()) parts.push_back({0, std::move(text)});
+      text.clear();
+      parts.push_back({source[i + 1] - '0', {}});
+      ++i;
+    } else {
+      text += source[i];
+    }
+  }
+  if (!text.empty()) parts.push_back({0, std::move(text)});
+  return parts;
+}
+
+std::string FormatTemplate(std::string_view source, const std::vector<std::string>& arguments) {
+  std::string out;
+  for (const TTemplatePart& part : SplitTemplate(source)) {
+    if (part.Argument == 0)
+      out += part.Text;
+    else if (static_cast<std::size_t>(part.Argument) <= arguments.size())
+      out += arguments[part.Argument - 1];
+  }
+  return out;
+}
+
 namespace {
 
-std::string TileName(const TPuzzle& puzzle, int c, int r) {
-  return "row " + std::to_string(r) + " tile " + std::to_string(puzzle.Square(c, r).localindex());
+// The picture of the tile the solution puts at p, 0 when there is none.
+int PictureAt(const TPuzzle& puzzle, TBoardPos p) {
+  if (p.c < 1 || p.c > MaxBoardSize || p.r < 1 || p.r > MaxBoardSize) return 0;
+  const int image = puzzle.Square(p.c, p.r).imageindex();
+  return IsPicture(image) ? image : 0;
 }
 
 }  // namespace
 
 std::string DescribeClue(const TPuzzle& puzzle, const TClue& clue) {
-  auto tile = [&puzzle](int c, int r) { return TileName(puzzle, c, r); };
-  switch (clue.type()) {
-    case TClueType::clTwoAdjacent:
-      return tile(clue.c3(), clue.c6()) + " is directly between " + tile(clue.c1(), clue.c4()) + " and " +
-             tile(clue.c2(), clue.c5()) + ".";
-    case TClueType::clSameColumn:
-      return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) + " are in the same column.";
-    case TClueType::clAdjacent:
-      return tile(clue.c1(), clue.c3()) + " is next to " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clNotAdjacent:
-      return tile(clue.c1(), clue.c3()) + " is not next to " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clTwoInSameColumn:
-      return tile(clue.c1(), clue.c2()) + ", " + tile(clue.c1(), clue.c3()) + " and " +
-             tile(clue.c1(), clue.c4()) + " are in the same column.";
-    case TClueType::clTwoAdjacentExclude:
-      return tile(clue.c1(), clue.c4()) + " and " + tile(clue.c2(), clue.c5()) +
-             " are on either side of a column, " + tile(clue.c3(), clue.c6()) + " not between them.";
-    case TClueType::clLeftOf:
-      return tile(clue.c1(), clue.c3()) + " is somewhere left of " + tile(clue.c2(), clue.c4()) + ".";
-    case TClueType::clNotInSameColumn:
-      return tile(clue.c1(), clue.c2()) + " and " + tile(clue.c1(), clue.c3()) +
-             " are not in the same column.";
+  const TClueKind* kind = ClueKindOf(clue.type());
+  if (!kind) return "unknown clue.";
+  std::vector<std::string> tiles;
+  for (int k = 1; k <= kind->Tiles; ++k) {
+    const TBoardPos p = clue.Tile(k);
+    tiles.push_back(FormatTemplate(
+        "row %1 tile %2", {std::to_string(p.r), std::to_string(puzzle.Square(p.c, p.r).localindex())}));
   }
-  return "unknown clue.";
+  return FormatTemplate(kind->Text, tiles);
 }
 
-std::vector<TSentencePiece> HintSentence(const TClue& clue, bool step) {
-  auto text = [](const char* t) { return TSentencePiece{false, t, {}}; };
-  auto picture = [](int c, int r) { return TSentencePiece{true, {}, {c, r}}; };
-  switch (clue.type()) {
-    case TClueType::clSameColumn:
-      return {text("The "), picture(clue.c1(), clue.c2()), text(" and the "), picture(clue.c1(), clue.c3()),
-              text(" are both in the same column")};
-    case TClueType::clTwoInSameColumn:
-      return {text("The "),
-              picture(clue.c1(), clue.c2()),
-              text(" and the "),
-              picture(clue.c1(), clue.c3()),
-              text(" and the "),
-              picture(clue.c1(), clue.c4()),
-              text(" are all in the same column")};
-    case TClueType::clTwoAdjacent: {
-      std::vector<TSentencePiece> pieces{text("The "),
-                                         picture(clue.c3(), clue.c6()),
-                                         text(" is directly between the "),
-                                         picture(clue.c1(), clue.c4()),
-                                         text(" and the "),
-                                         picture(clue.c2(), clue.c5())};
-      // A step goes on to the tile it removed instead.
-      if (!step) pieces.push_back(text(" (the outer two tiles may be swapped over)"));
-      return pieces;
-    }
-    case TClueType::clNotAdjacent:
-      return {text("The "), picture(clue.c1(), clue.c3()), text(" is not directly next to "),
-              picture(clue.c2(), clue.c4())};
-    case TClueType::clLeftOf:
-      return {text("The "), picture(clue.c1(), clue.c3()),
-              text(" is at least one column to the left of the "), picture(clue.c2(), clue.c4())};
-    case TClueType::clAdjacent:
-    case TClueType::clTwoAdjacentExclude:
-    case TClueType::clNotInSameColumn:
-      break;  // the pane stays empty
-  }
-  return {};
+TMessage HintMessage(const TPuzzle& puzzle, const TClue& clue, bool step) {
+  const TClueKind* kind = ClueKindOf(clue.type());
+  const char* source = kind ? (step ? kind->StepHint : kind->Hint) : nullptr;
+  if (!source) return {};
+  TMessage message{{HintContext, source}, {}};
+  for (int k = 1; k <= kind->Tiles; ++k) message.Pictures.push_back(PictureAt(puzzle, clue.Tile(k)));
+  return message;
+}
+
+TMessage StepMessage(const TDeductionStep& step) {
+  if (!step.ChangedSquare) return {};
+  const int tile = step.RemovedTile ? step.RemovedTile : step.PlacedTile;
+  const int row = step.Square.r;
+  const bool known = tile >= 1 && tile <= MaxBoardSize && row >= 1 && row <= MaxBoardSize;
+  return {step.RemovedTile ? StepRemovedHint : StepPlacedHint, {known ? TilePicture(row, tile) : 0}};
 }

@@ -1,33 +1,67 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "BoardPos.h"
 
 class TClue;
 class TPuzzle;
+struct TDeductionStep;
 
-// A clue as a sentence naming its tiles "row r tile t".
-std::string DescribeClue(const TPuzzle& puzzle, const TClue& clue);
-
-// One piece of the hint pane's sentence: a text, or the picture of the tile
-// at solution position Tile (column c, row r).
-struct TSentencePiece {
-  bool IsPicture = false;
-  std::string Text;
-  TBoardPos Tile;
+// The texts the engine hands out are whole English templates with %1, %2, ...
+// for their arguments, each with a context, ready for
+// QCoreApplication::translate(Context, Source); a front end translates the
+// template and then puts the arguments in.
+struct TMessageText {
+  const char* Context = nullptr;
+  const char* Source = nullptr;  // nullptr: no text
 };
 
-// The hint pane's sentence for a clue, left to right; step is true when it
-// explains a deduction step. Kinds the pane does not describe give no pieces.
-std::vector<TSentencePiece> HintSentence(const TClue& clue, bool step);
+// A hint pane message: its text and the pictures for %1, %2, ... (picture
+// numbers from 1; 0 where the tile library has no picture to show).
+struct TMessage {
+  TMessageText Text;
+  std::vector<int> Pictures;
+  bool empty() const { return Text.Source == nullptr; }
+};
+
+// The context of every hint pane text.
+inline constexpr char HintContext[] = "Hints";
 
 // The fixed texts of the hint pane.
-inline constexpr char TwoPlacesHintText[] =
-    "These tiles only occur in two places - all other tiles can be removed";
-inline constexpr char BoardHintText[] = "Left click to select a tile, right click to remove a tile";
-inline constexpr char HiddenClueHintText[] = "This clue is hidden - click either button to restore it";
-// The closing part of a step's explanation: lead text, picture of the removed tile, tail text.
-inline constexpr char StepLeadText[] = " ... So this tile: ";
-inline constexpr char StepTailText[] = " can be removed from this group";
+inline constexpr TMessageText TwoPlacesHint{
+    HintContext, "These tiles only occur in two places - all other tiles can be removed"};
+inline constexpr TMessageText BoardHint{HintContext,
+                                        "Left click to select a tile, right click to remove a tile"};
+inline constexpr TMessageText HiddenClueHint{HintContext,
+                                             "This clue is hidden - click either button to restore it"};
+// The closing part of a step's explanation, %1 the tile removed or placed.
+// It follows the clue's sentence on the same line, hence the leading space.
+inline constexpr TMessageText StepRemovedHint{HintContext,
+                                              " ... So this tile: %1 can be removed from this group"};
+inline constexpr TMessageText StepPlacedHint{HintContext, " ... So this tile: %1 belongs in this square"};
+
+// The hint pane's sentence for a shown clue with the pictures of its tiles;
+// step is true when it explains a deduction step. Kinds the pane does not
+// describe give an empty message.
+TMessage HintMessage(const TPuzzle& puzzle, const TClue& clue, bool step);
+// The closing part for a step that changed a square: the tile it removed from
+// the square, or else the tile it placed there (picture 0 when it names
+// none). Empty when the step changed no one square.
+TMessage StepMessage(const TDeductionStep& step);
+
+// A clue as the puzzle tool's sentence naming its tiles "row r tile t".
+std::string DescribeClue(const TPuzzle& puzzle, const TClue& clue);
+
+// A template cut at its placeholders: texts, and placeholders %1..%9 as
+// Argument 1..9 (Argument 0 for a text). "%" before anything else is text.
+struct TTemplatePart {
+  int Argument = 0;
+  std::string Text;
+};
+std::vector<TTemplatePart> SplitTemplate(std::string_view source);
+// The template with each placeholder replaced by its argument (an empty text
+// for a placeholder without one).
+std::string FormatTemplate(std::string_view source, const std::vector<std::string>& arguments);

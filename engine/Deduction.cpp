@@ -297,25 +297,31 @@ bool TPuzzle::ApplyTwoPlaces(int Y, int I, int J, bool ShowStep) {
 }
 
 namespace {
-// The rows a clue's rule reads; a rule's outcome depends on nothing else.
-int ClueRows(const TClue& clue, int rows[3]) {
-  switch (clue.type()) {
+// Whether Deduce has a rule for the kind; the others are there for the player
+// to reason with. Deduce dispatches on the same kinds.
+bool HasRule(TClueType type) {
+  switch (type) {
     case TClueType::clSameColumn:
-      rows[0] = clue.c2(), rows[1] = clue.c3();
-      return 2;
     case TClueType::clTwoInSameColumn:
-      rows[0] = clue.c2(), rows[1] = clue.c3(), rows[2] = clue.c4();
-      return 3;
     case TClueType::clTwoAdjacent:
-      rows[0] = clue.c4(), rows[1] = clue.c5(), rows[2] = clue.c6();
-      return 3;
+    case TClueType::clAdjacent:
+    case TClueType::clNotAdjacent:
+    case TClueType::clLeftOf:
+      return true;
     case TClueType::clTwoAdjacentExclude:
     case TClueType::clNotInSameColumn:
-      return 0;  // never applied
-    default:
-      rows[0] = clue.c3(), rows[1] = clue.c4();
-      return 2;
+      break;
   }
+  return false;
+}
+
+// The rows a clue's rule reads, those of its tiles; a rule's outcome depends
+// on nothing else.
+int ClueRows(const TClue& clue, int rows[MaxClueTiles]) {
+  if (!HasRule(clue.type())) return 0;  // never applied
+  const int tiles = clue.TileCount();
+  for (int k = 1; k <= tiles; ++k) rows[k - 1] = clue.Tile(k).r;
+  return tiles;
 }
 }  // namespace
 

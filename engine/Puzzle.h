@@ -125,9 +125,9 @@ class TPuzzle {
 
   // Row versions for skipping clues that cannot yield; see Deduce.
   struct TRowStamp {
-    int rows[3] = {};
+    int rows[MaxClueTiles] = {};
     int rowCount = 0;
-    std::uint32_t version[3] = {};
+    std::uint32_t version[MaxClueTiles] = {};
     bool valid = false;
     bool fits = false;  // the clue names squares of this board only
   };

@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-// Largest board the game offers; the board always holds this many squares a side.
-constexpr int MaxBoardSize = 10;
+#include "GameFacts.h"
 
 // One square of the board: the tile the hidden solution puts here and the
 // candidates the player (or the deduction engine) has not ruled out yet.

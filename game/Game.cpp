@@ -14,7 +14,7 @@ void TGame::SetPhase(TPhase phase) {
 void TGame::SetUpPuzzle() {
   // A hand-edited profile may name a size the list does not offer or a
   // number out of range; play the nearest thing the game has.
-  if (IndexForSize(Prefs.PuzzleSize) < 0) Prefs.PuzzleSize = 6;
+  if (IndexForSize(Prefs.PuzzleSize) < 0) Prefs.PuzzleSize = DefaultBoardSize;
   Prefs.PuzzleNumbers[Prefs.PuzzleSize] = ClampPuzzleNumber(Prefs.PuzzleNumbers[Prefs.PuzzleSize]);
   SetPhase(TPhase::SettingUp);
   const bool sounds = Prefs.SoundsOn;

@@ -110,7 +110,7 @@ QString TimeText(int seconds, bool timerOn) {
 }
 
 int ClampPuzzleNumber(long long number) {
-  return static_cast<int>(std::clamp<long long>(number, 1, MaxPuzzleNumber));
+  return static_cast<int>(std::clamp<long long>(number, MinPuzzleNumber, MaxPuzzleNumber));
 }
 
 int ParsePuzzleNumber(const QString& text) {
@@ -120,21 +120,18 @@ int ParsePuzzleNumber(const QString& text) {
     // Digits beyond 64 bits are still a number, just a big one.
     static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
     const QString t = text.trimmed();
-    if (digits.match(t).hasMatch()) return t.startsWith('-') ? 1 : MaxPuzzleNumber;
-    return 1;
+    if (digits.match(t).hasMatch()) return t.startsWith('-') ? MinPuzzleNumber : MaxPuzzleNumber;
+    return MinPuzzleNumber;
   }
   return ClampPuzzleNumber(value);
 }
 
 int SizeForIndex(int index) {
-  static const int sizes[] = {4, 5, 6, 8, 9, 10};
-  return index >= 0 && index < 6 ? sizes[index] : 0;
+  return index >= 0 && index < static_cast<int>(BoardSizes.size()) ? BoardSizes[index].N : 0;
 }
 
 int IndexForSize(int size) {
-  for (int i = 0; i < 6; ++i)
-    if (SizeForIndex(i) == size) return i;
-  return -1;
+  return BoardSizeIndex(size);
 }
 
 THorizontalLayout HorizontalLayoutFor(int HW, int HH, int n) {

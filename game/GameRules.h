@@ -3,13 +3,13 @@
 #include <QDate>
 #include <QString>
 
+#include "GameFacts.h"
+
 // The game's rules that touch no pixels: board geometry and hit tests, what a
 // press on a candidate does, the clock and its labels, the puzzle numbers.
 // The window translates events into these calls and draws the outcome.
 
 enum class TGameSound { Click, Pop, Error, Complete };
-
-constexpr int MaxPuzzleNumber = 999999;
 
 // The candidate grid of an unsolved square: gc columns by gr rows.
 void CandidateGrid(int n, int& gc, int& gr);
@@ -71,11 +71,11 @@ struct TGameClock {
 QString ProgressText(int solved, int n);
 QString TimeText(int seconds, bool timerOn);
 
-// The go-to box's text as a puzzle number: junk counts as 1, then clamped.
+// The go-to box's text as a puzzle number: junk counts as the first, then clamped.
 int ParsePuzzleNumber(const QString& text);
 int ClampPuzzleNumber(long long number);
 
-// Board sizes of the size list, entry 0..5; -1 / 0 for anything else.
+// Board sizes of the size list, entry 0.. of BoardSizes; -1 / 0 for anything else.
 int SizeForIndex(int index);
 int IndexForSize(int size);
 
@@ -103,8 +103,9 @@ int VerticalClueAt(int VW, int VH, int m, int x, int y);
 int BestFitWidth(int panelWidth, int panelHeight, int boxWidth, int boxHeight, int n);
 
 // The puzzle of the day: day is counted from 1 January 2000 (day 0) in the
-// local calendar, and its number is 1 + (day x 524287 mod 999999). 524287 is
-// prime and does not divide 999999, so 999999 days in a row (over 2700
+// local calendar, and its number is 1 + (day x 524287 mod 999999), 999999
+// being MaxPuzzleNumber. 524287 is prime and does not divide 999999, so
+// 999999 days in a row (over 2700
 // years) never meet the same number twice, and neighbouring days are far
 // apart. Every size plays the same number on a day.
 constexpr long long DailyMultiplier = 524287;

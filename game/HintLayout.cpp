@@ -3,6 +3,10 @@
 #include "ClueText.h"
 #include "Puzzle.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 namespace {
 
 // Places pieces left to right: a picture after a text starts 2 pixels past
@@ -11,14 +15,27 @@ class TLine {
  public:
   explicit TLine(const std::function<int(const QString&)>& width) : Width(width) {}
 
-  void Text(const QString& text, int x) { Pieces.push_back({false, text, -1, x, HintTop}); }
-  void Text(const QString& text) { Text(text, Pieces.empty() ? 4 : Pieces.back().X + 32); }
-  void Picture(int picture) {
-    // The first picture follows "The " at its width plus 2, not at its end.
-    const int x =
-        Pieces.size() == 1 ? Width(Pieces.front().Text) + 2 : Pieces.back().X + Width(Pieces.back().Text) + 2;
-    Pieces.push_back({true, QString(), picture, x, HintTop});
+  // A message starting at x: its first text there, the rest after it.
+  // Returns the index of its first piece.
+  std::size_t Message(const TMessageText& text, const std::vector<int>& pictures, int x,
+                      bool sentence = false) {
+    const QString source = QCoreApplication::translate(text.Context, text.Source);
+    const std::size_t first = Pieces.size();
+    for (const TTemplatePart& part : SplitTemplate(source.toStdString())) {
+      if (part.Argument == 0) {
+        Pieces.push_back({false, QString::fromStdString(part.Text), -1, At(first, x), HintTop});
+      } else {
+        const std::size_t k = static_cast<std::size_t>(part.Argument) - 1;
+        const int picture = k < pictures.size() ? pictures[k] : 0;
+        // A clue sentence's first picture follows "The " at its width plus
+        // 2, measured from the pane's edge rather than the text's.
+        const int at = sentence && Pieces.size() == first + 1 ? Width(Pieces[first].Text) + 2 : At(first, x);
+        Pieces.push_back({true, QString(), IsPicture(picture) ? picture - 1 : -1, at, HintTop});
+      }
+    }
+    return first;
   }
+
   // Where a closing part starts.
   int End() const {
     if (Pieces.empty()) return 34;
@@ -29,19 +46,15 @@ class TLine {
   std::vector<THintPiece> Pieces;
 
  private:
+  // Where the next piece of a message that began at piece first and x goes.
+  int At(std::size_t first, int x) const {
+    if (Pieces.size() == first) return x;
+    const THintPiece& last = Pieces.back();
+    return last.IsPicture ? last.X + 32 : last.X + Width(last.Text) + 2;
+  }
+
   const std::function<int(const QString&)>& Width;
 };
-
-int PictureAt(const TPuzzle& puzzle, TBoardPos p) {
-  if (p.c < 1 || p.c > MaxBoardSize || p.r < 1 || p.r > MaxBoardSize) return -1;
-  const int image = puzzle.Square(p.c, p.r).imageindex();
-  return image >= 1 && image <= 100 ? image - 1 : -1;
-}
-
-int TilePicture(int row, int tile) {
-  return tile >= 1 && tile <= MaxBoardSize && row >= 1 && row <= MaxBoardSize ? (row - 1) * 10 + tile - 1
-                                                                              : -1;
-}
 
 }  // namespace
 
@@ -51,33 +64,25 @@ std::vector<THintPiece> LayOutHint(const TPuzzle& puzzle, const TClue* clue, int
   TLine line(Width);
   if (!clue) {
     if (index == -1)
-      line.Text(QString::fromLatin1(TwoPlacesHintText), 4);
+      line.Message(TwoPlacesHint, {}, 4);
     else
-      line.Text(QString::fromLatin1(BoardHintText), 2);
+      line.Message(BoardHint, {}, 2);
     return line.Pieces;
   }
   if (!clue->shown()) {
-    line.Text(QString::fromLatin1(HiddenClueHintText), 2);
+    line.Message(HiddenClueHint, {}, 2);
   } else {
-    for (const TSentencePiece& piece : HintSentence(*clue, step)) {
-      if (piece.IsPicture)
-        line.Picture(PictureAt(puzzle, piece.Tile));
-      else
-        line.Text(QString::fromStdString(piece.Text));
-    }
+    const TMessage sentence = HintMessage(puzzle, *clue, step);
+    line.Message(sentence.Text, sentence.Pictures, 4, true);
   }
-  if (!step || !last.ChangedSquare) return line.Pieces;
-
-  const int tile = last.RemovedTile ? last.RemovedTile : last.PlacedTile;
-  const char* tail = last.RemovedTile ? StepTailText : StepPlacedText;
-  const int x0 = line.End();
-  const QString lead = QString::fromLatin1(StepLeadText);
-  line.Text(lead, x0);
-  const int pictureX = x0 + Width(lead) + 2;
+  const TMessage closing = step ? StepMessage(last) : TMessage{};
+  if (closing.empty()) return line.Pieces;
+  const std::size_t first = line.Message(closing.Text, closing.Pictures, line.End());
   // A picture the library cannot give is left out; the text keeps its place.
-  if (const int picture = TilePicture(last.Square.r, tile); picture >= 0)
-    line.Pieces.push_back({true, QString(), picture, pictureX, HintTop});
-  line.Text(QString::fromLatin1(tail), pictureX + 32);
+  const auto missing = [](const THintPiece& piece) { return piece.IsPicture && piece.Picture < 0; };
+  line.Pieces.erase(
+      std::remove_if(line.Pieces.begin() + static_cast<std::ptrdiff_t>(first), line.Pieces.end(), missing),
+      line.Pieces.end());
   return line.Pieces;
 }
 

@@ -28,9 +28,6 @@ struct THintPiece {
   friend bool operator==(const THintPiece&, const THintPiece&) = default;
 };
 
-// The closing text after a step that placed a tile rather than removing one.
-inline constexpr char StepPlacedText[] = " belongs in this square";
-
 // Lays out ExplainClue(Clue, Index, Step): with no clue, the board's message
 // (Index other than -1) or the two-places message (Index -1); a hidden clue's
 // message; a shown clue's sentence. With Step, the closing part names the

@@ -66,12 +66,10 @@ std::optional<int> ParseInteger(QStringView text) {
 
 // The kind with that name, compared without regard to case.
 std::optional<TClueType> ClueTypeNamed(const QString& name) {
-  for (int v = 1; v <= 8; ++v) {
-    const auto type = static_cast<TClueType>(v);
-    const std::string_view known = ClueTypeName(type);
-    if (name.compare(QLatin1StringView(known.data(), static_cast<qsizetype>(known.size())),
+  for (const TClueKind& kind : ClueKinds) {
+    if (name.compare(QLatin1StringView(kind.Name.data(), static_cast<qsizetype>(kind.Name.size())),
                      Qt::CaseInsensitive) == 0)
-      return type;
+      return kind.Type;
   }
   return std::nullopt;
 }

@@ -9,13 +9,18 @@ using enum TClueType;
 
 namespace {
 
-// The pieces joined by "|", a picture as "#c,r".
-std::string Render(const std::vector<TSentencePiece>& pieces) {
+// The message's pieces joined by "|", a picture as "#c,r" of the square it
+// shows on a board whose solution is still the identity.
+std::string Render(const TMessage& message) {
   std::string out;
-  for (const TSentencePiece& piece : pieces) {
+  for (const TTemplatePart& part : SplitTemplate(message.Text.Source ? message.Text.Source : "")) {
     if (!out.empty()) out += '|';
-    out += piece.IsPicture ? "#" + std::to_string(piece.Tile.c) + "," + std::to_string(piece.Tile.r)
-                           : piece.Text;
+    if (part.Argument == 0) {
+      out += part.Text;
+    } else {
+      const int p = message.Pictures.at(static_cast<std::size_t>(part.Argument) - 1) - 1;
+      out += "#" + std::to_string(p % MaxBoardSize + 1) + "," + std::to_string(p / MaxBoardSize + 1);
+    }
   }
   return out;
 }
@@ -33,6 +38,10 @@ TEST(ClueText, DescribeClueNamesTheTilesTheCluesSquaresHold) {
 }
 
 TEST(ClueText, HintSentencePlacesPicturesByClueKind) {
+  TPuzzle p;
+  p.SetSize(MaxBoardSize);
+  p.InitSquares();
+  auto HintSentence = [&p](const TClue& clue, bool step) { return HintMessage(p, clue, step); };
   const TClue between(clTwoAdjacent, 1, 3, 2, 4, 5, 6);
   const std::string hover = "The |#2,6| is directly between the |#1,4| and the |#3,5";
   EXPECT_EQ(Render(HintSentence(between, false)), hover + "| (the outer two tiles may be swapped over)");
@@ -45,4 +54,10 @@ TEST(ClueText, HintSentencePlacesPicturesByClueKind) {
 
   for (TClueType kind : {clAdjacent, clTwoAdjacentExclude, clNotInSameColumn})
     EXPECT_TRUE(HintSentence(TClue(kind, 1, 2, 3, 1, 2, 3), false).empty()) << static_cast<int>(kind);
+}
+
+TEST(ClueText, TemplatesPutArgumentsWhereTheirPlaceholdersStand) {
+  // A translation may reorder the placeholders; a lone "%" stays text.
+  EXPECT_EQ(FormatTemplate("%2 before %1, 100%", {"a", "b"}), "b before a, 100%");
+  EXPECT_EQ(FormatTemplate("%3 missing", {"a"}), " missing");
 }

@@ -57,11 +57,11 @@ TEST_F(HintLayoutTest, SentencesPlaceEachPieceAfterTheOneBefore) {
 }
 
 TEST_F(HintLayoutTest, MessagesStandWhereTheyAreWritten) {
-  EXPECT_EQ(Lay(nullptr, false), std::vector<THintPiece>{Text(BoardHintText, 2)});
-  EXPECT_EQ(Lay(nullptr, false, {}, -1), std::vector<THintPiece>{Text(TwoPlacesHintText, 4)});
+  EXPECT_EQ(Lay(nullptr, false), std::vector<THintPiece>{Text(BoardHint.Source, 2)});
+  EXPECT_EQ(Lay(nullptr, false, {}, -1), std::vector<THintPiece>{Text(TwoPlacesHint.Source, 4)});
   TClue hidden(TClueType::clLeftOf, 1, 3, 2, 4, 0, 0);
   hidden.setShown(false);
-  EXPECT_EQ(Lay(&hidden, false), std::vector<THintPiece>{Text(HiddenClueHintText, 2)});
+  EXPECT_EQ(Lay(&hidden, false), std::vector<THintPiece>{Text(HiddenClueHint.Source, 2)});
 }
 
 TEST_F(HintLayoutTest, AStepClosesWithTheTileItRemovedOrPlaced) {
@@ -72,8 +72,8 @@ TEST_F(HintLayoutTest, AStepClosesWithTheTileItRemovedOrPlaced) {
   removed.RemovedTile = 5;
   const int tile = 2 * 10 + 5 - 1;  // tile 5 of row 3
   auto closing = [&](int x0) {
-    return std::vector<THintPiece>{Text(StepLeadText, x0), Pic(tile, x0 + 7 * 19 + 2),
-                                   Text(StepTailText, x0 + 7 * 19 + 2 + 32)};
+    return std::vector<THintPiece>{Text(" ... So this tile: ", x0), Pic(tile, x0 + 7 * 19 + 2),
+                                   Text(" can be removed from this group", x0 + 7 * 19 + 2 + 32)};
   };
   auto tail = [](std::vector<THintPiece> pieces) {
     return std::vector<THintPiece>(pieces.end() - 3, pieces.end());
@@ -93,7 +93,7 @@ TEST_F(HintLayoutTest, AStepClosesWithTheTileItRemovedOrPlaced) {
   hidden.setShown(false);
   step = Lay(&hidden, true, removed);
   ASSERT_EQ(step.size(), 4u);
-  EXPECT_EQ(tail(step), closing(2 + Width(QString::fromLatin1(HiddenClueHintText)) + 4));
+  EXPECT_EQ(tail(step), closing(2 + Width(QString::fromLatin1(HiddenClueHint.Source)) + 4));
   // After nothing: at 34.
   const TClue next(TClueType::clAdjacent, 1, 2, 3, 4, 0, 0);
   EXPECT_EQ(Lay(&next, true, removed), closing(34));
@@ -103,14 +103,14 @@ TEST_F(HintLayoutTest, AStepClosesWithTheTileItRemovedOrPlaced) {
   placed.RemovedTile = 0;
   placed.PlacedTile = 5;
   step = Lay(&column, true, placed);
-  EXPECT_EQ(step.back().Text, QString::fromLatin1(StepPlacedText));
+  EXPECT_EQ(step.back().Text, QStringLiteral(" belongs in this square"));
   EXPECT_EQ(step[step.size() - 2].Picture, tile);
   // The two-places rule changed no one square: its message stands alone.
   TDeductionStep pair;
   pair.Rule = TDeductionStep::TRule::TwoPlaces;
   pair.Square = {4, 3};
   pair.RemovedTile = 5;
-  EXPECT_EQ(Lay(nullptr, true, pair, -1), std::vector<THintPiece>{Text(TwoPlacesHintText, 4)});
+  EXPECT_EQ(Lay(nullptr, true, pair, -1), std::vector<THintPiece>{Text(TwoPlacesHint.Source, 4)});
 }
 
 TEST(HintArrows, TheBoardArrowStandsOnTheChangedSquaresCorner) {

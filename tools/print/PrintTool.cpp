@@ -22,8 +22,8 @@ const char* Usage =
     "grids to pencil on and both clue lists; --solution adds the solution.\n"
     "FILE ending in .pdf: a PDF (the solution on page 2); .svg or .png: one\n"
     "picture per page, the solution page in NAME-solution.svg or .png beside FILE\n"
-    "(PNG pages at 192 dots per inch).\n"
-    "N is one of 4, 5, 6, 8, 9, 10; K is 1..999999; D is 0..10 (default 5).\n"
+    "(PNG pages at 192 dots per inch).\n";
+const char* UsageEnd =
     "The tile pictures come from DIR/tiles, else the program's own folder,\n"
     "else ../share/quillmere beside it.\n";
 
@@ -68,7 +68,7 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     } else if (a == "--solution") {
       job.Solution = true;
     } else if (a == "--help" || a == "-h") {
-      out << Usage;
+      out << Usage << RequestRanges() << UsageEnd;
       return 0;
     } else if (a == "--version") {
       out << "quillmere-print " << QUILLMERE_VERSION << "\n";

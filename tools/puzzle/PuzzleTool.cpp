@@ -52,8 +52,7 @@ const char* Usage =
     "usage: quillmere-puzzle --size N --number K [--difficulty D] [--solution]\n"
     "       quillmere-puzzle --size N --number K [--difficulty D] --json [--steps K]\n"
     "       quillmere-puzzle --batch [--steps K]   (lines \"N K D\" on standard input)\n"
-    "       quillmere-puzzle --version\n"
-    "N is one of 4, 5, 6, 8, 9, 10; K is 1..999999; D is 0..10 (default 5).\n";
+    "       quillmere-puzzle --version\n";
 
 }  // namespace
 
@@ -123,19 +122,16 @@ std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps
   return out;
 }
 
+std::string RequestRanges() {
+  return "N is one of " + BoardSizeList() + "; K is " + std::to_string(MinPuzzleNumber) + ".." +
+         std::to_string(MaxPuzzleNumber) + "; D is 0..10 (default 5).\n";
+}
+
 std::string CheckRequest(const TPuzzleRequest& request) {
-  switch (request.size) {
-    case 4:
-    case 5:
-    case 6:
-    case 8:
-    case 9:
-    case 10:
-      break;
-    default:
-      return "the size must be one of 4, 5, 6, 8, 9, 10";
-  }
-  if (request.number < 1 || request.number > 999999) return "the puzzle number must be 1 to 999999";
+  if (!IsBoardSize(request.size)) return "the size must be one of " + BoardSizeList();
+  if (!IsPuzzleNumber(request.number))
+    return "the puzzle number must be " + std::to_string(MinPuzzleNumber) + " to " +
+           std::to_string(MaxPuzzleNumber);
   if (request.difficulty < 0 || request.difficulty > 10) return "the difficulty must be 0 to 10";
   return {};
 }
@@ -262,7 +258,7 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
   TPuzzleToolOptions options;
   if (std::string why = ParsePuzzleArgs(args, options); !why.empty()) return fail(why);
   if (options.help) {
-    out << Usage;
+    out << Usage << RequestRanges();
     return finish();
   }
   if (options.version) {

@@ -21,6 +21,9 @@ std::string PuzzleText(const TPuzzle& puzzle, const TPuzzleRequest& request, boo
 // which changes the board (it starts from the reset board).
 std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps);
 
+// The line of the usage texts that gives the ranges of N, K and D.
+std::string RequestRanges();
+
 // Empty when the request is valid, else the reason.
 std::string CheckRequest(const TPuzzleRequest& request);
 
