@@ -59,16 +59,19 @@ profile_value() {
   sed -n "s/^$1=//p" "$DATA/Players/Guest.ini" 2>/dev/null | tr -d '\r'
 }
 
+# ended PID: the child has ended (a zombie until it is waited for).
+ended() {
+  local state
+  state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)
+  [ -z "$state" ] || [ "$state" = Z ]
+}
+
 # finish PID SECONDS: waits for the game to end, killing it after SECONDS;
 # STATUS is its exit status.
 finish() {
-  (sleep "$2" && kill -KILL "$1" 2>/dev/null) &
-  local watchdog=$!
+  wait_for "$2" ended "$1" || kill -KILL "$1" 2>/dev/null
   STATUS=0
   wait "$1" || STATUS=$?
-  kill "$watchdog" 2>/dev/null
-  wait "$watchdog" 2>/dev/null
-  return 0
 }
 
 # stop_game PID: ends the game with SIGTERM; it must store its records and end with 0.

@@ -15,7 +15,7 @@ make_data_folder
 # A compositor of its own: its own runtime folder holds its socket.
 export XDG_RUNTIME_DIR=$TMP/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-weston --backend=headless-backend.so --socket=quillmere --idle-time=0 --no-config \
+weston --backend=headless-backend.so --width=1280 --height=1024 --socket=quillmere --idle-time=0 --no-config \
   >"$TMP/weston.log" 2>&1 &
 PIDS+=($!)
 wait_for 20 test -S "$XDG_RUNTIME_DIR/quillmere" || fail "weston did not start: $(cat "$TMP/weston.log")"
