@@ -391,6 +391,9 @@ TEST(ProgramArguments, OneGamePerDataFolderAndADeadGamesLockIsTakenOver) {
   environment.insert("QT_QPA_PLATFORM", "offscreen");
   environment.insert("SDL_AUDIODRIVER", "dummy");
   environment.insert("XDG_CONFIG_HOME", folder.Path("config"));  // not the user's settings store
+  // The games meet on a socket there; the killed one's goes with the folder.
+  QDir(folder.Dir.path()).mkdir("run");
+  environment.insert("XDG_RUNTIME_DIR", folder.Path("run"));
   const QString program = QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere");
   const QStringList arguments{"--data-dir", folder.Dir.path()};
   auto start = [&](QProcess& game) {
