@@ -20,6 +20,10 @@ weston --backend=headless-backend.so --width=1280 --height=1024 --socket=quillme
 PIDS+=($!)
 wait_for 20 test -S "$XDG_RUNTIME_DIR/quillmere" || fail "weston did not start: $(cat "$TMP/weston.log")"
 export WAYLAND_DISPLAY=quillmere QT_QPA_PLATFORM=wayland
+# Qt's Wayland plugin leaves protocol objects of libwayland-client (and of
+# plugins already unloaded, which cannot be named) at the exit; in sanitized
+# builds leaks are checked by the other tests, not here.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 unset DISPLAY
 
 # The client's own log of its requests tells that the window got its title
