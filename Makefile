@@ -13,7 +13,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             libsdl2-mixer-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev \
             libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth \
             desktop-file-utils appstream dpkg-dev qt6-svg-dev clang libclang-rt-14-dev \
-            clang-tidy clang-format
+            clang-tidy clang-format \
+            openbox xdotool x11-utils weston qt6-wayland
 
 JOBS     ?= 2
 BUILD    ?= build

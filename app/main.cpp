@@ -4,6 +4,7 @@
 #include "FileBytes.h"
 #include "MainForm.h"
 #include "PuzzleTool.h"
+#include "RunningGame.h"
 #include "Settings.h"
 #include "TerminationSignals.h"
 #include "WindowLinks.h"
@@ -140,6 +141,25 @@ class TExitStore {
   static inline QLockFile* Lock = nullptr;
 };
 
+// A later start from the desktop: the running game comes to the front and,
+// when no dialog is open, plays the puzzle asked for as Go To would (after
+// offering to save the game in progress).
+void AnswerLaterStart(TMainForm* form, const TFrontRequest& request) {
+  // Wayland lets the window take the focus only with the later start's token.
+  if (!request.ActivationToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", request.ActivationToken.toUtf8());
+  if (!form) {
+    // Still at the splash; the window comes up by itself.
+    if (QWidget* splash = QApplication::activeModalWidget()) {
+      splash->raise();
+      splash->activateWindow();
+    }
+    return;
+  }
+  form->ComeToFront();
+  if (!request.PuzzleSize || QApplication::activeModalWidget()) return;
+  if (form->OfferToSave()) form->PlayPuzzle(request.PuzzleSize, request.PuzzleNumber);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -164,11 +184,27 @@ int main(int argc, char* argv[]) {
   // can be made at all, the game runs without one.
   QLockFile lock(folders.RecordsPath() + QStringLiteral(".lock"));
   lock.setStaleLockTime(0);
+  const QString gameName = RunningGameName(folders.Records);
   if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    // Started again from the desktop: the running game comes to the front.
+    const TFrontRequest request{qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), arguments.PuzzleSize,
+                                arguments.PuzzleNumber};
+    if (AskRunningGame(gameName, request, 5000)) return 0;
+    const QString folder = QDir::toNativeSeparators(folders.Records);
     std::fprintf(stderr, "quillmere: the game is already running for the data folder \"%s\"\n",
-                 qUtf8Printable(QDir::toNativeSeparators(folders.Records)));
+                 qUtf8Printable(folder));
+    TQtDialogs(folders.Assets)
+        .InfoBox(nullptr, QStringLiteral("Quillmere is already running for the data folder \"%1\".\r"
+                                         "Please switch to its window.")
+                              .arg(folder));
     return 1;
   }
+  // Later starts for this folder ask this game to come to the front. Where
+  // no socket can be made the game runs without it: they only say it runs.
+  TRunningGameServer frontServer(gameName);
+  if (!frontServer.Listen())
+    std::fprintf(stderr, "quillmere: later starts cannot bring this game to the front: %s\n",
+                 qUtf8Printable(frontServer.ListenError()));
 
   // From here a termination signal is an event: before the window holds
   // anything worth keeping it just ends the game, after that the window
@@ -184,6 +220,9 @@ int main(int argc, char* argv[]) {
   });
 
   TQtDialogs dialogs(folders.Assets);
+  frontServer.OnRequest = [&running](const TFrontRequest& request) {
+    AnswerLaterStart(running, request);
+  };
   ShowSplashAtStart(dialogs);
 
   TMainForm form(folders, dialogs);

@@ -183,8 +183,11 @@ void TMainForm::showEvent(QShowEvent* event) {
   centralWidget()->layout()->activate();
   const int right = ZoomBtn->mapTo(this, QPoint(ZoomBtn->width(), 0)).x();
   setMinimumSize(right + 4, 500);
-  // The frame's size is known only now; the stored width and height are outer ones.
-  ApplyWindowSize();
+  // The stored width, height and place are the frame's. A window manager
+  // frames the window only after it is mapped, so the size is applied once
+  // more when the frame becomes known.
+  ApplyWindowSize(true);
+  SettleFrame(0);
   centralWidget()->layout()->activate();
   SetHorizontalPanelWidth(Settings->HorizontalWidth > 0 ? Settings->HorizontalWidth : 288);
   SetVerticalPanelHeight(Settings->VerticalHeight > 0 ? Settings->VerticalHeight : 199);
@@ -292,34 +295,59 @@ void TMainForm::ShowSwitches() {
 
 void TMainForm::ApplyPreferences() {
   ShowSwitches();
-  ApplyWindowSize();
+  // Placed before the window exists, the window manager puts the frame there.
+  ApplyWindowSize(!Shown);
   if (Settings->HorizontalWidth > 0) SetHorizontalPanelWidth(Settings->HorizontalWidth);
   if (Settings->VerticalHeight > 0) SetVerticalPanelHeight(Settings->VerticalHeight);
   if (Shown) CaptureWindowSizes();
 }
 
-void TMainForm::ApplyWindowSize() {
+void TMainForm::ApplyWindowSize(bool place) {
   // The stored sizes are outer ones; a window far larger than the screen
   // would allocate its whole picture (gigabytes for a hand-edited 100000).
   const QSize frame = frameGeometry().size() - size();
+  AppliedFrame = frame;
+  const QScreen* on = screen();
+  const QPoint stored(Settings->MainLeft, Settings->MainTop);
+  if (place && Settings->MainPlaced)
+    if (const QScreen* there = QGuiApplication::screenAt(stored)) on = there;
   QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  if (const QScreen* on = screen()) room = on->availableGeometry().size() - frame;
+  if (on) room = on->availableGeometry().size() - frame;
   auto fit = [](int stored, int frameExtent, int least, int most, int current) {
     if (stored <= 0) return current;
     return std::max(least, std::min(stored - frameExtent, most));
   };
   // The layout may need more than the minimum set at the first show.
   const QSize least = minimumSize().expandedTo(minimumSizeHint());
-  resize(fit(Settings->MainWidth, frame.width(), least.width(), room.width(), width()),
-         fit(Settings->MainHeight, frame.height(), least.height(), room.height(), height()));
-  // A window grown from its centred designed size keeps its frame on the screen.
-  if (const QScreen* on = screen(); on && (Settings->MainWidth > 0 || Settings->MainHeight > 0)) {
-    const QRect free = on->availableGeometry();
-    const QRect outer = frameGeometry();
-    const int x = std::max(free.left(), std::min(outer.left(), free.right() + 1 - outer.width()));
-    const int y = std::max(free.top(), std::min(outer.top(), free.bottom() + 1 - outer.height()));
-    if (QPoint(x, y) != outer.topLeft()) move(x, y);
+  const QSize inner(fit(Settings->MainWidth, frame.width(), least.width(), room.width(), width()),
+                    fit(Settings->MainHeight, frame.height(), least.height(), room.height(), height()));
+  resize(inner);
+  if (!on || (!place && Settings->MainWidth <= 0 && Settings->MainHeight <= 0)) return;
+  // The start puts the frame where it was, or centres it; later only a
+  // window grown past the screen's edge is moved back onto it.
+  const QRect free = on->availableGeometry();
+  const QSize outer = inner + frame;
+  QPoint corner = pos();
+  if (place)
+    corner = Settings->MainPlaced ? stored
+                                  : free.topLeft() + QPoint(free.width() - outer.width(), free.height() - outer.height()) / 2;
+  const int x = std::max(free.left(), std::min(corner.x(), free.right() + 1 - outer.width()));
+  const int y = std::max(free.top(), std::min(corner.y(), free.bottom() + 1 - outer.height()));
+  if (QPoint(x, y) != pos()) move(x, y);
+}
+
+void TMainForm::SettleFrame(int tries) {
+  // Polled, not told: no event says that the frame's extents became known.
+  // Without a window manager they never do, and the window stays as it is;
+  // a busy desktop may take seconds to frame it.
+  if (!isVisible()) return;
+  const QSize frame = frameGeometry().size() - size();
+  if (frame != AppliedFrame) {
+    ApplyWindowSize(true);
+    CaptureWindowSizes();
+    return;
   }
+  if (tries < 400) QTimer::singleShot(25, this, [this, tries] { SettleFrame(tries + 1); });
 }
 
 void TMainForm::ShowPuzzleSize() {
@@ -330,8 +358,26 @@ void TMainForm::ShowPuzzleSize() {
 void TMainForm::CaptureWindowSizes() {
   Settings->MainWidth = frameGeometry().width();
   Settings->MainHeight = frameGeometry().height();
+  // A Wayland client is never told where it is; the place it had under
+  // another window system stays kept.
+  if (!QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+    Settings->MainPlaced = true;
+    Settings->MainLeft = pos().x();
+    Settings->MainTop = pos().y();
+  }
   Settings->HorizontalWidth = RzSizePanel2->width();
   Settings->VerticalHeight = RzSizePanel1->height();
+}
+
+void TMainForm::ComeToFront() {
+  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  raise();
+  activateWindow();
+  // A dialog open over the window stays on top of it and keeps the keys.
+  if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+    modal->raise();
+    modal->activateWindow();
+  }
 }
 
 void TMainForm::Exit1Click() {

@@ -114,8 +114,12 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void ShowPuzzleSize();
   void CaptureWindowSizes();
   // The stored window size, kept within the screen's free area and above
-  // the window's minimum (a hand-edited profile may ask for any size).
-  void ApplyWindowSize();
+  // the window's minimum (a hand-edited profile may ask for any size). With
+  // place, the stored place too, or centred where none is stored.
+  void ApplyWindowSize(bool place = false);
+  // Un-minimises, raises and activates the window (and a dialog open over
+  // it): another start of the game asked for it.
+  void ComeToFront();
   // A termination signal (logout, hang-up, Ctrl+C): the records are stored
   // as at the exit, without the save question, and every event loop ends.
   // A failure is told on the terminal: nobody may be there to answer a box.
@@ -232,6 +236,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // Plays puzzle Number of board size Size (checked by the caller), which
   // becomes that size's current number as with Go To.
   void PlayPuzzle(int Size, int Number);
+  // Offers to save a game in progress before it is dropped; false when the
+  // save failed, and the game stays (the player may retry or decline).
+  bool OfferToSave();
 
   // --- keyboard play (KeyboardPlay.cpp) -----------------------------------
   TKeyCursor KeyCursor;
@@ -280,15 +287,16 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void GamePhaseChanged();
   void SetPuzzleNumber(int number);
   void DrawStartPicture();  // the new board, for the animation
-  // Offers to save a game in progress before it is dropped; false when the
-  // save failed, and the game stays (the player may retry or decline).
-  bool OfferToSave();
   // Makes name the current player: the old profile stored first (unless it
   // was just deleted), the new one loaded, shown and its puzzle set up.
   void BecomePlayer(const QString& name, bool storeOld);
   bool StoreCurrentProfile();                // with the window's sizes; false (and said) when it fails
   void StartNewPlayer(const QString& name);  // a new profile with the defaults, then plays
   void MakePlayersFolder();                  // Players/ and Players/Saved Games/, said once when impossible
+  // Applies the size and place once more when the window manager's frame
+  // turns out to differ from the one they were applied with.
+  void SettleFrame(int tries);
+  QSize AppliedFrame;
   void SetHorizontalPanelWidth(int width);
   void SetVerticalPanelHeight(int height);
   void DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H);

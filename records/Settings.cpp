@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -257,6 +258,14 @@ void TSettings::LoadProfile() {
   MainHeight = ReadInRange(profile, WindowSection, QStringLiteral("MainHeight"), 0, 0, MaxWindowExtent);
   HorizontalWidth = ReadInRange(profile, WindowSection, QStringLiteral("HorizontalWidth"), 0, 0, MaxWindowExtent);
   VerticalHeight = ReadInRange(profile, WindowSection, QStringLiteral("VerticalHeight"), 0, 0, MaxWindowExtent);
+  // A place is both corners' coordinates or none; it may lie left of or
+  // above the first screen.
+  constexpr std::int32_t Missing = std::numeric_limits<std::int32_t>::min();
+  const std::int32_t left = profile.ReadInteger(WindowSection, QStringLiteral("MainLeft"), Missing);
+  const std::int32_t top = profile.ReadInteger(WindowSection, QStringLiteral("MainTop"), Missing);
+  MainPlaced = left != Missing && top != Missing;
+  MainLeft = MainPlaced ? std::clamp(left, -MaxWindowExtent, MaxWindowExtent) : 0;
+  MainTop = MainPlaced ? std::clamp(top, -MaxWindowExtent, MaxWindowExtent) : 0;
   Prefs.TimerOn = profile.ReadBool(OptionsSection, QStringLiteral("TimerOn"), true);
   Prefs.SoundsOn = profile.ReadBool(OptionsSection, QStringLiteral("SoundsOn"), false);
   Prefs.ShowHints = profile.ReadBool(OptionsSection, QStringLiteral("ShowHints"), false);
@@ -312,6 +321,10 @@ TWriteResult TSettings::StoreProfile() {
   profile.WriteInteger(WindowSection, QStringLiteral("MainHeight"), MainHeight);
   profile.WriteInteger(WindowSection, QStringLiteral("HorizontalWidth"), HorizontalWidth);
   profile.WriteInteger(WindowSection, QStringLiteral("VerticalHeight"), VerticalHeight);
+  if (MainPlaced) {
+    profile.WriteInteger(WindowSection, QStringLiteral("MainLeft"), MainLeft);
+    profile.WriteInteger(WindowSection, QStringLiteral("MainTop"), MainTop);
+  }
   profile.WriteBool(OptionsSection, QStringLiteral("TimerOn"), Prefs.TimerOn);
   profile.WriteBool(OptionsSection, QStringLiteral("SoundsOn"), Prefs.SoundsOn);
   profile.WriteBool(OptionsSection, QStringLiteral("ShowHints"), Prefs.ShowHints);

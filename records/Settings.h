@@ -32,6 +32,12 @@ class TSettings {
   std::int32_t MainHeight = 0;
   std::int32_t HorizontalWidth = 0;
   std::int32_t VerticalHeight = 0;
+  // Where the window's frame had its top-left corner on the desktop. Kept
+  // apart from the sizes: a window system that places windows itself never
+  // changes it, and a profile without it starts centred.
+  bool MainPlaced = false;
+  std::int32_t MainLeft = 0;
+  std::int32_t MainTop = 0;
 
   // Called by UpdatePenalties, so the options dialog can refresh its two
   // penalty labels from CluePenaltyText() and MisClickPenaltyText().

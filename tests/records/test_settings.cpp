@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPoint>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -77,6 +78,7 @@ void ExpectReadDefaults(const TSettings& s) {
   EXPECT_EQ(s.MainHeight, 0);
   EXPECT_EQ(s.HorizontalWidth, 0);
   EXPECT_EQ(s.VerticalHeight, 0);
+  EXPECT_FALSE(s.MainPlaced);
   EXPECT_EQ(s.Prefs.MisClickPenalty, 5);
   EXPECT_EQ(s.Prefs.CluePenalty, 20);
 }
@@ -214,6 +216,9 @@ TEST_F(SettingsTest, StoreThenLoadKeepsEveryField) {
   s.MainHeight = 768;
   s.HorizontalWidth = 333;
   s.VerticalHeight = 150;
+  s.MainPlaced = true;
+  s.MainLeft = -1200;  // on a screen left of the first
+  s.MainTop = 0;
   s.UpdatePenalties();
   s.PlayerList.append("Anna=Anna");
   ASSERT_TRUE(s.StorePlayerList().Ok());
@@ -224,6 +229,8 @@ TEST_F(SettingsTest, StoreThenLoadKeepsEveryField) {
   EXPECT_EQ(loaded.MainHeight, 768);
   EXPECT_EQ(loaded.HorizontalWidth, 333);
   EXPECT_EQ(loaded.VerticalHeight, 150);
+  EXPECT_TRUE(loaded.MainPlaced);
+  EXPECT_EQ(QPoint(loaded.MainLeft, loaded.MainTop), QPoint(-1200, 0));
   EXPECT_EQ(loaded.PlayerList, QStringList({"Anna=Anna", "Guest=Guest"}));
 }
 
