@@ -1,6 +1,7 @@
 #include "FileBytes.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -94,6 +95,25 @@ TFileBytes ReadFileBytes(const QString& path, qint64 limit) {
   ::close(fd);
   if (!result.Ok()) result.Bytes.clear();
   return result;
+}
+
+QString WriteFileWhole(const QString& path, QByteArrayView content) {
+  // Unbuffered, and the rest written again after a short write: a short
+  // write reports no error of its own, the next attempt brings up the
+  // system's reason. flush() before commit() all the same: commit() renames
+  // even when its own final flush fails (QTBUG-75077).
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    qint64 written = 0;
+    while (written < content.size()) {
+      const qint64 n = file.write(content.data() + written, content.size() - written);
+      if (n <= 0) break;
+      written += n;
+    }
+    if (written == content.size() && file.flush() && file.commit()) return {};
+  }
+  const QString reason = file.errorString();
+  return reason.isEmpty() ? QStringLiteral("unknown error") : reason;
 }
 
 QByteArray TolerantUtf8(QByteArrayView bytes) {
