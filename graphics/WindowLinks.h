@@ -39,7 +39,7 @@ inline constexpr char DonationText[] =
 
 // The terms the game is given under, as the about window names them.
 inline constexpr char LicenceText[] =
-    "Free software under the GNU General Public License, version 3 or later, with no warranty";
+    "Free software under the GNU General Public License,\nversion 3 or later, with no warranty";
 
 // The thanks line beside the donation link, naming the page's site.
 QString ThanksText(const QString& DonationAddress);

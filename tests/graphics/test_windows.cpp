@@ -99,9 +99,12 @@ TEST_F(WindowsTest, SplashAndAboutShowTheTitlePictureAndTheOneVersion) {
   EXPECT_GE(about.RzLabel1->width(), about.RzLabel1->fontMetrics().horizontalAdvance(version));
 
   // The licence's terms, whole within the window.
-  EXPECT_TRUE(about.RzLabel3->text().contains("GNU General Public License, version 3 or later"));
+  const QString terms = about.RzLabel3->text().simplified();
+  EXPECT_TRUE(terms.contains("GNU General Public License, version 3 or later")) << terms.toStdString();
+  EXPECT_GE(about.RzLabel3->x(), about.RzLabel2->geometry().right()) << "beside the name, not over it";
   EXPECT_LE(about.RzLabel3->geometry().right(), TAboutForm::ClientWidth);
-  EXPECT_GE(about.RzLabel3->width(), about.RzLabel3->fontMetrics().horizontalAdvance(about.RzLabel3->text()));
+  for (const QString& line : about.RzLabel3->text().split('\n'))
+    EXPECT_GE(about.RzLabel3->width(), about.RzLabel3->fontMetrics().horizontalAdvance(line));
 
   // The generated picture, decoded and shown 1:1.
   for (const QLabel* image : {splash.Image1, about.Image1})
