@@ -1,7 +1,7 @@
 # Quillmere: set-up, build, run and test.
 #   make run    installs what is missing, builds, starts the game
 #   make test   installs what is missing, builds and runs every test headless
-#   make bench  builds and runs the benchmarks (release build)
+#   make bench  builds and runs every benchmark (release build); fails when one did
 #   make package  builds the Debian package (cpack -G DEB) in build/
 #   make fuzz   builds the fuzz targets (clang) and runs each FUZZ_SECONDS (60)
 #   make lint   runs clang-tidy (the checks in .clang-tidy) over the sources
@@ -14,7 +14,7 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth \
             desktop-file-utils appstream dpkg-dev qt6-svg-dev clang libclang-rt-14-dev \
             clang-tidy clang-format \
-            openbox xdotool x11-utils weston qt6-wayland
+            openbox xdotool x11-utils weston qt6-wayland lintian
 
 JOBS     ?= 2
 BUILD    ?= build
@@ -92,7 +92,11 @@ test: test-plain test-asan test-fuzz
 bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_BENCH=ON
 	$(CMAKE) --build build-bench -j $(JOBS)
-	@for b in build-bench/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done
+	@failed=""; for b in build-bench/bench/bench_*; do \
+	  [ -x "$$b" ] || continue; \
+	  QT_QPA_PLATFORM=offscreen "$$b" || failed="$$failed $${b##*/}"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Benchmarks that failed:$$failed" >&2; exit 1; fi
 
 # clang-tidy needs the compile commands and Qt's generated sources of a build.
 lint: build

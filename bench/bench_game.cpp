@@ -1,13 +1,18 @@
 // The board's full redraw (DrawBoard) at N = 10 in a 1024 x 768 window, and a
 // whole puzzle set-up with its redraw, on the real window and the generated
-// tiles. Runs headless; the settings store goes to a temporary folder.
+// tiles; the start of the game and the opening of the score window over a
+// long-played score table. Runs headless; the settings store goes to a
+// temporary folder.
 #include "BenchWindow.h"
+#include "ScoreForm.h"
+#include "ScoreLines.h"
 
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -64,5 +69,35 @@ void BM_ClueStep(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ClueStep)->Unit(benchmark::kMicrosecond);
+
+// The whole start over a score file of range(0) entries (100,000 is 9 MB):
+// reading the table, the tiles and sounds, and the shown window with its
+// first puzzle set up.
+void BM_StartWithScoreTable(benchmark::State& state) {
+  const QByteArray scores = LongScoreFileText(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    std::optional<TBenchWindow> window(std::in_place, 6, 0, scores);
+    if (window->Form->ScoreTable.Scores().size() != static_cast<size_t>(state.range(0))) std::abort();
+    state.PauseTiming();  // the window's end and the folder's removal are no part of the start
+    window.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartWithScoreTable)->Arg(0)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The score window over 100,000 entries, from its creation until it is shown
+// and drawn.
+void BM_OpenScoreWindow(benchmark::State& state) {
+  TBenchWindow window(6, 0, LongScoreFileText(100000));
+  TScoreTable& table = window.Form->ScoreTable;
+  if (table.Scores().size() != 100000) std::abort();
+  for (auto _ : state) {
+    TScoreForm form(table, window.Form.get());
+    form.show();
+    QApplication::processEvents();
+    form.hide();
+  }
+}
+BENCHMARK(BM_OpenScoreWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The score table at 100,000 entries: reading the file, sorting by each
 // column, writing the file, and the whole of it as a run does it (read, then
 // a click on every heading, each click writing the sorted table).
+#include "ScoreLines.h"
 #include "ScoreTable.h"
 
 #include <QFile>
@@ -9,39 +10,17 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <random>
 
 namespace {
 
 constexpr int Entries = 100000;
-
-// Score lines with many equal keys, as a long-played table has: a few
-// hundred players, six board sizes, small counters.
-QByteArray ScoreFileText() {
-  std::mt19937 random(2024);
-  const int sizes[] = {4, 5, 6, 8, 9, 10};
-  QByteArray text;
-  for (int i = 0; i < Entries; ++i) {
-    const int size = sizes[random() % 6];
-    const int time = int(random() % 5000) - 1;
-    const int errors = int(random() % 20);
-    const int clues = int(random() % 10);
-    text += "player=Player" + QByteArray::number(int(random() % 300)) +
-            "~number=" + QByteArray::number(int(random() % 999999) + 1) +
-            "~size=" + QByteArray::number(size) + "~time=" + QByteArray::number(time) +
-            "~errors=" + QByteArray::number(errors) + "~clues=" + QByteArray::number(clues) +
-            "~difficulty=" + QByteArray::number(int(random() % 11)) +
-            "~score=" + QByteArray::number(TScoreTable::ScoreFor(size, time, errors, clues)) + "~\r\n";
-  }
-  return text;
-}
 
 struct TScoreFolder {
   QTemporaryDir Dir;
   QString ProgramPath() const { return Dir.filePath("quillmere"); }
   TScoreFolder() {
     QFile file(TScoreTable::ScorePath(ProgramPath()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(ScoreFileText()) < 0) std::abort();
+    if (!file.open(QIODevice::WriteOnly) || file.write(LongScoreFileText(Entries)) < 0) std::abort();
   }
 };
 

@@ -88,16 +88,19 @@ void TQtDialogs::ShowOptions(QWidget* owner, TSettings& settings) {
 
 void TQtDialogs::ShowSplash() {
   TSplashForm form(DataFolder);
+  form.LinkFailed = [this, &form](const QString& text) { ErrorBox(&form, text); };
   form.exec();
 }
 
 void TQtDialogs::ShowHelp(QWidget* owner) {
   THelpForm form(DataFolder, owner);
+  form.LinkFailed = [this, &form](const QString& text) { ErrorBox(&form, text); };
   form.exec();
 }
 
 void TQtDialogs::ShowAbout(QWidget* owner) {
   TAboutForm form(DataFolder, owner);
+  form.LinkFailed = [this, &form](const QString& text) { ErrorBox(&form, text); };
   form.exec();
 }
 

@@ -145,6 +145,8 @@ TMainForm::~TMainForm() {
   // A missing Players folder was told at the start already.
   if (!stored && !(PlayersFolderMissing && stored.Error.contains(Settings->PlayersFolder())))
     Dialogs.ErrorBox(this, stored.Error);
+  // A score whose write failed at completion gets its last chance here.
+  if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores) Dialogs.ErrorBox(this, scores.Error);
 }
 
 void TMainForm::MakePlayersFolder() {
@@ -171,6 +173,8 @@ void TMainForm::EndByExit() {
     CaptureWindowSizes();
     if (const TWriteResult stored = Settings->StorePlayerList(); !stored)
       std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(stored.Error));
+    if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores)
+      std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(QString(scores.Error).replace('\r', ' ')));
     RecordsStored = true;
   }
 }

@@ -52,6 +52,14 @@ TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(par
   RzLabel1->setFont(NarrowFont(14));
   StandOnPicture(RzLabel1, Qt::white);
 
+  // The terms in the sky at the top right, clear of the picture's lettering.
+  RzLabel3 = new QLabel(QString::fromUtf8(LicenceText), RzPanel1);
+  RzLabel3->setFont(NarrowFont(10));
+  RzLabel3->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  StandOnPicture(RzLabel3, Qt::white);
+  RzLabel3->adjustSize();
+  RzLabel3->move(ClientWidth - 8 - RzLabel3->width(), 12);
+
   RzURLLabel2 = new TURLLabel(RzPanel1);
   RzURLLabel2->move(318, 256);
   RzURLLabel2->setFont(Underlined(NarrowFont(11)));
@@ -89,9 +97,9 @@ void TAboutForm::RzBitBtn1Click() {
 }
 
 void TAboutForm::RzURLLabel2Click() {
-  if (OpenLink) OpenLink(GuideUrl(DataFolder));
+  OpenLinkOrSay(OpenLink, GuideUrl(DataFolder), LinkFailed);
 }
 
 void TAboutForm::RzURLLabel3Click() {
-  if (OpenLink && !DonationAddress.isEmpty()) OpenLink(QUrl(DonationAddress));
+  if (!DonationAddress.isEmpty()) OpenLinkOrSay(OpenLink, QUrl(DonationAddress), LinkFailed);
 }

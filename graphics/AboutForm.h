@@ -8,8 +8,9 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-// "About Quillmere": the title picture with the name, the version, a link to
-// the Player's Guide and, when the game was built with one, the donation link.
+// "About Quillmere": the title picture with the name, the version, the
+// licence, a link to the Player's Guide and, when the game was built with one,
+// the donation link.
 class TAboutForm : public QDialog {
  public:
   // DataFolder holds title.jpg and the guide (the program's own folder serves
@@ -24,12 +25,15 @@ class TAboutForm : public QDialog {
   // How the links open their addresses, and the donation page; both are read
   // when a link is clicked or the window is shown.
   TLinkOpener OpenLink = OpenInBrowser;
+  // Told when a link could not be opened (the dialogs' error box).
+  TLinkFailure LinkFailed;
   QString DonationAddress = ConfiguredDonationAddress();
 
   QFrame* RzPanel1 = nullptr;  // fills the window and holds the rest
   QLabel* Image1 = nullptr;
   QLabel* RzLabel2 = nullptr;        // "Quillmere"
   QLabel* RzLabel1 = nullptr;        // "Version ..."
+  QLabel* RzLabel3 = nullptr;        // the licence's terms
   TURLLabel* RzURLLabel2 = nullptr;  // the Player's Guide
   TURLLabel* RzURLLabel3 = nullptr;  // the donation link
   QPushButton* RzBitBtn1 = nullptr;  // Close

@@ -53,5 +53,5 @@ void THelpForm::RzBitBtn1Click() {
 }
 
 void THelpForm::RzURLLabel1Click() {
-  if (OpenLink) OpenLink(GuideUrl(DataFolder));
+  OpenLinkOrSay(OpenLink, GuideUrl(DataFolder), LinkFailed);
 }

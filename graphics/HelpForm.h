@@ -20,6 +20,8 @@ class THelpForm : public QDialog {
 
   // How the link opens the guide; read at the click.
   TLinkOpener OpenLink = OpenInBrowser;
+  // Told when a link could not be opened (the dialogs' error box).
+  TLinkFailure LinkFailed;
 
   QLabel* RzLabel1 = nullptr;
   TURLLabel* RzURLLabel1 = nullptr;  // the guide's file, shortened to fit

@@ -80,5 +80,5 @@ void TSplashForm::reject() {
 }
 
 void TSplashForm::RzURLLabel3Click() {
-  if (OpenLink && !DonationAddress.isEmpty()) OpenLink(QUrl(DonationAddress));
+  if (!DonationAddress.isEmpty()) OpenLinkOrSay(OpenLink, QUrl(DonationAddress), LinkFailed);
 }

@@ -25,6 +25,8 @@ class TSplashForm : public QDialog {
   // How the donation link opens its page, and the page; both are read when
   // the window is shown.
   TLinkOpener OpenLink = OpenInBrowser;
+  // Told when a link could not be opened (the dialogs' error box).
+  TLinkFailure LinkFailed;
   QString DonationAddress = ConfiguredDonationAddress();
 
   QLabel* Image1 = nullptr;

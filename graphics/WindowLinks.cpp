@@ -6,8 +6,17 @@
 #include <QFileInfo>
 #include <QMouseEvent>
 
-void OpenInBrowser(const QUrl& Address) {
-  QDesktopServices::openUrl(Address);
+bool OpenInBrowser(const QUrl& Address) {
+  return QDesktopServices::openUrl(Address);
+}
+
+void OpenLinkOrSay(const TLinkOpener& Open, const QUrl& Address, const TLinkFailure& Failed) {
+  if (!Open || Open(Address) || !Failed) return;
+  const QString where = Address.isLocalFile() ? QDir::toNativeSeparators(Address.toLocalFile())
+                                              : Address.toString();
+  Failed(QStringLiteral("No web browser or other program to open this link was found:\r%1\r"
+                        "Please open it in a web browser yourself.")
+             .arg(where));
 }
 
 QString ProgramVersion() {

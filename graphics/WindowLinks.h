@@ -12,13 +12,20 @@
 // What the splash, about and help windows share: the way their link labels
 // open an address, the addresses themselves and the program's version.
 
-// Opens an address for a link label. The windows hold one instead of calling
-// the desktop themselves, so a test can see which address a click asks for.
-using TLinkOpener = std::function<void(const QUrl&)>;
+// Opens an address for a link label; false when nothing could open it. The
+// windows hold one instead of calling the desktop themselves, so a test can
+// see which address a click asks for.
+using TLinkOpener = std::function<bool(const QUrl&)>;
+// Tells the player why a link did nothing; the owner's message box.
+using TLinkFailure = std::function<void(const QString& Message)>;
 
 // The desktop's "open" action: the default browser, for web pages and for the
-// guide's file alike.
-void OpenInBrowser(const QUrl& Address);
+// guide's file alike. False when the desktop has no program to start for it.
+bool OpenInBrowser(const QUrl& Address);
+
+// Opens Address with Open; when that fails, Failed gets a message naming the
+// address (a file by its path), so a click never does nothing unseen.
+void OpenLinkOrSay(const TLinkOpener& Open, const QUrl& Address, const TLinkFailure& Failed);
 
 // The program's version, four dot-separated numbers, set once in the build.
 QString ProgramVersion();
@@ -29,6 +36,10 @@ QString ConfiguredDonationAddress();
 
 inline constexpr char DonationText[] =
     "If you enjoy playing Quillmere, please consider making a donation via PayPal by clicking here";
+
+// The terms the game is given under, as the about window names them.
+inline constexpr char LicenceText[] =
+    "Free software under the GNU General Public License,\nversion 3 or later, with no warranty";
 
 // The thanks line beside the donation link, naming the page's site.
 QString ThanksText(const QString& DonationAddress);

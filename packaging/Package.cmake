@@ -5,9 +5,13 @@ set(CPACK_PACKAGE_NAME quillmere)
 set(CPACK_PACKAGE_VENDOR Vantor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "logic puzzle of picture tiles placed from clues")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A board of four to ten rows hides a solution in which every picture tile of a row stands in one column; the player places and removes candidates working only from horizontal and vertical clues. Every puzzle is generated from its number and proven solvable.")
-set(CPACK_PACKAGE_CONTACT "Vantor <games@vantor.net>")
+# Lines of at most 80 characters, as Debian's tools want them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+       "A board of four to ten rows hides a solution in which every picture tile"
+       "of a row stands in one column; the player places and removes candidates"
+       "working only from horizontal and vertical clues. Every puzzle is generated"
+       "from its number and proven solvable.")
+set(CPACK_PACKAGE_CONTACT Vantor)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -14,18 +14,19 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
 prefix=$work/prefix
-for f in bin/quillmere bin/quillmere-puzzle "share/quillmere/tiles/Row 10" share/quillmere/sounds/pop.wav \
+for f in games/quillmere games/quillmere-puzzle "share/quillmere/tiles/Row 10" share/quillmere/sounds/pop.wav \
          share/quillmere/title.jpg "share/quillmere/Players Guide.html" \
          share/applications/net.vantor.Quillmere.desktop share/metainfo/net.vantor.Quillmere.metainfo.xml \
          share/icons/hicolor/scalable/apps/quillmere.svg share/icons/hicolor/48x48/apps/quillmere.png \
-         share/man/man6/quillmere.6.gz share/man/man6/quillmere-puzzle.6.gz; do
+         share/man/man6/quillmere.6.gz share/man/man6/quillmere-puzzle.6.gz \
+         share/doc/quillmere/copyright share/doc/quillmere/changelog.gz; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 [ ! -e "$prefix/share/quillmere/Players" ] || fail "the build's player folder was installed"
-"$prefix/bin/quillmere-puzzle" --version | grep -q '^quillmere-puzzle [0-9]' || fail "quillmere-puzzle --version"
+"$prefix/games/quillmere-puzzle" --version | grep -q '^quillmere-puzzle [0-9]' || fail "quillmere-puzzle --version"
 # The installed print tool finds the pictures in share/quillmere, headless.
 [ -e "$prefix/share/man/man6/quillmere-print.6.gz" ] || fail "not installed: share/man/man6/quillmere-print.6.gz"
-env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/quillmere-print" --size 4 --number 1 --output "$work/p.pdf" >/dev/null ||
+env -u DISPLAY -u QT_QPA_PLATFORM "$prefix/games/quillmere-print" --size 4 --number 1 --output "$work/p.pdf" >/dev/null ||
   fail "the installed quillmere-print"
 [ -s "$work/p.pdf" ] || fail "quillmere-print wrote no PDF"
 
@@ -35,7 +36,7 @@ export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 mkdir -p "$XDG_CONFIG_HOME/Vantor"
 printf '[Options]\nShowSplash=0\n' >"$XDG_CONFIG_HOME/Vantor/Quillmere.conf"
 
-"$prefix/bin/quillmere" >"$work/out" 2>&1 &
+"$prefix/games/quillmere" >"$work/out" 2>&1 &
 game=$!
 records=$XDG_DATA_HOME/Quillmere
 i=0

@@ -1,6 +1,7 @@
 #include "FileBytes.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -100,6 +101,25 @@ QString DecodeFileName(QByteArrayView bytes) {
   const QByteArray raw = bytes.toByteArray();
   const QString name = QFile::decodeName(raw);
   return QFile::encodeName(name) == raw ? name : QString();
+}
+
+QString WriteFileWhole(const QString& path, QByteArrayView content) {
+  // Unbuffered, and the rest written again after a short write: a short
+  // write reports no error of its own, the next attempt brings up the
+  // system's reason. flush() before commit() all the same: commit() renames
+  // even when its own final flush fails (QTBUG-75077).
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    qint64 written = 0;
+    while (written < content.size()) {
+      const qint64 n = file.write(content.data() + written, content.size() - written);
+      if (n <= 0) break;
+      written += n;
+    }
+    if (written == content.size() && file.flush() && file.commit()) return {};
+  }
+  const QString reason = file.errorString();
+  return reason.isEmpty() ? QStringLiteral("unknown error") : reason;
 }
 
 QByteArray TolerantUtf8(QByteArrayView bytes) {

@@ -5,8 +5,12 @@
 #include <QString>
 
 // Size limits per kind of file. A records file is a few kilobytes and a
-// picture or sound a few hundred; anything far beyond is not ours.
+// picture or sound a few hundred; anything far beyond is not ours. The score
+// file grows by about 90 bytes a completed puzzle and is never trimmed: a
+// long-played table of 100,000 entries is 9 MB, and the limit leaves room
+// for more than ten times that, refusing only a file no play could make.
 inline constexpr qint64 RecordFileLimit = 4 * 1024 * 1024;
+inline constexpr qint64 ScoreFileLimit = 128 * 1024 * 1024;
 inline constexpr qint64 PictureFileLimit = 32 * 1024 * 1024;
 
 // A file's whole content, or why it could not be had.
@@ -28,6 +32,11 @@ TFileBytes ReadFileBytes(const QString& path, qint64 limit);
 // encoding; empty when the bytes are no name in it, so the file the name
 // would be turned into is not another one than the user's.
 QString DecodeFileName(QByteArrayView bytes);
+
+// Writes content as the whole of the file at path: beside it first, then in
+// its place, so a failed write leaves the previous file as it was. Empty when
+// it worked, else the system's reason ("No space left on device").
+QString WriteFileWhole(const QString& path, QByteArrayView content);
 
 // Text a user's editor may have written, as UTF-8: a UTF-16 file (with its
 // byte-order mark) is decoded, a UTF-8 byte-order mark dropped, and a byte

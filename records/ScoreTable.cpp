@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
@@ -143,15 +142,11 @@ QByteArray ScoreText(const std::vector<TScore>& entries, const std::vector<QByte
   return text;
 }
 
-// The whole content through QSaveFile, so a failed write leaves the previous
-// file as it was. The explicit flush() matters: commit() renames even when
-// its own final flush fails (QTBUG-75077), which would put a torn file in place.
+// The whole content, the previous file staying as it was when this fails.
 TWriteResult WriteWhole(const QString& path, const QByteArray& content) {
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&
-      file.commit())
-    return {};
-  return {QStringLiteral("Unable to write to %1").arg(path)};
+  const QString reason = WriteFileWhole(path, content);
+  if (reason.isEmpty()) return {};
+  return {QStringLiteral("Unable to write to %1: %2").arg(path, reason)};
 }
 
 QString WithExtension(const QString& programPath, const char* extension) {
@@ -173,15 +168,26 @@ QString TScoreReadReport::Message() const {
     return QStringLiteral("The score file %1 could not be opened (%2); the scores of this run are not kept.")
         .arg(Path, OpenError);
   if (UnreadableLines == 0) return {};
-  const QString head =
-      UnreadableLines == 1
-          ? QStringLiteral("The score file %1 has a line that could not be read; it is kept as it is:")
-                .arg(Path)
-          : QStringLiteral(
-                "The score file %1 has %2 lines that could not be read; they are kept as they "
-                "are. The first:")
-                .arg(Path)
-                .arg(UnreadableLines);
+  QString head;
+  if (!KeptPath.isEmpty())
+    head = UnreadableLines == 1
+               ? QStringLiteral("The score file %1 has a line that could not be read; it is left out of "
+                                "the table and kept in %2:")
+                     .arg(Path, KeptPath)
+               : QStringLiteral("The score file %1 has %2 lines that could not be read; they are left out "
+                                "of the table and kept in %3. The first:")
+                     .arg(Path)
+                     .arg(UnreadableLines)
+                     .arg(KeptPath);
+  else
+    head = UnreadableLines == 1
+               ? QStringLiteral("The score file %1 has a line that could not be read; it is kept as it is:")
+                     .arg(Path)
+               : QStringLiteral(
+                     "The score file %1 has %2 lines that could not be read; they are kept as they "
+                     "are. The first:")
+                     .arg(Path)
+                     .arg(UnreadableLines);
   return head + QStringLiteral("\r") + FirstLine + QStringLiteral("\r") + FirstReason;
 }
 
@@ -207,6 +213,10 @@ QString TScoreTable::BackupPath(const QString& programPath) {
   return WithExtension(programPath, ".scb");
 }
 
+QString TScoreTable::UnreadablePath(const QString& programPath) {
+  return ScorePath(programPath) + QStringLiteral(".unreadable");
+}
+
 TScoreReadReport TScoreTable::Load(const QString& programPath) {
   *this = TScoreTable();
   ScoreFile = ScorePath(programPath);
@@ -214,7 +224,7 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
   TScoreReadReport report;
   report.Path = ScoreFile;
 
-  TFileBytes file = ReadFileBytes(ScoreFile, RecordFileLimit);
+  TFileBytes file = ReadFileBytes(ScoreFile, ScoreFileLimit);
   if (file.Missing) return report;
   if (!file.Ok()) {
     // Writing would replace a file whose scores were never read.
@@ -225,7 +235,27 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
   HadFile = true;
   StartContent = std::move(file.Bytes);
   ReadLines(report);
+  if (!Unreadable.empty()) KeepUnreadableAside(report);
   return report;
+}
+
+// The unreadable lines go to their own file, after whatever an earlier run
+// kept there, and the score file is written without them, so the next start
+// finds nothing to report. Where that file cannot be read or written, the
+// lines stay in the score file as they were.
+void TScoreTable::KeepUnreadableAside(TScoreReadReport& report) {
+  const QString kept = ScoreFile + QStringLiteral(".unreadable");
+  const TFileBytes earlier = ReadFileBytes(kept, ScoreFileLimit);
+  if (!earlier.Ok() && !earlier.Missing) return;
+  QByteArray content = earlier.Bytes;
+  if (!content.isEmpty() && !content.endsWith('\n')) content += "\r\n";
+  for (const QByteArray& line : Unreadable) content += line + "\r\n";
+  if (!WriteFileWhole(kept, content).isEmpty()) return;
+  Unreadable.clear();
+  report.KeptPath = kept;
+  // A failure leaves the change pending: the next change or the end of the
+  // run writes it, and until then the lines stay in the file too.
+  (void)Write();
 }
 
 TScoreReadReport TScoreTable::Read(QByteArray content) {
@@ -269,7 +299,7 @@ TWriteResult TScoreTable::AddScore(const QString& player, std::int32_t number, s
   Entries.push_back(
       {number, size, player, time, errors, clues, difficulty, ScoreFor(size, time, errors, clues)});
   Current = static_cast<int>(Entries.size()) - 1;
-  return Write();
+  return WriteChange();
 }
 
 TWriteResult TScoreTable::DeletePlayerScores(const QString& player) {
@@ -284,7 +314,7 @@ TWriteResult TScoreTable::DeletePlayerScores(const QString& player) {
   const bool removed = kept.size() != Entries.size();
   Entries = std::move(kept);
   Current = current;
-  return removed ? Write() : TWriteResult{};
+  return removed || Pending ? WriteChange() : TWriteResult{};
 }
 
 TWriteResult TScoreTable::Sort(int column) {
@@ -330,7 +360,7 @@ TWriteResult TScoreTable::Sort(int column) {
 
   bool moved = false;
   for (int i = 0; i < static_cast<int>(order.size()); ++i) moved |= order[i] != i;
-  if (!moved) return {};
+  if (!moved) return Pending ? WriteChange() : TWriteResult{};
   std::vector<TScore> sorted;
   sorted.reserve(Entries.size());
   int current = -1;
@@ -340,7 +370,7 @@ TWriteResult TScoreTable::Sort(int column) {
   }
   Entries = std::move(sorted);
   Current = current;
-  return Write();
+  return WriteChange();
 }
 
 QString TScoreTable::CellText(int row, int column, const QLocale& locale) const {
@@ -372,8 +402,24 @@ QString TScoreTable::CellText(int row, int column, const QLocale& locale) const 
   }
 }
 
+TWriteResult TScoreTable::WriteChange() {
+  TWriteResult written = Write();
+  if (!written)
+    written.Error += QStringLiteral("\rThe scores are kept and written again at the next change and when the "
+                                    "game ends.");
+  return written;
+}
+
+TWriteResult TScoreTable::WriteUnwritten() {
+  if (!Pending) return {};
+  TWriteResult written = Write();
+  if (!written) written.Error += QStringLiteral("\rThe scores of this run could not be kept.");
+  return written;
+}
+
 TWriteResult TScoreTable::Write() {
   if (ScoreFile.isEmpty()) return {};
+  Pending = true;
   // Once a run, before its first write: the backup becomes the file as the
   // run found it (no file then: no backup either). Without a backup the score
   // file is left alone, so the start state is never lost.
@@ -386,5 +432,7 @@ TWriteResult TScoreTable::Write() {
     BackedUp = true;
     StartContent = QByteArray();  // no longer needed
   }
-  return WriteWhole(ScoreFile, ScoreText(Entries, Unreadable));
+  TWriteResult written = WriteWhole(ScoreFile, ScoreText(Entries, Unreadable));
+  if (written) Pending = false;
+  return written;
 }

@@ -24,13 +24,17 @@ struct TScore {
 };
 
 // What reading the score file could not use. Unreadable lines stay out of
-// the table but are written back as they were, so nothing in the file is lost.
+// the table; Load keeps them aside in the score file's ".unreadable" file
+// (added to what is there already) and takes them out of the score file, so
+// they are reported once. Where they cannot be kept aside, they are written
+// back as they were. Either way nothing in the file is lost.
 struct TScoreReadReport {
   QString Path;             // the score file
   QString OpenError;        // the file exists but could not be opened
   int UnreadableLines = 0;  // lines with a missing or malformed field
   QString FirstLine;        // the first unreadable line's text
   QString FirstReason;      // why it could not be read
+  QString KeptPath;         // where the unreadable lines went; empty: still in the score file
 
   bool Ok() const { return OpenError.isEmpty() && UnreadableLines == 0; }
   // One message for everything above, for an error box; empty when Ok().
@@ -50,9 +54,11 @@ class TScoreTable {
   // 10000 x size - 11 x time - 10 x errors - 1000 x clues, computed wide and
   // kept within 1 .. 2^31 - 1. An untimed game's time of -1 adds 11.
   static std::int32_t ScoreFor(std::int32_t size, std::int32_t time, std::int32_t errors, std::int32_t clues);
-  // The program's path with its extension replaced by ".sco" and ".scb".
+  // The program's path with its extension replaced by ".sco" and ".scb";
+  // the unreadable lines go to the score path with ".unreadable" added.
   static QString ScorePath(const QString& programPath);
   static QString BackupPath(const QString& programPath);
+  static QString UnreadablePath(const QString& programPath);
 
   // Reads the score file of programPath (none: an empty table); from then on
   // every change is written there. Without Load, nothing is ever written.
@@ -72,8 +78,9 @@ class TScoreTable {
   void SetViewingPlayer(const QString& name) { Viewer = name; }
 
   // Appends the result with its score and highlights it. A failed write
-  // leaves the file as it was and the entry in the table, so the next write
-  // carries it too.
+  // (its error gives the system's reason) leaves the file as it was and the
+  // entry in the table; the next change writes it too, and so does
+  // WriteUnwritten at the end of the run.
   TWriteResult AddScore(const QString& player, std::int32_t number, std::int32_t size, std::int32_t time,
                         std::int32_t errors, std::int32_t clues, std::int32_t difficulty);
   // Removes every entry of the player, names compared without regard to case.
@@ -84,13 +91,22 @@ class TScoreTable {
   // order, and the highlight stays on its entry.
   TWriteResult Sort(int column);
 
+  // True while the file lacks a change of the table because its write failed.
+  bool Unwritten() const { return Pending; }
+  // Writes the table when a change is still unwritten (at the end of the run).
+  TWriteResult WriteUnwritten();
+
   // The text of one cell; empty beyond the last entry. Scores are grouped in
   // thousands, times read hh:mm:ss and an untimed game "--:--:--".
   QString CellText(int row, int column, const QLocale& locale = QLocale()) const;
 
  private:
   void ReadLines(TScoreReadReport& report);
+  void KeepUnreadableAside(TScoreReadReport& report);
+  // Writes the whole table; the error names the file and the system's reason.
   TWriteResult Write();
+  // Write() for a change of the table: a failure says the change is kept.
+  TWriteResult WriteChange();
 
   std::vector<TScore> Entries;
   std::vector<QByteArray> Unreadable;  // lines kept as read, without their line end
@@ -104,4 +120,5 @@ class TScoreTable {
   QByteArray StartContent;  // the file as the run found it
   bool HadFile = false;
   bool BackedUp = false;
+  bool Pending = false;  // a change the file does not hold yet
 };

@@ -207,7 +207,7 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
 }
 
-TEST_F(CommandsTest, ACompletionIsInTheScoreFileAtOnceAndAFailedWriteIsShown) {
+TEST_F(CommandsTest, ACompletionIsInTheScoreFileAtOnceAndAFailedWriteIsShownAndDoneAtTheEnd) {
   const QByteArray start =
       "player=Anna~number=1234~size=6~time=312~errors=2~clues=1~difficulty=5~score=55548~\r\n"
       "player=Bob~number=x~\r\n";
@@ -227,15 +227,15 @@ TEST_F(CommandsTest, ACompletionIsInTheScoreFileAtOnceAndAFailedWriteIsShown) {
     Form->Timer1Timer();
   };
   Open(4, 5);
-  ASSERT_EQ(Dialogs.Errors.size(), 1);  // the unreadable line, told once
+  ASSERT_EQ(Dialogs.Errors.size(), 1);  // the unreadable line, told once and kept aside
   EXPECT_TRUE(Dialogs.Errors[0].contains("player=Bob~number=x~")) << Dialogs.Errors[0].toStdString();
+  EXPECT_EQ(read("quillmere.sco.unreadable"), "player=Bob~number=x~\r\n");
   Form->Settings->Prefs.TimerOn = false;
   solve();
   ASSERT_EQ(Scores().size(), 2u);
   EXPECT_EQ(read("quillmere.sco"),
             "player=Anna~number=1234~size=6~time=312~errors=2~clues=1~difficulty=5~score=55548~\r\n"
-            "player=Guest~number=5~size=4~time=-1~errors=0~clues=0~difficulty=5~score=40011~\r\n"
-            "player=Bob~number=x~\r\n");
+            "player=Guest~number=5~size=4~time=-1~errors=0~clues=0~difficulty=5~score=40011~\r\n");
   EXPECT_EQ(read("quillmere.scb"), start);
 
   // A folder in the file's place: the next completion cannot be written.
@@ -245,7 +245,15 @@ TEST_F(CommandsTest, ACompletionIsInTheScoreFileAtOnceAndAFailedWriteIsShown) {
   solve();
   EXPECT_EQ(Scores().size(), 3u);
   ASSERT_EQ(Dialogs.Errors.size(), 2);
-  EXPECT_EQ(Dialogs.Errors[1], "Unable to write to " + Folder.Path("quillmere.sco"));
+  const QString failed = Dialogs.Errors[1];
+  EXPECT_TRUE(failed.startsWith("Unable to write to " + Folder.Path("quillmere.sco") + ": ") &&
+              failed.contains("kept and written again"))
+      << failed.toStdString();
+  // The folder gone, the end of the run writes the score that was kept.
+  ASSERT_TRUE(QDir(Folder.Dir.path()).rmdir("quillmere.sco"));
+  Form.reset();
+  EXPECT_EQ(Dialogs.Errors.size(), 2);
+  EXPECT_EQ(read("quillmere.sco").count("player=Guest~"), 2);
 }
 
 TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {

@@ -44,9 +44,13 @@ class WindowsTest : public ::testing::Test {
     guide.write("<!DOCTYPE html><title>guide</title>");
   }
 
-  // An opener that records instead of starting a browser.
-  TLinkOpener Recorder() {
-    return [this](const QUrl& url) { Opened.push_back(url); };
+  // An opener that records instead of starting a browser; with opens false,
+  // a desktop that has nothing to open the address with.
+  TLinkOpener Recorder(bool opens = true) {
+    return [this, opens](const QUrl& url) {
+      Opened.push_back(url);
+      return opens;
+    };
   }
 
   // Runs Form modally, does Action once its loop runs, and returns what exec()
@@ -94,6 +98,14 @@ TEST_F(WindowsTest, SplashAndAboutShowTheTitlePictureAndTheOneVersion) {
   EXPECT_GE(splash.RzLabel1->width(), splash.RzLabel1->fontMetrics().horizontalAdvance(version));
   EXPECT_GE(about.RzLabel1->width(), about.RzLabel1->fontMetrics().horizontalAdvance(version));
 
+  // The licence's terms, whole within the window.
+  const QString terms = about.RzLabel3->text().simplified();
+  EXPECT_TRUE(terms.contains("GNU General Public License, version 3 or later")) << terms.toStdString();
+  EXPECT_GE(about.RzLabel3->x(), about.RzLabel2->geometry().right()) << "beside the name, not over it";
+  EXPECT_LE(about.RzLabel3->geometry().right(), TAboutForm::ClientWidth);
+  for (const QString& line : about.RzLabel3->text().split('\n'))
+    EXPECT_GE(about.RzLabel3->width(), about.RzLabel3->fontMetrics().horizontalAdvance(line));
+
   // The generated picture, decoded and shown 1:1.
   for (const QLabel* image : {splash.Image1, about.Image1})
     EXPECT_EQ(image->pixmap().size(), QSize(567, 300));
@@ -127,6 +139,17 @@ TEST_F(WindowsTest, EachLinkAsksTheOpenerForItsAddress) {
   QTest::mousePress(help.RzURLLabel1, Qt::LeftButton);
   QTest::mouseRelease(help.RzURLLabel1, Qt::LeftButton, {}, QPoint(-5, -5));
   EXPECT_TRUE(Opened.empty());
+
+  // With nothing to open them, the click says so, naming the guide by its
+  // path (which the player can open by hand) and the page by its address.
+  QStringList told;
+  help.OpenLink = about.OpenLink = Recorder(false);
+  help.LinkFailed = about.LinkFailed = [&told](const QString& text) { told << text; };
+  QTest::mouseClick(help.RzURLLabel1, Qt::LeftButton);
+  QTest::mouseClick(about.RzURLLabel3, Qt::LeftButton);
+  ASSERT_EQ(told.size(), 2);
+  EXPECT_TRUE(told[0].contains(QDir::toNativeSeparators(guide.toLocalFile()))) << told[0].toStdString();
+  EXPECT_TRUE(told[1].contains(Donation) && told[1].startsWith("No web browser")) << told[1].toStdString();
 }
 
 TEST_F(WindowsTest, TheBuiltGuideHasItsTroubleshootingSection) {

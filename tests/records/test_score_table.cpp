@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "RecordsTestSupport.h"
 #include "ScoreTable.h"
 
@@ -237,23 +238,43 @@ TEST_F(ScoreTableTest, ErasingRemovesTheViewingPlayersEntriesWithoutRegardToCase
   EXPECT_TRUE(empty.Scores().empty());
 }
 
-TEST_F(ScoreTableTest, UnreadableLinesAreReportedOnceAndWrittenBackAsTheyWere) {
+// Unreadable lines are kept aside in their own file, after what an earlier
+// run kept there, and leave the score file, so they are told once; where they
+// cannot be kept aside they stay in the file as they were.
+TEST_F(ScoreTableTest, UnreadableLinesAreKeptAsideAndReportedOnce) {
   const QByteArray badNumber = "player=Cy~number=12x~size=4~time=5~errors=0~clues=0~difficulty=1~score=5~";
   const QByteArray noSize = "player=Di~number=1~time=5~errors=0~clues=0~difficulty=1~score=5~";
   const QByteArray noise = "garbage, not a score";
-  WriteText(ScoreFile(),
-            AnnaLine + "\r\n" + badNumber + "\r\n" + noSize + "\r\n\r\n" + BobLine + "\r\n" + noise + "\n");
+  const QByteArray start =
+      AnnaLine + "\r\n" + badNumber + "\r\n" + noSize + "\r\n\r\n" + BobLine + "\r\n" + noise + "\n";
+  const QString kept = ScoreFile() + ".unreadable";
+  ASSERT_EQ(TScoreTable::UnreadablePath(ProgramPath()), kept);
+  WriteText(kept, "kept by an earlier run");
+  WriteText(ScoreFile(), start);
   TScoreTable table;
   const TScoreReadReport report = table.Load(ProgramPath());
   EXPECT_EQ(report.UnreadableLines, 3);
   EXPECT_EQ(report.FirstLine, QString::fromUtf8(badNumber));
   EXPECT_EQ(report.FirstReason, "'12x' is not a valid integer value");
+  EXPECT_EQ(report.KeptPath, kept);
   const QString message = report.Message();
-  EXPECT_TRUE(message.contains(ScoreFile()) && message.contains("3 lines") &&
+  EXPECT_TRUE(message.contains(ScoreFile()) && message.contains("3 lines") && message.contains(kept) &&
               message.contains(QString::fromUtf8(badNumber)) && message.contains("'12x'"))
       << message.toStdString();
   EXPECT_EQ(Names(table), QStringList({"Anna", "Bob"}));  // reading went on past them
+  EXPECT_EQ(ReadText(kept), "kept by an earlier run\r\n" + badNumber + "\r\n" + noSize + "\r\n" + noise + "\r\n");
+  EXPECT_EQ(ReadText(ScoreFile()), AnnaLine + "\r\n" + BobLine + "\r\n");
+  EXPECT_EQ(ReadText(BackupFile()), start);
+  EXPECT_TRUE(Loaded().Scores().size() == 2u) << "the next start has nothing to report";
 
+  // Nowhere to keep them (a folder in the way): they stay in the file.
+  QFile::remove(kept);
+  ASSERT_TRUE(QDir(Dir.path()).mkdir("quillmere.sco.unreadable"));
+  WriteText(ScoreFile(), start);
+  const TScoreReadReport stays = table.Load(ProgramPath());
+  EXPECT_EQ(stays.UnreadableLines, 3);
+  EXPECT_TRUE(stays.KeptPath.isEmpty());
+  EXPECT_TRUE(stays.Message().contains("kept as they are")) << stays.Message().toStdString();
   ASSERT_TRUE(table.Sort(0).Ok());
   ASSERT_TRUE(table.Sort(0).Ok());  // Z to A
   EXPECT_EQ(ReadText(ScoreFile()),
@@ -266,11 +287,16 @@ TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTh
   WriteText(BackupFile(), "an older backup\r\n");
   TScoreTable table = Loaded();
 
-  // The backup comes first; while it cannot be written, the file is left alone.
+  // The backup comes first; while it cannot be written, the file is left
+  // alone. The message gives the system's reason and says the score is kept.
   {
     const TFileSizeLimit limit(16);
-    EXPECT_EQ(table.AddScore("Bob", 1, 4, 0, 0, 0, 5).Error, "Unable to write to " + BackupFile());
+    EXPECT_EQ(table.AddScore("Bob", 1, 4, 0, 0, 0, 5).Error,
+              "Unable to write to " + BackupFile() +
+                  ": File too large\rThe scores are kept and written again at the next change and when the "
+                  "game ends.");
   }
+  EXPECT_TRUE(table.Unwritten());
   EXPECT_EQ(ReadText(ScoreFile()), start);
   EXPECT_EQ(ReadText(BackupFile()), "an older backup\r\n");
 
@@ -278,13 +304,26 @@ TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTh
   const QByteArray second = ReadText(ScoreFile());
   EXPECT_EQ(second.count('\n'), 3);
   EXPECT_EQ(ReadText(BackupFile()), start);
+  EXPECT_FALSE(table.Unwritten());
   {
     const TFileSizeLimit limit(200);  // the backup is made already; now the file fails
-    EXPECT_EQ(table.AddScore("Di", 3, 4, 0, 0, 0, 5).Error, "Unable to write to " + ScoreFile());
-    EXPECT_EQ(table.Sort(3).Error, "Unable to write to " + ScoreFile());
+    EXPECT_TRUE(table.AddScore("Di", 3, 4, 0, 0, 0, 5).Error.startsWith("Unable to write to " + ScoreFile() +
+                                                                       ": File too large\r"));
+    EXPECT_TRUE(table.Sort(3).Error.startsWith("Unable to write to " + ScoreFile()));
+    EXPECT_TRUE(table.Sort(3).Error.startsWith("Unable to write to " + ScoreFile()));
+    EXPECT_EQ(table.WriteUnwritten().Error,
+              "Unable to write to " + ScoreFile() + ": File too large\rThe scores of this run could not be kept.");
   }
   EXPECT_EQ(ReadText(ScoreFile()), second);
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList({"quillmere.scb", "quillmere.sco"}));
+  // The end of the run writes what is still unwritten, and only then.
+  ASSERT_TRUE(table.WriteUnwritten().Ok());
+  EXPECT_FALSE(table.Unwritten());
+  EXPECT_EQ(Names(Loaded()), QStringList({"Anna", "Di", "Cy", "Bob"}));  // numbers largest first
+  QFile::remove(ScoreFile());
+  ASSERT_TRUE(table.WriteUnwritten().Ok());
+  EXPECT_FALSE(QFile::exists(ScoreFile()));
+  ASSERT_TRUE(table.Sort(3).Ok());
 
   ASSERT_TRUE(table.DeletePlayerScores("Anna").Ok());
   EXPECT_EQ(Names(Loaded()), QStringList({"Bob", "Cy", "Di"}));
@@ -324,4 +363,20 @@ TEST_F(ScoreTableTest, ALatin1NameSurvivesAndAFifoIsNotWaitedOn) {
   EXPECT_TRUE(report.Message().contains("not a regular file")) << report.Message().toStdString();
   EXPECT_TRUE(fifo.AddScore("Ann", 1, 4, 10, 0, 0, 5).Ok());
   EXPECT_FALSE(QFileInfo(ScoreFile()).isFile()) << "a file never read is not replaced";
+}
+
+// Years of play make a table of many megabytes; only a file far beyond any
+// play is refused, and without being read.
+TEST_F(ScoreTableTest, ALongPlayedTableLoadsAndOnlyAnAbsurdFileIsRefused) {
+  QByteArray text;
+  for (int i = 0; i < 60000; ++i) text += AnnaLine + "\r\n";  // 5 MB
+  WriteText(ScoreFile(), text);
+  EXPECT_EQ(Loaded().Scores().size(), 60000u);
+
+  QFile file(ScoreFile());
+  ASSERT_TRUE(file.resize(ScoreFileLimit + 1));  // sparse: no disk is filled
+  TScoreTable table;
+  const TScoreReadReport report = table.Load(ProgramPath());
+  EXPECT_TRUE(report.OpenError.contains("larger than 128 MB")) << report.Message().toStdString();
+  EXPECT_TRUE(table.Scores().empty());
 }

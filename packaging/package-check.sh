@@ -1,0 +1,33 @@
+#!/bin/sh
+# Builds the Debian package as `make package` does and checks it: lintian
+# reports no error and no warning, and the packaged programs, in /usr/games,
+# find their data in /usr/share/quillmere.
+#   package-check.sh BUILD_DIR CPACK LINTIAN
+set -eu
+build=$1
+cpack=$2
+lintian=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+(cd "$build" && "$cpack" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack -G DEB"; }
+deb=$(ls "$work"/out/*.deb)
+status=0
+"$lintian" --fail-on error,warning "$deb" >"$work/lintian" 2>&1 || status=$?
+cat "$work/lintian"
+[ "$status" = 0 ] || fail "lintian found errors or warnings in $(basename "$deb")"
+
+dpkg-deb -x "$deb" "$work/root"
+root=$work/root
+for f in usr/games/quillmere usr/games/quillmere-puzzle usr/games/quillmere-print \
+         usr/share/doc/quillmere/copyright usr/share/doc/quillmere/changelog.gz "usr/share/quillmere/tiles/Row 1"; do
+  [ -e "$root/$f" ] || fail "not in the package: /$f"
+done
+grep -q '^License: GPL-3.0-or-later' "$root/usr/share/doc/quillmere/copyright" || fail "the copyright file names no GPL"
+grep -q '^License: OFL-1.1' "$root/usr/share/doc/quillmere/copyright" || fail "the copyright file names no OFL"
+# From usr/games the print tool finds the tiles in ../share/quillmere.
+env -u DISPLAY -u QT_QPA_PLATFORM "$root/usr/games/quillmere-print" --size 4 --number 1 --output "$work/p.pdf" \
+  >"$work/print" 2>&1 || { cat "$work/print" >&2; fail "the packaged quillmere-print"; }
+[ -s "$work/p.pdf" ] || fail "the packaged quillmere-print wrote no PDF"
+echo "$(basename "$deb"): lintian clean, programs in /usr/games find their data"
