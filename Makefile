@@ -1,6 +1,6 @@
 # Quillmere: set-up, build, run and test.
 #   make run    installs what is missing, builds, starts the game
-#   make test   installs what is missing, builds and runs every test headless
+#   make test   installs what is missing, checks the formatting, builds and runs every test headless
 #   make bench  builds and runs every benchmark (release build); fails when one did
 #   make package  builds the Debian package (cpack -G DEB) in build/
 #   make fuzz   builds the fuzz targets (clang) and runs each FUZZ_SECONDS (60)
@@ -87,7 +87,7 @@ test-asan: build-asan
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-test: test-plain test-asan test-fuzz
+test: format-check test-plain test-asan test-fuzz
 
 bench: deps
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_BENCH=ON

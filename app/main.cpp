@@ -61,7 +61,8 @@ TArguments ParseArguments(int argc, char* argv[]) {
                                    QStringLiteral("Shows the program's version and ends."));
   const QCommandLineOption dataDir(
       QStringLiteral("data-dir"),
-      QStringLiteral("Keeps the game's files (tiles/, sounds/, Players/, the players and score files) in DIR."),
+      QStringLiteral(
+          "Keeps the game's files (tiles/, sounds/, Players/, the players and score files) in DIR."),
       QStringLiteral("DIR"));
   const QCommandLineOption puzzle(
       QStringLiteral("puzzle"),
@@ -72,8 +73,8 @@ TArguments ParseArguments(int argc, char* argv[]) {
 
   TArguments result;
   if (!parser.parse(words)) {
-    const bool missingFolder = parser.unknownOptionNames().isEmpty() &&
-                               words.contains(QStringLiteral("--data-dir"));
+    const bool missingFolder =
+        parser.unknownOptionNames().isEmpty() && words.contains(QStringLiteral("--data-dir"));
     Refuse(result, missingFolder ? QStringLiteral("--data-dir needs a folder") : parser.errorText());
     return result;
   }
@@ -220,9 +221,7 @@ int main(int argc, char* argv[]) {
   });
 
   TQtDialogs dialogs(folders.Assets);
-  frontServer.OnRequest = [&running](const TFrontRequest& request) {
-    AnswerLaterStart(running, request);
-  };
+  frontServer.OnRequest = [&running](const TFrontRequest& request) { AnswerLaterStart(running, request); };
   ShowSplashAtStart(dialogs);
 
   TMainForm form(folders, dialogs);

@@ -99,7 +99,8 @@ int main(int argc, char** argv) {
   for (const int size : {4, 6, 10}) {
     TPuzzle puzzle;
     puzzle.SetUp(size, 1234, 5);
-    ok &= Put("savedgame", QStringLiteral("size%1.sav").arg(size), SavedGameText(SavedGameOf(puzzle, 1234, 77)));
+    ok &= Put("savedgame", QStringLiteral("size%1.sav").arg(size),
+              SavedGameText(SavedGameOf(puzzle, 1234, 77)));
   }
 
   // Score files: a few entries, one unreadable line kept among them.
@@ -135,8 +136,8 @@ int main(int argc, char** argv) {
   ok &= Put("bmp", QStringLiteral("mono.bmp"), Bitmap(Pattern(9, 3, QImage::Format_Mono)));
 
   // Title pictures in colour and grey.
-  for (const auto& [name, format] : {std::pair{"colour.jpg", QImage::Format_RGB888},
-                                     std::pair{"grey.jpg", QImage::Format_Grayscale8}}) {
+  for (const auto& [name, format] :
+       {std::pair{"colour.jpg", QImage::Format_RGB888}, std::pair{"grey.jpg", QImage::Format_Grayscale8}}) {
     const QString path = work.filePath(QString::fromLatin1(name));
     ok &= SaveJpegImage(Pattern(16, 9, format), path, 75).isEmpty();
     ok &= Put("jpeg", QString::fromLatin1(name), ReadAll(path));

@@ -3,14 +3,13 @@
 #include "FuzzCheck.h"
 #include "Images.h"
 
-
 #include <cstddef>
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   QString problem;
-  const QImage picture =
-      DecodeTilePicture(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), problem);
+  const QImage picture = DecodeTilePicture(
+      QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), problem);
   FUZZ_CHECK(picture.isNull() != problem.isEmpty());
   if (picture.isNull()) return 0;
   FUZZ_CHECK(picture.format() == QImage::Format_RGB888);

@@ -61,8 +61,7 @@ QString CheckWave(const QByteArray& bytes) {
   qint64 channels = 0, rate = 0, bits = 0, dataBits = 0;
   while (at + 8 <= bytes.size()) {
     const qint64 size = LittleEndian(bytes, at + 4, 4);
-    if (size > bytes.size() - at - 8)
-    {
+    if (size > bytes.size() - at - 8) {
       QByteArray name = bytes.mid(at, 4);
       for (char& c : name)
         if (c < 0x20 || c > 0x7e) c = '?';

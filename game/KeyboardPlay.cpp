@@ -96,7 +96,8 @@ void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor) {
 
 void TMainForm::CreateKeyboardPlay() {
   // Only the three panes take the focus, in this order for Tab.
-  for (TPaintBox* box : {PaintBox1, HorizontalPaintBox, VerticalPaintBox}) box->setFocusPolicy(Qt::StrongFocus);
+  for (TPaintBox* box : {PaintBox1, HorizontalPaintBox, VerticalPaintBox})
+    box->setFocusPolicy(Qt::StrongFocus);
   PaintBox1->OnKeyDown = [this](QKeyEvent* e) { return PaneKeyDown(TKeyPane::Board, e); };
   HorizontalPaintBox->OnKeyDown = [this](QKeyEvent* e) { return PaneKeyDown(TKeyPane::Horizontal, e); };
   VerticalPaintBox->OnKeyDown = [this](QKeyEvent* e) { return PaneKeyDown(TKeyPane::Vertical, e); };
@@ -197,8 +198,8 @@ QPoint TMainForm::BoardCursorPoint() const {
 }
 
 bool TMainForm::KeyCursorOnBoard() const {
-  return KeyCursor.c >= 1 && KeyCursor.c <= N() && KeyCursor.r >= 1 && KeyCursor.r <= N() && KeyCursor.q >= 1 &&
-         KeyCursor.q <= N();
+  return KeyCursor.c >= 1 && KeyCursor.c <= N() && KeyCursor.r >= 1 && KeyCursor.r <= N() &&
+         KeyCursor.q >= 1 && KeyCursor.q <= N();
 }
 
 void TMainForm::BoardKeyDown(int dx, int dy, bool remove) {
@@ -231,7 +232,8 @@ void TMainForm::ClueKeyDown(TKeyPane Pane, int step, bool press) {
   if (horizontal) {
     const int s = HorizontalLayout().s;
     if (s > 0)
-      HorizontalPaintBoxMouseDown(Qt::LeftButton, HorizontalClueLeft(i, s) + 3 * s / 2, HorizontalClueTop(i, s) + s / 2);
+      HorizontalPaintBoxMouseDown(Qt::LeftButton, HorizontalClueLeft(i, s) + 3 * s / 2,
+                                  HorizontalClueTop(i, s) + s / 2);
   } else {
     const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), n);
     if (s > 0) VerticalPaintBoxMouseDown(VerticalClueLeft(i, s) + s / 2, 10 + s / 2);

@@ -94,8 +94,9 @@ bool TMainForm::FormCreate() {
                                 ? TileImages->LastError()
                                 : QStringLiteral("Not all images found - the program must close.\r") +
                                       TileImages->LastError() +
-                                      QStringLiteral("\rPlease refer to the troubleshooting section of the "
-                                                     "user guide.");
+                                      QStringLiteral(
+                                          "\rPlease refer to the troubleshooting section of the "
+                                          "user guide.");
     // A player who started the game from a terminal reads it there too.
     std::fprintf(stderr, "quillmere: %s\n", qPrintable(QString(message).replace('\r', ' ')));
     Dialogs.ErrorBox(this, message);
@@ -333,8 +334,9 @@ void TMainForm::ApplyWindowSize(bool place) {
   const QSize outer = inner + frame;
   QPoint corner = pos();
   if (place)
-    corner = Settings->MainPlaced ? stored
-                                  : free.topLeft() + QPoint(free.width() - outer.width(), free.height() - outer.height()) / 2;
+    corner = Settings->MainPlaced
+                 ? stored
+                 : free.topLeft() + QPoint(free.width() - outer.width(), free.height() - outer.height()) / 2;
   const int x = std::max(free.left(), std::min(corner.x(), free.right() + 1 - outer.width()));
   const int y = std::max(free.top(), std::min(corner.y(), free.bottom() + 1 - outer.height()));
   if (QPoint(x, y) != pos()) move(x, y);

@@ -215,7 +215,7 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void HighlightHorizontalClue(int Index, bool On);
   void HighlightVerticalClue(int Index, bool On);
   void ShowPointers(const TDeductionStep& Step);  // the arrows of the step just taken
-  std::vector<THintPiece> HintPieces;              // what the hint pane shows
+  std::vector<THintPiece> HintPieces;             // what the hint pane shows
   void HintPanePaint();
   // Another puzzle is in play: no arrow or sentence of the last one stays.
   void ForgetHints();

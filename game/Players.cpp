@@ -87,9 +87,11 @@ void TMainForm::DeletePlayer1Click() {
               .arg(name),
           TDialogs::TButtons::OkCancel))
     return;
-  if (const QStringList kept = RemoveSavedGamesOf(Settings->PlayersFolder(), name, Settings->ListPlayerNames());
+  if (const QStringList kept =
+          RemoveSavedGamesOf(Settings->PlayersFolder(), name, Settings->ListPlayerNames());
       !kept.isEmpty())
-    Dialogs.ErrorBox(this, QStringLiteral("Unable to delete the saved games %1.").arg(kept.join(QStringLiteral(", "))));
+    Dialogs.ErrorBox(
+        this, QStringLiteral("Unable to delete the saved games %1.").arg(kept.join(QStringLiteral(", "))));
   if (const TWriteResult scores = ScoreTable.DeletePlayerScores(name); !scores)
     Dialogs.ErrorBox(this, scores.Error);
   if (const TWriteResult deleted = Settings->DeletePlayer(name); !deleted)

@@ -26,7 +26,8 @@ void TMainForm::PrintExport1Click() {
       QStringLiteral("pdf"));
   if (file.isEmpty()) return;
   PrintFolder = QFileInfo(file).absolutePath();
-  const bool solution = Dialogs.Confirm(this, QStringLiteral("Print the solution too, on a page of its own?"));
+  const bool solution =
+      Dialogs.Confirm(this, QStringLiteral("Print the solution too, on a page of its own?"));
   const QString title = PrintTitle(N(), Game.Number(), Settings->Prefs.Difficulty);
   if (const QString why = PrintPuzzle(file, Game.Puzzle, *TileImages, title, solution); !why.isEmpty())
     Dialogs.ErrorBox(this, QStringLiteral("The puzzle could not be printed:\r") + why);

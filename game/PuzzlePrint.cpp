@@ -282,8 +282,8 @@ void DrawPuzzlePage(QPainter& p, TPuzzleArt& art, const TPuzzle& puzzle, const Q
 
   DrawHeading(p, L.HorizontalHeading, QStringLiteral("Horizontal clues"));
   for (std::size_t i = 0; i < L.Horizontal.size(); ++i)
-    art.DrawHorizontalClue(p, puzzle, puzzle.HorizontalClues[i], L.Horizontal[i].left(), L.Horizontal[i].top(),
-                           L.ClueSize);
+    art.DrawHorizontalClue(p, puzzle, puzzle.HorizontalClues[i], L.Horizontal[i].left(),
+                           L.Horizontal[i].top(), L.ClueSize);
   DrawHeading(p, L.VerticalHeading, QStringLiteral("Vertical clues"));
   for (std::size_t i = 0; i < L.Vertical.size(); ++i)
     art.DrawVerticalClue(p, puzzle, puzzle.VerticalClues[i], L.Vertical[i].left(), L.Vertical[i].top(),

@@ -30,10 +30,10 @@ QString PrintTitle(int n, int number, int difficulty);
 // Where the puzzle page puts things.
 struct TPrintLayout {
   QRect Title;
-  int Cell = 0;                 // a candidate cell of the board
+  int Cell = 0;  // a candidate cell of the board
   int GridColumns = 0, GridRows = 0;
-  std::vector<QRect> Squares;   // column by column: square (c, r) at (c - 1) * N + r - 1
-  int ClueSize = 0;             // a clue's cell; a horizontal clue is 3 x 1 cells, a vertical one 1 x 3
+  std::vector<QRect> Squares;  // column by column: square (c, r) at (c - 1) * N + r - 1
+  int ClueSize = 0;            // a clue's cell; a horizontal clue is 3 x 1 cells, a vertical one 1 x 3
   QRect HorizontalHeading, VerticalHeading;
   std::vector<QRect> Horizontal;  // one per horizontal clue, in the list's order
   std::vector<QRect> Vertical;

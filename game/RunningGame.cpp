@@ -18,8 +18,10 @@ constexpr qint64 MaxRequestBytes = 64 * 1024;
 
 QString RunningGameName(const QString& recordsFolder) {
   const QFileInfo folder(recordsFolder);
-  const QString path = folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
-  const QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
+  const QString path =
+      folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
+  const QByteArray hash =
+      QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
   const QString name = QStringLiteral("quillmere-") + QString::fromLatin1(hash);
   // The runtime folder is the user's own; without one the socket goes to
   // the temporary folder, open to the user alone.
@@ -28,7 +30,8 @@ QString RunningGameName(const QString& recordsFolder) {
   return name;
 }
 
-TRunningGameServer::TRunningGameServer(const QString& name) : Name(name), Server(std::make_unique<QLocalServer>()) {}
+TRunningGameServer::TRunningGameServer(const QString& name)
+    : Name(name), Server(std::make_unique<QLocalServer>()) {}
 
 TRunningGameServer::~TRunningGameServer() = default;
 

@@ -10,7 +10,8 @@ class QLocalServer;
 // What a later start of the game asks of the game running for its data
 // folder: to come to the front, and perhaps to open a puzzle.
 struct TFrontRequest {
-  QString ActivationToken;  // the later start's XDG_ACTIVATION_TOKEN: Wayland lets a window take the focus with it
+  QString ActivationToken;  // the later start's XDG_ACTIVATION_TOKEN: Wayland lets a window take the focus
+                            // with it
   int PuzzleSize = 0;       // --puzzle N:K, checked already; 0 when not given
   int PuzzleNumber = 0;
 };

@@ -68,7 +68,8 @@ void TMainForm::BtnOpenClick() {
 
   // The file's owner plays it; a file no known player owns opens for the
   // current one.
-  const QString owner = SavedGameOwner(QFileInfo(file).fileName(), Settings->ListPlayerNames(), Settings->Prefs.PlayerName);
+  const QString owner =
+      SavedGameOwner(QFileInfo(file).fileName(), Settings->ListPlayerNames(), Settings->Prefs.PlayerName);
   if (!owner.isEmpty() && owner.compare(Settings->Prefs.PlayerName, Qt::CaseInsensitive) != 0) {
     StoreCurrentProfile();  // a failure is said; the game opens all the same
     Settings->Prefs.PlayerName = owner;

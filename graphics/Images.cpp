@@ -48,8 +48,8 @@ QString MissingPixels(const QByteArray& data) {
   if (available < 0 || rows > available / stride)
     return QStringLiteral("the file ends after %1 of the %2 bytes its header announces")
         .arg(data.size())
-        .arg(QString::number(static_cast<double>(offset) + static_cast<double>(stride) * static_cast<double>(rows),
-                             'f', 0));
+        .arg(QString::number(
+            static_cast<double>(offset) + static_cast<double>(stride) * static_cast<double>(rows), 'f', 0));
   return {};
 }
 

@@ -43,6 +43,6 @@ class TPuzzleArt {
   const TImages* Images;
   QImage OwnScratch;
   QImage& Scratch;
-  double PaperPixels = 0;  // 0: the device has pixels of its own
+  double PaperPixels = 0;                                     // 0: the device has pixels of its own
   std::map<std::tuple<int, int, int>, QImage> PaperPictures;  // (index, width, height)
 };

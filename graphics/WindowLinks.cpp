@@ -12,8 +12,8 @@ bool OpenInBrowser(const QUrl& Address) {
 
 void OpenLinkOrSay(const TLinkOpener& Open, const QUrl& Address, const TLinkFailure& Failed) {
   if (!Open || Open(Address) || !Failed) return;
-  const QString where = Address.isLocalFile() ? QDir::toNativeSeparators(Address.toLocalFile())
-                                              : Address.toString();
+  const QString where =
+      Address.isLocalFile() ? QDir::toNativeSeparators(Address.toLocalFile()) : Address.toString();
   Failed(QStringLiteral("No web browser or other program to open this link was found:\r%1\r"
                         "Please open it in a web browser yourself.")
              .arg(where));

@@ -81,7 +81,8 @@ TFileBytes ReadFileBytes(const QString& path, qint64 limit) {
         }
         result.Bytes.resize(static_cast<qsizetype>(std::min<qint64>(done + 4096, limit + 1)));
       }
-      const ssize_t n = ::read(fd, result.Bytes.data() + done, static_cast<size_t>(result.Bytes.size() - done));
+      const ssize_t n =
+          ::read(fd, result.Bytes.data() + done, static_cast<size_t>(result.Bytes.size() - done));
       if (n < 0 && errno == EINTR) continue;
       if (n < 0) {
         result.Error = SystemError(errno);

@@ -53,7 +53,8 @@ qsizetype EndOfLastEntry(const QByteArray& text) {
   while (start < text.size()) {
     qsizetype next = start;
     while (next < text.size() && text[next] != '\n' && text[next] != '\r') ++next;
-    if (next < text.size()) next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2 : 1;
+    if (next < text.size())
+      next += text[next] == '\r' && next + 1 < text.size() && text[next + 1] == '\n' ? 2 : 1;
     if (IsEntryLine(QByteArrayView(text).sliced(start, next - start))) end = next;
     start = next;
   }
@@ -203,8 +204,10 @@ TWriteResult TIniFile::KeepOriginal() const {
   if (!original.exists() && !original.isSymLink()) return {};
   QFile::remove(kept);
   if (!Unread && QFile::copy(FilePath, kept)) return {};
-  if (std::rename(QFile::encodeName(FilePath).constData(), QFile::encodeName(kept).constData()) == 0) return {};
-  return {QStringLiteral("Unable to write to %1: the file as it was could not be kept as %2").arg(FilePath, kept)};
+  if (std::rename(QFile::encodeName(FilePath).constData(), QFile::encodeName(kept).constData()) == 0)
+    return {};
+  return {QStringLiteral("Unable to write to %1: the file as it was could not be kept as %2")
+              .arg(FilePath, kept)};
 }
 
 TWriteResult TIniFile::Save() const {

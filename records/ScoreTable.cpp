@@ -171,11 +171,13 @@ QString TScoreReadReport::Message() const {
   QString head;
   if (!KeptPath.isEmpty())
     head = UnreadableLines == 1
-               ? QStringLiteral("The score file %1 has a line that could not be read; it is left out of "
-                                "the table and kept in %2:")
+               ? QStringLiteral(
+                     "The score file %1 has a line that could not be read; it is left out of "
+                     "the table and kept in %2:")
                      .arg(Path, KeptPath)
-               : QStringLiteral("The score file %1 has %2 lines that could not be read; they are left out "
-                                "of the table and kept in %3. The first:")
+               : QStringLiteral(
+                     "The score file %1 has %2 lines that could not be read; they are left out "
+                     "of the table and kept in %3. The first:")
                      .arg(Path)
                      .arg(UnreadableLines)
                      .arg(KeptPath);
@@ -405,8 +407,9 @@ QString TScoreTable::CellText(int row, int column, const QLocale& locale) const 
 TWriteResult TScoreTable::WriteChange() {
   TWriteResult written = Write();
   if (!written)
-    written.Error += QStringLiteral("\rThe scores are kept and written again at the next change and when the "
-                                    "game ends.");
+    written.Error += QStringLiteral(
+        "\rThe scores are kept and written again at the next change and when the "
+        "game ends.");
   return written;
 }
 

@@ -37,7 +37,8 @@ QString StoreProblem(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists() && !info.isSymLink()) return {};
   if (!info.isFile()) return QStringLiteral("it is not a regular file");
-  if (info.size() > RecordFileLimit) return QStringLiteral("it is larger than %1 MB").arg(RecordFileLimit >> 20);
+  if (info.size() > RecordFileLimit)
+    return QStringLiteral("it is larger than %1 MB").arg(RecordFileLimit >> 20);
   return {};
 }
 
@@ -77,7 +78,8 @@ constexpr qsizetype MaxNameBytes = 255 - static_cast<qsizetype>(sizeof("_999999_
 // embeddings): "evil" could show as "live".
 bool IsDirectionControl(QChar c) {
   const char16_t u = c.unicode();
-  return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+  return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) ||
+         (u >= 0x2066 && u <= 0x2069);
 }
 
 // Blanks, zero-width and other format characters and lone combining marks
@@ -127,8 +129,9 @@ bool IsValidPlayerName(const QString& name, QString* message) {
   } else if (std::all_of(name.begin(), name.end(), IsInvisible)) {
     why = QStringLiteral("A player name needs at least one visible character.");
   } else if (const qsizetype bytes = QFile::encodeName(name).size(); bytes > MaxNameBytes) {
-    why = QStringLiteral("A player name cannot be longer than %1 bytes (this one has %2): it names the "
-                         "player's files.")
+    why = QStringLiteral(
+              "A player name cannot be longer than %1 bytes (this one has %2): it names the "
+              "player's files.")
               .arg(MaxNameBytes)
               .arg(bytes);
   }
@@ -171,10 +174,12 @@ void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
   ReportedFiles.append(file.Path());
   const QString message =
       file.ReadNothing()
-          ? QStringLiteral("The %1 %2 could not be read (%3); the defaults are used. The file is kept as "
-                           "%4 when it is next written.")
-          : QStringLiteral("The %1 %2 could not be read whole (%3). What could be read is used; the file as "
-                           "it was is kept as %4 when it is next written.");
+          ? QStringLiteral(
+                "The %1 %2 could not be read (%3); the defaults are used. The file is kept as "
+                "%4 when it is next written.")
+          : QStringLiteral(
+                "The %1 %2 could not be read whole (%3). What could be read is used; the file as "
+                "it was is kept as %4 when it is next written.");
   ReadMessages.append(message.arg(what, file.Path(), file.ReadProblem(), file.KeptPath()));
 }
 
@@ -224,8 +229,9 @@ void TSettings::RefuseUnusableNames() {
 
 QString TSettings::RefusedNamesMessage() const {
   if (RefusedNames.isEmpty()) return {};
-  return QStringLiteral("The players file %1 names players that cannot be used: %2.\r"
-                        "They are left out; the current player is \"%3\".")
+  return QStringLiteral(
+             "The players file %1 names players that cannot be used: %2.\r"
+             "They are left out; the current player is \"%3\".")
       .arg(PlayersFile, RefusedNames.join(QStringLiteral(", ")), Prefs.PlayerName);
 }
 
@@ -256,8 +262,10 @@ void TSettings::LoadProfile() {
   NoteReadProblem(profile, QStringLiteral("profile"));
   MainWidth = ReadInRange(profile, WindowSection, QStringLiteral("MainWidth"), 0, 0, MaxWindowExtent);
   MainHeight = ReadInRange(profile, WindowSection, QStringLiteral("MainHeight"), 0, 0, MaxWindowExtent);
-  HorizontalWidth = ReadInRange(profile, WindowSection, QStringLiteral("HorizontalWidth"), 0, 0, MaxWindowExtent);
-  VerticalHeight = ReadInRange(profile, WindowSection, QStringLiteral("VerticalHeight"), 0, 0, MaxWindowExtent);
+  HorizontalWidth =
+      ReadInRange(profile, WindowSection, QStringLiteral("HorizontalWidth"), 0, 0, MaxWindowExtent);
+  VerticalHeight =
+      ReadInRange(profile, WindowSection, QStringLiteral("VerticalHeight"), 0, 0, MaxWindowExtent);
   // A place is both corners' coordinates or none; it may lie left of or
   // above the first screen.
   constexpr std::int32_t Missing = std::numeric_limits<std::int32_t>::min();

@@ -26,8 +26,9 @@ TSizeStatistics Summarise(int size, const std::vector<const TScore*>& results, b
   std::sort(times.begin(), times.end());
   s.BestTime = times.front();
   const std::size_t mid = times.size() / 2;
-  s.MedianTime = times.size() % 2 ? times[mid]
-                                  : static_cast<int>((static_cast<long long>(times[mid - 1]) + times[mid]) / 2);
+  s.MedianTime = times.size() % 2
+                     ? times[mid]
+                     : static_cast<int>((static_cast<long long>(times[mid - 1]) + times[mid]) / 2);
   return s;
 }
 
@@ -46,7 +47,8 @@ TPlayerStatistics ComputeStatistics(const std::vector<TScore>& scores, const QSt
     stats.Sizes.push_back(Summarise(size, ofSize, true));
   }
   stats.All = Summarise(0, mine, false);
-  const std::size_t first = mine.size() > TPlayerStatistics::RecentCount ? mine.size() - TPlayerStatistics::RecentCount : 0;
+  const std::size_t first =
+      mine.size() > TPlayerStatistics::RecentCount ? mine.size() - TPlayerStatistics::RecentCount : 0;
   for (std::size_t i = first; i < mine.size(); ++i) stats.Recent.push_back(*mine[i]);
   return stats;
 }

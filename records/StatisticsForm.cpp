@@ -35,13 +35,20 @@ TResultsPlot::TResultsPlot(QWidget* parent) : QWidget(parent) {
 
 QColor TResultsPlot::SizeColour(int size) {
   switch (size) {
-    case 4: return {120, 200, 120};
-    case 5: return {80, 160, 220};
-    case 6: return {230, 190, 60};
-    case 8: return {230, 130, 50};
-    case 9: return {200, 70, 70};
-    case 10: return {150, 80, 190};
-    default: return {128, 128, 128};
+    case 4:
+      return {120, 200, 120};
+    case 5:
+      return {80, 160, 220};
+    case 6:
+      return {230, 190, 60};
+    case 8:
+      return {230, 130, 50};
+    case 9:
+      return {200, 70, 70};
+    case 10:
+      return {150, 80, 190};
+    default:
+      return {128, 128, 128};
   }
 }
 
@@ -51,7 +58,8 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
   const QFontMetrics fm = p.fontMetrics();
   const int line = fm.height();
   p.drawText(area.left() + 6, area.top() + 4 + fm.ascent(),
-             QStringLiteral("Last %1 results, oldest first: score by board size").arg(TPlayerStatistics::RecentCount));
+             QStringLiteral("Last %1 results, oldest first: score by board size")
+                 .arg(TPlayerStatistics::RecentCount));
   // The legend below, the bars between.
   int x = area.left() + 6;
   const int legendY = area.bottom() - line - 2;
@@ -62,7 +70,8 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
     p.drawText(x + line - 2, legendY + fm.ascent(), label);
     x += line + fm.horizontalAdvance(label) + 12;
   }
-  const QRect bars(area.left() + 6, area.top() + line + 10, area.width() - 12, legendY - area.top() - line - 16);
+  const QRect bars(area.left() + 6, area.top() + line + 10, area.width() - 12,
+                   legendY - area.top() - line - 16);
   p.setPen(QColor(160, 160, 160));
   p.drawLine(bars.bottomLeft(), bars.bottomRight());
   if (Results.empty()) {
@@ -96,8 +105,12 @@ void TResultsPlot::paintEvent(QPaintEvent*) {
 }
 
 QStringList TStatisticsForm::ColumnHeadings() {
-  return {QStringLiteral("Puzzle Size"), QStringLiteral("Completed"),           QStringLiteral("Best Time"),
-          QStringLiteral("Median Time"), QStringLiteral("Mis-Clicks per Puzzle"), QStringLiteral("Clues per Puzzle")};
+  return {QStringLiteral("Puzzle Size"),
+          QStringLiteral("Completed"),
+          QStringLiteral("Best Time"),
+          QStringLiteral("Median Time"),
+          QStringLiteral("Mis-Clicks per Puzzle"),
+          QStringLiteral("Clues per Puzzle")};
 }
 
 TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* owner) : QDialog(owner) {

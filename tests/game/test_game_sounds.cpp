@@ -88,14 +88,16 @@ TEST(GameSounds, BadSoundFilesAreRefusedWithAMessage) {
   // The fuzzer's own input: 77 bytes, a "data" part of 0xff000020 bytes.
   const QByteArray found = QByteArray::fromHex(
       "524946464400000057415645666d74201000000001000100"
-      "44ac00008858010002001000646174612000" "00ff00401f401f401f401f401f401f401f401f401f401f"
+      "44ac00008858010002001000646174612000"
+      "00ff00401f401f401f401f401f401f401f401f401f401f"
       "c0e0c0e0c0e0c0e0c0e0c0e0");
   ASSERT_EQ(found.size(), 77);
   EXPECT_EQ(sounds.LoadSound(TGameSound::Pop, found), "The file ends inside its \"data\" part.");
 
   // 2 KB of samples declared at 1 Hz would play for over half an hour; the
   // mixer would convert them to its own rate at load (gigabytes).
-  QByteArray slow = QByteArray::fromHex("524946462408000057415645666d7420100000000100010001000000010000000100080064617461");
+  QByteArray slow =
+      QByteArray::fromHex("524946462408000057415645666d7420100000000100010001000000010000000100080064617461");
   const QByteArray samples(2048, '\x80');
   slow += QByteArray::fromHex("00080000") + samples;
   EXPECT_EQ(sounds.LoadSound(TGameSound::Pop, slow),

@@ -147,12 +147,11 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
     return Form->RzLine1->isVisible() || Form->RzLine2->isVisible() || Form->RzLine4->isVisible();
   };
   // A size change and Go To each set up another puzzle.
-  const std::function<void()> otherPuzzles[] = {
-      [&] { Form->ComboBox1Change(0); },
-      [&] {
-        Dialogs.InputAnswers.push_back(QStringLiteral("77"));
-        Form->GotoPuzzle1->trigger();
-      }};
+  const std::function<void()> otherPuzzles[] = {[&] { Form->ComboBox1Change(0); },
+                                                [&] {
+                                                  Dialogs.InputAnswers.push_back(QStringLiteral("77"));
+                                                  Form->GotoPuzzle1->trigger();
+                                                }};
   for (const auto& otherPuzzle : otherPuzzles) {
     QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
     ASSERT_TRUE(anyArrow());

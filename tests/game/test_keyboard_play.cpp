@@ -41,11 +41,17 @@ class KeyboardPlayTest : public TWindowTest {
     bool operator==(const TState&) const = default;
   };
   TState State() {
-    TState s{Form->Settings->Stats.Errors, Form->Game.Clock.ElapsedSeconds, Form->Game.Puzzle.SolvedCount,
-             Form->RzLabel2->isVisible(), Form->RzLabel2->text(), Form->RzLabel2->pos(), {},
+    TState s{Form->Settings->Stats.Errors,
+             Form->Game.Clock.ElapsedSeconds,
+             Form->Game.Puzzle.SolvedCount,
+             Form->RzLabel2->isVisible(),
+             Form->RzLabel2->text(),
+             Form->RzLabel2->pos(),
+             {},
              Form->PaintBox1->Canvas};
     for (int r = 1; r <= Form->N(); ++r)
-      for (int c = 1; c <= Form->N(); ++c) s.Candidates.push_back(Sq(c, r).IsSolved() ? -1 : Sq(c, r).CandidateCount());
+      for (int c = 1; c <= Form->N(); ++c)
+        s.Candidates.push_back(Sq(c, r).IsSolved() ? -1 : Sq(c, r).CandidateCount());
     return s;
   }
 };

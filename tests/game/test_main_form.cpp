@@ -233,14 +233,16 @@ TEST_F(MainFormTest, EveryFailedWriteIsToldOnceAndTheGameGoesOn) {
     TFileSizeLimit full(limit);
     Form->Save1Click();
     ASSERT_EQ(Dialogs.Errors.size(), 1);
-    EXPECT_TRUE(Dialogs.Errors[0].startsWith(QLatin1String(CouldNotSaveGameText))) << Dialogs.Errors[0].toStdString();
+    EXPECT_TRUE(Dialogs.Errors[0].startsWith(QLatin1String(CouldNotSaveGameText)))
+        << Dialogs.Errors[0].toStdString();
     EXPECT_TRUE(Form->Game.InProgress());
     EXPECT_TRUE(Form->Timer1->isActive());
 
     SolveAll();
     ASSERT_EQ(Dialogs.Errors.size(), 2);
     // The run's first score write keeps the file as it found it first.
-    EXPECT_TRUE(Dialogs.Errors[1].startsWith("Unable to write to " + Folder.ProgramPath() + ".scb: File too large"))
+    EXPECT_TRUE(
+        Dialogs.Errors[1].startsWith("Unable to write to " + Folder.ProgramPath() + ".scb: File too large"))
         << Dialogs.Errors[1].toStdString();
     EXPECT_EQ(Form->ScoreTable.Scores().size(), 2u);  // kept for the next write
     Form->NextBtnClick();
@@ -378,7 +380,8 @@ TEST(ProgramArguments, AMissingDataFolderIsAClearErrorBeforeAnyWindow) {
   program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", file});
   ASSERT_TRUE(program.waitForFinished(20000));
   EXPECT_EQ(program.exitCode(), 2);
-  EXPECT_TRUE(program.readAllStandardError().contains("the data folder \"" + file.toUtf8() + "\" is not a folder"));
+  EXPECT_TRUE(
+      program.readAllStandardError().contains("the data folder \"" + file.toUtf8() + "\" is not a folder"));
 
   program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir"});
   ASSERT_TRUE(program.waitForFinished(20000));
@@ -399,7 +402,8 @@ TEST(ProgramArguments, AWrongDataFolderIsLeftAsItWas) {
   game.setProcessEnvironment(environment);
   game.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", dir.path()});
   ASSERT_TRUE(game.waitForStarted(20000));
-  for (QDeadlineTimer deadline(20000); !QFile::exists(dir.filePath("quillmere.lock")) && !deadline.hasExpired();)
+  for (QDeadlineTimer deadline(20000);
+       !QFile::exists(dir.filePath("quillmere.lock")) && !deadline.hasExpired();)
     QTest::qWait(20);
   QTest::qWait(1000);  // the start goes on to the missing pictures' message
   game.kill();
@@ -534,11 +538,14 @@ TEST(ProgramArguments, ALostDisplayStoresTheRecordsAndFreesTheLock) {
   environment.insert("XDG_CONFIG_HOME", folder.Path("config"));
   QProcess game;
   game.setProcessEnvironment(environment);
-  game.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", folder.Dir.path(), "--puzzle", "5:17"});
+  game.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"),
+             {"--data-dir", folder.Dir.path(), "--puzzle", "5:17"});
   ASSERT_TRUE(game.waitForStarted(20000));
-  for (QDeadlineTimer deadline(30000); !QFileInfo(folder.Path("Players/Saved Games")).isDir() && !deadline.hasExpired();)
+  for (QDeadlineTimer deadline(30000);
+       !QFileInfo(folder.Path("Players/Saved Games")).isDir() && !deadline.hasExpired();)
     QTest::qWait(50);
-  ASSERT_TRUE(QFileInfo(folder.Path("Players/Saved Games")).isDir()) << game.readAllStandardError().toStdString();
+  ASSERT_TRUE(QFileInfo(folder.Path("Players/Saved Games")).isDir())
+      << game.readAllStandardError().toStdString();
   QTest::qWait(1500);  // the window shows and the event loop runs
   ASSERT_EQ(game.state(), QProcess::Running);
   ASSERT_TRUE(QFile::exists(folder.Path("quillmere.lock")));

@@ -67,7 +67,8 @@ TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawi
   EXPECT_FALSE(Form->Game.Paused());
   EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
   ASSERT_EQ(Dialogs.SaveRequests.size(), 1);
-  EXPECT_TRUE(Dialogs.SaveRequests[0].contains(QStringLiteral("/Quillmere 6x6 No 1234.pdf|PDF document (*.pdf)")))
+  EXPECT_TRUE(
+      Dialogs.SaveRequests[0].contains(QStringLiteral("/Quillmere 6x6 No 1234.pdf|PDF document (*.pdf)")))
       << Dialogs.SaveRequests[0].toStdString();
   // The game is as it was.
   EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 77);
@@ -133,7 +134,8 @@ TEST_F(PrintingTest, AFailedPrintSaysWhyAndLeavesEveryFileAsItWas) {
   Dialogs.ConfirmAnswers.push_back(true);
   Form->PrintExport1->trigger();
   ASSERT_EQ(Dialogs.Errors.size(), 1);
-  EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("old-solution.png"))) << Dialogs.Errors[0].toStdString();
+  EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("old-solution.png")))
+      << Dialogs.Errors[0].toStdString();
   QFile old(file);
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), QByteArray("an older picture"));

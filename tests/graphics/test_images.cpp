@@ -322,9 +322,10 @@ TEST_F(TImagesTest, ATileLargerThanATileCanBeIsRefusedUnpacked) {
   file.close();
   EXPECT_FALSE(Images.LoadAll(Folder.path()));
   EXPECT_EQ(Images.LastFailure(), TImages::TFailure::UnreadablePicture);
-  EXPECT_EQ(Images.LastError(), QStringLiteral("The tile picture \"%1\" cannot be read: it is 4000 x 4000 pixels, "
-                                               "more than the 512 x 512 a tile may have.")
-                                    .arg(QDir::toNativeSeparators(large)));
+  EXPECT_EQ(Images.LastError(),
+            QStringLiteral("The tile picture \"%1\" cannot be read: it is 4000 x 4000 pixels, "
+                           "more than the 512 x 512 a tile may have.")
+                .arg(QDir::toNativeSeparators(large)));
 }
 
 // "._01 Dog.bmp" (what another system leaves beside "01 Dog.bmp") is no
@@ -345,7 +346,8 @@ TEST_F(TImagesTest, HiddenFilesAreNoTilesAndAFifoFailsAtOnce) {
   ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   EXPECT_EQ(Images.LoadFolder(RowFolder(1)), 0);
   EXPECT_EQ(Images.LastFailure(), TImages::TFailure::UnreadablePicture);
-  EXPECT_TRUE(Images.LastError().contains(QStringLiteral("not a regular file"))) << qPrintable(Images.LastError());
+  EXPECT_TRUE(Images.LastError().contains(QStringLiteral("not a regular file")))
+      << qPrintable(Images.LastError());
 }
 
 TEST_F(TImagesTest, OtherDepthsAreConvertedTo24Bits) {

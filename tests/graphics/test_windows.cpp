@@ -17,8 +17,12 @@
 #include <ostream>
 #include <vector>
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QUrl& url, std::ostream* out) { *out << url.toString().toStdString(); }
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QUrl& url, std::ostream* out) {
+  *out << url.toString().toStdString();
+}
 
 namespace {
 
@@ -92,7 +96,8 @@ TEST_F(WindowsTest, SplashAndAboutShowTheTitlePictureAndTheOneVersion) {
   const QString version = splash.RzLabel1->text();
   EXPECT_EQ(about.RzLabel1->text(), version);
   EXPECT_EQ(version, QStringLiteral("Version " QUILLMERE_EXPECTED_VERSION));
-  EXPECT_TRUE(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch())
+  EXPECT_TRUE(
+      QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+\\.\\d+$")).match(version).hasMatch())
       << version.toStdString();
   // Not cut off: the label is as wide as its text.
   EXPECT_GE(splash.RzLabel1->width(), splash.RzLabel1->fontMetrics().horizontalAdvance(version));

@@ -380,10 +380,11 @@ TEST_F(DamagedSavedGame, AFileTheSolutionContradictsIsRefused) {
   EXPECT_EQ(ReadError(With(VLine() + 1, "type=clNotInSameColumn~indices=c1=2/c2=1/c3=4/c4=0/c5=0/c6=0~")),
             falseClue.arg(VLine() + 1));
   // The same kinds where they hold are read.
-  for (const QByteArray& clue : {QByteArray("type=clLeftOf~indices=c1=1/c2=6/c3=1/c4=1/c5=0/c6=0~"),
-                                 QByteArray("type=clNotAdjacent~indices=c1=3/c2=3/c3=2/c4=6/c5=0/c6=0~"),
-                                 QByteArray("type=clTwoAdjacent~indices=c1=5/c2=3/c3=4/c4=1/c5=2/c6=3~"),
-                                 QByteArray("type=clTwoAdjacentExclude~indices=c1=1/c2=3/c3=6/c4=1/c5=2/c6=3~")})
+  for (const QByteArray& clue :
+       {QByteArray("type=clLeftOf~indices=c1=1/c2=6/c3=1/c4=1/c5=0/c6=0~"),
+        QByteArray("type=clNotAdjacent~indices=c1=3/c2=3/c3=2/c4=6/c5=0/c6=0~"),
+        QByteArray("type=clTwoAdjacent~indices=c1=5/c2=3/c3=4/c4=1/c5=2/c6=3~"),
+        QByteArray("type=clTwoAdjacentExclude~indices=c1=1/c2=3/c3=6/c4=1/c5=2/c6=3~")})
     EXPECT_EQ(ReadError(With(HLine() + 1, clue)), "") << clue.toStdString();
 
   // An open square without its own tile: no move of the player leaves one.
@@ -391,11 +392,12 @@ TEST_F(DamagedSavedGame, AFileTheSolutionContradictsIsRefused) {
   ASSERT_FALSE(Square(2, 2).solved);
   const int own = Square(2, 2).localindex;
   const int other = own == 1 ? 2 : 1;
-  EXPECT_EQ(ReadError(With(line, WithField(line, "remaining", QByteArray::number(other) + "=" +
-                                                                  QByteArray::number(other) + "/"))),
-            QStringLiteral("line %1, field \"remaining\": the square's own tile %2 is not among its candidates")
-                .arg(line)
-                .arg(own));
+  EXPECT_EQ(
+      ReadError(With(line, WithField(line, "remaining",
+                                     QByteArray::number(other) + "=" + QByteArray::number(other) + "/"))),
+      QStringLiteral("line %1, field \"remaining\": the square's own tile %2 is not among its candidates")
+          .arg(line)
+          .arg(own));
 
   EXPECT_EQ(ReadError(With(1, WithField(1, "time", "2147483647"))),
             "line 1, field \"time\": 2147483647 seconds are more than the clock shows (99:59:59)");

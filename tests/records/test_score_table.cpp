@@ -262,7 +262,8 @@ TEST_F(ScoreTableTest, UnreadableLinesAreKeptAsideAndReportedOnce) {
               message.contains(QString::fromUtf8(badNumber)) && message.contains("'12x'"))
       << message.toStdString();
   EXPECT_EQ(Names(table), QStringList({"Anna", "Bob"}));  // reading went on past them
-  EXPECT_EQ(ReadText(kept), "kept by an earlier run\r\n" + badNumber + "\r\n" + noSize + "\r\n" + noise + "\r\n");
+  EXPECT_EQ(ReadText(kept),
+            "kept by an earlier run\r\n" + badNumber + "\r\n" + noSize + "\r\n" + noise + "\r\n");
   EXPECT_EQ(ReadText(ScoreFile()), AnnaLine + "\r\n" + BobLine + "\r\n");
   EXPECT_EQ(ReadText(BackupFile()), start);
   EXPECT_TRUE(Loaded().Scores().size() == 2u) << "the next start has nothing to report";
@@ -307,12 +308,13 @@ TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTh
   EXPECT_FALSE(table.Unwritten());
   {
     const TFileSizeLimit limit(200);  // the backup is made already; now the file fails
-    EXPECT_TRUE(table.AddScore("Di", 3, 4, 0, 0, 0, 5).Error.startsWith("Unable to write to " + ScoreFile() +
-                                                                       ": File too large\r"));
+    EXPECT_TRUE(table.AddScore("Di", 3, 4, 0, 0, 0, 5)
+                    .Error.startsWith("Unable to write to " + ScoreFile() + ": File too large\r"));
     EXPECT_TRUE(table.Sort(3).Error.startsWith("Unable to write to " + ScoreFile()));
     EXPECT_TRUE(table.Sort(3).Error.startsWith("Unable to write to " + ScoreFile()));
-    EXPECT_EQ(table.WriteUnwritten().Error,
-              "Unable to write to " + ScoreFile() + ": File too large\rThe scores of this run could not be kept.");
+    EXPECT_EQ(
+        table.WriteUnwritten().Error,
+        "Unable to write to " + ScoreFile() + ": File too large\rThe scores of this run could not be kept.");
   }
   EXPECT_EQ(ReadText(ScoreFile()), second);
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList({"quillmere.scb", "quillmere.sco"}));
@@ -348,13 +350,16 @@ TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTh
 // is written back; a FIFO as the score file is reported, not waited on, and
 // never replaced.
 TEST_F(ScoreTableTest, ALatin1NameSurvivesAndAFifoIsNotWaitedOn) {
-  WriteText(ScoreFile(), "player=J\xf6rg~number=1~size=4~time=10~errors=0~clues=0~difficulty=5~score=39890~\r\n");
+  WriteText(ScoreFile(),
+            "player=J\xf6rg~number=1~size=4~time=10~errors=0~clues=0~difficulty=5~score=39890~\r\n");
   TScoreTable table = Loaded();
   ASSERT_EQ(table.Scores().size(), 1u);
   EXPECT_EQ(table.Scores()[0].Player, QStringLiteral("J\u00f6rg"));
   ASSERT_TRUE(table.AddScore("Ann", 2, 4, 10, 0, 0, 5).Ok());
-  EXPECT_TRUE(ReadText(ScoreFile()).startsWith(
-      "player=J\xc3\xb6rg~number=1~size=4~time=10~errors=0~clues=0~difficulty=5~score=39890~\r\n"));
+  EXPECT_TRUE(
+      ReadText(ScoreFile())
+          .startsWith(
+              "player=J\xc3\xb6rg~number=1~size=4~time=10~errors=0~clues=0~difficulty=5~score=39890~\r\n"));
 
   ASSERT_TRUE(QFile::remove(ScoreFile()));
   ASSERT_EQ(mkfifo(QFile::encodeName(ScoreFile()).constData(), 0600), 0);

@@ -483,13 +483,17 @@ TEST(PlayerNameTest, RefusesNamesThatCannotBeAFileOrAKey) {
       {".Zed", "A player name cannot begin with \".\"."},
       // A label that shows nothing, or "live" for "evil".
       {QString(QChar(0x200B)), "A player name needs at least one visible character."},
-      {QString(QChar(0x200C)) + QChar(0x3000) + QChar(0x0301), "A player name needs at least one visible character."},
+      {QString(QChar(0x200C)) + QChar(0x3000) + QChar(0x0301),
+       "A player name needs at least one visible character."},
       {QString(QChar(0x202E)) + "live",
        "A player name cannot contain characters that change the writing direction."},
-      {"Ann" + QString(QChar(0x2067)) + "a", "A player name cannot contain characters that change the writing direction."},
+      {"Ann" + QString(QChar(0x2067)) + "a",
+       "A player name cannot contain characters that change the writing direction."},
       // Files whose names the file system cannot hold: bytes count, not characters.
-      {QString(235, 'A'), "A player name cannot be longer than 234 bytes (this one has 235): it names the player's files."},
-      {QString(118, QChar(0xF6)), "A player name cannot be longer than 234 bytes (this one has 236): it names the player's files."},
+      {QString(235, 'A'),
+       "A player name cannot be longer than 234 bytes (this one has 235): it names the player's files."},
+      {QString(118, QChar(0xF6)),
+       "A player name cannot be longer than 234 bytes (this one has 236): it names the player's files."},
   };
   for (const auto& [name, why] : refused) {
     QString message = "unchanged";
@@ -501,8 +505,8 @@ TEST(PlayerNameTest, RefusesNamesThatCannotBeAFileOrAKey) {
 
 TEST(PlayerNameTest, AcceptsOrdinaryNames) {
   for (const QString& name : {QString("Anna"), QString("Guest"), QString("Anna Lee"), QString("Zoë"),
-                             QString("O'Brien"), QString("a.b"), QString("Player 2 (left)"), QString("مريم"),
-                             QString(234, 'A'), QString(117, QChar(0xF6))}) {
+                              QString("O'Brien"), QString("a.b"), QString("Player 2 (left)"), QString("مريم"),
+                              QString(234, 'A'), QString(117, QChar(0xF6))}) {
     QString message = "unchanged";
     EXPECT_TRUE(IsValidPlayerName(name, &message)) << name.toStdString();
     EXPECT_TRUE(message.isEmpty());
@@ -563,9 +567,11 @@ TEST_F(SettingsTest, NumbersOutOfTheirRangesAreReadWithinThemAndNeverWrittenBack
       {"[Window]\nMainWidth=2147483647\n[Options]\nDifficulty=1000000000\n"
        "[Puzzles]\nPuzzleSize=2147483647\nSize6=-1\n",
        10, 6, 1, 32767, 0},
-      {"[Window]\nMainWidth=-800\n[Options]\nDifficulty=-7\n[Puzzles]\nPuzzleSize=-2147483648\nSize6=1000000\n",
+      {"[Window]\nMainWidth=-800\n[Options]\nDifficulty=-7\n[Puzzles]\nPuzzleSize=-2147483648\nSize6="
+       "1000000\n",
        0, 6, 999999, 0, 0},
-      {"[Window]\nMainWidth=900\nHorizontalWidth=300\n[Options]\nDifficulty=0\n[Puzzles]\nPuzzleSize=9\nSize9=999999\n",
+      {"[Window]\nMainWidth=900\nHorizontalWidth=300\n[Options]\nDifficulty=0\n[Puzzles]\nPuzzleSize="
+       "9\nSize9=999999\n",
        0, 9, 999999, 900, 300},
   };
   for (const TCase& c : cases) {
@@ -597,8 +603,9 @@ TEST_F(SettingsTest, ADamagedOrForeignPlayersFileKeepsEveryPlayer) {
   static const char Crashed[] =
       "[Game]\r\nCurrentPlayer=Ann\r\n[Players]\r\nAnn=Ann\r\n\0\0\0\0Bob=Bob\r\nJ\xc3\xb6rg=J\xc3\xb6rg\r\n";
   const QByteArray utf16 = QByteArray("\xff\xfe", 2) + [] {
-    const QString text = QStringLiteral("[Game]\r\nCurrentPlayer=Ann\r\n[Players]\r\nAnn=Ann\r\n"
-                                        "Bob=Bob\r\nJ\u00f6rg=J\u00f6rg\r\n");
+    const QString text = QStringLiteral(
+        "[Game]\r\nCurrentPlayer=Ann\r\n[Players]\r\nAnn=Ann\r\n"
+        "Bob=Bob\r\nJ\u00f6rg=J\u00f6rg\r\n");
     return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
   }();
   const struct {

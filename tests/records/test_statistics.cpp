@@ -18,7 +18,7 @@ TEST(Statistics, FiguresPerSizeCountOnlyThePlayersResults) {
   TScoreTable table;  // never loaded: nothing is written
   // player, number, size, time, errors, clues, difficulty
   (void)table.AddScore("Ann", 1, 6, 300, 2, 0, 5);
-  (void)table.AddScore("Bob", 2, 6, 10, 0, 0, 5);  // faster, but another player's
+  (void)table.AddScore("Bob", 2, 6, 10, 0, 0, 5);   // faster, but another player's
   (void)table.AddScore("ann", 3, 6, 100, 1, 1, 5);  // the same player in other letters
   (void)table.AddScore("Ann", 4, 6, -1, 0, 3, 5);   // untimed: no time, but its counts
   (void)table.AddScore("Ann", 5, 6, 200, 0, 0, 5);
@@ -86,7 +86,6 @@ TEST(Statistics, TheLastThirtyResultsFollowTheTableOldestFirst) {
   const TPlayerStatistics sorted = ComputeStatistics(table.Scores(), "Ann");
   ASSERT_EQ(sorted.Recent.size(), 30u);
   const bool rising = sorted.Recent.front().Time < sorted.Recent.back().Time;
-  for (int k = 1; k < 30; ++k)
-    EXPECT_EQ(sorted.Recent[k - 1].Time < sorted.Recent[k].Time, rising) << k;
+  for (int k = 1; k < 30; ++k) EXPECT_EQ(sorted.Recent[k - 1].Time < sorted.Recent[k].Time, rising) << k;
   EXPECT_EQ(sorted.Recent.front().Number, rising ? 11 : 30);
 }

@@ -56,7 +56,8 @@ struct TRecords {
     TScoreTable scores;
     (void)scores.Load(Folder + "/quillmere");
     TWriteResult score;
-    for (int i = 0; i <= players && score.Ok(); ++i) score = scores.AddScore("Guest", i + 2, 10, 600, 1, 1, 5);
+    for (int i = 0; i <= players && score.Ok(); ++i)
+      score = scores.AddScore("Guest", i + 2, 10, 600, 1, 1, 5);
     return {{Players(), settings.StorePlayerList().Error},
             {Profile(), settings.StoreProfile().Error},
             {Saved(), WriteSavedGame(Saved(), Game(40)).Error},
@@ -103,11 +104,12 @@ TEST_F(WriteFaultsTest, AFolderTheUserMayNotWriteFailsEveryWriteAtItsOpen) {
   // Readable by everyone, writable by its owner only; the ordinary user is not the owner.
   const auto readOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
                         QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup;
-  for (const QString& folder : {Dir.path(), records.Folder, records.Folder + "/Players",
-                                records.Folder + "/Players/Saved Games"})
+  for (const QString& folder :
+       {Dir.path(), records.Folder, records.Folder + "/Players", records.Folder + "/Players/Saved Games"})
     ASSERT_TRUE(QFile::setPermissions(folder, readOnly));
   if (geteuid() != 0) {  // this user owns the folders: take their write bit away instead
-    for (const QString& folder : {records.Folder, records.Folder + "/Players", records.Folder + "/Players/Saved Games"})
+    for (const QString& folder :
+         {records.Folder, records.Folder + "/Players", records.Folder + "/Players/Saved Games"})
       ASSERT_TRUE(QFile::setPermissions(folder, readOnly & ~QFile::WriteOwner));
   }
 
@@ -120,13 +122,15 @@ TEST_F(WriteFaultsTest, AFolderTheUserMayNotWriteFailsEveryWriteAtItsOpen) {
                                : path == records.Scores() ? "Unable to write to " + records.Backup() + ": "
                                                           : "Unable to write to " + path;
       if (error.isEmpty() || !(path == records.Scores() ? error.startsWith(expected) : error == expected)) {
-        std::fprintf(stderr, "%s: \"%s\", not \"%s\"\n", qPrintable(path), qPrintable(error), qPrintable(expected));
+        std::fprintf(stderr, "%s: \"%s\", not \"%s\"\n", qPrintable(path), qPrintable(error),
+                     qPrintable(expected));
         ok = false;
       }
     }
     return ok;
   });
-  for (const QString& folder : {records.Folder, records.Folder + "/Players", records.Folder + "/Players/Saved Games"})
+  for (const QString& folder :
+       {records.Folder, records.Folder + "/Players", records.Folder + "/Players/Saved Games"})
     QFile::setPermissions(folder, readOnly | QFile::WriteOwner);
   EXPECT_TRUE(allFailed) << "every write must fail with its file's error (see above)";
   EXPECT_EQ(records.Contents(), before);
@@ -168,10 +172,10 @@ TEST_F(FullDiskTest, AFullDiskFailsEveryWriteAtItsFlushOrInItsMiddle) {
 
   Fill(0);  // nothing left: each write fails at its first flush
   for (const auto& [path, error] : records.WriteAgain(3)) {
-    const QString expected = path == records.Saved()    ? QString("No space left on device")
-                             : path == records.Scores() ? "Unable to write to " + records.Backup() +
-                                                              ": No space left on device"
-                                                        : "Unable to write to " + path;
+    const QString expected = path == records.Saved() ? QString("No space left on device")
+                             : path == records.Scores()
+                                 ? "Unable to write to " + records.Backup() + ": No space left on device"
+                                 : "Unable to write to " + path;
     EXPECT_EQ(error.section('\r', 0, 0), expected);
   }
   EXPECT_EQ(records.Contents(), before);

@@ -32,10 +32,10 @@ class TScriptedDialogs : public TDialogs {
   int OptionsShown = 0;
   int HighScoresShown = 0;
   int SplashShown = 0;
-  QStringList SaveRequests;        // "proposed|filter|suffix" of each file-save dialog
-  std::deque<QString> SaveAnswers;  // the file chosen, or null for Cancel
+  QStringList SaveRequests;                     // "proposed|filter|suffix" of each file-save dialog
+  std::deque<QString> SaveAnswers;              // the file chosen, or null for Cancel
   std::function<void()> WhileChoosingSaveFile;  // what a test looks at while it is open
-  QStringList StatisticsShown;  // the player of each statistics window
+  QStringList StatisticsShown;                  // the player of each statistics window
   std::function<void()> WhileStatisticsShow;
 
   void ErrorBox(QWidget*, const QString& text) override { Errors << text; }

@@ -31,7 +31,8 @@ struct TRun {
 };
 
 // With the build's pictures unless the arguments name a data folder.
-TRun Tool(std::vector<std::string> args, const QString& programFolder = QStringLiteral(QUILLMERE_RUNTIME_DIR)) {
+TRun Tool(std::vector<std::string> args,
+          const QString& programFolder = QStringLiteral(QUILLMERE_RUNTIME_DIR)) {
   App();
   std::ostringstream out, err;
   const int status = RunPrintTool(args, programFolder, out, err);
@@ -82,7 +83,8 @@ TEST(PrintTool, EachKindHasItsPagesAtA4) {
     ASSERT_TRUE(svg.isValid()) << name;
     EXPECT_EQ(svg.viewBox(), QRect(0, 0, PrintPageWidth, PrintPageHeight));
   }
-  EXPECT_TRUE(Contents(QString::fromStdString(base + ".svg")).contains("width=\"210.079mm\" height=\"297.127mm\""));
+  EXPECT_TRUE(
+      Contents(QString::fromStdString(base + ".svg")).contains("width=\"210.079mm\" height=\"297.127mm\""));
 
   r = run(base + ".png", false);
   ASSERT_EQ(r.status, 0) << r.err;
@@ -109,8 +111,12 @@ TEST(PrintTool, RefusalsAreOneLineAndLeaveFilesAlone) {
       {{"--size", "6", "--number", "1"}, 2, "--output"},
       {{"--size", "6", "--number", "1", "--output"}, 2, "needs a value"},
       {{"--size", "6", "--number", "1", "--output", out, "--colour"}, 2, "unknown argument"},
-      {{"--size", "6", "--number", "1", "--output", out, "--data-dir", "/no/such/folder"}, 2, "does not exist"},
-      {{"--size", "6", "--number", "1", "--output", out, "--data-dir", "/etc/hostname"}, 2, "is not a folder"},
+      {{"--size", "6", "--number", "1", "--output", out, "--data-dir", "/no/such/folder"},
+       2,
+       "does not exist"},
+      {{"--size", "6", "--number", "1", "--output", out, "--data-dir", "/etc/hostname"},
+       2,
+       "is not a folder"},
       {{"--size", "6", "--number", "1", "--output", out + ".txt"}, 1, ".pdf, .svg or .png"},
       {{"--size", "6", "--number", "1", "--output", "/no/such/folder/x.pdf"}, 1, "/no/such/folder/x.pdf"},
       // A data folder without the pictures.

@@ -226,8 +226,8 @@ TEST(PuzzleTool, ASharedSizeAndNumberPassTheToolsOwnChecks) {
   EXPECT_EQ(request.difficulty, 5);
   // Each refusal names its reason as the tool's options would and leaves
   // the request as it was.
-  for (const std::string bad : {"7:12", "6:0", "6:1000000", "6:-3", "6", "6:", ":12", "6:12:1", "6 :12", "x:1",
-                                "99999999999999999999:1", ""}) {
+  for (const std::string bad : {"7:12", "6:0", "6:1000000", "6:-3", "6", "6:", ":12", "6:12:1", "6 :12",
+                                "x:1", "99999999999999999999:1", ""}) {
     const std::string why = ParseSizeAndNumber(bad, request);
     EXPECT_FALSE(why.empty()) << bad;
     EXPECT_EQ(why.find('\n'), std::string::npos) << bad;
@@ -244,7 +244,8 @@ TEST(PuzzleTool, ASharedSizeAndNumberPassTheToolsOwnChecks) {
 TEST(PuzzleTool, FailedOutputOrInputEndsWithStatusOne) {
   auto run = [](const std::string& redirections, std::string& err) {
     const std::string errFile = testing::TempDir() + "puzzle-tool-err.txt";
-    const std::string command = std::string("'") + QUILLMERE_PUZZLE_TOOL + "' " + redirections + " 2>'" + errFile + "'";
+    const std::string command =
+        std::string("'") + QUILLMERE_PUZZLE_TOOL + "' " + redirections + " 2>'" + errFile + "'";
     const int status = std::system(command.c_str());
     std::ifstream in(errFile);
     err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -269,7 +270,8 @@ TEST(PuzzleTool, ABadBatchLineIsEchoedEscapedAndShort) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "the good line is answered";
   const std::string echo = run.err.substr(run.err.find("got \"") + 5);
-  EXPECT_EQ(echo.substr(0, echo.find("...")), std::string("6 1 \\x1b[2J\\x1b]0;owned\\x07") + std::string(50, 'x'));
+  EXPECT_EQ(echo.substr(0, echo.find("...")),
+            std::string("6 1 \\x1b[2J\\x1b]0;owned\\x07") + std::string(50, 'x'));
   EXPECT_EQ(echo.size(), 80u + 2u) << "80 characters, the closing quote and the line end";
   for (const char c : run.err) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20);
   EXPECT_EQ(EchoText("a\\b\x7f\xc3\xa9"), "a\\\\b\\x7f\\xc3\\xa9");

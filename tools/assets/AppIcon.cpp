@@ -24,17 +24,21 @@ struct TShape {
 std::vector<TShape> IconShapes() {
   std::vector<TShape> shapes;
   shapes.push_back({false, QRectF(2, 2, 60, 60), 10, QColor(0, 0, 128), QColor(230, 230, 255), 2});
-  const QColor tiles[9] = {QColor(231, 76, 60),  QColor(241, 196, 15), QColor(46, 204, 113),
+  const QColor tiles[9] = {QColor(231, 76, 60),  QColor(241, 196, 15),  QColor(46, 204, 113),
                            QColor(52, 152, 219), QColor(255, 255, 255), QColor(155, 89, 182),
-                           QColor(230, 126, 34), QColor(26, 188, 156), QColor(236, 240, 241)};
+                           QColor(230, 126, 34), QColor(26, 188, 156),  QColor(236, 240, 241)};
   for (int r = 0; r < 3; ++r)
     for (int c = 0; c < 3; ++c) {
       const QRectF box(9 + c * 16, 9 + r * 16, 14, 14);
       shapes.push_back({false, box, 3, tiles[r * 3 + c], {}, 0});
       // Each tile's motif: a dark dot, the middle one larger.
       const double d = (r == 1 && c == 1) ? 7 : 5;
-      shapes.push_back({true, QRectF(box.center().x() - d / 2, box.center().y() - d / 2, d, d), 0,
-                        QColor(0, 0, 80), {}, 0});
+      shapes.push_back({true,
+                        QRectF(box.center().x() - d / 2, box.center().y() - d / 2, d, d),
+                        0,
+                        QColor(0, 0, 80),
+                        {},
+                        0});
     }
   shapes.push_back({false, QRectF(23.5, 23.5, 17, 17), 4, {}, QColor(255, 200, 0), 3});
   return shapes;

@@ -42,7 +42,8 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     if (a == "--size" || a == "--number" || a == "--difficulty") {
       long v = 0;
       if (i + 1 >= args.size()) return fail(a + " needs a value", 2);
-      if (!ParseWhole(args[++i], v)) return fail(a + " needs a whole number, not \"" + EchoText(args[i]) + "\"", 2);
+      if (!ParseWhole(args[++i], v))
+        return fail(a + " needs a whole number, not \"" + EchoText(args[i]) + "\"", 2);
       if (a == "--size") {
         request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
         haveSize = true;
@@ -55,7 +56,8 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     } else if (a == "--output" || a == "--data-dir") {
       if (i + 1 >= args.size() || args[i + 1].empty()) return fail(a + " needs a value", 2);
       const std::string& bytes = args[++i];
-      const QString value = DecodeFileName(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+      const QString value =
+          DecodeFileName(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
       if (value.isEmpty())
         return fail(a + ": \"" + EchoText(args[i]) + "\" is no name in the system's file name encoding", 2);
       if (a == "--output") {
@@ -85,7 +87,8 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
                     (QFileInfo::exists(job.DataDir) ? "is not a folder" : "does not exist"),
                 2);
   if (PrintFormatFor(job.Output) == TPrintFormat::Unknown)
-    return fail("the output file's name must end in .pdf, .svg or .png, not \"" + EchoText(job.Output.toStdString()) + "\"",
+    return fail("the output file's name must end in .pdf, .svg or .png, not \"" +
+                    EchoText(job.Output.toStdString()) + "\"",
                 1);
   return -1;
 }
