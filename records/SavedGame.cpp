@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <array>
 #include <limits>
@@ -391,24 +390,7 @@ QByteArray SavedGameText(const TSavedGame& game) {
 }
 
 TWriteResult WriteSavedGame(const QString& path, const TSavedGame& game) {
-  const QByteArray content = SavedGameText(game);
-  // QSaveFile writes beside the file and renames only after everything was
-  // written, so a failed write keeps the previous file. Unbuffered, and the
-  // rest written again after a short write: a short write reports no error
-  // of its own, the next attempt brings up the system's reason ("File too
-  // large", "No space left on device"). flush() before commit() all the same:
-  // commit() renames even when its own final flush fails (QTBUG-75077).
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    qint64 written = 0;
-    while (written < content.size()) {
-      const qint64 n = file.write(content.constData() + written, content.size() - written);
-      if (n <= 0) break;
-      written += n;
-    }
-    if (written == content.size() && file.flush() && file.commit()) return {};
-  }
-  return {file.errorString()};
+  return {WriteFileWhole(path, SavedGameText(game))};
 }
 
 TReadResult ReadSavedGame(const QString& path, TSavedGame& game) {

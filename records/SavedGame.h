@@ -89,7 +89,7 @@ std::optional<QString> ReadField(QStringView text, QStringView key, QChar separa
 // line ended by CR LF.
 QByteArray SavedGameText(const TSavedGame& game);
 
-// Writes the file through QSaveFile, so a failed write keeps the previous
+// Writes the file whole (WriteFileWhole), so a failed write keeps the previous
 // file as it was; Error is the failure's own message. The folder must exist.
 TWriteResult WriteSavedGame(const QString& path, const TSavedGame& game);
 
