@@ -1,6 +1,6 @@
 // Program start: arguments, the data folders, the splash switch, the window.
 #include "DataFolders.h"
-#include "Dialogs.h"
+#include "QtDialogs.h"
 #include "FileBytes.h"
 #include "MainForm.h"
 #include "PuzzleTool.h"

@@ -3,7 +3,7 @@
 // sounds linked into a temporary data folder, the settings store kept there
 // too, and the window shown at the given board size and animation switch,
 // over the score file scores (none when empty).
-#include "MainForm.h"
+#include "MainFormProbe.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 
@@ -34,8 +34,8 @@ struct TBenchWindow {
     }
     Form = std::make_unique<TMainForm>(Dir.filePath("quillmere"), Dialogs);
     if (!Form->FormCreate()) std::abort();
-    Form->Settings->Prefs.PuzzleSize = size;
-    Form->Settings->Prefs.Animation = animation;
+    Form->Session().Settings().Prefs.PuzzleSize = size;
+    Form->Session().Settings().Prefs.Animation = animation;
     Form->show();
     QApplication::processEvents();
   }

@@ -33,7 +33,7 @@ void BM_SetUpPuzzle(benchmark::State& state) {
   TMainForm& form = *window.Form;
   int number = 1;
   for (auto _ : state) {
-    form.Settings->Prefs.PuzzleNumbers[form.Settings->Prefs.PuzzleSize] = number++;
+    form.Session().Settings().Prefs.PuzzleNumbers[form.Session().Settings().Prefs.PuzzleSize] = number++;
     form.SetUpPuzzle();
   }
 }
@@ -44,8 +44,8 @@ BENCHMARK(BM_SetUpPuzzle)->Arg(10)->Arg(6)->Arg(4)->Unit(benchmark::kMillisecond
 void BM_ExplainHover(benchmark::State& state) {
   TBenchWindow window(10);
   TMainForm& form = *window.Form;
-  form.Settings->Prefs.ShowHints = true;
-  const TClueList* clues = &form.Game.Puzzle.VerticalClues;
+  form.Session().Settings().Prefs.ShowHints = true;
+  const TClueList* clues = &form.Session().Game().Puzzle.VerticalClues;
   auto three = [&] {
     return std::find_if(clues->begin(), clues->end(),
                         [](const TClue& c) { return c.type() == TClueType::clTwoInSameColumn; });
@@ -63,7 +63,7 @@ void BM_ClueStep(benchmark::State& state) {
   TMainForm& form = *window.Form;
   for (auto _ : state) {
     state.PauseTiming();
-    form.Game.Puzzle.ResetBoard();
+    form.Session().Game().Puzzle.ResetBoard();
     state.ResumeTiming();
     form.ClueBtnClick();
   }
@@ -77,7 +77,7 @@ void BM_StartWithScoreTable(benchmark::State& state) {
   const QByteArray scores = LongScoreFileText(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     std::optional<TBenchWindow> window(std::in_place, 6, 0, scores);
-    if (window->Form->ScoreTable.Scores().size() != static_cast<size_t>(state.range(0))) std::abort();
+    if (window->Form->Session().Scores().Scores().size() != static_cast<size_t>(state.range(0))) std::abort();
     state.PauseTiming();  // the window's end and the folder's removal are no part of the start
     window.reset();
     state.ResumeTiming();
@@ -89,7 +89,7 @@ BENCHMARK(BM_StartWithScoreTable)->Arg(0)->Arg(100000)->Unit(benchmark::kMillise
 // and drawn.
 void BM_OpenScoreWindow(benchmark::State& state) {
   TBenchWindow window(6, 0, LongScoreFileText(100000));
-  TScoreTable& table = window.Form->ScoreTable;
+  TScoreTable& table = window.Form->Session().Scores();
   if (table.Scores().size() != 100000) std::abort();
   for (auto _ : state) {
     TScoreForm form(table, window.Form.get());

@@ -39,14 +39,15 @@ struct TPaintCounter : QObject {
 void BM_AnimationPacing(benchmark::State& state) {
   TBenchWindow window(static_cast<int>(state.range(0)), 1);
   TMainForm& form = *window.Form;
-  TPuzzle& puzzle = form.Game.Puzzle;
+  TPuzzle& puzzle = form.Session().Game().Puzzle;
   for (auto _ : state) {
     for (int r = 1; r <= form.N(); ++r)
       for (int c = 1; c <= form.N(); ++c)
-        if (!puzzle.Square(c, r).IsSolved()) form.Game.LeftPress(c, r, puzzle.Square(c, r).localindex());
+        if (!puzzle.Square(c, r).IsSolved())
+          form.Session().Game().LeftPress(c, r, puzzle.Square(c, r).localindex());
     form.Timer1Timer();  // completes and starts the animation
     if (!form.WinTimer->isActive()) std::abort();
-    TPaintCounter counter(*form.Effects);
+    TPaintCounter counter(*TMainFormProbe::Effects(form));
     form.PaintBox1->installEventFilter(&counter);
     QEventLoop loop;
     QElapsedTimer clock;
@@ -56,8 +57,9 @@ void BM_AnimationPacing(benchmark::State& state) {
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
     form.PaintBox1->removeEventFilter(&counter);
     // Every frame so far: the completed transitions and the running one's.
-    const int frames = counter.Transitions * TEffects::FrameCount + form.Effects->FrameNumber - 1;
-    state.counters["effect"] = form.Effects->EffectNumber;
+    const int frames =
+        counter.Transitions * TEffects::FrameCount + TMainFormProbe::Effects(form)->FrameNumber - 1;
+    state.counters["effect"] = TMainFormProbe::Effects(form)->EffectNumber;
     state.counters["frames_per_s"] = frames / seconds;
     state.counters["paints_per_s"] = counter.Paints / seconds;
     state.counters["transitions_per_s"] = counter.Transitions / seconds;

@@ -35,10 +35,11 @@ struct TSoakWindow : TBenchWindow {
   // starts the animation.
   void Complete() {
     TMainForm& form = *Form;
-    TPuzzle& puzzle = form.Game.Puzzle;
+    TPuzzle& puzzle = form.Session().Game().Puzzle;
     for (int r = 1; r <= form.N(); ++r)
       for (int c = 1; c <= form.N(); ++c)
-        if (!puzzle.Square(c, r).IsSolved()) form.Game.LeftPress(c, r, puzzle.Square(c, r).localindex());
+        if (!puzzle.Square(c, r).IsSolved())
+          form.Session().Game().LeftPress(c, r, puzzle.Square(c, r).localindex());
     form.Timer1Timer();
     if (!form.WinTimer->isActive()) std::abort();
   }
@@ -72,7 +73,7 @@ void BM_SoakAnimationAndSetUps(benchmark::State& state) {
   state.counters["rss_before_kb"] = before;
   state.counters["rss_after_kb"] = after;
   state.counters["rss_growth_kb"] = after - before;
-  state.counters["puzzle"] = form.Game.Number();
+  state.counters["puzzle"] = form.Session().Game().Number();
 }
 BENCHMARK(BM_SoakAnimationAndSetUps)->Iterations(1)->Unit(benchmark::kSecond);
 

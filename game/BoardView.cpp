@@ -2,7 +2,6 @@
 #include "Images.h"
 #include "MainForm.h"
 #include "PuzzleArt.h"
-#include "Settings.h"
 
 #include <QAction>
 #include <QLabel>
@@ -54,16 +53,16 @@ void TMainForm::DrawBoardBackground(QPainter& Canvas) {
 }
 
 void TMainForm::DrawSquare(QPainter& Canvas, int X, int Y) {
-  if (!Game.BoardReady()) return;
+  if (!Play->Game().BoardReady()) return;
   const TBoardLayout L = BoardLayout();
   if (L.W <= 0 || L.H <= 0) return;
   const int x0 = L.X0(X), y0 = L.Y0(Y);
-  const TSquare& sq = Game.Puzzle.Square(X, Y);
+  const TSquare& sq = Play->Game().Puzzle.Square(X, Y);
   if (sq.IsSolved()) {
     Rectangle(Canvas, x0, y0, x0 + L.W, y0 + L.H, Qt::black, Qt::black);
     Rectangle(Canvas, x0 + 2, y0 + 2, x0 + L.W - 2, y0 + L.H - 2, Qt::black, Navy);
     const int s = std::min(64, std::min(L.W, L.H)) - 4;
-    if (sq.imageindex() >= 1 && sq.imageindex() <= 100)
+    if (IsPicture(sq.imageindex()))
       DrawPicture(Canvas, sq.imageindex() - 1, x0 + (L.W - s) / 2, y0 + (L.H - s) / 2, s, s);
     return;
   }
@@ -71,14 +70,14 @@ void TMainForm::DrawSquare(QPainter& Canvas, int X, int Y) {
     const int cx = x0 + ((t - 1) % L.gc) * L.cw;
     const int cy = y0 + ((t - 1) / L.gc) * L.ch;
     if (sq.HasCandidate(t))
-      DrawPicture(Canvas, 10 * (Y - 1) + (t - 1), cx, cy, L.cw, L.ch);
+      DrawPicture(Canvas, TilePicture(Y, t) - 1, cx, cy, L.cw, L.ch);
     else
       Rectangle(Canvas, cx, cy, cx + L.cw, cy + L.ch, Qt::black, Qt::black);
   }
 }
 
 void TMainForm::DrawSquare(int c, int r) {
-  if (!Game.BoardReady()) return;
+  if (!Play->Game().BoardReady()) return;
   {
     QPainter p(&PaintBox1->Canvas);
     DrawSquare(p, c, r);
@@ -106,7 +105,7 @@ void TMainForm::PaintBox1Paint() {
     if (Effects->FinishPicture.size() != PaintBox1->Canvas.size()) FitAnimationToBoard();
     return;
   }
-  if (Game.Paused()) {
+  if (Play->Game().Paused()) {
     PausedLook(PaintBox1);
     return;
   }
@@ -116,50 +115,46 @@ void TMainForm::PaintBox1Paint() {
 
 void TMainForm::PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y) {
   DismissPointers();
-  if (Game.Paused()) return;
-  Game.Clock.MessageAge = 999;
+  if (Play->Game().Paused()) return;
   const TBoardHit hit = HitTest(BoardLayout(), X, Y);
-  if (!hit.Cell || hit.q > N()) return;
-  TPress press;
-  if (Button == Qt::LeftButton)
-    press = Game.LeftPress(hit.c, hit.r, hit.q);
-  else if (Button == Qt::RightButton)
-    press = Game.RightPress(hit.c, hit.r, hit.q);
-  switch (press.Result) {
-    case TPressResult::Ignored:
-      return;
-    case TPressResult::MisClick:
-      ShowMessageAt(X, Y, QStringLiteral("Sorry, that is the wrong choice!"));
-      PlayGameSound(TGameSound::Error);
-      return;
-    default:
-      DrawSquare(hit.c, hit.r);
+  if (!hit.Cell || (Button != Qt::LeftButton && Button != Qt::RightButton)) {
+    Play->PressedBesideCells();
+    return;
   }
+  PressCell({hit.c, hit.r, hit.q, Button == Qt::LeftButton ? TButton::Left : TButton::Right}, {X, Y});
+}
+
+void TMainForm::PressCell(const TMove& Move, QPoint At) {
+  MessagePoint = At;
+  Play->Press(Move);
 }
 
 void TMainForm::PaintBox1MouseMove(int X, int Y) {
-  if (Settings->Prefs.ShowHints) ExplainClue(nullptr, 0, false);
-  if (Settings->Prefs.Zoom) ShowTilePreview(X, Y);
+  if (Play->Prefs().ShowHints) ExplainClue(nullptr, 0, false);
+  if (Play->Prefs().Zoom) ShowTilePreview(X, Y);
 }
 
 void TMainForm::ShowTilePreview(int X, int Y) {
-  if (Game.Paused() || !Game.BoardReady()) return;
   const TBoardLayout L = BoardLayout();
   const TBoardHit hit = HitTest(L, X, Y);
-  if (!hit.Square) return;
-  const int t = hit.sr * L.gc + hit.sc;
+  if (hit.Square) ShowTilePreviewOf(hit.c, hit.r, hit.Cell ? hit.sr * L.gc + hit.sc : -1);
+}
+
+void TMainForm::ShowTilePreviewOf(int c, int r, int t) {
+  const TGame& game = Play->Game();
+  if (game.Paused() || !game.BoardReady()) return;
   QPainter p(&PaintBox3->Canvas);
-  if (!hit.Cell || t >= N()) {
+  if (t < 0 || t >= N()) {
     p.fillRect(PaintBox3->rect(), Qt::black);
   } else {
-    if (Game.Puzzle.Square(hit.c, hit.r).IsSolved()) return;
-    DrawPicture(p, 10 * (hit.r - 1) + t, 0, 0, 64, 64);
+    if (game.Puzzle.Square(c, r).IsSolved()) return;
+    DrawPicture(p, TilePicture(r, t + 1) - 1, 0, 0, 64, 64);
   }
   PaintBox3->update();
 }
 
 void TMainForm::ClearZoomBoxes() {
-  const QColor colour = Game.Paused() ? PausedColour : QColor(Qt::black);
+  const QColor colour = Play->Game().Paused() ? PausedColour : QColor(Qt::black);
   for (TPaintBox* box : {PaintBox2, PaintBox3}) {
     box->Canvas.fill(colour);
     box->update();
@@ -167,12 +162,12 @@ void TMainForm::ClearZoomBoxes() {
 }
 
 void TMainForm::ZoomBoxPaint(TPaintBox* Box) {
-  if (Game.Paused()) Box->Canvas.fill(PausedColour);
+  if (Play->Game().Paused()) Box->Canvas.fill(PausedColour);
 }
 
 void TMainForm::SetZoom(bool On) {
   ZoomSmallTiles1->setChecked(On);
-  Settings->Prefs.Zoom = On;
+  Play->Prefs().Zoom = On;
   // The layouts give the vertical clues the panel's width less the 70-pixel
   // strip of the tile zoom box, and the clue zoom box a third of the
   // horizontal panel's width in height.
@@ -190,7 +185,7 @@ void TMainForm::ZoomBtnClick() {
 }
 
 void TMainForm::RzSizePanel1Resize() {
-  if (Created) SetZoom(Settings->Prefs.Zoom);
+  if (Created) SetZoom(Play->Prefs().Zoom);
 }
 
 void TMainForm::RzSizePanel2Resize() {

@@ -2,7 +2,6 @@
 // the board; hiding and showing clues, the congratulations, Best Fit.
 #include "MainForm.h"
 #include "PuzzleArt.h"
-#include "Settings.h"
 
 #include <QPainter>
 #include <QSplitter>
@@ -20,11 +19,12 @@ void TextOut(QPainter& p, int x, int y, const QString& text, const QColor& colou
 
 THorizontalLayout TMainForm::HorizontalLayout() const {
   return HorizontalLayoutFor(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
-                             int(Game.Puzzle.HorizontalClues.size()));
+                             int(Play->Game().Puzzle.HorizontalClues.size()));
 }
 
 void TMainForm::DrawHorizontalClue(QPainter& p, const TClue& Clue, int Left, int Top, int Size) {
-  TPuzzleArt(TileImages.get(), ScratchBitmap).DrawHorizontalClue(p, Game.Puzzle, Clue, Left, Top, Size);
+  TPuzzleArt(TileImages.get(), ScratchBitmap)
+      .DrawHorizontalClue(p, Play->Game().Puzzle, Clue, Left, Top, Size);
 }
 
 void TMainForm::DrawHorizontalPanel() {
@@ -32,7 +32,7 @@ void TMainForm::DrawHorizontalPanel() {
     QPainter p(&HorizontalPaintBox->Canvas);
     p.fillRect(HorizontalPaintBox->rect(), Qt::black);
     const THorizontalLayout L = HorizontalLayout();
-    const TClueList& clues = Game.Puzzle.HorizontalClues;
+    const TClueList& clues = Play->Game().Puzzle.HorizontalClues;
     if (!clues.empty() && L.s > 0) {
       for (int i = 0; i < int(clues.size()); ++i) {
         const int left = HorizontalClueLeft(i, L.s), top = HorizontalClueTop(i, L.s);
@@ -50,7 +50,7 @@ void TMainForm::DrawVerticalPanel() {
   {
     QPainter p(&VerticalPaintBox->Canvas);
     p.fillRect(VerticalPaintBox->rect(), Qt::black);
-    const TClueList& clues = Game.Puzzle.VerticalClues;
+    const TClueList& clues = Play->Game().Puzzle.VerticalClues;
     const int m = int(clues.size());
     const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), m);
     TPuzzleArt art(TileImages.get(), ScratchBitmap);
@@ -58,7 +58,7 @@ void TMainForm::DrawVerticalPanel() {
       const TClue& clue = clues[i];
       const int left = VerticalClueLeft(i, s);
       if (clue.shown())
-        art.DrawVerticalClue(p, Game.Puzzle, clue, left, 10, s);
+        art.DrawVerticalClue(p, Play->Game().Puzzle, clue, left, 10, s);
       else
         TPuzzleArt::DrawHiddenClue(p, left, 10, s, 3 * s);
     }
@@ -67,7 +67,7 @@ void TMainForm::DrawVerticalPanel() {
 }
 
 void TMainForm::HorizontalPaintBoxPaint() {
-  if (Game.Paused()) {
+  if (Play->Game().Paused()) {
     PausedLook(HorizontalPaintBox);
     return;
   }
@@ -75,7 +75,7 @@ void TMainForm::HorizontalPaintBoxPaint() {
 }
 
 void TMainForm::VerticalPaintBoxPaint() {
-  if (Game.Finished()) {
+  if (Play->Game().Finished()) {
     QPainter p(&VerticalPaintBox->Canvas);
     p.fillRect(VerticalPaintBox->rect(), Qt::black);
     const QFont font = NarrowFont(24);
@@ -88,7 +88,7 @@ void TMainForm::VerticalPaintBoxPaint() {
     TextOut(p, VW / 2 - fm.horizontalAdvance(second) / 2, 54, second, QColor(255, 255, 0));
     return;
   }
-  if (Game.Paused()) {
+  if (Play->Game().Paused()) {
     PausedLook(VerticalPaintBox);
     return;
   }
@@ -97,30 +97,39 @@ void TMainForm::VerticalPaintBoxPaint() {
 
 void TMainForm::HorizontalPaintBoxMouseDown(Qt::MouseButton Button, int X, int Y) {
   DismissPointers();
-  if (Game.Paused() || Button != Qt::LeftButton) return;  // a right press opens the pop-up menu
-  const int i = HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
-                                 int(Game.Puzzle.HorizontalClues.size()), X, Y);
-  if (i >= 0) Game.Puzzle.HorizontalClues[i].setShown(!Game.Puzzle.HorizontalClues[i].shown());
-  DrawHorizontalPanel();
+  if (Button != Qt::LeftButton) return;  // a right press opens the pop-up menu
+  Play->ToggleClue(false, HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
+                                           int(Play->Game().Puzzle.HorizontalClues.size()), X, Y));
 }
 
 void TMainForm::VerticalPaintBoxMouseDown(int X, int Y) {
+  VerticalClueChosen(VerticalClueAt(VerticalPaintBox->width(), VerticalPaintBox->height(),
+                                    int(Play->Game().Puzzle.VerticalClues.size()), X, Y));
+}
+
+void TMainForm::VerticalClueChosen(int Index) {
   DismissPointers();
+  // The congratulations say "Click here to continue": to the high scores.
   if (WinTimer->isActive()) ShowHighScores1Click();
-  if (Game.Paused()) return;
-  const int c = VerticalClueAt(VerticalPaintBox->width(), VerticalPaintBox->height(),
-                               int(Game.Puzzle.VerticalClues.size()), X, Y);
-  if (c >= 0) Game.Puzzle.VerticalClues[c].setShown(!Game.Puzzle.VerticalClues[c].shown());
-  DrawVerticalPanel();
+  Play->ToggleClue(true, Index);
 }
 
 void TMainForm::HorizontalPaintBoxMouseMove(int X, int Y) {
-  if (Game.Paused() || Game.Puzzle.HorizontalClues.empty() || !Settings->Prefs.ShowHints) return;
-  const int i = HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
-                                 int(Game.Puzzle.HorizontalClues.size()), X, Y);
-  if (i < 0) return;
-  ExplainClue(&Game.Puzzle.HorizontalClues[i], i, false);
-  if (Settings->Prefs.Zoom) ShowCluePreview(Game.Puzzle.HorizontalClues[i]);
+  HoverClue(false, HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
+                                    int(Play->Game().Puzzle.HorizontalClues.size()), X, Y));
+}
+
+void TMainForm::VerticalPaintBoxMouseMove(int X, int Y) {
+  HoverClue(true, VerticalClueAt(VerticalPaintBox->width(), VerticalPaintBox->height(),
+                                 int(Play->Game().Puzzle.VerticalClues.size()), X, Y));
+}
+
+void TMainForm::HoverClue(bool Vertical, int Index) {
+  TGame& game = Play->Game();
+  const TClueList& clues = Vertical ? game.Puzzle.VerticalClues : game.Puzzle.HorizontalClues;
+  if (game.Paused() || !Play->Prefs().ShowHints || Index < 0 || Index >= int(clues.size())) return;
+  ExplainClue(&clues[Index], Index, false);
+  if (!Vertical && Play->Prefs().Zoom) ShowCluePreview(clues[Index]);
 }
 
 void TMainForm::ShowCluePreview(const TClue& Clue) {
@@ -132,27 +141,19 @@ void TMainForm::ShowCluePreview(const TClue& Clue) {
   PaintBox2->update();
 }
 
-void TMainForm::VerticalPaintBoxMouseMove(int X, int Y) {
-  if (Game.Paused() || Game.Puzzle.VerticalClues.empty() || !Settings->Prefs.ShowHints) return;
-  const int c = VerticalClueAt(VerticalPaintBox->width(), VerticalPaintBox->height(),
-                               int(Game.Puzzle.VerticalClues.size()), X, Y);
-  if (c >= 0) ExplainClue(&Game.Puzzle.VerticalClues[c], c, false);
-}
-
 void TMainForm::Showall1Click() {
-  for (TClue& clue : Game.Puzzle.HorizontalClues) clue.setShown(true);
-  HorizontalPaintBox->Repaint();
+  Play->ShowAllClues(false);
 }
 
 void TMainForm::ShowAll2Click() {
-  for (TClue& clue : Game.Puzzle.VerticalClues) clue.setShown(true);
-  VerticalPaintBox->Repaint();
+  Play->ShowAllClues(true);
 }
 
 void TMainForm::BestFit1Click() {
   WinTimer->stop();
-  const int width = BestFitWidth(RzSizePanel2->width(), RzSizePanel2->height(), HorizontalPaintBox->width(),
-                                 HorizontalPaintBox->height(), int(Game.Puzzle.HorizontalClues.size()));
+  const int width =
+      BestFitWidth(RzSizePanel2->width(), RzSizePanel2->height(), HorizontalPaintBox->width(),
+                   HorizontalPaintBox->height(), int(Play->Game().Puzzle.HorizontalClues.size()));
   if (width <= 0) return;
   // A few clues would have the panel grow until the board is a sliver (at
   // 4 x 4 over 1000 pixels of a 1024-pixel window): the board keeps at least

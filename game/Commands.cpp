@@ -1,29 +1,167 @@
-// Commands that change the game in play, the clock and completion.
+// The commands, each a session call after the window's own part (the
+// animation stopped, the arrows dismissed), and what the session reports.
+#include "GameTexts.h"
 #include "MainForm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QLabel>
-#include <QMenu>
 #include <QPainter>
 #include <QTimer>
-#include <QToolButton>
 
-void TMainForm::SetUpPuzzle() {
+void TMainForm::NextBtnClick() {
+  DismissPointers();
+  Play->Next();
+}
+
+void TMainForm::PrevBtnClick() {
+  DismissPointers();
+  Play->Previous();
+}
+
+void TMainForm::GotoPuzzle1Click() {
+  Play->AskPuzzleNumber();
+}
+
+void TMainForm::RzLabel1Click() {
   WinTimer->stop();
-  ForgetHints();
-  ClearZoomBoxes();
-  Game.SetUpPuzzle();  // stops the clock while it generates, starts it again
-  RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(Game.Number()));
-  DrawStartPicture();
+  GotoPuzzle1Click();
+}
+
+void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
+  if (!(Shift & Qt::ControlModifier) || CtrlPressSteps <= 0) return;
+  // Seconds of set-ups (17 at 10 x 10): the pointer says the window is busy,
+  // and only the last puzzle is drawn.
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  DismissPointers();
+  Play->StepOn(CtrlPressSteps);
+  QApplication::restoreOverrideCursor();
+}
+
+void TMainForm::Jumptorandompuzzle1Click() {
+  DismissPointers();
+  Play->RandomJump();
+}
+
+void TMainForm::PuzzleOfTheDay1Click() {
+  DismissPointers();
+  Play->PuzzleOfTheDay();
+}
+
+void TMainForm::ComboBox1Change(int Index) {
+  Play->SetSize(SizeForIndex(Index));
+}
+
+void TMainForm::PlayPuzzle(int Size, int Number) {
+  if (IndexForSize(Size) < 0) return;
+  DismissPointers();
+  // Before the window shows, showing it sets the puzzle up.
+  Play->PlayPuzzle(Size, Number, Shown);
+  ShowPuzzleSize();
+}
+
+void TMainForm::RestartBtnClick() {
+  WinTimer->stop();
+  Play->Restart();
+}
+
+void TMainForm::PauseBtnClick() {
+  WinTimer->stop();
+  DismissPointers();
+  Play->SetPaused(Pause1->isChecked());
+}
+
+void TMainForm::TimeLblClick() {
+  WinTimer->stop();
+  Pause1->trigger();
+}
+
+void TMainForm::OptionsBtnClick() {
+  WinTimer->stop();
+  DismissPointers();
+  Play->ShowOptions();
+}
+
+void TMainForm::Timer1Timer() {
+  if (Play->Tick()) RzLabel2->hide();
+}
+
+void TMainForm::UpdateLabels() {
+  const TGame& game = Play->Game();
+  Label1->setText(ProgressText(game.Puzzle.SolvedCount, N()));
+  TimeLbl->setText(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn));
+}
+
+void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
+  RzLabel2->setText(Text);
+  RzLabel2->adjustSize();
+  const int w = RzLabel2->width();
+  if (X + w > PaintBox1->width()) X = PaintBox1->width() - w;
+  if (Y > PaintBox1->height() - 20) Y -= 20;
+  RzLabel2->move(X, Y + 12);
+  RzLabel2->show();
+  RzLabel2->raise();
+}
+
+void TMainForm::Createnewplayer1Click() {
+  WinTimer->stop();
+  Play->CreatePlayer();
+}
+
+void TMainForm::SwitchtoPlayer1Click() {
+  WinTimer->stop();
+  Play->SwitchPlayer();
+}
+
+void TMainForm::PlayerLblClick() {
+  SwitchtoPlayer1Click();
+}
+
+void TMainForm::DeletePlayer1Click() {
+  WinTimer->stop();
+  Play->DeletePlayer();
+}
+
+void TMainForm::Save1Click() {
+  WinTimer->stop();
+  Play->Save();
+}
+
+void TMainForm::BtnSaveClick() {
+  WinTimer->stop();
+  DismissPointers();
+  // The toolbar's save leaves the game paused, as the pause button does.
+  if (!Play->Game().Paused()) Pause1->setChecked(true);
+  Play->SaveAndPause();
+}
+
+void TMainForm::Open1Click() {
+  WinTimer->stop();
+  DismissPointers();
+  Play->Open();
+}
+
+bool TMainForm::OfferToSave() {
+  return Play->OfferToSave();
+}
+
+// --- what the session reports -------------------------------------------------
+
+void TMainForm::RepaintAll() {
+  PaintBox1->Repaint();
+  HorizontalPaintBox->Repaint();
+  VerticalPaintBox->Repaint();
+}
+
+void TMainForm::DrawAll() {
+  DrawHorizontalPanel();
+  DrawVerticalPanel();
   {
     QPainter p(&PaintBox1->Canvas);
     DrawBoard(p);
   }
   PaintBox1->update();
-  DrawVerticalPanel();
-  DrawHorizontalPanel();
 }
 
 void TMainForm::DrawStartPicture() {
@@ -39,160 +177,84 @@ void TMainForm::DrawStartPicture() {
   start.setDevicePixelRatio(1);
 }
 
-void TMainForm::SetPuzzleNumber(int number) {
-  Settings->Prefs.PuzzleNumbers[Settings->Prefs.PuzzleSize] = ClampPuzzleNumber(number);
-  SetUpPuzzle();
-}
-
-void TMainForm::NextBtnClick() {
-  DismissPointers();
-  SetPuzzleNumber(Game.Number() + 1);
-}
-
-void TMainForm::PrevBtnClick() {
-  DismissPointers();
-  SetPuzzleNumber(Game.Number() - 1);
-}
-
-void TMainForm::GotoPuzzle1Click() {
-  QString text = QStringLiteral("1");
-  if (!Dialogs.InputBox(this, QStringLiteral("Enter Puzzle Number"),
-                        QStringLiteral("Enter a value between 1 and 999999"), text))
-    return;
-  SetPuzzleNumber(ParsePuzzleNumber(text));
-}
-
-void TMainForm::RzLabel1Click() {
+void TMainForm::PuzzleChanged(TPuzzleChange change) {
   WinTimer->stop();
-  GotoPuzzle1Click();
-}
-
-void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
-  if (!(Shift & Qt::ControlModifier) || CtrlPressSteps <= 0) return;
-  // Seconds of set-ups (17 at 10 x 10): the pointer says the window is busy,
-  // and only the last puzzle is drawn.
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  for (int i = 1; i < CtrlPressSteps; ++i) {
-    Settings->Prefs.PuzzleNumbers[Settings->Prefs.PuzzleSize] = ClampPuzzleNumber(Game.Number() + 1);
-    Game.SetUpPuzzle();
+  switch (change) {
+    case TPuzzleChange::New:
+      ForgetHints();
+      ClearZoomBoxes();
+      ShowPuzzleSize();
+      RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(Play->Game().Number()));
+      UpdateLabels();
+      DrawStartPicture();
+      break;
+    case TPuzzleChange::Restarted:
+      ForgetHints();  // the step explained last is undone
+      break;
+    case TPuzzleChange::Proved:
+      break;
   }
-  NextBtnClick();
-  QApplication::restoreOverrideCursor();
+  DrawAll();
 }
 
-void TMainForm::Jumptorandompuzzle1Click() {
-  DismissPointers();
-  SetPuzzleNumber(static_cast<int>(Game.Puzzle.Random.Random(MaxPuzzleNumber)) + 1);
+void TMainForm::SquaresChanged(const std::vector<TBoardPos>& squares) {
+  for (const TBoardPos& square : squares) DrawSquare(square.c, square.r);
 }
 
-void TMainForm::ComboBox1Change(int Index) {
-  const int size = SizeForIndex(Index);
-  if (size == 0) return;
-  Settings->Prefs.PuzzleSize = size;
-  SetUpPuzzle();
+void TMainForm::CluesChanged(bool vertical, bool all) {
+  TPaintBox* box = vertical ? VerticalPaintBox : HorizontalPaintBox;
+  if (all)
+    box->Repaint();
+  else if (vertical)
+    DrawVerticalPanel();
+  else
+    DrawHorizontalPanel();
 }
 
-void TMainForm::RepaintAll() {
-  PaintBox1->Repaint();
-  HorizontalPaintBox->Repaint();
-  VerticalPaintBox->Repaint();
-}
-
-void TMainForm::RestartBtnClick() {
-  ForgetHints();  // the step explained last is undone
-  WinTimer->stop();
-  // The game is playing again before anything is drawn, so the panels and
-  // the board show the fresh game rather than the congratulations or the
-  // paused look.
-  Game.Restart();
-  DrawHorizontalPanel();
-  DrawVerticalPanel();
-  {
-    QPainter p(&PaintBox1->Canvas);
-    DrawBoard(p);
-  }
-  PaintBox1->update();
-}
-
-void TMainForm::PauseBtnClick() {
-  WinTimer->stop();
-  DismissPointers();
-  Game.SetPaused(Pause1->isChecked());
-}
-
-void TMainForm::TimeLblClick() {
-  WinTimer->stop();
-  Pause1->trigger();
-}
-
-void TMainForm::OptionsBtnClick() {
-  WinTimer->stop();
-  DismissPointers();
-  {
-    TGame::TPauseGuard pause(Game);
-    Dialogs.ShowOptions(this, *Settings);
-  }
-  if (const TWriteResult splash = Settings->StoreShowSplash(); !splash) Dialogs.ErrorBox(this, splash.Error);
-  // The dialog changed the preferences themselves; the window shows them now.
-  ShowSwitches();
-  ShowHintPane();
-  TimeLbl->setText(TimeText(Game.Clock.ElapsedSeconds, Settings->Prefs.TimerOn));
-}
-
-void TMainForm::UpdateLabels() {
-  Label1->setText(ProgressText(Game.Puzzle.SolvedCount, N()));
-  TimeLbl->setText(TimeText(Game.Clock.ElapsedSeconds, Settings->Prefs.TimerOn));
-}
-
-void TMainForm::Timer1Timer() {
-  const TTick tick = Game.Tick();
-  if (tick.WholeSecond) UpdateLabels();
-  if (Game.Clock.MessageAge > 3) RzLabel2->hide();
-  if (tick.Completed) {
-    UpdateLabels();
-    CompletePuzzle();
+void TMainForm::StateChanged(TStateChange change) {
+  switch (change) {
+    case TStateChange::Phase:
+      GamePhaseChanged();
+      break;
+    case TStateChange::Clock:
+      UpdateLabels();
+      break;
+    case TStateChange::Preferences:
+      ShowSwitches(false);
+      ShowHintPane();
+      TimeLbl->setText(TimeText(Play->Game().Clock.ElapsedSeconds, Play->Prefs().TimerOn));
+      break;
+    case TStateChange::Player:
+      ShowPlayer();
+      break;
+    case TStateChange::Completed:
+      PuzzleCompleted();
+      break;
   }
 }
 
-void TMainForm::CompletePuzzle() {
+void TMainForm::PuzzleCompleted() {
   RzLabel2->hide();
-  const TScore score = Game.Complete();  // stops the clock
   DismissPointers();
   ClearZoomBoxes();
-  PlayGameSound(TGameSound::Complete);
-  Effects->Start(Settings->Prefs.Animation);
+  Effects->Start(Play->Prefs().Animation);
   FitAnimationToBoard();  // the board may have been resized since the set-up
   VerticalPaintBox->Repaint();
-  if (const TWriteResult written = ScoreTable.AddScore(score.Player, score.Number, score.Size, score.Time,
-                                                       score.Errors, score.Clues, score.Difficulty);
-      !written)
-    Dialogs.ErrorBox(this, written.Error);
   WinTimer->start();
 }
 
-void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
-  RzLabel2->setText(Text);
-  RzLabel2->adjustSize();
-  const int w = RzLabel2->width();
-  if (X + w > PaintBox1->width()) X = PaintBox1->width() - w;
-  if (Y > PaintBox1->height() - 20) Y -= 20;
-  RzLabel2->move(X, Y + 12);
-  RzLabel2->show();
-  RzLabel2->raise();
-  Game.Clock.MessageAge = 0;
+void TMainForm::ShowMessage(const QString& text, const TMove& /*move*/) {
+  ShowMessageAt(MessagePoint.x(), MessagePoint.y(), text);
 }
 
-void TMainForm::PuzzleOfTheDay1Click() {
-  DismissPointers();
-  SetPuzzleNumber(DailyPuzzleNumber(DailyDayOf(Today())));
+void TMainForm::ExplainStep(const TDeductionStep& step) {
+  ExplainClue(step.Clue, step.Index, true);
 }
 
-void TMainForm::PlayPuzzle(int Size, int Number) {
-  if (IndexForSize(Size) < 0) return;
-  DismissPointers();
-  Settings->Prefs.PuzzleSize = Size;
-  Settings->Prefs.PuzzleNumbers[Size] = ClampPuzzleNumber(Number);
-  ShowPuzzleSize();
-  // Before the window shows, showing it sets the puzzle up.
-  if (Shown) SetUpPuzzle();
+void TMainForm::PlaySound(TGameSound sound) {
+  Sounds.Play(sound);
+}
+
+void TMainForm::StoringProfile() {
+  CaptureWindowSizes();
 }

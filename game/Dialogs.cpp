@@ -1,4 +1,4 @@
-#include "Dialogs.h"
+#include "QtDialogs.h"
 
 #include "AboutForm.h"
 #include "HelpForm.h"

@@ -28,8 +28,8 @@ void Place(TArrowLine* arrow, const TArrowPlace& place, bool moveTop = true) {
 }  // namespace
 
 void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
-  TGame::THints& hints = Game.Hints;
-  if (Clue && Settings->Prefs.ShowHints) {
+  TGame::THints& hints = Play->Game().Hints;
+  if (Clue && Play->Prefs().ShowHints) {
     if (Clue->IsVertical()) {
       HighlightVerticalClue(hints.HighlightedVertical, false);
       HighlightVerticalClue(Index, true);
@@ -43,11 +43,11 @@ void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
   const QFont font = NarrowFont(14);
   const QFontMetrics metrics(font);
   std::vector<THintPiece> pieces =
-      LayOutHint(Game.Puzzle, Clue, Index, Step, hints.LastStep,
+      LayOutHint(Play->Game().Puzzle, Clue, Index, Step, hints.LastStep,
                  [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
   // Without hints the board's and the two-places messages are left out; a
   // clue's own sentence is still written.
-  if (!Clue && !Settings->Prefs.ShowHints) pieces.clear();
+  if (!Clue && !Play->Prefs().ShowHints) pieces.clear();
   HintPieces = std::move(pieces);
   HintPane->Repaint();
   if (!Step) return;
@@ -84,7 +84,7 @@ void TMainForm::ForgetHints() {
 }
 
 void TMainForm::HighlightHorizontalClue(int Index, bool On) {
-  const TClueList& clues = Game.Puzzle.HorizontalClues;
+  const TClueList& clues = Play->Game().Puzzle.HorizontalClues;
   if (Index < 0 || Index >= int(clues.size())) return;
   const int s = HorizontalLayout().s;
   if (s <= 0) return;
@@ -96,7 +96,7 @@ void TMainForm::HighlightHorizontalClue(int Index, bool On) {
 }
 
 void TMainForm::HighlightVerticalClue(int Index, bool On) {
-  const TClueList& clues = Game.Puzzle.VerticalClues;
+  const TClueList& clues = Play->Game().Puzzle.VerticalClues;
   if (Index < 0 || Index >= int(clues.size())) return;
   const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), int(clues.size()));
   if (s <= 0) return;
@@ -109,7 +109,7 @@ void TMainForm::ShowPointers(const TDeductionStep& Step) {
   // Only what this step used: an arrow left from an earlier step would point
   // at a clue or square it never touched.
   const bool byClue = Step.Rule == TDeductionStep::TRule::Clue;
-  RzLine1->setVisible(Step.Found() && Game.Hints.BoardArrowPlaced);
+  RzLine1->setVisible(Step.Found() && Play->Game().Hints.BoardArrowPlaced);
   RzLine2->setVisible(byClue && !Step.IsVertical());
   RzLine4->setVisible(byClue && Step.IsVertical());
   for (TArrowLine* arrow : {RzLine1, RzLine2, RzLine4}) arrow->raise();
@@ -117,10 +117,8 @@ void TMainForm::ShowPointers(const TDeductionStep& Step) {
 
 void TMainForm::ClueBtnClick() {
   WinTimer->stop();
-  if (Game.Paused() || !Game.InProgress()) return;
-  ShowHints1->setChecked(true);
-  HintBtnClick();
-  const TDeductionStep step = Game.GiveClue();  // one step, explained as the engine takes it
+  if (Play->Game().Paused() || !Play->Game().InProgress()) return;
+  const TDeductionStep step = Play->GiveClue();  // one step, explained as the engine takes it
   // Nothing found: the pane keeps no sentence of an earlier step.
   if (!step.Found()) ForgetHints();
   ShowPointers(step);
@@ -128,15 +126,5 @@ void TMainForm::ClueBtnClick() {
 }
 
 void TMainForm::HintBtnMouseDown() {
-  // Solving the board in front of a paused or finished game would show or
-  // change what is not in play.
-  if (!Game.ClockRuns()) return;
-  Game.Puzzle.Prove();
-  DrawHorizontalPanel();
-  DrawVerticalPanel();
-  {
-    QPainter p(&PaintBox1->Canvas);
-    DrawBoard(p);
-  }
-  PaintBox1->update();
+  Play->Prove();
 }

@@ -1,31 +1,14 @@
 // Keyboard play: the cursor over the board's candidate cells and over the
-// clues. Every key acts through the very handler the mouse uses, at the
-// middle of the cell or clue under the cursor, so the outcomes are the
-// mouse's own (mis-clicks included).
-#include "KeyboardPlay.h"
-
+// clues. A key presses the cell or clue under the cursor through the same
+// session calls as the mouse, so the outcomes are the mouse's own
+// (mis-clicks included).
 #include "MainForm.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
 
-#include <cstdlib>
-
 namespace {
-
-bool LiveCell(const TPuzzle& puzzle, int gc, int gr, int X, int Y) {
-  const int n = puzzle.Size();
-  if (X < 0 || Y < 0 || X >= n * gc || Y >= n * gr) return false;
-  const int q = (Y % gr) * gc + X % gc + 1;
-  return q <= n && !puzzle.Square(X / gc + 1, Y / gr + 1).IsSolved();
-}
-
-void Place(TKeyCursor& cursor, int gc, int gr, int X, int Y) {
-  cursor.c = X / gc + 1;
-  cursor.r = Y / gr + 1;
-  cursor.q = (Y % gr) * gc + X % gc + 1;
-}
 
 // A ring that shows on every background: black, two pixels of yellow,
 // black, just outside rect.
@@ -44,55 +27,6 @@ void CursorRing(QPainter& p, const QRect& rect) {
 }
 
 }  // namespace
-
-bool StepBoardCursor(const TPuzzle& puzzle, TKeyCursor& cursor, int dx, int dy) {
-  const int n = puzzle.Size();
-  int gc = 1, gr = 1;
-  CandidateGrid(n, gc, gr);
-  const int width = n * gc, height = n * gr;
-  const int X = (cursor.c - 1) * gc + (cursor.q - 1) % gc;
-  const int Y = (cursor.r - 1) * gr + (cursor.q - 1) / gc;
-  if (dx) {
-    // Along the cells in reading order, so every live cell can be reached.
-    for (int at = Y * width + X + dx; at >= 0 && at < width * height; at += dx)
-      if (LiveCell(puzzle, gc, gr, at % width, at / width)) {
-        Place(cursor, gc, gr, at % width, at / width);
-        return true;
-      }
-    return false;
-  }
-  // The next row of cells that has a live one, at the nearest column.
-  for (int Y2 = Y + dy; dy && Y2 >= 0 && Y2 < height; Y2 += dy) {
-    int best = -1;
-    for (int X2 = 0; X2 < width; ++X2)
-      if (LiveCell(puzzle, gc, gr, X2, Y2) && (best < 0 || std::abs(X2 - X) < std::abs(best - X))) best = X2;
-    if (best >= 0) {
-      Place(cursor, gc, gr, best, Y2);
-      return true;
-    }
-  }
-  return false;
-}
-
-void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor) {
-  // The first live cell in reading order from where the cursor stands.
-  const int n = puzzle.Size();
-  int gc = 1, gr = 1;
-  CandidateGrid(n, gc, gr);
-  if (cursor.c < 1 || cursor.c > n || cursor.r < 1 || cursor.r > n || cursor.q < 1 || cursor.q > n) {
-    cursor.c = cursor.r = cursor.q = 1;
-  }
-  const int X0 = (cursor.c - 1) * gc + (cursor.q - 1) % gc;
-  const int Y0 = (cursor.r - 1) * gr + (cursor.q - 1) / gc;
-  const int width = n * gc, count = width * n * gr;
-  for (int k = 0; k < count; ++k) {
-    const int at = (Y0 * width + X0 + k) % count;
-    if (LiveCell(puzzle, gc, gr, at % width, at / width)) {
-      Place(cursor, gc, gr, at % width, at / width);
-      return;
-    }
-  }
-}
 
 void TMainForm::CreateKeyboardPlay() {
   // Only the three panes take the focus, in this order for Tab.
@@ -183,8 +117,9 @@ bool TMainForm::PaneKeyDown(TKeyPane Pane, QKeyEvent* Event) {
 void TMainForm::ShowKeyCursor(TKeyPane Pane) {
   KeyCursor.Active = true;
   KeyCursor.Pane = Pane;
-  KeepBoardCursorOnBoard(Game.Puzzle, KeyCursor);
-  const int n = int(Game.Puzzle.HorizontalClues.size()), m = int(Game.Puzzle.VerticalClues.size());
+  KeepBoardCursorOnBoard(Play->Game().Puzzle, KeyCursor);
+  const int n = int(Play->Game().Puzzle.HorizontalClues.size()),
+            m = int(Play->Game().Puzzle.VerticalClues.size());
   KeyCursor.Horizontal = std::clamp(KeyCursor.Horizontal, 0, std::max(0, n - 1));
   KeyCursor.Vertical = std::clamp(KeyCursor.Vertical, 0, std::max(0, m - 1));
   UpdateKeyPanes();
@@ -204,23 +139,24 @@ bool TMainForm::KeyCursorOnBoard() const {
 
 void TMainForm::BoardKeyDown(int dx, int dy, bool remove) {
   // Another puzzle may have changed the size under the cursor.
-  if (!KeyCursorOnBoard()) KeepBoardCursorOnBoard(Game.Puzzle, KeyCursor);
+  if (!KeyCursorOnBoard()) KeepBoardCursorOnBoard(Play->Game().Puzzle, KeyCursor);
   if (dx || dy) {
-    StepBoardCursor(Game.Puzzle, KeyCursor, dx, dy);
+    StepBoardCursor(Play->Game().Puzzle, KeyCursor, dx, dy);
     ExplainKeyCursor();
     return;
   }
-  const QPoint at = BoardCursorPoint();
-  // The very press a mouse would make at the cell's middle; a window too
-  // small to show the cell has nothing there to press.
-  const TBoardHit hit = HitTest(BoardLayout(), at.x(), at.y());
-  if (hit.Cell && hit.c == KeyCursor.c && hit.r == KeyCursor.r && hit.q == KeyCursor.q)
-    PaintBox1MouseDown(remove ? Qt::RightButton : Qt::LeftButton, at.x(), at.y());
+  // A window too small to show the cell has nothing there to press.
+  const TBoardLayout L = BoardLayout();
+  if (L.W <= 0 || L.H <= 0 || L.cw <= 0 || L.ch <= 0) return;
+  DismissPointers();
+  PressCell({KeyCursor.c, KeyCursor.r, KeyCursor.q, remove ? TButton::Right : TButton::Left},
+            BoardCursorPoint());
 }
 
 void TMainForm::ClueKeyDown(TKeyPane Pane, int step, bool press) {
   const bool horizontal = Pane == TKeyPane::Horizontal;
-  const int n = int((horizontal ? Game.Puzzle.HorizontalClues : Game.Puzzle.VerticalClues).size());
+  const int n =
+      int((horizontal ? Play->Game().Puzzle.HorizontalClues : Play->Game().Puzzle.VerticalClues).size());
   int& i = horizontal ? KeyCursor.Horizontal : KeyCursor.Vertical;
   if (i + step >= 0 && i + step < n) i += step;
   i = std::clamp(i, 0, std::max(0, n - 1));
@@ -229,48 +165,39 @@ void TMainForm::ClueKeyDown(TKeyPane Pane, int step, bool press) {
     return;
   }
   if (n <= 0) return;
+  // A panel too small to show the clue has nothing there to press.
   if (horizontal) {
-    const int s = HorizontalLayout().s;
-    if (s > 0)
-      HorizontalPaintBoxMouseDown(Qt::LeftButton, HorizontalClueLeft(i, s) + 3 * s / 2,
-                                  HorizontalClueTop(i, s) + s / 2);
-  } else {
-    const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), n);
-    if (s > 0) VerticalPaintBoxMouseDown(VerticalClueLeft(i, s) + s / 2, 10 + s / 2);
+    if (HorizontalLayout().s <= 0) return;
+    DismissPointers();
+    Play->ToggleClue(false, i);
+  } else if (VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), n) > 0) {
+    VerticalClueChosen(i);
   }
 }
 
 void TMainForm::ExplainKeyCursor() {
   // What resting the pointer there would show: the hint and the zoom boxes.
   switch (KeyCursor.Pane) {
-    case TKeyPane::Board: {
+    case TKeyPane::Board:
       if (!KeyCursorOnBoard()) return;
-      const QPoint at = BoardCursorPoint();
-      PaintBox1MouseMove(at.x(), at.y());
+      if (Play->Prefs().ShowHints) ExplainClue(nullptr, 0, false);
+      if (Play->Prefs().Zoom) ShowTilePreviewOf(KeyCursor.c, KeyCursor.r, KeyCursor.q - 1);
       break;
-    }
-    case TKeyPane::Horizontal: {
-      const int n = int(Game.Puzzle.HorizontalClues.size());
-      const int s = HorizontalLayout().s;
-      const int i = KeyCursor.Horizontal;
-      if (i >= 0 && i < n && s > 0)
-        HorizontalPaintBoxMouseMove(HorizontalClueLeft(i, s) + 3 * s / 2, HorizontalClueTop(i, s) + s / 2);
+    case TKeyPane::Horizontal:
+      if (HorizontalLayout().s > 0) HoverClue(false, KeyCursor.Horizontal);
       break;
-    }
-    case TKeyPane::Vertical: {
-      const int m = int(Game.Puzzle.VerticalClues.size());
-      const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), m);
-      const int i = KeyCursor.Vertical;
-      if (i >= 0 && i < m && s > 0) VerticalPaintBoxMouseMove(VerticalClueLeft(i, s) + s / 2, 10 + s / 2);
+    case TKeyPane::Vertical:
+      if (VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(),
+                           int(Play->Game().Puzzle.VerticalClues.size())) > 0)
+        HoverClue(true, KeyCursor.Vertical);
       break;
-    }
   }
 }
 
 bool TMainForm::KeyCursorShows(TKeyPane Pane) const {
   // Nothing to point at on a paused, finished or animated board.
-  return KeyCursor.Active && KeyCursor.Pane == Pane && Game.BoardReady() && !Game.Paused() &&
-         !Game.Finished() && !WinTimer->isActive();
+  return KeyCursor.Active && KeyCursor.Pane == Pane && Play->Game().BoardReady() && !Play->Game().Paused() &&
+         !Play->Game().Finished() && !WinTimer->isActive();
 }
 
 void TMainForm::DrawBoardCursor(QPainter& Canvas) {
@@ -278,7 +205,7 @@ void TMainForm::DrawBoardCursor(QPainter& Canvas) {
   const TBoardLayout L = BoardLayout();
   if (L.W <= 0 || L.H <= 0 || KeyCursor.c > N() || KeyCursor.r > N() || KeyCursor.q > N()) return;
   // A solved square has no cells left: the ring goes round the square.
-  if (Game.Puzzle.Square(KeyCursor.c, KeyCursor.r).IsSolved()) {
+  if (Play->Game().Puzzle.Square(KeyCursor.c, KeyCursor.r).IsSolved()) {
     CursorRing(Canvas, QRect(L.X0(KeyCursor.c), L.Y0(KeyCursor.r), L.W, L.H));
     return;
   }
@@ -287,7 +214,7 @@ void TMainForm::DrawBoardCursor(QPainter& Canvas) {
 }
 
 void TMainForm::DrawHorizontalCursor(QPainter& Canvas) {
-  const int n = int(Game.Puzzle.HorizontalClues.size());
+  const int n = int(Play->Game().Puzzle.HorizontalClues.size());
   const int s = HorizontalLayout().s;
   const int i = KeyCursor.Horizontal;
   if (!KeyCursorShows(TKeyPane::Horizontal) || i < 0 || i >= n || s <= 0) return;
@@ -295,7 +222,7 @@ void TMainForm::DrawHorizontalCursor(QPainter& Canvas) {
 }
 
 void TMainForm::DrawVerticalCursor(QPainter& Canvas) {
-  const int m = int(Game.Puzzle.VerticalClues.size());
+  const int m = int(Play->Game().Puzzle.VerticalClues.size());
   const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), m);
   const int i = KeyCursor.Vertical;
   if (!KeyCursorShows(TKeyPane::Vertical) || i < 0 || i >= m || s <= 0) return;

@@ -40,11 +40,10 @@ TMainForm::TMainForm(const TDataFolders& folders, TDialogs& dialogs, QWidget* pa
 TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TDialogs& dialogs,
                      QWidget* parent)
     : QMainWindow(parent),
-      ProgramPath(recordsPath),
+      Dialogs(dialogs),
       AssetFolder(folders.Assets),
-      Settings(std::make_unique<TSettings>(ProgramPath)),
-      Game(Settings->Prefs, Settings->Stats, [this](TGameSound s) { PlayGameSound(s); }),
-      Dialogs(dialogs) {
+      Play(std::make_unique<TSession>(recordsPath, dialogs, static_cast<TSessionObserver&>(*this))) {
+  Play->SetDialogOwner(this);
   InstallFontSubstitutes();
   setWindowTitle(QStringLiteral("Quillmere - Logic Challenge"));
   auto* central = new TMousePanel(this);
@@ -72,7 +71,6 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
   column->addWidget(MainSplitter, 1);
   CreateStatusBar();
   CreateTimers();
-  Game.OnChange = [this] { GamePhaseChanged(); };
   resize(1024, 768);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -80,8 +78,7 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
 }
 
 bool TMainForm::FormCreate() {
-  if (const TScoreReadReport read = ScoreTable.Load(ProgramPath); !read.Ok())
-    Dialogs.ErrorBox(this, read.Message());
+  Play->LoadScores();
   QPalette tb = RzToolbar1->palette();
   tb.setColor(QPalette::Window, ToolbarColour);
   RzToolbar1->setPalette(tb);
@@ -102,25 +99,13 @@ bool TMainForm::FormCreate() {
     Dialogs.ErrorBox(this, message);
     return false;
   }
-  Effects = std::make_unique<TEffects>(*TileImages, Game.Puzzle.Random);
+  Effects = std::make_unique<TEffects>(*TileImages, Play->Game().Puzzle.Random);
   ScratchBitmap = TileImages->Picture(0)->copy();
 
-  MakePlayersFolder();
-  Settings->LoadPlayerList();
-  if (const QString refused = Settings->RefusedNamesMessage(); !refused.isEmpty())
-    Dialogs.ErrorBox(this, refused);
-  Settings->LoadProfile();
-  for (const QString& message : Settings->TakeReadMessages()) Dialogs.ErrorBox(this, message);
-  ApplyPreferences();
-  ShowPuzzleSize();
-  ShowHintPane();
-  PlayerLbl->setText(Settings->Prefs.PlayerName);
-
-  Game.Puzzle.ClearClues();
-  Game.Puzzle.SetObserver(this);
-
-  SoundFolder = AssetFolder + QStringLiteral("/sounds/");
-  for (const QString& error : Sounds.Load(SoundFolder)) Dialogs.ErrorBox(this, error);
+  Play->LoadPlayers();
+  ShowPlayer();
+  for (const QString& error : Sounds.Load(AssetFolder + QStringLiteral("/sounds/")))
+    Dialogs.ErrorBox(this, error);
   Created = true;
   return true;
 }
@@ -130,7 +115,6 @@ TMainForm::~TMainForm() {
   WinTimer->stop();
   Timer1->stop();
   DismissPointers();
-  Game.OnChange = nullptr;
   for (TPaintBox* box : {PaintBox1, PaintBox2, PaintBox3, HorizontalPaintBox, VerticalPaintBox, HintPane}) {
     box->OnPaint = nullptr;
     box->OnMouseDown = nullptr;
@@ -138,27 +122,8 @@ TMainForm::~TMainForm() {
   }
   RzSizePanel1->OnResize = nullptr;
   RzSizePanel2->OnResize = nullptr;
-  Game.Puzzle.SetObserver(nullptr);
-  Game.Puzzle.ClearClues();
-  if (!Created || RecordsStored) return;
-  RecordsStored = true;  // a signal under the error box below only ends the box
-  const TWriteResult stored = Settings->StorePlayerList();
-  // A missing Players folder was told at the start already.
-  if (!stored && !(PlayersFolderMissing && stored.Error.contains(Settings->PlayersFolder())))
-    Dialogs.ErrorBox(this, stored.Error);
-  // A score whose write failed at completion gets its last chance here.
-  if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores) Dialogs.ErrorBox(this, scores.Error);
-}
-
-void TMainForm::MakePlayersFolder() {
-  // Without Players/ no progress is ever kept; an installation that lost it
-  // (or holds a plain file of that name) gets it back here.
-  const QString savedGames = Settings->PlayersFolder() + QStringLiteral("/Saved Games");
-  if (QDir().mkpath(savedGames)) return;
-  PlayersFolderMissing = true;
-  Dialogs.ErrorBox(this, QStringLiteral("Unable to create the folder %1.\r"
-                                        "The players' progress and saved games cannot be kept.")
-                             .arg(QDir::toNativeSeparators(savedGames)));
+  Play->StoreAtExit();
+  Play.reset();  // it reports nothing more to a window going away
 }
 
 void TMainForm::EndBySignal() {
@@ -170,14 +135,7 @@ void TMainForm::EndBySignal() {
 }
 
 void TMainForm::EndByExit() {
-  if (Created && !RecordsStored) {
-    CaptureWindowSizes();
-    if (const TWriteResult stored = Settings->StorePlayerList(); !stored)
-      std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(stored.Error));
-    if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores)
-      std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(QString(scores.Error).replace('\r', ' ')));
-    RecordsStored = true;
-  }
+  Play->StoreOnSignal();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -194,12 +152,13 @@ void TMainForm::showEvent(QShowEvent* event) {
   ApplyWindowSize(true);
   SettleFrame(0);
   centralWidget()->layout()->activate();
-  SetHorizontalPanelWidth(Settings->HorizontalWidth > 0 ? Settings->HorizontalWidth : 288);
-  SetVerticalPanelHeight(Settings->VerticalHeight > 0 ? Settings->VerticalHeight : 199);
+  const TSettings& settings = Play->Settings();
+  SetHorizontalPanelWidth(settings.HorizontalWidth > 0 ? settings.HorizontalWidth : 288);
+  SetVerticalPanelHeight(settings.VerticalHeight > 0 ? settings.VerticalHeight : 199);
   // The sizes the window really took are the ones kept, never a stored
   // size the screen could not hold.
   CaptureWindowSizes();
-  SetUpPuzzle();
+  Play->SetUpPuzzle();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -221,12 +180,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::GamePhaseChanged() {
-  if (Game.ClockRuns())
+  const TGame& game = Play->Game();
+  if (game.ClockRuns())
     Timer1->start();
   else
     Timer1->stop();
-  if (!Game.BoardReady() || Game.Paused() == ShownPaused) return;
-  ShownPaused = Game.Paused();
+  if (!game.BoardReady() || game.Paused() == ShownPaused) return;
+  ShownPaused = game.Paused();
   // The clue panels' free strips and the zoom boxes take the paused look too.
   for (QWidget* panel : {RzSizePanel1, RzSizePanel2}) {
     QPalette palette = panel->palette();
@@ -235,19 +195,6 @@ void TMainForm::GamePhaseChanged() {
   }
   ClearZoomBoxes();
   RepaintAll();
-}
-
-void TMainForm::PlayGameSound(TGameSound Sound) {
-  if (Settings->Prefs.SoundsOn) Sounds.Play(Sound);
-}
-
-void TMainForm::PopSound() {
-  PlayGameSound(TGameSound::Pop);
-}
-
-void TMainForm::ExplainStep(const TDeductionStep& step) {
-  Game.StepExplained(step);
-  ExplainClue(step.Clue, step.Index, true);
 }
 
 void TMainForm::DismissPointers() {
@@ -261,7 +208,7 @@ void TMainForm::BlinkTimerTimer() {
   auto flip = [](TArrowLine* line) {
     line->SetLineColor(line->LineColor == QColor(255, 0, 0) ? QColor(255, 255, 0) : QColor(255, 0, 0));
   };
-  flip(Game.Hints.HintIsVertical ? RzLine4 : RzLine2);
+  flip(Play->Game().Hints.HintIsVertical ? RzLine4 : RzLine2);
   flip(RzLine1);
 }
 
@@ -291,9 +238,9 @@ void TMainForm::SetVerticalPanelHeight(int height) {
   BoardSplitter->setSizes({total - height, height});
 }
 
-void TMainForm::ShowSwitches() {
-  const TPrefs& prefs = Settings->Prefs;
-  SetZoom(prefs.Zoom);
+void TMainForm::ShowSwitches(bool layOutZoom) {
+  const TPrefs& prefs = Play->Prefs();
+  if (layOutZoom || prefs.Zoom != ZoomSmallTiles1->isChecked()) SetZoom(prefs.Zoom);
   ShowHints1->setChecked(prefs.ShowHints);
   TimedGame1->setChecked(prefs.TimerOn);
 }
@@ -302,19 +249,28 @@ void TMainForm::ApplyPreferences() {
   ShowSwitches();
   // Placed before the window exists, the window manager puts the frame there.
   ApplyWindowSize(!Shown);
-  if (Settings->HorizontalWidth > 0) SetHorizontalPanelWidth(Settings->HorizontalWidth);
-  if (Settings->VerticalHeight > 0) SetVerticalPanelHeight(Settings->VerticalHeight);
+  const TSettings& settings = Play->Settings();
+  if (settings.HorizontalWidth > 0) SetHorizontalPanelWidth(settings.HorizontalWidth);
+  if (settings.VerticalHeight > 0) SetVerticalPanelHeight(settings.VerticalHeight);
   if (Shown) CaptureWindowSizes();
 }
 
+void TMainForm::ShowPlayer() {
+  PlayerLbl->setText(Play->Prefs().PlayerName);
+  ApplyPreferences();
+  ShowPuzzleSize();
+  ShowHintPane();
+}
+
 void TMainForm::ApplyWindowSize(bool place) {
+  const TSettings& settings = Play->Settings();
   // The stored sizes are outer ones; a window far larger than the screen
   // would allocate its whole picture (gigabytes for a hand-edited 100000).
   const QSize frame = frameGeometry().size() - size();
   AppliedFrame = frame;
   const QScreen* on = screen();
-  const QPoint stored(Settings->MainLeft, Settings->MainTop);
-  if (place && Settings->MainPlaced)
+  const QPoint stored(settings.MainLeft, settings.MainTop);
+  if (place && settings.MainPlaced)
     if (const QScreen* there = QGuiApplication::screenAt(stored)) on = there;
   QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   if (on) room = on->availableGeometry().size() - frame;
@@ -324,17 +280,17 @@ void TMainForm::ApplyWindowSize(bool place) {
   };
   // The layout may need more than the minimum set at the first show.
   const QSize least = minimumSize().expandedTo(minimumSizeHint());
-  const QSize inner(fit(Settings->MainWidth, frame.width(), least.width(), room.width(), width()),
-                    fit(Settings->MainHeight, frame.height(), least.height(), room.height(), height()));
+  const QSize inner(fit(settings.MainWidth, frame.width(), least.width(), room.width(), width()),
+                    fit(settings.MainHeight, frame.height(), least.height(), room.height(), height()));
   resize(inner);
-  if (!on || (!place && Settings->MainWidth <= 0 && Settings->MainHeight <= 0)) return;
+  if (!on || (!place && settings.MainWidth <= 0 && settings.MainHeight <= 0)) return;
   // The start puts the frame where it was, or centres it; later only a
   // window grown past the screen's edge is moved back onto it.
   const QRect free = on->availableGeometry();
   const QSize outer = inner + frame;
   QPoint corner = pos();
   if (place)
-    corner = Settings->MainPlaced
+    corner = settings.MainPlaced
                  ? stored
                  : free.topLeft() + QPoint(free.width() - outer.width(), free.height() - outer.height()) / 2;
   const int x = std::max(free.left(), std::min(corner.x(), free.right() + 1 - outer.width()));
@@ -357,22 +313,23 @@ void TMainForm::SettleFrame(int tries) {
 }
 
 void TMainForm::ShowPuzzleSize() {
-  const int index = IndexForSize(Settings->Prefs.PuzzleSize);
+  const int index = IndexForSize(Play->Prefs().PuzzleSize);
   if (index >= 0) ComboBox1->setCurrentIndex(index);  // setCurrentIndex does not emit activated
 }
 
 void TMainForm::CaptureWindowSizes() {
-  Settings->MainWidth = frameGeometry().width();
-  Settings->MainHeight = frameGeometry().height();
+  TSettings& settings = Play->Settings();
+  settings.MainWidth = frameGeometry().width();
+  settings.MainHeight = frameGeometry().height();
   // A Wayland client is never told where it is; the place it had under
   // another window system stays kept.
   if (!QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
-    Settings->MainPlaced = true;
-    Settings->MainLeft = pos().x();
-    Settings->MainTop = pos().y();
+    settings.MainPlaced = true;
+    settings.MainLeft = pos().x();
+    settings.MainTop = pos().y();
   }
-  Settings->HorizontalWidth = RzSizePanel2->width();
-  Settings->VerticalHeight = RzSizePanel1->height();
+  settings.HorizontalWidth = RzSizePanel2->width();
+  settings.VerticalHeight = RzSizePanel1->height();
 }
 
 void TMainForm::ComeToFront() {
@@ -389,7 +346,7 @@ void TMainForm::ComeToFront() {
 void TMainForm::Exit1Click() {
   // A failed save keeps the game open: the player may try again, or leave
   // knowingly by answering No.
-  if (OfferToSave()) close();
+  if (Play->OfferToSave()) close();
 }
 
 void TMainForm::FormMouseDown() {
@@ -407,39 +364,27 @@ void TMainForm::About1Click() {
 void TMainForm::ShowHighScores1Click() {
   WinTimer->stop();
   DismissPointers();
-  // The score window runs its own event loop; the clock must not run under
-  // it, and the game stays paused until the player resumes it.
-  if (Game.InProgress() && !Game.Paused()) {
-    Pause1->setChecked(true);
-    PauseBtnClick();
-  }
-  Dialogs.ShowHighScores(this, ScoreTable, Settings->Prefs.PlayerName);
-}
-
-void TMainForm::ShowHighScores2Click() {
-  ShowHighScores1Click();
+  // The game stays paused until the player resumes it, as with the button.
+  if (Play->Game().InProgress() && !Play->Game().Paused()) Pause1->setChecked(true);
+  Play->ShowHighScores();
 }
 
 void TMainForm::Statistics1Click() {
   WinTimer->stop();
   DismissPointers();
-  // A modal window: the clock must not run under it (as for the options).
-  TGame::TPauseGuard pause(Game);
-  Dialogs.ShowStatistics(this, ScoreTable, Settings->Prefs.PlayerName);
+  Play->ShowStatistics();
 }
 
 void TMainForm::TimedGame1Click() {
   WinTimer->stop();
-  Settings->Prefs.TimerOn = TimedGame1->isChecked();
-  TimeLbl->setText(TimeText(Game.Clock.ElapsedSeconds, Settings->Prefs.TimerOn));
+  Play->SetTimed(TimedGame1->isChecked());
 }
 
 void TMainForm::HintBtnClick() {
   WinTimer->stop();
-  Settings->Prefs.ShowHints = ShowHints1->isChecked();
-  ShowHintPane();
+  Play->SetShowHints(ShowHints1->isChecked());
 }
 
 void TMainForm::ShowHintPane() {
-  statusBar()->setFixedHeight(Settings->Prefs.ShowHints ? 36 : 12);
+  statusBar()->setFixedHeight(Play->Prefs().ShowHints ? 36 : 12);
 }

@@ -2,23 +2,17 @@
 
 #include "AnimationTimer.h"
 #include "DataFolders.h"
-#include "Dialogs.h"
 #include "Effects.h"
 #include "Fonts.h"
-#include "Game.h"
-#include "GameRules.h"
 #include "GameSounds.h"
 #include "HintLayout.h"
-#include "KeyboardPlay.h"
+#include "KeyCursor.h"
 #include "PaintBox.h"
-#include "ScoreTable.h"
-#include "Settings.h"
+#include "Session.h"
 
-#include <QDate>
 #include <QImage>
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -33,14 +27,14 @@ class QToolButton;
 class QVBoxLayout;
 class TImages;
 
-// The main window: it owns the player's records, the game in play, the tile
-// pictures and the sounds, turns the player's presses and commands into calls
-// on the game and draws what they report. The implementation is split by
-// concern: MainForm.cpp (creation, preferences, leaving), MainFormControls.cpp
-// (the controls, actions and menus), BoardView.cpp, CluePanels.cpp,
-// Commands.cpp (navigation, clock, pause, completion), Players.cpp,
-// SavedGames.cpp and Hints.cpp.
-class TMainForm : public QMainWindow, public TPuzzleObserver {
+// The main window: it owns the game session, the tile pictures and the
+// sounds, turns the player's presses and commands into session calls and
+// draws what the session reports. The implementation is split by concern:
+// MainForm.cpp (creation, preferences, leaving), MainFormControls.cpp (the
+// controls, actions and menus), BoardView.cpp, CluePanels.cpp, Commands.cpp
+// (the commands and what the session reports), Hints.cpp, KeyboardPlay.cpp
+// and Printing.cpp.
+class TMainForm : public QMainWindow, private TSessionObserver {
  public:
   // folders.Assets holds tiles/ and sounds/; the players file, Players/ and
   // the score files are named after folders.RecordsPath().
@@ -54,21 +48,9 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // (the reason has been shown already).
   bool FormCreate();
 
-  // --- records and the game ------------------------------------------------
-  const QString ProgramPath;            // the records' name: players file, scores
-  const QString AssetFolder;            // tiles/ and sounds/
-  std::unique_ptr<TSettings> Settings;  // the current player's TPrefs and TStats
-  TGame Game;                           // the puzzle, the clock and the phase
-  TScoreTable ScoreTable;
-  std::unique_ptr<TImages> TileImages;
-  std::unique_ptr<TEffects> Effects;
-  QImage ScratchBitmap;
-  QString SoundFolder;
-  TGameSounds Sounds;
-  // How many puzzles a Ctrl+press on the puzzle label steps on.
-  int CtrlPressSteps = 999;
-
-  int N() const { return Game.N(); }
+  // The player's records and the game in play.
+  TSession& Session() { return *Play; }
+  int N() const { return Play->Game().N(); }
 
   // --- commands: one action each, shared by its menu item and its button ---
   QAction *Open1 = nullptr, *Save1 = nullptr, *SaveAndPause = nullptr, *Exit1 = nullptr;
@@ -105,11 +87,15 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   QTimer *Timer1 = nullptr, *BlinkTimer = nullptr;
   TAnimationTimer* WinTimer = nullptr;  // the completion animation's
 
+  QAction* PrintExport1 = nullptr;
+  QAction* PuzzleOfTheDay1 = nullptr;
+
   // --- controller (MainForm.cpp) -------------------------------------------
-  void PlayGameSound(TGameSound Sound);
   void DismissPointers();
   void ApplyPreferences();
-  void ShowSwitches();  // the zoom, hint and timed-game switches as the preferences have them
+  // The zoom, hint and timed-game switches as the preferences have them;
+  // the zoom boxes are laid out anew only when asked or when zoom changed.
+  void ShowSwitches(bool layOutZoom = true);
   void ShowHintPane();  // the status bar 36 pixels high with hints, 12 without
   void ShowPuzzleSize();
   void CaptureWindowSizes();
@@ -137,14 +123,13 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void HintBtnClick();
   void Statistics1Click();
   void ShowHighScores1Click();
-  void ShowHighScores2Click();
 
   // --- board view (BoardView.cpp) -----------------------------------------
   TBoardLayout BoardLayout() const;
   void DrawBoard(QPainter& Canvas);
   void DrawBoardBackground(QPainter& Canvas);
   void DrawSquare(QPainter& Canvas, int X, int Y);
-  void DrawSquare(int c, int r) override;  // onto PaintBox1
+  void DrawSquare(int c, int r);  // onto PaintBox1
   void PaintBox1Paint();
   // The animation's two pictures at the board's present size, the canvas
   // showing the one the running transition started from.
@@ -176,63 +161,29 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void BestFit1Click();
   void ShowCluePreview(const TClue& Clue);
 
-  // --- commands and clock (Commands.cpp) ----------------------------------
-  void SetUpPuzzle();
+  // --- commands (Commands.cpp) ---------------------------------------------
   void NextBtnClick();
   void PrevBtnClick();
   void GotoPuzzle1Click();
   void RzLabel1Click();
   void RzLabel1MouseDown(Qt::KeyboardModifiers Shift);
   void Jumptorandompuzzle1Click();
+  void PuzzleOfTheDay1Click();
   void ComboBox1Change(int Index);
   void RestartBtnClick();
   void PauseBtnClick();
   void TimeLblClick();
   void OptionsBtnClick();
   void Timer1Timer();
-  void CompletePuzzle();
   void ShowMessageAt(int X, int Y, const QString& Text);
   void UpdateLabels();
-
-  // --- players (Players.cpp) -----------------------------------------------
   void Createnewplayer1Click();
   void SwitchtoPlayer1Click();
   void PlayerLblClick();
   void DeletePlayer1Click();
-  // Why a new player cannot take name, or nothing when it can.
-  QString NewPlayerProblem(const QString& name) const;
-
-  // --- saved games (SavedGames.cpp) ---------------------------------------
   void Save1Click();
-  // Saves a game in progress; false (and said) when the file could not be written.
-  bool SaveGame();
   void BtnSaveClick();
   void Open1Click();
-  void BtnOpenClick();
-
-  // --- hints (Hints.cpp) ----------------------------------------------------
-  void ExplainClue(const TClue* Clue, int Index, bool Step);
-  void HighlightHorizontalClue(int Index, bool On);
-  void HighlightVerticalClue(int Index, bool On);
-  void ShowPointers(const TDeductionStep& Step);  // the arrows of the step just taken
-  std::vector<THintPiece> HintPieces;             // what the hint pane shows
-  void HintPanePaint();
-  // Another puzzle is in play: no arrow or sentence of the last one stays.
-  void ForgetHints();
-  void ClueBtnClick();
-  void HintBtnMouseDown();  // with Ctrl held: prove the puzzle on the board
-
-  // --- printing (Printing.cpp) ---------------------------------------------
-  QAction* PrintExport1 = nullptr;
-  QString PrintFolder;  // where the last print went; the next is offered there
-  // The puzzle on the board as PDF, SVG or PNG: its clues and empty
-  // candidate grids, not the player's progress.
-  void PrintExport1Click();
-  // --- the puzzle of the day and a chosen puzzle (Commands.cpp) -----------
-  QAction* PuzzleOfTheDay1 = nullptr;
-  // The local date the puzzle of the day is taken from; tests set their own.
-  std::function<QDate()> Today = [] { return QDate::currentDate(); };
-  void PuzzleOfTheDay1Click();
   // Plays puzzle Number of board size Size (checked by the caller), which
   // becomes that size's current number as with Go To.
   void PlayPuzzle(int Size, int Number);
@@ -240,8 +191,23 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // save failed, and the game stays (the player may retry or decline).
   bool OfferToSave();
 
+  // --- hints (Hints.cpp) ----------------------------------------------------
+  void ExplainClue(const TClue* Clue, int Index, bool Step);
+  void HighlightHorizontalClue(int Index, bool On);
+  void HighlightVerticalClue(int Index, bool On);
+  void ShowPointers(const TDeductionStep& Step);  // the arrows of the step just taken
+  void HintPanePaint();
+  // Another puzzle is in play: no arrow or sentence of the last one stays.
+  void ForgetHints();
+  void ClueBtnClick();
+  void HintBtnMouseDown();  // with Ctrl held: prove the puzzle on the board
+
+  // --- printing (Printing.cpp) ---------------------------------------------
+  // The puzzle on the board as PDF, SVG or PNG: its clues and empty
+  // candidate grids, not the player's progress.
+  void PrintExport1Click();
+
   // --- keyboard play (KeyboardPlay.cpp) -----------------------------------
-  TKeyCursor KeyCursor;
   bool PaneKeyDown(TKeyPane Pane, QKeyEvent* Event);
   void DrawBoardCursor(QPainter& Canvas);
   void DrawHorizontalCursor(QPainter& Canvas);
@@ -249,18 +215,35 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   // The middle of the board cell under the cursor, where its presses land.
   QPoint BoardCursorPoint() const;
 
-  // --- engine observer -----------------------------------------------------
-  void PopSound() override;
-  void ExplainStep(const TDeductionStep& step) override;
-
  protected:
   void showEvent(QShowEvent* event) override;    // FormShow, the first time
   void closeEvent(QCloseEvent* event) override;  // FormClose
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  friend struct TMainFormProbe;  // what tests look at beyond the controls
+
   // Both public constructors: the records named after recordsPath.
   TMainForm(const TDataFolders& folders, const QString& recordsPath, TDialogs& dialogs, QWidget* parent);
+
+  // What the session reports (Commands.cpp).
+  void PuzzleChanged(TPuzzleChange change) override;
+  void SquaresChanged(const std::vector<TBoardPos>& squares) override;
+  void CluesChanged(bool vertical, bool all) override;
+  void StateChanged(TStateChange change) override;
+  void ShowMessage(const QString& text, const TMove& move) override;
+  void ExplainStep(const TDeductionStep& step) override;
+  void PlaySound(TGameSound sound) override;
+  void StoringProfile() override;
+  // Follows the game's phase: the clock runs while a puzzle is played, and
+  // the board and panels change to and from the paused look.
+  void GamePhaseChanged();
+  void ShowPlayer();
+  void PuzzleCompleted();
+  void DrawStartPicture();  // the new board, for the animation
+  void RepaintAll();        // board, horizontal panel, vertical panel
+  void DrawAll();           // the same, drawn at once
+
   // MainFormControls.cpp
   void CreateActions();
   void CreateMenus();
@@ -270,6 +253,10 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void CreateCluePanes();
   void CreateStatusBar();
   void CreateTimers();
+  QAction* Command(const QString& text, void (TMainForm::*handler)(), bool checkable = false);
+  QToolButton* AddToolButton(QHBoxLayout* row, QAction* action);
+
+  // KeyboardPlay.cpp
   void CreateKeyboardPlay();
   TPaintBox* KeyPaneBox(TKeyPane Pane) const;
   void UpdateKeyPanes();
@@ -279,37 +266,40 @@ class TMainForm : public QMainWindow, public TPuzzleObserver {
   void BoardKeyDown(int dx, int dy, bool remove);
   void ClueKeyDown(TKeyPane Pane, int step, bool press);
   void ExplainKeyCursor();  // as the pointer resting there would
-  QAction* Command(const QString& text, void (TMainForm::*handler)(), bool checkable = false);
-  QToolButton* AddToolButton(QHBoxLayout* row, QAction* action);
+  // The press of a board cell, by the mouse at (X, Y) or by a key at the
+  // cell's middle: the message of a mis-click shows there.
+  void PressCell(const TMove& Move, QPoint At);
+  void ShowTilePreviewOf(int c, int r, int t);  // tile t (0-based) of square (c, r); -1: none
+  // A press on a clue of the vertical panel, by the mouse or by a key.
+  void VerticalClueChosen(int Index);
+  // The pointer, or the keyboard cursor, rests on a clue: its hint.
+  void HoverClue(bool Vertical, int Index);
 
-  // Follows the game's phase: the clock runs while a puzzle is played, and
-  // the board and panels change to and from the paused look.
-  void GamePhaseChanged();
-  void SetPuzzleNumber(int number);
-  void DrawStartPicture();  // the new board, for the animation
-  // Makes name the current player: the old profile stored first (unless it
-  // was just deleted), the new one loaded, shown and its puzzle set up.
-  void BecomePlayer(const QString& name, bool storeOld);
-  bool StoreCurrentProfile();                // with the window's sizes; false (and said) when it fails
-  void StartNewPlayer(const QString& name);  // a new profile with the defaults, then plays
-  void MakePlayersFolder();                  // Players/ and Players/Saved Games/, said once when impossible
   // Applies the size and place once more when the window manager's frame
   // turns out to differ from the one they were applied with.
   void SettleFrame(int tries);
-  QSize AppliedFrame;
   void SetHorizontalPanelWidth(int width);
   void SetVerticalPanelHeight(int height);
   void DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H);
   void PausedLook(TPaintBox* Box);
-  void RepaintAll();  // board, horizontal panel, vertical panel
 
   TDialogs& Dialogs;
+  const QString AssetFolder;  // tiles/ and sounds/
+  std::unique_ptr<TSession> Play;
+  std::unique_ptr<TImages> TileImages;
+  std::unique_ptr<TEffects> Effects;
+  QImage ScratchBitmap;
+  TGameSounds Sounds;
+  std::vector<THintPiece> HintPieces;  // what the hint pane shows
+  TKeyCursor KeyCursor;
+  QString PrintFolder;  // where the last print went; the next is offered there
+  QPoint MessagePoint;  // where a mis-click's message shows
+  QSize AppliedFrame;
+  // How many puzzles a Ctrl+press on the puzzle label steps on.
+  int CtrlPressSteps = 999;
   bool ShownPaused = false;  // what the board and panels show
   bool Created = false;
   bool Shown = false;
-  bool RecordsStored = false;  // by EndBySignal; the destructor stores nothing more
-  // Players/ could not be made at start; said then, and not again at the exit.
-  bool PlayersFolderMissing = false;
 };
 
 // The colour of everything the paused game hides.

@@ -116,7 +116,7 @@ void TMainForm::CreateActions() {
   ShowHighScores1 = Command(QStringLiteral("Show &High Scores"), &TMainForm::ShowHighScores1Click);
   BestFit1 = Command(QStringLiteral("&Best Fit"), &TMainForm::BestFit1Click);
   Statistics1 = Command(QStringLiteral("&Statistics"), &TMainForm::Statistics1Click);
-  ShowHighScores2 = Command(QStringLiteral("Show &High Scores"), &TMainForm::ShowHighScores2Click);
+  ShowHighScores2 = Command(QStringLiteral("Show &High Scores"), &TMainForm::ShowHighScores1Click);
 
   TimedGame1 = Command(QStringLiteral("&Timed Game"), &TMainForm::TimedGame1Click, true);
   ShowHints1 = withButton(Command(QStringLiteral("Show &Hints"), &TMainForm::HintBtnClick, true),
@@ -200,9 +200,7 @@ void TMainForm::CreateToolbar(QVBoxLayout* column) {
   row->addWidget(Groove(RzToolbar1));
   ComboBox1 = new QComboBox(RzToolbar1);
   ComboBox1->setToolTip(QStringLiteral("Difficulty level"));
-  ComboBox1->addItems({QStringLiteral("4 x 4 (Easiest)"), QStringLiteral("5 x 5 (Easy)"),
-                       QStringLiteral("6 x 6 (Medium)"), QStringLiteral("8 x 8 (Hard)"),
-                       QStringLiteral("9 x 9 (Harder)"), QStringLiteral("10 x 10 (Very Hard)")});
+  for (const TBoardSize& size : BoardSizes) ComboBox1->addItem(QString::fromLatin1(size.Label));
   ComboBox1->setFont(NarrowFont(11));
   ComboBox1->setFocusPolicy(Qt::NoFocus);
   ComboBox1->setMinimumWidth(150);

@@ -10,9 +10,9 @@
 void TMainForm::PrintExport1Click() {
   WinTimer->stop();
   DismissPointers();
-  if (!Game.BoardReady() || !TileImages) return;
+  if (!Play->Game().BoardReady() || !TileImages) return;
   // The clock stands still while the player chooses.
-  TGame::TPauseGuard pause(Game);
+  TGame::TPauseGuard pause(Play->Game());
   // The first print is offered in the user's documents, or home where there
   // is no such folder.
   if (PrintFolder.isEmpty() || !QFileInfo(PrintFolder).isDir()) {
@@ -20,7 +20,8 @@ void TMainForm::PrintExport1Click() {
     if (!QFileInfo(PrintFolder).isDir()) PrintFolder = QDir::homePath();
   }
   const QString proposed =
-      QDir(PrintFolder).filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(N()).arg(Game.Number()));
+      QDir(PrintFolder)
+          .filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(N()).arg(Play->Game().Number()));
   const QString file = Dialogs.ChooseSaveFile(
       this, proposed, QStringLiteral("PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)"),
       QStringLiteral("pdf"));
@@ -28,7 +29,8 @@ void TMainForm::PrintExport1Click() {
   PrintFolder = QFileInfo(file).absolutePath();
   const bool solution =
       Dialogs.Confirm(this, QStringLiteral("Print the solution too, on a page of its own?"));
-  const QString title = PrintTitle(N(), Game.Number(), Settings->Prefs.Difficulty);
-  if (const QString why = PrintPuzzle(file, Game.Puzzle, *TileImages, title, solution); !why.isEmpty())
+  const QString title = PrintTitle(N(), Play->Game().Number(), Play->Prefs().Difficulty);
+  if (const QString why = PrintPuzzle(file, Play->Game().Puzzle, *TileImages, title, solution);
+      !why.isEmpty())
     Dialogs.ErrorBox(this, QStringLiteral("The puzzle could not be printed:\r") + why);
 }

@@ -1,7 +1,7 @@
 #include "SavedGame.h"
 
 #include "FileBytes.h"
-
+#include "GameRules.h"
 #include "Puzzle.h"
 #include "Square.h"
 
@@ -11,6 +11,8 @@
 
 #include <array>
 #include <limits>
+
+static_assert(TGameClock::MaxSeconds == MaxSavedSeconds, "a saved time is one the clock can show");
 
 namespace {
 

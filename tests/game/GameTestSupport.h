@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MainForm.h"
+#include "MainFormProbe.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
 
@@ -60,23 +60,23 @@ class TWindowTest : public ::testing::Test {
   void Open(int size, int number = 1, int difficulty = 5) {
     Form = std::make_unique<TMainForm>(Folder.ProgramPath(), Dialogs);
     ASSERT_TRUE(Form->FormCreate());
-    TPrefs& prefs = Form->Settings->Prefs;
+    TPrefs& prefs = Form->Session().Settings().Prefs;
     prefs.PuzzleSize = size;
     prefs.PuzzleNumbers[size] = number;
     prefs.Difficulty = difficulty;
-    Form->Settings->UpdatePenalties();
+    Form->Session().Settings().UpdatePenalties();
     Form->ShowPuzzleSize();
     Form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-    ASSERT_TRUE(Form->Game.InProgress());
+    ASSERT_TRUE(Form->Session().Game().InProgress());
     // The real clock may have ticked while the window was being exposed; the
     // tests drive it by hand from zero.
-    Form->Game.Clock.Reset();
+    Form->Session().Game().Clock.Reset();
   }
   void TearDown() override { Form.reset(); }
 
-  const std::vector<TScore>& Scores() const { return Form->ScoreTable.Scores(); }
-  TSquare& Sq(int c, int r) { return Form->Game.Puzzle.Square(c, r); }
+  const std::vector<TScore>& Scores() const { return Form->Session().Scores().Scores(); }
+  TSquare& Sq(int c, int r) { return Form->Session().Game().Puzzle.Square(c, r); }
   // The middle of tile q's cell in square (c, r), in board coordinates.
   QPoint CellCentre(int c, int r, int q) const {
     const TBoardLayout L = Form->BoardLayout();

@@ -14,19 +14,19 @@ class BoardViewTest : public TWindowTest {
         if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   }
   void ExpectCompletedWithCongratulations(int n) {
-    EXPECT_EQ(Form->Game.Puzzle.SolvedCount, n * n);
-    EXPECT_TRUE(Form->Game.InProgress()) << "completion waits for the clock";
+    EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, n * n);
+    EXPECT_TRUE(Form->Session().Game().InProgress()) << "completion waits for the clock";
     const int yellowBefore = CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0));
     Form->Timer1Timer();
-    EXPECT_TRUE(Form->Game.Finished());
-    EXPECT_FALSE(Form->Game.InProgress());
+    EXPECT_TRUE(Form->Session().Game().Finished());
+    EXPECT_FALSE(Form->Session().Game().InProgress());
     EXPECT_FALSE(Form->Timer1->isActive());
     EXPECT_EQ(Form->Label1->text(), QStringLiteral("%1 (100.0%) complete").arg(n * n));
     EXPECT_EQ(yellowBefore, 0);
     EXPECT_GT(CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0)), 200);  // CONGRATULATIONS!
     ASSERT_EQ(Scores().size(), 1u);
     EXPECT_EQ(Scores()[0].Size, n);
-    EXPECT_EQ(Scores()[0].Errors, Form->Settings->Stats.Errors);
+    EXPECT_EQ(Scores()[0].Errors, Form->Session().Settings().Stats.Errors);
   }
 };
 
@@ -61,19 +61,19 @@ TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
   const int wrong = WrongCandidate(2, 2);
   const QPoint at = CellCentre(2, 2, wrong);
   Press(Qt::LeftButton, at);
-  EXPECT_EQ(Form->Settings->Stats.Errors, 1);
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 4);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1);
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 4);
   EXPECT_TRUE(Sq(2, 2).HasCandidate(wrong));
   EXPECT_FALSE(Sq(2, 2).IsSolved());
   EXPECT_TRUE(Form->RzLabel2->isVisible());
   EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
   EXPECT_EQ(Form->RzLabel2->y(), at.y() + 12);
-  EXPECT_EQ(Form->Game.Clock.MessageAge, 0);
+  EXPECT_EQ(Form->Session().Game().Clock.MessageAge, 0);
 
   // Removing the square's own tile is a mis-click too.
   Press(Qt::RightButton, 2, 2, Sq(2, 2).localindex());
-  EXPECT_EQ(Form->Settings->Stats.Errors, 2);
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 8);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 2);
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 8);
   EXPECT_TRUE(Sq(2, 2).HasCandidate(Sq(2, 2).localindex()));
 
   // The message goes with the fourth whole second, or at once with the next press.
@@ -104,19 +104,19 @@ TEST_F(BoardViewTest, RightPressRemovesRestoresAndSolvesTheLastCandidate) {
   const QPoint cell = CellCentre(3, 4, wrong);
   EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(cell), QColor(Qt::black));  // removed: a black cell
   Press(Qt::LeftButton, 3, 4, wrong);  // a left press on a black cell does nothing
-  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   Press(Qt::RightButton, 3, 4, wrong);
   EXPECT_TRUE(Sq(3, 4).HasCandidate(wrong));
   EXPECT_NE(Form->PaintBox1->Canvas.pixelColor(cell), QColor(Qt::black));
 
-  const int solvedBefore = Form->Game.Puzzle.SolvedCount;
+  const int solvedBefore = Form->Session().Game().Puzzle.SolvedCount;
   while (!Sq(3, 4).IsSolved()) {
     const int t = WrongCandidate(3, 4);
     ASSERT_NE(t, 0);
     Press(Qt::RightButton, 3, 4, t);
   }
-  EXPECT_GT(Form->Game.Puzzle.SolvedCount, solvedBefore);
-  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_GT(Form->Session().Game().Puzzle.SolvedCount, solvedBefore);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   const int own = Sq(3, 4).localindex();
   for (int X = 1; X <= 6; ++X)
     if (X != 3) {
@@ -129,7 +129,7 @@ TEST_F(BoardViewTest, RightPressRemovesRestoresAndSolvesTheLastCandidate) {
 TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
   Open(6);
   const TBoardLayout L = Form->BoardLayout();
-  const auto before = Form->Game.Puzzle.SolvedCount;
+  const auto before = Form->Session().Game().Puzzle.SolvedCount;
   std::vector<QPoint> misses = {
       {L.X0(1) + L.W + 1, L.Y0(1) + 5},  // gap between columns
       {L.X0(2) + 5, L.Y0(1) + L.H + 2},  // gap between rows
@@ -143,9 +143,9 @@ TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
     Press(Qt::LeftButton, p);
     Press(Qt::RightButton, p);
   }
-  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, before);
-  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, before);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
   for (int r = 1; r <= 6; ++r)
     for (int c = 1; c <= 6; ++c) EXPECT_EQ(Sq(c, r).CandidateCount(), 6);
 }
@@ -156,7 +156,7 @@ TEST_F(BoardViewTest, TheSixthCellOfAFiveByFiveIsEmpty) {
   const QPoint sixth(L.X0(1) + 2 * L.cw + L.cw / 2, L.Y0(1) + L.ch + L.ch / 2);
   Press(Qt::LeftButton, sixth);
   Press(Qt::RightButton, sixth);
-  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   EXPECT_EQ(Sq(1, 1).CandidateCount(), 5);
   EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(sixth), QColor(0, 0, 128));  // the background shows
 }
@@ -165,7 +165,7 @@ TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
   Open(6);
   Form->RzLine1->show();
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  ASSERT_TRUE(Form->Game.Paused());
+  ASSERT_TRUE(Form->Session().Game().Paused());
   EXPECT_FALSE(Form->Timer1->isActive());
   const QImage& canvas = Form->PaintBox1->Canvas;
   EXPECT_EQ(canvas.pixelColor(canvas.width() / 2, canvas.height() - 10), QColor(24, 24, 24));
@@ -177,12 +177,12 @@ TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
   Press(Qt::LeftButton, 2, 1, WrongCandidate(2, 1));
   Press(Qt::RightButton, 3, 1, WrongCandidate(3, 1));
   EXPECT_FALSE(Sq(1, 1).IsSolved());
-  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   EXPECT_EQ(Sq(3, 1).CandidateCount(), 6);
   EXPECT_TRUE(Form->RzLine1->isHidden());  // the arrows still go
 
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  EXPECT_FALSE(Form->Game.Paused());
+  EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_EQ(canvas.pixelColor(2, 2), QColor(0, 0, 128));
 }
@@ -192,7 +192,7 @@ TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
   const int wide = Form->VerticalPaintBox->width();
   QTest::mouseClick(Form->ZoomBtn, Qt::LeftButton);
   QApplication::processEvents();
-  EXPECT_TRUE(Form->Settings->Prefs.Zoom);
+  EXPECT_TRUE(Form->Session().Settings().Prefs.Zoom);
   EXPECT_TRUE(Form->ZoomSmallTiles1->isChecked());
   EXPECT_EQ(Form->VerticalPaintBox->width(), wide - 70);
   EXPECT_TRUE(Form->PaintBox3->isVisible());
@@ -205,7 +205,7 @@ TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
   EXPECT_NE(Form->PaintBox3->Canvas.pixelColor(32, 32), QColor(Qt::black));
 
   // No picture outlives its puzzle, and none shows through a pause.
-  Form->ShowCluePreview(Form->Game.Puzzle.HorizontalClues.front());
+  Form->ShowCluePreview(Form->Session().Game().Puzzle.HorizontalClues.front());
   EXPECT_NE(CountColour(Form->PaintBox2->Canvas, Qt::black),
             Form->PaintBox2->Canvas.width() * Form->PaintBox2->Canvas.height());
   auto blank = [this](const QColor& colour) {
@@ -224,7 +224,7 @@ TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
 
   Form->ZoomSmallTiles1->trigger();
   QApplication::processEvents();
-  EXPECT_FALSE(Form->Settings->Prefs.Zoom);
+  EXPECT_FALSE(Form->Session().Settings().Prefs.Zoom);
   EXPECT_FALSE(Form->ZoomBtn->isChecked());
   EXPECT_EQ(Form->VerticalPaintBox->width(), wide);
   EXPECT_FALSE(Form->PaintBox2->isVisible());

@@ -17,11 +17,11 @@ class CluePanelsTest : public TWindowTest {
   }
   QPoint VerticalClueAt(int i, int y) const {
     const int s = VerticalTileSize(Form->VerticalPaintBox->width(), Form->VerticalPaintBox->height(),
-                                   int(Form->Game.Puzzle.VerticalClues.size()));
+                                   int(Form->Session().Game().Puzzle.VerticalClues.size()));
     return {VerticalClueLeft(i, s) + s / 2, y};
   }
-  TClueList& H() { return Form->Game.Puzzle.HorizontalClues; }
-  TClueList& V() { return Form->Game.Puzzle.VerticalClues; }
+  TClueList& H() { return Form->Session().Game().Puzzle.HorizontalClues; }
+  TClueList& V() { return Form->Session().Game().Puzzle.VerticalClues; }
 };
 
 TEST_F(CluePanelsTest, ALeftPressHidesAHorizontalClueAndAnotherShowsIt) {
@@ -91,7 +91,7 @@ TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScore
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
   ASSERT_TRUE(Form->WinTimer->isActive());
-  EXPECT_EQ(Form->Effects->StartPicture.size(), Form->PaintBox1->Canvas.size());
+  EXPECT_EQ(TMainFormProbe::Effects(*Form)->StartPicture.size(), Form->PaintBox1->Canvas.size());
   // A transition lasts 1.5 to 2 seconds: the board never flips between its
   // two pictures more than once a second.
   const int transitionMs = Form->WinTimer->interval() * TEffects::FrameCount;
@@ -109,7 +109,7 @@ TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScore
   // Half way through the transition back to the finished board, the window
   // is resized: the animation goes on at the new size and the transition
   // ends on the whole finished board, not on the old pictures cropped.
-  Form->Effects->EffectNumber = 2;  // a slide: half of each picture at frame 150
+  TMainFormProbe::Effects(*Form)->EffectNumber = 2;  // a slide: half of each picture at frame 150
   for (int i = 0; i < 150; ++i) Form->WinTimerTimer();
   ASSERT_NE(Form->PaintBox1->Canvas, finishedBoard());
   const QSize before = Form->PaintBox1->Canvas.size();
@@ -118,8 +118,8 @@ TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScore
   ASSERT_NE(Form->PaintBox1->Canvas.size(), before);
   ASSERT_TRUE(Form->WinTimer->isActive());
   // The window's own timer may have drawn a few frames meanwhile.
-  ASSERT_TRUE(Form->Effects->ShowFinish) << "still bringing in the finished board";
-  while (Form->Effects->ShowFinish) Form->WinTimerTimer();
+  ASSERT_TRUE(TMainFormProbe::Effects(*Form)->ShowFinish) << "still bringing in the finished board";
+  while (TMainFormProbe::Effects(*Form)->ShowFinish) Form->WinTimerTimer();
   EXPECT_EQ(Form->PaintBox1->Canvas, finishedBoard());
 
   // Half way through the next transition the congratulations are clicked:
@@ -128,7 +128,7 @@ TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScore
   ASSERT_NE(Form->PaintBox1->Canvas, finishedBoard());
   QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(Dialogs.HighScoresShown, 1);
-  EXPECT_FALSE(Form->Game.Paused()) << "a finished game is not paused for the scores";
+  EXPECT_FALSE(Form->Session().Game().Paused()) << "a finished game is not paused for the scores";
   EXPECT_FALSE(Form->WinTimer->isActive());
   EXPECT_EQ(Form->PaintBox1->Canvas, finishedBoard());
 }
@@ -157,7 +157,7 @@ TEST_F(CluePanelsTest, HoveringDrawsTheClueLargeOnlyWithHintsAndZoomOn) {
   Form->HorizontalPaintBoxMouseMove(HorizontalClueCentre(0).x(), HorizontalClueCentre(0).y());
   EXPECT_EQ(CountColour(zoom, Qt::black), zoom.width() * zoom.height()) << "hints are off";
 
-  Form->Settings->Prefs.ShowHints = true;
+  Form->Session().Settings().Prefs.ShowHints = true;
   H()[0].setShown(false);  // the zoom box shows a hidden clue too
   QTest::mouseMove(Form->HorizontalPaintBox, HorizontalClueCentre(0));
   Form->HorizontalPaintBoxMouseMove(HorizontalClueCentre(0).x(), HorizontalClueCentre(0).y());

@@ -9,50 +9,13 @@
 
 class CommandsTest : public TWindowTest {
  protected:
-  int Number() const { return Form->Settings->Prefs.PuzzleNumbers[Form->Settings->Prefs.PuzzleSize]; }
+  int Number() const {
+    return Form->Session().Settings().Prefs.PuzzleNumbers[Form->Session().Settings().Prefs.PuzzleSize];
+  }
   void Seconds(int n) {
     for (int i = 0; i < 10 * n; ++i) Form->Timer1Timer();
   }
 };
-
-TEST_F(CommandsTest, NextAndPreviousStayWithinTheNumbers) {
-  Open(4, 999998);
-  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
-  EXPECT_EQ(Number(), 999999);
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 999999"));
-  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
-  EXPECT_EQ(Number(), 999999);
-  EXPECT_TRUE(Form->Game.InProgress());
-
-  Form->Settings->Prefs.PuzzleNumbers[4] = 2;
-  Form->Previous1->trigger();
-  EXPECT_EQ(Number(), 1);
-  QTest::mouseClick(Form->PrevBtn, Qt::LeftButton);
-  EXPECT_EQ(Number(), 1);
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
-}
-
-TEST_F(CommandsTest, GoToAsksAndClampsWhatItIsGiven) {
-  Open(4, 10);
-  const std::pair<const char*, int> cases[] = {
-      {"abc", 1}, {"0", 1}, {"-5", 1}, {"1234567", 999999}, {"321", 321}};
-  for (const auto& [text, expected] : cases) {
-    Dialogs.InputAnswers.push_back(QString::fromLatin1(text));
-    Form->GotoPuzzle1->trigger();
-    EXPECT_EQ(Number(), expected) << text;
-  }
-  EXPECT_EQ(Dialogs.InputPrompts.front(),
-            QStringLiteral("Enter Puzzle Number|Enter a value between 1 and 999999|1"));
-
-  // Cancel changes nothing and the clock runs on.
-  Seconds(2);
-  Dialogs.InputAnswers.push_back(QString());
-  QTest::mouseClick(Form->RzLabel1, Qt::LeftButton);
-  EXPECT_EQ(Dialogs.InputPrompts.size(), 6);
-  EXPECT_EQ(Number(), 321);
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 2);
-  EXPECT_TRUE(Form->Timer1->isActive());
-}
 
 TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
 #if defined(__SANITIZE_ADDRESS__)
@@ -64,12 +27,12 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
 #endif
   // The steps land exactly on the last number; one fewer would not.
   Open(4, 999999 - steps);
-  EXPECT_EQ(Form->CtrlPressSteps, 999);
-  Form->CtrlPressSteps = steps;
+  EXPECT_EQ(TMainFormProbe::CtrlPressSteps(*Form), 999);
+  TMainFormProbe::CtrlPressSteps(*Form) = steps;
   // The pointer is busy through every set-up, and only then back to normal.
   int setUps = 0, busy = 0;
-  const std::function<void()> phaseChanged = Form->Game.OnChange;
-  Form->Game.OnChange = [&] {
+  const std::function<void()> phaseChanged = Form->Session().Game().OnChange;
+  Form->Session().Game().OnChange = [&] {
     ++setUps;
     const QCursor* cursor = QApplication::overrideCursor();
     busy += cursor && cursor->shape() == Qt::WaitCursor;
@@ -77,14 +40,14 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
   };
   Dialogs.InputAnswers.push_back(QString());  // the click that follows asks; cancel it
   QTest::mouseClick(Form->RzLabel1, Qt::LeftButton, Qt::ControlModifier);
-  Form->Game.OnChange = phaseChanged;
+  Form->Session().Game().OnChange = phaseChanged;
   EXPECT_GE(setUps, steps);
   EXPECT_EQ(busy, setUps);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(Number(), 999999);
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 999999"));
   EXPECT_EQ(Dialogs.InputPrompts.size(), 1);
-  EXPECT_TRUE(Form->Game.InProgress());
+  EXPECT_TRUE(Form->Session().Game().InProgress());
 
   Open(4, 5);
   Dialogs.InputAnswers.push_back(QString());
@@ -92,30 +55,21 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
   EXPECT_EQ(Number(), 5) << "without Ctrl a press only asks";
 }
 
-TEST_F(CommandsTest, JumpToRandomDrawsOnceFromThePuzzleSource) {
-  Open(4, 17);
-  PuzzleRandom copy = Form->Game.Puzzle.Random;
-  const int expected = int(copy.Random(999999)) + 1;
-  Form->Jumptorandompuzzle1->trigger();
-  EXPECT_EQ(Number(), expected);
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. %1").arg(expected));
-}
-
 TEST_F(CommandsTest, EachSizeKeepsItsOwnNumber) {
   Open(6, 40);
-  Form->Settings->Prefs.PuzzleNumbers[4] = 7;
+  Form->Session().Settings().Prefs.PuzzleNumbers[4] = 7;
   Form->ComboBox1->setCurrentIndex(0);
   Form->ComboBox1Change(0);  // what choosing the entry does
   EXPECT_EQ(Form->N(), 4);
   EXPECT_EQ(Number(), 7);
   QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
-  EXPECT_EQ(Form->Settings->Prefs.PuzzleNumbers[4], 8);
+  EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleNumbers[4], 8);
   Form->ComboBox1Change(2);
   EXPECT_EQ(Form->N(), 6);
   EXPECT_EQ(Number(), 40);
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 40"));
   // Selecting an entry from the program sets nothing up.
-  Form->Settings->Prefs.PuzzleSize = 5;
+  Form->Session().Settings().Prefs.PuzzleSize = 5;
   Form->ShowPuzzleSize();
   EXPECT_EQ(Form->ComboBox1->currentIndex(), 1);
   EXPECT_EQ(Form->N(), 6);
@@ -134,17 +88,17 @@ TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
   Open(4, 2, 3);
   Press(Qt::LeftButton, 1, 1, WrongCandidate(1, 1));
   Press(Qt::LeftButton, 2, 2, Sq(2, 2).localindex());
-  Form->Game.Puzzle.HorizontalClues.front().setShown(false);
-  Form->Game.Puzzle.VerticalClues.front().setShown(false);
+  Form->Session().Game().Puzzle.HorizontalClues.front().setShown(false);
+  Form->Session().Game().Puzzle.VerticalClues.front().setShown(false);
   Seconds(3);
   QTest::mouseClick(Form->RestartBtn, Qt::LeftButton);
-  EXPECT_EQ(Form->Settings->Stats.Errors, 1);
-  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1);
+  EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
   EXPECT_FALSE(Sq(2, 2).IsSolved());
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
-  EXPECT_TRUE(Form->Game.Puzzle.HorizontalClues.front().shown());
-  EXPECT_TRUE(Form->Game.Puzzle.VerticalClues.front().shown());
-  EXPECT_TRUE(Form->Game.InProgress());
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+  EXPECT_TRUE(Form->Session().Game().Puzzle.HorizontalClues.front().shown());
+  EXPECT_TRUE(Form->Session().Game().Puzzle.VerticalClues.front().shown());
+  EXPECT_TRUE(Form->Session().Game().InProgress());
   EXPECT_TRUE(Form->Timer1->isActive());
 
   // Restarting a finished puzzle brings the clues back in place of the congratulations.
@@ -152,11 +106,11 @@ TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
     for (int c = 1; c <= 4; ++c)
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
-  ASSERT_TRUE(Form->Game.Finished());
+  ASSERT_TRUE(Form->Session().Game().Finished());
   Form->Restart1->trigger();
-  EXPECT_FALSE(Form->Game.Finished());
+  EXPECT_FALSE(Form->Session().Game().Finished());
   EXPECT_EQ(CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0)), 0);
-  EXPECT_EQ(Form->Settings->Stats.Errors, 1);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1);
 }
 
 TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
@@ -166,14 +120,15 @@ TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
   EXPECT_EQ(Form->Label1->text(), QStringLiteral("Solution"));  // not yet a whole second
   Form->Timer1Timer();
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 0:00:01"));
-  EXPECT_EQ(Form->Label1->text(), QStringLiteral("%1 (%2%) complete")
-                                      .arg(Form->Game.Puzzle.SolvedCount)
-                                      .arg(Form->Game.Puzzle.SolvedCount * 100.0 / 36, 0, 'f', 1));
-  Form->Game.Clock.ElapsedSeconds = 3724;
+  EXPECT_EQ(Form->Label1->text(),
+            QStringLiteral("%1 (%2%) complete")
+                .arg(Form->Session().Game().Puzzle.SolvedCount)
+                .arg(Form->Session().Game().Puzzle.SolvedCount * 100.0 / 36, 0, 'f', 1));
+  Form->Session().Game().Clock.ElapsedSeconds = 3724;
   Seconds(1);
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 1:02:05"));
   Form->TimedGame1->trigger();  // untimed
-  EXPECT_FALSE(Form->Settings->Prefs.TimerOn);
+  EXPECT_FALSE(Form->Session().Settings().Prefs.TimerOn);
   Seconds(1);
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
 }
@@ -181,7 +136,7 @@ TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
 TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   Open(4, 5);
   Form->TimedGame1->trigger();
-  ASSERT_FALSE(Form->Settings->Prefs.TimerOn);
+  ASSERT_FALSE(Form->Session().Settings().Prefs.TimerOn);
   Seconds(5);
   for (int r = 1; r <= 4; ++r)
     for (int c = 1; c <= 4; ++c)
@@ -201,86 +156,37 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   // The finished game had no time, whatever the switch says now.
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
   Form->TimedGame1->trigger();
-  ASSERT_TRUE(Form->Settings->Prefs.TimerOn);
+  ASSERT_TRUE(Form->Session().Settings().Prefs.TimerOn);
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
   Form->Options1->trigger();
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
 }
 
-TEST_F(CommandsTest, ACompletionIsInTheScoreFileAtOnceAndAFailedWriteIsShownAndDoneAtTheEnd) {
-  const QByteArray start =
-      "player=Anna~number=1234~size=6~time=312~errors=2~clues=1~difficulty=5~score=55548~\r\n"
-      "player=Bob~number=x~\r\n";
-  {
-    QFile file(Folder.Path("quillmere.sco"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(start);
-  }
-  auto read = [this](const char* name) {
-    QFile file(Folder.Path(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  };
-  auto solve = [this] {
-    for (int r = 1; r <= 4; ++r)
-      for (int c = 1; c <= 4; ++c)
-        if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
-    Form->Timer1Timer();
-  };
-  Open(4, 5);
-  ASSERT_EQ(Dialogs.Errors.size(), 1);  // the unreadable line, told once and kept aside
-  EXPECT_TRUE(Dialogs.Errors[0].contains("player=Bob~number=x~")) << Dialogs.Errors[0].toStdString();
-  EXPECT_EQ(read("quillmere.sco.unreadable"), "player=Bob~number=x~\r\n");
-  Form->Settings->Prefs.TimerOn = false;
-  solve();
-  ASSERT_EQ(Scores().size(), 2u);
-  EXPECT_EQ(read("quillmere.sco"),
-            "player=Anna~number=1234~size=6~time=312~errors=2~clues=1~difficulty=5~score=55548~\r\n"
-            "player=Guest~number=5~size=4~time=-1~errors=0~clues=0~difficulty=5~score=40011~\r\n");
-  EXPECT_EQ(read("quillmere.scb"), start);
-
-  // A folder in the file's place: the next completion cannot be written.
-  ASSERT_TRUE(QFile::remove(Folder.Path("quillmere.sco")));
-  ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir("quillmere.sco"));
-  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
-  solve();
-  EXPECT_EQ(Scores().size(), 3u);
-  ASSERT_EQ(Dialogs.Errors.size(), 2);
-  const QString failed = Dialogs.Errors[1];
-  EXPECT_TRUE(failed.startsWith("Unable to write to " + Folder.Path("quillmere.sco") + ": ") &&
-              failed.contains("kept and written again"))
-      << failed.toStdString();
-  // The folder gone, the end of the run writes the score that was kept.
-  ASSERT_TRUE(QDir(Folder.Dir.path()).rmdir("quillmere.sco"));
-  Form.reset();
-  EXPECT_EQ(Dialogs.Errors.size(), 2);
-  EXPECT_EQ(read("quillmere.sco").count("player=Guest~"), 2);
-}
-
 TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {
   Open(4);
   Form->Pause1->trigger();
-  EXPECT_TRUE(Form->Game.Paused());
+  EXPECT_TRUE(Form->Session().Game().Paused());
   EXPECT_TRUE(Form->PauseBtn->isChecked());
   EXPECT_FALSE(Form->Timer1->isActive());
   QTest::mouseClick(Form->TimeLbl, Qt::LeftButton);
-  EXPECT_FALSE(Form->Game.Paused());
+  EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_FALSE(Form->PauseBtn->isChecked());
   EXPECT_TRUE(Form->Timer1->isActive());
   QTest::mouseClick(Form->TimeLbl, Qt::LeftButton);
-  EXPECT_TRUE(Form->Game.Paused());
+  EXPECT_TRUE(Form->Session().Game().Paused());
 }
 
 TEST_F(CommandsTest, TheOptionsDialogPausesAroundItself) {
   Open(4);
   QTest::mouseClick(Form->OptionsBtn, Qt::LeftButton);
   EXPECT_EQ(Dialogs.OptionsShown, 1);
-  EXPECT_FALSE(Form->Game.Paused());
+  EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_TRUE(Form->Timer1->isActive());
   // Paused before: it stays paused.
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   Form->Options1->trigger();
   EXPECT_EQ(Dialogs.OptionsShown, 2);
-  EXPECT_TRUE(Form->Game.Paused());
+  EXPECT_TRUE(Form->Session().Game().Paused());
   EXPECT_FALSE(Form->Timer1->isActive());
 }
 
@@ -289,11 +195,11 @@ TEST_F(CommandsTest, ASetUpClearsThePauseButLeavesTheButton) {
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   Seconds(2);
   QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
-  EXPECT_FALSE(Form->Game.Paused());
+  EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_TRUE(Form->PauseBtn->isChecked());
   EXPECT_TRUE(Form->Timer1->isActive());
-  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
 }
 
 TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {
@@ -305,17 +211,17 @@ TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {
   QTest::keyClick(Form.get(), Qt::Key_PageUp);
   EXPECT_EQ(Number(), 10);
   QTest::keyClick(Form.get(), Qt::Key_H);
-  EXPECT_EQ(Form->Settings->Stats.Clues, 0) << "a stray key costs no clue";
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, 0) << "a stray key costs no clue";
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
   QTest::keyClick(Form.get(), Qt::Key_H, Qt::ControlModifier);
-  EXPECT_EQ(Form->Settings->Stats.Clues, 1);
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, 1);
   QTest::keyClick(Form.get(), Qt::Key_P);
-  EXPECT_TRUE(Form->Game.Paused());
+  EXPECT_TRUE(Form->Session().Game().Paused());
   QTest::keyClick(Form.get(), Qt::Key_Pause);
-  EXPECT_FALSE(Form->Game.Paused());
+  EXPECT_FALSE(Form->Session().Game().Paused());
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
   QTest::keyClick(Form.get(), Qt::Key_R, Qt::ControlModifier);
-  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
+  EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
   EXPECT_EQ(Form->Open1->shortcut(), QKeySequence(QKeySequence::Open));
 }
 
@@ -329,15 +235,15 @@ TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
   const QList<QAction*> items = puzzleMenu->actions();
   ASSERT_EQ(items.indexOf(Form->PuzzleOfTheDay1), items.indexOf(Form->Jumptorandompuzzle1) + 1);
   EXPECT_EQ(Form->PuzzleOfTheDay1->text(), QStringLiteral("Puzzle of the &Day"));
-  Form->Today = [] { return QDate(2027, 3, 14); };
+  Form->Session().Today = [] { return QDate(2027, 3, 14); };
   Form->PuzzleOfTheDay1->trigger();
-  const int daily = DailyPuzzleNumber(DailyDayOf(QDate(2027, 3, 14)));
+  const int daily = DailyPuzzleNumber(DailyDayOf(2027, 3, 14));
   EXPECT_EQ(Number(), daily);
   EXPECT_EQ(Form->N(), 8) << "the player's current size";
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. %1").arg(daily));
-  EXPECT_TRUE(Form->Game.InProgress());
+  EXPECT_TRUE(Form->Session().Game().InProgress());
   // The next day has another number; the same day at another size the same.
-  Form->Today = [] { return QDate(2027, 3, 15); };
+  Form->Session().Today = [] { return QDate(2027, 3, 15); };
   Form->PuzzleOfTheDay1->trigger();
   EXPECT_NE(Number(), daily);
 
@@ -345,12 +251,12 @@ TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
   const int eights = Number();
   Form->PlayPuzzle(9, 4321);
   EXPECT_EQ(Form->N(), 9);
-  EXPECT_EQ(Form->Settings->Prefs.PuzzleSize, 9);
+  EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleSize, 9);
   EXPECT_EQ(Number(), 4321);
   EXPECT_EQ(Form->ComboBox1->currentText(), QStringLiteral("9 x 9 (Harder)"));
-  EXPECT_EQ(Form->Settings->Prefs.PuzzleNumbers[8], eights);
+  EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleNumbers[8], eights);
   TPuzzle same;
-  same.SetUp(9, 4321, Form->Settings->Prefs.Difficulty);
+  same.SetUp(9, 4321, Form->Session().Settings().Prefs.Difficulty);
   for (int r = 1; r <= 9; ++r)
     for (int c = 1; c <= 9; ++c) EXPECT_EQ(Sq(c, r).localindex(), same.Square(c, r).localindex());
 }
@@ -358,10 +264,12 @@ TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
 TEST_F(CommandsTest, StatisticsOpenForTheCurrentPlayerWithTheClockStopped) {
   Open(4);
   bool pausedWhileShown = false;
-  Dialogs.WhileStatisticsShow = [&] { pausedWhileShown = Form->Game.Paused() && !Form->Timer1->isActive(); };
+  Dialogs.WhileStatisticsShow = [&] {
+    pausedWhileShown = Form->Session().Game().Paused() && !Form->Timer1->isActive();
+  };
   Form->Statistics1->trigger();
   EXPECT_TRUE(pausedWhileShown);
-  EXPECT_EQ(Dialogs.StatisticsShown, QStringList{Form->Settings->Prefs.PlayerName});
-  EXPECT_FALSE(Form->Game.Paused()) << "the game goes on after the window";
+  EXPECT_EQ(Dialogs.StatisticsShown, QStringList{Form->Session().Settings().Prefs.PlayerName});
+  EXPECT_FALSE(Form->Session().Game().Paused()) << "the game goes on after the window";
   EXPECT_TRUE(Form->Timer1->isActive());
 }

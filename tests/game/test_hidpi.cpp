@@ -21,7 +21,7 @@ TEST_F(HiDpiTest, TilesAreScaledFromTheirSourceToTheScreensPixels) {
   // source picture scaled once, to twice the cell's size.
   const TBoardLayout L = Form->BoardLayout();
   QImage expected(2 * L.cw, 2 * L.ch, QImage::Format_RGB888);
-  ResampleBitmap(*Form->TileImages->Picture(0), expected);
+  ResampleBitmap(*TMainFormProbe::TileImages(*Form)->Picture(0), expected);
   const QImage cell =
       canvas.copy(2 * L.X0(1), 2 * L.Y0(1), 2 * L.cw, 2 * L.ch).convertToFormat(QImage::Format_RGB888);
   EXPECT_EQ(cell.size(), expected.size());
@@ -30,5 +30,5 @@ TEST_F(HiDpiTest, TilesAreScaledFromTheirSourceToTheScreensPixels) {
     for (int x = 0; x < cell.width(); ++x) differing += cell.pixel(x, y) != expected.pixel(x, y);
   EXPECT_EQ(differing, 0);
   // The animation's pictures have the canvas's own pixels.
-  EXPECT_EQ(Form->Effects->StartPicture.size(), canvas.size());
+  EXPECT_EQ(TMainFormProbe::Effects(*Form)->StartPicture.size(), canvas.size());
 }

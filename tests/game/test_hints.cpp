@@ -27,7 +27,7 @@ class HintsTest : public TWindowTest {
 
 TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
   Open(6, 21, 4);
-  ASSERT_FALSE(Form->Settings->Prefs.ShowHints);
+  ASSERT_FALSE(Form->Session().Settings().Prefs.ShowHints);
   // The engine's own step on the same board, for comparison.
   TPuzzle engine;
   engine.SetUp(6, 21, 4);
@@ -43,8 +43,8 @@ TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
       EXPECT_EQ(Sq(c, r).remaining(), engine.Square(c, r).remaining()) << c << "," << r;
       EXPECT_EQ(Sq(c, r).IsSolved(), engine.Square(c, r).IsSolved()) << c << "," << r;
     }
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, Form->Settings->Prefs.CluePenalty);
-  EXPECT_EQ(Form->Settings->Stats.Clues, 1);
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, Form->Session().Settings().Prefs.CluePenalty);
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, 1);
   // The explanation is written with pictures, and the arrows point.
   EXPECT_GT(PaneColourCount(Qt::black), 100);
   EXPECT_TRUE(Form->RzLine1->isVisible());
@@ -70,32 +70,32 @@ TEST_F(HintsTest, NothingWhilePausedOrFinishedAndCluesUntilSolvedComplete) {
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   const TBoardCopy before = Board();
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
-  EXPECT_EQ(Form->Settings->Stats.Clues, 0);
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, 0);
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
   EXPECT_FALSE(Form->HintBtn->isChecked());
   EXPECT_EQ(Board().Remaining, before.Remaining);
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
 
   // Asking again and again solves the puzzle as a player would.
   int asked = 0;
-  while (Form->Game.Puzzle.SolvedCount < 25 && asked < 200) {
+  while (Form->Session().Game().Puzzle.SolvedCount < 25 && asked < 200) {
     QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
     ++asked;
   }
-  ASSERT_EQ(Form->Game.Puzzle.SolvedCount, 25);
-  EXPECT_EQ(Form->Settings->Stats.Clues, asked);
+  ASSERT_EQ(Form->Session().Game().Puzzle.SolvedCount, 25);
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, asked);
   Form->Timer1Timer();
-  ASSERT_TRUE(Form->Game.Finished());
+  ASSERT_TRUE(Form->Session().Game().Finished());
   ASSERT_EQ(Scores().size(), 1u);
   EXPECT_EQ(Scores()[0].Clues, asked);
-  EXPECT_EQ(Scores()[0].Time, asked * Form->Settings->Prefs.CluePenalty);
+  EXPECT_EQ(Scores()[0].Time, asked * Form->Session().Settings().Prefs.CluePenalty);
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
-  EXPECT_EQ(Form->Settings->Stats.Clues, asked) << "a finished game takes no clue";
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, asked) << "a finished game takes no clue";
 }
 
 TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   Open(6, 3);
-  const TClueList& clues = Form->Game.Puzzle.HorizontalClues;
+  const TClueList& clues = Form->Session().Game().Puzzle.HorizontalClues;
   ASSERT_GE(clues.size(), 2u);
   const THorizontalLayout L = Form->HorizontalLayout();
   auto centre = [&](int i) {
@@ -117,23 +117,23 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   Form->HorizontalPaintBoxMouseMove(centre(1).x(), centre(1).y());
   EXPECT_EQ(outline(0), QColor(Qt::black));
   EXPECT_EQ(outline(1), QColor(255, 255, 0));
-  EXPECT_EQ(Form->Game.Hints.HighlightedHorizontal, 1);
-  EXPECT_EQ(Form->Game.Hints.HighlightedVertical, -1) << "the other panel is not touched";
+  EXPECT_EQ(Form->Session().Game().Hints.HighlightedHorizontal, 1);
+  EXPECT_EQ(Form->Session().Game().Hints.HighlightedVertical, -1) << "the other panel is not touched";
 }
 
 TEST_F(HintsTest, ACtrlPressOnTheHintButtonProvesTheBoardInPlay) {
   Open(4, 6);
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   QTest::mouseClick(Form->HintBtn, Qt::LeftButton, Qt::ControlModifier);
-  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0) << "the paused board stays hidden and untouched";
+  EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0) << "the paused board stays hidden and untouched";
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   QTest::mouseClick(Form->HintBtn, Qt::LeftButton, Qt::ControlModifier);
-  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 16);
+  EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 16);
   const TBoardLayout L = Form->BoardLayout();
   EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(L.X0(4), L.Y0(4)),
             QColor(Qt::black));  // a solved square's frame
   Form->Timer1Timer();
-  EXPECT_TRUE(Form->Game.Finished());
+  EXPECT_TRUE(Form->Session().Game().Finished());
 }
 
 TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehind) {
@@ -178,10 +178,10 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   ASSERT_TRUE(anyArrow());
   for (int r = 1; r <= Form->N(); ++r)
     for (int c = 1; c <= Form->N(); ++c)
-      if (!Sq(c, r).IsSolved()) Form->Game.LeftPress(c, r, Sq(c, r).localindex());
-  const int clues = Form->Settings->Stats.Clues;
+      if (!Sq(c, r).IsSolved()) Form->Session().Game().Press({c, r, Sq(c, r).localindex(), TButton::Left});
+  const int clues = Form->Session().Settings().Stats.Clues;
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
-  EXPECT_EQ(Form->Settings->Stats.Clues, clues + 1);
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, clues + 1);
   EXPECT_FALSE(anyArrow());
   EXPECT_TRUE(paneIsEmpty());
 }

@@ -15,7 +15,10 @@ class KeyboardPlayTest : public TWindowTest {
     CandidateGrid(Form->N(), gc, gr);
     return {(c - 1) * gc + (q - 1) % gc, (r - 1) * gr + (q - 1) / gc};
   }
-  QPoint CursorCell() const { return Cell(Form->KeyCursor.c, Form->KeyCursor.r, Form->KeyCursor.q); }
+  QPoint CursorCell() const {
+    return Cell(TMainFormProbe::KeyCursor(*Form).c, TMainFormProbe::KeyCursor(*Form).r,
+                TMainFormProbe::KeyCursor(*Form).q);
+  }
   // Up or down to the target's row of cells, then along it; every key must
   // move the cursor.
   void MoveTo(int c, int r, int q) {
@@ -41,9 +44,9 @@ class KeyboardPlayTest : public TWindowTest {
     bool operator==(const TState&) const = default;
   };
   TState State() {
-    TState s{Form->Settings->Stats.Errors,
-             Form->Game.Clock.ElapsedSeconds,
-             Form->Game.Puzzle.SolvedCount,
+    TState s{Form->Session().Settings().Stats.Errors,
+             Form->Session().Game().Clock.ElapsedSeconds,
+             Form->Session().Game().Puzzle.SolvedCount,
              Form->RzLabel2->isVisible(),
              Form->RzLabel2->text(),
              Form->RzLabel2->pos(),
@@ -61,9 +64,9 @@ TEST_F(KeyboardPlayTest, TheKeysSolveAWholeFourByFour) {
   EXPECT_EQ(Form->focusWidget(), Form->PaintBox1) << "the board takes the keys from the start";
   // The first key only shows the cursor, on the first cell.
   BoardKey(Qt::Key_Space);
-  EXPECT_TRUE(Form->KeyCursor.Active);
+  EXPECT_TRUE(TMainFormProbe::KeyCursor(*Form).Active);
   EXPECT_EQ(CursorCell(), QPoint(0, 0));
-  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
+  EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
 
   // Delete removes a wrong candidate, Backspace brings it back.
   const int wrong = WrongCandidate(1, 1);
@@ -81,15 +84,15 @@ TEST_F(KeyboardPlayTest, TheKeysSolveAWholeFourByFour) {
       BoardKey(++presses % 2 ? Qt::Key_Space : Qt::Key_Return);
       ASSERT_TRUE(Sq(c, r).IsSolved()) << c << "," << r;
     }
-  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 16);
-  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
+  EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 16);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   // Arrows leave a full board alone.
   const QPoint last = CursorCell();
   BoardKey(Qt::Key_Right);
   BoardKey(Qt::Key_Down);
   EXPECT_EQ(CursorCell(), last);
   Form->Timer1Timer();
-  EXPECT_TRUE(Form->Game.Finished());
+  EXPECT_TRUE(Form->Session().Game().Finished());
   ASSERT_EQ(Scores().size(), 1u);
   EXPECT_EQ(Scores()[0].Number, 3);
   EXPECT_EQ(Scores()[0].Errors, 0);
@@ -110,7 +113,7 @@ TEST_F(KeyboardPlayTest, AKeyMisClicksExactlyLikeTheMouse) {
   const TState mouse = State();
   EXPECT_EQ(mouse.Errors, 2);
   EXPECT_EQ(mouse.Elapsed, 8);
-  EXPECT_FALSE(Form->KeyCursor.Active);
+  EXPECT_FALSE(TMainFormProbe::KeyCursor(*Form).Active);
 
   Form.reset();
   Open(5, 7, 4);
@@ -129,7 +132,7 @@ TEST_F(KeyboardPlayTest, AKeyMisClicksExactlyLikeTheMouse) {
   // While paused the keys press nothing, as the mouse does, and the cursor hides.
   const QImage shown = Form->PaintBox1->grab().toImage();
   Form->Pause1->trigger();
-  ASSERT_TRUE(Form->Game.Paused());
+  ASSERT_TRUE(Form->Session().Game().Paused());
   MoveTo(1, 1, Sq(1, 1).localindex());
   BoardKey(Qt::Key_Space);
   EXPECT_FALSE(Sq(1, 1).IsSolved());
@@ -159,7 +162,7 @@ TEST_F(KeyboardPlayTest, TheCursorShowsOverEveryTileAndLeavesNothingBehind) {
   // The canvas never holds the cursor: a press with the mouse puts it away
   // and the screen is the canvas again.
   Press(Qt::LeftButton, QPoint(2, 2));
-  EXPECT_FALSE(Form->KeyCursor.Active);
+  EXPECT_FALSE(TMainFormProbe::KeyCursor(*Form).Active);
   const QImage screen = Form->PaintBox1->grab().toImage();
   EXPECT_EQ(screen, Form->PaintBox1->Canvas.convertToFormat(screen.format()));
 }
@@ -168,19 +171,20 @@ TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains
   Open(6, 3);
   Form->ShowHints1->setChecked(true);
   Form->HintBtnClick();
-  TClueList& H = Form->Game.Puzzle.HorizontalClues;
-  TClueList& V = Form->Game.Puzzle.VerticalClues;
+  TClueList& H = Form->Session().Game().Puzzle.HorizontalClues;
+  TClueList& V = Form->Session().Game().Puzzle.VerticalClues;
   ASSERT_GE(H.size(), 4u);
   ASSERT_GE(V.size(), 2u);
 
   Key(Form->PaintBox1, Qt::Key_Tab);
   EXPECT_EQ(Form->focusWidget(), Form->HorizontalPaintBox);
-  EXPECT_EQ(Form->KeyCursor.Pane, TKeyPane::Horizontal);
-  EXPECT_EQ(Form->Game.Hints.HighlightedHorizontal, 0) << "the clue under the cursor is explained";
+  EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Pane, TKeyPane::Horizontal);
+  EXPECT_EQ(Form->Session().Game().Hints.HighlightedHorizontal, 0)
+      << "the clue under the cursor is explained";
   Key(Form->HorizontalPaintBox, Qt::Key_Right);
   Key(Form->HorizontalPaintBox, Qt::Key_Down);
-  EXPECT_EQ(Form->KeyCursor.Horizontal, 3);
-  EXPECT_EQ(Form->Game.Hints.HighlightedHorizontal, 3);
+  EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Horizontal, 3);
+  EXPECT_EQ(Form->Session().Game().Hints.HighlightedHorizontal, 3);
   Key(Form->HorizontalPaintBox, Qt::Key_Space);
   EXPECT_FALSE(H[3].shown());
   Key(Form->HorizontalPaintBox, Qt::Key_Delete);  // not a clue key
@@ -188,31 +192,31 @@ TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains
   Key(Form->HorizontalPaintBox, Qt::Key_Space);
   EXPECT_TRUE(H[3].shown());
   for (int i = 0; i < 50; ++i) Key(Form->HorizontalPaintBox, Qt::Key_Down);
-  EXPECT_GE(Form->KeyCursor.Horizontal, int(H.size()) - 2) << "stops at the last row";
-  EXPECT_LT(Form->KeyCursor.Horizontal, int(H.size()));
+  EXPECT_GE(TMainFormProbe::KeyCursor(*Form).Horizontal, int(H.size()) - 2) << "stops at the last row";
+  EXPECT_LT(TMainFormProbe::KeyCursor(*Form).Horizontal, int(H.size()));
 
   Key(Form->HorizontalPaintBox, Qt::Key_Tab);
   EXPECT_EQ(Form->focusWidget(), Form->VerticalPaintBox);
   Key(Form->VerticalPaintBox, Qt::Key_Right);
-  EXPECT_EQ(Form->KeyCursor.Vertical, 1);
-  EXPECT_EQ(Form->Game.Hints.HighlightedVertical, 1);
+  EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Vertical, 1);
+  EXPECT_EQ(Form->Session().Game().Hints.HighlightedVertical, 1);
   Key(Form->VerticalPaintBox, Qt::Key_Return);
   EXPECT_FALSE(V[1].shown());
   Key(Form->VerticalPaintBox, Qt::Key_Tab);
   EXPECT_EQ(Form->focusWidget(), Form->PaintBox1);
   Key(Form->PaintBox1, Qt::Key_Backtab, Qt::ShiftModifier);
   EXPECT_EQ(Form->focusWidget(), Form->VerticalPaintBox);
-  EXPECT_EQ(Form->Settings->Stats.Errors, 0);
-  EXPECT_EQ(Form->Game.Puzzle.SolvedCount, 0);
+  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
+  EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
 
   // The window's own keys still work with a pane holding the keys.
   Form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
   Key(Form->VerticalPaintBox, Qt::Key_P);
-  EXPECT_TRUE(Form->Game.Paused());
+  EXPECT_TRUE(Form->Session().Game().Paused());
   Key(Form->VerticalPaintBox, Qt::Key_P);
-  EXPECT_FALSE(Form->Game.Paused());
-  const int number = Form->Game.Number();
+  EXPECT_FALSE(Form->Session().Game().Paused());
+  const int number = Form->Session().Game().Number();
   Key(Form->VerticalPaintBox, Qt::Key_PageDown);
-  EXPECT_EQ(Form->Game.Number(), number + 1);
+  EXPECT_EQ(Form->Session().Game().Number(), number + 1);
 }

@@ -1,5 +1,6 @@
 // Creating, showing and closing the main window; the data folder; sounds.
 #include "GameTestSupport.h"
+#include "QtDialogs.h"
 
 #include <QAction>
 #include <QDeadlineTimer>
@@ -57,10 +58,10 @@ TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
   EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
   EXPECT_EQ(Form->statusBar()->height(), 12);
-  EXPECT_TRUE(Form->Game.BoardReady());
+  EXPECT_TRUE(Form->Session().Game().BoardReady());
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_FALSE(Form->WinTimer->isActive());
-  EXPECT_FALSE(Form->Game.Puzzle.HorizontalClues.empty());
+  EXPECT_FALSE(Form->Session().Game().Puzzle.HorizontalClues.empty());
   // The board is drawn: navy background, candidates in the squares.
   const TBoardLayout L = Form->BoardLayout();
   EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(3, 3), QColor(0, 0, 128));
@@ -91,7 +92,7 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheGameUntilThePlayerDeclinesToSave) {
   Press(Qt::LeftButton, 2, 2, Sq(2, 2).localindex());
   ASSERT_TRUE(QDir(Folder.Path("Players/Saved Games")).removeRecursively());
   WriteFile(Folder.Path("Players/Saved Games"), "a file where the folder should be");
-  Form->Settings->PlayerList.append(QStringLiteral("Anna=Anna"));
+  Form->Session().Settings().PlayerList.append(QStringLiteral("Anna=Anna"));
 
   Dialogs.ConfirmAnswers = {true, true, true};
   Form->Exit1->trigger();
@@ -103,9 +104,9 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheGameUntilThePlayerDeclinesToSave) {
   ASSERT_EQ(Dialogs.Errors.size(), 3);
   for (const QString& error : Dialogs.Errors) EXPECT_TRUE(error.startsWith("Could not save your game!"));
   EXPECT_TRUE(Form->isVisible());
-  EXPECT_EQ(Form->Settings->Prefs.PlayerName, QStringLiteral("Guest"));
-  EXPECT_FALSE(Form->Settings->ListPlayerNames().contains(QStringLiteral("Bob")));
-  EXPECT_TRUE(Form->Game.InProgress());
+  EXPECT_EQ(Form->Session().Settings().Prefs.PlayerName, QStringLiteral("Guest"));
+  EXPECT_FALSE(Form->Session().Settings().ListPlayerNames().contains(QStringLiteral("Bob")));
+  EXPECT_TRUE(Form->Session().Game().InProgress());
   EXPECT_TRUE(Sq(2, 2).IsSolved());
 
   Dialogs.ConfirmAnswers = {false};
@@ -119,11 +120,11 @@ TEST_F(MainFormTest, ClosingKeepsTheSizesAndTheProfileStoresThem) {
   Form->resize(room.width() + 300, room.height() - 40);
   QApplication::processEvents();
   Form->close();
-  const int width = Form->Settings->MainWidth;
-  const int height = Form->Settings->MainHeight;
+  const int width = Form->Session().Settings().MainWidth;
+  const int height = Form->Session().Settings().MainHeight;
   EXPECT_GE(width, room.width() + 300);
-  EXPECT_EQ(Form->Settings->HorizontalWidth, Form->RzSizePanel2->width());
-  EXPECT_EQ(Form->Settings->VerticalHeight, Form->RzSizePanel1->height());
+  EXPECT_EQ(Form->Session().Settings().HorizontalWidth, Form->RzSizePanel2->width());
+  EXPECT_EQ(Form->Session().Settings().VerticalHeight, Form->RzSizePanel1->height());
   Form.reset();  // stores the player list and the profile
   EXPECT_TRUE(Dialogs.Errors.isEmpty());
 
@@ -131,9 +132,9 @@ TEST_F(MainFormTest, ClosingKeepsTheSizesAndTheProfileStoresThem) {
   // beyond the screen is fitted to it, never below the window's minimum.
   Form = std::make_unique<TMainForm>(Folder.ProgramPath(), Dialogs);
   ASSERT_TRUE(Form->FormCreate());
-  EXPECT_EQ(Form->Settings->MainWidth, width);
-  EXPECT_EQ(Form->Settings->Prefs.PuzzleSize, 4);
-  EXPECT_EQ(Form->Settings->Prefs.PuzzleNumbers[4], 9);
+  EXPECT_EQ(Form->Session().Settings().MainWidth, width);
+  EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleSize, 4);
+  EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleNumbers[4], 9);
   Form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 9"));
@@ -171,7 +172,7 @@ TEST_F(MainFormTest, AnUnusableCurrentPlayerIsRefusedOnceAndNeverKept) {
   EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("\"../evil\" (A player name cannot contain \"/\".)")))
       << Dialogs.Errors[0].toStdString();
   EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Bea"));
-  EXPECT_EQ(Form->Settings->ListPlayerNames(), QStringList{"Bea"});
+  EXPECT_EQ(Form->Session().Settings().ListPlayerNames(), QStringList{"Bea"});
   Form.reset();  // the exit stores Bea as the current player, without a second message
   EXPECT_EQ(Dialogs.Errors.size(), 1);
   EXPECT_TRUE(QFile::exists(Folder.Path("Players/Bea.ini")));
@@ -215,7 +216,7 @@ TEST_F(MainFormTest, EveryFailedWriteIsToldOnceAndTheGameGoesOn) {
   SolveAll();
   Form->NextBtnClick();
   Form->Save1Click();
-  ASSERT_TRUE(Form->Settings->StorePlayerList().Ok());
+  ASSERT_TRUE(Form->Session().Settings().StorePlayerList().Ok());
   Form.reset();
   ASSERT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
   const QString files[] = {Folder.ProgramPath() + ".sco", Folder.Path("Players/Saved Games/Guest_4_4.sav"),
@@ -235,7 +236,7 @@ TEST_F(MainFormTest, EveryFailedWriteIsToldOnceAndTheGameGoesOn) {
     ASSERT_EQ(Dialogs.Errors.size(), 1);
     EXPECT_TRUE(Dialogs.Errors[0].startsWith(QLatin1String(CouldNotSaveGameText)))
         << Dialogs.Errors[0].toStdString();
-    EXPECT_TRUE(Form->Game.InProgress());
+    EXPECT_TRUE(Form->Session().Game().InProgress());
     EXPECT_TRUE(Form->Timer1->isActive());
 
     SolveAll();
@@ -244,16 +245,16 @@ TEST_F(MainFormTest, EveryFailedWriteIsToldOnceAndTheGameGoesOn) {
     EXPECT_TRUE(
         Dialogs.Errors[1].startsWith("Unable to write to " + Folder.ProgramPath() + ".scb: File too large"))
         << Dialogs.Errors[1].toStdString();
-    EXPECT_EQ(Form->ScoreTable.Scores().size(), 2u);  // kept for the next write
+    EXPECT_EQ(Form->Session().Scores().Scores().size(), 2u);  // kept for the next write
     Form->NextBtnClick();
-    EXPECT_TRUE(Form->Game.InProgress());
+    EXPECT_TRUE(Form->Session().Game().InProgress());
 
     Dialogs.NameAnswers = {QStringLiteral("Bea")};
     Form->Createnewplayer1Click();
     ASSERT_EQ(Dialogs.Errors.size(), 3);
     EXPECT_EQ(Dialogs.Errors[2], "Unable to write to " + files[3]);
     EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
-    EXPECT_TRUE(Form->Game.InProgress());
+    EXPECT_TRUE(Form->Session().Game().InProgress());
 
     Form.reset();  // the end of the run tries the score once more
     ASSERT_EQ(Dialogs.Errors.size(), 5);
@@ -287,9 +288,9 @@ TEST(MainFormFolders, PicturesAndSoundsFromOneFolderRecordsInTheOther) {
   TScriptedDialogs dialogs;
   {
     TMainForm form(TDataFolders{assets.Dir.path(), records.path()}, dialogs);
-    EXPECT_EQ(form.ProgramPath, records.filePath("quillmere"));
+    EXPECT_EQ(form.Session().RecordsPath(), records.filePath("quillmere"));
     ASSERT_TRUE(form.FormCreate());
-    EXPECT_FALSE(form.Sounds.Buffer(TGameSound::Pop).isEmpty());
+    EXPECT_FALSE(TMainFormProbe::Sounds(form).Buffer(TGameSound::Pop).isEmpty());
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   }
@@ -308,9 +309,9 @@ TEST_F(MainFormTest, AMissingSoundIsReportedAndTheGameGoesOn) {
   Open(4);
   ASSERT_EQ(Dialogs.Errors.size(), 1);
   EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("pop.wav"))) << Dialogs.Errors[0].toStdString();
-  EXPECT_TRUE(Form->Sounds.Buffer(TGameSound::Pop).isEmpty());
-  EXPECT_FALSE(Form->Sounds.Buffer(TGameSound::Click).isEmpty());
-  Form->Settings->Prefs.SoundsOn = true;
+  EXPECT_TRUE(TMainFormProbe::Sounds(*Form).Buffer(TGameSound::Pop).isEmpty());
+  EXPECT_FALSE(TMainFormProbe::Sounds(*Form).Buffer(TGameSound::Click).isEmpty());
+  Form->Session().Settings().Prefs.SoundsOn = true;
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());  // plays nothing, breaks nothing
   EXPECT_TRUE(Sq(1, 1).IsSolved());
 }
@@ -318,7 +319,7 @@ TEST_F(MainFormTest, AMissingSoundIsReportedAndTheGameGoesOn) {
 TEST_F(MainFormTest, HintsAndTimedGameFollowTheirSwitches) {
   Open(4);
   QTest::mouseClick(Form->HintBtn, Qt::LeftButton);
-  EXPECT_TRUE(Form->Settings->Prefs.ShowHints);
+  EXPECT_TRUE(Form->Session().Settings().Prefs.ShowHints);
   EXPECT_TRUE(Form->ShowHints1->isChecked());
   EXPECT_EQ(Form->statusBar()->height(), 36);
   Form->ShowHints1->trigger();

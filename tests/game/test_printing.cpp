@@ -47,11 +47,11 @@ class PrintingTest : public TWindowTest {
 
 TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawingAndNotTheProgress) {
   Open(6, 1234, 5);
-  TPuzzle& puzzle = Form->Game.Puzzle;
+  TPuzzle& puzzle = Form->Session().Game().Puzzle;
   // Some progress that must not reach the paper: square (1, 1) solved.
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
   ASSERT_TRUE(Sq(1, 1).IsSolved());
-  Form->Game.Clock.ElapsedSeconds = 77;
+  Form->Session().Game().Clock.ElapsedSeconds = 77;
   const TClueList horizontal = puzzle.HorizontalClues, vertical = puzzle.VerticalClues;
 
   QAction* item = FileMenuItem(QStringLiteral("Print / Export Puzzle..."));
@@ -60,18 +60,18 @@ TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawi
   Dialogs.SaveAnswers.push_back(file);
   Dialogs.ConfirmAnswers.push_back(true);  // with the solution
   bool pausedWhileChoosing = false;
-  Dialogs.WhileChoosingSaveFile = [&] { pausedWhileChoosing = Form->Game.Paused(); };
+  Dialogs.WhileChoosingSaveFile = [&] { pausedWhileChoosing = Form->Session().Game().Paused(); };
   item->trigger();
 
   EXPECT_TRUE(pausedWhileChoosing);
-  EXPECT_FALSE(Form->Game.Paused());
+  EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
   ASSERT_EQ(Dialogs.SaveRequests.size(), 1);
   EXPECT_TRUE(
       Dialogs.SaveRequests[0].contains(QStringLiteral("/Quillmere 6x6 No 1234.pdf|PDF document (*.pdf)")))
       << Dialogs.SaveRequests[0].toStdString();
   // The game is as it was.
-  EXPECT_EQ(Form->Game.Clock.ElapsedSeconds, 77);
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 77);
   EXPECT_TRUE(Sq(1, 1).IsSolved());
   EXPECT_TRUE(puzzle.HorizontalClues == horizontal && puzzle.VerticalClues == vertical);
 
@@ -102,8 +102,9 @@ TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawi
   // The top tile of every vertical clue: the solution's tile of its column.
   for (std::size_t i = 0; i < vertical.size(); ++i) {
     const int image = puzzle.Square(vertical[i].c1(), vertical[i].c2()).imageindex() - 1;
-    const QImage expected = Scaled(*Form->TileImages, image, s * PngPixelsPerUnit, s * PngPixelsPerUnit)
-                                .convertToFormat(QImage::Format_RGB32);
+    const QImage expected =
+        Scaled(*TMainFormProbe::TileImages(*Form), image, s * PngPixelsPerUnit, s * PngPixelsPerUnit)
+            .convertToFormat(QImage::Format_RGB32);
     const QRect top(L.Vertical[i].topLeft(), QSize(s, s));
     EXPECT_EQ(Differing(Part(page, top), expected), 0) << "vertical clue " << i;
   }
@@ -114,7 +115,7 @@ TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawi
     const QRect cell(square.left() + ((t - 1) % L.GridColumns) * L.Cell + 1,
                      square.top() + ((t - 1) / L.GridColumns) * L.Cell + 1, inner, inner);
     const QImage expected =
-        Scaled(*Form->TileImages, t - 1, inner * PngPixelsPerUnit, inner * PngPixelsPerUnit)
+        Scaled(*TMainFormProbe::TileImages(*Form), t - 1, inner * PngPixelsPerUnit, inner * PngPixelsPerUnit)
             .convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(Differing(Part(page, cell), expected), 0) << "candidate " << t;
   }
@@ -139,7 +140,7 @@ TEST_F(PrintingTest, AFailedPrintSaysWhyAndLeavesEveryFileAsItWas) {
   QFile old(file);
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), QByteArray("an older picture"));
-  EXPECT_TRUE(Form->Game.InProgress() && !Form->Game.Paused());
+  EXPECT_TRUE(Form->Session().Game().InProgress() && !Form->Session().Game().Paused());
 
   // A name of no known kind, then a cancel: a message, then nothing at all.
   Dialogs.SaveAnswers = {Folder.Path(QStringLiteral("puzzle.txt")), QString()};

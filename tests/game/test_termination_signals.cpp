@@ -53,12 +53,12 @@ TEST_F(TerminationSignalsTest, EachSignalStoresTheRecordsWithoutAQuestionAndEnds
   for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
     SCOPED_TRACE(signal);
     Open(5, 17);
-    Form->Settings->Prefs.Difficulty = 8;  // changed in memory only, as by the options
+    Form->Session().Settings().Prefs.Difficulty = 8;  // changed in memory only, as by the options
     const TSignalRun run = SendWhileADialogIsOpen(*Form, signal);
     EXPECT_EQ(run.Received, signal);
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.DialogResult, 0);
-    EXPECT_TRUE(Form->Game.InProgress());
+    EXPECT_TRUE(Form->Session().Game().InProgress());
     const TIniFile profile(Folder.Path("Players/Guest.ini"));
     EXPECT_EQ(profile.ReadInteger("Options", "Difficulty", -1), 8);
     EXPECT_EQ(profile.ReadInteger("Puzzles", "Size5", -1), 17);

@@ -1,9 +1,8 @@
 #include "GameRules.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
-
-#include <QRegularExpression>
 
 void CandidateGrid(int n, int& gc, int& gr) {
   switch (n) {
@@ -95,35 +94,8 @@ void TGameClock::Add(int seconds) {
   ElapsedSeconds = ElapsedSeconds >= MaxSeconds - seconds ? MaxSeconds : ElapsedSeconds + seconds;
 }
 
-QString ProgressText(int solved, int n) {
-  const double percent = n > 0 ? solved * 100.0 / (n * n) : 0.0;
-  return QStringLiteral("%1 (%2%) complete").arg(solved).arg(percent, 0, 'f', 1);
-}
-
-QString TimeText(int seconds, bool timerOn) {
-  // A game finished untimed keeps -1 for its time whatever the switch says now.
-  if (!timerOn || seconds < 0) return QStringLiteral("Untimed");
-  return QStringLiteral("Time: %1:%2:%3")
-      .arg(seconds / 3600)
-      .arg((seconds / 60) % 60, 2, 10, QLatin1Char('0'))
-      .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 int ClampPuzzleNumber(long long number) {
   return static_cast<int>(std::clamp<long long>(number, MinPuzzleNumber, MaxPuzzleNumber));
-}
-
-int ParsePuzzleNumber(const QString& text) {
-  bool ok = false;
-  const long long value = text.trimmed().toLongLong(&ok);
-  if (!ok) {
-    // Digits beyond 64 bits are still a number, just a big one.
-    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
-    const QString t = text.trimmed();
-    if (digits.match(t).hasMatch()) return t.startsWith('-') ? MinPuzzleNumber : MaxPuzzleNumber;
-    return MinPuzzleNumber;
-  }
-  return ClampPuzzleNumber(value);
 }
 
 int SizeForIndex(int index) {
@@ -181,6 +153,9 @@ int DailyPuzzleNumber(long long day) {
   return static_cast<int>(1 + d * DailyMultiplier % m);
 }
 
-long long DailyDayOf(const QDate& date) {
-  return date.toJulianDay() - QDate(2000, 1, 1).toJulianDay();
+long long DailyDayOf(int year, int month, int day) {
+  using namespace std::chrono;
+  const sys_days date{std::chrono::year(year) / month / day};
+  const sys_days start{std::chrono::year(2000) / January / 1};
+  return (date - start).count();
 }

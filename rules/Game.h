@@ -1,11 +1,9 @@
 #pragma once
 
-#include "GameRules.h"
 #include "DeductionStep.h"
-#include "Prefs.h"
+#include "GameRules.h"
 #include "Puzzle.h"
-#include "SavedGame.h"
-#include "ScoreTable.h"
+#include "RulePrefs.h"
 
 #include <functional>
 
@@ -19,10 +17,31 @@ enum class TPhase {
   FinishedPaused,  // solved, then paused
 };
 
+// A press on the board as a value: tile q's cell of square (c, r), 1-based,
+// with the left button (place the tile) or the right one (remove it, or
+// bring it back).
+enum class TButton { Left, Right };
+struct TMove {
+  int c = 0, r = 0, q = 0;
+  TButton Button = TButton::Left;
+};
+
 // The outcome of a press on a candidate, with the seconds a mis-click costs.
 struct TPress {
   TPressResult Result = TPressResult::Ignored;
   int Penalty = 0;
+};
+
+// A finished puzzle as the score table takes it; an untimed game's time is -1.
+struct TFinish {
+  int Number = 0;
+  int Size = 0;
+  int Time = 0;
+  int Errors = 0;
+  int Clues = 0;
+  int Difficulty = 0;
+
+  bool operator==(const TFinish&) const = default;
 };
 
 // What one clock event did.
@@ -31,14 +50,14 @@ struct TTick {
   bool Completed = false;    // the board is full: the puzzle is finished now
 };
 
-// The game in play, without any widget: the puzzle, the clock, the current
-// player's counters and the phase. The window turns events into these calls
-// and draws what they report.
+// The game in play in standard C++: the puzzle, the clock, the current
+// player's counters and the phase. The session turns commands into these
+// calls and tells its front end what they changed.
 class TGame {
  public:
   // prefs and stats are the current player's; play sounds a game sound (the
   // caller decides whether sounds are on).
-  TGame(TPrefs& prefs, TStats& stats, std::function<void(TGameSound)> play);
+  TGame(TRulePrefs& prefs, TStats& stats, std::function<void(TGameSound)> play);
 
   TPuzzle Puzzle;
   TGameClock Clock;
@@ -59,43 +78,46 @@ class TGame {
   // sounds off, then plays it from time 0. A size the size list does not
   // offer is played as 6, a number outside 1..999999 clamped first.
   void SetUpPuzzle();
-  // A checked saved game takes the board's place and is played on from its
-  // time; the counters keep their values. A full board comes back finished.
-  void Load(const TSavedGame& saved);
+  // A saved game was put on the board (puzzle number of size, seconds
+  // played): it is played on from its time; the counters keep their values.
+  // A full board comes back finished.
+  void Load(int size, int number, int seconds);
   // The same puzzle from the start: every clue shown, the board reset, time
   // 0; the counters keep their values.
   void Restart();
   // A pause request; a finished puzzle pauses too, but its clock stays off.
   void SetPaused(bool on);
 
-  // Presses on tile q of square (c, r); ignored while setting up or paused.
-  // A mis-click counts an error and adds its penalty to the time.
-  TPress LeftPress(int c, int r, int q);
-  TPress RightPress(int c, int r, int q);
+  // The one way a press changes the board; ignored while setting up or
+  // paused. A mis-click counts an error and adds its penalty to the time;
+  // every square solved counts in the puzzle's SolvedCount.
+  TPress Press(const TMove& move);
 
   // One event of the game clock. A full board completes only a game in
   // progress, so a late event after completion scores nothing.
   TTick Tick();
   // Ends the puzzle and gives its score; an untimed game's time is -1.
-  TScore Complete();
+  TFinish Complete();
 
-  // Pauses a game that is not paused for the lifetime of the guard (a modal
-  // window), and resumes it afterwards unless Keep() was called. OnChange
-  // reports every phase change, so the window can start or stop its clock
-  // and redraw.
+  // The one way the game pauses around a modal window: for the lifetime of
+  // the guard a game that is not paused is paused, so the clock does not
+  // run under the window. Resume plays on afterwards; Stay leaves the game
+  // paused until the player resumes it, and pauses only a game in
+  // progress. OnChange reports every phase change, so the front end can
+  // start or stop its clock and redraw.
+  enum class TAfterModal { Resume, Stay };
   class TPauseGuard {
    public:
-    explicit TPauseGuard(TGame& game);
+    explicit TPauseGuard(TGame& game, TAfterModal after = TAfterModal::Resume);
     ~TPauseGuard();
     TPauseGuard(const TPauseGuard&) = delete;
     TPauseGuard& operator=(const TPauseGuard&) = delete;
     bool Paused() const { return DidPause; }  // this guard did the pausing
-    void Keep() { Kept = true; }
 
    private:
     TGame& Game;
     bool DidPause = false;
-    bool Kept = false;
+    bool Resume = true;
   };
   std::function<void()> OnChange;
 
@@ -120,8 +142,10 @@ class TGame {
   void SetPhase(TPhase phase);
   void ForgetClues();
   TPress MisClick();
+  TPress LeftPress(int c, int r, int q);
+  TPress RightPress(int c, int r, int q);
 
-  TPrefs& Prefs;
+  TRulePrefs& Prefs;
   TStats& Stats;
   std::function<void(TGameSound)> Play;
   TPhase CurrentPhase = TPhase::SettingUp;

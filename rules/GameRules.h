@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QDate>
-#include <QString>
-
 #include "GameFacts.h"
 
-// The game's rules that touch no pixels: board geometry and hit tests, what a
-// press on a candidate does, the clock and its labels, the puzzle numbers.
-// The window translates events into these calls and draws the outcome.
+// The game's rules in standard C++ (no Qt), so that any front end can share
+// them: board geometry and hit tests, what a press on a candidate does, the
+// clock, the puzzle numbers. The window translates events into these calls
+// and draws the outcome; the texts built from them are the session's.
 
 enum class TGameSound { Click, Pop, Error, Complete };
 
@@ -68,11 +66,6 @@ struct TGameClock {
   }
 };
 
-QString ProgressText(int solved, int n);
-QString TimeText(int seconds, bool timerOn);
-
-// The go-to box's text as a puzzle number: junk counts as the first, then clamped.
-int ParsePuzzleNumber(const QString& text);
 int ClampPuzzleNumber(long long number);
 
 // Board sizes of the size list, entry 0.. of BoardSizes; -1 / 0 for anything else.
@@ -110,5 +103,6 @@ int BestFitWidth(int panelWidth, int panelHeight, int boxWidth, int boxHeight, i
 // apart. Every size plays the same number on a day.
 constexpr long long DailyMultiplier = 524287;
 int DailyPuzzleNumber(long long day);
-// The day of a date in that count (negative before 2000).
-long long DailyDayOf(const QDate& date);
+// The day of a date of the proleptic Gregorian calendar in that count
+// (negative before 2000).
+long long DailyDayOf(int year, int month, int day);

@@ -13,7 +13,6 @@ class GameTest : public ::testing::Test {
     Prefs.Difficulty = 5;
     Prefs.MisClickPenalty = 5;
     Prefs.TimerOn = true;
-    Prefs.PlayerName = QStringLiteral("Ann");
     Game.OnChange = [this] { Phases.push_back(Game.Phase()); };
     Game.SetUpPuzzle();
     Phases.clear();
@@ -27,9 +26,11 @@ class GameTest : public ::testing::Test {
   void SolveAll() {
     for (int r = 1; r <= Game.N(); ++r)
       for (int c = 1; c <= Game.N(); ++c)
-        if (!Sq(c, r).IsSolved()) Game.LeftPress(c, r, Sq(c, r).localindex());
+        if (!Sq(c, r).IsSolved()) Left(c, r, Sq(c, r).localindex());
   }
-  TPrefs Prefs;
+  TPress Left(int c, int r, int q) { return Game.Press({c, r, q, TButton::Left}); }
+  TPress Right(int c, int r, int q) { return Game.Press({c, r, q, TButton::Right}); }
+  TRulePrefs Prefs;
   TStats Stats;
   std::vector<TGameSound> Sounds;
   std::vector<TPhase> Phases;
@@ -58,7 +59,7 @@ TEST_F(GameTest, SettingUpPlaysTheCurrentPuzzleFromZeroWithFreshCounters) {
 TEST_F(GameTest, LeftPressPlacesTheRightTileAndChargesAWrongOne) {
   const int own = Sq(1, 1).localindex();
   const int wrong = Wrong(1, 1);
-  const TPress miss = Game.LeftPress(1, 1, wrong);
+  const TPress miss = Left(1, 1, wrong);
   EXPECT_EQ(miss.Result, TPressResult::MisClick);
   EXPECT_EQ(miss.Penalty, 5);
   EXPECT_EQ(Stats.Errors, 1);
@@ -66,31 +67,31 @@ TEST_F(GameTest, LeftPressPlacesTheRightTileAndChargesAWrongOne) {
   EXPECT_TRUE(Sq(1, 1).HasCandidate(wrong));
   EXPECT_TRUE(Sounds.empty()) << "the window sounds the error with its message";
 
-  EXPECT_EQ(Game.LeftPress(1, 1, own).Result, TPressResult::Placed);
+  EXPECT_EQ(Left(1, 1, own).Result, TPressResult::Placed);
   EXPECT_TRUE(Sq(1, 1).IsSolved());
   ASSERT_FALSE(Sounds.empty());
   EXPECT_EQ(Sounds.front(), TGameSound::Pop);
   for (int X = 2; X <= 6; ++X) EXPECT_FALSE(Sq(X, 1).HasCandidate(own)) << X;  // the row cascade ran
-  EXPECT_EQ(Game.LeftPress(1, 1, own).Result, TPressResult::Ignored);
+  EXPECT_EQ(Left(1, 1, own).Result, TPressResult::Ignored);
 
   // A removed tile is no longer there to be placed.
   const int other = Wrong(2, 2);
-  ASSERT_EQ(Game.RightPress(2, 2, other).Result, TPressResult::Removed);
-  EXPECT_EQ(Game.LeftPress(2, 2, other).Result, TPressResult::Ignored);
+  ASSERT_EQ(Right(2, 2, other).Result, TPressResult::Removed);
+  EXPECT_EQ(Left(2, 2, other).Result, TPressResult::Ignored);
   EXPECT_EQ(Stats.Errors, 1);
 }
 
 TEST_F(GameTest, RightPressRemovesRestoresAndNeverTakesTheOwnTile) {
   const int own = Sq(3, 2).localindex();
-  EXPECT_EQ(Game.RightPress(3, 2, own).Result, TPressResult::MisClick);
+  EXPECT_EQ(Right(3, 2, own).Result, TPressResult::MisClick);
   EXPECT_TRUE(Sq(3, 2).HasCandidate(own));
   EXPECT_EQ(Stats.Errors, 1);
 
   const int wrong = Wrong(3, 2);
-  EXPECT_EQ(Game.RightPress(3, 2, wrong).Result, TPressResult::Removed);
+  EXPECT_EQ(Right(3, 2, wrong).Result, TPressResult::Removed);
   EXPECT_FALSE(Sq(3, 2).HasCandidate(wrong));
   EXPECT_EQ(Sounds, std::vector<TGameSound>{TGameSound::Click});
-  EXPECT_EQ(Game.RightPress(3, 2, wrong).Result, TPressResult::Restored);
+  EXPECT_EQ(Right(3, 2, wrong).Result, TPressResult::Restored);
   EXPECT_TRUE(Sq(3, 2).HasCandidate(wrong));
   EXPECT_EQ(Sounds.size(), 2u);
 }
@@ -100,7 +101,7 @@ TEST_F(GameTest, RemovingTheLastAlternativeSolvesWithClickThenPop) {
   for (int t = 1; t <= 6; ++t) {
     if (t == own || !Sq(4, 3).HasCandidate(t)) continue;
     Sounds.clear();
-    const TPressResult result = Game.RightPress(4, 3, t).Result;
+    const TPressResult result = Right(4, 3, t).Result;
     if (Sq(4, 3).IsSolved()) {
       EXPECT_EQ(result, TPressResult::RemovedAndSolved);
       ASSERT_GE(Sounds.size(), 2u);
@@ -121,11 +122,11 @@ TEST_F(GameTest, RemovingTheLastAlternativeSolvesWithClickThenPop) {
 TEST_F(GameTest, RestoringATilePlacedElsewhereChangesNothing) {
   // Place the tile of (1, 4) by hand; the row cascade removes it from (2, 4).
   const int placed = Sq(1, 4).localindex();
-  ASSERT_EQ(Game.LeftPress(1, 4, placed).Result, TPressResult::Placed);
+  ASSERT_EQ(Left(1, 4, placed).Result, TPressResult::Placed);
   if (Sq(2, 4).IsSolved()) GTEST_SKIP() << "the cascade solved the neighbour";
   ASSERT_FALSE(Sq(2, 4).HasCandidate(placed));
   Sounds.clear();
-  EXPECT_EQ(Game.RightPress(2, 4, placed).Result, TPressResult::RedrawOnly);
+  EXPECT_EQ(Right(2, 4, placed).Result, TPressResult::RedrawOnly);
   EXPECT_FALSE(Sq(2, 4).HasCandidate(placed));
   EXPECT_TRUE(Sounds.empty());
 }
@@ -135,8 +136,8 @@ TEST_F(GameTest, APausedGameIgnoresPressesAndStopsTheClock) {
   EXPECT_TRUE(Game.Paused());
   EXPECT_TRUE(Game.InProgress());
   EXPECT_FALSE(Game.ClockRuns());
-  EXPECT_EQ(Game.LeftPress(1, 1, Sq(1, 1).localindex()).Result, TPressResult::Ignored);
-  EXPECT_EQ(Game.LeftPress(1, 1, Wrong(1, 1)).Result, TPressResult::Ignored);
+  EXPECT_EQ(Left(1, 1, Sq(1, 1).localindex()).Result, TPressResult::Ignored);
+  EXPECT_EQ(Left(1, 1, Wrong(1, 1)).Result, TPressResult::Ignored);
   EXPECT_EQ(Stats.Errors, 0);
   Game.SetPaused(false);
   EXPECT_TRUE(Game.ClockRuns());
@@ -145,20 +146,14 @@ TEST_F(GameTest, APausedGameIgnoresPressesAndStopsTheClock) {
 
 TEST_F(GameTest, AFullBoardCompletesOnceAtTheNextTickAndScores) {
   Stats.Clues = 2;
-  Game.LeftPress(1, 1, Wrong(1, 1));
+  Left(1, 1, Wrong(1, 1));
   SolveAll();
   for (int i = 0; i < 9; ++i) Game.Clock.Tick();
   const TTick tick = Game.Tick();
   EXPECT_TRUE(tick.WholeSecond);
   ASSERT_TRUE(tick.Completed);
-  const TScore score = Game.Complete();
-  EXPECT_EQ(score, (TScore{.Number = 7,
-                           .Size = 6,
-                           .Player = QStringLiteral("Ann"),
-                           .Time = 6,
-                           .Errors = 1,
-                           .Clues = 2,
-                           .Difficulty = 5}));
+  const TFinish finish = Game.Complete();
+  EXPECT_EQ(finish, (TFinish{.Number = 7, .Size = 6, .Time = 6, .Errors = 1, .Clues = 2, .Difficulty = 5}));
   EXPECT_TRUE(Game.Finished());
   EXPECT_FALSE(Game.InProgress());
   EXPECT_FALSE(Game.Tick().Completed) << "a late clock event scores nothing";
@@ -193,11 +188,11 @@ TEST_F(GameTest, OnlyAFullBoardCompletesAndTheClockNeverOverflows) {
   Game.Puzzle.SolvedCount = 0;
 
   SolveAll();
-  const TSavedGame full = SavedGameOf(Game.Puzzle, Game.Number(), 100);
-  Game.SetUpPuzzle();
+  Game.SetPaused(true);
   Phases.clear();
-  Game.Load(full);
+  Game.Load(6, 7, 100);  // a saved game with a full board is on the board
   EXPECT_EQ(Game.Phase(), TPhase::Finished);
+  EXPECT_EQ(Game.Clock.ElapsedSeconds, 100);
   EXPECT_FALSE(Game.ClockRuns());
   for (int i = 0; i < 10; ++i) EXPECT_FALSE(Game.Tick().Completed);
 
@@ -208,25 +203,21 @@ TEST_F(GameTest, OnlyAFullBoardCompletesAndTheClockNeverOverflows) {
   EXPECT_EQ(Game.Clock.ElapsedSeconds, TGameClock::MaxSeconds);
   for (int i = 0; i < 30; ++i) Game.Tick();
   (void)Game.GiveClue();
-  Game.LeftPress(1, 1, Wrong(1, 1));
+  Left(1, 1, Wrong(1, 1));
   EXPECT_EQ(Game.Clock.ElapsedSeconds, TGameClock::MaxSeconds);
-  EXPECT_EQ(TimeText(Game.Clock.ElapsedSeconds, true), "Time: 99:59:59");
   SolveAll();
   ASSERT_TRUE(Game.Tick().Completed);
   EXPECT_EQ(Game.Complete().Time, TGameClock::MaxSeconds);
 }
 
-TEST_F(GameTest, APauseGuardPausesOnlyWhatRunsAndResumesUnlessKept) {
+TEST_F(GameTest, APauseGuardPausesOnlyWhatRunsAndResumesUnlessItStays) {
   {
     TGame::TPauseGuard pause(Game);
     EXPECT_TRUE(pause.Paused());
     EXPECT_FALSE(Game.ClockRuns());
   }
   EXPECT_EQ(Game.Phase(), TPhase::Playing);
-  {
-    TGame::TPauseGuard pause(Game);
-    pause.Keep();
-  }
+  { TGame::TPauseGuard pause(Game, TGame::TAfterModal::Stay); }
   EXPECT_EQ(Game.Phase(), TPhase::Paused);
   {
     TGame::TPauseGuard pause(Game);  // paused before: stays paused
@@ -234,4 +225,19 @@ TEST_F(GameTest, APauseGuardPausesOnlyWhatRunsAndResumesUnlessKept) {
   }
   EXPECT_EQ(Game.Phase(), TPhase::Paused);
   EXPECT_EQ(Phases, (std::vector<TPhase>{TPhase::Paused, TPhase::Playing, TPhase::Paused}));
+
+  // A finished puzzle pauses under a window, but never stays hidden.
+  Game.SetPaused(false);
+  SolveAll();
+  ASSERT_TRUE(Game.Tick().Completed);
+  (void)Game.Complete();
+  {
+    TGame::TPauseGuard pause(Game, TGame::TAfterModal::Stay);
+    EXPECT_FALSE(pause.Paused());
+  }
+  {
+    TGame::TPauseGuard pause(Game);
+    EXPECT_EQ(Game.Phase(), TPhase::FinishedPaused);
+  }
+  EXPECT_EQ(Game.Phase(), TPhase::Finished);
 }

@@ -1,8 +1,6 @@
 #include "Game.h"
 
-static_assert(TGameClock::MaxSeconds == MaxSavedSeconds, "a saved time is one the clock can show");
-
-TGame::TGame(TPrefs& prefs, TStats& stats, std::function<void(TGameSound)> play)
+TGame::TGame(TRulePrefs& prefs, TStats& stats, std::function<void(TGameSound)> play)
     : Prefs(prefs), Stats(stats), Play(std::move(play)) {}
 
 void TGame::SetPhase(TPhase phase) {
@@ -27,11 +25,10 @@ void TGame::SetUpPuzzle() {
   SetPhase(TPhase::Playing);
 }
 
-void TGame::Load(const TSavedGame& saved) {
-  ApplySavedGame(saved, Puzzle);
-  Prefs.PuzzleSize = saved.Size;
-  Prefs.PuzzleNumbers[saved.Size] = saved.Number;
-  Clock.ElapsedSeconds = saved.Time;
+void TGame::Load(int size, int number, int seconds) {
+  Prefs.PuzzleSize = size;
+  Prefs.PuzzleNumbers[size] = number;
+  Clock.ElapsedSeconds = seconds;
   ForgetClues();
   // A board saved full was finished and scored already: shown, not scored again.
   SetPhase(BoardSolved() ? TPhase::Finished : TPhase::Playing);
@@ -64,6 +61,12 @@ TPress TGame::MisClick() {
   ++Stats.Errors;
   Clock.Add(Prefs.MisClickPenalty);
   return {TPressResult::MisClick, Prefs.MisClickPenalty};
+}
+
+TPress TGame::Press(const TMove& move) {
+  if (move.c < 1 || move.c > N() || move.r < 1 || move.r > N() || move.q < 1 || move.q > N()) return {};
+  return move.Button == TButton::Left ? LeftPress(move.c, move.r, move.q)
+                                      : RightPress(move.c, move.r, move.q);
 }
 
 TPress TGame::LeftPress(int c, int r, int q) {
@@ -127,12 +130,11 @@ bool TGame::BoardSolved() const {
   return true;
 }
 
-TScore TGame::Complete() {
+TFinish TGame::Complete() {
   SetPhase(TPhase::Finished);
   if (!Prefs.TimerOn) Clock.ElapsedSeconds = -1;
   return {.Number = Number(),
           .Size = N(),
-          .Player = Prefs.PlayerName,
           .Time = Clock.ElapsedSeconds,
           .Errors = Stats.Errors,
           .Clues = Stats.Clues,
@@ -158,12 +160,15 @@ void TGame::StepExplained(const TDeductionStep& step) {
   Hints.LastStep = step;
 }
 
-TGame::TPauseGuard::TPauseGuard(TGame& game) : Game(game) {
+TGame::TPauseGuard::TPauseGuard(TGame& game, TAfterModal after)
+    : Game(game), Resume(after == TAfterModal::Resume) {
   if (Game.Paused() || !Game.BoardReady()) return;
+  // A finished puzzle kept paused would hide the congratulations for good.
+  if (!Resume && !Game.InProgress()) return;
   DidPause = true;
   Game.SetPaused(true);
 }
 
 TGame::TPauseGuard::~TPauseGuard() {
-  if (DidPause && !Kept) Game.SetPaused(false);
+  if (DidPause && Resume) Game.SetPaused(false);
 }

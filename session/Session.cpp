@@ -1,0 +1,445 @@
+#include "Session.h"
+
+#include "GameTexts.h"
+#include "SavedGame.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+const QString GuestName = QStringLiteral("Guest");
+
+// Removes the saved games the player owns, so none opens later for someone
+// else; the names of the files that stay are returned.
+QStringList RemoveSavedGamesOf(const QString& playersFolder, const QString& name, const QStringList& names) {
+  const QDir folder(playersFolder + QStringLiteral("/Saved Games"));
+  QStringList kept;
+  for (const QString& file : folder.entryList({QStringLiteral("*.sav")}, QDir::Files | QDir::Hidden)) {
+    if (SavedGameOwner(file, names).compare(name, Qt::CaseInsensitive) != 0) continue;
+    if (!QFile::remove(folder.filePath(file))) kept << QDir::toNativeSeparators(folder.filePath(file));
+  }
+  return kept;
+}
+
+void Tell(const QString& text) {
+  std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(QString(text).replace('\r', ' ')));
+}
+}  // namespace
+
+TSession::TSession(const QString& recordsPath, TDialogs& dialogs, TSessionObserver& observer)
+    : Path(recordsPath),
+      Dialogs(dialogs),
+      Observer(observer),
+      Records(std::make_unique<TSettings>(recordsPath)),
+      Play(Records->Prefs, Records->Stats, [this](TGameSound s) { Sound(s); }) {
+  Play.OnChange = [this] { Observer.StateChanged(TStateChange::Phase); };
+  Play.Puzzle.ClearClues();
+  Play.Puzzle.SetObserver(this);
+}
+
+TSession::~TSession() {
+  Play.OnChange = nullptr;
+  Play.Puzzle.SetObserver(nullptr);
+  Play.Puzzle.ClearClues();
+}
+
+void TSession::Error(const QString& text) {
+  Dialogs.ErrorBox(Owner, text);
+}
+
+void TSession::Sound(TGameSound sound) {
+  if (Records->Prefs.SoundsOn) Observer.PlaySound(sound);
+}
+
+// --- the engine's reports ----------------------------------------------------
+
+void TSession::DrawSquare(int c, int r) {
+  // Nothing is drawn while a puzzle is generated.
+  if (!Play.BoardReady()) return;
+  if (Changed)
+    Changed->push_back({c, r});
+  else
+    Observer.SquaresChanged({{c, r}});
+}
+
+void TSession::PopSound() {
+  Sound(TGameSound::Pop);
+}
+
+void TSession::ExplainStep(const TDeductionStep& step) {
+  Play.StepExplained(step);
+  Observer.ExplainStep(step);
+}
+
+// --- start and end -----------------------------------------------------------
+
+void TSession::LoadScores() {
+  if (const TScoreReadReport read = ScoreTable.Load(Path); !read.Ok()) Error(read.Message());
+}
+
+void TSession::LoadPlayers() {
+  // Without Players/ no progress is ever kept; an installation that lost it
+  // (or holds a plain file of that name) gets it back here.
+  const QString savedGames = Records->PlayersFolder() + QStringLiteral("/Saved Games");
+  if (!QDir().mkpath(savedGames)) {
+    PlayersFolderMissing = true;
+    Error(QStringLiteral("Unable to create the folder %1.\r"
+                         "The players' progress and saved games cannot be kept.")
+              .arg(QDir::toNativeSeparators(savedGames)));
+  }
+  Records->LoadPlayerList();
+  if (const QString refused = Records->RefusedNamesMessage(); !refused.isEmpty()) Error(refused);
+  Records->LoadProfile();
+  TellReadMessages();
+  PlayersLoaded = true;
+}
+
+void TSession::TellReadMessages() {
+  for (const QString& message : Records->TakeReadMessages()) Error(message);
+}
+
+void TSession::StoreAtExit() {
+  if (!PlayersLoaded || RecordsStored) return;
+  RecordsStored = true;  // a signal under the error box below only ends the box
+  const TWriteResult stored = Records->StorePlayerList();
+  // A missing Players folder was told at the start already.
+  if (!stored && !(PlayersFolderMissing && stored.Error.contains(Records->PlayersFolder())))
+    Error(stored.Error);
+  // A score whose write failed at completion gets its last chance here.
+  if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores) Error(scores.Error);
+}
+
+void TSession::StoreOnSignal() {
+  if (!PlayersLoaded || RecordsStored) return;
+  Observer.StoringProfile();
+  if (const TWriteResult stored = Records->StorePlayerList(); !stored) Tell(stored.Error);
+  if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores) Tell(scores.Error);
+  RecordsStored = true;
+}
+
+// --- puzzles -----------------------------------------------------------------
+
+void TSession::SetUpPuzzle() {
+  Play.SetUpPuzzle();
+  Observer.PuzzleChanged(TPuzzleChange::New);
+}
+
+void TSession::SetNumber(int number) {
+  Records->Prefs.PuzzleNumbers[Records->Prefs.PuzzleSize] = ClampPuzzleNumber(number);
+  SetUpPuzzle();
+}
+
+void TSession::Next() {
+  SetNumber(Play.Number() + 1);
+}
+
+void TSession::Previous() {
+  SetNumber(Play.Number() - 1);
+}
+
+void TSession::GoTo(int number) {
+  SetNumber(number);
+}
+
+bool TSession::AskPuzzleNumber() {
+  QString text = QStringLiteral("1");
+  if (!Dialogs.InputBox(
+          Owner, QStringLiteral("Enter Puzzle Number"),
+          QStringLiteral("Enter a value between %1 and %2").arg(MinPuzzleNumber).arg(MaxPuzzleNumber), text))
+    return false;
+  GoTo(ParsePuzzleNumber(text));
+  return true;
+}
+
+void TSession::StepOn(int count) {
+  // Only the last puzzle is shown; the ones before are set up unseen.
+  for (int i = 1; i < count; ++i) {
+    Records->Prefs.PuzzleNumbers[Records->Prefs.PuzzleSize] = ClampPuzzleNumber(Play.Number() + 1);
+    Play.SetUpPuzzle();
+  }
+  Next();
+}
+
+void TSession::RandomJump() {
+  SetNumber(static_cast<int>(Play.Puzzle.Random.Random(MaxPuzzleNumber)) + 1);
+}
+
+void TSession::PuzzleOfTheDay() {
+  const QDate today = Today();
+  SetNumber(DailyPuzzleNumber(DailyDayOf(today.year(), today.month(), today.day())));
+}
+
+void TSession::SetSize(int size) {
+  if (IndexForSize(size) < 0) return;
+  Records->Prefs.PuzzleSize = size;
+  SetUpPuzzle();
+}
+
+void TSession::PlayPuzzle(int size, int number, bool setUp) {
+  if (IndexForSize(size) < 0) return;
+  Records->Prefs.PuzzleSize = size;
+  Records->Prefs.PuzzleNumbers[size] = ClampPuzzleNumber(number);
+  if (setUp) SetUpPuzzle();
+}
+
+void TSession::Restart() {
+  Play.Restart();
+  Observer.PuzzleChanged(TPuzzleChange::Restarted);
+}
+
+void TSession::SetPaused(bool on) {
+  Play.SetPaused(on);
+}
+
+// --- play --------------------------------------------------------------------
+
+TPress TSession::Press(const TMove& move) {
+  if (Play.Paused()) return {};
+  PressedBesideCells();
+  std::vector<TBoardPos> changed;
+  Changed = &changed;
+  const TPress press = Play.Press(move);
+  Changed = nullptr;
+  switch (press.Result) {
+    case TPressResult::Ignored:
+      break;
+    case TPressResult::MisClick:
+      Play.Clock.MessageAge = 0;
+      Observer.ShowMessage(QStringLiteral("Sorry, that is the wrong choice!"), move);
+      Sound(TGameSound::Error);
+      break;
+    default:
+      changed.push_back({move.c, move.r});
+      Observer.SquaresChanged(changed);
+  }
+  return press;
+}
+
+void TSession::PressedBesideCells() {
+  if (!Play.Paused()) Play.Clock.MessageAge = 999;
+}
+
+bool TSession::Tick() {
+  const TTick tick = Play.Tick();
+  if (tick.WholeSecond) Observer.StateChanged(TStateChange::Clock);
+  const bool messageDone = Play.Clock.MessageAge > 3;
+  if (tick.Completed) {
+    Observer.StateChanged(TStateChange::Clock);
+    Complete();
+  }
+  return messageDone;
+}
+
+void TSession::Complete() {
+  const TFinish finish = Play.Complete();  // stops the clock
+  Sound(TGameSound::Complete);
+  Observer.StateChanged(TStateChange::Completed);
+  if (const TWriteResult written =
+          ScoreTable.AddScore(Records->Prefs.PlayerName, finish.Number, finish.Size, finish.Time,
+                              finish.Errors, finish.Clues, finish.Difficulty);
+      !written)
+    Error(written.Error);
+}
+
+TDeductionStep TSession::GiveClue() {
+  if (Play.Paused() || !Play.InProgress()) return {};
+  SetShowHints(true);
+  return Play.GiveClue();  // one step, explained as the engine takes it
+}
+
+void TSession::Prove() {
+  // Solving the board in front of a paused or finished game would show or
+  // change what is not in play.
+  if (!Play.ClockRuns()) return;
+  Play.Puzzle.Prove();
+  Observer.PuzzleChanged(TPuzzleChange::Proved);
+}
+
+void TSession::ToggleClue(bool vertical, int index) {
+  if (Play.Paused()) return;
+  TClueList& clues = vertical ? Play.Puzzle.VerticalClues : Play.Puzzle.HorizontalClues;
+  if (index >= 0 && index < int(clues.size())) clues[index].setShown(!clues[index].shown());
+  Observer.CluesChanged(vertical, false);
+}
+
+void TSession::ShowAllClues(bool vertical) {
+  for (TClue& clue : vertical ? Play.Puzzle.VerticalClues : Play.Puzzle.HorizontalClues) clue.setShown(true);
+  Observer.CluesChanged(vertical, true);
+}
+
+// --- switches and windows ----------------------------------------------------
+
+void TSession::SetTimed(bool on) {
+  Records->Prefs.TimerOn = on;
+  Observer.StateChanged(TStateChange::Preferences);
+}
+
+void TSession::SetShowHints(bool on) {
+  Records->Prefs.ShowHints = on;
+  Observer.StateChanged(TStateChange::Preferences);
+}
+
+void TSession::SetZoom(bool on) {
+  Records->Prefs.Zoom = on;
+  Observer.StateChanged(TStateChange::Preferences);
+}
+
+void TSession::ShowOptions() {
+  {
+    TGame::TPauseGuard pause(Play);
+    Dialogs.ShowOptions(Owner, *Records);
+  }
+  if (const TWriteResult splash = Records->StoreShowSplash(); !splash) Error(splash.Error);
+  // The dialog changed the preferences themselves.
+  Observer.StateChanged(TStateChange::Preferences);
+}
+
+void TSession::ShowHighScores() {
+  TGame::TPauseGuard pause(Play, TGame::TAfterModal::Stay);
+  Dialogs.ShowHighScores(Owner, ScoreTable, Records->Prefs.PlayerName);
+}
+
+void TSession::ShowStatistics() {
+  TGame::TPauseGuard pause(Play);
+  Dialogs.ShowStatistics(Owner, ScoreTable, Records->Prefs.PlayerName);
+}
+
+// --- saved games -------------------------------------------------------------
+
+bool TSession::OfferToSave() {
+  if (Play.InProgress() && Dialogs.Confirm(Owner, QStringLiteral("Do you want to save this game?")))
+    return Save();
+  return true;
+}
+
+bool TSession::Save() {
+  if (!Play.InProgress()) return true;
+  const TPrefs& prefs = Records->Prefs;
+  const QString path = SavedGamePath(Records->PlayersFolder(), prefs.PlayerName, Play.Number(), Play.N());
+  const TWriteResult written =
+      WriteSavedGame(path, SavedGameOf(Play.Puzzle, Play.Number(), Play.Clock.ElapsedSeconds));
+  TGame::TPauseGuard pause(Play);
+  if (written)
+    Dialogs.InfoBox(Owner, QString::fromLatin1(GameSavedText));
+  else
+    Error(QString::fromLatin1(CouldNotSaveGameText) + written.Error);
+  return bool(written);
+}
+
+void TSession::SaveAndPause() {
+  SetPaused(true);
+  Save();
+}
+
+void TSession::Open() {
+  TGame::TPauseGuard pause(Play);
+  const QString folder = QDir(Records->PlayersFolder()).filePath(QStringLiteral("Saved Games"));
+  const QString file = Dialogs.ChooseOpenFile(Owner, folder, QStringLiteral("Quillmere Saved Game (*.sav)"),
+                                              QStringLiteral("sav"));
+  // Cancelled or unreadable: the game on the board goes on as it was.
+  if (file.isEmpty()) return;
+  TSavedGame saved;
+  if (const TReadResult read = ReadSavedGame(file, saved); !read) {
+    Error(QString::fromLatin1(CouldNotLoadGameText) + read.Error);
+    return;
+  }
+  // The file's owner plays it; a file no known player owns opens for the
+  // current one.
+  const QString owner =
+      SavedGameOwner(QFileInfo(file).fileName(), Records->ListPlayerNames(), Records->Prefs.PlayerName);
+  if (!owner.isEmpty() && owner.compare(Records->Prefs.PlayerName, Qt::CaseInsensitive) != 0) {
+    StoreCurrentProfile();  // a failure is said; the game opens all the same
+    LoadProfileOf(owner);
+  }
+  ApplySavedGame(saved, Play.Puzzle);
+  Play.Load(saved.Size, saved.Number, saved.Time);
+  Observer.PuzzleChanged(TPuzzleChange::New);
+  TGame::TPauseGuard wait(Play);  // the clock waits for the message
+  Dialogs.InfoBox(Owner, QString::fromLatin1(GameLoadedText));
+}
+
+// --- players -----------------------------------------------------------------
+
+QString TSession::NewPlayerProblem(const QString& name) const {
+  QString problem;
+  if (!IsValidPlayerName(name, &problem)) return problem;
+  for (const QString& known : Records->ListPlayerNames())
+    if (known.compare(name, Qt::CaseInsensitive) == 0)
+      return QStringLiteral("There is already a player called \"%1\"; please choose another name.")
+          .arg(known);
+  return {};
+}
+
+void TSession::CreatePlayer() {
+  QString name;
+  if (!Dialogs.NewPlayerName(
+          Owner, [this](const QString& n) { return NewPlayerProblem(n); }, name))
+    return;
+  if (OfferToSave() && StoreCurrentProfile()) StartNewPlayer(name);
+}
+
+bool TSession::StoreCurrentProfile() {
+  Observer.StoringProfile();
+  const TWriteResult stored = Records->StoreProfile();
+  if (!stored) Error(stored.Error);
+  return bool(stored);
+}
+
+void TSession::StartNewPlayer(const QString& name) {
+  Records->Prefs.PlayerName = name;
+  Records->SetNewPlayerDefaults();
+  if (const TWriteResult stored = Records->StoreProfile(); !stored) Error(stored.Error);
+  Records->PlayerList.append(name + QStringLiteral("=") + name);
+  // The new player plays their own puzzle, with their own preferences.
+  BecomePlayer(name, false);
+}
+
+void TSession::SwitchPlayer() {
+  QString name;
+  if (!Dialogs.ChoosePlayer(Owner, Records->ListPlayerNames(), name)) return;  // cancel changes nothing
+  // The one playing already: nothing to save, nothing to reload.
+  if (name.compare(Records->Prefs.PlayerName, Qt::CaseInsensitive) == 0) return;
+  if (OfferToSave()) BecomePlayer(name, true);
+}
+
+void TSession::DeletePlayer() {
+  const QString name = Records->Prefs.PlayerName;
+  if (!Dialogs.Confirm(
+          Owner,
+          QStringLiteral("Are you sure you want to delete the current player \"%1\" from the game?\r"
+                         "Their saved games are deleted with them.")
+              .arg(name),
+          TDialogs::TButtons::OkCancel))
+    return;
+  if (const QStringList kept = RemoveSavedGamesOf(Records->PlayersFolder(), name, Records->ListPlayerNames());
+      !kept.isEmpty())
+    Error(QStringLiteral("Unable to delete the saved games %1.").arg(kept.join(QStringLiteral(", "))));
+  if (const TWriteResult scores = ScoreTable.DeletePlayerScores(name); !scores) Error(scores.Error);
+  if (const TWriteResult deleted = Records->DeletePlayer(name); !deleted) Error(deleted.Error);
+
+  // Someone always plays on: the one chosen, else the first player left,
+  // else a new guest.
+  const QStringList names = Records->ListPlayerNames();
+  QString next;
+  if (!Dialogs.ChoosePlayer(Owner, names, next) || !names.contains(next)) next = names.value(0);
+  if (next.isEmpty())
+    StartNewPlayer(GuestName);
+  else
+    BecomePlayer(next, false);
+}
+
+void TSession::LoadProfileOf(const QString& name) {
+  Records->Prefs.PlayerName = name;
+  Records->LoadProfile();
+  TellReadMessages();
+  Observer.StateChanged(TStateChange::Player);
+}
+
+void TSession::BecomePlayer(const QString& name, bool storeOld) {
+  if (storeOld && !StoreCurrentProfile()) return;
+  LoadProfileOf(name);
+  SetUpPuzzle();
+}

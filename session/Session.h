@@ -1,0 +1,184 @@
+#pragma once
+
+#include "BoardPos.h"
+#include "Dialogs.h"
+#include "Game.h"
+#include "PuzzleObserver.h"
+#include "ScoreTable.h"
+#include "Settings.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+// How the puzzle on the board was replaced.
+enum class TPuzzleChange {
+  New,        // another puzzle: set up, or opened from a saved game
+  Restarted,  // the same puzzle from the start
+  Proved,     // the engine solved the board in front of the player
+};
+
+// What else changed.
+enum class TStateChange {
+  Phase,        // playing, paused, finished: the clock starts or stops
+  Clock,        // a whole second passed: the progress and time labels are due
+  Preferences,  // the current player's switches (hints, zoom, timed game)
+  Player,       // another player plays: their name, preferences and window sizes
+  Completed,    // the puzzle was just solved
+};
+
+// How the session tells its front end what changed; the front end draws it.
+class TSessionObserver {
+ public:
+  virtual ~TSessionObserver() = default;
+  virtual void PuzzleChanged(TPuzzleChange change) = 0;
+  // These squares changed (a press, or a step the engine took).
+  virtual void SquaresChanged(const std::vector<TBoardPos>& squares) = 0;
+  // A clue of this panel was hidden or shown (all: every clue shown).
+  virtual void CluesChanged(bool vertical, bool all) = 0;
+  virtual void StateChanged(TStateChange change) = 0;
+  // A mis-click's message, to show near the cell pressed.
+  virtual void ShowMessage(const QString& text, const TMove& move) = 0;
+  // The engine has just explained a step of "Give me a clue!".
+  virtual void ExplainStep(const TDeductionStep& step) = 0;
+  // Sounds only come while the current player has them on.
+  virtual void PlaySound(TGameSound sound) = 0;
+  // The profile is about to be stored: the front end puts its window sizes
+  // into the settings.
+  virtual void StoringProfile() {}
+};
+
+// The game session: the player's records (settings, score table), the game
+// in play and every command that touches no pixels. It links Qt Core and the
+// lower layers, no widgets; questions go through TDialogs, and what changed
+// goes to one observer. A front end turns events into these calls.
+class TSession : private TPuzzleObserver {
+ public:
+  // recordsPath names the players file, Players/ and the score files.
+  TSession(const QString& recordsPath, TDialogs& dialogs, TSessionObserver& observer);
+  ~TSession() override;
+  TSession(const TSession&) = delete;
+  TSession& operator=(const TSession&) = delete;
+
+  // The window the session's questions stand over (never dereferenced here).
+  void SetDialogOwner(QWidget* owner) { Owner = owner; }
+
+  TSettings& Settings() { return *Records; }
+  const TSettings& Settings() const { return *Records; }
+  TPrefs& Prefs() { return Records->Prefs; }
+  const TPrefs& Prefs() const { return Records->Prefs; }
+  TScoreTable& Scores() { return ScoreTable; }
+  TGame& Game() { return Play; }
+  const TGame& Game() const { return Play; }
+  const QString& RecordsPath() const { return Path; }
+
+  // --- start and end -------------------------------------------------------
+  void LoadScores();
+  // Players/ (made when missing), the players file and the current profile;
+  // every problem is told.
+  void LoadPlayers();
+  // Stores the players file, the profile and a score whose write failed, once:
+  // at the exit with message boxes, on a signal or a lost display on the
+  // terminal (nobody may be there to answer a box).
+  void StoreAtExit();
+  void StoreOnSignal();
+
+  // --- puzzles -------------------------------------------------------------
+  void SetUpPuzzle();  // the current size's current number
+  void Next();
+  void Previous();
+  void GoTo(int number);
+  bool AskPuzzleNumber();  // the go-to box; false for Cancel
+  // Steps on count puzzles, setting up each, and shows the last.
+  void StepOn(int count);
+  void RandomJump();
+  void PuzzleOfTheDay();
+  void SetSize(int size);
+  // Puzzle number of board size (a size the list offers; others are
+  // ignored), which becomes that size's current number as with Go To; with
+  // setUp false only the preferences change.
+  void PlayPuzzle(int size, int number, bool setUp = true);
+  void Restart();
+  void SetPaused(bool on);
+
+  // --- play ----------------------------------------------------------------
+  TPress Press(const TMove& move);
+  // A press on the board that hit no cell still ends the message near the
+  // pointer.
+  void PressedBesideCells();
+  // One clock event: the labels when a second passed, completion when the
+  // board is full. True when the message near the pointer has had its time.
+  bool Tick();
+  // "Give me a clue!": hints on, one step at the clue penalty. Nothing while
+  // paused or after the end.
+  TDeductionStep GiveClue();
+  // The engine solves the board (a game being played only).
+  void Prove();
+  void ToggleClue(bool vertical, int index);
+  void ShowAllClues(bool vertical);
+
+  // --- switches and windows ------------------------------------------------
+  void SetTimed(bool on);
+  void SetShowHints(bool on);
+  void SetZoom(bool on);
+  void ShowOptions();
+  void ShowHighScores();  // leaves a game in progress paused
+  void ShowStatistics();
+
+  // --- saved games ---------------------------------------------------------
+  // Offers to save a game in progress before it is dropped; false when the
+  // save failed, and the game stays (the player may retry or decline).
+  bool OfferToSave();
+  // Saves a game in progress; false (and said) when the file could not be
+  // written.
+  bool Save();
+  void SaveAndPause();  // the toolbar's save leaves the game paused
+  void Open();
+
+  // --- players -------------------------------------------------------------
+  void CreatePlayer();
+  void SwitchPlayer();
+  void DeletePlayer();
+  // Why a new player cannot take name, or nothing when it can.
+  QString NewPlayerProblem(const QString& name) const;
+
+  // The local date the puzzle of the day is taken from; tests set their own.
+  std::function<QDate()> Today = [] { return QDate::currentDate(); };
+
+ private:
+  // TPuzzleObserver: the engine's reports while it works on the board.
+  void DrawSquare(int c, int r) override;
+  void PopSound() override;
+  void ExplainStep(const TDeductionStep& step) override;
+
+  void Sound(TGameSound sound);
+  void SetNumber(int number);
+  void Complete();
+  // Makes name the current player: the old profile stored first (unless it
+  // was just deleted), the new one loaded and its puzzle set up.
+  void BecomePlayer(const QString& name, bool storeOld);
+  bool StoreCurrentProfile();  // false (and said) when it fails
+  void StartNewPlayer(const QString& name);
+  void LoadProfileOf(const QString& name);
+  void TellReadMessages();
+  void Error(const QString& text);
+
+  QString Path;
+  TDialogs& Dialogs;
+  TSessionObserver& Observer;
+  QWidget* Owner = nullptr;
+  std::unique_ptr<TSettings> Records;
+  TGame Play;
+  TScoreTable ScoreTable;
+  // The squares a press changes, gathered for one report.
+  std::vector<TBoardPos>* Changed = nullptr;
+  bool PlayersLoaded = false;
+  bool RecordsStored = false;
+  // Players/ could not be made at start; said then, and not again at the exit.
+  bool PlayersFolderMissing = false;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "Images.h"
+#include "MainForm.h"
+
+// What the window tests and benchmarks look at beyond the window's controls
+// and its session: the animation, the pictures, the sounds, the keyboard
+// cursor and the Ctrl+press step count.
+struct TMainFormProbe {
+  static std::unique_ptr<TEffects>& Effects(TMainForm& form) { return form.Effects; }
+  static std::unique_ptr<TImages>& TileImages(TMainForm& form) { return form.TileImages; }
+  static TGameSounds& Sounds(TMainForm& form) { return form.Sounds; }
+  static int& CtrlPressSteps(TMainForm& form) { return form.CtrlPressSteps; }
+  static TKeyCursor& KeyCursor(TMainForm& form) { return form.KeyCursor; }
+};
