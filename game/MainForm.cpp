@@ -149,8 +149,11 @@ void TMainForm::showEvent(QShowEvent* event) {
   // The stored width, height and place are the frame's. A window manager
   // frames the window only after it is mapped, so the size is applied once
   // more when the frame becomes known.
-  ApplyWindowSize(true);
-  SettleFrame(0);
+  Placement.Apply(Play->Settings(), true);
+  Placement.Settle([this] {
+    Placement.Apply(Play->Settings(), true);
+    CaptureWindowSizes();
+  });
   centralWidget()->layout()->activate();
   const TSettings& settings = Play->Settings();
   SetHorizontalPanelWidth(settings.HorizontalWidth > 0 ? settings.HorizontalWidth : 288);
@@ -248,7 +251,7 @@ void TMainForm::ShowSwitches(bool layOutZoom) {
 void TMainForm::ApplyPreferences() {
   ShowSwitches();
   // Placed before the window exists, the window manager puts the frame there.
-  ApplyWindowSize(!Shown);
+  Placement.Apply(Play->Settings(), !Shown);
   const TSettings& settings = Play->Settings();
   if (settings.HorizontalWidth > 0) SetHorizontalPanelWidth(settings.HorizontalWidth);
   if (settings.VerticalHeight > 0) SetVerticalPanelHeight(settings.VerticalHeight);
@@ -262,56 +265,6 @@ void TMainForm::ShowPlayer() {
   ShowHintPane();
 }
 
-void TMainForm::ApplyWindowSize(bool place) {
-  const TSettings& settings = Play->Settings();
-  // The stored sizes are outer ones; a window far larger than the screen
-  // would allocate its whole picture (gigabytes for a hand-edited 100000).
-  const QSize frame = frameGeometry().size() - size();
-  AppliedFrame = frame;
-  const QScreen* on = screen();
-  const QPoint stored(settings.MainLeft, settings.MainTop);
-  if (place && settings.MainPlaced)
-    if (const QScreen* there = QGuiApplication::screenAt(stored)) on = there;
-  QSize room(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  if (on) room = on->availableGeometry().size() - frame;
-  auto fit = [](int stored, int frameExtent, int least, int most, int current) {
-    if (stored <= 0) return current;
-    return std::max(least, std::min(stored - frameExtent, most));
-  };
-  // The layout may need more than the minimum set at the first show.
-  const QSize least = minimumSize().expandedTo(minimumSizeHint());
-  const QSize inner(fit(settings.MainWidth, frame.width(), least.width(), room.width(), width()),
-                    fit(settings.MainHeight, frame.height(), least.height(), room.height(), height()));
-  resize(inner);
-  if (!on || (!place && settings.MainWidth <= 0 && settings.MainHeight <= 0)) return;
-  // The start puts the frame where it was, or centres it; later only a
-  // window grown past the screen's edge is moved back onto it.
-  const QRect free = on->availableGeometry();
-  const QSize outer = inner + frame;
-  QPoint corner = pos();
-  if (place)
-    corner = settings.MainPlaced
-                 ? stored
-                 : free.topLeft() + QPoint(free.width() - outer.width(), free.height() - outer.height()) / 2;
-  const int x = std::max(free.left(), std::min(corner.x(), free.right() + 1 - outer.width()));
-  const int y = std::max(free.top(), std::min(corner.y(), free.bottom() + 1 - outer.height()));
-  if (QPoint(x, y) != pos()) move(x, y);
-}
-
-void TMainForm::SettleFrame(int tries) {
-  // Polled, not told: no event says that the frame's extents became known.
-  // Without a window manager they never do, and the window stays as it is;
-  // a busy desktop may take seconds to frame it.
-  if (!isVisible()) return;
-  const QSize frame = frameGeometry().size() - size();
-  if (frame != AppliedFrame) {
-    ApplyWindowSize(true);
-    CaptureWindowSizes();
-    return;
-  }
-  if (tries < 400) QTimer::singleShot(25, this, [this, tries] { SettleFrame(tries + 1); });
-}
-
 void TMainForm::ShowPuzzleSize() {
   const int index = IndexForSize(Play->Prefs().PuzzleSize);
   if (index >= 0) ComboBox1->setCurrentIndex(index);  // setCurrentIndex does not emit activated
@@ -319,15 +272,7 @@ void TMainForm::ShowPuzzleSize() {
 
 void TMainForm::CaptureWindowSizes() {
   TSettings& settings = Play->Settings();
-  settings.MainWidth = frameGeometry().width();
-  settings.MainHeight = frameGeometry().height();
-  // A Wayland client is never told where it is; the place it had under
-  // another window system stays kept.
-  if (!QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
-    settings.MainPlaced = true;
-    settings.MainLeft = pos().x();
-    settings.MainTop = pos().y();
-  }
+  Placement.Capture(settings);
   settings.HorizontalWidth = RzSizePanel2->width();
   settings.VerticalHeight = RzSizePanel1->height();
 }

@@ -9,6 +9,7 @@
 #include "KeyCursor.h"
 #include "PaintBox.h"
 #include "Session.h"
+#include "WindowPlacement.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -52,24 +53,20 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   TSession& Session() { return *Play; }
   int N() const { return Play->Game().N(); }
 
-  // --- commands: one action each, shared by its menu item and its button ---
-  QAction *Open1 = nullptr, *Save1 = nullptr, *SaveAndPause = nullptr, *Exit1 = nullptr;
-  QAction *New1 = nullptr, *Previous1 = nullptr, *GotoPuzzle1 = nullptr, *Jumptorandompuzzle1 = nullptr;
+  // --- the controls tests press and read by name (the rest are private) ---
+  // Commands: one action each, shared by its menu item and its button.
+  QAction *Open1 = nullptr, *Save1 = nullptr, *Exit1 = nullptr, *PrintExport1 = nullptr;
+  QAction *GotoPuzzle1 = nullptr, *Jumptorandompuzzle1 = nullptr, *PuzzleOfTheDay1 = nullptr;
   QAction *Restart1 = nullptr, *Pause1 = nullptr;
   QAction *Createnewplayer1 = nullptr, *SwitchtoPlayer1 = nullptr, *DeletePlayer1 = nullptr;
-  QAction *ShowHighScores1 = nullptr, *BestFit1 = nullptr, *Statistics1 = nullptr, *ShowHighScores2 = nullptr;
-  QAction *TimedGame1 = nullptr, *ShowHints1 = nullptr, *GiveClue = nullptr, *ZoomSmallTiles1 = nullptr;
-  QAction *Options1 = nullptr, *HelpMenu = nullptr, *About1 = nullptr;
-
-  // --- controls ------------------------------------------------------------
-  TMousePanel* RzToolbar1 = nullptr;
-  QToolButton *BtnOpen = nullptr, *BtnSave = nullptr, *PrevBtn = nullptr, *NextBtn = nullptr;
+  QAction *BestFit1 = nullptr, *Statistics1 = nullptr;
+  QAction *TimedGame1 = nullptr, *ShowHints1 = nullptr, *ZoomSmallTiles1 = nullptr, *Options1 = nullptr;
+  QToolButton *BtnOpen = nullptr, *BtnSave = nullptr, *NextBtn = nullptr;
   QComboBox* ComboBox1 = nullptr;  // the board sizes
   QToolButton *RestartBtn = nullptr, *PauseBtn = nullptr, *HintBtn = nullptr, *ClueBtn = nullptr;
   QToolButton *OptionsBtn = nullptr, *ZoomBtn = nullptr;
   TMousePanel* RzPanel4 = nullptr;  // the information bar
   TClickLabel *PlayerLbl = nullptr, *RzLabel1 = nullptr, *Label1 = nullptr, *TimeLbl = nullptr;
-  QSplitter *MainSplitter = nullptr, *BoardSplitter = nullptr;
   TPaintBox* PaintBox1 = nullptr;  // the board
   QLabel* RzLabel2 = nullptr;      // the message near the pointer
   TArrowLine* RzLine1 = nullptr;
@@ -87,9 +84,6 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   QTimer *Timer1 = nullptr, *BlinkTimer = nullptr;
   TAnimationTimer* WinTimer = nullptr;  // the completion animation's
 
-  QAction* PrintExport1 = nullptr;
-  QAction* PuzzleOfTheDay1 = nullptr;
-
   // --- controller (MainForm.cpp) -------------------------------------------
   void DismissPointers();
   void ApplyPreferences();
@@ -98,11 +92,7 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   void ShowSwitches(bool layOutZoom = true);
   void ShowHintPane();  // the status bar 36 pixels high with hints, 12 without
   void ShowPuzzleSize();
-  void CaptureWindowSizes();
-  // The stored window size, kept within the screen's free area and above
-  // the window's minimum (a hand-edited profile may ask for any size). With
-  // place, the stored place too, or centred where none is stored.
-  void ApplyWindowSize(bool place = false);
+  void CaptureWindowSizes();  // the window's and the panels' sizes into the profile
   // Un-minimises, raises and activates the window (and a dialog open over
   // it): another start of the game asked for it.
   void ComeToFront();
@@ -275,13 +265,16 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   // The pointer, or the keyboard cursor, rests on a clue: its hint.
   void HoverClue(bool Vertical, int Index);
 
-  // Applies the size and place once more when the window manager's frame
-  // turns out to differ from the one they were applied with.
-  void SettleFrame(int tries);
   void SetHorizontalPanelWidth(int width);
   void SetVerticalPanelHeight(int height);
   void DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H);
   void PausedLook(TPaintBox* Box);
+
+  QAction *SaveAndPause = nullptr, *New1 = nullptr, *Previous1 = nullptr, *GiveClue = nullptr;
+  QAction *ShowHighScores1 = nullptr, *ShowHighScores2 = nullptr, *HelpMenu = nullptr, *About1 = nullptr;
+  TMousePanel* RzToolbar1 = nullptr;
+  QToolButton* PrevBtn = nullptr;
+  QSplitter *MainSplitter = nullptr, *BoardSplitter = nullptr;
 
   TDialogs& Dialogs;
   const QString AssetFolder;  // tiles/ and sounds/
@@ -294,7 +287,7 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   TKeyCursor KeyCursor;
   QString PrintFolder;  // where the last print went; the next is offered there
   QPoint MessagePoint;  // where a mis-click's message shows
-  QSize AppliedFrame;
+  TWindowPlacement Placement{*this};
   // How many puzzles a Ctrl+press on the puzzle label steps on.
   int CtrlPressSteps = 999;
   bool ShownPaused = false;  // what the board and panels show
