@@ -2,6 +2,8 @@
 // clues. A key presses the cell or clue under the cursor through the same
 // session calls as the mouse, so the outcomes are the mouse's own
 // (mis-clicks included).
+#include "KeyboardPlay.h"
+
 #include "MainForm.h"
 
 #include <QKeyEvent>
@@ -28,63 +30,63 @@ void CursorRing(QPainter& p, const QRect& rect) {
 
 }  // namespace
 
-void TMainForm::CreateKeyboardPlay() {
+void TKeyboardPlay::Install() {
   // Only the three panes take the focus, in this order for Tab.
-  for (TPaintBox* box : {PaintBox1, HorizontalPaintBox, VerticalPaintBox})
+  for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox})
     box->setFocusPolicy(Qt::StrongFocus);
-  PaintBox1->OnKeyDown = [this](QKeyEvent* e) { return PaneKeyDown(TKeyPane::Board, e); };
-  HorizontalPaintBox->OnKeyDown = [this](QKeyEvent* e) { return PaneKeyDown(TKeyPane::Horizontal, e); };
-  VerticalPaintBox->OnKeyDown = [this](QKeyEvent* e) { return PaneKeyDown(TKeyPane::Vertical, e); };
-  PaintBox1->OnOverlay = [this](QPainter& p) { DrawBoardCursor(p); };
-  HorizontalPaintBox->OnOverlay = [this](QPainter& p) { DrawHorizontalCursor(p); };
-  VerticalPaintBox->OnOverlay = [this](QPainter& p) { DrawVerticalCursor(p); };
+  Form.PaintBox1->OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Board, e); };
+  Form.HorizontalPaintBox->OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Horizontal, e); };
+  Form.VerticalPaintBox->OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Vertical, e); };
+  Form.PaintBox1->OnOverlay = [this](QPainter& p) { DrawBoardCursor(p); };
+  Form.HorizontalPaintBox->OnOverlay = [this](QPainter& p) { DrawHorizontalCursor(p); };
+  Form.VerticalPaintBox->OnOverlay = [this](QPainter& p) { DrawVerticalCursor(p); };
   // A press with the mouse puts the keyboard cursor away; on the board it
   // leaves it on the cell pressed, for the next key.
-  for (TPaintBox* box : {PaintBox1, HorizontalPaintBox, VerticalPaintBox}) {
+  for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) {
     auto down = box->OnMouseDown;
     box->OnMouseDown = [this, box, down](QMouseEvent* e) {
-      if (KeyCursor.Active) {
-        KeyCursor.Active = false;
-        UpdateKeyPanes();
+      if (Cursor.Active) {
+        Cursor.Active = false;
+        UpdatePanes();
       }
-      if (box == PaintBox1) {
-        const TBoardHit hit = HitTest(BoardLayout(), int(e->position().x()), int(e->position().y()));
-        if (hit.Cell && hit.q <= N()) {
-          KeyCursor.c = hit.c;
-          KeyCursor.r = hit.r;
-          KeyCursor.q = hit.q;
+      if (box == Form.PaintBox1) {
+        const TBoardHit hit = HitTest(Form.BoardLayout(), int(e->position().x()), int(e->position().y()));
+        if (hit.Cell && hit.q <= Form.N()) {
+          Cursor.c = hit.c;
+          Cursor.r = hit.r;
+          Cursor.q = hit.q;
         }
       }
       if (down) down(e);
     };
   }
-  PaintBox1->setFocus();
+  Form.PaintBox1->setFocus();
 }
 
-TPaintBox* TMainForm::KeyPaneBox(TKeyPane Pane) const {
+TPaintBox* TKeyboardPlay::PaneBox(TKeyPane Pane) const {
   switch (Pane) {
     case TKeyPane::Horizontal:
-      return HorizontalPaintBox;
+      return Form.HorizontalPaintBox;
     case TKeyPane::Vertical:
-      return VerticalPaintBox;
+      return Form.VerticalPaintBox;
     default:
-      return PaintBox1;
+      return Form.PaintBox1;
   }
 }
 
-void TMainForm::UpdateKeyPanes() {
-  for (TPaintBox* box : {PaintBox1, HorizontalPaintBox, VerticalPaintBox}) box->update();
+void TKeyboardPlay::UpdatePanes() {
+  for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) box->update();
 }
 
-bool TMainForm::PaneKeyDown(TKeyPane Pane, QKeyEvent* Event) {
+bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
   // Keys with Ctrl or Alt belong to the window's commands and menus.
   if (Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const int key = Event->key();
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
     const bool back = key == Qt::Key_Backtab || (Event->modifiers() & Qt::ShiftModifier);
     const TKeyPane next = TKeyPane((int(Pane) + (back ? 2 : 1)) % 3);
-    KeyPaneBox(next)->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-    ShowKeyCursor(next);
+    PaneBox(next)->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+    Show(next);
     return true;
   }
   const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -94,137 +96,137 @@ bool TMainForm::PaneKeyDown(TKeyPane Pane, QKeyEvent* Event) {
   if (!press && !(remove && Pane == TKeyPane::Board) && !dx && !dy) return false;
   // The first key only shows where the cursor stands, so no press lands on
   // a cell the player has not seen.
-  if (!(KeyCursor.Active && KeyCursor.Pane == Pane)) {
-    ShowKeyCursor(Pane);
+  if (!(Cursor.Active && Cursor.Pane == Pane)) {
+    Show(Pane);
     return true;
   }
   switch (Pane) {
     case TKeyPane::Board:
-      BoardKeyDown(dx, dy, remove);
+      BoardKey(dx, dy, remove);
       break;
     case TKeyPane::Horizontal:
       // Two clues a row: left and right step by one, up and down by a row.
-      ClueKeyDown(Pane, dx + 2 * dy, press);
+      ClueKey(Pane, dx + 2 * dy, press);
       break;
     case TKeyPane::Vertical:
-      ClueKeyDown(Pane, dx, press);
+      ClueKey(Pane, dx, press);
       break;
   }
-  UpdateKeyPanes();
+  UpdatePanes();
   return true;
 }
 
-void TMainForm::ShowKeyCursor(TKeyPane Pane) {
-  KeyCursor.Active = true;
-  KeyCursor.Pane = Pane;
-  KeepBoardCursorOnBoard(Play->Game().Puzzle, KeyCursor);
-  const int n = int(Play->Game().Puzzle.HorizontalClues.size()),
-            m = int(Play->Game().Puzzle.VerticalClues.size());
-  KeyCursor.Horizontal = std::clamp(KeyCursor.Horizontal, 0, std::max(0, n - 1));
-  KeyCursor.Vertical = std::clamp(KeyCursor.Vertical, 0, std::max(0, m - 1));
-  UpdateKeyPanes();
-  ExplainKeyCursor();
+void TKeyboardPlay::Show(TKeyPane Pane) {
+  Cursor.Active = true;
+  Cursor.Pane = Pane;
+  KeepBoardCursorOnBoard(Form.Session().Game().Puzzle, Cursor);
+  const int n = int(Form.Session().Game().Puzzle.HorizontalClues.size()),
+            m = int(Form.Session().Game().Puzzle.VerticalClues.size());
+  Cursor.Horizontal = std::clamp(Cursor.Horizontal, 0, std::max(0, n - 1));
+  Cursor.Vertical = std::clamp(Cursor.Vertical, 0, std::max(0, m - 1));
+  UpdatePanes();
+  Explain();
 }
 
-QPoint TMainForm::BoardCursorPoint() const {
-  const TBoardLayout L = BoardLayout();
-  return {L.X0(KeyCursor.c) + ((KeyCursor.q - 1) % L.gc) * L.cw + L.cw / 2,
-          L.Y0(KeyCursor.r) + ((KeyCursor.q - 1) / L.gc) * L.ch + L.ch / 2};
+QPoint TKeyboardPlay::BoardCursorPoint() const {
+  const TBoardLayout L = Form.BoardLayout();
+  return {L.X0(Cursor.c) + ((Cursor.q - 1) % L.gc) * L.cw + L.cw / 2,
+          L.Y0(Cursor.r) + ((Cursor.q - 1) / L.gc) * L.ch + L.ch / 2};
 }
 
-bool TMainForm::KeyCursorOnBoard() const {
-  return KeyCursor.c >= 1 && KeyCursor.c <= N() && KeyCursor.r >= 1 && KeyCursor.r <= N() &&
-         KeyCursor.q >= 1 && KeyCursor.q <= N();
+bool TKeyboardPlay::OnBoard() const {
+  return Cursor.c >= 1 && Cursor.c <= Form.N() && Cursor.r >= 1 && Cursor.r <= Form.N() && Cursor.q >= 1 &&
+         Cursor.q <= Form.N();
 }
 
-void TMainForm::BoardKeyDown(int dx, int dy, bool remove) {
+void TKeyboardPlay::BoardKey(int dx, int dy, bool remove) {
   // Another puzzle may have changed the size under the cursor.
-  if (!KeyCursorOnBoard()) KeepBoardCursorOnBoard(Play->Game().Puzzle, KeyCursor);
+  if (!OnBoard()) KeepBoardCursorOnBoard(Form.Session().Game().Puzzle, Cursor);
   if (dx || dy) {
-    StepBoardCursor(Play->Game().Puzzle, KeyCursor, dx, dy);
-    ExplainKeyCursor();
+    StepBoardCursor(Form.Session().Game().Puzzle, Cursor, dx, dy);
+    Explain();
     return;
   }
   // A window too small to show the cell has nothing there to press.
-  const TBoardLayout L = BoardLayout();
+  const TBoardLayout L = Form.BoardLayout();
   if (L.W <= 0 || L.H <= 0 || L.cw <= 0 || L.ch <= 0) return;
-  DismissPointers();
-  PressCell({KeyCursor.c, KeyCursor.r, KeyCursor.q, remove ? TButton::Right : TButton::Left},
-            BoardCursorPoint());
+  Form.DismissPointers();
+  Form.PressCell({Cursor.c, Cursor.r, Cursor.q, remove ? TButton::Right : TButton::Left}, BoardCursorPoint());
 }
 
-void TMainForm::ClueKeyDown(TKeyPane Pane, int step, bool press) {
+void TKeyboardPlay::ClueKey(TKeyPane Pane, int step, bool press) {
   const bool horizontal = Pane == TKeyPane::Horizontal;
-  const int n =
-      int((horizontal ? Play->Game().Puzzle.HorizontalClues : Play->Game().Puzzle.VerticalClues).size());
-  int& i = horizontal ? KeyCursor.Horizontal : KeyCursor.Vertical;
+  const int n = int(
+      (horizontal ? Form.Session().Game().Puzzle.HorizontalClues : Form.Session().Game().Puzzle.VerticalClues)
+          .size());
+  int& i = horizontal ? Cursor.Horizontal : Cursor.Vertical;
   if (i + step >= 0 && i + step < n) i += step;
   i = std::clamp(i, 0, std::max(0, n - 1));
   if (!press) {
-    ExplainKeyCursor();
+    Explain();
     return;
   }
   if (n <= 0) return;
   // A panel too small to show the clue has nothing there to press.
   if (horizontal) {
-    if (HorizontalLayout().s <= 0) return;
-    DismissPointers();
-    Play->ToggleClue(false, i);
-  } else if (VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), n) > 0) {
-    VerticalClueChosen(i);
+    if (Form.HorizontalLayout().s <= 0) return;
+    Form.DismissPointers();
+    Form.Session().ToggleClue(false, i);
+  } else if (VerticalTileSize(Form.VerticalPaintBox->width(), Form.VerticalPaintBox->height(), n) > 0) {
+    Form.VerticalClueChosen(i);
   }
 }
 
-void TMainForm::ExplainKeyCursor() {
+void TKeyboardPlay::Explain() {
   // What resting the pointer there would show: the hint and the zoom boxes.
-  switch (KeyCursor.Pane) {
+  switch (Cursor.Pane) {
     case TKeyPane::Board:
-      if (!KeyCursorOnBoard()) return;
-      if (Play->Prefs().ShowHints) ExplainClue(nullptr, 0, false);
-      if (Play->Prefs().Zoom) ShowTilePreviewOf(KeyCursor.c, KeyCursor.r, KeyCursor.q - 1);
+      if (!OnBoard()) return;
+      if (Form.Session().Prefs().ShowHints) Form.ExplainClue(nullptr, 0, false);
+      if (Form.Session().Prefs().Zoom) Form.ShowTilePreviewOf(Cursor.c, Cursor.r, Cursor.q - 1);
       break;
     case TKeyPane::Horizontal:
-      if (HorizontalLayout().s > 0) HoverClue(false, KeyCursor.Horizontal);
+      if (Form.HorizontalLayout().s > 0) Form.HoverClue(false, Cursor.Horizontal);
       break;
     case TKeyPane::Vertical:
-      if (VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(),
-                           int(Play->Game().Puzzle.VerticalClues.size())) > 0)
-        HoverClue(true, KeyCursor.Vertical);
+      if (VerticalTileSize(Form.VerticalPaintBox->width(), Form.VerticalPaintBox->height(),
+                           int(Form.Session().Game().Puzzle.VerticalClues.size())) > 0)
+        Form.HoverClue(true, Cursor.Vertical);
       break;
   }
 }
 
-bool TMainForm::KeyCursorShows(TKeyPane Pane) const {
+bool TKeyboardPlay::Shows(TKeyPane Pane) const {
   // Nothing to point at on a paused, finished or animated board.
-  return KeyCursor.Active && KeyCursor.Pane == Pane && Play->Game().BoardReady() && !Play->Game().Paused() &&
-         !Play->Game().Finished() && !WinTimer->isActive();
+  return Cursor.Active && Cursor.Pane == Pane && Form.Session().Game().BoardReady() &&
+         !Form.Session().Game().Paused() && !Form.Session().Game().Finished() && !Form.WinTimer->isActive();
 }
 
-void TMainForm::DrawBoardCursor(QPainter& Canvas) {
-  if (!KeyCursorShows(TKeyPane::Board)) return;
-  const TBoardLayout L = BoardLayout();
-  if (L.W <= 0 || L.H <= 0 || KeyCursor.c > N() || KeyCursor.r > N() || KeyCursor.q > N()) return;
+void TKeyboardPlay::DrawBoardCursor(QPainter& Canvas) {
+  if (!Shows(TKeyPane::Board)) return;
+  const TBoardLayout L = Form.BoardLayout();
+  if (L.W <= 0 || L.H <= 0 || Cursor.c > Form.N() || Cursor.r > Form.N() || Cursor.q > Form.N()) return;
   // A solved square has no cells left: the ring goes round the square.
-  if (Play->Game().Puzzle.Square(KeyCursor.c, KeyCursor.r).IsSolved()) {
-    CursorRing(Canvas, QRect(L.X0(KeyCursor.c), L.Y0(KeyCursor.r), L.W, L.H));
+  if (Form.Session().Game().Puzzle.Square(Cursor.c, Cursor.r).IsSolved()) {
+    CursorRing(Canvas, QRect(L.X0(Cursor.c), L.Y0(Cursor.r), L.W, L.H));
     return;
   }
-  CursorRing(Canvas, QRect(L.X0(KeyCursor.c) + ((KeyCursor.q - 1) % L.gc) * L.cw,
-                           L.Y0(KeyCursor.r) + ((KeyCursor.q - 1) / L.gc) * L.ch, L.cw, L.ch));
+  CursorRing(Canvas, QRect(L.X0(Cursor.c) + ((Cursor.q - 1) % L.gc) * L.cw,
+                           L.Y0(Cursor.r) + ((Cursor.q - 1) / L.gc) * L.ch, L.cw, L.ch));
 }
 
-void TMainForm::DrawHorizontalCursor(QPainter& Canvas) {
-  const int n = int(Play->Game().Puzzle.HorizontalClues.size());
-  const int s = HorizontalLayout().s;
-  const int i = KeyCursor.Horizontal;
-  if (!KeyCursorShows(TKeyPane::Horizontal) || i < 0 || i >= n || s <= 0) return;
+void TKeyboardPlay::DrawHorizontalCursor(QPainter& Canvas) {
+  const int n = int(Form.Session().Game().Puzzle.HorizontalClues.size());
+  const int s = Form.HorizontalLayout().s;
+  const int i = Cursor.Horizontal;
+  if (!Shows(TKeyPane::Horizontal) || i < 0 || i >= n || s <= 0) return;
   CursorRing(Canvas, QRect(HorizontalClueLeft(i, s), HorizontalClueTop(i, s), 3 * s, s));
 }
 
-void TMainForm::DrawVerticalCursor(QPainter& Canvas) {
-  const int m = int(Play->Game().Puzzle.VerticalClues.size());
-  const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), m);
-  const int i = KeyCursor.Vertical;
-  if (!KeyCursorShows(TKeyPane::Vertical) || i < 0 || i >= m || s <= 0) return;
+void TKeyboardPlay::DrawVerticalCursor(QPainter& Canvas) {
+  const int m = int(Form.Session().Game().Puzzle.VerticalClues.size());
+  const int s = VerticalTileSize(Form.VerticalPaintBox->width(), Form.VerticalPaintBox->height(), m);
+  const int i = Cursor.Vertical;
+  if (!Shows(TKeyPane::Vertical) || i < 0 || i >= m || s <= 0) return;
   CursorRing(Canvas, QRect(VerticalClueLeft(i, s), 10, s, 3 * s));
 }

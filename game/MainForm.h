@@ -6,7 +6,7 @@
 #include "Fonts.h"
 #include "GameSounds.h"
 #include "HintLayout.h"
-#include "KeyCursor.h"
+#include "KeyboardPlay.h"
 #include "PaintBox.h"
 #include "Session.h"
 #include "WindowPlacement.h"
@@ -197,14 +197,6 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   // candidate grids, not the player's progress.
   void PrintExport1Click();
 
-  // --- keyboard play (KeyboardPlay.cpp) -----------------------------------
-  bool PaneKeyDown(TKeyPane Pane, QKeyEvent* Event);
-  void DrawBoardCursor(QPainter& Canvas);
-  void DrawHorizontalCursor(QPainter& Canvas);
-  void DrawVerticalCursor(QPainter& Canvas);
-  // The middle of the board cell under the cursor, where its presses land.
-  QPoint BoardCursorPoint() const;
-
  protected:
   void showEvent(QShowEvent* event) override;    // FormShow, the first time
   void closeEvent(QCloseEvent* event) override;  // FormClose
@@ -212,6 +204,7 @@ class TMainForm : public QMainWindow, private TSessionObserver {
 
  private:
   friend struct TMainFormProbe;  // what tests look at beyond the controls
+  friend class TKeyboardPlay;    // the keys press through the mouse's calls
 
   // Both public constructors: the records named after recordsPath.
   TMainForm(const TDataFolders& folders, const QString& recordsPath, TDialogs& dialogs, QWidget* parent);
@@ -246,16 +239,6 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   QAction* Command(const QString& text, void (TMainForm::*handler)(), bool checkable = false);
   QToolButton* AddToolButton(QHBoxLayout* row, QAction* action);
 
-  // KeyboardPlay.cpp
-  void CreateKeyboardPlay();
-  TPaintBox* KeyPaneBox(TKeyPane Pane) const;
-  void UpdateKeyPanes();
-  void ShowKeyCursor(TKeyPane Pane);
-  bool KeyCursorOnBoard() const;
-  bool KeyCursorShows(TKeyPane Pane) const;
-  void BoardKeyDown(int dx, int dy, bool remove);
-  void ClueKeyDown(TKeyPane Pane, int step, bool press);
-  void ExplainKeyCursor();  // as the pointer resting there would
   // The press of a board cell, by the mouse at (X, Y) or by a key at the
   // cell's middle: the message of a mis-click shows there.
   void PressCell(const TMove& Move, QPoint At);
@@ -284,7 +267,7 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   QImage ScratchBitmap;
   TGameSounds Sounds;
   std::vector<THintPiece> HintPieces;  // what the hint pane shows
-  TKeyCursor KeyCursor;
+  TKeyboardPlay Keys{*this};
   QString PrintFolder;  // where the last print went; the next is offered there
   QPoint MessagePoint;  // where a mis-click's message shows
   TWindowPlacement Placement{*this};

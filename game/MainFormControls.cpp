@@ -320,7 +320,7 @@ void TMainForm::CreateCluePanes() {
   Showall1 = HorizontalPopup->addAction(QStringLiteral("Show All"), this, [this] { Showall1Click(); });
   VerticalPopup = new QMenu(this);
   ShowAll2 = VerticalPopup->addAction(QStringLiteral("Show All"), this, [this] { ShowAll2Click(); });
-  CreateKeyboardPlay();
+  Keys.Install();
 }
 
 void TMainForm::CreateStatusBar() {

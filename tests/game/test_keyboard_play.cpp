@@ -122,7 +122,7 @@ TEST_F(KeyboardPlayTest, AKeyMisClicksExactlyLikeTheMouse) {
   BoardKey(Qt::Key_Enter);
   EXPECT_TRUE(afterWrong == State()) << "a wrong placing";
   EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
-  EXPECT_EQ(Form->RzLabel2->y(), Form->BoardCursorPoint().y() + 12);
+  EXPECT_EQ(Form->RzLabel2->y(), TMainFormProbe::BoardCursorPoint(*Form).y() + 12);
   MoveTo(2, 3, own);
   BoardKey(Qt::Key_Delete);
   MoveTo(4, 4, other);

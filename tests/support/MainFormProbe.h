@@ -11,5 +11,6 @@ struct TMainFormProbe {
   static std::unique_ptr<TImages>& TileImages(TMainForm& form) { return form.TileImages; }
   static TGameSounds& Sounds(TMainForm& form) { return form.Sounds; }
   static int& CtrlPressSteps(TMainForm& form) { return form.CtrlPressSteps; }
-  static TKeyCursor& KeyCursor(TMainForm& form) { return form.KeyCursor; }
+  static TKeyCursor& KeyCursor(TMainForm& form) { return form.Keys.Cursor; }
+  static QPoint BoardCursorPoint(TMainForm& form) { return form.Keys.BoardCursorPoint(); }
 };

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "KeyCursor.h"
+
+#include <QPoint>
+
+class QKeyEvent;
+class QPainter;
+class TMainForm;
+class TPaintBox;
+
+// Keyboard play over the main window's three panes: the board's candidate
+// cells and the two clue panels. Tab moves between the panes, the arrows
+// move the cursor, Space or Return presses, Delete removes. A key presses
+// the cell or clue under the cursor through the same calls as the mouse, so
+// the outcomes are the mouse's own (mis-clicks included).
+class TKeyboardPlay {
+ public:
+  explicit TKeyboardPlay(TMainForm& form) : Form(form) {}
+  // The panes take the focus and the keys, and draw the cursor over
+  // themselves; a press with the mouse puts the cursor away.
+  void Install();
+  // The middle of the board cell under the cursor, where its presses land.
+  QPoint BoardCursorPoint() const;
+
+  TKeyCursor Cursor;
+
+ private:
+  bool KeyDown(TKeyPane Pane, QKeyEvent* Event);
+  TPaintBox* PaneBox(TKeyPane Pane) const;
+  void UpdatePanes();
+  void Show(TKeyPane Pane);
+  bool OnBoard() const;
+  bool Shows(TKeyPane Pane) const;
+  void BoardKey(int dx, int dy, bool remove);
+  void ClueKey(TKeyPane Pane, int step, bool press);
+  void Explain();  // as the pointer resting there would
+  void DrawBoardCursor(QPainter& Canvas);
+  void DrawHorizontalCursor(QPainter& Canvas);
+  void DrawVerticalCursor(QPainter& Canvas);
+
+  TMainForm& Form;
+};
