@@ -132,7 +132,7 @@ void TMainForm::OptionsBtnClick() {
     TGame::TPauseGuard pause(Game);
     Dialogs.ShowOptions(this, *Settings);
   }
-  if (const TWriteResult splash = Settings->StoreShowSplash(); !splash) Dialogs.ErrorBox(this, splash.Error);
+  if (const TResult splash = Settings->StoreShowSplash(); !splash) Dialogs.ErrorBox(this, splash.Error);
   // The dialog changed the preferences themselves; the window shows them now.
   ShowSwitches();
   ShowHintPane();
@@ -163,8 +163,8 @@ void TMainForm::CompletePuzzle() {
   Effects->Start(Settings->Prefs.Animation);
   FitAnimationToBoard();  // the board may have been resized since the set-up
   VerticalPaintBox->Repaint();
-  if (const TWriteResult written = ScoreTable.AddScore(score.Player, score.Number, score.Size, score.Time,
-                                                       score.Errors, score.Clues, score.Difficulty);
+  if (const TResult written = ScoreTable.AddScore(score.Player, score.Number, score.Size, score.Time,
+                                                  score.Errors, score.Clues, score.Difficulty);
       !written)
     Dialogs.ErrorBox(this, written.Error);
   WinTimer->start();

@@ -81,7 +81,7 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
 
 bool TMainForm::FormCreate() {
   if (const TScoreReadReport read = ScoreTable.Load(ProgramPath); !read.Ok())
-    Dialogs.ErrorBox(this, read.Message());
+    Dialogs.ErrorBox(this, read.Error);
   QPalette tb = RzToolbar1->palette();
   tb.setColor(QPalette::Window, ToolbarColour);
   RzToolbar1->setPalette(tb);
@@ -142,12 +142,12 @@ TMainForm::~TMainForm() {
   Game.Puzzle.ClearClues();
   if (!Created || RecordsStored) return;
   RecordsStored = true;  // a signal under the error box below only ends the box
-  const TWriteResult stored = Settings->StorePlayerList();
+  const TResult stored = Settings->StorePlayerList();
   // A missing Players folder was told at the start already.
   if (!stored && !(PlayersFolderMissing && stored.Error.contains(Settings->PlayersFolder())))
     Dialogs.ErrorBox(this, stored.Error);
   // A score whose write failed at completion gets its last chance here.
-  if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores) Dialogs.ErrorBox(this, scores.Error);
+  if (const TResult scores = ScoreTable.WriteUnwritten(); !scores) Dialogs.ErrorBox(this, scores.Error);
 }
 
 void TMainForm::MakePlayersFolder() {
@@ -172,9 +172,9 @@ void TMainForm::EndBySignal() {
 void TMainForm::EndByExit() {
   if (Created && !RecordsStored) {
     CaptureWindowSizes();
-    if (const TWriteResult stored = Settings->StorePlayerList(); !stored)
+    if (const TResult stored = Settings->StorePlayerList(); !stored)
       std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(stored.Error));
-    if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores)
+    if (const TResult scores = ScoreTable.WriteUnwritten(); !scores)
       std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(QString(scores.Error).replace('\r', ' ')));
     RecordsStored = true;
   }

@@ -49,7 +49,7 @@ void TMainForm::Createnewplayer1Click() {
 
 bool TMainForm::StoreCurrentProfile() {
   CaptureWindowSizes();
-  const TWriteResult stored = Settings->StoreProfile();
+  const TResult stored = Settings->StoreProfile();
   if (!stored) Dialogs.ErrorBox(this, stored.Error);
   return bool(stored);
 }
@@ -57,7 +57,7 @@ bool TMainForm::StoreCurrentProfile() {
 void TMainForm::StartNewPlayer(const QString& name) {
   Settings->Prefs.PlayerName = name;
   Settings->SetNewPlayerDefaults();
-  if (const TWriteResult stored = Settings->StoreProfile(); !stored) Dialogs.ErrorBox(this, stored.Error);
+  if (const TResult stored = Settings->StoreProfile(); !stored) Dialogs.ErrorBox(this, stored.Error);
   Settings->PlayerList.append(name + QStringLiteral("=") + name);
   // The new player plays their own puzzle, with their own preferences.
   BecomePlayer(name, false);
@@ -92,10 +92,9 @@ void TMainForm::DeletePlayer1Click() {
       !kept.isEmpty())
     Dialogs.ErrorBox(
         this, QStringLiteral("Unable to delete the saved games %1.").arg(kept.join(QStringLiteral(", "))));
-  if (const TWriteResult scores = ScoreTable.DeletePlayerScores(name); !scores)
+  if (const TResult scores = ScoreTable.DeletePlayerScores(name); !scores)
     Dialogs.ErrorBox(this, scores.Error);
-  if (const TWriteResult deleted = Settings->DeletePlayer(name); !deleted)
-    Dialogs.ErrorBox(this, deleted.Error);
+  if (const TResult deleted = Settings->DeletePlayer(name); !deleted) Dialogs.ErrorBox(this, deleted.Error);
 
   // Someone always plays on: the one chosen, else the first player left,
   // else a new guest.

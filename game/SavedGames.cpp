@@ -22,7 +22,7 @@ bool TMainForm::SaveGame() {
   Timer1->stop();
   const TPrefs& prefs = Settings->Prefs;
   const QString path = SavedGamePath(Settings->PlayersFolder(), prefs.PlayerName, Game.Number(), N());
-  const TWriteResult written =
+  const TResult written =
       WriteSavedGame(path, SavedGameOf(Game.Puzzle, Game.Number(), Game.Clock.ElapsedSeconds));
   if (written)
     Dialogs.InfoBox(this, QString::fromLatin1(GameSavedText));
@@ -60,7 +60,7 @@ void TMainForm::BtnOpenClick() {
     if (Game.ClockRuns()) Timer1->start();
     return;
   }
-  if (const TReadResult read = ReadSavedGame(file, saved); !read) {
+  if (const TResult read = ReadSavedGame(file, saved); !read) {
     Dialogs.ErrorBox(this, QString::fromLatin1(CouldNotLoadGameText) + read.Error);
     if (Game.ClockRuns()) Timer1->start();
     return;

@@ -28,11 +28,11 @@ TSavedSquare SavedSquareOf(const TSquare& square) {
 
 // The square line without its final "~".
 void AppendSquare(QByteArray& out, const TSavedSquare& square) {
-  out += "imageindex=" + QByteArray::number(square.imageindex) +
-         "~localindex=" + QByteArray::number(square.localindex) +
-         (square.solved ? "~solved=-1" : "~solved=0") + "~remaining=";
+  out += "imageindex=" + QByteArray::number(square.ImageIndex) +
+         "~localindex=" + QByteArray::number(square.LocalIndex) +
+         (square.Solved ? "~solved=-1" : "~solved=0") + "~remaining=";
   for (int t = 1; t <= MaxBoardSize; ++t) {
-    if (square.remaining & TSquare::Bit(t)) out += QByteArray::number(t) + '=' + QByteArray::number(t) + '/';
+    if (square.Remaining & TSquare::Bit(t)) out += QByteArray::number(t) + '=' + QByteArray::number(t) + '/';
   }
 }
 
@@ -193,30 +193,30 @@ class TSavedGameReader {
         const int k = static_cast<int>(game.Squares.size()) + 1;
         const QStringView line = Take(QStringLiteral("square %1 of %2").arg(k).arg(n * n));
         TSavedSquare square;
-        square.imageindex = Integer(line, "imageindex");
-        square.localindex = Integer(line, "localindex");
-        square.solved = Integer(line, "solved") != 0;
+        square.ImageIndex = Integer(line, "imageindex");
+        square.LocalIndex = Integer(line, "localindex");
+        square.Solved = Integer(line, "solved") != 0;
         const QString remaining = Field(line, "remaining");
 
-        const int tile = square.localindex;
+        const int tile = square.LocalIndex;
         if (tile < 1 || tile > n) Fail("localindex", QStringLiteral("%1 is outside 1..%2").arg(tile).arg(n));
         if (tilesInRow[r] & TSquare::Bit(tile))
           Fail("localindex", QStringLiteral("tile %1 stands twice in row %2").arg(tile).arg(r));
         tilesInRow[r] |= TSquare::Bit(tile);
         const int picture = (r - 1) * 10 + tile;
-        if (square.imageindex != picture)
+        if (square.ImageIndex != picture)
           Fail("imageindex", QStringLiteral("%1 is not %2, the picture of tile %3 in row %4")
-                                 .arg(square.imageindex)
+                                 .arg(square.ImageIndex)
                                  .arg(picture)
                                  .arg(tile)
                                  .arg(r));
-        square.remaining = Candidates(remaining, n);
-        if (square.solved) {
-          if (square.remaining != TSquare::Bit(tile))
+        square.Remaining = Candidates(remaining, n);
+        if (square.Solved) {
+          if (square.Remaining != TSquare::Bit(tile))
             Fail("remaining",
                  QStringLiteral("a solved square holds its own tile %1 and nothing else").arg(tile));
           ++solved;
-        } else if (!(square.remaining & TSquare::Bit(tile))) {
+        } else if (!(square.Remaining & TSquare::Bit(tile))) {
           // The player can never rule out a square's own tile; without it the
           // deduction would solve the square with a wrong one.
           Fail("remaining", QStringLiteral("the square's own tile %1 is not among its candidates").arg(tile));
@@ -321,9 +321,9 @@ void ApplySavedGame(const TSavedGame& game, TPuzzle& puzzle) {
     for (int r = 1; r <= game.Size; ++r) {
       const TSavedSquare& saved = game.Square(c, r);
       TSquare& square = puzzle.Square(c, r);
-      square.setTile(saved.imageindex, saved.localindex);
-      square.setRemaining(saved.remaining);
-      square.setSolved(saved.solved);
+      square.setTile(saved.ImageIndex, saved.LocalIndex);
+      square.setRemaining(saved.Remaining);
+      square.setSolved(saved.Solved);
     }
   }
   puzzle.SolvedCount = game.Progress;
@@ -389,18 +389,18 @@ QByteArray SavedGameText(const TSavedGame& game) {
   return out;
 }
 
-TWriteResult WriteSavedGame(const QString& path, const TSavedGame& game) {
-  return {WriteFileWhole(path, SavedGameText(game))};
+TResult WriteSavedGame(const QString& path, const TSavedGame& game) {
+  return WriteFileWhole(path, SavedGameText(game));
 }
 
-TReadResult ReadSavedGame(const QString& path, TSavedGame& game) {
+TResult ReadSavedGame(const QString& path, TSavedGame& game) {
   const TFileBytes file = ReadFileBytes(path, RecordFileLimit);
   if (file.Missing || (!file.Ok() && QFileInfo(path).isDir())) return {QStringLiteral("File not found")};
   if (!file.Ok()) return {file.Error};
   return ParseSavedGame(file.Bytes, game);
 }
 
-TReadResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game) {
+TResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game) {
   try {
     game = TSavedGameReader(bytes).Read();
   } catch (const TLoadFailure& failure) {

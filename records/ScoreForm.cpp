@@ -174,7 +174,7 @@ void TScoreForm::Refresh() {
 
 void TScoreForm::HdrSectionClick(int section) {
   const int rows = Model->rowCount();
-  const TWriteResult written = Table.Sort(section);
+  const TResult written = Table.Sort(section);
   Model->Refresh(rows);
   if (!written) ErrorBox(written.Error);
 }
@@ -204,7 +204,7 @@ void TScoreForm::EraseBtnClick() {
 void TScoreForm::Clearallscores1Click() {
   if (!ConfirmBox(QStringLiteral("Are you sure you want to delete all your scores?"))) return;
   const int rows = Model->rowCount();
-  const TWriteResult written = Table.EraseViewingPlayerScores();
+  const TResult written = Table.EraseViewingPlayerScores();
   Model->Refresh(rows);
   if (!written) ErrorBox(written.Error);
 }

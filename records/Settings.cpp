@@ -170,7 +170,7 @@ bool TSettings::ReadShowSplash() {
 }
 
 void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
-  if (file.ReadProblem().isEmpty() || ReportedFiles.contains(file.Path())) return;
+  if (file.ReadResult().Ok() || ReportedFiles.contains(file.Path())) return;
   ReportedFiles.append(file.Path());
   const QString message =
       file.ReadNothing()
@@ -180,7 +180,7 @@ void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
           : QStringLiteral(
                 "The %1 %2 could not be read whole (%3). What could be read is used; the file as "
                 "it was is kept as %4 when it is next written.");
-  ReadMessages.append(message.arg(what, file.Path(), file.ReadProblem(), file.KeptPath()));
+  ReadMessages.append(message.arg(what, file.Path(), file.ReadResult().Error, file.KeptPath()));
 }
 
 QStringList TSettings::TakeReadMessages() {
@@ -235,14 +235,14 @@ QString TSettings::RefusedNamesMessage() const {
       .arg(PlayersFile, RefusedNames.join(QStringLiteral(", ")), Prefs.PlayerName);
 }
 
-TWriteResult TSettings::StorePlayerList() {
+TResult TSettings::StorePlayerList() {
   TIniFile players(PlayersFile);
   players.WriteString(GameSection, QStringLiteral("CurrentPlayer"), Prefs.PlayerName);
   for (const QString& entry : PlayerList) {
     const QString name = PlayerEntryName(entry);
     if (!name.isEmpty()) players.WriteString(PlayersSection, name, name);
   }
-  if (TWriteResult result = players.Save(); !result) return result;
+  if (TResult result = players.Save(); !result) return result;
   return StoreProfile();
 }
 
@@ -294,7 +294,7 @@ void TSettings::LoadProfile() {
   UpdatePenalties();
 }
 
-TWriteResult TSettings::StoreShowSplash() {
+TResult TSettings::StoreShowSplash() {
   const QString path = StorePath();
   QString problem = StoreProblem(path);
   if (problem.isEmpty()) {
@@ -313,7 +313,7 @@ TWriteResult TSettings::StoreShowSplash() {
               .arg(path, problem)};
 }
 
-TWriteResult TSettings::StoreProfile() {
+TResult TSettings::StoreProfile() {
   (void)StoreShowSplash();  // told when the options close, not with the profile
 
   const QString path = ProfilePath(Prefs.PlayerName);
@@ -375,7 +375,7 @@ QString TSettings::MisClickPenaltyText() const {
   return QStringLiteral("Time Penalty for Mis-Clicks: +%1 Seconds").arg(Prefs.MisClickPenalty);
 }
 
-TWriteResult TSettings::DeletePlayer(const QString& name) {
+TResult TSettings::DeletePlayer(const QString& name) {
   const auto entry = std::find_if(PlayerList.begin(), PlayerList.end(),
                                   [&](const QString& e) { return PlayerEntryName(e) == name; });
   if (entry != PlayerList.end()) PlayerList.erase(entry);
