@@ -2,6 +2,7 @@
 
 #include "FileBytes.h"
 
+#include "GameFacts.h"
 #include "Puzzle.h"
 #include "Square.h"
 
@@ -16,11 +17,6 @@ namespace {
 
 constexpr QChar FieldSeparator = u'~';
 constexpr QChar ListSeparator = u'/';
-constexpr int HighestPuzzleNumber = 999999;
-
-bool IsBoardSize(int n) {
-  return n == 4 || n == 5 || n == 6 || n == 8 || n == 9 || n == 10;
-}
 
 TSavedSquare SavedSquareOf(const TSquare& square) {
   return {square.imageindex(), square.localindex(), square.IsSolved(), square.remaining()};
@@ -172,10 +168,13 @@ class TSavedGameReader {
     const QStringView line = Take(QStringLiteral("the header"));
     game.Size = Integer(line, "size");
     if (!IsBoardSize(game.Size))
-      Fail("size", QStringLiteral("%1 is not a board size (4, 5, 6, 8, 9 or 10)").arg(game.Size));
+      Fail("size", QStringLiteral("%1 is not a board size (%2)")
+                       .arg(game.Size)
+                       .arg(QString::fromStdString(BoardSizeList(" or "))));
     game.Number = Integer(line, "number");
-    if (game.Number < 1 || game.Number > HighestPuzzleNumber)
-      Fail("number", QStringLiteral("%1 is outside 1..%2").arg(game.Number).arg(HighestPuzzleNumber));
+    if (!IsPuzzleNumber(game.Number))
+      Fail("number",
+           QStringLiteral("%1 is outside %2..%3").arg(game.Number).arg(MinPuzzleNumber).arg(MaxPuzzleNumber));
     game.Progress = Integer(line, "progress");
     game.Time = Integer(line, "time");
     if (game.Time < 0) Fail("time", QStringLiteral("%1 is negative").arg(game.Time));
@@ -203,7 +202,7 @@ class TSavedGameReader {
         if (tilesInRow[r] & TSquare::Bit(tile))
           Fail("localindex", QStringLiteral("tile %1 stands twice in row %2").arg(tile).arg(r));
         tilesInRow[r] |= TSquare::Bit(tile);
-        const int picture = (r - 1) * 10 + tile;
+        const int picture = TilePicture(r, tile);
         if (square.ImageIndex != picture)
           Fail("imageindex", QStringLiteral("%1 is not %2, the picture of tile %3 in row %4")
                                  .arg(square.ImageIndex)
