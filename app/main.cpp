@@ -177,7 +177,7 @@ int main(int argc, char* argv[]) {
   // Where the folders cannot be made the game still runs; the window says
   // once that progress cannot be kept. Only the records folder itself here,
   // for the lock: Players/ comes once the window has found its pictures.
-  MakeRecordsFolder(folders);
+  (void)MakeRecordsFolder(folders);
 
   // One running game per records folder: two would overwrite each other's
   // players, profiles and scores. A lock whose game has died is taken over;

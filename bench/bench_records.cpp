@@ -36,7 +36,7 @@ void BM_SaveGame(benchmark::State& state) {
   SetUpPlayedGame(p);
   const QString path = dir.filePath("Anna_4242_10.sav");
   for (auto _ : state) {
-    const TWriteResult result = WriteSavedGame(path, SavedGameOf(p, 4242, 321));
+    const TResult result = WriteSavedGame(path, SavedGameOf(p, 4242, 321));
     if (!result) {
       state.SkipWithError(result.Error.toStdString().c_str());
       break;
@@ -55,7 +55,7 @@ void BM_OpenGame(benchmark::State& state) {
   board.SetUp(6, 1, 5);
   for (auto _ : state) {
     TSavedGame game;
-    const TReadResult result = ReadSavedGame(path, game);
+    const TResult result = ReadSavedGame(path, game);
     if (!result) {
       state.SkipWithError(result.Error.toStdString().c_str());
       break;

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const QByteArray written = ini.Content();
   TIniFile again(QString(), written);
-  FUZZ_CHECK(again.ReadProblem().isEmpty() || again.ReadProblem() == ini.ReadProblem());
+  FUZZ_CHECK(again.ReadResult().Ok() || again.ReadResult().Error == ini.ReadResult().Error);
   FUZZ_CHECK(again.ReadString("Game", QStringLiteral("CurrentPlayer"), {}) == QStringLiteral("Guest"));
   FUZZ_CHECK(again.ReadInteger("Puzzles", QStringLiteral("Size6"), 0) == 1234);
   for (int s = 0; s < 5; ++s) {

@@ -111,6 +111,8 @@ void ShowSplashAtStart(TDialogs& dialogs) {
 void TQtDialogs::ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) {
   table.SetViewingPlayer(viewingPlayer);
   TScoreForm form(table, owner);
+  form.ConfirmBox = [this, &form](const QString& text) { return Confirm(&form, text, TButtons::OkCancel); };
+  form.ErrorBox = [this, &form](const QString& text) { ErrorBox(&form, text); };
   form.exec();
 }
 

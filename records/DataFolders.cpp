@@ -30,6 +30,7 @@ TDataFolders ResolveDataFolders(const QString& programFolder, const QString& dat
           Absolute(userDataFolder)};
 }
 
-bool MakeRecordsFolder(const TDataFolders& folders) {
-  return QDir().mkpath(folders.Records);
+TResult MakeRecordsFolder(const TDataFolders& folders) {
+  if (QDir().mkpath(folders.Records)) return {};
+  return {QStringLiteral("Unable to make the folder %1").arg(folders.Records)};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 #include <functional>
@@ -31,6 +33,6 @@ TDataFolders ResolveDataFolders(const QString& programFolder, const QString& dat
 
 // Makes the records folder where it is missing (a first start), for the
 // lock; Players/Saved Games inside it comes with the window, once the game
-// has found its pictures, so a wrong folder is left as it was. False when it
+// has found its pictures, so a wrong folder is left as it was. Fails when it
 // cannot be made.
-bool MakeRecordsFolder(const TDataFolders& folders);
+TResult MakeRecordsFolder(const TDataFolders& folders);

@@ -104,7 +104,7 @@ QString DecodeFileName(QByteArrayView bytes) {
   return QFile::encodeName(name) == raw ? name : QString();
 }
 
-QString WriteFileWhole(const QString& path, QByteArrayView content) {
+TResult WriteFileWhole(const QString& path, QByteArrayView content) {
   // Unbuffered, and the rest written again after a short write: a short
   // write reports no error of its own, the next attempt brings up the
   // system's reason. flush() before commit() all the same: commit() renames
@@ -120,7 +120,7 @@ QString WriteFileWhole(const QString& path, QByteArrayView content) {
     if (written == content.size() && file.flush() && file.commit()) return {};
   }
   const QString reason = file.errorString();
-  return reason.isEmpty() ? QStringLiteral("unknown error") : reason;
+  return {reason.isEmpty() ? QStringLiteral("unknown error") : reason};
 }
 
 QByteArray TolerantUtf8(QByteArrayView bytes) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -13,14 +15,12 @@ inline constexpr qint64 RecordFileLimit = 4 * 1024 * 1024;
 inline constexpr qint64 ScoreFileLimit = 128 * 1024 * 1024;
 inline constexpr qint64 PictureFileLimit = 32 * 1024 * 1024;
 
-// A file's whole content, or why it could not be had.
-struct TFileBytes {
-  QByteArray Bytes;
-  QString Error;         // empty when Bytes is the whole file
+// A file's whole content, or why it could not be had (Error: the system's
+// reason, or "it is not a regular file", ...).
+struct [[nodiscard]] TFileBytes : TResult {
+  QByteArray Bytes;      // the whole file when Ok()
   bool Missing = false;  // there is no such file (Error says so too)
   bool Special = false;  // it exists but is no regular file (a FIFO, a device, a folder)
-
-  bool Ok() const { return Error.isEmpty(); }
 };
 
 // Reads a regular file of at most limit bytes. A FIFO, a device or a folder
@@ -34,9 +34,9 @@ TFileBytes ReadFileBytes(const QString& path, qint64 limit);
 QString DecodeFileName(QByteArrayView bytes);
 
 // Writes content as the whole of the file at path: beside it first, then in
-// its place, so a failed write leaves the previous file as it was. Empty when
-// it worked, else the system's reason ("No space left on device").
-QString WriteFileWhole(const QString& path, QByteArrayView content);
+// its place, so a failed write leaves the previous file as it was. Error is
+// the system's reason alone ("No space left on device"); callers name the file.
+TResult WriteFileWhole(const QString& path, QByteArrayView content);
 
 // Text a user's editor may have written, as UTF-8: a UTF-16 file (with its
 // byte-order mark) is decoded, a UTF-8 byte-order mark dropped, and a byte

@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cstdio>
@@ -107,7 +106,7 @@ TIniFile::TIniFile(const QString& path) : FilePath(path), Data(std::make_unique<
   if (file.Missing) return;  // all defaults
   if (!file.Ok()) {
     // Unreadable: all defaults, and the file is kept aside before a write.
-    Problem = file.Error;
+    ReadOutcome.Error = file.Error;
     Unread = true;
     return;
   }
@@ -124,7 +123,7 @@ void TIniFile::Parse(QByteArrayView bytes) {
   // SimpleIni stops at a NUL, which would drop every later line (and the
   // next write every later player); a run of them is what a crash leaves.
   if (text.contains('\0')) {
-    Problem = QStringLiteral("it holds NUL bytes");
+    ReadOutcome.Error = QStringLiteral("it holds NUL bytes");
     text.replace('\0', '\n');
   }
   DropLineStartMarks(text);
@@ -198,7 +197,7 @@ QByteArray TIniFile::Content() const {
 // so the original stays in place until the new content replaces it; one that
 // could not be read (a FIFO, a link to a device, a huge file) is moved aside,
 // since copying it would block, never end or fill the disk.
-TWriteResult TIniFile::KeepOriginal() const {
+TResult TIniFile::KeepOriginal() const {
   const QString kept = KeptPath();
   const QFileInfo original(FilePath);
   if (!original.exists() && !original.isSymLink()) return {};
@@ -210,20 +209,15 @@ TWriteResult TIniFile::KeepOriginal() const {
               .arg(FilePath, kept)};
 }
 
-TWriteResult TIniFile::Save() const {
-  if (!Problem.isEmpty() && !Kept) {
-    if (TWriteResult kept = KeepOriginal(); !kept) return kept;
+TResult TIniFile::Save() const {
+  if (!ReadOutcome.Ok() && !Kept) {
+    if (TResult kept = KeepOriginal(); !kept) return kept;
     Kept = true;  // a second Save must not put the new content there
   }
-  if (QByteArray content; Render(content)) {
-    // QSaveFile writes beside the file and renames only after everything
-    // was written, so a failed write leaves the previous file as it was. The
-    // explicit flush() matters: commit() renames even when its own final
-    // flush fails (QTBUG-75077), which would put a torn file in place.
-    QSaveFile file(FilePath);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&
-        file.commit())
-      return {};
-  }
-  return {QStringLiteral("Unable to write to %1").arg(FilePath)};
+  QByteArray content;
+  if (!Render(content))
+    return {QStringLiteral("Unable to write to %1: its content could not be put together").arg(FilePath)};
+  const TResult written = WriteFileWhole(FilePath, content);
+  if (written) return {};
+  return {QStringLiteral("Unable to write to %1: %2").arg(FilePath, written.Error)};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WriteResult.h"
+#include "Result.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -29,12 +29,13 @@ class TIniFile {
   TIniFile& operator=(const TIniFile&) = delete;
 
   const QString& Path() const { return FilePath; }
-  // Why the file could not be read whole ("it is not a regular file", "it
-  // holds NUL bytes", ...); empty when it was, or when there is no file.
-  const QString& ReadProblem() const { return Problem; }
+  // The reading's outcome: Error says why the file could not be read whole
+  // ("it is not a regular file", "it holds NUL bytes", ...); Ok when it was,
+  // or when there is no file.
+  const TResult& ReadResult() const { return ReadOutcome; }
   // True when nothing of the file could be read (all values are defaults).
   bool ReadNothing() const { return Unread; }
-  // Where Save keeps the file as it was when ReadProblem() is not empty.
+  // Where Save keeps the file as it was when ReadResult() is not Ok.
   QString KeptPath() const { return FilePath + QStringLiteral(".unreadable"); }
 
   QString ReadString(const char* section, const QString& key, const QString& defaultValue) const;
@@ -52,18 +53,19 @@ class TIniFile {
   // Removes the key's line; false when there was none.
   bool DeleteKey(const char* section, const QString& key);
 
-  // Writes the whole file; on failure the error is "Unable to write to " path.
-  TWriteResult Save() const;
+  // Writes the whole file (WriteFileWhole); on failure the error is
+  // "Unable to write to " path ": " and the system's reason.
+  TResult Save() const;
   // The bytes Save writes.
   QByteArray Content() const;
 
  private:
   void Parse(QByteArrayView bytes);
   bool Render(QByteArray& content) const;
-  TWriteResult KeepOriginal() const;
+  TResult KeepOriginal() const;
 
   QString FilePath;
-  QString Problem;
+  TResult ReadOutcome;
   bool Unread = false;
   mutable bool Kept = false;
   std::unique_ptr<TIniFileData> Data;

@@ -1,6 +1,7 @@
 #include "SavedGame.h"
 
 #include "FileBytes.h"
+#include "GameFacts.h"
 #include "GameRules.h"
 #include "Puzzle.h"
 #include "Square.h"
@@ -18,11 +19,6 @@ namespace {
 
 constexpr QChar FieldSeparator = u'~';
 constexpr QChar ListSeparator = u'/';
-constexpr int HighestPuzzleNumber = 999999;
-
-bool IsBoardSize(int n) {
-  return n == 4 || n == 5 || n == 6 || n == 8 || n == 9 || n == 10;
-}
 
 TSavedSquare SavedSquareOf(const TSquare& square) {
   return {square.imageindex(), square.localindex(), square.IsSolved(), square.remaining()};
@@ -30,11 +26,11 @@ TSavedSquare SavedSquareOf(const TSquare& square) {
 
 // The square line without its final "~".
 void AppendSquare(QByteArray& out, const TSavedSquare& square) {
-  out += "imageindex=" + QByteArray::number(square.imageindex) +
-         "~localindex=" + QByteArray::number(square.localindex) +
-         (square.solved ? "~solved=-1" : "~solved=0") + "~remaining=";
+  out += "imageindex=" + QByteArray::number(square.ImageIndex) +
+         "~localindex=" + QByteArray::number(square.LocalIndex) +
+         (square.Solved ? "~solved=-1" : "~solved=0") + "~remaining=";
   for (int t = 1; t <= MaxBoardSize; ++t) {
-    if (square.remaining & TSquare::Bit(t)) out += QByteArray::number(t) + '=' + QByteArray::number(t) + '/';
+    if (square.Remaining & TSquare::Bit(t)) out += QByteArray::number(t) + '=' + QByteArray::number(t) + '/';
   }
 }
 
@@ -174,10 +170,13 @@ class TSavedGameReader {
     const QStringView line = Take(QStringLiteral("the header"));
     game.Size = Integer(line, "size");
     if (!IsBoardSize(game.Size))
-      Fail("size", QStringLiteral("%1 is not a board size (4, 5, 6, 8, 9 or 10)").arg(game.Size));
+      Fail("size", QStringLiteral("%1 is not a board size (%2)")
+                       .arg(game.Size)
+                       .arg(QString::fromStdString(BoardSizeList(" or "))));
     game.Number = Integer(line, "number");
-    if (game.Number < 1 || game.Number > HighestPuzzleNumber)
-      Fail("number", QStringLiteral("%1 is outside 1..%2").arg(game.Number).arg(HighestPuzzleNumber));
+    if (!IsPuzzleNumber(game.Number))
+      Fail("number",
+           QStringLiteral("%1 is outside %2..%3").arg(game.Number).arg(MinPuzzleNumber).arg(MaxPuzzleNumber));
     game.Progress = Integer(line, "progress");
     game.Time = Integer(line, "time");
     if (game.Time < 0) Fail("time", QStringLiteral("%1 is negative").arg(game.Time));
@@ -195,30 +194,30 @@ class TSavedGameReader {
         const int k = static_cast<int>(game.Squares.size()) + 1;
         const QStringView line = Take(QStringLiteral("square %1 of %2").arg(k).arg(n * n));
         TSavedSquare square;
-        square.imageindex = Integer(line, "imageindex");
-        square.localindex = Integer(line, "localindex");
-        square.solved = Integer(line, "solved") != 0;
+        square.ImageIndex = Integer(line, "imageindex");
+        square.LocalIndex = Integer(line, "localindex");
+        square.Solved = Integer(line, "solved") != 0;
         const QString remaining = Field(line, "remaining");
 
-        const int tile = square.localindex;
+        const int tile = square.LocalIndex;
         if (tile < 1 || tile > n) Fail("localindex", QStringLiteral("%1 is outside 1..%2").arg(tile).arg(n));
         if (tilesInRow[r] & TSquare::Bit(tile))
           Fail("localindex", QStringLiteral("tile %1 stands twice in row %2").arg(tile).arg(r));
         tilesInRow[r] |= TSquare::Bit(tile);
-        const int picture = (r - 1) * 10 + tile;
-        if (square.imageindex != picture)
+        const int picture = TilePicture(r, tile);
+        if (square.ImageIndex != picture)
           Fail("imageindex", QStringLiteral("%1 is not %2, the picture of tile %3 in row %4")
-                                 .arg(square.imageindex)
+                                 .arg(square.ImageIndex)
                                  .arg(picture)
                                  .arg(tile)
                                  .arg(r));
-        square.remaining = Candidates(remaining, n);
-        if (square.solved) {
-          if (square.remaining != TSquare::Bit(tile))
+        square.Remaining = Candidates(remaining, n);
+        if (square.Solved) {
+          if (square.Remaining != TSquare::Bit(tile))
             Fail("remaining",
                  QStringLiteral("a solved square holds its own tile %1 and nothing else").arg(tile));
           ++solved;
-        } else if (!(square.remaining & TSquare::Bit(tile))) {
+        } else if (!(square.Remaining & TSquare::Bit(tile))) {
           // The player can never rule out a square's own tile; without it the
           // deduction would solve the square with a wrong one.
           Fail("remaining", QStringLiteral("the square's own tile %1 is not among its candidates").arg(tile));
@@ -323,9 +322,9 @@ void ApplySavedGame(const TSavedGame& game, TPuzzle& puzzle) {
     for (int r = 1; r <= game.Size; ++r) {
       const TSavedSquare& saved = game.Square(c, r);
       TSquare& square = puzzle.Square(c, r);
-      square.setTile(saved.imageindex, saved.localindex);
-      square.setRemaining(saved.remaining);
-      square.setSolved(saved.solved);
+      square.setTile(saved.ImageIndex, saved.LocalIndex);
+      square.setRemaining(saved.Remaining);
+      square.setSolved(saved.Solved);
     }
   }
   puzzle.SolvedCount = game.Progress;
@@ -391,18 +390,18 @@ QByteArray SavedGameText(const TSavedGame& game) {
   return out;
 }
 
-TWriteResult WriteSavedGame(const QString& path, const TSavedGame& game) {
-  return {WriteFileWhole(path, SavedGameText(game))};
+TResult WriteSavedGame(const QString& path, const TSavedGame& game) {
+  return WriteFileWhole(path, SavedGameText(game));
 }
 
-TReadResult ReadSavedGame(const QString& path, TSavedGame& game) {
+TResult ReadSavedGame(const QString& path, TSavedGame& game) {
   const TFileBytes file = ReadFileBytes(path, RecordFileLimit);
   if (file.Missing || (!file.Ok() && QFileInfo(path).isDir())) return {QStringLiteral("File not found")};
   if (!file.Ok()) return {file.Error};
   return ParseSavedGame(file.Bytes, game);
 }
 
-TReadResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game) {
+TResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game) {
   try {
     game = TSavedGameReader(bytes).Read();
   } catch (const TLoadFailure& failure) {

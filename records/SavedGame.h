@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Clue.h"
-#include "WriteResult.h"
+#include "Result.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,11 +28,12 @@ inline constexpr char GameLoadedText[] = "Your game has been loaded";
 inline constexpr int MaxSavedSeconds = 99 * 3600 + 59 * 60 + 59;
 
 // One square as a saved game holds it.
+// The fields are named after the file's keys and the square's accessors.
 struct TSavedSquare {
-  int imageindex = 0;
-  int localindex = 0;
-  bool solved = false;
-  std::uint16_t remaining = 0;  // bit t set: tile t is a candidate, as in TSquare
+  int ImageIndex = 0;
+  int LocalIndex = 0;
+  bool Solved = false;
+  std::uint16_t Remaining = 0;  // bit t set: tile t is a candidate, as in TSquare
 
   bool operator==(const TSavedSquare&) const = default;
 };
@@ -56,15 +57,6 @@ struct TSavedGame {
 
   // Clues compare by kind and values; shown and used are not part of a file.
   bool operator==(const TSavedGame&) const = default;
-};
-
-// Outcome of reading a saved game, shaped like TWriteResult: an empty Error
-// means it worked.
-struct [[nodiscard]] TReadResult {
-  QString Error;
-
-  bool Ok() const { return Error.isEmpty(); }
-  explicit operator bool() const { return Ok(); }
 };
 
 // The state of the puzzle on the board, as a file would hold it.
@@ -91,14 +83,14 @@ QByteArray SavedGameText(const TSavedGame& game);
 
 // Writes the file whole (WriteFileWhole), so a failed write keeps the previous
 // file as it was; Error is the failure's own message. The folder must exist.
-TWriteResult WriteSavedGame(const QString& path, const TSavedGame& game);
+TResult WriteSavedGame(const QString& path, const TSavedGame& game);
 
 // Reads and checks the whole file; game is assigned only when every check
 // passed. Error is "File not found" for a missing file, otherwise names the
 // first problem with its line and field ("line 7, field "remaining": ...").
-TReadResult ReadSavedGame(const QString& path, TSavedGame& game);
+TResult ReadSavedGame(const QString& path, TSavedGame& game);
 // The same checks on a file's bytes. Lines may end in CR LF or LF.
-TReadResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game);
+TResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game);
 
 // playersFolder/Saved Games/<player>_<number>_<size>.sav, playersFolder being
 // the "Players" folder beside the program.

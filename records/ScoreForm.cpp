@@ -4,8 +4,8 @@
 
 #include <QAbstractTableModel>
 #include <QHBoxLayout>
+#include <QDebug>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -87,14 +87,6 @@ QFont NarrowFont() {
 }  // namespace
 
 TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Table(table) {
-  ConfirmBox = [this](const QString& text) {
-    return QMessageBox::question(this, QStringLiteral("Quillmere"), text,
-                                 QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
-  };
-  ErrorBox = [this](const QString& text) {
-    QMessageBox::critical(this, QStringLiteral("Quillmere"), text, QMessageBox::Ok);
-  };
-
   setWindowTitle(QStringLiteral("Hi Scores"));
   setFixedSize(733, 529);
   auto* column = new QVBoxLayout(this);
@@ -174,9 +166,16 @@ void TScoreForm::Refresh() {
 
 void TScoreForm::HdrSectionClick(int section) {
   const int rows = Model->rowCount();
-  const TWriteResult written = Table.Sort(section);
+  const TResult written = Table.Sort(section);
   Model->Refresh(rows);
-  if (!written) ErrorBox(written.Error);
+  if (!written) ShowError(written.Error);
+}
+
+void TScoreForm::ShowError(const QString& text) const {
+  if (ErrorBox)
+    ErrorBox(text);
+  else
+    qWarning().noquote() << text;
 }
 
 void TScoreForm::StringGrid1DrawCell(QPainter& canvas, int column, int row, const QRect& rect) const {
@@ -202,11 +201,12 @@ void TScoreForm::EraseBtnClick() {
 }
 
 void TScoreForm::Clearallscores1Click() {
-  if (!ConfirmBox(QStringLiteral("Are you sure you want to delete all your scores?"))) return;
+  // Scores are erased only on a clear yes.
+  if (!ConfirmBox || !ConfirmBox(QStringLiteral("Are you sure you want to delete all your scores?"))) return;
   const int rows = Model->rowCount();
-  const TWriteResult written = Table.EraseViewingPlayerScores();
+  const TResult written = Table.EraseViewingPlayerScores();
   Model->Refresh(rows);
-  if (!written) ErrorBox(written.Error);
+  if (!written) ShowError(written.Error);
 }
 
 void TScoreForm::CloseBtnClick() {

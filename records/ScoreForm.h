@@ -21,8 +21,11 @@ class TScoreForm : public QDialog {
   explicit TScoreForm(TScoreTable& table, QWidget* owner = nullptr);
   ~TScoreForm() override;
 
-  // The window's questions and failures; by default a confirmation box with
-  // OK and Cancel (true for OK) and an error box. Tests answer them.
+  // The window's questions and failures, answered by whoever shows it (the
+  // game's dialogs, a test): a confirmation with OK and Cancel (true for OK)
+  // and an error message. Without ConfirmBox nothing is erased; without
+  // ErrorBox a failure goes to the log (the table keeps the change and
+  // writes it again at the next one).
   std::function<bool(const QString& text)> ConfirmBox;
   std::function<void(const QString& text)> ErrorBox;
 
@@ -47,6 +50,7 @@ class TScoreForm : public QDialog {
 
  private:
   void Refresh();
+  void ShowError(const QString& text) const;
 
   TScoreTable& Table;
   TScoreGridModel* Model = nullptr;

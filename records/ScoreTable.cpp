@@ -143,10 +143,10 @@ QByteArray ScoreText(const std::vector<TScore>& entries, const std::vector<QByte
 }
 
 // The whole content, the previous file staying as it was when this fails.
-TWriteResult WriteWhole(const QString& path, const QByteArray& content) {
-  const QString reason = WriteFileWhole(path, content);
-  if (reason.isEmpty()) return {};
-  return {QStringLiteral("Unable to write to %1: %2").arg(path, reason)};
+TResult WriteWhole(const QString& path, const QByteArray& content) {
+  const TResult written = WriteFileWhole(path, content);
+  if (written) return {};
+  return {QStringLiteral("Unable to write to %1: %2").arg(path, written.Error)};
 }
 
 QString WithExtension(const QString& programPath, const char* extension) {
@@ -163,35 +163,40 @@ QString TwoDigits(int value) {
 
 }  // namespace
 
-QString TScoreReadReport::Message() const {
-  if (!OpenError.isEmpty())
+namespace {
+
+// The report's message, from what it says was read.
+QString ReadMessage(const TScoreReadReport& report) {
+  if (!report.OpenError.isEmpty())
     return QStringLiteral("The score file %1 could not be opened (%2); the scores of this run are not kept.")
-        .arg(Path, OpenError);
-  if (UnreadableLines == 0) return {};
+        .arg(report.Path, report.OpenError);
+  const int lines = report.UnreadableLines;
+  if (lines == 0) return {};
   QString head;
-  if (!KeptPath.isEmpty())
-    head = UnreadableLines == 1
-               ? QStringLiteral(
-                     "The score file %1 has a line that could not be read; it is left out of "
-                     "the table and kept in %2:")
-                     .arg(Path, KeptPath)
-               : QStringLiteral(
-                     "The score file %1 has %2 lines that could not be read; they are left out "
-                     "of the table and kept in %3. The first:")
-                     .arg(Path)
-                     .arg(UnreadableLines)
-                     .arg(KeptPath);
+  if (!report.KeptPath.isEmpty())
+    head = lines == 1 ? QStringLiteral(
+                            "The score file %1 has a line that could not be read; it is left out of "
+                            "the table and kept in %2:")
+                            .arg(report.Path, report.KeptPath)
+                      : QStringLiteral(
+                            "The score file %1 has %2 lines that could not be read; they are left out "
+                            "of the table and kept in %3. The first:")
+                            .arg(report.Path)
+                            .arg(lines)
+                            .arg(report.KeptPath);
   else
-    head = UnreadableLines == 1
+    head = lines == 1
                ? QStringLiteral("The score file %1 has a line that could not be read; it is kept as it is:")
-                     .arg(Path)
+                     .arg(report.Path)
                : QStringLiteral(
                      "The score file %1 has %2 lines that could not be read; they are kept as they "
                      "are. The first:")
-                     .arg(Path)
-                     .arg(UnreadableLines);
-  return head + QStringLiteral("\r") + FirstLine + QStringLiteral("\r") + FirstReason;
+                     .arg(report.Path)
+                     .arg(lines);
+  return head + QStringLiteral("\r") + report.FirstLine + QStringLiteral("\r") + report.FirstReason;
 }
+
+}  // namespace
 
 QString TScoreTable::Heading(int column) {
   static const char* const Headings[ColumnCount] = {"Name", "Puzzle Size", "Score", "Number",
@@ -231,6 +236,7 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
   if (!file.Ok()) {
     // Writing would replace a file whose scores were never read.
     report.OpenError = file.Error;
+    report.Error = ReadMessage(report);
     ScoreFile.clear();
     return report;
   }
@@ -238,6 +244,7 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
   StartContent = std::move(file.Bytes);
   ReadLines(report);
   if (!Unreadable.empty()) KeepUnreadableAside(report);
+  report.Error = ReadMessage(report);
   return report;
 }
 
@@ -252,7 +259,7 @@ void TScoreTable::KeepUnreadableAside(TScoreReadReport& report) {
   QByteArray content = earlier.Bytes;
   if (!content.isEmpty() && !content.endsWith('\n')) content += "\r\n";
   for (const QByteArray& line : Unreadable) content += line + "\r\n";
-  if (!WriteFileWhole(kept, content).isEmpty()) return;
+  if (!WriteFileWhole(kept, content)) return;
   Unreadable.clear();
   report.KeptPath = kept;
   // A failure leaves the change pending: the next change or the end of the
@@ -265,6 +272,7 @@ TScoreReadReport TScoreTable::Read(QByteArray content) {
   TScoreReadReport report;
   StartContent = std::move(content);
   ReadLines(report);
+  report.Error = ReadMessage(report);
   return report;
 }
 
@@ -295,16 +303,16 @@ void TScoreTable::ReadLines(TScoreReadReport& report) {
   }
 }
 
-TWriteResult TScoreTable::AddScore(const QString& player, std::int32_t number, std::int32_t size,
-                                   std::int32_t time, std::int32_t errors, std::int32_t clues,
-                                   std::int32_t difficulty) {
+TResult TScoreTable::AddScore(const QString& player, std::int32_t number, std::int32_t size,
+                              std::int32_t time, std::int32_t errors, std::int32_t clues,
+                              std::int32_t difficulty) {
   Entries.push_back(
       {number, size, player, time, errors, clues, difficulty, ScoreFor(size, time, errors, clues)});
   Current = static_cast<int>(Entries.size()) - 1;
   return WriteChange();
 }
 
-TWriteResult TScoreTable::DeletePlayerScores(const QString& player) {
+TResult TScoreTable::DeletePlayerScores(const QString& player) {
   std::vector<TScore> kept;
   kept.reserve(Entries.size());
   int current = -1;
@@ -316,10 +324,10 @@ TWriteResult TScoreTable::DeletePlayerScores(const QString& player) {
   const bool removed = kept.size() != Entries.size();
   Entries = std::move(kept);
   Current = current;
-  return removed || Pending ? WriteChange() : TWriteResult{};
+  return removed || Pending ? WriteChange() : TResult{};
 }
 
-TWriteResult TScoreTable::Sort(int column) {
+TResult TScoreTable::Sort(int column) {
   if (column < 0 || column >= ColumnCount) return {};
   if (column == SortCol) Flag = !Flag;
   SortCol = column;
@@ -362,7 +370,7 @@ TWriteResult TScoreTable::Sort(int column) {
 
   bool moved = false;
   for (int i = 0; i < static_cast<int>(order.size()); ++i) moved |= order[i] != i;
-  if (!moved) return Pending ? WriteChange() : TWriteResult{};
+  if (!moved) return Pending ? WriteChange() : TResult{};
   std::vector<TScore> sorted;
   sorted.reserve(Entries.size());
   int current = -1;
@@ -404,8 +412,8 @@ QString TScoreTable::CellText(int row, int column, const QLocale& locale) const 
   }
 }
 
-TWriteResult TScoreTable::WriteChange() {
-  TWriteResult written = Write();
+TResult TScoreTable::WriteChange() {
+  TResult written = Write();
   if (!written)
     written.Error += QStringLiteral(
         "\rThe scores are kept and written again at the next change and when the "
@@ -413,14 +421,14 @@ TWriteResult TScoreTable::WriteChange() {
   return written;
 }
 
-TWriteResult TScoreTable::WriteUnwritten() {
+TResult TScoreTable::WriteUnwritten() {
   if (!Pending) return {};
-  TWriteResult written = Write();
+  TResult written = Write();
   if (!written) written.Error += QStringLiteral("\rThe scores of this run could not be kept.");
   return written;
 }
 
-TWriteResult TScoreTable::Write() {
+TResult TScoreTable::Write() {
   if (ScoreFile.isEmpty()) return {};
   Pending = true;
   // Once a run, before its first write: the backup becomes the file as the
@@ -428,14 +436,14 @@ TWriteResult TScoreTable::Write() {
   // file is left alone, so the start state is never lost.
   if (!BackedUp) {
     if (HadFile) {
-      if (TWriteResult kept = WriteWhole(BackupFile, StartContent); !kept) return kept;
+      if (TResult kept = WriteWhole(BackupFile, StartContent); !kept) return kept;
     } else {
       QFile::remove(BackupFile);
     }
     BackedUp = true;
     StartContent = QByteArray();  // no longer needed
   }
-  TWriteResult written = WriteWhole(ScoreFile, ScoreText(Entries, Unreadable));
+  TResult written = WriteWhole(ScoreFile, ScoreText(Entries, Unreadable));
   if (written) Pending = false;
   return written;
 }

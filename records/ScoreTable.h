@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WriteResult.h"
+#include "Result.h"
 
 #include <QByteArray>
 #include <QLocale>
@@ -28,17 +28,15 @@ struct TScore {
 // (added to what is there already) and takes them out of the score file, so
 // they are reported once. Where they cannot be kept aside, they are written
 // back as they were. Either way nothing in the file is lost.
-struct TScoreReadReport {
+// The outcome is Error: one message for everything below, for an error box;
+// Ok when the whole file was read. The fields say what lies behind it.
+struct [[nodiscard]] TScoreReadReport : TResult {
   QString Path;             // the score file
   QString OpenError;        // the file exists but could not be opened
   int UnreadableLines = 0;  // lines with a missing or malformed field
   QString FirstLine;        // the first unreadable line's text
   QString FirstReason;      // why it could not be read
   QString KeptPath;         // where the unreadable lines went; empty: still in the score file
-
-  bool Ok() const { return OpenError.isEmpty() && UnreadableLines == 0; }
-  // One message for everything above, for an error box; empty when Ok().
-  QString Message() const;
 };
 
 // The high-score table of all players, kept in the score file beside the
@@ -81,20 +79,20 @@ class TScoreTable {
   // (its error gives the system's reason) leaves the file as it was and the
   // entry in the table; the next change writes it too, and so does
   // WriteUnwritten at the end of the run.
-  TWriteResult AddScore(const QString& player, std::int32_t number, std::int32_t size, std::int32_t time,
-                        std::int32_t errors, std::int32_t clues, std::int32_t difficulty);
+  TResult AddScore(const QString& player, std::int32_t number, std::int32_t size, std::int32_t time,
+                   std::int32_t errors, std::int32_t clues, std::int32_t difficulty);
   // Removes every entry of the player, names compared without regard to case.
-  TWriteResult DeletePlayerScores(const QString& player);
-  TWriteResult EraseViewingPlayerScores() { return DeletePlayerScores(Viewer); }
+  TResult DeletePlayerScores(const QString& player);
+  TResult EraseViewingPlayerScores() { return DeletePlayerScores(Viewer); }
   // A heading click: the same column again flips SortFlag. Names sort A to Z
   // while SortFlag is set, numbers largest first; equal keys keep their
   // order, and the highlight stays on its entry.
-  TWriteResult Sort(int column);
+  TResult Sort(int column);
 
   // True while the file lacks a change of the table because its write failed.
   bool Unwritten() const { return Pending; }
   // Writes the table when a change is still unwritten (at the end of the run).
-  TWriteResult WriteUnwritten();
+  TResult WriteUnwritten();
 
   // The text of one cell; empty beyond the last entry. Scores are grouped in
   // thousands, times read hh:mm:ss and an untimed game "--:--:--".
@@ -104,9 +102,9 @@ class TScoreTable {
   void ReadLines(TScoreReadReport& report);
   void KeepUnreadableAside(TScoreReadReport& report);
   // Writes the whole table; the error names the file and the system's reason.
-  TWriteResult Write();
+  TResult Write();
   // Write() for a change of the table: a failure says the change is kept.
-  TWriteResult WriteChange();
+  TResult WriteChange();
 
   std::vector<TScore> Entries;
   std::vector<QByteArray> Unreadable;  // lines kept as read, without their line end

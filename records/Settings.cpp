@@ -3,6 +3,8 @@
 #include "FileBytes.h"
 #include "IniFile.h"
 
+#include "GameFacts.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -56,13 +58,9 @@ std::int32_t ReadInRange(const TIniFile& ini, const char* section, const QString
 // Larger than any screen; the window fits what is left to the screen.
 constexpr std::int32_t MaxWindowExtent = 32767;
 
-bool IsOfferedSize(std::int32_t size) {
-  return size == 4 || size == 5 || size == 6 || size == 8 || size == 9 || size == 10;
-}
-
 std::int32_t ReadPuzzleSize(const TIniFile& ini) {
-  const std::int32_t size = ini.ReadInteger(PuzzlesSection, QStringLiteral("PuzzleSize"), 6);
-  return IsOfferedSize(size) ? size : 6;
+  const std::int32_t size = ini.ReadInteger(PuzzlesSection, QStringLiteral("PuzzleSize"), DefaultBoardSize);
+  return IsBoardSize(size) ? size : DefaultBoardSize;
 }
 
 QString CannotContain(const QString& what) {
@@ -73,6 +71,7 @@ QString CannotContain(const QString& what) {
 // most 255 bytes, and the longest one a player has is a saved game's
 // temporary file "<name>_999999_10.sav.XXXXXX".
 constexpr qsizetype MaxNameBytes = 255 - static_cast<qsizetype>(sizeof("_999999_10.sav.XXXXXX") - 1);
+static_assert(MaxPuzzleNumber == 999999 && MaxBoardSize == 10, "the longest file name above has changed");
 
 // Marks that turn the text around them (right-to-left overrides, isolates,
 // embeddings): "evil" could show as "live".
@@ -170,7 +169,7 @@ bool TSettings::ReadShowSplash() {
 }
 
 void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
-  if (file.ReadProblem().isEmpty() || ReportedFiles.contains(file.Path())) return;
+  if (file.ReadResult().Ok() || ReportedFiles.contains(file.Path())) return;
   ReportedFiles.append(file.Path());
   const QString message =
       file.ReadNothing()
@@ -180,7 +179,7 @@ void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
           : QStringLiteral(
                 "The %1 %2 could not be read whole (%3). What could be read is used; the file as "
                 "it was is kept as %4 when it is next written.");
-  ReadMessages.append(message.arg(what, file.Path(), file.ReadProblem(), file.KeptPath()));
+  ReadMessages.append(message.arg(what, file.Path(), file.ReadResult().Error, file.KeptPath()));
 }
 
 QStringList TSettings::TakeReadMessages() {
@@ -235,14 +234,14 @@ QString TSettings::RefusedNamesMessage() const {
       .arg(PlayersFile, RefusedNames.join(QStringLiteral(", ")), Prefs.PlayerName);
 }
 
-TWriteResult TSettings::StorePlayerList() {
+TResult TSettings::StorePlayerList() {
   TIniFile players(PlayersFile);
   players.WriteString(GameSection, QStringLiteral("CurrentPlayer"), Prefs.PlayerName);
   for (const QString& entry : PlayerList) {
     const QString name = PlayerEntryName(entry);
     if (!name.isEmpty()) players.WriteString(PlayersSection, name, name);
   }
-  if (TWriteResult result = players.Save(); !result) return result;
+  if (TResult result = players.Save(); !result) return result;
   return StoreProfile();
 }
 
@@ -287,14 +286,15 @@ void TSettings::LoadProfile() {
   // The numbers of the sizes the game offers become puzzles; the others are
   // never used and kept as they are.
   for (int size = 1; size <= 12; ++size)
-    Prefs.PuzzleNumbers[size] = IsOfferedSize(size)
-                                    ? ReadInRange(profile, PuzzlesSection, SizeKey(size), 1, 1, 999999)
-                                    : profile.ReadInteger(PuzzlesSection, SizeKey(size), 1);
+    Prefs.PuzzleNumbers[size] = IsBoardSize(size)
+                                    ? ReadInRange(profile, PuzzlesSection, SizeKey(size), MinPuzzleNumber,
+                                                  MinPuzzleNumber, MaxPuzzleNumber)
+                                    : profile.ReadInteger(PuzzlesSection, SizeKey(size), MinPuzzleNumber);
 
   UpdatePenalties();
 }
 
-TWriteResult TSettings::StoreShowSplash() {
+TResult TSettings::StoreShowSplash() {
   const QString path = StorePath();
   QString problem = StoreProblem(path);
   if (problem.isEmpty()) {
@@ -313,7 +313,7 @@ TWriteResult TSettings::StoreShowSplash() {
               .arg(path, problem)};
 }
 
-TWriteResult TSettings::StoreProfile() {
+TResult TSettings::StoreProfile() {
   (void)StoreShowSplash();  // told when the options close, not with the profile
 
   const QString path = ProfilePath(Prefs.PlayerName);
@@ -356,8 +356,8 @@ void TSettings::SetNewPlayerDefaults() {
   Prefs.Animation = 0;
   Prefs.ShowSplash = true;
   Prefs.Difficulty = 5;
-  Prefs.PuzzleSize = 6;
-  for (int size = 1; size <= 12; ++size) Prefs.PuzzleNumbers[size] = 1;
+  Prefs.PuzzleSize = DefaultBoardSize;
+  for (int size = 1; size <= 12; ++size) Prefs.PuzzleNumbers[size] = MinPuzzleNumber;
   UpdatePenalties();
 }
 
@@ -375,7 +375,7 @@ QString TSettings::MisClickPenaltyText() const {
   return QStringLiteral("Time Penalty for Mis-Clicks: +%1 Seconds").arg(Prefs.MisClickPenalty);
 }
 
-TWriteResult TSettings::DeletePlayer(const QString& name) {
+TResult TSettings::DeletePlayer(const QString& name) {
   const auto entry = std::find_if(PlayerList.begin(), PlayerList.end(),
                                   [&](const QString& e) { return PlayerEntryName(e) == name; });
   if (entry != PlayerList.end()) PlayerList.erase(entry);

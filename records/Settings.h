@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Prefs.h"
-#include "WriteResult.h"
+#include "Result.h"
 
 #include <QString>
 #include <QStringList>
@@ -45,17 +45,17 @@ class TSettings {
 
   void LoadPlayerList();
   // Writes the players file, then the profile; stops at the first failure.
-  TWriteResult StorePlayerList();
+  TResult StorePlayerList();
   void LoadProfile();
   // Also stores the splash switch in the settings store, silently.
-  TWriteResult StoreProfile();
+  TResult StoreProfile();
   // The splash switch into the per-user settings store; a store that cannot
   // take it is told once a run.
-  TWriteResult StoreShowSplash();
+  TResult StoreShowSplash();
   void SetNewPlayerDefaults();
   void UpdatePenalties();
   // The caller makes Prefs.PlayerName equal to name first.
-  TWriteResult DeletePlayer(const QString& name);
+  TResult DeletePlayer(const QString& name);
   QStringList ListPlayerNames() const;
 
   QString CluePenaltyText() const;

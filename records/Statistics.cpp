@@ -1,10 +1,10 @@
 #include "Statistics.h"
 
+#include "GameFacts.h"
+
 #include <algorithm>
 
 namespace {
-
-const int BoardSizes[] = {4, 5, 6, 8, 9, 10};
 
 TSizeStatistics Summarise(int size, const std::vector<const TScore*>& results, bool withTimes) {
   TSizeStatistics s;
@@ -40,11 +40,11 @@ TPlayerStatistics ComputeStatistics(const std::vector<TScore>& scores, const QSt
   std::vector<const TScore*> mine;
   for (const TScore& s : scores)
     if (s.Player.compare(player, Qt::CaseInsensitive) == 0) mine.push_back(&s);
-  for (int size : BoardSizes) {
+  for (const TBoardSize& size : BoardSizes) {
     std::vector<const TScore*> ofSize;
     for (const TScore* s : mine)
-      if (s->Size == size) ofSize.push_back(s);
-    stats.Sizes.push_back(Summarise(size, ofSize, true));
+      if (s->Size == size.N) ofSize.push_back(s);
+    stats.Sizes.push_back(Summarise(size.N, ofSize, true));
   }
   stats.All = Summarise(0, mine, false);
   const std::size_t first =

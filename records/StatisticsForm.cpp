@@ -1,5 +1,7 @@
 #include "StatisticsForm.h"
 
+#include "GameFacts.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -34,22 +37,15 @@ TResultsPlot::TResultsPlot(QWidget* parent) : QWidget(parent) {
 }
 
 QColor TResultsPlot::SizeColour(int size) {
-  switch (size) {
-    case 4:
-      return {120, 200, 120};
-    case 5:
-      return {80, 160, 220};
-    case 6:
-      return {230, 190, 60};
-    case 8:
-      return {230, 130, 50};
-    case 9:
-      return {200, 70, 70};
-    case 10:
-      return {150, 80, 190};
-    default:
-      return {128, 128, 128};
-  }
+  // One colour per board size, in the order of BoardSizes.
+  static constexpr int Colours[][3] = {
+      {120, 200, 120}, {80, 160, 220}, {230, 190, 60}, {230, 130, 50}, {200, 70, 70}, {150, 80, 190},
+  };
+  static_assert(std::size(Colours) == BoardSizes.size(), "a colour for every board size");
+  const int index = BoardSizeIndex(size);
+  if (index < 0) return {128, 128, 128};
+  const int* rgb = Colours[index];
+  return {rgb[0], rgb[1], rgb[2]};
 }
 
 void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
@@ -63,10 +59,10 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
   // The legend below, the bars between.
   int x = area.left() + 6;
   const int legendY = area.bottom() - line - 2;
-  for (int size : {4, 5, 6, 8, 9, 10}) {
-    p.fillRect(x, legendY + 3, line - 6, line - 6, SizeColour(size));
+  for (const TBoardSize& size : BoardSizes) {
+    p.fillRect(x, legendY + 3, line - 6, line - 6, SizeColour(size.N));
     p.setPen(Qt::black);
-    const QString label = QStringLiteral("%1 x %1").arg(size);
+    const QString label = QStringLiteral("%1 x %1").arg(size.N);
     p.drawText(x + line - 2, legendY + fm.ascent(), label);
     x += line + fm.horizontalAdvance(label) + 12;
   }

@@ -77,7 +77,7 @@ void TSession::ExplainStep(const TDeductionStep& step) {
 // --- start and end -----------------------------------------------------------
 
 void TSession::LoadScores() {
-  if (const TScoreReadReport read = ScoreTable.Load(Path); !read.Ok()) Error(read.Message());
+  if (const TScoreReadReport read = ScoreTable.Load(Path); !read.Ok()) Error(read.Error);
 }
 
 void TSession::LoadPlayers() {
@@ -104,19 +104,19 @@ void TSession::TellReadMessages() {
 void TSession::StoreAtExit() {
   if (!PlayersLoaded || RecordsStored) return;
   RecordsStored = true;  // a signal under the error box below only ends the box
-  const TWriteResult stored = Records->StorePlayerList();
+  const TResult stored = Records->StorePlayerList();
   // A missing Players folder was told at the start already.
   if (!stored && !(PlayersFolderMissing && stored.Error.contains(Records->PlayersFolder())))
     Error(stored.Error);
   // A score whose write failed at completion gets its last chance here.
-  if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores) Error(scores.Error);
+  if (const TResult scores = ScoreTable.WriteUnwritten(); !scores) Error(scores.Error);
 }
 
 void TSession::StoreOnSignal() {
   if (!PlayersLoaded || RecordsStored) return;
   Observer.StoringProfile();
-  if (const TWriteResult stored = Records->StorePlayerList(); !stored) Tell(stored.Error);
-  if (const TWriteResult scores = ScoreTable.WriteUnwritten(); !scores) Tell(scores.Error);
+  if (const TResult stored = Records->StorePlayerList(); !stored) Tell(stored.Error);
+  if (const TResult scores = ScoreTable.WriteUnwritten(); !scores) Tell(scores.Error);
   RecordsStored = true;
 }
 
@@ -237,7 +237,7 @@ void TSession::Complete() {
   const TFinish finish = Play.Complete();  // stops the clock
   Sound(TGameSound::Complete);
   Observer.StateChanged(TStateChange::Completed);
-  if (const TWriteResult written =
+  if (const TResult written =
           ScoreTable.AddScore(Records->Prefs.PlayerName, finish.Number, finish.Size, finish.Time,
                               finish.Errors, finish.Clues, finish.Difficulty);
       !written)
@@ -292,7 +292,7 @@ void TSession::ShowOptions() {
     TGame::TPauseGuard pause(Play);
     Dialogs.ShowOptions(Owner, *Records);
   }
-  if (const TWriteResult splash = Records->StoreShowSplash(); !splash) Error(splash.Error);
+  if (const TResult splash = Records->StoreShowSplash(); !splash) Error(splash.Error);
   // The dialog changed the preferences themselves.
   Observer.StateChanged(TStateChange::Preferences);
 }
@@ -319,7 +319,7 @@ bool TSession::Save() {
   if (!Play.InProgress()) return true;
   const TPrefs& prefs = Records->Prefs;
   const QString path = SavedGamePath(Records->PlayersFolder(), prefs.PlayerName, Play.Number(), Play.N());
-  const TWriteResult written =
+  const TResult written =
       WriteSavedGame(path, SavedGameOf(Play.Puzzle, Play.Number(), Play.Clock.ElapsedSeconds));
   TGame::TPauseGuard pause(Play);
   if (written)
@@ -342,7 +342,7 @@ void TSession::Open() {
   // Cancelled or unreadable: the game on the board goes on as it was.
   if (file.isEmpty()) return;
   TSavedGame saved;
-  if (const TReadResult read = ReadSavedGame(file, saved); !read) {
+  if (const TResult read = ReadSavedGame(file, saved); !read) {
     Error(QString::fromLatin1(CouldNotLoadGameText) + read.Error);
     return;
   }
@@ -383,7 +383,7 @@ void TSession::CreatePlayer() {
 
 bool TSession::StoreCurrentProfile() {
   Observer.StoringProfile();
-  const TWriteResult stored = Records->StoreProfile();
+  const TResult stored = Records->StoreProfile();
   if (!stored) Error(stored.Error);
   return bool(stored);
 }
@@ -391,7 +391,7 @@ bool TSession::StoreCurrentProfile() {
 void TSession::StartNewPlayer(const QString& name) {
   Records->Prefs.PlayerName = name;
   Records->SetNewPlayerDefaults();
-  if (const TWriteResult stored = Records->StoreProfile(); !stored) Error(stored.Error);
+  if (const TResult stored = Records->StoreProfile(); !stored) Error(stored.Error);
   Records->PlayerList.append(name + QStringLiteral("=") + name);
   // The new player plays their own puzzle, with their own preferences.
   BecomePlayer(name, false);
@@ -417,8 +417,8 @@ void TSession::DeletePlayer() {
   if (const QStringList kept = RemoveSavedGamesOf(Records->PlayersFolder(), name, Records->ListPlayerNames());
       !kept.isEmpty())
     Error(QStringLiteral("Unable to delete the saved games %1.").arg(kept.join(QStringLiteral(", "))));
-  if (const TWriteResult scores = ScoreTable.DeletePlayerScores(name); !scores) Error(scores.Error);
-  if (const TWriteResult deleted = Records->DeletePlayer(name); !deleted) Error(deleted.Error);
+  if (const TResult scores = ScoreTable.DeletePlayerScores(name); !scores) Error(scores.Error);
+  if (const TResult deleted = Records->DeletePlayer(name); !deleted) Error(deleted.Error);
 
   // Someone always plays on: the one chosen, else the first player left,
   // else a new guest.

@@ -252,13 +252,13 @@ TEST_F(MainFormTest, EveryFailedWriteIsToldOnceAndTheGameGoesOn) {
     Dialogs.NameAnswers = {QStringLiteral("Bea")};
     Form->Createnewplayer1Click();
     ASSERT_EQ(Dialogs.Errors.size(), 3);
-    EXPECT_EQ(Dialogs.Errors[2], "Unable to write to " + files[3]);
+    EXPECT_EQ(Dialogs.Errors[2], "Unable to write to " + files[3] + ": File too large");
     EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
     EXPECT_TRUE(Form->Session().Game().InProgress());
 
     Form.reset();  // the end of the run tries the score once more
     ASSERT_EQ(Dialogs.Errors.size(), 5);
-    EXPECT_EQ(Dialogs.Errors[3], "Unable to write to " + files[2]);
+    EXPECT_EQ(Dialogs.Errors[3], "Unable to write to " + files[2] + ": File too large");
     EXPECT_TRUE(Dialogs.Errors[4].contains("could not be kept")) << Dialogs.Errors[4].toStdString();
     for (int i = 0; i < 4; ++i) EXPECT_EQ(ReadFile(files[i]), before[i]) << files[i].toStdString();
   }

@@ -155,9 +155,9 @@ TEST_F(IniFileTest, WritingIntoAMissingFolderFailsWithItsPath) {
   const QString path = Dir.filePath("Missing/test.ini");
   TIniFile ini(path);
   ini.WriteInteger("Options", "Difficulty", 3);
-  const TWriteResult result = ini.Save();
+  const TResult result = ini.Save();
   EXPECT_FALSE(result.Ok());
-  EXPECT_EQ(result.Error, "Unable to write to " + path);
+  EXPECT_EQ(result.Error, "Unable to write to " + path + ": No such file or directory");
   EXPECT_FALSE(QDir(Dir.filePath("Missing")).exists());
 }
 
@@ -166,12 +166,12 @@ TEST_F(IniFileTest, AFailedWriteLeavesThePreviousFileIntact) {
   WriteText(File(), previous);
   TIniFile ini(File());
   for (int i = 0; i < 50; ++i) ini.WriteInteger("Options", QStringLiteral("Key%1").arg(i), i);
-  TWriteResult result;
+  TResult result;
   {
     const TFileSizeLimit limit(16);
     result = ini.Save();
   }
-  EXPECT_EQ(result.Error, "Unable to write to " + File());
+  EXPECT_EQ(result.Error, "Unable to write to " + File() + ": File too large");
   EXPECT_EQ(ReadText(File()), previous);
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"test.ini"});  // no leftover
 }

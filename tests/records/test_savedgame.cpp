@@ -153,7 +153,7 @@ TEST(SavedGame, AHalfPlayedGameComesBackWhole) {
   EXPECT_EQ(Lines(text, 103 + h, 1), QStringLiteral("vclues=%1~\r").arg(v));
 
   TSavedGame read;
-  const TReadResult result = ParseSavedGame(text, read);
+  const TResult result = ParseSavedGame(text, read);
   ASSERT_TRUE(result) << result.Error.toStdString();
   EXPECT_EQ(read, saved);
 
@@ -226,7 +226,7 @@ class DamagedSavedGame : public ::testing::Test {
   // The message of reading text, which must leave the target untouched.
   QString ReadError(const QByteArray& text) const {
     TSavedGame target = Untouched;
-    const TReadResult result = ParseSavedGame(text, target);
+    const TResult result = ParseSavedGame(text, target);
     if (!result) {
       EXPECT_EQ(target, Untouched) << result.Error.toStdString();
     }
@@ -266,7 +266,7 @@ TEST_F(DamagedSavedGame, EachDamagedFieldIsNamedWithItsLine) {
   int openC = 0, openR = 0;
   for (int c = 1; c <= 6 && !openC; ++c)
     for (int r = 1; r <= 6 && !openC; ++r)
-      if (!Square(c, r).solved && Square(c, r).remaining != TSquare::Bit(Square(c, r).localindex))
+      if (!Square(c, r).Solved && Square(c, r).Remaining != TSquare::Bit(Square(c, r).LocalIndex))
         open = Square(c, r), openC = c, openR = r;
   ASSERT_NE(openC, 0);
   const QByteArray p = QByteArray::number(Game.Progress);
@@ -300,16 +300,16 @@ TEST_F(DamagedSavedGame, EachDamagedFieldIsNamedWithItsLine) {
       {With(7, WithField(7, "remaining", "1=1/3=4/")),
        "line 7, field \"remaining\": \"3=4\" is not a candidate entry n=n"},
       {With(2, WithField(2, "localindex", "7")), "line 2, field \"localindex\": 7 is outside 1..6"},
-      {With(8, WithField(8, "localindex", QByteArray::number(first.localindex))),
-       QStringLiteral("line 8, field \"localindex\": tile %1 stands twice in row 1").arg(first.localindex)},
-      {With(3, WithField(3, "imageindex", QByteArray::number(Square(1, 2).localindex))),
+      {With(8, WithField(8, "localindex", QByteArray::number(first.LocalIndex))),
+       QStringLiteral("line 8, field \"localindex\": tile %1 stands twice in row 1").arg(first.LocalIndex)},
+      {With(3, WithField(3, "imageindex", QByteArray::number(Square(1, 2).LocalIndex))),
        QStringLiteral("line 3, field \"imageindex\": %1 is not %2, the picture of tile %1 in row 2")
-           .arg(Square(1, 2).localindex)
-           .arg(10 + Square(1, 2).localindex)},
+           .arg(Square(1, 2).LocalIndex)
+           .arg(10 + Square(1, 2).LocalIndex)},
       {With(SquareLine(openC, openR), WithField(SquareLine(openC, openR), "solved", "-1")),
        QStringLiteral("line %1, field \"remaining\": a solved square holds its own tile %2 and nothing else")
            .arg(SquareLine(openC, openR))
-           .arg(open.localindex)},
+           .arg(open.LocalIndex)},
       {With(3, WithField(3, "solved", "yes")),
        "line 3, field \"solved\": 'yes' is not a valid integer value"},
       {Joined(extraSquare), "line 38: the field \"hclues\" is missing"},
@@ -389,8 +389,8 @@ TEST_F(DamagedSavedGame, AFileTheSolutionContradictsIsRefused) {
 
   // An open square without its own tile: no move of the player leaves one.
   const int line = SquareLine(2, 2);
-  ASSERT_FALSE(Square(2, 2).solved);
-  const int own = Square(2, 2).localindex;
+  ASSERT_FALSE(Square(2, 2).Solved);
+  const int own = Square(2, 2).LocalIndex;
   const int other = own == 1 ? 2 : 1;
   EXPECT_EQ(
       ReadError(With(line, WithField(line, "remaining",
@@ -427,7 +427,7 @@ TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
 
   TPuzzle big;
   big.SetUp(10, 5, 5);
-  TWriteResult failed;
+  TResult failed;
   {
     const TFileSizeLimit limit(64);
     failed = WriteSavedGame(path, SavedGameOf(big, 5, 0));

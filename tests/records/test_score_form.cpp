@@ -97,6 +97,12 @@ TEST_F(ScoreFormTest, AHeadingClickSortsTheGridWithTheHighlightAndEraseAsksFirst
   EXPECT_EQ(ReadText(Dir.filePath("quillmere.sco")).count('\n'), 2);  // Cy and Bob
   EXPECT_TRUE(errors.isEmpty());
 
+  // A window nobody answers for erases nothing.
+  table.SetViewingPlayer("Bob");
+  TScoreForm unanswered(table);
+  unanswered.EraseBtnClick();
+  EXPECT_EQ(table.Scores().size(), 2u);
+
   QTest::mouseClick(form.CloseBtn, Qt::LeftButton);
   EXPECT_FALSE(form.isVisible());
 }

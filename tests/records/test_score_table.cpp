@@ -33,7 +33,7 @@ class ScoreTableTest : public ::testing::Test {
   TScoreTable Loaded() const {
     TScoreTable table;
     const TScoreReadReport report = table.Load(ProgramPath());
-    EXPECT_TRUE(report.Ok()) << report.Message().toStdString();
+    EXPECT_TRUE(report.Ok()) << report.Error.toStdString();
     return table;
   }
   // A table of the given players, in this order, with each one's index as
@@ -257,7 +257,7 @@ TEST_F(ScoreTableTest, UnreadableLinesAreKeptAsideAndReportedOnce) {
   EXPECT_EQ(report.FirstLine, QString::fromUtf8(badNumber));
   EXPECT_EQ(report.FirstReason, "'12x' is not a valid integer value");
   EXPECT_EQ(report.KeptPath, kept);
-  const QString message = report.Message();
+  const QString message = report.Error;
   EXPECT_TRUE(message.contains(ScoreFile()) && message.contains("3 lines") && message.contains(kept) &&
               message.contains(QString::fromUtf8(badNumber)) && message.contains("'12x'"))
       << message.toStdString();
@@ -275,7 +275,7 @@ TEST_F(ScoreTableTest, UnreadableLinesAreKeptAsideAndReportedOnce) {
   const TScoreReadReport stays = table.Load(ProgramPath());
   EXPECT_EQ(stays.UnreadableLines, 3);
   EXPECT_TRUE(stays.KeptPath.isEmpty());
-  EXPECT_TRUE(stays.Message().contains("kept as they are")) << stays.Message().toStdString();
+  EXPECT_TRUE(stays.Error.contains("kept as they are")) << stays.Error.toStdString();
   ASSERT_TRUE(table.Sort(0).Ok());
   ASSERT_TRUE(table.Sort(0).Ok());  // Z to A
   EXPECT_EQ(ReadText(ScoreFile()),
@@ -365,7 +365,7 @@ TEST_F(ScoreTableTest, ALatin1NameSurvivesAndAFifoIsNotWaitedOn) {
   ASSERT_EQ(mkfifo(QFile::encodeName(ScoreFile()).constData(), 0600), 0);
   TScoreTable fifo;
   const TScoreReadReport report = fifo.Load(ProgramPath());
-  EXPECT_TRUE(report.Message().contains("not a regular file")) << report.Message().toStdString();
+  EXPECT_TRUE(report.Error.contains("not a regular file")) << report.Error.toStdString();
   EXPECT_TRUE(fifo.AddScore("Ann", 1, 4, 10, 0, 0, 5).Ok());
   EXPECT_FALSE(QFileInfo(ScoreFile()).isFile()) << "a file never read is not replaced";
 }
@@ -382,6 +382,6 @@ TEST_F(ScoreTableTest, ALongPlayedTableLoadsAndOnlyAnAbsurdFileIsRefused) {
   ASSERT_TRUE(file.resize(ScoreFileLimit + 1));  // sparse: no disk is filled
   TScoreTable table;
   const TScoreReadReport report = table.Load(ProgramPath());
-  EXPECT_TRUE(report.OpenError.contains("larger than 128 MB")) << report.Message().toStdString();
+  EXPECT_TRUE(report.OpenError.contains("larger than 128 MB")) << report.Error.toStdString();
   EXPECT_TRUE(table.Scores().empty());
 }
