@@ -1,6 +1,7 @@
 #pragma once
 // A long-played score file: lines with many equal keys, as years of play
 // give them: a few hundred players, six board sizes, small counters.
+#include "GameRules.h"
 #include "ScoreTable.h"
 
 #include <QByteArray>
@@ -21,7 +22,7 @@ inline QByteArray LongScoreFileText(int entries) {
             "~size=" + QByteArray::number(size) + "~time=" + QByteArray::number(time) +
             "~errors=" + QByteArray::number(errors) + "~clues=" + QByteArray::number(clues) +
             "~difficulty=" + QByteArray::number(int(random() % 11)) +
-            "~score=" + QByteArray::number(TScoreTable::ScoreFor(size, time, errors, clues)) + "~\r\n";
+            "~score=" + QByteArray::number(ScoreFor(size, time, errors, clues)) + "~\r\n";
   }
   return text;
 }

@@ -1,5 +1,7 @@
 #include "ScoreTable.h"
 
+#include "GameRules.h"
+
 #include "FileBytes.h"
 
 #include <QFile>
@@ -202,14 +204,6 @@ QString TScoreTable::Heading(int column) {
   static const char* const Headings[ColumnCount] = {"Name", "Puzzle Size", "Score", "Number",
                                                     "Time", "Mis-Clicks",  "Clues", "Difficulty"};
   return column >= 0 && column < ColumnCount ? QString::fromLatin1(Headings[column]) : QString();
-}
-
-std::int32_t TScoreTable::ScoreFor(std::int32_t size, std::int32_t time, std::int32_t errors,
-                                   std::int32_t clues) {
-  // Each term fits 64 bits with room to spare, so the sum cannot wrap.
-  const std::int64_t points = std::int64_t{10000} * size - std::int64_t{11} * time -
-                              std::int64_t{10} * errors - std::int64_t{1000} * clues;
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(points, 1, INT32_MAX));
 }
 
 QString TScoreTable::ScorePath(const QString& programPath) {

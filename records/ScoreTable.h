@@ -18,7 +18,7 @@ struct TScore {
   std::int32_t Errors = 0;      // mis-clicks
   std::int32_t Clues = 0;       // "Give me a clue!" steps
   std::int32_t Difficulty = 0;  // 0 to 10
-  std::int32_t Score = 0;       // points, see TScoreTable::ScoreFor
+  std::int32_t Score = 0;       // points, see ScoreFor (GameRules.h)
 
   bool operator==(const TScore&) const = default;
 };
@@ -49,9 +49,6 @@ class TScoreTable {
   // "Mis-Clicks", "Clues", "Difficulty".
   static QString Heading(int column);
 
-  // 10000 x size - 11 x time - 10 x errors - 1000 x clues, computed wide and
-  // kept within 1 .. 2^31 - 1. An untimed game's time of -1 adds 11.
-  static std::int32_t ScoreFor(std::int32_t size, std::int32_t time, std::int32_t errors, std::int32_t clues);
   // The program's path with its extension replaced by ".sco" and ".scb";
   // the unreadable lines go to the score path with ".unreadable" added.
   static QString ScorePath(const QString& programPath);

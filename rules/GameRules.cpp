@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 void CandidateGrid(int n, int& gc, int& gr) {
   switch (n) {
@@ -96,6 +98,14 @@ void TGameClock::Add(int seconds) {
 
 int ClampPuzzleNumber(long long number) {
   return static_cast<int>(std::clamp<long long>(number, MinPuzzleNumber, MaxPuzzleNumber));
+}
+
+std::int32_t ScoreFor(std::int32_t size, std::int32_t time, std::int32_t errors, std::int32_t clues) {
+  // Each term fits 64 bits with room to spare, so the sum cannot wrap.
+  const std::int64_t points = std::int64_t{10000} * size - std::int64_t{11} * time -
+                              std::int64_t{10} * errors - std::int64_t{1000} * clues;
+  return static_cast<std::int32_t>(
+      std::clamp<std::int64_t>(points, 1, std::numeric_limits<std::int32_t>::max()));
 }
 
 int SizeForIndex(int index) {

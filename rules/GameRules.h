@@ -2,6 +2,8 @@
 
 #include "GameFacts.h"
 
+#include <cstdint>
+
 // The game's rules in standard C++ (no Qt), so that any front end can share
 // them: board geometry and hit tests, what a press on a candidate does, the
 // clock, the puzzle numbers. The window translates events into these calls
@@ -67,6 +69,11 @@ struct TGameClock {
 };
 
 int ClampPuzzleNumber(long long number);
+
+// A finished puzzle's points: 10000 x size - 11 x time - 10 x errors -
+// 1000 x clues, computed wide and kept within 1 .. 2^31 - 1. An untimed
+// game's time of -1 adds 11.
+std::int32_t ScoreFor(std::int32_t size, std::int32_t time, std::int32_t errors, std::int32_t clues);
 
 // Board sizes of the size list, entry 0.. of BoardSizes; -1 / 0 for anything else.
 int SizeForIndex(int index);

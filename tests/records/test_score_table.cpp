@@ -85,17 +85,7 @@ TEST_F(ScoreTableTest, ScoreLinesReadByKeyAndWriteBackByteForByte) {
   EXPECT_EQ(table.Scores()[1].Number, 6);
 }
 
-TEST_F(ScoreTableTest, TheScoreIsComputedWideAndKeptWithinItsRange) {
-  EXPECT_EQ(TScoreTable::ScoreFor(6, 312, 2, 1), 55548);  // 60000 - 3432 - 20 - 1000
-  EXPECT_EQ(TScoreTable::ScoreFor(5, -1, 0, 0), 50011);   // untimed: the time term adds 11
-  EXPECT_EQ(TScoreTable::ScoreFor(4, 100, 0, 40), 1);     // never below 1
-  // 11 x 390451573 is 2^32 + 7: in 32 bits the time would cost 7 points.
-  EXPECT_EQ(TScoreTable::ScoreFor(4, 390451573, 0, 0), 1);
-  EXPECT_EQ(TScoreTable::ScoreFor(300000, 0, 0, 0), 2147483647);
-  EXPECT_EQ(TScoreTable::ScoreFor(4, -2147483647 - 1, -2147483647 - 1, -2147483647 - 1), 2147483647);
-  EXPECT_EQ(TScoreTable::ScoreFor(-2147483647 - 1, 2147483647, 2147483647, 2147483647), 1);
-
-  // Each completion is its own entry, highlighted until the next one.
+TEST_F(ScoreTableTest, EachCompletionIsItsOwnEntryHighlightedUntilTheNext) {
   TScoreTable table;
   ASSERT_TRUE(table.AddScore("Anna", 3, 5, -1, 0, 0, 7).Ok());
   ASSERT_TRUE(table.AddScore("Anna", 3, 5, -1, 0, 0, 7).Ok());

@@ -146,3 +146,14 @@ TEST(DailyPuzzle, TenYearsOfDatesNeverRepeatAndTheWholeCycleIsUsed) {
     all[number] = true;
   }
 }
+
+TEST(Score, ComputedWideAndKeptWithinItsRange) {
+  EXPECT_EQ(ScoreFor(6, 312, 2, 1), 55548);  // 60000 - 3432 - 20 - 1000
+  EXPECT_EQ(ScoreFor(5, -1, 0, 0), 50011);   // untimed: the time term adds 11
+  EXPECT_EQ(ScoreFor(4, 100, 0, 40), 1);     // never below 1
+  // 11 x 390451573 is 2^32 + 7: in 32 bits the time would cost 7 points.
+  EXPECT_EQ(ScoreFor(4, 390451573, 0, 0), 1);
+  EXPECT_EQ(ScoreFor(300000, 0, 0, 0), 2147483647);
+  EXPECT_EQ(ScoreFor(4, -2147483647 - 1, -2147483647 - 1, -2147483647 - 1), 2147483647);
+  EXPECT_EQ(ScoreFor(-2147483647 - 1, 2147483647, 2147483647, 2147483647), 1);
+}
