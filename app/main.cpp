@@ -158,7 +158,7 @@ void AnswerLaterStart(TMainForm* form, const TFrontRequest& request) {
   }
   form->ComeToFront();
   if (!request.PuzzleSize || QApplication::activeModalWidget()) return;
-  if (form->OfferToSave()) form->PlayPuzzle(request.PuzzleSize, request.PuzzleNumber);
+  if (form->Session().OfferToSave()) form->PlayPuzzle(request.PuzzleSize, request.PuzzleNumber);
 }
 
 }  // namespace

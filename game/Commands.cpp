@@ -142,10 +142,6 @@ void TMainForm::Open1Click() {
   Play->Open();
 }
 
-bool TMainForm::OfferToSave() {
-  return Play->OfferToSave();
-}
-
 // --- what the session reports -------------------------------------------------
 
 void TMainForm::RepaintAll() {

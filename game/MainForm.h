@@ -33,8 +33,8 @@ class TImages;
 // draws what the session reports. The implementation is split by concern:
 // MainForm.cpp (creation, preferences, leaving), MainFormControls.cpp (the
 // controls, actions and menus), BoardView.cpp, CluePanels.cpp, Commands.cpp
-// (the commands and what the session reports), Hints.cpp, KeyboardPlay.cpp
-// and Printing.cpp.
+// (the commands and what the session reports), Hints.cpp and Printing.cpp;
+// the keys are TKeyboardPlay's, the window's place TWindowPlacement's.
 class TMainForm : public QMainWindow, private TSessionObserver {
  public:
   // folders.Assets holds tiles/ and sounds/; the players file, Players/ and
@@ -177,9 +177,6 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   // Plays puzzle Number of board size Size (checked by the caller), which
   // becomes that size's current number as with Go To.
   void PlayPuzzle(int Size, int Number);
-  // Offers to save a game in progress before it is dropped; false when the
-  // save failed, and the game stays (the player may retry or decline).
-  bool OfferToSave();
 
   // --- hints (Hints.cpp) ----------------------------------------------------
   void ExplainClue(const TClue* Clue, int Index, bool Step);
