@@ -9,21 +9,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-namespace {
-const QColor Navy(0, 0, 128);
-const QColor Yellow(255, 255, 0);
-
-// A filled rectangle from (x1, y1) up to but excluding (x2, y2), outlined
-// inside with the pen colour.
-void Rectangle(QPainter& p, int x1, int y1, int x2, int y2, const QColor& pen, const QColor& brush) {
-  if (x2 <= x1 || y2 <= y1) return;
-  p.fillRect(x1, y1, x2 - x1, y2 - y1, brush);
-  p.setPen(QPen(pen, 0));
-  p.setBrush(Qt::NoBrush);
-  p.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
-}
-}  // namespace
-
 TBoardLayout TMainForm::BoardLayout() const {
   return TBoardLayout(N(), PaintBox1->width(), PaintBox1->height());
 }
@@ -33,62 +18,26 @@ void TMainForm::DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, in
 }
 
 void TMainForm::DrawBoard(QPainter& Canvas) {
-  DrawBoardBackground(Canvas);
-  for (int Y = 1; Y <= N(); ++Y)
-    for (int X = 1; X <= N(); ++X) DrawSquare(Canvas, X, Y);
-}
-
-void TMainForm::DrawBoardBackground(QPainter& Canvas) {
-  const TBoardLayout L = BoardLayout();
-  Rectangle(Canvas, 0, 0, L.CW, L.CH, Yellow, Navy);
-  Canvas.setPen(QPen(Yellow, 0));
-  Canvas.setBrush(Qt::NoBrush);
-  const int yb = 6 + L.N * (L.H + 6);
-  for (int X = 1; X <= L.N; ++X) {
-    const int xl = 6 + (X - 1) * (L.W + 10);
-    const int xr = xl + L.W + 2;
-    const QPoint outline[] = {{xl, 6}, {xr, 6}, {xr, yb}, {xl, yb}, {xl, 6}};
-    Canvas.drawPolyline(outline, 5);
-  }
-}
-
-void TMainForm::DrawSquare(QPainter& Canvas, int X, int Y) {
-  if (!Play->Game().BoardReady()) return;
-  const TBoardLayout L = BoardLayout();
-  if (L.W <= 0 || L.H <= 0) return;
-  const int x0 = L.X0(X), y0 = L.Y0(Y);
-  const TSquare& sq = Play->Game().Puzzle.Square(X, Y);
-  if (sq.IsSolved()) {
-    Rectangle(Canvas, x0, y0, x0 + L.W, y0 + L.H, Qt::black, Qt::black);
-    Rectangle(Canvas, x0 + 2, y0 + 2, x0 + L.W - 2, y0 + L.H - 2, Qt::black, Navy);
-    const int s = std::min(64, std::min(L.W, L.H)) - 4;
-    if (IsPicture(sq.imageindex()))
-      DrawPicture(Canvas, sq.imageindex() - 1, x0 + (L.W - s) / 2, y0 + (L.H - s) / 2, s, s);
-    return;
-  }
-  for (int t = 1; t <= L.N; ++t) {
-    const int cx = x0 + ((t - 1) % L.gc) * L.cw;
-    const int cy = y0 + ((t - 1) / L.gc) * L.ch;
-    if (sq.HasCandidate(t))
-      DrawPicture(Canvas, TilePicture(Y, t) - 1, cx, cy, L.cw, L.ch);
-    else
-      Rectangle(Canvas, cx, cy, cx + L.cw, cy + L.ch, Qt::black, Qt::black);
-  }
+  const TGame& game = Play->Game();
+  TPuzzleArt(TileImages.get(), ScratchBitmap)
+      .DrawBoard(Canvas, game.BoardReady() ? &game.Puzzle : nullptr, BoardLayout());
 }
 
 void TMainForm::DrawSquare(int c, int r) {
   if (!Play->Game().BoardReady()) return;
+  const TBoardLayout L = BoardLayout();
   {
     QPainter p(&PaintBox1->Canvas);
-    DrawSquare(p, c, r);
+    TPuzzleArt(TileImages.get(), ScratchBitmap).DrawSquare(p, Play->Game().Puzzle, L, c, r);
   }
-  const TBoardLayout L = BoardLayout();
   PaintBox1->update(L.X0(c), L.Y0(r), L.W, L.H);
 }
 
 void TMainForm::PausedLook(TPaintBox* Box) {
   QPainter p(&Box->Canvas);
-  Rectangle(p, 0, 0, Box->width(), Box->height(), Qt::black, PausedColour);
+  p.fillRect(Box->rect(), PausedColour);
+  p.setPen(QPen(Qt::black, 0));
+  p.drawRect(Box->rect().adjusted(0, 0, -1, -1));
   if (Box != PaintBox1) return;
   const QFont font = NarrowFont(24);
   p.setFont(font);

@@ -30,18 +30,9 @@ void TMainForm::DrawHorizontalClue(QPainter& p, const TClue& Clue, int Left, int
 void TMainForm::DrawHorizontalPanel() {
   {
     QPainter p(&HorizontalPaintBox->Canvas);
-    p.fillRect(HorizontalPaintBox->rect(), Qt::black);
-    const THorizontalLayout L = HorizontalLayout();
-    const TClueList& clues = Play->Game().Puzzle.HorizontalClues;
-    if (!clues.empty() && L.s > 0) {
-      for (int i = 0; i < int(clues.size()); ++i) {
-        const int left = HorizontalClueLeft(i, L.s), top = HorizontalClueTop(i, L.s);
-        if (clues[i].shown())
-          DrawHorizontalClue(p, clues[i], left, top, L.s);
-        else
-          TPuzzleArt::DrawHiddenClue(p, left, top, 3 * L.s, L.s);
-      }
-    }
+    TPuzzleArt(TileImages.get(), ScratchBitmap)
+        .DrawHorizontalPanel(p, Play->Game().Puzzle, HorizontalPaintBox->width(),
+                             HorizontalPaintBox->height());
   }
   HorizontalPaintBox->update();
 }
@@ -49,19 +40,8 @@ void TMainForm::DrawHorizontalPanel() {
 void TMainForm::DrawVerticalPanel() {
   {
     QPainter p(&VerticalPaintBox->Canvas);
-    p.fillRect(VerticalPaintBox->rect(), Qt::black);
-    const TClueList& clues = Play->Game().Puzzle.VerticalClues;
-    const int m = int(clues.size());
-    const int s = VerticalTileSize(VerticalPaintBox->width(), VerticalPaintBox->height(), m);
-    TPuzzleArt art(TileImages.get(), ScratchBitmap);
-    for (int i = 0; i < m && s > 0; ++i) {
-      const TClue& clue = clues[i];
-      const int left = VerticalClueLeft(i, s);
-      if (clue.shown())
-        art.DrawVerticalClue(p, Play->Game().Puzzle, clue, left, 10, s);
-      else
-        TPuzzleArt::DrawHiddenClue(p, left, 10, s, 3 * s);
-    }
+    TPuzzleArt(TileImages.get(), ScratchBitmap)
+        .DrawVerticalPanel(p, Play->Game().Puzzle, VerticalPaintBox->width(), VerticalPaintBox->height());
   }
   VerticalPaintBox->update();
 }

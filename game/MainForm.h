@@ -117,8 +117,6 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   // --- board view (BoardView.cpp) -----------------------------------------
   TBoardLayout BoardLayout() const;
   void DrawBoard(QPainter& Canvas);
-  void DrawBoardBackground(QPainter& Canvas);
-  void DrawSquare(QPainter& Canvas, int X, int Y);
   void DrawSquare(int c, int r);  // onto PaintBox1
   void PaintBox1Paint();
   // The animation's two pictures at the board's present size, the canvas

@@ -1,5 +1,6 @@
 #include "PuzzleArt.h"
 
+#include "GameRules.h"
 #include "Images.h"
 #include "Puzzle.h"
 
@@ -13,6 +14,18 @@ namespace {
 const QColor Red(255, 0, 0);
 const QColor Green(0, 128, 0);
 const QColor Blue(0, 0, 255);
+const QColor Navy(0, 0, 128);
+const QColor Yellow(255, 255, 0);
+
+// A filled rectangle from (x1, y1) up to but excluding (x2, y2), outlined
+// inside with the pen colour.
+void Rectangle(QPainter& p, int x1, int y1, int x2, int y2, const QColor& pen, const QColor& brush) {
+  if (x2 <= x1 || y2 <= y1) return;
+  p.fillRect(x1, y1, x2 - x1, y2 - y1, brush);
+  p.setPen(QPen(pen, 0));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+}
 
 QFont MarkFont(const QString& family, double points) {
   QFont font(family);
@@ -149,4 +162,69 @@ void TPuzzleArt::DrawHiddenClue(QPainter& p, int left, int top, int w, int h) {
   p.setPen(QPen(Blue, 0));
   p.setBrush(Qt::NoBrush);
   p.drawRect(left, top, w - 1, h - 1);
+}
+
+void TPuzzleArt::DrawBoard(QPainter& p, const TPuzzle* puzzle, const TBoardLayout& L) {
+  Rectangle(p, 0, 0, L.CW, L.CH, Yellow, Navy);
+  p.setPen(QPen(Yellow, 0));
+  p.setBrush(Qt::NoBrush);
+  const int yb = 6 + L.N * (L.H + 6);
+  for (int X = 1; X <= L.N; ++X) {
+    const int xl = 6 + (X - 1) * (L.W + 10);
+    const int xr = xl + L.W + 2;
+    const QPoint outline[] = {{xl, 6}, {xr, 6}, {xr, yb}, {xl, yb}, {xl, 6}};
+    p.drawPolyline(outline, 5);
+  }
+  if (!puzzle) return;
+  for (int Y = 1; Y <= L.N; ++Y)
+    for (int X = 1; X <= L.N; ++X) DrawSquare(p, *puzzle, L, X, Y);
+}
+
+void TPuzzleArt::DrawSquare(QPainter& p, const TPuzzle& puzzle, const TBoardLayout& L, int X, int Y) {
+  if (L.W <= 0 || L.H <= 0) return;
+  const int x0 = L.X0(X), y0 = L.Y0(Y);
+  const TSquare& sq = puzzle.Square(X, Y);
+  if (sq.IsSolved()) {
+    Rectangle(p, x0, y0, x0 + L.W, y0 + L.H, Qt::black, Qt::black);
+    Rectangle(p, x0 + 2, y0 + 2, x0 + L.W - 2, y0 + L.H - 2, Qt::black, Navy);
+    const int s = std::min(64, std::min(L.W, L.H)) - 4;
+    if (IsPicture(sq.imageindex()))
+      DrawPicture(p, sq.imageindex() - 1, x0 + (L.W - s) / 2, y0 + (L.H - s) / 2, s, s);
+    return;
+  }
+  for (int t = 1; t <= L.N; ++t) {
+    const int cx = x0 + ((t - 1) % L.gc) * L.cw;
+    const int cy = y0 + ((t - 1) / L.gc) * L.ch;
+    if (sq.HasCandidate(t))
+      DrawPicture(p, TilePicture(Y, t) - 1, cx, cy, L.cw, L.ch);
+    else
+      Rectangle(p, cx, cy, cx + L.cw, cy + L.ch, Qt::black, Qt::black);
+  }
+}
+
+void TPuzzleArt::DrawHorizontalPanel(QPainter& p, const TPuzzle& puzzle, int Width, int Height) {
+  p.fillRect(0, 0, Width, Height, Qt::black);
+  const TClueList& clues = puzzle.HorizontalClues;
+  const THorizontalLayout L = HorizontalLayoutFor(Width, Height, int(clues.size()));
+  for (int i = 0; i < int(clues.size()) && L.s > 0; ++i) {
+    const int left = HorizontalClueLeft(i, L.s), top = HorizontalClueTop(i, L.s);
+    if (clues[i].shown())
+      DrawHorizontalClue(p, puzzle, clues[i], left, top, L.s);
+    else
+      DrawHiddenClue(p, left, top, 3 * L.s, L.s);
+  }
+}
+
+void TPuzzleArt::DrawVerticalPanel(QPainter& p, const TPuzzle& puzzle, int Width, int Height) {
+  p.fillRect(0, 0, Width, Height, Qt::black);
+  const TClueList& clues = puzzle.VerticalClues;
+  const int m = int(clues.size());
+  const int s = VerticalTileSize(Width, Height, m);
+  for (int i = 0; i < m && s > 0; ++i) {
+    const int left = VerticalClueLeft(i, s);
+    if (clues[i].shown())
+      DrawVerticalClue(p, puzzle, clues[i], left, 10, s);
+    else
+      DrawHiddenClue(p, left, 10, s, 3 * s);
+  }
 }

@@ -9,6 +9,7 @@ class QPainter;
 class TClue;
 class TImages;
 class TPuzzle;
+struct TBoardLayout;
 
 // The tile pictures and the clues as the game draws them, onto any painter:
 // the window's paint boxes and the printed pages use this one drawing, so a
@@ -36,6 +37,17 @@ class TPuzzleArt {
   void DrawVerticalClue(QPainter& p, const TPuzzle& puzzle, const TClue& clue, int Left, int Top, int Size);
   // The box a hidden clue shows in its place.
   static void DrawHiddenClue(QPainter& p, int Left, int Top, int W, int H);
+
+  // The board as the window shows it: the navy background with a yellow
+  // frame round each column, then every square (see DrawSquare).
+  // Without a puzzle (none set up yet) only the background and frames.
+  void DrawBoard(QPainter& p, const TPuzzle* puzzle, const TBoardLayout& layout);
+  // Square (c, r): a solved one with its tile in a black frame, an unsolved
+  // one with its candidates' pictures and black cells for removed ones.
+  void DrawSquare(QPainter& p, const TPuzzle& puzzle, const TBoardLayout& layout, int c, int r);
+  // The clue panels at their size, each clue or its hidden box on black.
+  void DrawHorizontalPanel(QPainter& p, const TPuzzle& puzzle, int Width, int Height);
+  void DrawVerticalPanel(QPainter& p, const TPuzzle& puzzle, int Width, int Height);
 
  private:
   void DrawTileAt(QPainter& p, const TPuzzle& puzzle, int c, int r, int X, int Y, int Size);
