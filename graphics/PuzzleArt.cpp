@@ -1,5 +1,6 @@
 #include "PuzzleArt.h"
 
+#include "GameFacts.h"
 #include "Images.h"
 #include "Puzzle.h"
 
@@ -61,7 +62,7 @@ void TPuzzleArt::DrawPicture(QPainter& p, int Index, int X, int Y, int W, int H)
 void TPuzzleArt::DrawTileAt(QPainter& p, const TPuzzle& puzzle, int c, int r, int X, int Y, int Size) {
   if (c < 1 || c > MaxBoardSize || r < 1 || r > MaxBoardSize) return;
   const int image = puzzle.Square(c, r).imageindex();
-  if (image >= 1 && image <= 100) DrawPicture(p, image - 1, X, Y, Size, Size);
+  if (IsPicture(image)) DrawPicture(p, image - 1, X, Y, Size, Size);
 }
 
 void TPuzzleArt::DrawHorizontalClue(QPainter& p, const TPuzzle& puzzle, const TClue& Clue, int Left, int Top,
