@@ -25,15 +25,15 @@ namespace {
 class TStepRecorder : public TPuzzleObserver {
  public:
   void ExplainStep(const TDeductionStep& step) override {
-    if (!explain_.empty()) explain_ += ',';
-    explain_ += "{\"list\":";
-    explain_ += step.Rule == TDeductionStep::TRule::Clue ? (step.IsVertical() ? "\"v\"" : "\"h\"") : "null";
-    explain_ += ",\"index\":" + std::to_string(step.Index) + "}";
+    if (!Explained.empty()) Explained += ',';
+    Explained += "{\"list\":";
+    Explained += step.Rule == TDeductionStep::TRule::Clue ? (step.IsVertical() ? "\"v\"" : "\"h\"") : "null";
+    Explained += ",\"index\":" + std::to_string(step.Index) + "}";
   }
-  std::string Take() { return std::exchange(explain_, std::string()); }
+  std::string Take() { return std::exchange(Explained, std::string()); }
 
  private:
-  std::string explain_;
+  std::string Explained;
 };
 
 void AppendClues(std::string& out, const TClueList& list) {
@@ -179,40 +179,40 @@ std::string ParsePuzzleArgs(const std::vector<std::string>& args, TPuzzleToolOpt
       long v = 0;
       if (!ParseWhole(args[++i], v)) return a + " needs a whole number, not \"" + EchoText(args[i]) + "\"";
       if (a == "--size") {
-        options.request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
-        options.haveSize = true;
+        options.Request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
+        options.HaveSize = true;
       } else if (a == "--number") {
-        options.request.number = v;
-        options.haveNumber = true;
+        options.Request.number = v;
+        options.HaveNumber = true;
       } else if (a == "--difficulty") {
-        options.request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
+        options.Request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
       } else {
-        options.steps = v;
+        options.Steps = v;
       }
     } else if (a == "--json") {
-      options.json = true;
+      options.Json = true;
     } else if (a == "--solution") {
-      options.solution = true;
+      options.Solution = true;
     } else if (a == "--batch") {
-      options.batch = true;
+      options.Batch = true;
     } else if (a == "--help" || a == "-h") {
-      options.help = true;
+      options.Help = true;
       return {};
     } else if (a == "--version") {
-      options.version = true;
+      options.Version = true;
       return {};
     } else {
       return "unknown argument \"" + EchoText(a) + "\" (try --help)";
     }
   }
-  if (options.steps < 0 || options.steps > 100000) return "--steps must be 0 to 100000";
-  if (options.steps > 0 && !options.json && !options.batch) return "--steps needs --json";
-  if (options.batch) {
-    if (options.haveSize || options.haveNumber) return "--batch reads sizes and numbers from standard input";
+  if (options.Steps < 0 || options.Steps > 100000) return "--steps must be 0 to 100000";
+  if (options.Steps > 0 && !options.Json && !options.Batch) return "--steps needs --json";
+  if (options.Batch) {
+    if (options.HaveSize || options.HaveNumber) return "--batch reads sizes and numbers from standard input";
     return {};
   }
-  if (!options.haveSize || !options.haveNumber) return "--size and --number are needed (try --help)";
-  return CheckRequest(options.request);
+  if (!options.HaveSize || !options.HaveNumber) return "--size and --number are needed (try --help)";
+  return CheckRequest(options.Request);
 }
 
 TBatchLine ParseBatchLine(const std::string& line, TPuzzleRequest& request, std::string& why) {
@@ -257,18 +257,18 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
 
   TPuzzleToolOptions options;
   if (std::string why = ParsePuzzleArgs(args, options); !why.empty()) return fail(why);
-  if (options.help) {
+  if (options.Help) {
     out << Usage << RequestRanges();
     return finish();
   }
-  if (options.version) {
+  if (options.Version) {
     out << "quillmere-puzzle " << QUILLMERE_VERSION << "\n";
     return finish();
   }
 
   TPuzzle puzzle;
-  const int steps = static_cast<int>(options.steps);
-  if (options.batch) {
+  const int steps = static_cast<int>(options.Steps);
+  if (options.Batch) {
     std::string line;
     int lineNo = 0;
     while (std::getline(in, line)) {
@@ -286,11 +286,11 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
     return finish();
   }
 
-  const TPuzzleRequest& request = options.request;
+  const TPuzzleRequest& request = options.Request;
   puzzle.SetUp(request.size, static_cast<std::uint32_t>(request.number), request.difficulty);
-  if (options.json)
+  if (options.Json)
     out << PuzzleJson(puzzle, request, steps) << "\n";
   else
-    out << PuzzleText(puzzle, request, options.solution);
+    out << PuzzleText(puzzle, request, options.Solution);
   return finish();
 }
