@@ -50,7 +50,7 @@ void TPuzzleArt::DrawPicture(QPainter& p, int Index, int X, int Y, int W, int H)
   // Scaled from the source straight to the target's own pixels (twice as
   // many on a screen scaled by 2), then drawn 1:1.
   const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-  const int w = std::max(1, int(W * dpr + 0.5)), h = std::max(1, int(H * dpr + 0.5));
+  const int w = std::max(1, int(std::lround(W * dpr))), h = std::max(1, int(std::lround(H * dpr)));
   if (Scratch.width() != w || Scratch.height() != h || Scratch.format() != QImage::Format_RGB888)
     Scratch = QImage(w, h, QImage::Format_RGB888);
   ResampleBitmap(*picture, Scratch);

@@ -366,7 +366,7 @@ TEST_F(EffectsTest, RollsShowTheMirroredPictureBeyondTheFold) {
 
 TEST_F(EffectsTest, ShapesClipThePictureToTheirOutline) {
   const int k = 40;
-  const double w = Wk(k), h = Hk(k), cx = W / 2, cy = H / 2;
+  const double w = Wk(k), h = Hk(k), cx = W / 2.0, cy = H / 2.0;
   for (auto [effect, direction] : {std::pair{4, 1}, {15, -1}}) {
     ExpectPixels(Frame(effect, k), InPolygons({SweepPolygon(k, direction)}),
                  "sweep " + std::to_string(effect));
@@ -414,10 +414,10 @@ TEST_F(EffectsTest, TheSweepEndsOneWedgeShortOfTheFullTurn) {
   ExpectPixels(Canvas, InPolygons({SweepPolygon(100, 1)}), "sweep after frame 100");
   // The wedge just anticlockwise of twelve o'clock, halfway out.
   const double a = -Pi / 2 - Pi / 100;
-  EXPECT_EQ(
-      SourceOf(Canvas, static_cast<int>(W / 2 + 60 * std::cos(a)), static_cast<int>(H / 2 + 60 * std::sin(a)))
-          .Tag,
-      FinishTag);
+  EXPECT_EQ(SourceOf(Canvas, static_cast<int>(W / 2.0 + 60 * std::cos(a)),
+                     static_cast<int>(H / 2.0 + 60 * std::sin(a)))
+                .Tag,
+            FinishTag);
 }
 
 TEST_F(EffectsTest, FizzAndDripAreRaggedDifferentlyEveryFrame) {
