@@ -102,8 +102,8 @@ TArguments ParseArguments(int argc, char* argv[]) {
       Refuse(result, QStringLiteral("--puzzle: %1").arg(QString::fromStdString(why)));
       return result;
     }
-    result.PuzzleSize = request.size;
-    result.PuzzleNumber = static_cast<int>(request.number);
+    result.PuzzleSize = request.Size;
+    result.PuzzleNumber = static_cast<int>(request.Number);
   }
   result.DataDir = parser.value(dataDir);
   if (parser.isSet(dataDir) && !QFileInfo(result.DataDir).isDir()) {

@@ -9,20 +9,20 @@ TPuzzle::TPuzzle() {
 }
 
 void TPuzzle::SetSize(int n) {
-  n_ = std::clamp(n, MinBoardSize, MaxBoardSize);
+  N = std::clamp(n, MinBoardSize, MaxBoardSize);
 }
 
 void TPuzzle::InitSquares() {
   for (int row = 1; row <= MaxBoardSize; ++row)
     for (int column = 1; column <= MaxBoardSize; ++column)
-      Square(column, row).Init(TilePicture(row, column), column, n_);
+      Square(column, row).Init(TilePicture(row, column), column, N);
 }
 
 void TPuzzle::ShuffleSolution() {
   for (int k = 1; k <= 10000; ++k) {
-    const int row = (k % n_) + 1;
-    const int a = RandomTo(n_);
-    const int b = RandomTo(n_);
+    const int row = (k % N) + 1;
+    const int a = RandomTo(N);
+    const int b = RandomTo(N);
     TSquare& sa = Square(a, row);
     TSquare& sb = Square(b, row);
     const int image = sa.imageindex();
@@ -34,8 +34,8 @@ void TPuzzle::ShuffleSolution() {
 
 void TPuzzle::ResetBoard() {
   SolvedCount = 0;
-  for (int c = 1; c <= n_; ++c)
-    for (int r = 1; r <= n_; ++r) Square(c, r).Reset(n_);
+  for (int c = 1; c <= N; ++c)
+    for (int r = 1; r <= N; ++r) Square(c, r).Reset(N);
 }
 
 void TPuzzle::ClearClues() {
@@ -59,7 +59,7 @@ void TPuzzle::SetUp(int n, std::uint32_t number, int difficulty) {
 }
 
 bool TPuzzle::ClueFits(const TClue& clue) const {
-  auto in = [this](int v) { return v >= 1 && v <= n_; };
+  auto in = [this](int v) { return v >= 1 && v <= N; };
   const int tiles = clue.TileCount();
   for (int k = 1; k <= tiles; ++k) {
     const TBoardPos tile = clue.Tile(k);

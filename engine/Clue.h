@@ -88,7 +88,7 @@ class TClue {
  public:
   TClue(TClueType type, int c1, int c2, int c3, int c4, int c5, int c6);
 
-  TClueType type() const { return type_; }
+  TClueType type() const { return Type; }
   bool IsVertical() const;
   int Coord(int k) const;
   // How many tiles it names (0 for a value that is no kind), and tile k of
@@ -96,21 +96,22 @@ class TClue {
   int TileCount() const;
   TBoardPos Tile(int k) const;
 
-  bool shown() const { return shown_; }
-  void setShown(bool v) { shown_ = v; }
-  bool used() const { return used_; }
-  void setUsed(bool v) { used_ = v; }
+  bool shown() const { return Shown; }
+  void setShown(bool v) { Shown = v; }
+  bool used() const { return Used; }
+  void setUsed(bool v) { Used = v; }
 
-  int c1() const { return c_[0]; }
-  int c2() const { return c_[1]; }
-  int c3() const { return c_[2]; }
-  int c4() const { return c_[3]; }
-  int c5() const { return c_[4]; }
-  int c6() const { return c_[5]; }
+  int c1() const { return Coords[0]; }
+  int c2() const { return Coords[1]; }
+  int c3() const { return Coords[2]; }
+  int c4() const { return Coords[3]; }
+  int c5() const { return Coords[4]; }
+  int c6() const { return Coords[5]; }
 
   friend bool operator==(const TClue& a, const TClue& b) {
-    return a.type_ == b.type_ && a.c_[0] == b.c_[0] && a.c_[1] == b.c_[1] && a.c_[2] == b.c_[2] &&
-           a.c_[3] == b.c_[3] && a.c_[4] == b.c_[4] && a.c_[5] == b.c_[5];
+    return a.Type == b.Type && a.Coords[0] == b.Coords[0] && a.Coords[1] == b.Coords[1] &&
+           a.Coords[2] == b.Coords[2] && a.Coords[3] == b.Coords[3] && a.Coords[4] == b.Coords[4] &&
+           a.Coords[5] == b.Coords[5];
   }
 
  private:
@@ -118,10 +119,10 @@ class TClue {
   // compare equal and merging can take unions by value.
   void Normalize();
 
-  TClueType type_;
-  bool shown_ = true;
-  bool used_ = false;
-  std::int32_t c_[6];
+  TClueType Type;
+  bool Shown = true;
+  bool Used = false;
+  std::int32_t Coords[6];
 };
 
 // An ordered clue list: display order, the order the deduction engine tries

@@ -9,39 +9,39 @@
 // Column masks (bit X for column X) let a rule see at once whether it has
 // anything to do; when it has, it runs column by column exactly as before.
 const TPuzzle::TRowMasks& TPuzzle::RowMasks(int row) const {
-  TRowMasks& m = rowMasks_[row];
+  TRowMasks& m = RowMaskCache[row];
   // Outside a pass the squares may have been changed by anyone, so the
   // cache is trusted only while the engine itself does the changing.
-  if (inPass_ && m.valid && m.version == rowVersion_[row]) return m;
+  if (InPass && m.Valid && m.Version == RowVersion[row]) return m;
   m = TRowMasks{};
-  const unsigned all = TSquare::FullSet(n_);
-  for (int X = 1; X <= n_; ++X) {
+  const unsigned all = TSquare::FullSet(N);
+  for (int X = 1; X <= N; ++X) {
     const TSquare& sq = Square(X, row);
     const auto bit = TSquare::Bit(X);
-    for (unsigned b = sq.remaining() & all; b != 0; b &= b - 1) m.tile[std::countr_zero(b)] |= bit;
-    if (sq.IsSolved()) m.solved |= bit;
+    for (unsigned b = sq.remaining() & all; b != 0; b &= b - 1) m.TileColumns[std::countr_zero(b)] |= bit;
+    if (sq.IsSolved()) m.SolvedColumns |= bit;
   }
-  m.version = rowVersion_[row];
-  m.valid = true;
+  m.Version = RowVersion[row];
+  m.Valid = true;
   return m;
 }
 
 bool TPuzzle::SameColumnCanAct(TBoardPos P, TBoardPos Q) const {
-  const std::uint16_t all = TSquare::FullSet(n_);
+  const std::uint16_t all = TSquare::FullSet(N);
   const TRowMasks& rowP = RowMasks(P.r);
   const TRowMasks& rowQ = RowMasks(Q.r);
-  const std::uint16_t possP = rowP.tile[Tile(P)], possQ = rowQ.tile[Tile(Q)];
-  const std::uint16_t solvedP = rowP.solved, solvedQ = rowQ.solved;
+  const std::uint16_t possP = rowP.TileColumns[Tile(P)], possQ = rowQ.TileColumns[Tile(Q)];
+  const std::uint16_t solvedP = rowP.SolvedColumns, solvedQ = rowQ.SolvedColumns;
   const std::uint16_t placedP = possP & solvedP, openP = possP & ~solvedP, absentP = all & ~possP;
   const std::uint16_t placedQ = possQ & solvedQ, openQ = possQ & ~solvedQ, absentQ = all & ~possQ;
   return (placedP & openQ) | (openP & placedQ) | (openP & absentQ) | (absentP & openQ);
 }
 
 bool TPuzzle::TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const {
-  const unsigned all = TSquare::FullSet(n_);
-  const unsigned l = RowMasks(L.r).tile[Tile(L)];
-  const unsigned r = RowMasks(R.r).tile[Tile(R)];
-  const unsigned m = RowMasks(M.r).tile[Tile(M)];
+  const unsigned all = TSquare::FullSet(N);
+  const unsigned l = RowMasks(L.r).TileColumns[Tile(L)];
+  const unsigned r = RowMasks(R.r).TileColumns[Tile(R)];
+  const unsigned m = RowMasks(M.r).TileColumns[Tile(M)];
   auto near = [all](unsigned mask, int d) { return ((mask << d) | (mask >> d)) & all; };
   const unsigned distance = (l & ~near(m, 1)) | (m & ~near(l, 1))     // L next to M
                             | (m & ~near(r, 1)) | (r & ~near(m, 1))   // M next to R
@@ -61,15 +61,15 @@ bool TPuzzle::RemoveTile(int X, int Y, int T) {
     sq.Solve();
     Touched(Y);
     ++SolvedCount;
-    observer_->DrawSquare(X, Y);
+    Observer->DrawSquare(X, Y);
     RemoveFromRow(X, Y, sq.localindex());
   }
   CheckRow(Y);
-  observer_->DrawSquare(X, Y);
-  lastChanged_ = {X, Y};
-  lastRemoved_ = T;
+  Observer->DrawSquare(X, Y);
+  LastChanged = {X, Y};
+  LastRemoved = T;
   // Solved here when one candidate was left, or by the row check.
-  lastPlaced_ = !wasSolved && sq.IsSolved() ? sq.localindex() : 0;
+  LastPlaced = !wasSolved && sq.IsSolved() ? sq.localindex() : 0;
   return true;
 }
 
@@ -77,21 +77,21 @@ void TPuzzle::RemoveFromRow(int X0, int Y, int T) {
   bool changed;
   do {
     changed = false;
-    for (int X = 1; X <= n_; ++X) {
+    for (int X = 1; X <= N; ++X) {
       if (X == X0) continue;
       TSquare& sq = Square(X, Y);
       if (!sq.HasCandidate(T)) continue;
       sq.RemoveCandidate(T);
       Touched(Y);
-      observer_->DrawSquare(X, Y);
+      Observer->DrawSquare(X, Y);
       if (sq.IsSingle()) {
         const int U = sq.localindex();
-        observer_->PopSound();
+        Observer->PopSound();
         sq.Solve();
         Touched(Y);
         ++SolvedCount;
         RemoveFromRow(X, Y, U);
-        observer_->DrawSquare(X, Y);
+        Observer->DrawSquare(X, Y);
         changed = true;
       }
     }
@@ -102,9 +102,9 @@ void TPuzzle::RemoveFromRow(int X0, int Y, int T) {
 void TPuzzle::CheckRow(int Y) {
   // Tiles possible in exactly one unsolved square of the row, counted once
   // before any of them is placed.
-  const std::uint16_t all = TSquare::FullSet(n_);
+  const std::uint16_t all = TSquare::FullSet(N);
   std::uint16_t once = 0, twice = 0;
-  for (int X = 1; X <= n_; ++X) {
+  for (int X = 1; X <= N; ++X) {
     const TSquare& sq = Square(X, Y);
     if (sq.IsSolved()) continue;
     const std::uint16_t candidates = sq.remaining() & all;
@@ -113,16 +113,16 @@ void TPuzzle::CheckRow(int Y) {
   }
   const std::uint16_t single = once & static_cast<std::uint16_t>(~twice);
   if (single == 0) return;
-  for (int T = 1; T <= n_; ++T) {
+  for (int T = 1; T <= N; ++T) {
     if (!(single & TSquare::Bit(T))) continue;
-    for (int X = 1; X <= n_; ++X) {
+    for (int X = 1; X <= N; ++X) {
       TSquare& sq = Square(X, Y);
       if (!sq.IsSolved() && sq.HasCandidate(T)) {
-        observer_->PopSound();
+        Observer->PopSound();
         sq.Solve();
         Touched(Y);
         ++SolvedCount;
-        observer_->DrawSquare(X, Y);
+        Observer->DrawSquare(X, Y);
       }
     }
   }
@@ -147,10 +147,10 @@ bool TPuzzle::ApplySameColumn(const TClue& clue, int X, TBoardPos P, TBoardPos Q
     sq.Solve();
     Touched(row);
     ++SolvedCount;
-    observer_->DrawSquare(X, row);
-    lastChanged_ = {X, row};
-    lastRemoved_ = 0;
-    lastPlaced_ = sq.localindex();
+    Observer->DrawSquare(X, row);
+    LastChanged = {X, row};
+    LastRemoved = 0;
+    LastPlaced = sq.localindex();
     RemoveFromRow(X, row, tile);
     return true;
   };
@@ -169,14 +169,14 @@ bool TPuzzle::ApplyLeftOf(const TClue& clue, bool ShowStep) {
   bool changed = false;
 
   bool seenL = false;
-  for (int X = 1; X <= n_; ++X) {
+  for (int X = 1; X <= N; ++X) {
     if (!seenL && Possible(X, rR, TR)) changed = RemoveTile(X, rR, TR) || changed;
     if (Possible(X, rL, TL)) seenL = true;
   }
   if (ShowStep && changed) return true;
 
   bool seenR = false;
-  for (int X = n_; X >= 1; --X) {
+  for (int X = N; X >= 1; --X) {
     if (!seenR && Possible(X, rL, TL)) changed = RemoveTile(X, rL, TL) || changed;
     if (Possible(X, rR, TR)) seenR = true;
   }
@@ -184,13 +184,13 @@ bool TPuzzle::ApplyLeftOf(const TClue& clue, bool ShowStep) {
 }
 
 bool TPuzzle::ApplyDistance(int X, TBoardPos A, TBoardPos B, int Dist) {
-  if (X < 1 || X > n_) return false;
+  if (X < 1 || X > N) return false;
   const int D = Dist == 0 ? 1 : std::abs(Dist);
   const int TA = Tile(A);
   const int TB = Tile(B);
   // Whether tile t of row r is possible D columns to either side of X.
   auto nearby = [this, X, D](int r, int t) {
-    return (X - D >= 1 && Possible(X - D, r, t)) || (X + D <= n_ && Possible(X + D, r, t));
+    return (X - D >= 1 && Possible(X - D, r, t)) || (X + D <= N && Possible(X + D, r, t));
   };
   bool changed = false;
   if (Dist <= 0 && Possible(X, A.r, TA) && !nearby(B.r, TB)) changed = RemoveTile(X, A.r, TA);
@@ -202,7 +202,7 @@ bool TPuzzle::ApplyAdjacent(const TClue& clue, bool ShowStep) {
   (void)ShowStep;  // stops at the first column that yields in both modes
   const TBoardPos A{clue.c1(), clue.c3()};
   const TBoardPos B{clue.c2(), clue.c4()};
-  for (int X = 1; X <= n_; ++X)
+  for (int X = 1; X <= N; ++X)
     if (ApplyDistance(X, A, B, 0)) return true;
   return false;
 }
@@ -216,7 +216,7 @@ bool TPuzzle::ApplyTwoAdjacent(const TClue& clue, bool ShowStep) {
   const int TR = Tile(R);
   const int TM = Tile(M);
   bool changed = false;
-  for (int X = 1; X <= n_; ++X) {
+  for (int X = 1; X <= N; ++X) {
     bool here = false;
     if (!changed) {
       here = ApplyDistance(X, L, M, 0) || ApplyDistance(X, M, R, 0) || ApplyDistance(X, L, R, +2) ||
@@ -224,7 +224,7 @@ bool TPuzzle::ApplyTwoAdjacent(const TClue& clue, bool ShowStep) {
       changed = changed || here;
     }
     bool middleGoes;
-    if (X > 1 && X < n_) {
+    if (X > 1 && X < N) {
       const bool leftRight = Possible(X - 1, L.r, TL) && Possible(X + 1, R.r, TR);
       const bool rightLeft = Possible(X + 1, L.r, TL) && Possible(X - 1, R.r, TR);
       middleGoes = !leftRight && !rightLeft;
@@ -246,7 +246,7 @@ bool TPuzzle::ApplyNotAdjacent(const TClue& clue, bool ShowStep) {
   const int TA = Tile({clue.c1(), rA});
   const int TB = Tile({clue.c2(), rB});
   auto placed = [this](int r, int t) {
-    for (int X = 1; X <= n_; ++X)
+    for (int X = 1; X <= N; ++X)
       if (Square(X, r).IsSolved() && Square(X, r).HasCandidate(t)) return true;
     return false;
   };
@@ -261,14 +261,14 @@ bool TPuzzle::ApplyNotAdjacent(const TClue& clue, bool ShowStep) {
   bool changed = false;
   if (column > 1 && Possible(column - 1, row, tile)) changed = RemoveTile(column - 1, row, tile);
   if (ShowStep && changed) return true;
-  if (column < n_ && Possible(column + 1, row, tile)) changed = RemoveTile(column + 1, row, tile) || changed;
+  if (column < N && Possible(column + 1, row, tile)) changed = RemoveTile(column + 1, row, tile) || changed;
   return changed;
 }
 
 bool TPuzzle::ApplyTwoPlaces(int Y, int I, int J, bool ShowStep) {
   std::uint16_t columnsI = 0, columnsJ = 0;
   int KI = 0, KJ = 0;
-  for (int X = 1; X <= n_; ++X) {
+  for (int X = 1; X <= N; ++X) {
     if (Possible(X, Y, I)) {
       ++KI;
       columnsI |= TSquare::Bit(X);
@@ -282,13 +282,13 @@ bool TPuzzle::ApplyTwoPlaces(int Y, int I, int J, bool ShowStep) {
 
   const std::uint16_t pair = TSquare::Bit(I) | TSquare::Bit(J);
   bool changed = false;
-  for (int X = 1; X <= n_; ++X) {
+  for (int X = 1; X <= N; ++X) {
     TSquare& sq = Square(X, Y);
     if (sq.HasCandidate(I) && sq.HasCandidate(J) && sq.remaining() != pair) {
       sq.setRemaining(pair);
       Touched(Y);
-      observer_->DrawSquare(X, Y);
-      if (ShowStep) observer_->ExplainStep(TwoPlacesStep(Y));
+      Observer->DrawSquare(X, Y);
+      if (ShowStep) Observer->ExplainStep(TwoPlacesStep(Y));
       changed = true;
     }
   }
@@ -332,28 +332,28 @@ TDeductionStep TPuzzle::ClueStep(THintList list, const TClueList& clues, std::si
   step.Index = static_cast<int>(index);
   step.Clue = &clues[index];
   step.ChangedSquare = true;  // every clue rule changes the board through a square
-  step.Square = lastChanged_;
-  step.RemovedTile = lastRemoved_;
-  step.PlacedTile = lastPlaced_;
+  step.Square = LastChanged;
+  step.RemovedTile = LastRemoved;
+  step.PlacedTile = LastPlaced;
   return step;
 }
 
 TDeductionStep TPuzzle::TwoPlacesStep(int row) const {
   TDeductionStep step;
   step.Rule = TDeductionStep::TRule::TwoPlaces;
-  step.Square = lastChanged_;  // the rule narrows squares but records none
+  step.Square = LastChanged;  // the rule narrows squares but records none
   step.Row = row;
   return step;
 }
 
 bool TPuzzle::KnownIdle(TRowStamp& stamp) const {
-  bool same = stamp.valid;
-  for (int i = 0; i < stamp.rowCount; ++i) {
-    const std::uint32_t now = rowVersion_[stamp.rows[i]];
-    same = same && stamp.version[i] == now;
-    stamp.version[i] = now;
+  bool same = stamp.Valid;
+  for (int i = 0; i < stamp.RowCount; ++i) {
+    const std::uint32_t now = RowVersion[stamp.Rows[i]];
+    same = same && stamp.Version[i] == now;
+    stamp.Version[i] = now;
   }
-  stamp.valid = true;
+  stamp.Valid = true;
   return same;
 }
 
@@ -364,35 +364,35 @@ TDeductionStep TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
   // A rule that changed nothing changes nothing again until one of the rows
   // it reads changes, so each clue remembers the row versions it last found
   // nothing in. This only saves work: the order of deductions is untouched.
-  verticalIdle_.assign(VerticalClues.size(), TRowStamp{});
-  horizontalIdle_.assign(HorizontalClues.size(), TRowStamp{});
+  VerticalIdle.assign(VerticalClues.size(), TRowStamp{});
+  HorizontalIdle.assign(HorizontalClues.size(), TRowStamp{});
   auto prepare = [this](const TClueList& clues, std::vector<TRowStamp>& stamps) {
     for (std::size_t i = 0; i < clues.size(); ++i) {
-      stamps[i].fits = ClueFits(clues[i]);
-      if (stamps[i].fits) stamps[i].rowCount = ClueRows(clues[i], stamps[i].rows);
+      stamps[i].Fits = ClueFits(clues[i]);
+      if (stamps[i].Fits) stamps[i].RowCount = ClueRows(clues[i], stamps[i].Rows);
     }
   };
-  prepare(VerticalClues, verticalIdle_);
-  prepare(HorizontalClues, horizontalIdle_);
+  prepare(VerticalClues, VerticalIdle);
+  prepare(HorizontalClues, HorizontalIdle);
   // The board may have changed since the last pass (a reset, the player).
-  for (TRowMasks& m : rowMasks_) m.valid = false;
-  inPass_ = true;
+  for (TRowMasks& m : RowMaskCache) m.Valid = false;
+  InPass = true;
 
   TDeductionStep step;
-  step.Square = lastChanged_;
+  step.Square = LastChanged;
   bool found;
   do {
     found = false;
 
     for (std::size_t i = 0; i < VerticalClues.size() && !found; ++i) {
       const TClue& clue = VerticalClues[i];
-      if (!verticalIdle_[i].fits || KnownIdle(verticalIdle_[i])) continue;
+      if (!VerticalIdle[i].Fits || KnownIdle(VerticalIdle[i])) continue;
       const TBoardPos A{clue.c1(), clue.c2()};
       const TBoardPos B{clue.c1(), clue.c3()};
       const TBoardPos C{clue.c1(), clue.c4()};
       const bool three = clue.type() == TClueType::clTwoInSameColumn;
       if (!SameColumnCanAct(A, B) && !(three && (SameColumnCanAct(A, C) || SameColumnCanAct(B, C)))) continue;
-      for (int X = 1; X <= n_ && !found; ++X) {
+      for (int X = 1; X <= N && !found; ++X) {
         if (clue.type() == TClueType::clSameColumn)
           found = ApplySameColumn(clue, X, A, B);
         else if (clue.type() == TClueType::clTwoInSameColumn)
@@ -402,13 +402,13 @@ TDeductionStep TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
       if (found) {
         VerticalClues[i].setUsed(true);
         step = ClueStep(THintList::Vertical, VerticalClues, i);
-        if (ShowStep) observer_->ExplainStep(step);
+        if (ShowStep) Observer->ExplainStep(step);
       }
     }
 
     for (std::size_t i = 0; i < HorizontalClues.size() && !found; ++i) {
       const TClue& clue = HorizontalClues[i];
-      if (!horizontalIdle_[i].fits || KnownIdle(horizontalIdle_[i])) continue;
+      if (!HorizontalIdle[i].Fits || KnownIdle(HorizontalIdle[i])) continue;
       switch (clue.type()) {
         case TClueType::clTwoAdjacent:
           found = ApplyTwoAdjacent(clue, ShowStep);
@@ -428,21 +428,21 @@ TDeductionStep TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
       if (found) {
         HorizontalClues[i].setUsed(true);
         step = ClueStep(THintList::Horizontal, HorizontalClues, i);
-        if (ShowStep) observer_->ExplainStep(step);
+        if (ShowStep) Observer->ExplainStep(step);
       }
     }
 
     if (!found) {
       bool stepTaken = false;
-      for (int Y = 1; Y <= n_ && !stepTaken; ++Y)
-        for (int I = 1; I <= n_ - 1 && !stepTaken; ++I)
-          for (int J = I + 1; J <= n_ && !stepTaken; ++J)
+      for (int Y = 1; Y <= N && !stepTaken; ++Y)
+        for (int I = 1; I <= N - 1 && !stepTaken; ++I)
+          for (int J = I + 1; J <= N && !stepTaken; ++J)
             if (ApplyTwoPlaces(Y, I, J, ShowStep)) {
               step = TwoPlacesStep(Y);
               stepTaken = ShowStep;
             }
     }
   } while (UntilStuck && found);
-  inPass_ = false;
+  InPass = false;
   return step;
 }

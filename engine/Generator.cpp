@@ -11,7 +11,7 @@ namespace {
 struct TPairing {
   int c = 0;
   int r = 0;
-  bool taken = false;
+  bool Taken = false;
 };
 
 std::uint16_t RowsOf(const TClue& clue) {
@@ -26,7 +26,7 @@ void TPuzzle::AddClue(const TClue& clue) {
 }
 
 int TPuzzle::FirstRow(int c, bool wanted, int except) const {
-  for (int r = 1; r <= n_; ++r)
+  for (int r = 1; r <= N; ++r)
     if (r != except && Square(c, r).IsCovered() == wanted) return r;
   return 0;
 }
@@ -40,15 +40,15 @@ void TPuzzle::AddLeftOf(int ca, int ra, int cb, int rb) {
 
 int TPuzzle::RandomOtherColumn(int c) {
   int other;
-  do other = RandomTo(n_);
+  do other = RandomTo(N);
   while (other == c);
   return other;
 }
 
 void TPuzzle::GenerateClues() {
-  const int nn = n_ * n_;
+  const int nn = N * N;
   std::vector<TPairing> list(static_cast<std::size_t>(nn) + 1);  // positions 1..nn
-  for (int k = 1; k <= nn; ++k) list[k] = {(k - 1) / n_ + 1, (k - 1) % n_ + 1, false};
+  for (int k = 1; k <= nn; ++k) list[k] = {(k - 1) / N + 1, (k - 1) % N + 1, false};
 
   for (int i = 0; i < 10000; ++i) {
     const int a = RandomTo(nn);
@@ -59,7 +59,7 @@ void TPuzzle::GenerateClues() {
   auto markTaken = [&list, nn](int c, int r) {
     for (int k = 1; k <= nn; ++k)
       if (list[k].c == c && list[k].r == r) {
-        list[k].taken = true;
+        list[k].Taken = true;
         return;
       }
   };
@@ -68,11 +68,11 @@ void TPuzzle::GenerateClues() {
   auto add4 = [this](TClueType t, int a, int b, int c, int d) { AddClue(TClue(t, a, b, c, d, 0, 0)); };
 
   for (int k = 1; k <= nn - 1; ++k) {
-    if (list[k].taken) continue;
+    if (list[k].Taken) continue;
     int x = list[k].c, y = list[k].r;
     int p = k + 1;
     for (int q = k + 1; q <= nn; ++q)
-      if (!list[q].taken) {
+      if (!list[q].Taken) {
         p = q;
         break;
       }
@@ -135,8 +135,8 @@ void TPuzzle::GenerateClues() {
         }
       }
     }
-    list[k].taken = true;
-    list[k + 1].taken = true;
+    list[k].Taken = true;
+    list[k + 1].Taken = true;
   }
 
   // Closing clue between the first and the last entry.
@@ -150,15 +150,15 @@ void TPuzzle::GenerateClues() {
   Cover(Q.c, Q.r);
 
   // Sweep up what the link pass left uncovered.
-  for (int c = 1; c <= n_; ++c) {
-    for (int r = 1; r <= n_; ++r) {
+  for (int c = 1; c <= N; ++c) {
+    for (int r = 1; r <= N; ++r) {
       if (covered(c, r)) continue;
       const int r2 = FirstRow(c, true, r);
       if (r2 != 0) {
         add4(TClueType::clSameColumn, c, r, r2, 0);
         continue;
       }
-      const int ra = RandomTo(n_);
+      const int ra = RandomTo(N);
       const int ca = RandomOtherColumn(c);
       Cover(c, r);
       AddLeftOf(c, r, ca, ra);
@@ -203,20 +203,20 @@ void TPuzzle::MergeColumnClues() {
 
 std::uint16_t TPuzzle::SolvedRowsInColumn(int column) const {
   std::uint16_t rows = 0;
-  for (int r = 1; r <= n_; ++r)
+  for (int r = 1; r <= N; ++r)
     if (Square(column, r).IsSolved()) rows |= TSquare::Bit(r);
   return rows;
 }
 
 TBoardPos TPuzzle::FindMostConstrainedSquare() {
   const bool forward = Random.Random(100) < 50;
-  int best = n_;
+  int best = N;
   TBoardPos found{0, 0};
   TBoardPos first{0, 0};
-  for (int i = 0; i < n_; ++i) {
-    const int c = forward ? i + 1 : n_ - i;
-    for (int j = 0; j < n_; ++j) {
-      const int r = forward ? j + 1 : n_ - j;
+  for (int i = 0; i < N; ++i) {
+    const int c = forward ? i + 1 : N - i;
+    for (int j = 0; j < N; ++j) {
+      const int r = forward ? j + 1 : N - j;
       if (first.c == 0) first = {c, r};
       const int count = Square(c, r).CandidateCount();
       if (count < best) {
@@ -231,7 +231,7 @@ TBoardPos TPuzzle::FindMostConstrainedSquare() {
 }
 
 void TPuzzle::Prove() {
-  const int nn = n_ * n_;
+  const int nn = N * N;
   // A board that the added clues stop changing can stay stuck for ever: a
   // column clue needs a partly solved column, and the clue around a wholly
   // solved column in the middle cannot tell the board from its mirror image.
@@ -250,8 +250,8 @@ void TPuzzle::Prove() {
     if (SolvedCount == nn || ProveRounds >= MaxRounds) return;
 
     current.clear();
-    for (int c = 1; c <= n_; ++c)
-      for (int r = 1; r <= n_; ++r)
+    for (int c = 1; c <= N; ++c)
+      for (int r = 1; r <= N; ++r)
         current.push_back(
             static_cast<std::uint16_t>(Square(c, r).remaining() | (Square(c, r).IsSolved() ? 1 : 0)));
     if (current == previous) {
@@ -278,14 +278,14 @@ void TPuzzle::Prove() {
 bool TPuzzle::AddClueBreakingStall(const TClueList& horizontal, const TClueList& vertical) {
   // The first open square whose tile is still possible beyond a solved square
   // of its row: "left of" that solved tile (or right of it) rules those places out.
-  for (int c = 1; c <= n_; ++c) {
-    for (int r = 1; r <= n_; ++r) {
+  for (int c = 1; c <= N; ++c) {
+    for (int r = 1; r <= N; ++r) {
       if (Square(c, r).IsSolved()) continue;
       const int T = Square(c, r).localindex();
-      for (int s = 1; s <= n_; ++s) {
+      for (int s = 1; s <= N; ++s) {
         if (s == c || !Square(s, r).IsSolved()) continue;
         bool beyond = false;
-        for (int X = 1; X <= n_; ++X) beyond = beyond || (Possible(X, r, T) && (c < s ? X > s : X < s));
+        for (int X = 1; X <= N; ++X) beyond = beyond || (Possible(X, r, T) && (c < s ? X > s : X < s));
         if (!beyond) continue;
         HorizontalClues = horizontal;
         VerticalClues = vertical;
@@ -300,8 +300,8 @@ bool TPuzzle::AddClueBreakingStall(const TClueList& horizontal, const TClueList&
 }
 
 bool TPuzzle::AddClueForUncoveredSquare() {
-  for (int c = 1; c <= n_; ++c) {
-    for (int r = 1; r <= n_; ++r) {
+  for (int c = 1; c <= N; ++c) {
+    for (int r = 1; r <= N; ++r) {
       if (Square(c, r).IsCovered()) continue;
       const int r2 = FirstRow(c, true, r);
       if (r2 != 0) {
@@ -309,7 +309,7 @@ bool TPuzzle::AddClueForUncoveredSquare() {
         Cover(c, r);
         Cover(c, r2);
       } else {
-        const int ra = RandomTo(n_);
+        const int ra = RandomTo(N);
         const int ca = RandomOtherColumn(c);
         AddLeftOf(c, r, ca, ra);
         Cover(c, r);
@@ -326,35 +326,35 @@ void TPuzzle::AddClueForPartlySolvedColumn() {
   int c;
   for (;;) {
     ++t;
-    c = RandomTo(n_);
+    c = RandomTo(N);
     const int solved = std::popcount(static_cast<unsigned>(SolvedRowsInColumn(c)));
-    if (t > 100 || (solved >= 1 && solved < n_)) break;
+    if (t > 100 || (solved >= 1 && solved < N)) break;
   }
   // Only a column found on one of the first 99 draws is tied by a column clue.
   if (t < 100) {
     int r1, r2;
     do {
-      r1 = RandomTo(n_);
-      r2 = RandomTo(n_);
+      r1 = RandomTo(N);
+      r2 = RandomTo(N);
     } while (Square(c, r1).IsSolved() || !Square(c, r2).IsSolved());
     AddClue(TClue(TClueType::clSameColumn, c, r1, r2, 0, 0, 0));
     Cover(c, r1);
     Cover(c, r2);
     return;
   }
-  do c = RandomTo(n_);
+  do c = RandomTo(N);
   while (SolvedRowsInColumn(c) == 0);
   int x1, m, x3;
   if (c == 1) {
     x1 = 1, m = 2, x3 = 3;
-  } else if (c == n_) {
-    x1 = n_, m = n_ - 1, x3 = n_ - 2;
+  } else if (c == N) {
+    x1 = N, m = N - 1, x3 = N - 2;
   } else {
     x1 = c - 1, m = c, x3 = c + 1;
   }
-  const int rm = RandomTo(n_);
-  const int r1 = RandomTo(n_);
-  const int r3 = RandomTo(n_);
+  const int rm = RandomTo(N);
+  const int r1 = RandomTo(N);
+  const int r3 = RandomTo(N);
   AddClue(TClue(TClueType::clTwoAdjacent, x1, x3, m, r1, r3, rm));
   Cover(m, rm);
   Cover(x1, r1);
@@ -365,25 +365,25 @@ bool TPuzzle::AddClueRulingOutCandidate() {
   const TBoardPos s = FindMostConstrainedSquare();
   const TSquare& sq = Square(s.c, s.r);
   const auto wrong =
-      static_cast<std::uint16_t>(sq.remaining() & ~TSquare::Bit(sq.localindex()) & TSquare::FullSet(n_));
+      static_cast<std::uint16_t>(sq.remaining() & ~TSquare::Bit(sq.localindex()) & TSquare::FullSet(N));
   if (wrong == 0) return false;  // only a solved square lacks a wrong candidate; never spin on it
   int t;
-  do t = RandomTo(n_);
+  do t = RandomTo(N);
   while (!sq.HasCandidate(t) || t == sq.localindex());
   int ct = 1;
-  for (int x = 1; x <= n_; ++x)
+  for (int x = 1; x <= N; ++x)
     if (Square(x, s.r).localindex() == t) ct = x;
   if (ct == 1) {
-    const int x = RandomTo(n_ - 1) + 1;
-    const int y = RandomTo(n_);
+    const int x = RandomTo(N - 1) + 1;
+    const int y = RandomTo(N);
     AddClue(TClue(TClueType::clLeftOf, 1, x, s.r, y, 0, 0));
-  } else if (ct == n_) {
-    const int x = RandomTo(n_ - 1);
-    const int y = RandomTo(n_);
-    AddClue(TClue(TClueType::clLeftOf, x, n_, y, s.r, 0, 0));
+  } else if (ct == N) {
+    const int x = RandomTo(N - 1);
+    const int y = RandomTo(N);
+    AddClue(TClue(TClueType::clLeftOf, x, N, y, s.r, 0, 0));
   } else {
-    const int ya = RandomTo(n_);
-    const int yb = RandomTo(n_);
+    const int ya = RandomTo(N);
+    const int yb = RandomTo(N);
     AddClue(TClue(TClueType::clTwoAdjacent, ct - 1, ct + 1, ct, ya, yb, s.r));
   }
   return true;

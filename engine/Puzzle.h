@@ -21,10 +21,10 @@ class TPuzzle {
   TPuzzle& operator=(const TPuzzle&) = delete;
 
   // --- board ---------------------------------------------------------------
-  int Size() const { return n_; }
+  int Size() const { return N; }
   void SetSize(int n);  // the board size N, 4..10 (clamped)
-  TSquare& Square(int c, int r) { return board_[Slot(c, r)]; }
-  const TSquare& Square(int c, int r) const { return board_[Slot(c, r)]; }
+  TSquare& Square(int c, int r) { return Board[Slot(c, r)]; }
+  const TSquare& Square(int c, int r) const { return Board[Slot(c, r)]; }
   int SolvedCount = 0;
 
   // Every draw of set-up comes from here; the random-puzzle jump and the
@@ -85,7 +85,7 @@ class TPuzzle {
   // as the deduction rules assume (clues from a saved game may not).
   bool ClueFits(const TClue& clue) const;
 
-  void SetObserver(TPuzzleObserver* observer) { observer_ = observer ? observer : &silent_; }
+  void SetObserver(TPuzzleObserver* observer) { Observer = observer ? observer : &Silent; }
 
  private:
   static int Slot(int c, int r) { return c * (MaxBoardSize + 1) + r; }
@@ -95,9 +95,9 @@ class TPuzzle {
   bool RemoveTile(int X, int Y, int T);
   // The last square a clue rule changed, kept across passes, and what that
   // change removed from it and placed in it (0 for none).
-  TBoardPos lastChanged_;
-  int lastRemoved_ = 0;
-  int lastPlaced_ = 0;
+  TBoardPos LastChanged;
+  int LastRemoved = 0;
+  int LastPlaced = 0;
   TDeductionStep ClueStep(THintList list, const TClueList& clues, std::size_t index) const;
   TDeductionStep TwoPlacesStep(int row) const;
   void Cover(int c, int r) { Square(c, r).MarkCovered(); }
@@ -112,34 +112,34 @@ class TPuzzle {
 
   // For one row: the columns where each tile is possible, and the solved columns.
   struct TRowMasks {
-    std::uint16_t tile[MaxBoardSize + 1] = {};
-    std::uint16_t solved = 0;
-    std::uint32_t version = 0;
-    bool valid = false;
+    std::uint16_t TileColumns[MaxBoardSize + 1] = {};
+    std::uint16_t SolvedColumns = 0;
+    std::uint32_t Version = 0;
+    bool Valid = false;
   };
   const TRowMasks& RowMasks(int row) const;
-  mutable std::array<TRowMasks, MaxBoardSize + 1> rowMasks_{};
-  bool inPass_ = false;
+  mutable std::array<TRowMasks, MaxBoardSize + 1> RowMaskCache{};
+  bool InPass = false;
   bool SameColumnCanAct(TBoardPos P, TBoardPos Q) const;
   bool TwoAdjacentCanAct(TBoardPos L, TBoardPos R, TBoardPos M) const;
 
   // Row versions for skipping clues that cannot yield; see Deduce.
   struct TRowStamp {
-    int rows[MaxClueTiles] = {};
-    int rowCount = 0;
-    std::uint32_t version[MaxClueTiles] = {};
-    bool valid = false;
-    bool fits = false;  // the clue names squares of this board only
+    int Rows[MaxClueTiles] = {};
+    int RowCount = 0;
+    std::uint32_t Version[MaxClueTiles] = {};
+    bool Valid = false;
+    bool Fits = false;  // the clue names squares of this board only
   };
-  void Touched(int row) { ++rowVersion_[row]; }
+  void Touched(int row) { ++RowVersion[row]; }
   bool KnownIdle(TRowStamp& stamp) const;
-  std::array<std::uint32_t, MaxBoardSize + 1> rowVersion_{};
-  std::vector<TRowStamp> verticalIdle_, horizontalIdle_;
+  std::array<std::uint32_t, MaxBoardSize + 1> RowVersion{};
+  std::vector<TRowStamp> VerticalIdle, HorizontalIdle;
 
   // Slots [column 0..10][row 0..10]; index 0 of either is never used, so a
   // clue coordinate of 0 cannot reach a neighbouring square.
-  std::array<TSquare, (MaxBoardSize + 1) * (MaxBoardSize + 1)> board_{};
-  int n_ = 6;
-  TPuzzleObserver silent_;
-  TPuzzleObserver* observer_ = &silent_;
+  std::array<TSquare, (MaxBoardSize + 1) * (MaxBoardSize + 1)> Board{};
+  int N = 6;
+  TPuzzleObserver Silent;
+  TPuzzleObserver* Observer = &Silent;
 };

@@ -6,17 +6,17 @@
 // only because every draw of the set-up comes from here, in a fixed order.
 class PuzzleRandom {
  public:
-  void Seed(std::uint32_t number) { state_ = number; }
+  void Seed(std::uint32_t number) { LcgState = number; }
 
   // A value in 0 .. n-1 (n >= 1): advance the linear congruential state, then
   // take the upper 32 bits of state * n.
   std::uint32_t Random(std::uint32_t n) {
-    state_ = state_ * 134775813u + 1u;
-    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(state_) * n) >> 32);
+    LcgState = LcgState * 134775813u + 1u;
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(LcgState) * n) >> 32);
   }
 
-  std::uint32_t State() const { return state_; }
+  std::uint32_t State() const { return LcgState; }
 
  private:
-  std::uint32_t state_ = 0;
+  std::uint32_t LcgState = 0;
 };

@@ -10,31 +10,31 @@ bool IsTile(int t) {
 }  // namespace
 
 void TSquare::Init(int imageindex, int localindex, int n) {
-  imageindex_ = imageindex;
-  localindex_ = localindex;
-  covered_ = false;
+  ImageIndex = imageindex;
+  LocalIndex = localindex;
+  Covered = false;
   Reset(n);
 }
 
 void TSquare::Reset(int n) {
-  solved_ = false;
-  remaining_ = FullSet(n);
+  Solved = false;
+  Remaining = FullSet(n);
 }
 
 void TSquare::AddCandidate(int t) {
-  if (IsTile(t)) remaining_ |= Bit(t);
+  if (IsTile(t)) Remaining |= Bit(t);
 }
 
 void TSquare::RemoveCandidate(int t) {
-  lastremoved_ = t;
-  if (IsTile(t)) remaining_ &= static_cast<std::uint16_t>(~Bit(t));
+  LastRemoved = t;
+  if (IsTile(t)) Remaining &= static_cast<std::uint16_t>(~Bit(t));
 }
 
 void TSquare::Solve() {
-  solved_ = true;
-  remaining_ = IsTile(localindex_) ? Bit(localindex_) : 0;
+  Solved = true;
+  Remaining = IsTile(LocalIndex) ? Bit(LocalIndex) : 0;
 }
 
 int TSquare::CandidateCount() const {
-  return std::popcount(static_cast<unsigned>(remaining_ & FullSet(MaxBoardSize)));
+  return std::popcount(static_cast<unsigned>(Remaining & FullSet(MaxBoardSize)));
 }

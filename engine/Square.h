@@ -11,45 +11,45 @@ class TSquare {
   void Init(int imageindex, int localindex, int n);
   void Reset(int n);
 
-  bool HasCandidate(int t) const { return t >= 0 && t <= 15 && ((remaining_ >> t) & 1u); }
+  bool HasCandidate(int t) const { return t >= 0 && t <= 15 && ((Remaining >> t) & 1u); }
   void AddCandidate(int t);
   void RemoveCandidate(int t);
 
   void Solve();
-  bool IsSolved() const { return solved_; }
+  bool IsSolved() const { return Solved; }
   bool IsSingle() const { return CandidateCount() <= 1; }
   int CandidateCount() const;
 
-  void MarkCovered() { covered_ = true; }
-  bool IsCovered() const { return covered_; }
+  void MarkCovered() { Covered = true; }
+  bool IsCovered() const { return Covered; }
 
-  int imageindex() const { return imageindex_; }
-  int localindex() const { return localindex_; }
-  void setImageindex(int v) { imageindex_ = v; }
-  void setLocalindex(int v) { localindex_ = v; }
+  int imageindex() const { return ImageIndex; }
+  int localindex() const { return LocalIndex; }
+  void setImageindex(int v) { ImageIndex = v; }
+  void setLocalindex(int v) { LocalIndex = v; }
   // imageindex and localindex only ever change together.
   void setTile(int imageindex, int localindex) {
-    imageindex_ = imageindex;
-    localindex_ = localindex;
+    ImageIndex = imageindex;
+    LocalIndex = localindex;
   }
 
-  std::uint16_t remaining() const { return remaining_; }
-  void setRemaining(std::uint16_t set) { remaining_ = set; }
+  std::uint16_t remaining() const { return Remaining; }
+  void setRemaining(std::uint16_t set) { Remaining = set; }
 
-  int lastremoved() const { return lastremoved_; }
+  int lastremoved() const { return LastRemoved; }
 
   // Loading a saved game restores the solved flag as stored.
-  void setSolved(bool s) { solved_ = s; }
+  void setSolved(bool s) { Solved = s; }
 
   // The candidate set {1..n}.
   static std::uint16_t FullSet(int n) { return static_cast<std::uint16_t>(((1u << n) - 1u) << 1); }
   static std::uint16_t Bit(int t) { return static_cast<std::uint16_t>(1u << t); }
 
  private:
-  std::int32_t lastremoved_ = 0;
-  std::int32_t imageindex_ = 0;
-  std::int32_t localindex_ = 0;
-  bool covered_ = false;
-  bool solved_ = false;
-  std::uint16_t remaining_ = 0;
+  std::int32_t LastRemoved = 0;
+  std::int32_t ImageIndex = 0;
+  std::int32_t LocalIndex = 0;
+  bool Covered = false;
+  bool Solved = false;
+  std::uint16_t Remaining = 0;
 };

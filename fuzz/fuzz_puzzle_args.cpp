@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(OneSafeLine(why));
   // The longest message is a fixed text with one echo of at most 80 characters.
   FUZZ_CHECK(why.size() <= 140);
-  if (why.empty() && !options.help && !options.version && !options.batch)
-    FUZZ_CHECK(CheckRequest(options.request).empty());
+  if (why.empty() && !options.Help && !options.Version && !options.Batch)
+    FUZZ_CHECK(CheckRequest(options.Request).empty());
 
   const std::string echo = EchoText(input);
   FUZZ_CHECK(echo.size() <= 80 && OneSafeLine(echo));

@@ -260,6 +260,7 @@ void DrawPuzzlePage(QPainter& p, TPuzzleArt& art, const TPuzzle& puzzle, const Q
   p.fillRect(0, 0, PrintPageWidth, PrintPageHeight, Qt::white);
   DrawTitle(p, L.Title, title);
   std::vector<QRect> columns;  // the top square of each column
+  columns.reserve(static_cast<std::size_t>(n));
   for (int c = 0; c < n; ++c) columns.push_back(L.Squares[c * n]);
   DrawColumnNumbers(p, columns, L.Squares.front().top());
 

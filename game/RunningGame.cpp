@@ -22,7 +22,7 @@ QString RunningGameName(const QString& recordsFolder) {
       folder.canonicalFilePath().isEmpty() ? folder.absoluteFilePath() : folder.canonicalFilePath();
   const QByteArray hash =
       QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex().left(24);
-  const QString name = QStringLiteral("quillmere-") + QString::fromLatin1(hash);
+  QString name = QStringLiteral("quillmere-") + QString::fromLatin1(hash);
   // The runtime folder is the user's own; without one the socket goes to
   // the temporary folder, open to the user alone.
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

@@ -91,29 +91,29 @@ TImages::~TImages() {
 }
 
 void TImages::Clear() {
-  FPictures.clear();
+  Pictures.clear();
 }
 
 const QImage* TImages::Picture(int Index) const {
   if (Index < 0 || Index >= Count()) return nullptr;
-  return FPictures[static_cast<std::size_t>(Index)].get();
+  return Pictures[static_cast<std::size_t>(Index)].get();
 }
 
 bool TImages::LoadAll(const QString& ProgramFolder) {
   Clear();
-  FLastFailure = TFailure::None;
-  FLastError.clear();
+  Failure = TFailure::None;
+  ErrorMessage.clear();
   const QDir tiles(QDir(ProgramFolder).filePath(QStringLiteral("tiles")));
   for (int row = 1; row <= RowCount; ++row) {
     const QString folder = tiles.filePath(QStringLiteral("Row %1").arg(row));
     const int loaded = LoadFolder(folder);
     if (loaded < TilesPerRow) {
-      if (FLastFailure == TFailure::None) {
-        FLastFailure = TFailure::TooFewPictures;
-        FLastError = QStringLiteral("The folder \"%1\" holds %2 of the %3 tile pictures (*.bmp) it needs.")
-                         .arg(QDir::toNativeSeparators(folder))
-                         .arg(loaded)
-                         .arg(TilesPerRow);
+      if (Failure == TFailure::None) {
+        Failure = TFailure::TooFewPictures;
+        ErrorMessage = QStringLiteral("The folder \"%1\" holds %2 of the %3 tile pictures (*.bmp) it needs.")
+                           .arg(QDir::toNativeSeparators(folder))
+                           .arg(loaded)
+                           .arg(TilesPerRow);
       }
       return false;
     }
@@ -146,12 +146,12 @@ int TImages::LoadFolder(const QString& Path) {
     else
       picture = DecodeTilePicture(input.Bytes, problem);
     if (!problem.isEmpty()) {
-      FLastFailure = TFailure::UnreadablePicture;
-      FLastError = QStringLiteral("The tile picture \"%1\" cannot be read: %2.")
-                       .arg(QDir::toNativeSeparators(file), problem);
+      Failure = TFailure::UnreadablePicture;
+      ErrorMessage = QStringLiteral("The tile picture \"%1\" cannot be read: %2.")
+                         .arg(QDir::toNativeSeparators(file), problem);
       break;
     }
-    FPictures.push_back(std::make_unique<QImage>(std::move(picture)));
+    Pictures.push_back(std::make_unique<QImage>(std::move(picture)));
     ++count;
   }
   return count;

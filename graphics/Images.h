@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameFacts.h"
+
 #include <QImage>
 #include <QString>
 
@@ -8,7 +10,7 @@
 
 // The library of tile pictures: ten folders of ten bitmaps beside the program,
 // one folder per board row, loaded once and handed out by number.
-// Picture 10 x (r - 1) + (t - 1) is tile t of row r. Every picture is held as
+// Picture TilePicture(r, t) - 1 is tile t of row r. Every picture is held as
 // QImage::Format_RGB888 (three bytes per pixel), whatever depth the file had.
 class TImages {
  public:
@@ -19,8 +21,8 @@ class TImages {
     UnreadablePicture,  // a "*.bmp" file is not a bitmap Qt can read
   };
 
-  static constexpr int RowCount = 10;
-  static constexpr int TilesPerRow = 10;
+  static constexpr int RowCount = MaxBoardSize;
+  static constexpr int TilesPerRow = MaxBoardSize;
 
   TImages() = default;
   ~TImages();
@@ -42,17 +44,17 @@ class TImages {
   const QImage* Picture(int Index) const;
 
   void Clear();
-  int Count() const { return static_cast<int>(FPictures.size()); }
+  int Count() const { return static_cast<int>(Pictures.size()); }
 
-  TFailure LastFailure() const { return FLastFailure; }
+  TFailure LastFailure() const { return Failure; }
   // Names the folder or the file that made the last load fail; empty after a
   // successful LoadAll.
-  const QString& LastError() const { return FLastError; }
+  const QString& LastError() const { return ErrorMessage; }
 
  private:
-  std::vector<std::unique_ptr<QImage>> FPictures;
-  TFailure FLastFailure = TFailure::None;
-  QString FLastError;
+  std::vector<std::unique_ptr<QImage>> Pictures;
+  TFailure Failure = TFailure::None;
+  QString ErrorMessage;
 };
 
 // A tile file's bytes as a picture in QImage::Format_RGB888; a null image

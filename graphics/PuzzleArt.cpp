@@ -1,5 +1,6 @@
 #include "PuzzleArt.h"
 
+#include "GameFacts.h"
 #include "GameRules.h"
 #include "Images.h"
 #include "Puzzle.h"
@@ -62,7 +63,7 @@ void TPuzzleArt::DrawPicture(QPainter& p, int Index, int X, int Y, int W, int H)
   // Scaled from the source straight to the target's own pixels (twice as
   // many on a screen scaled by 2), then drawn 1:1.
   const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-  const int w = std::max(1, int(W * dpr + 0.5)), h = std::max(1, int(H * dpr + 0.5));
+  const int w = std::max(1, int(std::lround(W * dpr))), h = std::max(1, int(std::lround(H * dpr)));
   if (Scratch.width() != w || Scratch.height() != h || Scratch.format() != QImage::Format_RGB888)
     Scratch = QImage(w, h, QImage::Format_RGB888);
   ResampleBitmap(*picture, Scratch);
@@ -74,7 +75,7 @@ void TPuzzleArt::DrawPicture(QPainter& p, int Index, int X, int Y, int W, int H)
 void TPuzzleArt::DrawTileAt(QPainter& p, const TPuzzle& puzzle, int c, int r, int X, int Y, int Size) {
   if (c < 1 || c > MaxBoardSize || r < 1 || r > MaxBoardSize) return;
   const int image = puzzle.Square(c, r).imageindex();
-  if (image >= 1 && image <= 100) DrawPicture(p, image - 1, X, Y, Size, Size);
+  if (IsPicture(image)) DrawPicture(p, image - 1, X, Y, Size, Size);
 }
 
 void TPuzzleArt::DrawHorizontalClue(QPainter& p, const TPuzzle& puzzle, const TClue& Clue, int Left, int Top,

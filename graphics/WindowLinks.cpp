@@ -33,11 +33,11 @@ QString ThanksText(const QString& DonationAddress) {
 }
 
 QString DataFile(const QString& Folder, const QString& Name) {
-  const QString own = QDir(Folder).filePath(Name);
+  QString own = QDir(Folder).filePath(Name);
   if (QFileInfo::exists(own)) return own;
   // Without an application object there is no program folder to fall back on.
   if (QCoreApplication::instance()) {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(Name);
+    QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(Name);
     if (QFileInfo::exists(beside)) return beside;
   }
   return own;

@@ -131,7 +131,7 @@ bool Sampled(int x, int y) {
 
 // Start inside any of the polygons, finish outside all of them, open within
 // 1.5 pixels of an edge, where rasterising rules may differ.
-TRule InPolygons(std::vector<TPoints> polygons) {
+TRule InPolygons(const std::vector<TPoints>& polygons) {
   return [polygons](int x, int y) -> std::optional<TExpected> {
     if (!Sampled(x, y)) return std::nullopt;
     const double cx = x + 0.5, cy = y + 0.5;
@@ -146,7 +146,7 @@ TRule InPolygons(std::vector<TPoints> polygons) {
 
 // The same for a smooth shape: open where the corners of the 3 x 3 square
 // about the pixel disagree with its centre.
-TRule Shape(std::function<bool(double, double)> inside) {
+TRule Shape(const std::function<bool(double, double)>& inside) {
   return [inside](int x, int y) -> std::optional<TExpected> {
     if (!Sampled(x, y)) return std::nullopt;
     const double cx = x + 0.5, cy = y + 0.5, m = 1.5;
@@ -161,19 +161,19 @@ TRule Shape(std::function<bool(double, double)> inside) {
 TPoints Turned(TPoints points, int k) {
   const double a = k * Pi / 50;
   for (auto& [x, y] : points) {
-    const double dx = x - W / 2, dy = y - H / 2;
-    x = W / 2 + std::cos(a) * dx - std::sin(a) * dy;
-    y = H / 2 + std::sin(a) * dx + std::cos(a) * dy;
+    const double dx = x - W / 2.0, dy = y - H / 2.0;
+    x = W / 2.0 + std::cos(a) * dx - std::sin(a) * dy;
+    y = H / 2.0 + std::sin(a) * dx + std::cos(a) * dy;
   }
   return points;
 }
 
 TPoints SweepPolygon(int k, int direction) {
   const double r = 217;  // the smallest whole number >= sqrt(180^2 + 120^2) = 216.3
-  TPoints p{{W / 2, H / 2}};
+  TPoints p{{W / 2.0, H / 2.0}};
   for (int i = 0; i < k; ++i) {
     const double a = -Pi / 2 + direction * i * Pi / 50;
-    p.emplace_back(W / 2 + r * std::cos(a), H / 2 + r * std::sin(a));
+    p.emplace_back(W / 2.0 + r * std::cos(a), H / 2.0 + r * std::sin(a));
   }
   return p;
 }
@@ -333,8 +333,10 @@ TEST_F(EffectsTest, SlidesPushesAndBandsCopyTheirPartsOfThePicture) {
 
 TEST_F(EffectsTest, RollsShowTheMirroredPictureBeyondTheFold) {
   // {k, fold}: the fold sits Wk div 2, w div 10 or half the rest beyond Wk.
-  for (auto [k, R] : {std::pair{10, 54}, {40, 180}, {90, 342}}) {
-    const int w = Wk(k);
+  // Each fold is copied to a plain local, as clang before 16 cannot capture
+  // a structured binding in a lambda.
+  for (auto [k, fold] : {std::pair{10, 54}, {40, 180}, {90, 342}}) {
+    const int w = Wk(k), R = fold;
     ExpectPixels(
         Frame(12, k),
         [&](int x, int y) { return x < w   ? Start(x, y)
@@ -342,8 +344,8 @@ TEST_F(EffectsTest, RollsShowTheMirroredPictureBeyondTheFold) {
                                            : Finish(x, y); },
         "roll from the left, k = " + std::to_string(k));
   }
-  for (auto [k, B] : {std::pair{10, 36}, {40, 120}, {90, 228}}) {
-    const int h = Hk(k);
+  for (auto [k, fold] : {std::pair{10, 36}, {40, 120}, {90, 228}}) {
+    const int h = Hk(k), B = fold;
     ExpectPixels(
         Frame(18, k),
         [&](int x, int y) { return y < h   ? Start(x, y)
@@ -351,8 +353,8 @@ TEST_F(EffectsTest, RollsShowTheMirroredPictureBeyondTheFold) {
                                            : Finish(x, y); },
         "roll from the top, k = " + std::to_string(k));
   }
-  for (auto [k, T] : {std::pair{10, 204}, {40, 120}, {90, 12}}) {
-    const int D = H - Hk(k);
+  for (auto [k, fold] : {std::pair{10, 204}, {40, 120}, {90, 12}}) {
+    const int D = H - Hk(k), T = fold;
     ExpectPixels(
         Frame(20, k),
         [&](int x, int y) { return y >= D   ? Start(x, y)
@@ -364,7 +366,7 @@ TEST_F(EffectsTest, RollsShowTheMirroredPictureBeyondTheFold) {
 
 TEST_F(EffectsTest, ShapesClipThePictureToTheirOutline) {
   const int k = 40;
-  const double w = Wk(k), h = Hk(k), cx = W / 2, cy = H / 2;
+  const double w = Wk(k), h = Hk(k), cx = W / 2.0, cy = H / 2.0;
   for (auto [effect, direction] : {std::pair{4, 1}, {15, -1}}) {
     ExpectPixels(Frame(effect, k), InPolygons({SweepPolygon(k, direction)}),
                  "sweep " + std::to_string(effect));
@@ -412,10 +414,10 @@ TEST_F(EffectsTest, TheSweepEndsOneWedgeShortOfTheFullTurn) {
   ExpectPixels(Canvas, InPolygons({SweepPolygon(100, 1)}), "sweep after frame 100");
   // The wedge just anticlockwise of twelve o'clock, halfway out.
   const double a = -Pi / 2 - Pi / 100;
-  EXPECT_EQ(
-      SourceOf(Canvas, static_cast<int>(W / 2 + 60 * std::cos(a)), static_cast<int>(H / 2 + 60 * std::sin(a)))
-          .Tag,
-      FinishTag);
+  EXPECT_EQ(SourceOf(Canvas, static_cast<int>(W / 2.0 + 60 * std::cos(a)),
+                     static_cast<int>(H / 2.0 + 60 * std::sin(a)))
+                .Tag,
+            FinishTag);
 }
 
 TEST_F(EffectsTest, FizzAndDripAreRaggedDifferentlyEveryFrame) {

@@ -68,8 +68,11 @@ QRgb At(const QImage& image, int x, int y) {
 // position x * xs / 32768 with the scaler's own step xs.
 double Reference(const QImage& source, int tw, int th, int x, int y, int channel) {
   const int sw = source.width(), sh = source.height();
+  // The step is truncated to a whole 1/32768 as the scaler truncates it.
+  // NOLINTBEGIN(bugprone-integer-division)
   const double px = static_cast<double>(x) * (static_cast<unsigned>(sw - 1) * 32768u / tw) / 32768.0;
   const double py = static_cast<double>(y) * (static_cast<unsigned>(sh - 1) * 32768u / th) / 32768.0;
+  // NOLINTEND(bugprone-integer-division)
   const int ix = static_cast<int>(px), iy = static_cast<int>(py);
   const double fx = px - ix, fy = py - iy;
   auto byte = [&](int cx, int cy) {

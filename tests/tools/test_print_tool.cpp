@@ -25,13 +25,13 @@ QGuiApplication& App() {
 }
 
 struct TRun {
-  int status;
-  std::string out;
-  std::string err;
+  int Status;
+  std::string Out;
+  std::string Err;
 };
 
 // With the build's pictures unless the arguments name a data folder.
-TRun Tool(std::vector<std::string> args,
+TRun Tool(const std::vector<std::string>& args,
           const QString& programFolder = QStringLiteral(QUILLMERE_RUNTIME_DIR)) {
   App();
   std::ostringstream out, err;
@@ -65,8 +65,8 @@ TEST(PrintTool, EachKindHasItsPagesAtA4) {
   for (const bool solution : {false, true}) {
     const std::string file = base + (solution ? "2.pdf" : "1.pdf");
     const TRun r = run(file, solution);
-    ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, file + "\n");
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, file + "\n");
     const QString pdf = QString::fromLatin1(Contents(QString::fromStdString(file)));
     ASSERT_TRUE(pdf.startsWith(QStringLiteral("%PDF-")));
     EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), solution ? 2 : 1);
@@ -76,8 +76,8 @@ TEST(PrintTool, EachKindHasItsPagesAtA4) {
 
   // SVG and PNG: a file per page, the solution beside the puzzle.
   TRun r = run(base + ".svg", true);
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, base + ".svg\n" + base + "-solution.svg\n");
+  ASSERT_EQ(r.Status, 0) << r.Err;
+  EXPECT_EQ(r.Out, base + ".svg\n" + base + "-solution.svg\n");
   for (const char* name : {".svg", "-solution.svg"}) {
     QSvgRenderer svg(QString::fromStdString(base + name));
     ASSERT_TRUE(svg.isValid()) << name;
@@ -87,7 +87,7 @@ TEST(PrintTool, EachKindHasItsPagesAtA4) {
       Contents(QString::fromStdString(base + ".svg")).contains("width=\"210.079mm\" height=\"297.127mm\""));
 
   r = run(base + ".png", false);
-  ASSERT_EQ(r.status, 0) << r.err;
+  ASSERT_EQ(r.Status, 0) << r.Err;
   EXPECT_FALSE(QFile::exists(QString::fromStdString(base + "-solution.png")));
   const QImage page(QString::fromStdString(base + ".png"));
   EXPECT_EQ(page.size(), QSize(1588, 2246));
@@ -99,9 +99,9 @@ TEST(PrintTool, RefusalsAreOneLineAndLeaveFilesAlone) {
   QTemporaryDir dir;
   const std::string out = QDir(dir.path()).filePath(QStringLiteral("x.pdf")).toStdString();
   struct TCase {
-    std::vector<std::string> args;
-    int status;
-    const char* says;
+    std::vector<std::string> Args;
+    int Status;
+    const char* Says;
   };
   const std::vector<TCase> cases{
       {{"--size", "7", "--number", "1", "--output", out}, 2, "size must be one of"},
@@ -131,11 +131,11 @@ TEST(PrintTool, RefusalsAreOneLineAndLeaveFilesAlone) {
        "\\xe9\" is no name in the system's file name encoding"},
   };
   for (const TCase& c : cases) {
-    const TRun r = Tool(c.args);
-    EXPECT_EQ(r.status, c.status) << r.err;
-    EXPECT_TRUE(OneLine(r.err)) << r.err;
-    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
-    EXPECT_TRUE(r.out.empty());
+    const TRun r = Tool(c.Args);
+    EXPECT_EQ(r.Status, c.Status) << r.Err;
+    EXPECT_TRUE(OneLine(r.Err)) << r.Err;
+    EXPECT_NE(r.Err.find(c.Says), std::string::npos) << r.Err;
+    EXPECT_TRUE(r.Out.empty());
   }
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
 
@@ -149,14 +149,14 @@ TEST(PrintTool, RefusalsAreOneLineAndLeaveFilesAlone) {
   }
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("old-solution.png")));
   const TRun r = Tool({"--size", "4", "--number", "9", "--solution", "--output", png.toStdString()});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(OneLine(r.err)) << r.err;
+  EXPECT_EQ(r.Status, 1);
+  EXPECT_TRUE(OneLine(r.Err)) << r.Err;
   EXPECT_EQ(Contents(png), QByteArray("kept"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.png")});
 
   // Help and version answer and end.
   const TRun help = Tool({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("-solution"), std::string::npos);
-  EXPECT_EQ(Tool({"--version"}).out, std::string("quillmere-print ") + QUILLMERE_VERSION + "\n");
+  EXPECT_EQ(help.Status, 0);
+  EXPECT_NE(help.Out.find("-solution"), std::string::npos);
+  EXPECT_EQ(Tool({"--version"}).Out, std::string("quillmere-print ") + QUILLMERE_VERSION + "\n");
 }

@@ -17,12 +17,12 @@
 namespace {
 
 struct TRun {
-  int status;
-  std::string out;
-  std::string err;
+  int Status;
+  std::string Out;
+  std::string Err;
 };
 
-TRun Tool(std::vector<std::string> args, const std::string& input = {}) {
+TRun Tool(const std::vector<std::string>& args, const std::string& input = {}) {
   std::istringstream in(input);
   std::ostringstream out, err;
   const int status = RunPuzzleTool(args, in, out, err);
@@ -50,17 +50,17 @@ QJsonArray ClueArray(const TClueList& list) {
 
 TEST(PuzzleTool, JsonExposesTheEngineExactly) {
   const TRun run = Tool({"--size", "8", "--number", "4711", "--difficulty", "9", "--json"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  ASSERT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "one line";
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  ASSERT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 1) << "one line";
   // The keys in their documented order.
   std::size_t at = 0;
   for (const char* key : {"\"size\":", "\"number\":", "\"difficulty\":", "\"solution\":", "\"hclues\":",
                           "\"vclues\":", "\"prove_rounds\":", "\"random_state\":"}) {
-    const std::size_t next = run.out.find(key, at);
+    const std::size_t next = run.Out.find(key, at);
     ASSERT_NE(next, std::string::npos) << key;
     at = next;
   }
-  const QJsonObject j = Parse(run.out);
+  const QJsonObject j = Parse(run.Out);
   EXPECT_EQ(j.size(), 8);
 
   TPuzzle p;
@@ -79,16 +79,16 @@ TEST(PuzzleTool, JsonExposesTheEngineExactly) {
   EXPECT_EQ(static_cast<std::uint32_t>(j["random_state"].toDouble()), p.Random.State());
   EXPECT_GE(p.ProveRounds, 1);
 
-  EXPECT_EQ(Tool({"--json", "--number", "4711", "--size", "8", "--difficulty", "9"}).out, run.out)
+  EXPECT_EQ(Tool({"--json", "--number", "4711", "--size", "8", "--difficulty", "9"}).Out, run.Out)
       << "argument order does not matter";
-  EXPECT_NE(Parse(Tool({"--size", "8", "--number", "4711", "--json"}).out)["difficulty"].toInt(), 9)
+  EXPECT_NE(Parse(Tool({"--size", "8", "--number", "4711", "--json"}).Out)["difficulty"].toInt(), 9)
       << "difficulty defaults to 5";
 }
 
 TEST(PuzzleTool, StepsPlayGiveMeAClueUntilSolved) {
   const TRun run = Tool({"--size", "4", "--number", "99", "--json", "--steps", "120"});
-  ASSERT_EQ(run.status, 0) << run.err;
-  const QJsonArray steps = Parse(run.out)["steps"].toArray();
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  const QJsonArray steps = Parse(run.Out)["steps"].toArray();
   ASSERT_EQ(steps.size(), 120);
   int previous = 0;
   bool explainedClue = false;
@@ -130,22 +130,22 @@ TEST(PuzzleTool, StepsPlayGiveMeAClueUntilSolved) {
 
 TEST(PuzzleTool, BatchGivesOneLinePerRequest) {
   const TRun run = Tool({"--batch"}, "6 1 5\n\n10 999999 10\n  4 12 0  \n");
-  ASSERT_EQ(run.status, 0) << run.err;
-  std::istringstream lines(run.out);
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  std::istringstream lines(run.Out);
   std::string a, b, c, extra;
   ASSERT_TRUE(std::getline(lines, a) && std::getline(lines, b) && std::getline(lines, c));
   EXPECT_FALSE(std::getline(lines, extra));
-  EXPECT_EQ(a + "\n", Tool({"--size", "6", "--number", "1", "--json"}).out);
-  EXPECT_EQ(b + "\n", Tool({"--size", "10", "--number", "999999", "--difficulty", "10", "--json"}).out);
-  EXPECT_EQ(c + "\n", Tool({"--size", "4", "--number", "12", "--difficulty", "0", "--json"}).out);
+  EXPECT_EQ(a + "\n", Tool({"--size", "6", "--number", "1", "--json"}).Out);
+  EXPECT_EQ(b + "\n", Tool({"--size", "10", "--number", "999999", "--difficulty", "10", "--json"}).Out);
+  EXPECT_EQ(c + "\n", Tool({"--size", "4", "--number", "12", "--difficulty", "0", "--json"}).Out);
 
   const TRun bad = Tool({"--batch"}, "6 1 5\n6 x 5\n4 1 1\n");
-  EXPECT_EQ(bad.status, 2);
-  EXPECT_NE(bad.err.find("line 2"), std::string::npos) << bad.err;
-  EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 1) << "stops at the bad line";
-  EXPECT_EQ(Tool({"--batch"}, "7 1 5\n").status, 2);
-  EXPECT_EQ(Tool({"--batch"}, "6 1\n").status, 2);
-  EXPECT_EQ(Tool({"--batch"}, "6 1 5 9\n").status, 2);
+  EXPECT_EQ(bad.Status, 2);
+  EXPECT_NE(bad.Err.find("line 2"), std::string::npos) << bad.Err;
+  EXPECT_EQ(std::count(bad.Out.begin(), bad.Out.end(), '\n'), 1) << "stops at the bad line";
+  EXPECT_EQ(Tool({"--batch"}, "7 1 5\n").Status, 2);
+  EXPECT_EQ(Tool({"--batch"}, "6 1\n").Status, 2);
+  EXPECT_EQ(Tool({"--batch"}, "6 1 5 9\n").Status, 2);
 }
 
 TEST(PuzzleTool, BadArgumentsGetOneLineAndStatusTwo) {
@@ -172,35 +172,35 @@ TEST(PuzzleTool, BadArgumentsGetOneLineAndStatusTwo) {
     const TRun run = Tool(args);
     std::string all;
     for (const auto& a : args) all += a + " ";
-    EXPECT_EQ(run.status, 2) << all;
-    EXPECT_TRUE(run.out.empty()) << all;
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << all << run.err;
+    EXPECT_EQ(run.Status, 2) << all;
+    EXPECT_TRUE(run.Out.empty()) << all;
+    EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << all << run.Err;
   }
 }
 
 TEST(PuzzleTool, HelpAndVersionAnswerAndEnd) {
   const TRun version = Tool({"--version"});
-  EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, std::string("quillmere-puzzle ") + QUILLMERE_VERSION + "\n");
-  EXPECT_TRUE(version.err.empty());
+  EXPECT_EQ(version.Status, 0);
+  EXPECT_EQ(version.Out, std::string("quillmere-puzzle ") + QUILLMERE_VERSION + "\n");
+  EXPECT_TRUE(version.Err.empty());
   const TRun help = Tool({"--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("--version"), std::string::npos) << help.out;
+  EXPECT_EQ(help.Status, 0);
+  EXPECT_NE(help.Out.find("--version"), std::string::npos) << help.Out;
 }
 
 TEST(PuzzleTool, TextNamesEveryClueAndTheSolution) {
   const TRun run = Tool({"--size", "5", "--number", "321", "--solution"});
-  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.Status, 0);
   TPuzzle p;
   p.SetUp(5, 321, 5);
-  EXPECT_NE(run.out.find("Puzzle No. 321, 5 x 5"), std::string::npos);
+  EXPECT_NE(run.Out.find("Puzzle No. 321, 5 x 5"), std::string::npos);
   for (const TClueList* list : {&p.HorizontalClues, &p.VerticalClues})
     for (const TClue& c : *list)
-      EXPECT_NE(run.out.find(DescribeClue(p, c)), std::string::npos) << DescribeClue(p, c);
+      EXPECT_NE(run.Out.find(DescribeClue(p, c)), std::string::npos) << DescribeClue(p, c);
   std::string row3 = "row  3:";
   for (int c = 1; c <= 5; ++c) row3 += "  " + std::to_string(p.Square(c, 3).localindex());
-  EXPECT_NE(run.out.find(row3), std::string::npos) << run.out;
-  EXPECT_EQ(Tool({"--size", "5", "--number", "321"}).out.find("Solution"), std::string::npos);
+  EXPECT_NE(run.Out.find(row3), std::string::npos) << run.Out;
+  EXPECT_EQ(Tool({"--size", "5", "--number", "321"}).Out.find("Solution"), std::string::npos);
 }
 
 // A digest of many puzzles and their first clue steps, recorded when the
@@ -212,18 +212,18 @@ TEST(PuzzleTool, PuzzlesAndStepsKeepTheirDigest) {
     for (int k = 1; k <= 12; ++k)
       input += std::to_string(n) + " " + std::to_string(k * 7919) + " " + std::to_string(k % 11) + "\n";
   const TRun run = Tool({"--batch", "--steps", "25"}, input);
-  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.Status, 0);
   std::uint64_t hash = 1469598103934665603ull;  // FNV-1a
-  for (unsigned char ch : run.out) hash = (hash ^ ch) * 1099511628211ull;
+  for (unsigned char ch : run.Out) hash = (hash ^ ch) * 1099511628211ull;
   EXPECT_EQ(hash, 7872924580134135397ull) << "digest " << hash;
 }
 
 TEST(PuzzleTool, ASharedSizeAndNumberPassTheToolsOwnChecks) {
   TPuzzleRequest request;
   EXPECT_EQ(ParseSizeAndNumber("10:999999", request), "");
-  EXPECT_EQ(request.size, 10);
-  EXPECT_EQ(request.number, 999999);
-  EXPECT_EQ(request.difficulty, 5);
+  EXPECT_EQ(request.Size, 10);
+  EXPECT_EQ(request.Number, 999999);
+  EXPECT_EQ(request.Difficulty, 5);
   // Each refusal names its reason as the tool's options would and leaves
   // the request as it was.
   for (const std::string bad : {"7:12", "6:0", "6:1000000", "6:-3", "6", "6:", ":12", "6:12:1", "6 :12",
@@ -231,8 +231,8 @@ TEST(PuzzleTool, ASharedSizeAndNumberPassTheToolsOwnChecks) {
     const std::string why = ParseSizeAndNumber(bad, request);
     EXPECT_FALSE(why.empty()) << bad;
     EXPECT_EQ(why.find('\n'), std::string::npos) << bad;
-    EXPECT_EQ(request.size, 10) << bad;
-    EXPECT_EQ(request.number, 999999) << bad;
+    EXPECT_EQ(request.Size, 10) << bad;
+    EXPECT_EQ(request.Number, 999999) << bad;
   }
   EXPECT_EQ(ParseSizeAndNumber("7:12", request), CheckRequest({7, 12, 5}));
   EXPECT_EQ(ParseSizeAndNumber("6:0", request), CheckRequest({6, 0, 5}));
@@ -267,12 +267,12 @@ TEST(PuzzleTool, FailedOutputOrInputEndsWithStatusOne) {
 TEST(PuzzleTool, ABadBatchLineIsEchoedEscapedAndShort) {
   const std::string line = "6 1 \x1b[2J\x1b]0;owned\x07" + std::string(200, 'x') + "\r";
   const TRun run = Tool({"--batch"}, "4 1 1\n" + line + "\n");
-  EXPECT_EQ(run.status, 2);
-  EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1) << "the good line is answered";
-  const std::string echo = run.err.substr(run.err.find("got \"") + 5);
+  EXPECT_EQ(run.Status, 2);
+  EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 1) << "the good line is answered";
+  const std::string echo = run.Err.substr(run.Err.find("got \"") + 5);
   EXPECT_EQ(echo.substr(0, echo.find("...")),
             std::string("6 1 \\x1b[2J\\x1b]0;owned\\x07") + std::string(50, 'x'));
   EXPECT_EQ(echo.size(), 80u + 2u) << "80 characters, the closing quote and the line end";
-  for (const char c : run.err) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20);
+  for (const char c : run.Err) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20);
   EXPECT_EQ(EchoText("a\\b\x7f\xc3\xa9"), "a\\\\b\\x7f\\xc3\\xa9");
 }

@@ -78,7 +78,7 @@ QImage RenderTile(const TTileCategory& Category, const TTileMotif& Motif, int Si
   return tile.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage ContactSheet(const std::array<std::array<QImage, 10>, 10>& Tiles) {
+QImage ContactSheet(const TTileSet& Tiles) {
   // Left: the tiles as drawn. Right: each tile scaled to a 20-pixel cell as the
   // board does, then blown up twice without smoothing so its pixels show.
   constexpr int Gap = 6;
@@ -86,8 +86,8 @@ QImage ContactSheet(const std::array<std::array<QImage, 10>, 10>& Tiles) {
   constexpr int Magnify = 2;
   const int big = TileSize + Gap;
   const int small = SmallCell * Magnify + 2;
-  const int width = Label + 10 * big + 2 * Gap + 10 * small + Gap;
-  const int height = 10 * big + Gap;
+  const int width = Label + MaxBoardSize * big + 2 * Gap + MaxBoardSize * small + Gap;
+  const int height = MaxBoardSize * big + Gap;
   QImage sheet(width, height, QImage::Format_RGB888);
   sheet.fill(QColor(0, 0, 128));  // the board's navy
   QPainter painter(&sheet);
@@ -98,30 +98,31 @@ QImage ContactSheet(const std::array<std::array<QImage, 10>, 10>& Tiles) {
   painter.setPen(Qt::white);
   const auto& categories = TileCategories();
   QImage cell(SmallCell, SmallCell, QImage::Format_RGB888);
-  for (int r = 0; r < 10; ++r) {
+  for (int r = 0; r < MaxBoardSize; ++r) {
     const int y = Gap + r * big;
     painter.drawText(QRect(Gap, y, Label - Gap, TileSize), Qt::AlignVCenter | Qt::AlignLeft,
                      QStringLiteral("%1 %2").arg(r + 1).arg(QString::fromUtf8(categories[r].Name)));
-    for (int t = 0; t < 10; ++t) {
+    for (int t = 0; t < MaxBoardSize; ++t) {
       painter.drawImage(Label + t * big, y, Tiles[r][t]);
       ResampleBitmap(Tiles[r][t], cell);
       const QImage shown = cell.scaled(SmallCell * Magnify, SmallCell * Magnify);
-      painter.drawImage(Label + 10 * big + Gap + t * small, y + (TileSize - SmallCell * Magnify) / 2, shown);
+      painter.drawImage(Label + MaxBoardSize * big + Gap + t * small,
+                        y + (TileSize - SmallCell * Magnify) / 2, shown);
     }
   }
   return sheet;
 }
 
-QStringList SimilarTiles(const std::array<std::array<QImage, 10>, 10>& Tiles, QStringList* Report) {
+QStringList SimilarTiles(const TTileSet& Tiles, QStringList* Report) {
   // Mean absolute brightness difference (0..255) below which two cells are
   // taken to be confusable.
   constexpr double Threshold = 10.0;
   const auto& categories = TileCategories();
   QStringList problems;
-  for (int r = 0; r < 10; ++r) {
-    std::array<std::array<int, SmallCell * SmallCell>, 10> luma{};
+  for (int r = 0; r < MaxBoardSize; ++r) {
+    std::array<std::array<int, SmallCell * SmallCell>, MaxBoardSize> luma{};
     QImage cell(SmallCell, SmallCell, QImage::Format_RGB888);
-    for (int t = 0; t < 10; ++t) {
+    for (int t = 0; t < MaxBoardSize; ++t) {
       ResampleBitmap(Tiles[r][t], cell);
       for (int y = 0; y < SmallCell; ++y) {
         const uchar* p = cell.constScanLine(y);
@@ -131,8 +132,8 @@ QStringList SimilarTiles(const std::array<std::array<QImage, 10>, 10>& Tiles, QS
     }
     double closest = 1e9;
     int closestA = 0, closestB = 1;
-    for (int a = 0; a < 10; ++a) {
-      for (int b = a + 1; b < 10; ++b) {
+    for (int a = 0; a < MaxBoardSize; ++a) {
+      for (int b = a + 1; b < MaxBoardSize; ++b) {
         double sum = 0;
         for (int i = 0; i < SmallCell * SmallCell; ++i) sum += std::abs(luma[a][i] - luma[b][i]);
         const double mean = sum / (SmallCell * SmallCell);

@@ -8,6 +8,9 @@
 
 constexpr int TileSize = 64;
 
+// Every tile of the library, [row - 1][tile - 1].
+using TTileSet = std::array<std::array<QImage, MaxBoardSize>, MaxBoardSize>;
+
 // One tile: the motif's glyph, trimmed to its visible pixels and fitted into
 // the tile, over the category's background with a darker frame so that
 // neighbouring cells on the board stay apart. Format_RGB888.
@@ -18,9 +21,9 @@ QImage RenderGlyph(const char* Glyph);
 
 // All tiles, one category a row, at full size and beside each row the same
 // tiles as the board shows them in a 20-pixel cell.
-QImage ContactSheet(const std::array<std::array<QImage, 10>, 10>& Tiles);
+QImage ContactSheet(const TTileSet& Tiles);
 
 // Pairs of tiles in one row that are too alike in brightness at 20 x 20 pixels
 // (brightness, so that colour alone never carries the difference). Empty when
 // every row is fine; Report receives the closest pair of each row.
-QStringList SimilarTiles(const std::array<std::array<QImage, 10>, 10>& Tiles, QStringList* Report);
+QStringList SimilarTiles(const TTileSet& Tiles, QStringList* Report);

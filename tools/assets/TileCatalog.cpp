@@ -2,8 +2,8 @@
 
 // Motifs are chosen so that each row's ten differ in outline, not only in
 // colour: a player must tell them apart in a 20-pixel cell.
-const std::array<TTileCategory, 10>& TileCategories() {
-  static const std::array<TTileCategory, 10> categories{{
+const std::array<TTileCategory, MaxBoardSize>& TileCategories() {
+  static const std::array<TTileCategory, MaxBoardSize> categories{{
       {"Animals",
        qRgb(159, 211, 240),
        {{{"\U0001F436", "Dog"},

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameFacts.h"
+
 #include <QColor>
 #include <QString>
 
@@ -15,7 +17,7 @@ struct TTileMotif {
 struct TTileCategory {
   const char* Name;
   QRgb Background;
-  std::array<TTileMotif, 10> Motifs;
+  std::array<TTileMotif, MaxBoardSize> Motifs;
 };
 
-const std::array<TTileCategory, 10>& TileCategories();
+const std::array<TTileCategory, MaxBoardSize>& TileCategories();

@@ -86,9 +86,9 @@ int main(int argc, char** argv) {
 
   const QDir out(parser.value(outOption));
   const auto& categories = TileCategories();
-  std::array<std::array<QImage, 10>, 10> tiles;
-  for (int r = 0; r < 10; ++r) {
-    for (int t = 0; t < 10; ++t) {
+  TTileSet tiles;
+  for (int r = 0; r < MaxBoardSize; ++r) {
+    for (int t = 0; t < MaxBoardSize; ++t) {
       tiles[r][t] = RenderTile(categories[r], categories[r].Motifs[t]);
       if (tiles[r][t].isNull()) {
         std::fprintf(stderr, "quillmere-assets: nothing drawn for %s\n", categories[r].Motifs[t].Name);
@@ -111,14 +111,14 @@ int main(int argc, char** argv) {
   }
 
   bool ok = true;
-  for (int r = 0; r < 10; ++r) {
+  for (int r = 0; r < MaxBoardSize; ++r) {
     const QString folder = out.filePath(QStringLiteral("tiles/Row %1").arg(r + 1));
     ok = ok && MakeFolder(folder);
     // Old pictures under other names would shift the tile numbering.
     QDir rowDir(folder);
     for (const QString& stale : rowDir.entryList({QStringLiteral("*.bmp")}, QDir::Files))
       rowDir.remove(stale);
-    for (int t = 0; t < 10 && ok; ++t) {
+    for (int t = 0; t < MaxBoardSize && ok; ++t) {
       const QString name = QStringLiteral("%1 %2.bmp")
                                .arg(t + 1, 2, 10, QLatin1Char('0'))
                                .arg(QString::fromUtf8(categories[r].Motifs[t].Name));

@@ -45,13 +45,13 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
       if (!ParseWhole(args[++i], v))
         return fail(a + " needs a whole number, not \"" + EchoText(args[i]) + "\"", 2);
       if (a == "--size") {
-        request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
+        request.Size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
         haveSize = true;
       } else if (a == "--number") {
-        request.number = v;
+        request.Number = v;
         haveNumber = true;
       } else {
-        request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
+        request.Difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
       }
     } else if (a == "--output" || a == "--data-dir") {
       if (i + 1 >= args.size() || args[i + 1].empty()) return fail(a + " needs a value", 2);
@@ -105,8 +105,8 @@ int RunPrintJob(const TPrintJob& job, const QString& programFolder, std::ostream
   }
   const TPuzzleRequest& r = job.Request;
   TPuzzle puzzle;
-  puzzle.SetUp(r.size, static_cast<std::uint32_t>(r.number), r.difficulty);
-  const QString title = PrintTitle(r.size, int(r.number), r.difficulty);
+  puzzle.SetUp(r.Size, static_cast<std::uint32_t>(r.Number), r.Difficulty);
+  const QString title = PrintTitle(r.Size, int(r.Number), r.Difficulty);
   if (const QString why = PrintPuzzle(job.Output, puzzle, images, title, job.Solution); !why.isEmpty()) {
     err << "quillmere-print: " << why.toStdString() << "\n";
     return 1;

@@ -25,15 +25,15 @@ namespace {
 class TStepRecorder : public TPuzzleObserver {
  public:
   void ExplainStep(const TDeductionStep& step) override {
-    if (!explain_.empty()) explain_ += ',';
-    explain_ += "{\"list\":";
-    explain_ += step.Rule == TDeductionStep::TRule::Clue ? (step.IsVertical() ? "\"v\"" : "\"h\"") : "null";
-    explain_ += ",\"index\":" + std::to_string(step.Index) + "}";
+    if (!Explained.empty()) Explained += ',';
+    Explained += "{\"list\":";
+    Explained += step.Rule == TDeductionStep::TRule::Clue ? (step.IsVertical() ? "\"v\"" : "\"h\"") : "null";
+    Explained += ",\"index\":" + std::to_string(step.Index) + "}";
   }
-  std::string Take() { return std::exchange(explain_, std::string()); }
+  std::string Take() { return std::exchange(Explained, std::string()); }
 
  private:
-  std::string explain_;
+  std::string Explained;
 };
 
 void AppendClues(std::string& out, const TClueList& list) {
@@ -59,7 +59,7 @@ const char* Usage =
 std::string PuzzleText(const TPuzzle& puzzle, const TPuzzleRequest& request, bool withSolution) {
   const int n = puzzle.Size();
   std::ostringstream out;
-  out << "Puzzle No. " << request.number << ", " << n << " x " << n << ", difficulty " << request.difficulty
+  out << "Puzzle No. " << request.Number << ", " << n << " x " << n << ", difficulty " << request.Difficulty
       << "\n";
   out << "Rows 1 to " << n << " are the categories; each row has tiles 1 to " << n
       << ", one in each of the columns 1 to " << n << ".\n";
@@ -84,8 +84,8 @@ std::string PuzzleText(const TPuzzle& puzzle, const TPuzzleRequest& request, boo
 
 std::string PuzzleJson(TPuzzle& puzzle, const TPuzzleRequest& request, int steps) {
   const int n = puzzle.Size();
-  std::string out = "{\"size\":" + std::to_string(n) + ",\"number\":" + std::to_string(request.number) +
-                    ",\"difficulty\":" + std::to_string(request.difficulty) + ",\"solution\":[";
+  std::string out = "{\"size\":" + std::to_string(n) + ",\"number\":" + std::to_string(request.Number) +
+                    ",\"difficulty\":" + std::to_string(request.Difficulty) + ",\"solution\":[";
   for (int r = 1; r <= n; ++r) {
     out += r > 1 ? ",[" : "[";
     for (int c = 1; c <= n; ++c) out += (c > 1 ? "," : "") + std::to_string(puzzle.Square(c, r).localindex());
@@ -128,11 +128,11 @@ std::string RequestRanges() {
 }
 
 std::string CheckRequest(const TPuzzleRequest& request) {
-  if (!IsBoardSize(request.size)) return "the size must be one of " + BoardSizeList();
-  if (!IsPuzzleNumber(request.number))
+  if (!IsBoardSize(request.Size)) return "the size must be one of " + BoardSizeList();
+  if (!IsPuzzleNumber(request.Number))
     return "the puzzle number must be " + std::to_string(MinPuzzleNumber) + " to " +
            std::to_string(MaxPuzzleNumber);
-  if (request.difficulty < 0 || request.difficulty > 10) return "the difficulty must be 0 to 10";
+  if (request.Difficulty < 0 || request.Difficulty > 10) return "the difficulty must be 0 to 10";
   return {};
 }
 
@@ -143,8 +143,8 @@ std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request)
       !ParseWhole(text.substr(colon + 1), number))
     return "the puzzle must be given as size:number, such as 6:1234, not \"" + EchoText(text) + "\"";
   TPuzzleRequest checked;
-  checked.size = static_cast<int>(size == static_cast<int>(size) ? size : 0);
-  checked.number = number;
+  checked.Size = static_cast<int>(size == static_cast<int>(size) ? size : 0);
+  checked.Number = number;
   if (std::string why = CheckRequest(checked); !why.empty()) return why;
   request = checked;
   return {};
@@ -179,40 +179,40 @@ std::string ParsePuzzleArgs(const std::vector<std::string>& args, TPuzzleToolOpt
       long v = 0;
       if (!ParseWhole(args[++i], v)) return a + " needs a whole number, not \"" + EchoText(args[i]) + "\"";
       if (a == "--size") {
-        options.request.size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
-        options.haveSize = true;
+        options.Request.Size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
+        options.HaveSize = true;
       } else if (a == "--number") {
-        options.request.number = v;
-        options.haveNumber = true;
+        options.Request.Number = v;
+        options.HaveNumber = true;
       } else if (a == "--difficulty") {
-        options.request.difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
+        options.Request.Difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
       } else {
-        options.steps = v;
+        options.Steps = v;
       }
     } else if (a == "--json") {
-      options.json = true;
+      options.Json = true;
     } else if (a == "--solution") {
-      options.solution = true;
+      options.Solution = true;
     } else if (a == "--batch") {
-      options.batch = true;
+      options.Batch = true;
     } else if (a == "--help" || a == "-h") {
-      options.help = true;
+      options.Help = true;
       return {};
     } else if (a == "--version") {
-      options.version = true;
+      options.Version = true;
       return {};
     } else {
       return "unknown argument \"" + EchoText(a) + "\" (try --help)";
     }
   }
-  if (options.steps < 0 || options.steps > 100000) return "--steps must be 0 to 100000";
-  if (options.steps > 0 && !options.json && !options.batch) return "--steps needs --json";
-  if (options.batch) {
-    if (options.haveSize || options.haveNumber) return "--batch reads sizes and numbers from standard input";
+  if (options.Steps < 0 || options.Steps > 100000) return "--steps must be 0 to 100000";
+  if (options.Steps > 0 && !options.Json && !options.Batch) return "--steps needs --json";
+  if (options.Batch) {
+    if (options.HaveSize || options.HaveNumber) return "--batch reads sizes and numbers from standard input";
     return {};
   }
-  if (!options.haveSize || !options.haveNumber) return "--size and --number are needed (try --help)";
-  return CheckRequest(options.request);
+  if (!options.HaveSize || !options.HaveNumber) return "--size and --number are needed (try --help)";
+  return CheckRequest(options.Request);
 }
 
 TBatchLine ParseBatchLine(const std::string& line, TPuzzleRequest& request, std::string& why) {
@@ -257,18 +257,18 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
 
   TPuzzleToolOptions options;
   if (std::string why = ParsePuzzleArgs(args, options); !why.empty()) return fail(why);
-  if (options.help) {
+  if (options.Help) {
     out << Usage << RequestRanges();
     return finish();
   }
-  if (options.version) {
+  if (options.Version) {
     out << "quillmere-puzzle " << QUILLMERE_VERSION << "\n";
     return finish();
   }
 
   TPuzzle puzzle;
-  const int steps = static_cast<int>(options.steps);
-  if (options.batch) {
+  const int steps = static_cast<int>(options.Steps);
+  if (options.Batch) {
     std::string line;
     int lineNo = 0;
     while (std::getline(in, line)) {
@@ -278,7 +278,7 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
       const TBatchLine kind = ParseBatchLine(line, r, why);
       if (kind == TBatchLine::Blank) continue;
       if (kind == TBatchLine::Bad) return fail("line " + std::to_string(lineNo) + ": " + why);
-      puzzle.SetUp(r.size, static_cast<std::uint32_t>(r.number), r.difficulty);
+      puzzle.SetUp(r.Size, static_cast<std::uint32_t>(r.Number), r.Difficulty);
       out << PuzzleJson(puzzle, r, steps) << "\n";
       if (!out) return failedStream("write the output");
     }
@@ -286,11 +286,11 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
     return finish();
   }
 
-  const TPuzzleRequest& request = options.request;
-  puzzle.SetUp(request.size, static_cast<std::uint32_t>(request.number), request.difficulty);
-  if (options.json)
+  const TPuzzleRequest& request = options.Request;
+  puzzle.SetUp(request.Size, static_cast<std::uint32_t>(request.Number), request.Difficulty);
+  if (options.Json)
     out << PuzzleJson(puzzle, request, steps) << "\n";
   else
-    out << PuzzleText(puzzle, request, options.solution);
+    out << PuzzleText(puzzle, request, options.Solution);
   return finish();
 }

@@ -9,9 +9,9 @@ class TPuzzle;
 // The command-line puzzle tool, kept apart from main() so tests can run it on
 // strings.
 struct TPuzzleRequest {
-  int size = 0;
-  long number = 0;
-  int difficulty = 5;
+  int Size = 0;
+  long Number = 0;
+  int Difficulty = 5;
 };
 
 // The readable print-out of a set-up puzzle.
@@ -36,10 +36,10 @@ std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request)
 
 // What the command line asks for.
 struct TPuzzleToolOptions {
-  TPuzzleRequest request;
-  bool haveSize = false, haveNumber = false;
-  bool json = false, solution = false, batch = false, help = false, version = false;
-  long steps = 0;
+  TPuzzleRequest Request;
+  bool HaveSize = false, HaveNumber = false;
+  bool Json = false, Solution = false, Batch = false, Help = false, Version = false;
+  long Steps = 0;
 };
 
 // Reads the arguments (without the program name) into options; empty when
