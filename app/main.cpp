@@ -2,6 +2,7 @@
 #include "DataFolders.h"
 #include "QtDialogs.h"
 #include "FileBytes.h"
+#include "GameFacts.h"
 #include "MainForm.h"
 #include "PuzzleTool.h"
 #include "RunningGame.h"
@@ -66,8 +67,11 @@ TArguments ParseArguments(int argc, char* argv[]) {
       QStringLiteral("DIR"));
   const QCommandLineOption puzzle(
       QStringLiteral("puzzle"),
-      QStringLiteral("Opens puzzle K of size N (4, 5, 6, 8, 9 or 10 and 1 to 999999), such as 6:1234, which "
-                     "becomes the current player's number for that size."),
+      QStringLiteral("Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which "
+                     "becomes the current player's number for that size.")
+          .arg(QString::fromStdString(BoardSizeList(" or ")))
+          .arg(MinPuzzleNumber)
+          .arg(MaxPuzzleNumber),
       QStringLiteral("N:K"));
   parser.addOptions({help, version, dataDir, puzzle});
 
