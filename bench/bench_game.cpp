@@ -34,7 +34,7 @@ void BM_SetUpPuzzle(benchmark::State& state) {
   int number = 1;
   for (auto _ : state) {
     form.Session().Settings().Prefs.PuzzleNumbers[form.Session().Settings().Prefs.PuzzleSize] = number++;
-    form.SetUpPuzzle();
+    form.Session().SetUpPuzzle();
   }
 }
 BENCHMARK(BM_SetUpPuzzle)->Arg(10)->Arg(6)->Arg(4)->Unit(benchmark::kMillisecond);

@@ -44,7 +44,7 @@ void BM_AnimationPacing(benchmark::State& state) {
     for (int r = 1; r <= form.N(); ++r)
       for (int c = 1; c <= form.N(); ++c)
         if (!puzzle.Square(c, r).IsSolved())
-          form.Session().Game().LeftPress(c, r, puzzle.Square(c, r).localindex());
+          form.Session().Game().Press({c, r, puzzle.Square(c, r).localindex(), TButton::Left});
     form.Timer1Timer();  // completes and starts the animation
     if (!form.WinTimer->isActive()) std::abort();
     TPaintCounter counter(*TMainFormProbe::Effects(form));

@@ -39,7 +39,7 @@ struct TSoakWindow : TBenchWindow {
     for (int r = 1; r <= form.N(); ++r)
       for (int c = 1; c <= form.N(); ++c)
         if (!puzzle.Square(c, r).IsSolved())
-          form.Session().Game().LeftPress(c, r, puzzle.Square(c, r).localindex());
+          form.Session().Game().Press({c, r, puzzle.Square(c, r).localindex(), TButton::Left});
     form.Timer1Timer();
     if (!form.WinTimer->isActive()) std::abort();
   }
