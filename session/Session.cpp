@@ -282,11 +282,6 @@ void TSession::SetShowHints(bool on) {
   Observer.StateChanged(TStateChange::Preferences);
 }
 
-void TSession::SetZoom(bool on) {
-  Records->Prefs.Zoom = on;
-  Observer.StateChanged(TStateChange::Preferences);
-}
-
 void TSession::ShowOptions() {
   {
     TGame::TPauseGuard pause(Play);

@@ -125,7 +125,6 @@ class TSession : private TPuzzleObserver {
   // --- switches and windows ------------------------------------------------
   void SetTimed(bool on);
   void SetShowHints(bool on);
-  void SetZoom(bool on);
   void ShowOptions();
   void ShowHighScores();  // leaves a game in progress paused
   void ShowStatistics();
