@@ -13,6 +13,8 @@ struct TPrefs : TRulePrefs {
   QString PlayerName;
   bool ShowHints = false;
   bool Zoom = false;
+  // The language code the player chose ("de"); empty: the desktop's.
+  QString Language;
   std::int32_t Animation = 0;  // 0 off, 1 on; any value above 0 shows as on
   bool ShowSplash = false;
 

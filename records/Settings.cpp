@@ -2,6 +2,7 @@
 
 #include "FileBytes.h"
 #include "IniFile.h"
+#include "Language.h"
 
 #include "GameFacts.h"
 
@@ -277,6 +278,9 @@ void TSettings::LoadProfile() {
   Prefs.SoundsOn = profile.ReadBool(OptionsSection, QStringLiteral("SoundsOn"), false);
   Prefs.ShowHints = profile.ReadBool(OptionsSection, QStringLiteral("ShowHints"), false);
   Prefs.Zoom = profile.ReadBool(OptionsSection, QStringLiteral("Zoom"), false);
+  // A language the game does not speak (or none) means the desktop's.
+  const QString language = profile.ReadString(OptionsSection, QStringLiteral("Language"), QString());
+  Prefs.Language = ChosenLanguage(language) == language ? language : QString();
   // Any value is safe here: above 0 is on, everything else off.
   Prefs.Animation = profile.ReadInteger(OptionsSection, QStringLiteral("Animation"), 0);
   // The profile's "ShowSplash" is written but never read: the switch
@@ -337,6 +341,7 @@ TResult TSettings::StoreProfile() {
   profile.WriteBool(OptionsSection, QStringLiteral("SoundsOn"), Prefs.SoundsOn);
   profile.WriteBool(OptionsSection, QStringLiteral("ShowHints"), Prefs.ShowHints);
   profile.WriteBool(OptionsSection, QStringLiteral("Zoom"), Prefs.Zoom);
+  profile.WriteString(OptionsSection, QStringLiteral("Language"), Prefs.Language);
   profile.WriteInteger(OptionsSection, QStringLiteral("Animation"), Prefs.Animation);
   profile.WriteBool(OptionsSection, QStringLiteral("ShowSplash"), Prefs.ShowSplash);
   profile.WriteInteger(OptionsSection, QStringLiteral("Difficulty"), Prefs.Difficulty);
@@ -353,6 +358,7 @@ void TSettings::SetNewPlayerDefaults() {
   Prefs.SoundsOn = true;
   Prefs.ShowHints = true;
   Prefs.Zoom = false;
+  Prefs.Language.clear();
   Prefs.Animation = 0;
   Prefs.ShowSplash = true;
   Prefs.Difficulty = 5;
