@@ -5,6 +5,7 @@
 #   make package  builds the Debian package (cpack -G DEB) in build/
 #   make fuzz   builds the fuzz targets (clang) and runs each FUZZ_SECONDS (60)
 #   make lint   runs clang-tidy (the checks in .clang-tidy) over the sources
+#   make translations  brings translations/*.ts in step with the sources (lupdate)
 #   make format      reformats every tracked C++ file with .clang-format
 #   make format-check  fails, naming the files, when one is not formatted
 
@@ -14,7 +15,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth \
             desktop-file-utils appstream dpkg-dev qt6-svg-dev clang libclang-rt-14-dev \
             clang-tidy clang-format \
-            openbox xdotool x11-utils weston qt6-wayland lintian
+            openbox xdotool x11-utils weston qt6-wayland lintian \
+            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all
 
 JOBS     ?= 2
 BUILD    ?= build
@@ -34,7 +36,7 @@ LINT_DIRS := app|bench|engine|game|graphics|records|rules|session|tests|tools
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean \
-        lint format format-check
+        lint format format-check translations
 
 all: build
 
@@ -113,3 +115,8 @@ package: build
 
 clean:
 	rm -rf $(BUILD) $(ASAN) $(FUZZ) build-bench
+
+# New and changed texts go into every .ts file, unfinished, for the
+# translators; "make test" fails until they are done.
+translations: deps
+	translations/translations.sh update /usr/lib/qt6/bin/lupdate

@@ -171,7 +171,7 @@ TEST_F(IniFileTest, AFailedWriteLeavesThePreviousFileIntact) {
     const TFileSizeLimit limit(16);
     result = ini.Save();
   }
-  EXPECT_EQ(result.Error, "Unable to write to " + File() + ": File too large");
+  EXPECT_EQ(result.Error, "Unable to write to " + File() + ": " + SystemReason(EFBIG));
   EXPECT_EQ(ReadText(File()), previous);
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{"test.ini"});  // no leftover
 }

@@ -433,7 +433,7 @@ TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
     failed = WriteSavedGame(path, SavedGameOf(big, 5, 0));
   }
   EXPECT_FALSE(failed);
-  EXPECT_EQ(failed.Error, "File too large");
+  EXPECT_EQ(failed.Error, SystemReason(EFBIG));
   EXPECT_EQ(ReadText(path), SavedGameText(second));
   EXPECT_EQ(QDir(dir.filePath("Players/Saved Games")).entryList(QDir::Files),
             QStringList{"Ann_B_1234_6.sav"});

@@ -283,8 +283,8 @@ TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTh
   {
     const TFileSizeLimit limit(16);
     EXPECT_EQ(table.AddScore("Bob", 1, 4, 0, 0, 0, 5).Error,
-              "Unable to write to " + BackupFile() +
-                  ": File too large\rThe scores are kept and written again at the next change and when the "
+              "Unable to write to " + BackupFile() + ": " + SystemReason(EFBIG) +
+                  "\rThe scores are kept and written again at the next change and when the "
                   "game ends.");
   }
   EXPECT_TRUE(table.Unwritten());
@@ -299,12 +299,12 @@ TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTh
   {
     const TFileSizeLimit limit(200);  // the backup is made already; now the file fails
     EXPECT_TRUE(table.AddScore("Di", 3, 4, 0, 0, 0, 5)
-                    .Error.startsWith("Unable to write to " + ScoreFile() + ": File too large\r"));
+                    .Error.startsWith("Unable to write to " + ScoreFile() + ": " + SystemReason(EFBIG) + "\r"));
     EXPECT_TRUE(table.Sort(3).Error.startsWith("Unable to write to " + ScoreFile()));
     EXPECT_TRUE(table.Sort(3).Error.startsWith("Unable to write to " + ScoreFile()));
     EXPECT_EQ(
         table.WriteUnwritten().Error,
-        "Unable to write to " + ScoreFile() + ": File too large\rThe scores of this run could not be kept.");
+        "Unable to write to " + ScoreFile() + ": " + SystemReason(EFBIG) + "\rThe scores of this run could not be kept.");
   }
   EXPECT_EQ(ReadText(ScoreFile()), second);
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList({"quillmere.scb", "quillmere.sco"}));

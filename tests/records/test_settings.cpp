@@ -238,16 +238,26 @@ TEST_F(SettingsTest, ProfileKeysAreWrittenInTheirOrder) {
   TSettings s = Started();
   s.Prefs.TimerOn = true;
   s.Prefs.Zoom = false;
+  s.Prefs.Language = "fr";
   ASSERT_TRUE(s.StoreProfile().Ok());
   const QByteArray text = ReadText(Profile("Guest"));
-  QStringList expected = {"[Window]",  "MainWidth",  "MainHeight", "HorizontalWidth", "VerticalHeight",
-                          "[Options]", "TimerOn",    "SoundsOn",   "ShowHints",       "Zoom",
-                          "Animation", "ShowSplash", "Difficulty", "[Puzzles]",       "PuzzleSize"};
+  QStringList expected = {"[Window]",  "MainWidth", "MainHeight", "HorizontalWidth", "VerticalHeight",
+                          "[Options]", "TimerOn",   "SoundsOn",   "ShowHints",       "Zoom",
+                          "Language",  "Animation", "ShowSplash", "Difficulty",      "[Puzzles]",
+                          "PuzzleSize"};
   for (int size = 1; size <= 12; ++size) expected.append(QStringLiteral("Size%1").arg(size));
   EXPECT_EQ(Names(text), expected);
   EXPECT_TRUE(text.contains("\nTimerOn=1\n"));
   EXPECT_TRUE(text.contains("\nZoom=0\n"));
   EXPECT_TRUE(text.contains("\nShowSplash=1\n"));
+  EXPECT_TRUE(text.contains("\nLanguage=fr\n"));
+
+  // The choice comes back; a language the game does not speak means the desktop's.
+  TSettings again = Started();
+  EXPECT_EQ(again.Prefs.Language, "fr");
+  WriteText(Profile("Guest"), "[Options]\nLanguage=tlh\n");
+  again.LoadProfile();
+  EXPECT_EQ(again.Prefs.Language, "");
 }
 
 TEST_F(SettingsTest, StoringKeepsTheOtherLinesOfAnExistingFile) {
@@ -438,7 +448,7 @@ TEST_F(SettingsTest, AFailedWriteLeavesThePreviousProfileIntact) {
     const TFileSizeLimit limit(64);  // far less than a whole profile
     result = s.StoreProfile();
   }
-  EXPECT_EQ(result.Error, "Unable to write to " + Profile("Guest") + ": File too large");
+  EXPECT_EQ(result.Error, "Unable to write to " + Profile("Guest") + ": " + SystemReason(EFBIG));
   EXPECT_EQ(ReadText(Profile("Guest")), previous);
   EXPECT_EQ(QDir(Dir.filePath("Players")).entryList(QDir::Files), QStringList{"Guest.ini"});
   EXPECT_EQ(s.Prefs, before);

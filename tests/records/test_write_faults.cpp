@@ -173,10 +173,10 @@ TEST_F(FullDiskTest, AFullDiskFailsEveryWriteAtItsFlushOrInItsMiddle) {
 
   Fill(0);  // nothing left: each write fails at its first flush
   for (const auto& [path, error] : records.WriteAgain(3)) {
-    const QString expected = path == records.Saved() ? QString("No space left on device")
-                             : path == records.Scores()
-                                 ? "Unable to write to " + records.Backup() + ": No space left on device"
-                                 : "Unable to write to " + path + ": No space left on device";
+    const QString noSpace = SystemReason(ENOSPC);
+    const QString expected = path == records.Saved()    ? noSpace
+                             : path == records.Scores() ? "Unable to write to " + records.Backup() + ": " + noSpace
+                                                        : "Unable to write to " + path + ": " + noSpace;
     EXPECT_EQ(error.section('\r', 0, 0), expected);
   }
   EXPECT_EQ(records.Contents(), before);
@@ -186,7 +186,7 @@ TEST_F(FullDiskTest, AFullDiskFailsEveryWriteAtItsFlushOrInItsMiddle) {
   Fill(8192);
   const auto errors = records.WriteAgain(2000);
   EXPECT_EQ(errors.at(records.Players()),
-            "Unable to write to " + records.Players() + ": No space left on device");
+            "Unable to write to " + records.Players() + ": " + SystemReason(ENOSPC));
   EXPECT_EQ(ReadText(records.Players()), before.at(records.Players()));
   QStringList left = records.Files();
   left.removeOne("quillmere.scb");
