@@ -5,7 +5,8 @@
 #   make package  builds the Debian package (cpack -G DEB) in build/
 #   make fuzz   builds the fuzz targets (clang) and runs each FUZZ_SECONDS (60)
 #   make lint   runs clang-tidy (the checks in .clang-tidy) over the sources
-#   make translations  brings translations/*.ts in step with the sources (lupdate)
+#   make translations  brings translations/*.ts in step with the sources (lupdate);
+#                      NEW=it starts the file of a new language too
 #   make format      reformats every tracked C++ file with .clang-format
 #   make format-check  fails, naming the files, when one is not formatted
 
@@ -119,4 +120,4 @@ clean:
 # New and changed texts go into every .ts file, unfinished, for the
 # translators; "make test" fails until they are done.
 translations: deps
-	translations/translations.sh update /usr/lib/qt6/bin/lupdate
+	translations/translations.sh update /usr/lib/qt6/bin/lupdate $(NEW)

@@ -3,39 +3,36 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
+#include <vector>
 
-// The languages the game speaks: a code for the translation files and the
-// name the options dialog shows, in the language itself.
+// The languages the game speaks: English, and every language whose
+// translation file (translations/quillmere_<code>.qm) lies in the assets, so
+// that a translator adds a language with that one file.
 struct TGameLanguage {
-  const char* Code;
-  const char* Name;
+  QString Code;  // "de"
+  QString Name;  // in the language itself: "Deutsch"
 };
-inline constexpr std::array<TGameLanguage, 4> GameLanguages{{
-    {"en", "English"},
-    {"de", "Deutsch"},
-    {"fr", "Fran\u00e7ais"},
-    {"es", "Espa\u00f1ol"},
-}};
 
 // The first of the desktop's languages (most wanted first, as
 // QLocale::uiLanguages gives them from LANGUAGE, LC_ALL, LC_MESSAGES and
-// LANG) that the game speaks; English when it speaks none of them.
-QString DesktopLanguage(const QStringList& uiLanguages);
-QString DesktopLanguage();
+// LANG) that is among spoken; English when none is.
+QString DesktopLanguage(const QStringList& uiLanguages, const QStringList& spoken);
 
-// The language a stored preference asks for: its code when the game speaks
-// it, the desktop's for an empty or unknown one.
-QString ChosenLanguage(const QString& preference);
+// Whether a stored preference can name a language: a code of two or three
+// small letters ("de", "fil"). An empty one means the desktop's.
+bool IsLanguageCode(const QString& code);
 
-// Loads the game's translation for language (quillmere_<code>.qm from the
-// first folder's translations/ that has it) and Qt's own (its button boxes
-// and file dialog), installs them in the running application and makes the
-// language's locale the default for numbers and dates. English loads the
-// game's plural forms only. Returns the files it could not find.
-QStringList SpeakLanguage(const QString& language, const QStringList& assetFolders);
+// Finds the languages in the assets folders (the first that has a file for
+// a language wins), loads the game's translation for preference (the
+// desktop's when it is empty or not spoken) and Qt's own (its button boxes
+// and file dialog), installing them in the running application in place of
+// any loaded before, and makes the language's locale the default for the
+// numbers and dates the player reads. English loads only the game's plural
+// forms. Returns the language it speaks.
+QString SpeakLanguage(const QString& preference, const QStringList& assetFolders);
 
-// The language SpeakLanguage installed; "en" before.
+// What SpeakLanguage found and chose; English alone and "en" before.
+std::vector<TGameLanguage> GameLanguages();
 QString SpokenLanguage();
 
 // A data file's name in a language: "Players Guide.html" in "de" is

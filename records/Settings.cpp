@@ -278,9 +278,10 @@ void TSettings::LoadProfile() {
   Prefs.SoundsOn = profile.ReadBool(OptionsSection, QStringLiteral("SoundsOn"), false);
   Prefs.ShowHints = profile.ReadBool(OptionsSection, QStringLiteral("ShowHints"), false);
   Prefs.Zoom = profile.ReadBool(OptionsSection, QStringLiteral("Zoom"), false);
-  // A language the game does not speak (or none) means the desktop's.
+  // Anything but a language code means the desktop's; a code the game has
+  // no translation for is kept and means the desktop's until it has.
   const QString language = profile.ReadString(OptionsSection, QStringLiteral("Language"), QString());
-  Prefs.Language = ChosenLanguage(language) == language ? language : QString();
+  Prefs.Language = IsLanguageCode(language) ? language : QString();
   // Any value is safe here: above 0 is on, everything else off.
   Prefs.Animation = profile.ReadInteger(OptionsSection, QStringLiteral("Animation"), 0);
   // The profile's "ShowSplash" is written but never read: the switch

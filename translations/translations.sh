@@ -1,6 +1,9 @@
 #!/bin/sh
 # The game's .ts files and the sources they are made from.
-#   translations.sh update LUPDATE   brings the .ts files in step with the sources
+#   translations.sh update LUPDATE [CODE]
+#                                    brings the .ts files in step with the
+#                                    sources; with CODE ("it") starts the file
+#                                    of a new language as well
 #   translations.sh check LUPDATE    fails, saying why, when a file has an
 #                                    unfinished, vanished or obsolete message or
 #                                    lacks a text the sources hold
@@ -13,8 +16,17 @@ lupdate=${2:-lupdate}
 sources="app engine game graphics records rules session tools"
 options="-silent -locations none -no-ui-lines -extensions cpp,h -tr-function-alias QT_TRANSLATE_NOOP+=ENGINE_TR_NOOP"
 
-run_lupdate() {  # folder to write the files into
-  for language in de fr es; do
+# The languages with a file, English apart.
+languages() {
+  for file in translations/quillmere_*.ts; do
+    language=${file##*/quillmere_}
+    language=${language%.ts}
+    [ "$language" = en ] || echo "$language"
+  done
+}
+
+run_lupdate() {  # folder to write the files into, [a new language]
+  for language in $(languages) ${2:-}; do
     # shellcheck disable=SC2086
     "$lupdate" $options -source-language en -target-language $language $sources \
       -ts "$1/quillmere_$language.ts"
@@ -27,7 +39,7 @@ run_lupdate() {  # folder to write the files into
 
 case $mode in
   update)
-    run_lupdate translations
+    run_lupdate translations "${3:-}"
     ;;
   check)
     status=0

@@ -2,6 +2,10 @@
 # Sourced; GAME is the game program, RUNTIME its folder (tiles/, sounds/).
 
 SKIP=77
+# The tests look for the windows by their English titles, whatever the
+# desktop speaks.
+unset LANGUAGE
+export LC_ALL=C.UTF-8
 TMP=$(mktemp -d "${TMPDIR:-/tmp}/quillmere-desktop.XXXXXX")
 PIDS=()
 

@@ -252,10 +252,10 @@ TEST_F(SettingsTest, ProfileKeysAreWrittenInTheirOrder) {
   EXPECT_TRUE(text.contains("\nShowSplash=1\n"));
   EXPECT_TRUE(text.contains("\nLanguage=fr\n"));
 
-  // The choice comes back; a language the game does not speak means the desktop's.
+  // The choice comes back; anything but a language code means the desktop's.
   TSettings again = Started();
   EXPECT_EQ(again.Prefs.Language, "fr");
-  WriteText(Profile("Guest"), "[Options]\nLanguage=tlh\n");
+  WriteText(Profile("Guest"), "[Options]\nLanguage=../fr\n");
   again.LoadProfile();
   EXPECT_EQ(again.Prefs.Language, "");
 }
