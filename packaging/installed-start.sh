@@ -23,6 +23,10 @@ for f in games/quillmere games/quillmere-puzzle "share/quillmere/tiles/Row 10" s
          share/doc/quillmere/copyright share/doc/quillmere/changelog.gz; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
+for lang in en de fr es; do
+  [ -s "$prefix/share/quillmere/translations/quillmere_$lang.qm" ] ||
+    fail "not installed: share/quillmere/translations/quillmere_$lang.qm"
+done
 # The desktop entry speaks the game's languages (the name stays Quillmere).
 for lang in de fr es; do
   for key in Name GenericName Comment Keywords; do

@@ -26,6 +26,10 @@ for f in usr/games/quillmere usr/games/quillmere-puzzle usr/games/quillmere-prin
          "usr/share/quillmere/Players Guide.fr.html" "usr/share/quillmere/Players Guide.es.html"; do
   [ -e "$root/$f" ] || fail "not in the package: /$f"
 done
+for lang in en de fr es; do
+  [ -s "$root/usr/share/quillmere/translations/quillmere_$lang.qm" ] ||
+    fail "not in the package: /usr/share/quillmere/translations/quillmere_$lang.qm"
+done
 for lang in de fr es; do
   grep -q "^Comment\[$lang\]=." "$root/usr/share/applications/net.vantor.Quillmere.desktop" ||
     fail "the packaged desktop entry has no Comment[$lang]"
