@@ -43,9 +43,12 @@ QString DataFile(const QString& Folder, const QString& Name) {
   return own;
 }
 
-QUrl GuideUrl(const QString& Folder, const QString& Section) {
-  QUrl url =
-      QUrl::fromLocalFile(QFileInfo(DataFile(Folder, QString::fromUtf8(GuideFileName))).absoluteFilePath());
+QUrl GuideUrl(const QString& Folder, const QString& Section, const QString& Language) {
+  const QString english = QString::fromUtf8(GuideFileName);
+  QString file = DataFile(Folder, LocalizedFileName(english, Language));
+  // A language whose guide is missing gets the English one.
+  if (!QFileInfo::exists(file)) file = DataFile(Folder, english);
+  QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
   if (!Section.isEmpty()) url.setFragment(Section);
   return url;
 }

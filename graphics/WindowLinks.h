@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ClickLabel.h"
+#include "Language.h"
 
 #include <QFont>
 #include <QLabel>
@@ -53,8 +54,9 @@ inline constexpr char GuideFileName[] = "Players Guide.html";
 QString DataFile(const QString& Folder, const QString& Name);
 
 // The guide's file address for the data folder Folder, at the section with
-// the id Section when one is given ("troubleshooting").
-QUrl GuideUrl(const QString& Folder, const QString& Section = {});
+// the id Section when one is given ("troubleshooting"): the guide in
+// Language where there is one, else the English guide.
+QUrl GuideUrl(const QString& Folder, const QString& Section = {}, const QString& Language = SpokenLanguage());
 
 // The design's dialog font (MS Sans Serif), in its free stand-in.
 QFont DialogFont(int PointSize, bool Bold = false);

@@ -15,12 +15,24 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
 prefix=$work/prefix
 for f in games/quillmere games/quillmere-puzzle "share/quillmere/tiles/Row 10" share/quillmere/sounds/pop.wav \
-         share/quillmere/title.jpg "share/quillmere/Players Guide.html" \
+         share/quillmere/title.jpg "share/quillmere/Players Guide.html" "share/quillmere/Players Guide.de.html" \
+         "share/quillmere/Players Guide.fr.html" "share/quillmere/Players Guide.es.html" \
          share/applications/net.vantor.Quillmere.desktop share/metainfo/net.vantor.Quillmere.metainfo.xml \
          share/icons/hicolor/scalable/apps/quillmere.svg share/icons/hicolor/48x48/apps/quillmere.png \
          share/man/man6/quillmere.6.gz share/man/man6/quillmere-puzzle.6.gz \
          share/doc/quillmere/copyright share/doc/quillmere/changelog.gz; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
+done
+for lang in en de fr es; do
+  [ -s "$prefix/share/quillmere/translations/quillmere_$lang.qm" ] ||
+    fail "not installed: share/quillmere/translations/quillmere_$lang.qm"
+done
+# The desktop entry speaks the game's languages (the name stays Quillmere).
+for lang in de fr es; do
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$lang\]=." "$prefix/share/applications/net.vantor.Quillmere.desktop" ||
+      fail "the desktop entry has no $key[$lang]"
+  done
 done
 [ ! -e "$prefix/share/quillmere/Players" ] || fail "the build's player folder was installed"
 "$prefix/games/quillmere-puzzle" --version | grep -q '^quillmere-puzzle [0-9]' || fail "quillmere-puzzle --version"

@@ -21,8 +21,18 @@ cat "$work/lintian"
 dpkg-deb -x "$deb" "$work/root"
 root=$work/root
 for f in usr/games/quillmere usr/games/quillmere-puzzle usr/games/quillmere-print \
-         usr/share/doc/quillmere/copyright usr/share/doc/quillmere/changelog.gz "usr/share/quillmere/tiles/Row 1"; do
+         usr/share/doc/quillmere/copyright usr/share/doc/quillmere/changelog.gz "usr/share/quillmere/tiles/Row 1" \
+         "usr/share/quillmere/Players Guide.html" "usr/share/quillmere/Players Guide.de.html" \
+         "usr/share/quillmere/Players Guide.fr.html" "usr/share/quillmere/Players Guide.es.html"; do
   [ -e "$root/$f" ] || fail "not in the package: /$f"
+done
+for lang in en de fr es; do
+  [ -s "$root/usr/share/quillmere/translations/quillmere_$lang.qm" ] ||
+    fail "not in the package: /usr/share/quillmere/translations/quillmere_$lang.qm"
+done
+for lang in de fr es; do
+  grep -q "^Comment\[$lang\]=." "$root/usr/share/applications/net.vantor.Quillmere.desktop" ||
+    fail "the packaged desktop entry has no Comment[$lang]"
 done
 grep -q '^License: GPL-3.0-or-later' "$root/usr/share/doc/quillmere/copyright" || fail "the copyright file names no GPL"
 grep -q '^License: OFL-1.1' "$root/usr/share/doc/quillmere/copyright" || fail "the copyright file names no OFL"

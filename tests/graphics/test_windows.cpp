@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -166,6 +167,20 @@ TEST_F(WindowsTest, TheBuiltGuideHasItsTroubleshootingSection) {
   const QString page = QString::fromUtf8(file.readAll());
   EXPECT_TRUE(page.contains(QStringLiteral("id=\"troubleshooting\"")));
   EXPECT_TRUE(page.contains(QStringLiteral("--data-dir DIR")));
+
+  // Each language's guide, under its own name, keeps the section the windows
+  // link to; a language without a guide in the folder gets the English one.
+  for (const TGameLanguage& language : GameLanguages) {
+    const QString code = QString::fromLatin1(language.Code);
+    QFile translated(GuideUrl(RuntimeDir, {}, code).toLocalFile());
+    ASSERT_TRUE(translated.open(QIODevice::ReadOnly)) << translated.fileName().toStdString();
+    EXPECT_EQ(QFileInfo(translated).fileName(), LocalizedFileName(QString::fromUtf8(GuideFileName), code));
+    const QString text = QString::fromUtf8(translated.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("<html lang=\"%1\">").arg(code))) << code.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("id=\"troubleshooting\""))) << code.toStdString();
+  }
+  EXPECT_EQ(GuideUrl(Folder.path(), {}, QStringLiteral("de")),
+            QUrl::fromLocalFile(Folder.filePath(QString::fromUtf8(GuideFileName))));
 }
 
 TEST_F(WindowsTest, DonationLinesShowOnlyWithAnAddress) {
