@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 QApplication& App() {
   static int argc = 1;
@@ -60,6 +62,19 @@ TEST(OptionsDialog, BoxesAndTrackBarChangeThePreferencesAtOnce) {
   EXPECT_TRUE(settings.Prefs.ShowHints) << "the hints box switches hints";
   EXPECT_TRUE(settings.Prefs.Zoom);
   EXPECT_EQ(settings.Prefs.Animation, 1);
+
+  // The language: the desktop's first, then each by its own name; a choice
+  // the game does not speak now brings the note that it waits for the next start.
+  ASSERT_EQ(form.LanguageBox->count(), 5);
+  EXPECT_EQ(form.LanguageBox->currentIndex(), 0);
+  EXPECT_EQ(form.LanguageBox->itemText(0), QStringLiteral("The desktop's language"));
+  EXPECT_EQ(form.LanguageBox->itemText(3), QStringLiteral("Fran\u00e7ais"));
+  for (const auto& [index, code, note] : {std::tuple{3, "fr", true}, std::tuple{1, "en", false}}) {
+    form.LanguageBox->setCurrentIndex(index);
+    emit form.LanguageBox->activated(index);
+    EXPECT_EQ(settings.Prefs.Language, QLatin1String(code));
+    EXPECT_EQ(form.LanguageNote->isVisible(), note) << code;
+  }
   QTest::mouseClick(Button(form, QStringLiteral("Close")), Qt::LeftButton);
   EXPECT_FALSE(form.isVisible());
 }
