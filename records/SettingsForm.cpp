@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 
@@ -64,8 +65,7 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
   label(tr("Language:"), 184, 82);
   LanguageBox = new QComboBox(this);
   LanguageBox->addItem(tr("The desktop's language"), QString());
-  for (const TGameLanguage& language : GameLanguages)
-    LanguageBox->addItem(QString::fromUtf8(language.Name), QString::fromLatin1(language.Code));
+  for (const TGameLanguage& language : GameLanguages()) LanguageBox->addItem(language.Name, language.Code);
   LanguageBox->setGeometry(268, 78, 197, 27);
   connect(LanguageBox, &QComboBox::activated, this, [this] { LanguageBoxChange(); });
   LanguageNote = new QLabel(tr("Quillmere speaks the new language from its next start."), this);
@@ -138,8 +138,13 @@ void TSettingsForm::LanguageBoxChange() {
 
 void TSettingsForm::UpdateLanguageNote() {
   // The language is loaded at the start only; the note stays while the
-  // choice differs from the one the game speaks now.
-  LanguageNote->setVisible(ChosenLanguage(Settings.Prefs.Language) != SpokenLanguage());
+  // language the next start picks differs from the one the game speaks now.
+  QStringList codes;
+  for (const TGameLanguage& language : GameLanguages()) codes << language.Code;
+  const QString& chosen = Settings.Prefs.Language;
+  const QString next =
+      codes.contains(chosen) ? chosen : DesktopLanguage(QLocale::system().uiLanguages(), codes);
+  LanguageNote->setVisible(next != SpokenLanguage());
 }
 
 void TSettingsForm::UpdatePenaltyLabels() {

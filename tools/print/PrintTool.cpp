@@ -44,9 +44,8 @@ QString Quoted(const std::string& text) {
 void SpeakDesktopLanguage(const QString& programFolder) {
   // The translations lie with the game's data, beside the program or where
   // an installation puts it.
-  SpeakLanguage(DesktopLanguage(),
-                {programFolder, QDir::cleanPath(programFolder + QLatin1Char('/') +
-                                                QLatin1String(InstalledAssetsFromProgram))});
+  SpeakLanguage(QString(), {programFolder, QDir::cleanPath(programFolder + QLatin1Char('/') +
+                                                           QLatin1String(InstalledAssetsFromProgram))});
 }
 
 int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, std::ostream& out,
