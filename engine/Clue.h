@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BoardPos.h"
+#include "ClueText.h"
 
 // The eight kinds of clue; the numbers are what a clue holds and what the
 // puzzle tool prints.
@@ -49,24 +50,29 @@ struct TClueKind {
 inline constexpr std::array<TClueKind, 8> ClueKinds{{
     {TClueType::clTwoAdjacent, "clTwoAdjacent", TClueFamily::Horizontal, 3, false,
      "%3 is directly between %1 and %2.",
-     "The %3 is directly between the %1 and the %2 (the outer two tiles may be swapped over)",
+     //: In the hint pane; %1, %2 and %3 are the tiles' pictures.
+     ENGINE_TR_NOOP("Hints",
+                    "The %3 is directly between the %1 and the %2 (the outer two tiles may be swapped over)"),
      // A step goes on to the tile it removed instead of the note.
-     "The %3 is directly between the %1 and the %2"},
+     ENGINE_TR_NOOP("Hints", "The %3 is directly between the %1 and the %2")},
     {TClueType::clSameColumn, "clSameColumn", TClueFamily::Vertical, 2, true,
-     "%1 and %2 are in the same column.", "The %1 and the %2 are both in the same column",
-     "The %1 and the %2 are both in the same column"},
+     "%1 and %2 are in the same column.",
+     ENGINE_TR_NOOP("Hints", "The %1 and the %2 are both in the same column"),
+     ENGINE_TR_NOOP("Hints", "The %1 and the %2 are both in the same column")},
     {TClueType::clAdjacent, "clAdjacent", TClueFamily::Horizontal, 2, false, "%1 is next to %2.", nullptr,
      nullptr},
     {TClueType::clNotAdjacent, "clNotAdjacent", TClueFamily::Horizontal, 2, false, "%1 is not next to %2.",
-     "The %1 is not directly next to %2", "The %1 is not directly next to %2"},
+     ENGINE_TR_NOOP("Hints", "The %1 is not directly next to %2"),
+     ENGINE_TR_NOOP("Hints", "The %1 is not directly next to %2")},
     {TClueType::clTwoInSameColumn, "clTwoInSameColumn", TClueFamily::Vertical, 3, true,
-     "%1, %2 and %3 are in the same column.", "The %1 and the %2 and the %3 are all in the same column",
-     "The %1 and the %2 and the %3 are all in the same column"},
+     "%1, %2 and %3 are in the same column.",
+     ENGINE_TR_NOOP("Hints", "The %1 and the %2 and the %3 are all in the same column"),
+     ENGINE_TR_NOOP("Hints", "The %1 and the %2 and the %3 are all in the same column")},
     {TClueType::clTwoAdjacentExclude, "clTwoAdjacentExclude", TClueFamily::Horizontal, 3, false,
      "%1 and %2 are on either side of a column, %3 not between them.", nullptr, nullptr},
     {TClueType::clLeftOf, "clLeftOf", TClueFamily::Horizontal, 2, false, "%1 is somewhere left of %2.",
-     "The %1 is at least one column to the left of the %2",
-     "The %1 is at least one column to the left of the %2"},
+     ENGINE_TR_NOOP("Hints", "The %1 is at least one column to the left of the %2"),
+     ENGINE_TR_NOOP("Hints", "The %1 is at least one column to the left of the %2")},
     {TClueType::clNotInSameColumn, "clNotInSameColumn", TClueFamily::Vertical, 2, false,
      "%1 and %2 are not in the same column.", nullptr, nullptr},
 }};

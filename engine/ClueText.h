@@ -6,6 +6,11 @@
 
 #include "BoardPos.h"
 
+// Marks an engine text for the translators' tools, which read the context and
+// the text from the call; the engine itself has no translation library, so
+// the text stays as it is.
+#define ENGINE_TR_NOOP(context, text) text
+
 class TClue;
 class TPuzzle;
 struct TDeductionStep;
@@ -32,16 +37,22 @@ inline constexpr char HintContext[] = "Hints";
 
 // The fixed texts of the hint pane.
 inline constexpr TMessageText TwoPlacesHint{
-    HintContext, "These tiles only occur in two places - all other tiles can be removed"};
-inline constexpr TMessageText BoardHint{HintContext,
-                                        "Left click to select a tile, right click to remove a tile"};
-inline constexpr TMessageText HiddenClueHint{HintContext,
-                                             "This clue is hidden - click either button to restore it"};
+    HintContext,
+    ENGINE_TR_NOOP("Hints", "These tiles only occur in two places - all other tiles can be removed")};
+inline constexpr TMessageText BoardHint{
+    HintContext, ENGINE_TR_NOOP("Hints", "Left click to select a tile, right click to remove a tile")};
+inline constexpr TMessageText HiddenClueHint{
+    HintContext, ENGINE_TR_NOOP("Hints", "This clue is hidden - click either button to restore it")};
 // The closing part of a step's explanation, %1 the tile removed or placed.
 // It follows the clue's sentence on the same line, hence the leading space.
-inline constexpr TMessageText StepRemovedHint{HintContext,
-                                              " ... So this tile: %1 can be removed from this group"};
-inline constexpr TMessageText StepPlacedHint{HintContext, " ... So this tile: %1 belongs in this square"};
+inline constexpr TMessageText StepRemovedHint{
+    HintContext,
+    //: Follows a hint sentence on the same line, hence the leading blank; %1 is the tile's picture.
+    ENGINE_TR_NOOP("Hints", " ... So this tile: %1 can be removed from this group")};
+inline constexpr TMessageText StepPlacedHint{
+    HintContext,
+    //: Follows a hint sentence on the same line, hence the leading blank; %1 is the tile's picture.
+    ENGINE_TR_NOOP("Hints", " ... So this tile: %1 belongs in this square")};
 
 // The hint pane's sentence for a shown clue with the pictures of its tiles;
 // step is true when it explains a deduction step. Kinds the pane does not

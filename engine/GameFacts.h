@@ -4,22 +4,25 @@
 #include <string>
 #include <string_view>
 
+#include "ClueText.h"
+
 // The game's fixed facts, each written down once: the board sizes on offer,
 // the puzzle numbers, and which picture shows which tile. Everything that
 // checks or lists one of them reads it from here.
 
-// One board size on offer and its label in the size list, easiest first.
+// One board size on offer and its label in the size list, easiest first
+// (translated where the list is shown).
 struct TBoardSize {
   int N;
   const char* Label;
 };
 inline constexpr std::array<TBoardSize, 6> BoardSizes{{
-    {4, "4 x 4 (Easiest)"},
-    {5, "5 x 5 (Easy)"},
-    {6, "6 x 6 (Medium)"},
-    {8, "8 x 8 (Hard)"},
-    {9, "9 x 9 (Harder)"},
-    {10, "10 x 10 (Very Hard)"},
+    {4, ENGINE_TR_NOOP("BoardSizes", "4 x 4 (Easiest)")},
+    {5, ENGINE_TR_NOOP("BoardSizes", "5 x 5 (Easy)")},
+    {6, ENGINE_TR_NOOP("BoardSizes", "6 x 6 (Medium)")},
+    {8, ENGINE_TR_NOOP("BoardSizes", "8 x 8 (Hard)")},
+    {9, ENGINE_TR_NOOP("BoardSizes", "9 x 9 (Harder)")},
+    {10, ENGINE_TR_NOOP("BoardSizes", "10 x 10 (Very Hard)")},
 }};
 // The size a new player starts with and a bad stored size falls back to.
 constexpr int DefaultBoardSize = 6;

@@ -18,7 +18,7 @@ QFont Underlined(QFont font) {
 
 TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(parent), DataFolder(DataFolder) {
   InstallFontSubstitutes();
-  setWindowTitle(QStringLiteral("About Quillmere"));
+  setWindowTitle(tr("About Quillmere"));
   setFixedSize(ClientWidth, ClientHeight);
 
   RzPanel1 = new QFrame(this);
@@ -53,7 +53,7 @@ TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(par
   StandOnPicture(RzLabel1, Qt::white);
 
   // The terms in the sky at the top right, clear of the picture's lettering.
-  RzLabel3 = new QLabel(QString::fromUtf8(LicenceText), RzPanel1);
+  RzLabel3 = new QLabel(QCoreApplication::translate("WindowLinks", LicenceText), RzPanel1);
   RzLabel3->setFont(NarrowFont(10));
   RzLabel3->setAlignment(Qt::AlignRight | Qt::AlignTop);
   StandOnPicture(RzLabel3, Qt::white);
@@ -65,7 +65,7 @@ TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(par
   RzURLLabel2->setFont(Underlined(NarrowFont(11)));
   // Blue, light enough to read on the dark picture.
   StandOnPicture(RzURLLabel2, QColor(120, 180, 255));
-  RzURLLabel2->setText(QStringLiteral("Player's Guide"));
+  RzURLLabel2->setText(tr("Player's Guide"));
   RzURLLabel2->setToolTip(GuideUrl(DataFolder).toLocalFile());
   RzURLLabel2->adjustSize();
   RzURLLabel2->OnClick = [this] { RzURLLabel2Click(); };
@@ -73,8 +73,7 @@ TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(par
   RzURLLabel3 = NewDonationLink(RzPanel1, QPoint(9, 284), palette().color(QPalette::Highlight));
   RzURLLabel3->OnClick = [this] { RzURLLabel3Click(); };
 
-  RzBitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"),
-                              RzPanel1);
+  RzBitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"), RzPanel1);
   RzBitBtn1->setGeometry(193, 255, 75, 25);
   RzBitBtn1->setDefault(true);
   connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RzBitBtn1Click(); });

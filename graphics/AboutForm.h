@@ -2,6 +2,7 @@
 
 #include "WindowLinks.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QFrame;
@@ -12,6 +13,8 @@ class QPushButton;
 // licence, a link to the Player's Guide and, when the game was built with one,
 // the donation link.
 class TAboutForm : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TAboutForm)
+
  public:
   // DataFolder holds title.jpg and the guide (the program's own folder serves
   // for a file it lacks). The owner is the main window, which the window is

@@ -10,14 +10,14 @@
 
 THelpForm::THelpForm(const QString& DataFolder, QWidget* parent) : QDialog(parent), DataFolder(DataFolder) {
   InstallFontSubstitutes();
-  setWindowTitle(QStringLiteral("Quillmere Help"));
+  setWindowTitle(tr("Quillmere Help"));
   setFixedSize(ClientWidth, ClientHeight);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
   setAutoFillBackground(true);
 
-  RzLabel1 = new QLabel(QStringLiteral("Find the Player's Guide, help, hints and how to play at"), this);
+  RzLabel1 = new QLabel(tr("Find the Player's Guide, help, hints and how to play at"), this);
   RzLabel1->setFont(DialogFont(8));
   RzLabel1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   RzLabel1->setGeometry(1, 16, 353, RzLabel1->sizeHint().height());
@@ -38,8 +38,7 @@ THelpForm::THelpForm(const QString& DataFolder, QWidget* parent) : QDialog(paren
   RzURLLabel1->setGeometry(1, 44, 353, RzURLLabel1->sizeHint().height());
   RzURLLabel1->OnClick = [this] { RzURLLabel1Click(); };
 
-  RzBitBtn1 =
-      new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Close"), this);
+  RzBitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"), this);
   RzBitBtn1->setGeometry(144, 84, 75, 25);
   QPalette button = RzBitBtn1->palette();
   button.setColor(QPalette::Button, Qt::white);

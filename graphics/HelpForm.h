@@ -2,6 +2,7 @@
 
 #include "WindowLinks.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLabel;
@@ -9,6 +10,8 @@ class QPushButton;
 
 // "Quillmere Help": where the Player's Guide is, as a link that opens it.
 class THelpForm : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(THelpForm)
+
  public:
   // DataFolder holds the guide (the program's own folder serves when it has
   // none). The owner is the main window, which the window is centred over.

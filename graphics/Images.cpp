@@ -3,6 +3,7 @@
 #include "FileBytes.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -46,7 +47,8 @@ QString MissingPixels(const QByteArray& data) {
   // Compared by division: stride times rows of a damaged header can pass 2^63.
   const qint64 available = data.size() - static_cast<qint64>(offset);
   if (available < 0 || rows > available / stride)
-    return QStringLiteral("the file ends after %1 of the %2 bytes its header announces")
+    return QCoreApplication::translate("Images",
+                                       "the file ends after %1 of the %2 bytes its header announces")
         .arg(data.size())
         .arg(QString::number(
             static_cast<double>(offset) + static_cast<double>(stride) * static_cast<double>(rows), 'f', 0));
@@ -71,10 +73,11 @@ QImage DecodeTilePicture(const QByteArray& Data, QString& Problem) {
   QImageReader reader(&buffer);
   reader.setAllocationLimit(TileAllocationLimitMB);
   if (const QSize size = reader.size(); size.width() > MaxTileSide || size.height() > MaxTileSide) {
-    Problem = QStringLiteral("it is %1 x %2 pixels, more than the %3 x %3 a tile may have")
-                  .arg(size.width())
-                  .arg(size.height())
-                  .arg(MaxTileSide);
+    Problem =
+        QCoreApplication::translate("Images", "it is %1 x %2 pixels, more than the %3 x %3 a tile may have")
+            .arg(size.width())
+            .arg(size.height())
+            .arg(MaxTileSide);
     return {};
   }
   QImage picture = reader.read();
@@ -110,7 +113,8 @@ bool TImages::LoadAll(const QString& ProgramFolder) {
     if (loaded < TilesPerRow) {
       if (Failure == TFailure::None) {
         Failure = TFailure::TooFewPictures;
-        ErrorMessage = QStringLiteral("The folder \"%1\" holds %2 of the %3 tile pictures (*.bmp) it needs.")
+        ErrorMessage = QCoreApplication::translate(
+                           "Images", "The folder \"%1\" holds %2 of the %3 tile pictures (*.bmp) it needs.")
                            .arg(QDir::toNativeSeparators(folder))
                            .arg(loaded)
                            .arg(TilesPerRow);
@@ -147,7 +151,7 @@ int TImages::LoadFolder(const QString& Path) {
       picture = DecodeTilePicture(input.Bytes, problem);
     if (!problem.isEmpty()) {
       Failure = TFailure::UnreadablePicture;
-      ErrorMessage = QStringLiteral("The tile picture \"%1\" cannot be read: %2.")
+      ErrorMessage = QCoreApplication::translate("Images", "The tile picture \"%1\" cannot be read: %2.")
                          .arg(QDir::toNativeSeparators(file), problem);
       break;
     }

@@ -10,7 +10,8 @@
 
 TSplashForm::TSplashForm(const QString& DataFolder, QWidget* parent) : QDialog(parent) {
   InstallFontSubstitutes();
-  setWindowTitle(QStringLiteral("SplashForm"));
+  //: The splash window's title bar shows its own name.
+  setWindowTitle(tr("SplashForm"));
   setFixedSize(ClientWidth, ClientHeight);
   // Where the picture is missing the window stays as dark as the picture.
   QPalette palette = this->palette();
@@ -37,7 +38,7 @@ TSplashForm::TSplashForm(const QString& DataFolder, QWidget* parent) : QDialog(p
   RzLabel2->setFont(DialogFont(10, true));
   StandOnPicture(RzLabel2, Qt::white);
 
-  RzButton1 = new QPushButton(QStringLiteral("Play!"), this);
+  RzButton1 = new QPushButton(tr("Play!"), this);
   RzButton1->setGeometry(480, 264, 75, 25);
   QPalette pale = RzButton1->palette();
   pale.setColor(QPalette::Button, QColor(192, 220, 192));

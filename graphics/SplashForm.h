@@ -2,6 +2,7 @@
 
 #include "WindowLinks.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLabel;
@@ -12,6 +13,8 @@ class QPushButton;
 // Escape) is the same as "Play!": exec() returns QDialog::Accepted either way,
 // and the caller goes on to the main window.
 class TSplashForm : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TSplashForm)
+
  public:
   // DataFolder holds title.jpg (the program's own folder serves when it has
   // none). No owner: nothing else is on screen yet.

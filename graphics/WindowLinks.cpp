@@ -14,8 +14,9 @@ void OpenLinkOrSay(const TLinkOpener& Open, const QUrl& Address, const TLinkFail
   if (!Open || Open(Address) || !Failed) return;
   const QString where =
       Address.isLocalFile() ? QDir::toNativeSeparators(Address.toLocalFile()) : Address.toString();
-  Failed(QStringLiteral("No web browser or other program to open this link was found:\r%1\r"
-                        "Please open it in a web browser yourself.")
+  Failed(QCoreApplication::translate("WindowLinks",
+                                     "No web browser or other program to open this link was found:\r%1\r"
+                                     "Please open it in a web browser yourself.")
              .arg(where));
 }
 
@@ -29,7 +30,9 @@ QString ConfiguredDonationAddress() {
 
 QString ThanksText(const QString& DonationAddress) {
   const QString site = QUrl(DonationAddress).host();
-  return QStringLiteral("With thanks to ") + (site.isEmpty() ? DonationAddress : site);
+  //: %1 is the donation page's site, e.g. example.org.
+  return QCoreApplication::translate("WindowLinks", "With thanks to %1")
+      .arg(site.isEmpty() ? DonationAddress : site);
 }
 
 QString DataFile(const QString& Folder, const QString& Name) {
@@ -81,11 +84,12 @@ TURLLabel* NewDonationLink(QWidget* parent, const QPoint& at, const QColor& high
   font.setUnderline(true);
   link->setFont(font);
   StandOnPicture(link, highlight);
-  link->setText(QString::fromUtf8(DonationText));
+  link->setText(QCoreApplication::translate("WindowLinks", DonationText));
   link->adjustSize();
   return link;
 }
 
 QString VersionText() {
-  return QStringLiteral("Version ") + ProgramVersion();
+  //: %1 is the version number.
+  return QCoreApplication::translate("WindowLinks", "Version %1").arg(ProgramVersion());
 }

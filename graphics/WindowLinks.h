@@ -35,12 +35,14 @@ QString ProgramVersion();
 // and then the donation and thanks lines stay hidden.
 QString ConfiguredDonationAddress();
 
-inline constexpr char DonationText[] =
-    "If you enjoy playing Quillmere, please consider making a donation via PayPal by clicking here";
+inline constexpr char DonationText[] = QT_TRANSLATE_NOOP(
+    "WindowLinks",
+    "If you enjoy playing Quillmere, please consider making a donation via PayPal by clicking here");
 
 // The terms the game is given under, as the about window names them.
-inline constexpr char LicenceText[] =
-    "Free software under the GNU General Public License,\nversion 3 or later, with no warranty";
+inline constexpr char LicenceText[] = QT_TRANSLATE_NOOP(
+    "WindowLinks",
+    "Free software under the GNU General Public License,\nversion 3 or later, with no warranty");
 
 // The thanks line beside the donation link, naming the page's site.
 QString ThanksText(const QString& DonationAddress);

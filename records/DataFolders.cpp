@@ -1,5 +1,6 @@
 #include "DataFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,5 +33,5 @@ TDataFolders ResolveDataFolders(const QString& programFolder, const QString& dat
 
 TResult MakeRecordsFolder(const TDataFolders& folders) {
   if (QDir().mkpath(folders.Records)) return {};
-  return {QStringLiteral("Unable to make the folder %1").arg(folders.Records)};
+  return {QCoreApplication::translate("Records", "Unable to make the folder %1").arg(folders.Records)};
 }

@@ -1,5 +1,6 @@
 #include "FileBytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -19,7 +20,8 @@ QString SystemError(int error) {
 }
 
 QString Megabytes(qint64 bytes) {
-  return QStringLiteral("%1 MB").arg(bytes / (1024 * 1024));
+  //: A file size in megabytes.
+  return QCoreApplication::translate("Records", "%1 MB").arg(bytes / (1024 * 1024));
 }
 
 // The length of the well-formed UTF-8 character at the start of text (no
@@ -65,10 +67,11 @@ TFileBytes ReadFileBytes(const QString& path, qint64 limit) {
     result.Error = SystemError(errno);
   } else if (!S_ISREG(info.st_mode)) {
     result.Special = true;
-    result.Error = S_ISDIR(info.st_mode) ? QStringLiteral("it is a folder, not a file")
-                                         : QStringLiteral("it is not a regular file");
+    result.Error = S_ISDIR(info.st_mode)
+                       ? QCoreApplication::translate("Records", "it is a folder, not a file")
+                       : QCoreApplication::translate("Records", "it is not a regular file");
   } else if (info.st_size > limit) {
-    result.Error = QStringLiteral("it is larger than %1").arg(Megabytes(limit));
+    result.Error = QCoreApplication::translate("Records", "it is larger than %1").arg(Megabytes(limit));
   } else {
     // The size may change while reading; never read past the limit.
     result.Bytes.resize(static_cast<qsizetype>(info.st_size));
@@ -76,7 +79,7 @@ TFileBytes ReadFileBytes(const QString& path, qint64 limit) {
     for (;;) {
       if (done == result.Bytes.size()) {
         if (done > limit) {
-          result.Error = QStringLiteral("it is larger than %1").arg(Megabytes(limit));
+          result.Error = QCoreApplication::translate("Records", "it is larger than %1").arg(Megabytes(limit));
           break;
         }
         result.Bytes.resize(static_cast<qsizetype>(std::min<qint64>(done + 4096, limit + 1)));
@@ -120,7 +123,7 @@ TResult WriteFileWhole(const QString& path, QByteArrayView content) {
     if (written == content.size() && file.flush() && file.commit()) return {};
   }
   const QString reason = file.errorString();
-  return {reason.isEmpty() ? QStringLiteral("unknown error") : reason};
+  return {reason.isEmpty() ? QCoreApplication::translate("Records", "unknown error") : reason};
 }
 
 QByteArray TolerantUtf8(QByteArrayView bytes) {

@@ -9,6 +9,7 @@
 #define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -123,7 +124,7 @@ void TIniFile::Parse(QByteArrayView bytes) {
   // SimpleIni stops at a NUL, which would drop every later line (and the
   // next write every later player); a run of them is what a crash leaves.
   if (text.contains('\0')) {
-    ReadOutcome.Error = QStringLiteral("it holds NUL bytes");
+    ReadOutcome.Error = QCoreApplication::translate("Records", "it holds NUL bytes");
     text.replace('\0', '\n');
   }
   DropLineStartMarks(text);
@@ -205,7 +206,8 @@ TResult TIniFile::KeepOriginal() const {
   if (!Unread && QFile::copy(FilePath, kept)) return {};
   if (std::rename(QFile::encodeName(FilePath).constData(), QFile::encodeName(kept).constData()) == 0)
     return {};
-  return {QStringLiteral("Unable to write to %1: the file as it was could not be kept as %2")
+  return {QCoreApplication::translate("Records",
+                                      "Unable to write to %1: the file as it was could not be kept as %2")
               .arg(FilePath, kept)};
 }
 
@@ -216,8 +218,10 @@ TResult TIniFile::Save() const {
   }
   QByteArray content;
   if (!Render(content))
-    return {QStringLiteral("Unable to write to %1: its content could not be put together").arg(FilePath)};
+    return {
+        QCoreApplication::translate("Records", "Unable to write to %1: its content could not be put together")
+            .arg(FilePath)};
   const TResult written = WriteFileWhole(FilePath, content);
   if (written) return {};
-  return {QStringLiteral("Unable to write to %1: %2").arg(FilePath, written.Error)};
+  return {QCoreApplication::translate("Records", "Unable to write to %1: %2").arg(FilePath, written.Error)};
 }

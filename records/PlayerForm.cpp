@@ -15,11 +15,11 @@ constexpr int ClientWidth = 529, ClientHeight = 132, BarHeight = 41;
 
 TPlayerForm::TPlayerForm(QWidget* parent) : QDialog(parent) {
   InstallFontSubstitutes();
-  setWindowTitle(QStringLiteral("New Player"));
+  setWindowTitle(tr("New Player"));
   setFixedSize(ClientWidth, ClientHeight);
   QFont arial(QStringLiteral("Arial"));
   arial.setPixelSize(19);
-  Label1 = new QLabel(QStringLiteral("Your name:"), this);
+  Label1 = new QLabel(tr("Your name:"), this);
   Label1->setFont(arial);
   Label1->move(32, 35);
   Label1->adjustSize();
@@ -43,12 +43,12 @@ TPlayerForm::TPlayerForm(QWidget* parent) : QDialog(parent) {
 
   auto* bar = new QWidget(this);
   bar->setGeometry(0, ClientHeight - BarHeight, ClientWidth, BarHeight);
-  auto* ok = new QPushButton(QStringLiteral("OK"), bar);
+  auto* ok = new QPushButton(tr("OK"), bar);
   ok->setFont(NarrowFont(11));
   ok->setGeometry(56, 8, 89, 27);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] { RzBitBtn1Click(); });
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), bar);
+  auto* cancel = new QPushButton(tr("Cancel"), bar);
   cancel->setFont(NarrowFont(11));
   cancel->setGeometry(168, 8, 89, 27);
   connect(cancel, &QPushButton::clicked, this, [this] { RzBitBtn2Click(); });

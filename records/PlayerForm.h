@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -11,6 +12,8 @@ class QLineEdit;
 // The player dialog ("New Player"): a name box to name a new player, or a
 // selection list to choose one. Both keep their contents between uses.
 class TPlayerForm : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TPlayerForm)
+
  public:
   explicit TPlayerForm(QWidget* parent = nullptr);
 

@@ -6,6 +6,7 @@
 #include "Puzzle.h"
 #include "Square.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -133,55 +134,70 @@ class TSavedGameReader {
     // One empty line may end the file; anything more is not a saved game.
     if (Next < Lines.size() && !(Next + 1 == Lines.size() && Lines[Next].isEmpty())) {
       LineNumber = static_cast<int>(Next) + 1;
-      Fail(QStringLiteral("a line follows the last of the clues that \"vclues\" counts"));
+      Fail(QCoreApplication::translate("SavedGames",
+                                       "a line follows the last of the clues that \"vclues\" counts"));
     }
     return game;
   }
 
  private:
   [[noreturn]] void Fail(const QString& problem) const {
-    throw TLoadFailure{QStringLiteral("line %1: %2").arg(LineNumber).arg(problem)};
+    throw TLoadFailure{QCoreApplication::translate("SavedGames", "line %1: %2").arg(LineNumber).arg(problem)};
   }
   [[noreturn]] void Fail(const QString& field, const QString& problem) const {
-    throw TLoadFailure{QStringLiteral("line %1, field \"%2\": %3").arg(LineNumber).arg(field, problem)};
+    throw TLoadFailure{QCoreApplication::translate("SavedGames", "line %1, field \"%2\": %3")
+                           .arg(LineNumber)
+                           .arg(field, problem)};
   }
 
   // The next line; what stands in place of a missing one names what was due.
   QStringView Take(const QString& expected) {
     LineNumber = static_cast<int>(Next) + 1;
-    if (Next >= Lines.size()) Fail(QStringLiteral("the file ends where %1 should be").arg(expected));
+    if (Next >= Lines.size())
+      Fail(
+          //: %1 is what was due: the header, square 3 of 16, the "hclues" line, horizontal clue 2 of 9.
+          QCoreApplication::translate("SavedGames", "the file ends where %1 should be").arg(expected));
     return Lines[Next++];
   }
 
   QString Field(QStringView record, const QString& key, QChar separator = FieldSeparator) const {
     std::optional<QString> value = ReadField(record, key, separator);
-    if (!value) Fail(QStringLiteral("the field \"%1\" is missing").arg(key));
+    if (!value) Fail(QCoreApplication::translate("SavedGames", "the field \"%1\" is missing").arg(key));
     return *value;
   }
 
   int Integer(QStringView record, const QString& key, QChar separator = FieldSeparator) const {
     const QString value = Field(record, key, separator);
     const std::optional<int> number = ParseInteger(value);
-    if (!number) Fail(key, QStringLiteral("'%1' is not a valid integer value").arg(value));
+    if (!number)
+      Fail(key, QCoreApplication::translate("SavedGames", "'%1' is not a valid integer value").arg(value));
     return *number;
   }
 
   void ReadHeader(TSavedGame& game) {
-    const QStringView line = Take(QStringLiteral("the header"));
+    const QStringView line = Take(
+        //: Said where the file ends early: "the file ends where the header should be".
+        QCoreApplication::translate("SavedGames", "the header"));
     game.Size = Integer(line, "size");
     if (!IsBoardSize(game.Size))
-      Fail("size", QStringLiteral("%1 is not a board size (%2)")
+      Fail("size", QCoreApplication::translate("SavedGames", "%1 is not a board size (%2)")
                        .arg(game.Size)
-                       .arg(QString::fromStdString(BoardSizeList(" or "))));
+                       //: Between the last two board sizes of the list "4, 5, 6, 8, 9 or 10".
+                       .arg(QString::fromStdString(
+                           BoardSizeList(QCoreApplication::translate("SavedGames", " or ").toStdString()))));
     game.Number = Integer(line, "number");
     if (!IsPuzzleNumber(game.Number))
-      Fail("number",
-           QStringLiteral("%1 is outside %2..%3").arg(game.Number).arg(MinPuzzleNumber).arg(MaxPuzzleNumber));
+      Fail("number", QCoreApplication::translate("SavedGames", "%1 is outside %2..%3")
+                         .arg(game.Number)
+                         .arg(MinPuzzleNumber)
+                         .arg(MaxPuzzleNumber));
     game.Progress = Integer(line, "progress");
     game.Time = Integer(line, "time");
-    if (game.Time < 0) Fail("time", QStringLiteral("%1 is negative").arg(game.Time));
+    if (game.Time < 0)
+      Fail("time", QCoreApplication::translate("SavedGames", "%1 is negative").arg(game.Time));
     if (game.Time > MaxSavedSeconds)
-      Fail("time", QStringLiteral("%1 seconds are more than the clock shows (99:59:59)").arg(game.Time));
+      Fail("time", QCoreApplication::translate(
+                       "SavedGames", "%n seconds are more than the clock shows (99:59:59)", "", game.Time));
   }
 
   void ReadSquares(TSavedGame& game) {
@@ -192,7 +208,8 @@ class TSavedGameReader {
     for (int c = 1; c <= n; ++c) {
       for (int r = 1; r <= n; ++r) {
         const int k = static_cast<int>(game.Squares.size()) + 1;
-        const QStringView line = Take(QStringLiteral("square %1 of %2").arg(k).arg(n * n));
+        const QStringView line =
+            Take(QCoreApplication::translate("SavedGames", "square %1 of %2").arg(k).arg(n * n));
         TSavedSquare square;
         square.ImageIndex = Integer(line, "imageindex");
         square.LocalIndex = Integer(line, "localindex");
@@ -200,34 +217,43 @@ class TSavedGameReader {
         const QString remaining = Field(line, "remaining");
 
         const int tile = square.LocalIndex;
-        if (tile < 1 || tile > n) Fail("localindex", QStringLiteral("%1 is outside 1..%2").arg(tile).arg(n));
+        if (tile < 1 || tile > n)
+          Fail("localindex",
+               QCoreApplication::translate("SavedGames", "%1 is outside 1..%2").arg(tile).arg(n));
         if (tilesInRow[r] & TSquare::Bit(tile))
-          Fail("localindex", QStringLiteral("tile %1 stands twice in row %2").arg(tile).arg(r));
+          Fail("localindex",
+               QCoreApplication::translate("SavedGames", "tile %1 stands twice in row %2").arg(tile).arg(r));
         tilesInRow[r] |= TSquare::Bit(tile);
         const int picture = TilePicture(r, tile);
         if (square.ImageIndex != picture)
-          Fail("imageindex", QStringLiteral("%1 is not %2, the picture of tile %3 in row %4")
-                                 .arg(square.ImageIndex)
-                                 .arg(picture)
-                                 .arg(tile)
-                                 .arg(r));
+          Fail("imageindex",
+               QCoreApplication::translate("SavedGames", "%1 is not %2, the picture of tile %3 in row %4")
+                   .arg(square.ImageIndex)
+                   .arg(picture)
+                   .arg(tile)
+                   .arg(r));
         square.Remaining = Candidates(remaining, n);
         if (square.Solved) {
           if (square.Remaining != TSquare::Bit(tile))
-            Fail("remaining",
-                 QStringLiteral("a solved square holds its own tile %1 and nothing else").arg(tile));
+            Fail("remaining", QCoreApplication::translate(
+                                  "SavedGames", "a solved square holds its own tile %1 and nothing else")
+                                  .arg(tile));
           ++solved;
         } else if (!(square.Remaining & TSquare::Bit(tile))) {
           // The player can never rule out a square's own tile; without it the
           // deduction would solve the square with a wrong one.
-          Fail("remaining", QStringLiteral("the square's own tile %1 is not among its candidates").arg(tile));
+          Fail("remaining", QCoreApplication::translate(
+                                "SavedGames", "the square's own tile %1 is not among its candidates")
+                                .arg(tile));
         }
         game.Squares.push_back(square);
       }
     }
     if (solved != game.Progress) {
       LineNumber = 1;
-      Fail("progress", QStringLiteral("%1, but %2 squares are solved").arg(game.Progress).arg(solved));
+      Fail("progress", QCoreApplication::translate("SavedGames", "%1, but %2 squares are solved")
+                           .arg(game.Progress)
+                           .arg(solved));
     }
   }
 
@@ -241,9 +267,11 @@ class TSavedGameReader {
       const std::optional<int> key = equals < 0 ? std::nullopt : ParseInteger(entry.first(equals));
       const std::optional<int> value = equals < 0 ? std::nullopt : ParseInteger(entry.sliced(equals + 1));
       if (!key || !value || *key != *value)
-        Fail("remaining", QStringLiteral("\"%1\" is not a candidate entry n=n").arg(entry));
+        Fail("remaining",
+             QCoreApplication::translate("SavedGames", "\"%1\" is not a candidate entry n=n").arg(entry));
       if (*value < 1 || *value > n)
-        Fail("remaining", QStringLiteral("candidate %1 is outside 1..%2").arg(*value).arg(n));
+        Fail("remaining",
+             QCoreApplication::translate("SavedGames", "candidate %1 is outside 1..%2").arg(*value).arg(n));
       set |= TSquare::Bit(*value);
     }
     return set;
@@ -253,28 +281,38 @@ class TSavedGameReader {
   // follows this list, so a count that is too large is told apart from a
   // damaged clue.
   TClueList ReadClues(int n, const QString& key, const QString& nextKey, bool vertical) {
-    const QStringView countLine = Take(QStringLiteral("the \"%1\" line").arg(key));
+    const QStringView countLine = Take(QCoreApplication::translate("SavedGames", "the \"%1\" line").arg(key));
     if (!ReadField(countLine, key, FieldSeparator) && ReadField(countLine, u"type", FieldSeparator))
-      Fail(QStringLiteral("a clue line stands where the \"%1\" line should be").arg(key));
+      Fail(QCoreApplication::translate("SavedGames", "a clue line stands where the \"%1\" line should be")
+               .arg(key));
     const int count = Integer(countLine, key);
-    if (count < 0) Fail(key, QStringLiteral("%1 is negative").arg(count));
-    const QString family = vertical ? QStringLiteral("vertical") : QStringLiteral("horizontal");
+    if (count < 0) Fail(key, QCoreApplication::translate("SavedGames", "%1 is negative").arg(count));
 
     TClueList clues;
     TPuzzle board;  // the engine's own test of which coordinates a kind uses
     board.SetSize(n);
     for (int i = 1; i <= count; ++i) {
-      const QStringView line = Take(QStringLiteral("%1 clue %2 of %3").arg(family).arg(i).arg(count));
+      const QStringView line =
+          Take((vertical ? QCoreApplication::translate("SavedGames", "vertical clue %1 of %2")
+                         : QCoreApplication::translate("SavedGames", "horizontal clue %1 of %2"))
+                   .arg(i)
+                   .arg(count));
       if (!nextKey.isEmpty() && ReadField(line, nextKey, FieldSeparator))
-        Fail(QStringLiteral("the \"%1\" line stands where %2 clue %3 of %4 should be")
-                 .arg(nextKey, family)
+        Fail((vertical ? QCoreApplication::translate(
+                             "SavedGames", "the \"%1\" line stands where vertical clue %2 of %3 should be")
+                       : QCoreApplication::translate(
+                             "SavedGames", "the \"%1\" line stands where horizontal clue %2 of %3 should be"))
+                 .arg(nextKey)
                  .arg(i)
                  .arg(count));
       const QString name = Field(line, "type");
       const std::optional<TClueType> type = ClueTypeNamed(name);
-      if (!type) Fail("type", QStringLiteral("\"%1\" is not a kind of clue").arg(name));
+      if (!type)
+        Fail("type", QCoreApplication::translate("SavedGames", "\"%1\" is not a kind of clue").arg(name));
       if (IsVerticalType(*type) != vertical)
-        Fail("type", QStringLiteral("%1 is not a %2 clue").arg(name, family));
+        Fail("type", (vertical ? QCoreApplication::translate("SavedGames", "%1 is not a vertical clue")
+                               : QCoreApplication::translate("SavedGames", "%1 is not a horizontal clue"))
+                         .arg(name));
       const QString indices = Field(line, "indices");
       std::array<int, 6> c{};
       for (int k = 0; k < 6; ++k) c[k] = Integer(indices, QStringLiteral("c%1").arg(k + 1), ListSeparator);
@@ -284,10 +322,12 @@ class TSavedGameReader {
         // one it uses (taken before the clue reorders its rows).
         for (int k = 0; k < 6; ++k) {
           if (c[k] < 1 || c[k] > n)
-            Fail(QStringLiteral("c%1").arg(k + 1), QStringLiteral("%1 is outside 1..%2").arg(c[k]).arg(n));
+            Fail(QStringLiteral("c%1").arg(k + 1),
+                 QCoreApplication::translate("SavedGames", "%1 is outside 1..%2").arg(c[k]).arg(n));
         }
       }
-      if (!ClueHolds(clue)) Fail(QStringLiteral("the clue is false for the board's solution"));
+      if (!ClueHolds(clue))
+        Fail(QCoreApplication::translate("SavedGames", "the clue is false for the board's solution"));
       clues.push_back(clue);
     }
     return clues;
@@ -396,7 +436,8 @@ TResult WriteSavedGame(const QString& path, const TSavedGame& game) {
 
 TResult ReadSavedGame(const QString& path, TSavedGame& game) {
   const TFileBytes file = ReadFileBytes(path, RecordFileLimit);
-  if (file.Missing || (!file.Ok() && QFileInfo(path).isDir())) return {QStringLiteral("File not found")};
+  if (file.Missing || (!file.Ok() && QFileInfo(path).isDir()))
+    return {QCoreApplication::translate("SavedGames", "File not found")};
   if (!file.Ok()) return {file.Error};
   return ParseSavedGame(file.Bytes, game);
 }

@@ -41,7 +41,7 @@ class TScoreGridModel : public QAbstractTableModel {
       case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter | (section <= 1 ? Qt::AlignLeft : Qt::AlignHCenter));
       case Qt::ToolTipRole:
-        return QStringLiteral("Click the headings to sort");
+        return QCoreApplication::translate("TScoreForm", "Click the headings to sort");
       default:
         return {};
     }
@@ -87,7 +87,7 @@ QFont NarrowFont() {
 }  // namespace
 
 TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Table(table) {
-  setWindowTitle(QStringLiteral("Hi Scores"));
+  setWindowTitle(tr("Hi Scores"));
   setFixedSize(733, 529);
   auto* column = new QVBoxLayout(this);
   column->setContentsMargins(0, 0, 0, 0);
@@ -129,7 +129,7 @@ TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Tab
   Hdr->setHighlightSections(false);
   Hdr->setStretchLastSection(false);
   Hdr->setSectionResizeMode(QHeaderView::Interactive);
-  Hdr->setToolTip(QStringLiteral("Click the headings to sort"));
+  Hdr->setToolTip(tr("Click the headings to sort"));
   const int widths[TScoreTable::ColumnCount] = {170, 93, 75, 75, 75, 75, 75, 75};
   for (int c = 0; c < TScoreTable::ColumnCount; ++c) Hdr->resizeSection(c, widths[c]);
   connect(Hdr, &QHeaderView::sectionClicked, this, [this](int section) { HdrSectionClick(section); });
@@ -139,9 +139,8 @@ TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Tab
   bar->setFixedHeight(41);
   auto* buttons = new QHBoxLayout(bar);
   buttons->setContentsMargins(8, 0, 8, 0);
-  CloseBtn = new QPushButton(QStringLiteral("Close"), bar);
-  EraseBtn =
-      new QPushButton(style()->standardIcon(QStyle::SP_TrashIcon), QStringLiteral("Erase Scores"), bar);
+  CloseBtn = new QPushButton(tr("Close"), bar);
+  EraseBtn = new QPushButton(style()->standardIcon(QStyle::SP_TrashIcon), tr("Erase Scores"), bar);
   EraseBtn->setFixedWidth(120);
   CloseBtn->setAutoDefault(false);
   EraseBtn->setAutoDefault(false);
@@ -202,7 +201,7 @@ void TScoreForm::EraseBtnClick() {
 
 void TScoreForm::Clearallscores1Click() {
   // Scores are erased only on a clear yes.
-  if (!ConfirmBox || !ConfirmBox(QStringLiteral("Are you sure you want to delete all your scores?"))) return;
+  if (!ConfirmBox || !ConfirmBox(tr("Are you sure you want to delete all your scores?"))) return;
   const int rows = Model->rowCount();
   const TResult written = Table.EraseViewingPlayerScores();
   Model->Refresh(rows);

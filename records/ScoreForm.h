@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -17,6 +18,8 @@ class TScoreTable;
 // player's entries erasable. It only draws and forwards; the table sorts,
 // erases and writes the file.
 class TScoreForm : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TScoreForm)
+
  public:
   explicit TScoreForm(TScoreTable& table, QWidget* owner = nullptr);
   ~TScoreForm() override;

@@ -4,6 +4,7 @@
 
 #include "FileBytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -80,16 +81,17 @@ TLineResult ReadScoreLine(QByteArrayView line, TNames& names) {
   for (const auto& [key, field] : numbers) {
     const std::optional<QByteArrayView> text = ReadField(line, key, Separator);
     if (!text)
-      return {std::nullopt,
-              QStringLiteral("the field \"%1\" is missing").arg(QLatin1String(key.data(), key.size()))};
+      return {std::nullopt, QCoreApplication::translate("Scores", "the field \"%1\" is missing")
+                                .arg(QLatin1String(key.data(), key.size()))};
     const std::optional<std::int32_t> value = WholeNumber(*text);
     if (!value)
-      return {std::nullopt,
-              QStringLiteral("'%1' is not a valid integer value").arg(QString::fromUtf8(*text))};
+      return {std::nullopt, QCoreApplication::translate("Scores", "'%1' is not a valid integer value")
+                                .arg(QString::fromUtf8(*text))};
     score.*field = *value;
   }
   const std::optional<QByteArrayView> player = ReadField(line, "player", Separator);
-  if (!player) return {std::nullopt, QStringLiteral("the field \"player\" is missing")};
+  if (!player)
+    return {std::nullopt, QCoreApplication::translate("Scores", "the field \"player\" is missing")};
   auto name = names.constFind(*player);
   // A name another program wrote in Latin-1 stays the same name when the
   // table is written back in UTF-8.
@@ -148,7 +150,7 @@ QByteArray ScoreText(const std::vector<TScore>& entries, const std::vector<QByte
 TResult WriteWhole(const QString& path, const QByteArray& content) {
   const TResult written = WriteFileWhole(path, content);
   if (written) return {};
-  return {QStringLiteral("Unable to write to %1: %2").arg(path, written.Error)};
+  return {QCoreApplication::translate("Records", "Unable to write to %1: %2").arg(path, written.Error)};
 }
 
 QString WithExtension(const QString& programPath, const char* extension) {
@@ -170,40 +172,39 @@ namespace {
 // The report's message, from what it says was read.
 QString ReadMessage(const TScoreReadReport& report) {
   if (!report.OpenError.isEmpty())
-    return QStringLiteral("The score file %1 could not be opened (%2); the scores of this run are not kept.")
+    return QCoreApplication::translate(
+               "Scores", "The score file %1 could not be opened (%2); the scores of this run are not kept.")
         .arg(report.Path, report.OpenError);
   const int lines = report.UnreadableLines;
   if (lines == 0) return {};
-  QString head;
-  if (!report.KeptPath.isEmpty())
-    head = lines == 1 ? QStringLiteral(
-                            "The score file %1 has a line that could not be read; it is left out of "
-                            "the table and kept in %2:")
-                            .arg(report.Path, report.KeptPath)
-                      : QStringLiteral(
-                            "The score file %1 has %2 lines that could not be read; they are left out "
-                            "of the table and kept in %3. The first:")
-                            .arg(report.Path)
-                            .arg(lines)
-                            .arg(report.KeptPath);
-  else
-    head = lines == 1
-               ? QStringLiteral("The score file %1 has a line that could not be read; it is kept as it is:")
-                     .arg(report.Path)
-               : QStringLiteral(
-                     "The score file %1 has %2 lines that could not be read; they are kept as they "
-                     "are. The first:")
-                     .arg(report.Path)
-                     .arg(lines);
+  // The first reason follows on the next lines.
+  const QString head = report.KeptPath.isEmpty()
+                           ? QCoreApplication::translate(
+                                 "Scores",
+                                 "The score file %1 has %n lines that could not be read; they are kept as "
+                                 "they are. The first:",
+                                 "", lines)
+                                 .arg(report.Path)
+                           : QCoreApplication::translate(
+                                 "Scores",
+                                 "The score file %1 has %n lines that could not be read; they are left out "
+                                 "of the table and kept in %2. The first:",
+                                 "", lines)
+                                 .arg(report.Path, report.KeptPath);
   return head + QStringLiteral("\r") + report.FirstLine + QStringLiteral("\r") + report.FirstReason;
 }
 
 }  // namespace
 
 QString TScoreTable::Heading(int column) {
-  static const char* const Headings[ColumnCount] = {"Name", "Puzzle Size", "Score", "Number",
-                                                    "Time", "Mis-Clicks",  "Clues", "Difficulty"};
-  return column >= 0 && column < ColumnCount ? QString::fromLatin1(Headings[column]) : QString();
+  //: The score table's column headings.
+  static const char* const Headings[ColumnCount] = {
+      QT_TRANSLATE_NOOP("Scores", "Name"),  QT_TRANSLATE_NOOP("Scores", "Puzzle Size"),
+      QT_TRANSLATE_NOOP("Scores", "Score"), QT_TRANSLATE_NOOP("Scores", "Number"),
+      QT_TRANSLATE_NOOP("Scores", "Time"),  QT_TRANSLATE_NOOP("Scores", "Mis-Clicks"),
+      QT_TRANSLATE_NOOP("Scores", "Clues"), QT_TRANSLATE_NOOP("Scores", "Difficulty")};
+  return column >= 0 && column < ColumnCount ? QCoreApplication::translate("Scores", Headings[column])
+                                             : QString();
 }
 
 QString TScoreTable::ScorePath(const QString& programPath) {
@@ -409,16 +410,18 @@ QString TScoreTable::CellText(int row, int column, const QLocale& locale) const 
 TResult TScoreTable::WriteChange() {
   TResult written = Write();
   if (!written)
-    written.Error += QStringLiteral(
-        "\rThe scores are kept and written again at the next change and when the "
-        "game ends.");
+    written.Error +=
+        QCoreApplication::translate("Scores",
+                                    "\rThe scores are kept and written again at the next change and when the "
+                                    "game ends.");
   return written;
 }
 
 TResult TScoreTable::WriteUnwritten() {
   if (!Pending) return {};
   TResult written = Write();
-  if (!written) written.Error += QStringLiteral("\rThe scores of this run could not be kept.");
+  if (!written)
+    written.Error += QCoreApplication::translate("Scores", "\rThe scores of this run could not be kept.");
   return written;
 }
 

@@ -6,6 +6,7 @@
 
 #include "GameFacts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -39,9 +40,9 @@ QString StorePath() {
 QString StoreProblem(const QString& path) {
   const QFileInfo info(path);
   if (!info.exists() && !info.isSymLink()) return {};
-  if (!info.isFile()) return QStringLiteral("it is not a regular file");
+  if (!info.isFile()) return QCoreApplication::translate("Records", "it is not a regular file");
   if (info.size() > RecordFileLimit)
-    return QStringLiteral("it is larger than %1 MB").arg(RecordFileLimit >> 20);
+    return QCoreApplication::translate("Records", "it is larger than %1 MB").arg(RecordFileLimit >> 20);
   return {};
 }
 
@@ -65,7 +66,7 @@ std::int32_t ReadPuzzleSize(const TIniFile& ini) {
 }
 
 QString CannotContain(const QString& what) {
-  return QStringLiteral("A player name cannot contain \"%1\".").arg(what);
+  return QCoreApplication::translate("Players", "A player name cannot contain \"%1\".").arg(what);
 }
 
 // The longest name in bytes whose files can all exist: a file name holds at
@@ -104,12 +105,12 @@ bool IsInvisible(QChar c) {
 bool IsValidPlayerName(const QString& name, QString* message) {
   QString why;
   if (name.isEmpty()) {
-    why = QStringLiteral("A player name cannot be empty.");
+    why = QCoreApplication::translate("Players", "A player name cannot be empty.");
   } else if (std::any_of(name.begin(), name.end(),
                          [](QChar c) { return c.category() == QChar::Other_Control; })) {
-    why = QStringLiteral("A player name cannot contain control characters.");
+    why = QCoreApplication::translate("Players", "A player name cannot contain control characters.");
   } else if (name.front().isSpace() || name.back().isSpace()) {
-    why = QStringLiteral("A player name cannot begin or end with a blank.");
+    why = QCoreApplication::translate("Players", "A player name cannot begin or end with a blank.");
   } else if (name.contains('/') || name.contains('\\')) {
     why = CannotContain(name.contains('/') ? QStringLiteral("/") : QStringLiteral("\\"));
   } else if (name.contains(QStringLiteral(".."))) {
@@ -123,13 +124,15 @@ bool IsValidPlayerName(const QString& name, QString* message) {
   } else if (name.front() == ';' || name.front() == '#' || name.front() == '.') {
     // The players file would read the player's line as a comment; a dot
     // makes the player's files hidden, so the Open dialog would not list them.
-    why = QStringLiteral("A player name cannot begin with \"%1\".").arg(name.front());
+    why = QCoreApplication::translate("Players", "A player name cannot begin with \"%1\".").arg(name.front());
   } else if (std::any_of(name.begin(), name.end(), IsDirectionControl)) {
-    why = QStringLiteral("A player name cannot contain characters that change the writing direction.");
+    why = QCoreApplication::translate(
+        "Players", "A player name cannot contain characters that change the writing direction.");
   } else if (std::all_of(name.begin(), name.end(), IsInvisible)) {
-    why = QStringLiteral("A player name needs at least one visible character.");
+    why = QCoreApplication::translate("Players", "A player name needs at least one visible character.");
   } else if (const qsizetype bytes = QFile::encodeName(name).size(); bytes > MaxNameBytes) {
-    why = QStringLiteral(
+    why = QCoreApplication::translate(
+              "Players",
               "A player name cannot be longer than %1 bytes (this one has %2): it names the "
               "player's files.")
               .arg(MaxNameBytes)
@@ -169,18 +172,33 @@ bool TSettings::ReadShowSplash() {
   return !isNumber || number != 0;  // missing (or not a number) counts as set
 }
 
-void TSettings::NoteReadProblem(const TIniFile& file, const QString& what) {
+void TSettings::NoteReadProblem(const TIniFile& file, bool profile) {
   if (file.ReadResult().Ok() || ReportedFiles.contains(file.Path())) return;
   ReportedFiles.append(file.Path());
-  const QString message =
-      file.ReadNothing()
-          ? QStringLiteral(
-                "The %1 %2 could not be read (%3); the defaults are used. The file is kept as "
-                "%4 when it is next written.")
-          : QStringLiteral(
-                "The %1 %2 could not be read whole (%3). What could be read is used; the file as "
-                "it was is kept as %4 when it is next written.");
-  ReadMessages.append(message.arg(what, file.Path(), file.ReadResult().Error, file.KeptPath()));
+  // Whole sentences for each file, so a translation can word each its own way.
+  QString message;
+  if (file.ReadNothing()) {
+    message = profile
+                  ? QCoreApplication::translate(
+                        "Records",
+                        "The profile %1 could not be read (%2); the defaults are used. The file is kept as "
+                        "%3 when it is next written.")
+                  : QCoreApplication::translate(
+                        "Records",
+                        "The players file %1 could not be read (%2); the defaults are used. The file is "
+                        "kept as %3 when it is next written.");
+  } else {
+    message = profile
+                  ? QCoreApplication::translate(
+                        "Records",
+                        "The profile %1 could not be read whole (%2). What could be read is used; the file "
+                        "as it was is kept as %3 when it is next written.")
+                  : QCoreApplication::translate(
+                        "Records",
+                        "The players file %1 could not be read whole (%2). What could be read is used; the "
+                        "file as it was is kept as %3 when it is next written.");
+  }
+  ReadMessages.append(message.arg(file.Path(), file.ReadResult().Error, file.KeptPath()));
 }
 
 QStringList TSettings::TakeReadMessages() {
@@ -189,7 +207,7 @@ QStringList TSettings::TakeReadMessages() {
 
 void TSettings::LoadPlayerList() {
   const TIniFile players(PlayersFile);
-  NoteReadProblem(players, QStringLiteral("players file"));
+  NoteReadProblem(players, false);
   Prefs.PlayerName = players.ReadString(GameSection, QStringLiteral("CurrentPlayer"), GuestName);
   if (Prefs.PlayerName.isEmpty()) Prefs.PlayerName = GuestName;
 
@@ -210,7 +228,8 @@ void TSettings::RefuseUnusableNames() {
   RefusedNames.clear();
   QString why;
   if (!IsValidPlayerName(Prefs.PlayerName, &why)) {
-    RefusedNames << QStringLiteral("\"%1\" (%2)").arg(Prefs.PlayerName, why);
+    //: A refused player's name and why; the list joins them with commas.
+    RefusedNames << QCoreApplication::translate("Players", "\"%1\" (%2)").arg(Prefs.PlayerName, why);
     Prefs.PlayerName.clear();
   }
   for (auto entry = PlayerList.begin(); entry != PlayerList.end();) {
@@ -219,7 +238,7 @@ void TSettings::RefuseUnusableNames() {
       ++entry;
       continue;
     }
-    const QString refused = QStringLiteral("\"%1\" (%2)").arg(name, why);
+    const QString refused = QCoreApplication::translate("Players", "\"%1\" (%2)").arg(name, why);
     if (!RefusedNames.contains(refused)) RefusedNames << refused;
     entry = PlayerList.erase(entry);
   }
@@ -229,9 +248,9 @@ void TSettings::RefuseUnusableNames() {
 
 QString TSettings::RefusedNamesMessage() const {
   if (RefusedNames.isEmpty()) return {};
-  return QStringLiteral(
-             "The players file %1 names players that cannot be used: %2.\r"
-             "They are left out; the current player is \"%3\".")
+  return QCoreApplication::translate("Players",
+                                     "The players file %1 names players that cannot be used: %2.\r"
+                                     "They are left out; the current player is \"%3\".")
       .arg(PlayersFile, RefusedNames.join(QStringLiteral(", ")), Prefs.PlayerName);
 }
 
@@ -259,7 +278,7 @@ void TSettings::LoadProfile() {
   }
 
   const TIniFile profile(ProfilePath(Prefs.PlayerName));
-  NoteReadProblem(profile, QStringLiteral("profile"));
+  NoteReadProblem(profile, true);
   MainWidth = ReadInRange(profile, WindowSection, QStringLiteral("MainWidth"), 0, 0, MaxWindowExtent);
   MainHeight = ReadInRange(profile, WindowSection, QStringLiteral("MainHeight"), 0, 0, MaxWindowExtent);
   HorizontalWidth =
@@ -310,11 +329,13 @@ TResult TSettings::StoreShowSplash() {
     store.setValue(SplashValue, Prefs.ShowSplash ? 1 : 0);
     store.sync();
     if (store.status() == QSettings::NoError) return {};
-    problem = QStringLiteral("it cannot be written");
+    problem = QCoreApplication::translate("Records", "it cannot be written");
   }
   // Said once a run; the switch keeps its stored setting meanwhile.
   if (std::exchange(SplashProblemTold, true)) return {};
-  return {QStringLiteral("The switch \"Show Splash Screen at Startup\" could not be stored in %1 (%2).")
+  //: The switch's name is the one in the Options dialog.
+  return {QCoreApplication::translate(
+              "Records", "The switch \"Show Splash Screen at Startup\" could not be stored in %1 (%2).")
               .arg(path, problem)};
 }
 
@@ -325,7 +346,8 @@ TResult TSettings::StoreProfile() {
   if (path.isEmpty()) {
     QString why;
     IsValidPlayerName(Prefs.PlayerName, &why);
-    return {QStringLiteral("Unable to write the profile of \"%1\": %2").arg(Prefs.PlayerName, why)};
+    return {QCoreApplication::translate("Records", "Unable to write the profile of \"%1\": %2")
+                .arg(Prefs.PlayerName, why)};
   }
 
   // Written in this order, so that a new profile reads in this order too.
@@ -375,11 +397,12 @@ void TSettings::UpdatePenalties() {
 }
 
 QString TSettings::CluePenaltyText() const {
-  return QStringLiteral("Time Penalty for Clues: +%1 Seconds").arg(Prefs.CluePenalty);
+  return QCoreApplication::translate("Options", "Time Penalty for Clues: +%1 Seconds").arg(Prefs.CluePenalty);
 }
 
 QString TSettings::MisClickPenaltyText() const {
-  return QStringLiteral("Time Penalty for Mis-Clicks: +%1 Seconds").arg(Prefs.MisClickPenalty);
+  return QCoreApplication::translate("Options", "Time Penalty for Mis-Clicks: +%1 Seconds")
+      .arg(Prefs.MisClickPenalty);
 }
 
 TResult TSettings::DeletePlayer(const QString& name) {

@@ -85,7 +85,7 @@ class TSettings {
 
  private:
   void RefuseUnusableNames();
-  void NoteReadProblem(const TIniFile& file, const QString& what);
+  void NoteReadProblem(const TIniFile& file, bool profile);
 
   QString PlayersFile;
   QString ProfileFolder;

@@ -1,11 +1,14 @@
 #include "SettingsForm.h"
 
 #include "Fonts.h"
+#include "Language.h"
 #include "Settings.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 
@@ -19,24 +22,24 @@ constexpr int ClientWidth = 481, ClientHeight = 340;
 
 TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(parent), Settings(settings) {
   InstallFontSubstitutes();
-  setWindowTitle(QStringLiteral("Options"));
+  setWindowTitle(tr("Options"));
   setFont(NarrowFont(11));
   setFixedSize(ClientWidth, ClientHeight);
   for (int top : {8, 160}) (new QGroupBox(this))->setGeometry(8, top, 465, 129);
 
-  auto box = [this](const char* text, int x, int y, void (TSettingsForm::*handler)()) {
-    auto* check = new QCheckBox(QString::fromLatin1(text), this);
+  auto box = [this](const QString& text, int x, int y, void (TSettingsForm::*handler)()) {
+    auto* check = new QCheckBox(text, this);
     check->move(x, y);
     check->adjustSize();
     connect(check, &QCheckBox::clicked, this, [this, handler] { (this->*handler)(); });
     return check;
   };
-  TimerBox = box("Timed Games", 16, 15, &TSettingsForm::TimerBoxClick);
-  RzCheckBox1 = box("Play Sound Effects ", 16, 47, &TSettingsForm::RzCheckBox1Click);
-  RzCheckBox2 = box("Show Hints", 16, 79, &TSettingsForm::RzCheckBox2Click);
-  RzCheckBox3 = box("Zoom Small Tiles", 16, 111, &TSettingsForm::RzCheckBox3Click);
-  AnimBox = box("Animation on Completion of Puzzle", 184, 15, &TSettingsForm::AnimBoxClick);
-  SplashBox = box("Show Splash Screen at Startup", 184, 47, &TSettingsForm::SplashBoxClick);
+  TimerBox = box(tr("Timed Games"), 16, 15, &TSettingsForm::TimerBoxClick);
+  RzCheckBox1 = box(tr("Play Sound Effects "), 16, 47, &TSettingsForm::RzCheckBox1Click);
+  RzCheckBox2 = box(tr("Show Hints"), 16, 79, &TSettingsForm::RzCheckBox2Click);
+  RzCheckBox3 = box(tr("Zoom Small Tiles"), 16, 111, &TSettingsForm::RzCheckBox3Click);
+  AnimBox = box(tr("Animation on Completion of Puzzle"), 184, 15, &TSettingsForm::AnimBoxClick);
+  SplashBox = box(tr("Show Splash Screen at Startup"), 184, 47, &TSettingsForm::SplashBoxClick);
 
   auto label = [this](const QString& text, int x, int y) {
     auto* l = new QLabel(text, this);
@@ -44,7 +47,7 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
     l->adjustSize();
     return l;
   };
-  label(QStringLiteral("Difficulty Setting"), 15, 166);
+  label(tr("Difficulty Setting"), 15, 166);
   RzTrackBar1 = new QSlider(Qt::Horizontal, this);
   RzTrackBar1->setRange(0, 10);
   RzTrackBar1->setTickPosition(QSlider::TicksBelow);
@@ -53,12 +56,26 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
   RzTrackBar1->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
   RzTrackBar1->setGeometry(68, 190, 341, 24);
   connect(RzTrackBar1, &QSlider::valueChanged, this, [this] { RzTrackBar1Change(); });
-  label(QStringLiteral("Easier"), 32, 204);
-  label(QStringLiteral("Harder"), 416, 204);
+  label(tr("Easier"), 32, 204);
+  label(tr("Harder"), 416, 204);
   CluePenaltyLbl = label(QString(), 32, 232);
   MisClickPenaltyLbl = label(QString(), 32, 260);
 
-  auto* close = new QPushButton(QStringLiteral("Close"), this);
+  // Where the right column of switches leaves room.
+  label(tr("Language:"), 184, 82);
+  LanguageBox = new QComboBox(this);
+  LanguageBox->addItem(tr("The desktop's language"), QString());
+  for (const TGameLanguage& language : GameLanguages()) LanguageBox->addItem(language.Name, language.Code);
+  LanguageBox->setGeometry(268, 78, 197, 27);
+  connect(LanguageBox, &QComboBox::activated, this, [this] { LanguageBoxChange(); });
+  LanguageNote = new QLabel(tr("Quillmere speaks the new language from its next start."), this);
+  LanguageNote->setFont(NarrowFont(10));
+  LanguageNote->setWordWrap(true);
+  LanguageNote->setGeometry(184, 108, 281, 26);
+  LanguageNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  LanguageNote->hide();
+
+  auto* close = new QPushButton(tr("Close"), this);
   close->setGeometry(200, 304, 89, 27);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   Settings.PenaltiesChanged = [this] { UpdatePenaltyLabels(); };
@@ -85,7 +102,9 @@ void TSettingsForm::FormShow() {
     const QSignalBlocker quiet(RzTrackBar1);  // showing the value changes nothing
     RzTrackBar1->setValue(std::clamp<int>(prefs.Difficulty, 0, 10));
   }
+  LanguageBox->setCurrentIndex(std::max(0, LanguageBox->findData(prefs.Language)));
   UpdatePenaltyLabels();
+  UpdateLanguageNote();
 }
 
 void TSettingsForm::TimerBoxClick() {
@@ -110,6 +129,22 @@ void TSettingsForm::SplashBoxClick() {
 void TSettingsForm::RzTrackBar1Change() {
   Settings.Prefs.Difficulty = RzTrackBar1->value();
   Settings.UpdatePenalties();  // the labels follow through PenaltiesChanged
+}
+
+void TSettingsForm::LanguageBoxChange() {
+  Settings.Prefs.Language = LanguageBox->currentData().toString();
+  UpdateLanguageNote();
+}
+
+void TSettingsForm::UpdateLanguageNote() {
+  // The language is loaded at the start only; the note stays while the
+  // language the next start picks differs from the one the game speaks now.
+  QStringList codes;
+  for (const TGameLanguage& language : GameLanguages()) codes << language.Code;
+  const QString& chosen = Settings.Prefs.Language;
+  const QString next =
+      codes.contains(chosen) ? chosen : DesktopLanguage(QLocale::system().uiLanguages(), codes);
+  LanguageNote->setVisible(next != SpokenLanguage());
 }
 
 void TSettingsForm::UpdatePenaltyLabels() {

@@ -16,14 +16,22 @@
 
 namespace {
 
+// Figures as the player's language writes them, ungrouped as before.
+QLocale Plain() {
+  QLocale locale;
+  locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+  return locale;
+}
+
 QString Average(const TSizeStatistics& s, double value) {
-  return s.Completed ? QString::number(value, 'f', 1) : QStringLiteral("-");
+  return s.Completed ? Plain().toString(value, 'f', 1) : QStringLiteral("-");
 }
 
 QStringList RowTexts(const TSizeStatistics& s) {
   const bool timed = s.Size != 0;
-  return {s.Size ? QStringLiteral("%1 x %1").arg(s.Size) : QStringLiteral("All sizes"),
-          QString::number(s.Completed),
+  return {s.Size ? QStringLiteral("%1 x %1").arg(s.Size)
+                 : QCoreApplication::translate("TStatisticsForm", "All sizes"),
+          Plain().toString(s.Completed),
           timed && s.BestTime >= 0 ? StatisticsTimeText(s.BestTime) : QStringLiteral("-"),
           timed && s.MedianTime >= 0 ? StatisticsTimeText(s.MedianTime) : QStringLiteral("-"),
           Average(s, s.MisClicksPerPuzzle),
@@ -53,9 +61,10 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
   p.setPen(Qt::black);
   const QFontMetrics fm = p.fontMetrics();
   const int line = fm.height();
+  const int recent = TPlayerStatistics::RecentCount;  // a plain name: lupdate skips a qualified count
   p.drawText(area.left() + 6, area.top() + 4 + fm.ascent(),
-             QStringLiteral("Last %1 results, oldest first: score by board size")
-                 .arg(TPlayerStatistics::RecentCount));
+             QCoreApplication::translate("TStatisticsForm",
+                                         "Last %n results, oldest first: score by board size", "", recent));
   // The legend below, the bars between.
   int x = area.left() + 6;
   const int legendY = area.bottom() - line - 2;
@@ -72,7 +81,8 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
   p.drawLine(bars.bottomLeft(), bars.bottomRight());
   if (Results.empty()) {
     p.setPen(Qt::black);
-    p.drawText(bars, Qt::AlignCenter, QStringLiteral("No completed puzzles yet"));
+    p.drawText(bars, Qt::AlignCenter,
+               QCoreApplication::translate("TStatisticsForm", "No completed puzzles yet"));
     return;
   }
   std::int32_t top = 1;
@@ -80,7 +90,9 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
   // The scale: the highest bar's score.
   QLocale grouped;
   grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
-  const QString scale = QStringLiteral("highest: %1 points").arg(grouped.toString(top));
+  //: Over the bars: the highest score among them.
+  const QString scale =
+      QCoreApplication::translate("TStatisticsForm", "highest: %1 points").arg(grouped.toString(top));
   p.setPen(QColor(90, 90, 90));
   p.drawText(area.right() - 6 - fm.horizontalAdvance(scale), area.top() + 4 + fm.ascent(), scale);
   // Fixed slots, so the bars keep their width as results come in.
@@ -101,18 +113,15 @@ void TResultsPlot::paintEvent(QPaintEvent*) {
 }
 
 QStringList TStatisticsForm::ColumnHeadings() {
-  return {QStringLiteral("Puzzle Size"),
-          QStringLiteral("Completed"),
-          QStringLiteral("Best Time"),
-          QStringLiteral("Median Time"),
-          QStringLiteral("Mis-Clicks per Puzzle"),
-          QStringLiteral("Clues per Puzzle")};
+  //: The statistics table's column headings.
+  return {tr("Puzzle Size"),           tr("Completed"),       tr("Best Time"), tr("Median Time"),
+          tr("Mis-Clicks per Puzzle"), tr("Clues per Puzzle")};
 }
 
 TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* owner) : QDialog(owner) {
-  setWindowTitle(QStringLiteral("Statistics"));
+  setWindowTitle(tr("Statistics"));
   auto* column = new QVBoxLayout(this);
-  Heading = new QLabel(QStringLiteral("Statistics of %1").arg(statistics.Player), this);
+  Heading = new QLabel(tr("Statistics of %1").arg(statistics.Player), this);
   QFont big = Heading->font();
   big.setPointSize(big.pointSize() + 3);
   big.setBold(true);
@@ -151,10 +160,10 @@ TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* o
   Grid->setMinimumWidth(width);
   column->addWidget(Grid);
 
-  auto* note = new QLabel(
-      QStringLiteral("Times count only timed games. With an even number of times the median is the mean of "
-                     "the middle two."),
-      this);
+  auto* note =
+      new QLabel(tr("Times count only timed games. With an even number of times the median is the mean of "
+                    "the middle two."),
+                 this);
   note->setWordWrap(true);
   column->addWidget(note);
 
@@ -164,7 +173,7 @@ TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* o
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  CloseBtn = new QPushButton(QStringLiteral("Close"), this);
+  CloseBtn = new QPushButton(tr("Close"), this);
   CloseBtn->setDefault(true);
   connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
   buttons->addWidget(CloseBtn);

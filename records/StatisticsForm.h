@@ -2,6 +2,7 @@
 
 #include "Statistics.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QWidget>
 
@@ -28,6 +29,8 @@ class TResultsPlot : public QWidget {
 // a line per board size and one for all sizes, and the plot of the last
 // results. It only shows; it changes nothing.
 class TStatisticsForm : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(TStatisticsForm)
+
  public:
   TStatisticsForm(const TPlayerStatistics& statistics, QWidget* owner = nullptr);
 

@@ -1,4 +1,5 @@
 // The options dialog and the player dialog, driven like a player would.
+#include "Language.h"
 #include "PlayerForm.h"
 #include "Settings.h"
 #include "SettingsForm.h"
@@ -7,14 +8,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 QApplication& App() {
@@ -38,6 +44,11 @@ TEST(OptionsDialog, BoxesAndTrackBarChangeThePreferencesAtOnce) {
   settings.Prefs.Difficulty = 5;
   settings.Prefs.TimerOn = true;
   settings.UpdatePenalties();
+  // English spoken, French found among the translations.
+  const QTemporaryDir assets;
+  ASSERT_TRUE(QDir(assets.path()).mkpath(QStringLiteral("translations")));
+  QFile(assets.filePath(QStringLiteral("translations/quillmere_fr.qm"))).open(QIODevice::WriteOnly);
+  ASSERT_EQ(SpeakLanguage(QStringLiteral("en"), {assets.path()}), QStringLiteral("en"));
   TSettingsForm form(settings);
   form.show();
   EXPECT_EQ(form.RzTrackBar1->value(), 5);
@@ -60,6 +71,20 @@ TEST(OptionsDialog, BoxesAndTrackBarChangeThePreferencesAtOnce) {
   EXPECT_TRUE(settings.Prefs.ShowHints) << "the hints box switches hints";
   EXPECT_TRUE(settings.Prefs.Zoom);
   EXPECT_EQ(settings.Prefs.Animation, 1);
+
+  // The language: the desktop's first, then the languages found, each by
+  // its own name; a choice the game does not speak now brings the note that
+  // it waits for the next start.
+  ASSERT_EQ(form.LanguageBox->count(), 3);
+  EXPECT_EQ(form.LanguageBox->currentIndex(), 0);
+  EXPECT_EQ(form.LanguageBox->itemText(0), QStringLiteral("The desktop's language"));
+  EXPECT_EQ(form.LanguageBox->itemText(2), QStringLiteral("Fran\u00e7ais"));
+  for (const auto& [index, code, note] : {std::tuple{2, "fr", true}, std::tuple{1, "en", false}}) {
+    form.LanguageBox->setCurrentIndex(index);
+    emit form.LanguageBox->activated(index);
+    EXPECT_EQ(settings.Prefs.Language, QLatin1String(code));
+    EXPECT_EQ(form.LanguageNote->isVisible(), note) << code;
+  }
   QTest::mouseClick(Button(form, QStringLiteral("Close")), Qt::LeftButton);
   EXPECT_FALSE(form.isVisible());
 }

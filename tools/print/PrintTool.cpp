@@ -2,10 +2,12 @@
 
 #include "DataFolders.h"
 #include "FileBytes.h"
+#include "Language.h"
 #include "Images.h"
 #include "Puzzle.h"
 #include "PuzzlePrint.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QString>
@@ -14,20 +16,37 @@
 
 namespace {
 
-const char* Usage =
-    "usage: quillmere-print --size N --number K [--difficulty D] [--solution]\n"
-    "                       [--data-dir DIR] --output FILE\n"
-    "       quillmere-print --version\n"
-    "Writes the puzzle as a printable A4 page: its name, the board's candidate\n"
-    "grids to pencil on and both clue lists; --solution adds the solution.\n"
-    "FILE ending in .pdf: a PDF (the solution on page 2); .svg or .png: one\n"
-    "picture per page, the solution page in NAME-solution.svg or .png beside FILE\n"
-    "(PNG pages at 192 dots per inch).\n";
-const char* UsageEnd =
-    "The tile pictures come from DIR/tiles, else the program's own folder,\n"
-    "else ../share/quillmere beside it.\n";
+// The help around the puzzle tool's ranges, which stay as that tool says them.
+const char* const Usage =
+    QT_TRANSLATE_NOOP("PrintTool",
+                      "usage: quillmere-print --size N --number K [--difficulty D] [--solution]\n"
+                      "                       [--data-dir DIR] --output FILE\n"
+                      "       quillmere-print --version\n"
+                      "Writes the puzzle as a printable A4 page: its name, the board's candidate\n"
+                      "grids to pencil on and both clue lists; --solution adds the solution.\n"
+                      "FILE ending in .pdf: a PDF (the solution on page 2); .svg or .png: one\n"
+                      "picture per page, the solution page in NAME-solution.svg or .png beside FILE\n"
+                      "(PNG pages at 192 dots per inch).\n");
+const char* const UsageEnd =
+    QT_TRANSLATE_NOOP("PrintTool",
+                      "The tile pictures come from DIR/tiles, else the program's own folder,\n"
+                      "else ../share/quillmere beside it.\n");
+
+std::string Text(const QString& text) {
+  return text.toStdString();
+}
+QString Quoted(const std::string& text) {
+  return QString::fromStdString(EchoText(text));
+}
 
 }  // namespace
+
+void SpeakDesktopLanguage(const QString& programFolder) {
+  // The translations lie with the game's data, beside the program or where
+  // an installation puts it.
+  SpeakLanguage(QString(), {programFolder, QDir::cleanPath(programFolder + QLatin1Char('/') +
+                                                           QLatin1String(InstalledAssetsFromProgram))});
+}
 
 int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, std::ostream& out,
                         std::ostream& err) {
@@ -41,9 +60,14 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     const std::string& a = args[i];
     if (a == "--size" || a == "--number" || a == "--difficulty") {
       long v = 0;
-      if (i + 1 >= args.size()) return fail(a + " needs a value", 2);
+      if (i + 1 >= args.size())
+        return fail(
+            Text(QCoreApplication::translate("PrintTool", "%1 needs a value").arg(QString::fromStdString(a))),
+            2);
       if (!ParseWhole(args[++i], v))
-        return fail(a + " needs a whole number, not \"" + EchoText(args[i]) + "\"", 2);
+        return fail(Text(QCoreApplication::translate("PrintTool", "%1 needs a whole number, not \"%2\"")
+                             .arg(QString::fromStdString(a), Quoted(args[i]))),
+                    2);
       if (a == "--size") {
         request.Size = static_cast<int>(v == static_cast<int>(v) ? v : 0);
         haveSize = true;
@@ -54,12 +78,18 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
         request.Difficulty = v >= 0 && v <= 10 ? static_cast<int>(v) : -1;
       }
     } else if (a == "--output" || a == "--data-dir") {
-      if (i + 1 >= args.size() || args[i + 1].empty()) return fail(a + " needs a value", 2);
+      if (i + 1 >= args.size() || args[i + 1].empty())
+        return fail(
+            Text(QCoreApplication::translate("PrintTool", "%1 needs a value").arg(QString::fromStdString(a))),
+            2);
       const std::string& bytes = args[++i];
       const QString value =
           DecodeFileName(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
       if (value.isEmpty())
-        return fail(a + ": \"" + EchoText(args[i]) + "\" is no name in the system's file name encoding", 2);
+        return fail(Text(QCoreApplication::translate(
+                             "PrintTool", "%1: \"%2\" is no name in the system's file name encoding")
+                             .arg(QString::fromStdString(a), Quoted(args[i]))),
+                    2);
       if (a == "--output") {
         job.Output = value;
         haveOutput = true;
@@ -70,25 +100,33 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     } else if (a == "--solution") {
       job.Solution = true;
     } else if (a == "--help" || a == "-h") {
-      out << Usage << RequestRanges() << UsageEnd;
+      out << Text(QCoreApplication::translate("PrintTool", Usage)) << RequestRanges()
+          << Text(QCoreApplication::translate("PrintTool", UsageEnd));
       return 0;
     } else if (a == "--version") {
       out << "quillmere-print " << QUILLMERE_VERSION << "\n";
       return 0;
     } else {
-      return fail("unknown argument \"" + EchoText(a) + "\" (try --help)", 2);
+      return fail(Text(QCoreApplication::translate("PrintTool", "unknown argument \"%1\" (try --help)")
+                           .arg(Quoted(a))),
+                  2);
     }
   }
   if (!haveSize || !haveNumber || !haveOutput)
-    return fail("--size, --number and --output are needed (try --help)", 2);
+    return fail(Text(QCoreApplication::translate("PrintTool",
+                                                 "--size, --number and --output are needed (try --help)")),
+                2);
   if (std::string why = CheckRequest(request); !why.empty()) return fail(why, 2);
   if (haveDataDir && !QFileInfo(job.DataDir).isDir())
-    return fail("the data folder \"" + EchoText(job.DataDir.toStdString()) + "\" " +
-                    (QFileInfo::exists(job.DataDir) ? "is not a folder" : "does not exist"),
+    return fail(Text((QFileInfo::exists(job.DataDir)
+                          ? QCoreApplication::translate("PrintTool", "the data folder \"%1\" is not a folder")
+                          : QCoreApplication::translate("PrintTool", "the data folder \"%1\" does not exist"))
+                         .arg(Quoted(job.DataDir.toStdString()))),
                 2);
   if (PrintFormatFor(job.Output) == TPrintFormat::Unknown)
-    return fail("the output file's name must end in .pdf, .svg or .png, not \"" +
-                    EchoText(job.Output.toStdString()) + "\"",
+    return fail(Text(QCoreApplication::translate(
+                         "PrintTool", "the output file's name must end in .pdf, .svg or .png, not \"%1\"")
+                         .arg(Quoted(job.Output.toStdString()))),
                 1);
   return -1;
 }

@@ -30,6 +30,11 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
 // files written on out.
 int RunPrintJob(const TPrintJob& job, const QString& programFolder, std::ostream& out, std::ostream& err);
 
+// Loads the translations for the desktop's language (an application object
+// must exist), found beside the program in programFolder or in the installed
+// data; English where there are none.
+void SpeakDesktopLanguage(const QString& programFolder);
+
 // Both in one.
 int RunPrintTool(const std::vector<std::string>& args, const QString& programFolder, std::ostream& out,
                  std::ostream& err);
