@@ -14,6 +14,10 @@
 namespace {
 
 constexpr char English[] = "en";
+// What the options' list calls a language: its translation names it.
+//: The name of the language of this translation, in that language, as the
+//: options' language list shows it: "Deutsch", "Français".
+constexpr const char* OwnName = QT_TRANSLATE_NOOP("Language", "English");
 
 struct TSpoken {
   QString Language = QString::fromLatin1(English);
@@ -103,7 +107,10 @@ std::vector<TGameLanguage> GameLanguages() {
   std::vector<TGameLanguage> languages{{QString::fromLatin1(English), QStringLiteral("English")}};
   for (const auto& [code, file] : Spoken().Files) {
     if (code == QLatin1String(English)) continue;
-    QString name = QLocale(code).nativeLanguageName();
+    QTranslator translation;
+    QString name;
+    if (translation.load(file)) name = translation.translate("Language", OwnName);
+    if (name.isEmpty()) name = QLocale(code).nativeLanguageName();
     if (name.isEmpty()) name = code;
     // "français" heads a list entry as "Français".
     name[0] = name[0].toUpper();
