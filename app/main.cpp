@@ -15,7 +15,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -46,9 +45,9 @@ void Refuse(TArguments& result, const QString& message) {
 TArguments ParseArguments(int argc, char* argv[]) {
   const QCoreApplication parsing(argc, argv);
   const QString programFolder = QCoreApplication::applicationDirPath();
-  (void)SpeakLanguage(DesktopLanguage(), {ResolveDataFolders(programFolder, {}, {}).Assets,
-                                          QDir::cleanPath(programFolder + QStringLiteral("/") +
-                                                          QLatin1String(InstalledAssetsFromProgram))});
+  (void)SpeakLanguage(QString(), {ResolveDataFolders(programFolder, {}, {}).Assets,
+                                  QDir::cleanPath(programFolder + QStringLiteral("/") +
+                                                  QLatin1String(InstalledAssetsFromProgram))});
 
   QStringList words;
   for (int i = 0; i < argc; ++i) {
@@ -203,8 +202,6 @@ void AnswerLaterStart(TMainForm* form, const TFrontRequest& request) {
 int main(int argc, char* argv[]) {
   const TArguments arguments = ParseArguments(argc, argv);
   if (arguments.Done) return arguments.Status;
-  // The desktop's language spoke the parse only; the player's own is set below.
-  QLocale::setDefault(QLocale::system());
 
   QApplication app(argc, argv);
   // The name places the user's data folder; no display name, so the window
@@ -226,7 +223,7 @@ int main(int argc, char* argv[]) {
     records.LoadProfile();
     (void)records.TakeReadMessages();
     (void)SpeakLanguage(
-        ChosenLanguage(records.Prefs.Language),
+        records.Prefs.Language,
         {folders.Assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
                                          QLatin1String(InstalledAssetsFromProgram))});
   }
