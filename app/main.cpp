@@ -3,6 +3,7 @@
 #include "QtDialogs.h"
 #include "FileBytes.h"
 #include "GameFacts.h"
+#include "Language.h"
 #include "MainForm.h"
 #include "PuzzleTool.h"
 #include "RunningGame.h"
@@ -32,14 +33,22 @@ struct TArguments {
 };
 
 void Refuse(TArguments& result, const QString& message) {
-  std::fprintf(stderr, "quillmere: %s (try --help)\n", qUtf8Printable(message));
+  std::fprintf(stderr, "quillmere: %s\n",
+               qUtf8Printable(QCoreApplication::translate("CommandLine", "%1 (try --help)").arg(message)));
   result.Done = true;
   result.Status = 2;
 }
 
 // Reads the arguments before any window: a bad one is reported even where
-// no window can open.
+// no window can open. The help and the refusals speak the desktop's language:
+// an application without a display holds the translations while it lasts.
 TArguments ParseArguments(int argc, char* argv[]) {
+  const QCoreApplication parsing(argc, argv);
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  (void)SpeakLanguage(QString(), {ResolveDataFolders(programFolder, {}, {}).Assets,
+                                  QDir::cleanPath(programFolder + QStringLiteral("/") +
+                                                  QLatin1String(InstalledAssetsFromProgram))});
+
   QStringList words;
   for (int i = 0; i < argc; ++i) {
     // An argument may be a path: read in the file name encoding, and one
@@ -47,7 +56,8 @@ TArguments ParseArguments(int argc, char* argv[]) {
     const QString word = DecodeFileName(argv[i]);
     if (word.isEmpty() && argv[i][0] != '\0') {
       TArguments refused;
-      Refuse(refused, QStringLiteral("\"%1\" is no name in the system's file name encoding")
+      Refuse(refused, QCoreApplication::translate("CommandLine",
+                                                  "\"%1\" is no name in the system's file name encoding")
                           .arg(QString::fromLocal8Bit(argv[i])));
       return refused;
     }
@@ -55,41 +65,59 @@ TArguments ParseArguments(int argc, char* argv[]) {
   }
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Quillmere, a logic puzzle of picture tiles."));
+  parser.setApplicationDescription(
+      QCoreApplication::translate("CommandLine", "Quillmere, a logic puzzle of picture tiles."));
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Shows this help and ends."));
-  const QCommandLineOption version(QStringLiteral("version"),
-                                   QStringLiteral("Shows the program's version and ends."));
+                                QCoreApplication::translate("CommandLine", "Shows this help and ends."));
+  const QCommandLineOption version(
+      QStringLiteral("version"),
+      QCoreApplication::translate("CommandLine", "Shows the program's version and ends."));
   const QCommandLineOption dataDir(
       QStringLiteral("data-dir"),
-      QStringLiteral(
+      //: The names of the folders and files stay as they are
+      QCoreApplication::translate(
+          "CommandLine",
           "Keeps the game's files (tiles/, sounds/, Players/, the players and score files) in DIR."),
-      QStringLiteral("DIR"));
+      //: The value's name in the help
+      QCoreApplication::translate("CommandLine", "DIR"));
+  QStringList sizes;
+  for (const TBoardSize& size : BoardSizes) sizes << QString::number(size.N);
+  const QString lastSize = sizes.takeLast();
   const QCommandLineOption puzzle(
       QStringLiteral("puzzle"),
-      QStringLiteral("Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which "
-                     "becomes the current player's number for that size.")
-          .arg(QString::fromStdString(BoardSizeList(" or ")))
+      //: %1 lists the board sizes, as "4, 5, 6, 8, 9 or 10"
+      QCoreApplication::translate("CommandLine",
+                                  "Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which "
+                                  "becomes the current player's number for that size.")
+          //: The board sizes: %1 all but the last, as "4, 5, 6, 8, 9", and %2 the last, as "10"
+          .arg(QCoreApplication::translate("CommandLine", "%1 or %2")
+                   .arg(sizes.join(QStringLiteral(", ")), lastSize))
           .arg(MinPuzzleNumber)
           .arg(MaxPuzzleNumber),
-      QStringLiteral("N:K"));
+      //: The value's names in the help: N the size, K the number
+      QCoreApplication::translate("CommandLine", "N:K"));
   parser.addOptions({help, version, dataDir, puzzle});
 
   TArguments result;
   if (!parser.parse(words)) {
     const bool missingFolder =
         parser.unknownOptionNames().isEmpty() && words.contains(QStringLiteral("--data-dir"));
-    Refuse(result, missingFolder ? QStringLiteral("--data-dir needs a folder") : parser.errorText());
+    Refuse(result, missingFolder ? QCoreApplication::translate("CommandLine", "--data-dir needs a folder")
+                                 : parser.errorText());
     return result;
   }
   if (!parser.positionalArguments().isEmpty()) {
-    Refuse(result, QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
+    Refuse(result, QCoreApplication::translate("CommandLine", "unexpected argument \"%1\"")
+                       .arg(parser.positionalArguments().first()));
     return result;
   }
   if (parser.isSet(help)) {
-    // Without an application the parser cannot name the program itself.
+    // The usage line names the program as it was called (a path, perhaps);
+    // the help names it plainly.
     QString text = parser.helpText();
-    text.replace(QStringLiteral("<executable_name>"), QStringLiteral("quillmere"));
+    const QString called = QCoreApplication::arguments().value(0);
+    if (const qsizetype at = text.indexOf(called); !called.isEmpty() && at >= 0 && at < text.indexOf('\n'))
+      text.replace(at, called.size(), QStringLiteral("quillmere"));
     std::printf("%s", qUtf8Printable(text));
     result.Done = true;
     return result;
@@ -103,7 +131,8 @@ TArguments ParseArguments(int argc, char* argv[]) {
     TPuzzleRequest request;
     const std::string why = ParseSizeAndNumber(parser.value(puzzle).toStdString(), request);
     if (!why.empty()) {
-      Refuse(result, QStringLiteral("--puzzle: %1").arg(QString::fromStdString(why)));
+      Refuse(result,
+             QCoreApplication::translate("CommandLine", "--puzzle: %1").arg(QString::fromStdString(why)));
       return result;
     }
     result.PuzzleSize = request.Size;
@@ -111,8 +140,11 @@ TArguments ParseArguments(int argc, char* argv[]) {
   }
   result.DataDir = parser.value(dataDir);
   if (parser.isSet(dataDir) && !QFileInfo(result.DataDir).isDir()) {
-    const char* why = QFileInfo::exists(result.DataDir) ? "is not a folder" : "does not exist";
-    std::fprintf(stderr, "quillmere: the data folder \"%s\" %s\n", qUtf8Printable(result.DataDir), why);
+    const QString why =
+        QFileInfo::exists(result.DataDir)
+            ? QCoreApplication::translate("CommandLine", "the data folder \"%1\" is not a folder")
+            : QCoreApplication::translate("CommandLine", "the data folder \"%1\" does not exist");
+    std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(why.arg(result.DataDir)));
     result.Done = true;
     result.Status = 2;
   }
@@ -183,6 +215,19 @@ int main(int argc, char* argv[]) {
   // for the lock: Players/ comes once the window has found its pictures.
   (void)MakeRecordsFolder(folders);
 
+  // The game speaks the current player's language from the first message on.
+  // The window reads the records again itself and tells what it cannot read.
+  {
+    TSettings records(folders.RecordsPath());
+    records.LoadPlayerList();
+    records.LoadProfile();
+    (void)records.TakeReadMessages();
+    (void)SpeakLanguage(
+        records.Prefs.Language,
+        {folders.Assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
+                                         QLatin1String(InstalledAssetsFromProgram))});
+  }
+
   // One running game per records folder: two would overwrite each other's
   // players, profiles and scores. A lock whose game has died is taken over;
   // one held by a running game is never stale, however old. Where no lock
@@ -196,12 +241,16 @@ int main(int argc, char* argv[]) {
                                 arguments.PuzzleNumber};
     if (AskRunningGame(gameName, request, 5000)) return 0;
     const QString folder = QDir::toNativeSeparators(folders.Records);
-    std::fprintf(stderr, "quillmere: the game is already running for the data folder \"%s\"\n",
-                 qUtf8Printable(folder));
+    std::fprintf(stderr, "quillmere: %s\n",
+                 qUtf8Printable(QCoreApplication::translate(
+                                    "CommandLine", "the game is already running for the data folder \"%1\"")
+                                    .arg(folder)));
     TQtDialogs(folders.Assets)
-        .InfoBox(nullptr, QStringLiteral("Quillmere is already running for the data folder \"%1\".\r"
-                                         "Please switch to its window.")
-                              .arg(folder));
+        .InfoBox(nullptr,
+                 QCoreApplication::translate("CommandLine",
+                                             "Quillmere is already running for the data folder \"%1\".\r"
+                                             "Please switch to its window.")
+                     .arg(folder));
     return 1;
   }
   // Later starts for this folder ask this game to come to the front. Where

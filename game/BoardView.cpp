@@ -42,7 +42,7 @@ void TMainForm::PausedLook(TPaintBox* Box) {
   const QFont font = NarrowFont(24);
   p.setFont(font);
   p.setPen(Qt::white);
-  const QString text = QStringLiteral("Your game is PAUSED");
+  const QString text = tr("Your game is PAUSED");
   const QFontMetrics fm(font);
   p.drawText(Box->width() / 2 - fm.horizontalAdvance(text) / 2, 24 + fm.ascent(), text);
 }

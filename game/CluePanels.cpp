@@ -62,8 +62,7 @@ void TMainForm::VerticalPaintBoxPaint() {
     p.setFont(font);
     const QFontMetrics fm(font);
     const int VW = VerticalPaintBox->width();
-    const QString first = QStringLiteral("CONGRATULATIONS!"),
-                  second = QStringLiteral("Click here to continue");
+    const QString first = tr("CONGRATULATIONS!"), second = tr("Click here to continue");
     TextOut(p, VW / 2 - fm.horizontalAdvance(first) / 2, 24, first, QColor(255, 255, 0));
     TextOut(p, VW / 2 - fm.horizontalAdvance(second) / 2, 54, second, QColor(255, 255, 0));
     return;

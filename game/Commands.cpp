@@ -180,7 +180,7 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
       ForgetHints();
       ClearZoomBoxes();
       ShowPuzzleSize();
-      RzLabel1->setText(QStringLiteral("Puzzle No. %1").arg(Play->Game().Number()));
+      RzLabel1->setText(tr("Puzzle No. %1").arg(Play->Game().Number()));
       UpdateLabels();
       DrawStartPicture();
       break;

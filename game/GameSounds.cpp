@@ -2,12 +2,14 @@
 
 #include "FileBytes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <utility>
 
@@ -56,7 +58,7 @@ qint64 LittleEndian(const QByteArray& bytes, qint64 at, int count) {
 // announcing a 4 GB "data" chunk make it ask for 4 GB.
 QString CheckWave(const QByteArray& bytes) {
   if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-    return QStringLiteral("It is not a WAV file.");
+    return QCoreApplication::translate("Sounds", "It is not a WAV file.");
   qint64 at = 12;
   qint64 channels = 0, rate = 0, bits = 0, dataBits = 0;
   while (at + 8 <= bytes.size()) {
@@ -65,7 +67,8 @@ QString CheckWave(const QByteArray& bytes) {
       QByteArray name = bytes.mid(at, 4);
       for (char& c : name)
         if (c < 0x20 || c > 0x7e) c = '?';
-      return QStringLiteral("The file ends inside its \"%1\" part.").arg(QString::fromLatin1(name));
+      return QCoreApplication::translate("Sounds", "The file ends inside its \"%1\" part.")
+          .arg(QString::fromLatin1(name));
     }
     const QByteArray kind = bytes.mid(at, 4);
     if (kind == "fmt " && size >= 16) {
@@ -80,9 +83,11 @@ QString CheckWave(const QByteArray& bytes) {
   // Samples at the declared depth (at least 1 bit, as the coded formats
   // pack them); what the mixer would make of them in seconds.
   const qint64 frames = dataBits / (std::max<qint64>(channels, 1) * std::max<qint64>(bits, 1));
+  const qint64 seconds = std::min<qint64>(frames / std::max<qint64>(rate, 1), INT_MAX);
   if (frames > MaxSoundSeconds * std::max<qint64>(rate, 1))
-    return QStringLiteral("It would play for %1 seconds at %2 Hz; a game sound may last at most %3.")
-        .arg(frames / std::max<qint64>(rate, 1))
+    return QCoreApplication::translate(
+               "Sounds", "It would play for %n seconds at %1 Hz; a game sound may last at most %2.", "",
+               int(seconds))
         .arg(rate)
         .arg(MaxSoundSeconds);
   return {};
@@ -137,11 +142,11 @@ QStringList TGameSounds::Load(const QString& SoundFolder) {
     // A regular file of sensible size only: a FIFO would block the start.
     TFileBytes file = ReadFileBytes(path, PictureFileLimit);
     if (!file.Ok()) {
-      errors << QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.Error);
+      errors << QCoreApplication::translate("Sounds", "Cannot open file \"%1\". %2").arg(path, file.Error);
       continue;
     }
     if (QString error = LoadSound(static_cast<TGameSound>(i), std::move(file.Bytes)); !error.isEmpty())
-      errors << QStringLiteral("Cannot play \"%1\". %2").arg(path, error);
+      errors << QCoreApplication::translate("Sounds", "Cannot play \"%1\". %2").arg(path, error);
   }
   return errors;
 }

@@ -45,7 +45,7 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
       Play(std::make_unique<TSession>(recordsPath, dialogs, static_cast<TSessionObserver&>(*this))) {
   Play->SetDialogOwner(this);
   InstallFontSubstitutes();
-  setWindowTitle(QStringLiteral("Quillmere - Logic Challenge"));
+  setWindowTitle(tr("Quillmere - Logic Challenge"));
   auto* central = new TMousePanel(this);
   central->OnMouseDown = [this](QMouseEvent*) { FormMouseDown(); };
   setCentralWidget(central);
@@ -89,11 +89,9 @@ bool TMainForm::FormCreate() {
     // knows where to look.
     const QString message = TileImages->LastFailure() == TImages::TFailure::UnreadablePicture
                                 ? TileImages->LastError()
-                                : QStringLiteral("Not all images found - the program must close.\r") +
-                                      TileImages->LastError() +
-                                      QStringLiteral(
-                                          "\rPlease refer to the troubleshooting section of the "
-                                          "user guide.");
+                                : tr("Not all images found - the program must close.\r%1\r"
+                                     "Please refer to the troubleshooting section of the user guide.")
+                                      .arg(TileImages->LastError());
     // A player who started the game from a terminal reads it there too.
     std::fprintf(stderr, "quillmere: %s\n", qPrintable(QString(message).replace('\r', ' ')));
     Dialogs.ErrorBox(this, message);

@@ -11,6 +11,7 @@
 #include "Session.h"
 #include "WindowPlacement.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QMainWindow>
 
@@ -36,6 +37,9 @@ class TImages;
 // (the commands and what the session reports), Hints.cpp and Printing.cpp;
 // the keys are TKeyboardPlay's, the window's place TWindowPlacement's.
 class TMainForm : public QMainWindow, private TSessionObserver {
+  // Its texts translate as the window's own, without a meta-object.
+  Q_DECLARE_TR_FUNCTIONS(MainForm)
+
  public:
   // folders.Assets holds tiles/ and sounds/; the players file, Players/ and
   // the score files are named after folders.RecordsPath().

@@ -87,48 +87,48 @@ void TMainForm::CreateActions() {
     action->setIcon(icon);
     return action;
   };
-  Open1 = withButton(Command(QStringLiteral("&Open Saved Game"), &TMainForm::Open1Click),
-                     QStringLiteral("Open a saved puzzle"), st->standardIcon(QStyle::SP_DialogOpenButton));
-  Save1 = Command(QStringLiteral("&Save Current Game"), &TMainForm::Save1Click);
-  PrintExport1 = Command(QStringLiteral("&Print / Export Puzzle..."), &TMainForm::PrintExport1Click);
+  Open1 = withButton(Command(tr("&Open Saved Game"), &TMainForm::Open1Click), tr("Open a saved puzzle"),
+                     st->standardIcon(QStyle::SP_DialogOpenButton));
+  Save1 = Command(tr("&Save Current Game"), &TMainForm::Save1Click);
+  PrintExport1 = Command(tr("&Print / Export Puzzle..."), &TMainForm::PrintExport1Click);
   // The toolbar's save pauses the game first, so it is a command of its own.
   SaveAndPause =
-      withButton(Command(QStringLiteral("Save"), &TMainForm::BtnSaveClick),
-                 QStringLiteral("Save this puzzle"), st->standardIcon(QStyle::SP_DialogSaveButton));
-  Exit1 = Command(QStringLiteral("E&xit"), &TMainForm::Exit1Click);
+      //: Toolbar button: saves the game and pauses it
+      withButton(Command(tr("Save"), &TMainForm::BtnSaveClick), tr("Save this puzzle"),
+                 st->standardIcon(QStyle::SP_DialogSaveButton));
+  Exit1 = Command(tr("E&xit"), &TMainForm::Exit1Click);
 
-  New1 = withButton(Command(QStringLiteral("&Next"), &TMainForm::NextBtnClick), QStringLiteral("Next puzzle"),
+  New1 = withButton(Command(tr("&Next"), &TMainForm::NextBtnClick), tr("Next puzzle"),
                     st->standardIcon(QStyle::SP_ArrowRight));
-  Previous1 = withButton(Command(QStringLiteral("Pre&vious"), &TMainForm::PrevBtnClick),
-                         QStringLiteral("Previous puzzle"), st->standardIcon(QStyle::SP_ArrowLeft));
-  GotoPuzzle1 = Command(QStringLiteral("Go to Puzzle ..."), &TMainForm::GotoPuzzle1Click);
-  Jumptorandompuzzle1 =
-      Command(QStringLiteral("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
-  PuzzleOfTheDay1 = Command(QStringLiteral("Puzzle of the &Day"), &TMainForm::PuzzleOfTheDay1Click);
-  Restart1 = withButton(Command(QStringLiteral("&Restart"), &TMainForm::RestartBtnClick),
-                        QStringLiteral("Restart this puzzle"), st->standardIcon(QStyle::SP_BrowserReload));
-  Pause1 = withButton(Command(QStringLiteral("P&ause"), &TMainForm::PauseBtnClick, true),
-                      QStringLiteral("Pause / Unpause"), st->standardIcon(QStyle::SP_MediaPause));
+  Previous1 = withButton(Command(tr("Pre&vious"), &TMainForm::PrevBtnClick), tr("Previous puzzle"),
+                         st->standardIcon(QStyle::SP_ArrowLeft));
+  GotoPuzzle1 = Command(tr("Go to Puzzle ..."), &TMainForm::GotoPuzzle1Click);
+  Jumptorandompuzzle1 = Command(tr("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
+  PuzzleOfTheDay1 = Command(tr("Puzzle of the &Day"), &TMainForm::PuzzleOfTheDay1Click);
+  Restart1 = withButton(Command(tr("&Restart"), &TMainForm::RestartBtnClick), tr("Restart this puzzle"),
+                        st->standardIcon(QStyle::SP_BrowserReload));
+  Pause1 = withButton(Command(tr("P&ause"), &TMainForm::PauseBtnClick, true), tr("Pause / Unpause"),
+                      st->standardIcon(QStyle::SP_MediaPause));
 
-  Createnewplayer1 = Command(QStringLiteral("&Create New Player"), &TMainForm::Createnewplayer1Click);
-  SwitchtoPlayer1 = Command(QStringLiteral("&Switch to Player"), &TMainForm::SwitchtoPlayer1Click);
-  DeletePlayer1 = Command(QStringLiteral("&Delete Player"), &TMainForm::DeletePlayer1Click);
-  ShowHighScores1 = Command(QStringLiteral("Show &High Scores"), &TMainForm::ShowHighScores1Click);
-  BestFit1 = Command(QStringLiteral("&Best Fit"), &TMainForm::BestFit1Click);
-  Statistics1 = Command(QStringLiteral("&Statistics"), &TMainForm::Statistics1Click);
-  ShowHighScores2 = Command(QStringLiteral("Show &High Scores"), &TMainForm::ShowHighScores1Click);
+  Createnewplayer1 = Command(tr("&Create New Player"), &TMainForm::Createnewplayer1Click);
+  SwitchtoPlayer1 = Command(tr("&Switch to Player"), &TMainForm::SwitchtoPlayer1Click);
+  DeletePlayer1 = Command(tr("&Delete Player"), &TMainForm::DeletePlayer1Click);
+  ShowHighScores1 = Command(tr("Show &High Scores"), &TMainForm::ShowHighScores1Click);
+  BestFit1 = Command(tr("&Best Fit"), &TMainForm::BestFit1Click);
+  Statistics1 = Command(tr("&Statistics"), &TMainForm::Statistics1Click);
+  ShowHighScores2 = Command(tr("Show &High Scores"), &TMainForm::ShowHighScores1Click);
 
-  TimedGame1 = Command(QStringLiteral("&Timed Game"), &TMainForm::TimedGame1Click, true);
-  ShowHints1 = withButton(Command(QStringLiteral("Show &Hints"), &TMainForm::HintBtnClick, true),
-                          QStringLiteral("Show hints"), st->standardIcon(QStyle::SP_MessageBoxInformation));
-  GiveClue = withButton(Command(QStringLiteral("Give me a clue!"), &TMainForm::ClueBtnClick),
-                        QStringLiteral("Give me a clue!"), DrawnIcon(false));
-  ZoomSmallTiles1 = withButton(Command(QStringLiteral("&Zoom Small Tiles"), &TMainForm::ZoomBtnClick, true),
-                               QStringLiteral("Zoom tiles"), DrawnIcon(true));
-  Options1 = withButton(Command(QStringLiteral("&Options ..."), &TMainForm::OptionsBtnClick),
-                        QStringLiteral("Options"), st->standardIcon(QStyle::SP_FileDialogDetailedView));
-  HelpMenu = Command(QStringLiteral("&Quillmere Help"), &TMainForm::HelpMenuClick);
-  About1 = Command(QStringLiteral("&About Quillmere"), &TMainForm::About1Click);
+  TimedGame1 = Command(tr("&Timed Game"), &TMainForm::TimedGame1Click, true);
+  ShowHints1 = withButton(Command(tr("Show &Hints"), &TMainForm::HintBtnClick, true), tr("Show hints"),
+                          st->standardIcon(QStyle::SP_MessageBoxInformation));
+  GiveClue = withButton(Command(tr("Give me a clue!"), &TMainForm::ClueBtnClick), tr("Give me a clue!"),
+                        DrawnIcon(false));
+  ZoomSmallTiles1 = withButton(Command(tr("&Zoom Small Tiles"), &TMainForm::ZoomBtnClick, true),
+                               tr("Zoom tiles"), DrawnIcon(true));
+  Options1 = withButton(Command(tr("&Options ..."), &TMainForm::OptionsBtnClick), tr("Options"),
+                        st->standardIcon(QStyle::SP_FileDialogDetailedView));
+  HelpMenu = Command(tr("&Quillmere Help"), &TMainForm::HelpMenuClick);
+  About1 = Command(tr("&About Quillmere"), &TMainForm::About1Click);
 
   // The keys players expect; the menus show them beside their items.
   Open1->setShortcut(QKeySequence::Open);
@@ -162,14 +162,14 @@ void TMainForm::CreateMenus() {
       m->addAction(item);
     }
   };
-  menu(QStringLiteral("&File"), {Open1, Save1, PrintExport1, nullptr, Exit1});
-  menu(QStringLiteral("&Puzzle"),
+  menu(tr("&File"), {Open1, Save1, PrintExport1, nullptr, Exit1});
+  menu(tr("&Puzzle"),
        {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, PuzzleOfTheDay1, nullptr, Restart1, Pause1});
-  menu(QStringLiteral("P&layers"),
-       {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
-  menu(QStringLiteral("&View"), {BestFit1, Statistics1, ShowHighScores2});
-  menu(QStringLiteral("&Settings"), {TimedGame1, ShowHints1, ZoomSmallTiles1, nullptr, Options1});
-  menu(QStringLiteral("&Help"), {HelpMenu, nullptr, About1});
+  menu(tr("P&layers"), {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
+  //: Menu title
+  menu(tr("&View"), {BestFit1, Statistics1, ShowHighScores2});
+  menu(tr("&Settings"), {TimedGame1, ShowHints1, ZoomSmallTiles1, nullptr, Options1});
+  menu(tr("&Help"), {HelpMenu, nullptr, About1});
 }
 
 QToolButton* TMainForm::AddToolButton(QHBoxLayout* row, QAction* action) {
@@ -199,8 +199,9 @@ void TMainForm::CreateToolbar(QVBoxLayout* column) {
   NextBtn = AddToolButton(row, New1);
   row->addWidget(Groove(RzToolbar1));
   ComboBox1 = new QComboBox(RzToolbar1);
-  ComboBox1->setToolTip(QStringLiteral("Difficulty level"));
-  for (const TBoardSize& size : BoardSizes) ComboBox1->addItem(QString::fromLatin1(size.Label));
+  ComboBox1->setToolTip(tr("Difficulty level"));
+  for (const TBoardSize& size : BoardSizes)
+    ComboBox1->addItem(QCoreApplication::translate("BoardSizes", size.Label));
   ComboBox1->setFont(NarrowFont(11));
   ComboBox1->setFocusPolicy(Qt::NoFocus);
   ComboBox1->setMinimumWidth(150);
@@ -230,9 +231,19 @@ void TMainForm::CreateInfoBar(QVBoxLayout* column) {
   RzPanel4->setPalette(info);
   RzPanel4->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
   TClickLabel** labels[] = {&PlayerLbl, &RzLabel1, &Label1, &TimeLbl};
-  const char* texts[] = {"Player", "Puzzle No. x", "Solution", "Time"};
+  // The information bar's labels until the first puzzle fills them in.
+  const char* texts[] = {
+      //: Information bar: the player's name goes here
+      QT_TRANSLATE_NOOP("MainForm", "Player"),
+      //: Information bar: the puzzle's number goes here
+      QT_TRANSLATE_NOOP("MainForm", "Puzzle No. x"),
+      //: Information bar: how much of the board is solved goes here
+      QT_TRANSLATE_NOOP("MainForm", "Solution"),
+      //: Information bar: the clock goes here
+      QT_TRANSLATE_NOOP("MainForm", "Time"),
+  };
   for (int i = 0; i < 4; ++i) {
-    auto* label = new TClickLabel(QString::fromLatin1(texts[i]), RzPanel4);
+    auto* label = new TClickLabel(tr(texts[i]), RzPanel4);
     // Inside the 2-pixel border the whole height of the font and the row of
     // the underscore below it: at 25 pixels "Jo_Ann" read "Jo Ann".
     label->setGeometry(8 + i * 243, 5, 231, 28);
@@ -242,9 +253,9 @@ void TMainForm::CreateInfoBar(QVBoxLayout* column) {
         QStringLiteral("QLabel { background: white; color: black; border: 2px solid rgb(0, 128, 0); }"));
     *labels[i] = label;
   }
-  RzLabel1->setToolTip(QStringLiteral("Click to go to a puzzle"));
-  PlayerLbl->setToolTip(QStringLiteral("Click to switch to another player"));
-  TimeLbl->setToolTip(QStringLiteral("Pause / Unpause"));
+  RzLabel1->setToolTip(tr("Click to go to a puzzle"));
+  PlayerLbl->setToolTip(tr("Click to switch to another player"));
+  TimeLbl->setToolTip(tr("Pause / Unpause"));
   RzLabel1->OnMouseDown = [this](QMouseEvent* e) { RzLabel1MouseDown(e->modifiers()); };
   RzLabel1->OnClick = [this] { RzLabel1Click(); };
   TimeLbl->OnClick = [this] { TimeLblClick(); };
@@ -317,9 +328,11 @@ void TMainForm::CreateCluePanes() {
   RzLine2->resize(PanelArrowSize);
 
   HorizontalPopup = new QMenu(this);
-  Showall1 = HorizontalPopup->addAction(QStringLiteral("Show All"), this, [this] { Showall1Click(); });
+  //: Clue panel's menu: shows every hidden clue again
+  Showall1 = HorizontalPopup->addAction(tr("Show All"), this, [this] { Showall1Click(); });
   VerticalPopup = new QMenu(this);
-  ShowAll2 = VerticalPopup->addAction(QStringLiteral("Show All"), this, [this] { ShowAll2Click(); });
+  //: Clue panel's menu: shows every hidden clue again
+  ShowAll2 = VerticalPopup->addAction(tr("Show All"), this, [this] { ShowAll2Click(); });
   Keys.Install();
 }
 

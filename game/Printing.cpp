@@ -23,14 +23,14 @@ void TMainForm::PrintExport1Click() {
       QDir(PrintFolder)
           .filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(N()).arg(Play->Game().Number()));
   const QString file = Dialogs.ChooseSaveFile(
-      this, proposed, QStringLiteral("PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)"),
-      QStringLiteral("pdf"));
+      this, proposed,
+      //: The save dialog's file types; the patterns in brackets and the ";;" between types stay as they are
+      tr("PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)"), QStringLiteral("pdf"));
   if (file.isEmpty()) return;
   PrintFolder = QFileInfo(file).absolutePath();
-  const bool solution =
-      Dialogs.Confirm(this, QStringLiteral("Print the solution too, on a page of its own?"));
+  const bool solution = Dialogs.Confirm(this, tr("Print the solution too, on a page of its own?"));
   const QString title = PrintTitle(N(), Play->Game().Number(), Play->Prefs().Difficulty);
   if (const QString why = PrintPuzzle(file, Play->Game().Puzzle, *TileImages, title, solution);
       !why.isEmpty())
-    Dialogs.ErrorBox(this, QStringLiteral("The puzzle could not be printed:\r") + why);
+    Dialogs.ErrorBox(this, tr("The puzzle could not be printed:\r%1").arg(why));
 }

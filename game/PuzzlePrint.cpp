@@ -7,6 +7,7 @@
 #include "PuzzleArt.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -116,7 +117,7 @@ class TWholeFiles {
 
  private:
   static QString Reason(const QString& path, const QSaveFile& file) {
-    return QStringLiteral("cannot write \"%1\": %2").arg(path, file.errorString());
+    return QCoreApplication::translate("Printing", "cannot write \"%1\": %2").arg(path, file.errorString());
   }
   std::vector<std::unique_ptr<QSaveFile>> Files;
 };
@@ -205,7 +206,12 @@ TPrintFormat PrintFormatFor(const QString& path) {
 }
 
 QString PrintTitle(int n, int number, int difficulty) {
-  return QStringLiteral("%1 x %1 No. %2, difficulty %3").arg(n).arg(number).arg(difficulty);
+  return
+      //: A printed puzzle's title: board size (as "6 x 6"), puzzle number, difficulty
+      QCoreApplication::translate("Printing", "%1 x %1 No. %2, difficulty %3")
+          .arg(n)
+          .arg(number)
+          .arg(difficulty);
 }
 
 TPrintLayout LayOutPuzzlePage(const TPuzzle& puzzle) {
@@ -281,11 +287,11 @@ void DrawPuzzlePage(QPainter& p, TPuzzleArt& art, const TPuzzle& puzzle, const Q
       p.drawRect(square);
     }
 
-  DrawHeading(p, L.HorizontalHeading, QStringLiteral("Horizontal clues"));
+  DrawHeading(p, L.HorizontalHeading, QCoreApplication::translate("Printing", "Horizontal clues"));
   for (std::size_t i = 0; i < L.Horizontal.size(); ++i)
     art.DrawHorizontalClue(p, puzzle, puzzle.HorizontalClues[i], L.Horizontal[i].left(),
                            L.Horizontal[i].top(), L.ClueSize);
-  DrawHeading(p, L.VerticalHeading, QStringLiteral("Vertical clues"));
+  DrawHeading(p, L.VerticalHeading, QCoreApplication::translate("Printing", "Vertical clues"));
   for (std::size_t i = 0; i < L.Vertical.size(); ++i)
     art.DrawVerticalClue(p, puzzle, puzzle.VerticalClues[i], L.Vertical[i].left(), L.Vertical[i].top(),
                          L.ClueSize);
@@ -294,7 +300,8 @@ void DrawPuzzlePage(QPainter& p, TPuzzleArt& art, const TPuzzle& puzzle, const Q
 void DrawSolutionPage(QPainter& p, TPuzzleArt& art, const TPuzzle& puzzle, const QString& title) {
   const int n = puzzle.Size();
   p.fillRect(0, 0, PrintPageWidth, PrintPageHeight, Qt::white);
-  DrawTitle(p, QRect(Margin, Margin, ContentWidth, TitleHeight), QStringLiteral("Solution: ") + title);
+  DrawTitle(p, QRect(Margin, Margin, ContentWidth, TitleHeight),
+            QCoreApplication::translate("Printing", "Solution: %1").arg(title));
   constexpr int Gap = 6;
   const int tile = std::min(64, (ContentWidth - (n - 1) * Gap) / n);
   const int width = n * tile + (n - 1) * Gap;
@@ -327,7 +334,9 @@ QString PrintPuzzle(const QString& path, const TPuzzle& puzzle, const TImages& i
                     bool withSolution) {
   const TPrintFormat format = PrintFormatFor(path);
   if (format == TPrintFormat::Unknown)
-    return QStringLiteral("cannot write \"%1\": the name must end in .pdf, .svg or .png").arg(path);
+    return QCoreApplication::translate("Printing",
+                                       "cannot write \"%1\": the name must end in .pdf, .svg or .png")
+        .arg(path);
   InstallFontSubstitutes();  // the clue marks' fonts are the window's
   const QStringList files = PrintFiles(path, withSolution);
   std::vector<QByteArray> pages;
@@ -344,7 +353,8 @@ QString PrintPuzzle(const QString& path, const TPuzzle& puzzle, const TImages& i
   }
   TWholeFiles out;
   for (int i = 0; i < files.size(); ++i) {
-    if (pages[i].isEmpty()) return QStringLiteral("cannot draw \"%1\"").arg(files[i]);
+    if (pages[i].isEmpty())
+      return QCoreApplication::translate("Printing", "cannot draw \"%1\"").arg(files[i]);
     if (QString why = out.Add(files[i], pages[i]); !why.isEmpty()) return why;
   }
   return out.Commit();

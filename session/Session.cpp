@@ -3,6 +3,7 @@
 #include "GameTexts.h"
 #include "SavedGame.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -86,8 +87,9 @@ void TSession::LoadPlayers() {
   const QString savedGames = Records->PlayersFolder() + QStringLiteral("/Saved Games");
   if (!QDir().mkpath(savedGames)) {
     PlayersFolderMissing = true;
-    Error(QStringLiteral("Unable to create the folder %1.\r"
-                         "The players' progress and saved games cannot be kept.")
+    Error(QCoreApplication::translate("Session",
+                                      "Unable to create the folder %1.\r"
+                                      "The players' progress and saved games cannot be kept.")
               .arg(QDir::toNativeSeparators(savedGames)));
   }
   Records->LoadPlayerList();
@@ -146,9 +148,11 @@ void TSession::GoTo(int number) {
 
 bool TSession::AskPuzzleNumber() {
   QString text = QStringLiteral("1");
-  if (!Dialogs.InputBox(
-          Owner, QStringLiteral("Enter Puzzle Number"),
-          QStringLiteral("Enter a value between %1 and %2").arg(MinPuzzleNumber).arg(MaxPuzzleNumber), text))
+  if (!Dialogs.InputBox(Owner, QCoreApplication::translate("Session", "Enter Puzzle Number"),
+                        QCoreApplication::translate("Session", "Enter a value between %1 and %2")
+                            .arg(MinPuzzleNumber)
+                            .arg(MaxPuzzleNumber),
+                        text))
     return false;
   GoTo(ParsePuzzleNumber(text));
   return true;
@@ -208,7 +212,7 @@ TPress TSession::Press(const TMove& move) {
       break;
     case TPressResult::MisClick:
       Play.Clock.MessageAge = 0;
-      Observer.ShowMessage(QStringLiteral("Sorry, that is the wrong choice!"), move);
+      Observer.ShowMessage(QCoreApplication::translate("Session", "Sorry, that is the wrong choice!"), move);
       Sound(TGameSound::Error);
       break;
     default:
@@ -305,7 +309,8 @@ void TSession::ShowStatistics() {
 // --- saved games -------------------------------------------------------------
 
 bool TSession::OfferToSave() {
-  if (Play.InProgress() && Dialogs.Confirm(Owner, QStringLiteral("Do you want to save this game?")))
+  if (Play.InProgress() &&
+      Dialogs.Confirm(Owner, QCoreApplication::translate("Session", "Do you want to save this game?")))
     return Save();
   return true;
 }
@@ -318,9 +323,11 @@ bool TSession::Save() {
       WriteSavedGame(path, SavedGameOf(Play.Puzzle, Play.Number(), Play.Clock.ElapsedSeconds));
   TGame::TPauseGuard pause(Play);
   if (written)
-    Dialogs.InfoBox(Owner, QString::fromLatin1(GameSavedText));
+    Dialogs.InfoBox(Owner, QCoreApplication::translate("Session", "Your game has been saved"));
   else
-    Error(QString::fromLatin1(CouldNotSaveGameText) + written.Error);
+    Error(QCoreApplication::translate(
+              "Session", "Could not save your game!\rPlease check the documentation for this message:\r%1")
+              .arg(written.Error));
   return bool(written);
 }
 
@@ -332,13 +339,17 @@ void TSession::SaveAndPause() {
 void TSession::Open() {
   TGame::TPauseGuard pause(Play);
   const QString folder = QDir(Records->PlayersFolder()).filePath(QStringLiteral("Saved Games"));
-  const QString file = Dialogs.ChooseOpenFile(Owner, folder, QStringLiteral("Quillmere Saved Game (*.sav)"),
-                                              QStringLiteral("sav"));
+  const QString file = Dialogs.ChooseOpenFile(
+      Owner, folder,
+      //: The open dialog's file type; "(*.sav)" stays as it is
+      QCoreApplication::translate("Session", "Quillmere Saved Game (*.sav)"), QStringLiteral("sav"));
   // Cancelled or unreadable: the game on the board goes on as it was.
   if (file.isEmpty()) return;
   TSavedGame saved;
   if (const TResult read = ReadSavedGame(file, saved); !read) {
-    Error(QString::fromLatin1(CouldNotLoadGameText) + read.Error);
+    Error(QCoreApplication::translate(
+              "Session", "Could not load your game!\rPlease check the documentation for this message:\r%1")
+              .arg(read.Error));
     return;
   }
   // The file's owner plays it; a file no known player owns opens for the
@@ -353,7 +364,7 @@ void TSession::Open() {
   Play.Load(saved.Size, saved.Number, saved.Time);
   Observer.PuzzleChanged(TPuzzleChange::New);
   TGame::TPauseGuard wait(Play);  // the clock waits for the message
-  Dialogs.InfoBox(Owner, QString::fromLatin1(GameLoadedText));
+  Dialogs.InfoBox(Owner, QCoreApplication::translate("Session", "Your game has been loaded"));
 }
 
 // --- players -----------------------------------------------------------------
@@ -363,7 +374,8 @@ QString TSession::NewPlayerProblem(const QString& name) const {
   if (!IsValidPlayerName(name, &problem)) return problem;
   for (const QString& known : Records->ListPlayerNames())
     if (known.compare(name, Qt::CaseInsensitive) == 0)
-      return QStringLiteral("There is already a player called \"%1\"; please choose another name.")
+      return QCoreApplication::translate(
+                 "Session", "There is already a player called \"%1\"; please choose another name.")
           .arg(known);
   return {};
 }
@@ -402,16 +414,18 @@ void TSession::SwitchPlayer() {
 
 void TSession::DeletePlayer() {
   const QString name = Records->Prefs.PlayerName;
-  if (!Dialogs.Confirm(
-          Owner,
-          QStringLiteral("Are you sure you want to delete the current player \"%1\" from the game?\r"
-                         "Their saved games are deleted with them.")
-              .arg(name),
-          TDialogs::TButtons::OkCancel))
+  if (!Dialogs.Confirm(Owner,
+                       QCoreApplication::translate(
+                           "Session",
+                           "Are you sure you want to delete the current player \"%1\" from the game?\r"
+                           "Their saved games are deleted with them.")
+                           .arg(name),
+                       TDialogs::TButtons::OkCancel))
     return;
   if (const QStringList kept = RemoveSavedGamesOf(Records->PlayersFolder(), name, Records->ListPlayerNames());
       !kept.isEmpty())
-    Error(QStringLiteral("Unable to delete the saved games %1.").arg(kept.join(QStringLiteral(", "))));
+    Error(QCoreApplication::translate("Session", "Unable to delete the saved games %1.")
+              .arg(kept.join(QStringLiteral(", "))));
   if (const TResult scores = ScoreTable.DeletePlayerScores(name); !scores) Error(scores.Error);
   if (const TResult deleted = Records->DeletePlayer(name); !deleted) Error(deleted.Error);
 

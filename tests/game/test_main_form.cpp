@@ -441,6 +441,7 @@ TEST(ProgramArguments, HelpVersionAndRefusalsComeBeforeAnyWindow) {
   EXPECT_EQ(run({"--version"}, out, err), 0);
   EXPECT_EQ(out, "quillmere " + ProgramVersion().toUtf8() + "\n");
   EXPECT_EQ(run({"--help"}, out, err), 0);
+  EXPECT_TRUE(out.startsWith("Usage: quillmere [options]\n")) << out.toStdString();
   EXPECT_TRUE(out.contains("--data-dir <DIR>")) << out.toStdString();
   EXPECT_TRUE(out.contains("--version")) << out.toStdString();
   for (const QStringList& bad : {QStringList{"--frobnicate"}, QStringList{"-x"}, QStringList{"foo"},
