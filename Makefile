@@ -14,7 +14,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             libbenchmark-dev fonts-noto-color-emoji fonts-liberation xvfb xauth \
             desktop-file-utils appstream dpkg-dev qt6-svg-dev clang libclang-rt-14-dev \
             clang-tidy clang-format \
-            openbox xdotool x11-utils weston qt6-wayland lintian
+            openbox xdotool x11-utils weston qt6-wayland lintian \
+            at-spi2-core python3-pyatspi dbus-daemon
 
 JOBS     ?= 2
 BUILD    ?= build

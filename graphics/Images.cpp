@@ -62,6 +62,23 @@ constexpr int TileAllocationLimitMB = 64;
 // unpack into gigabytes.
 constexpr int MaxTileSide = 512;
 
+// "01 Dog.bmp" -> "Dog": the extension, a leading number and the separators
+// after it go; "07.bmp" names nothing.
+QString NameFromFileName(const QString& FileName) {
+  QString name = QFileInfo(FileName).completeBaseName();
+  qsizetype i = 0;
+  while (i < name.size() && name[i].isDigit()) ++i;
+  // A bare number says nothing about the picture.
+  if (i == name.size()) return {};
+  // Only a number followed by a separator is a sort prefix: "7up.bmp" keeps it.
+  if (i > 0 && i < name.size() &&
+      (name[i] == u' ' || name[i] == u'_' || name[i] == u'-' || name[i] == u'.')) {
+    while (i < name.size() && (name[i] == u' ' || name[i] == u'_' || name[i] == u'-' || name[i] == u'.')) ++i;
+    name = name.mid(i);
+  }
+  return name.replace(u'_', u' ').trimmed();
+}
+
 }  // namespace
 
 QImage DecodeTilePicture(const QByteArray& Data, QString& Problem) {
@@ -104,19 +121,6 @@ QString TImages::Name(int Index) const {
 
 QString TImages::RowName(int Row) const {
   return Row >= 1 && Row <= RowNames.size() ? RowNames[Row - 1] : QString();
-}
-
-QString TImages::NameFromFileName(const QString& FileName) {
-  QString name = QFileInfo(FileName).completeBaseName();
-  qsizetype i = 0;
-  while (i < name.size() && name[i].isDigit()) ++i;
-  // Only a number followed by a separator is a sort prefix: "7up.bmp" keeps it.
-  if (i > 0 && i < name.size() &&
-      (name[i] == u' ' || name[i] == u'_' || name[i] == u'-' || name[i] == u'.')) {
-    while (i < name.size() && (name[i] == u' ' || name[i] == u'_' || name[i] == u'-' || name[i] == u'.')) ++i;
-    name = name.mid(i);
-  }
-  return name.replace(u'_', u' ').trimmed();
 }
 
 const QImage* TImages::Picture(int Index) const {

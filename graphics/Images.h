@@ -52,9 +52,6 @@ class TImages {
   // What row Row (from 1) holds: its line of "tiles/Categories.txt", or
   // empty when the tile set brings no name for it.
   QString RowName(int Row) const;
-  // "01 Dog.bmp" -> "Dog": the extension, a leading number and the
-  // separators after it go.
-  static QString NameFromFileName(const QString& FileName);
 
   TFailure LastFailure() const { return Failure; }
   // Names the folder or the file that made the last load fail; empty after a

@@ -4,6 +4,7 @@
 #include "Settings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -50,7 +51,9 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
   RzTrackBar1->setTickPosition(QSlider::TicksBelow);
   RzTrackBar1->setTickInterval(1);
   RzTrackBar1->setPageStep(1);
-  RzTrackBar1->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
+  // Tab reaches it, so the difficulty can be set with the keys alone.
+  RzTrackBar1->setFocusPolicy(Qt::StrongFocus);
+  RzTrackBar1->setAccessibleName(QCoreApplication::translate("Accessibility", "Difficulty"));
   RzTrackBar1->setGeometry(68, 190, 341, 24);
   connect(RzTrackBar1, &QSlider::valueChanged, this, [this] { RzTrackBar1Change(); });
   label(QStringLiteral("Easier"), 32, 204);
@@ -60,6 +63,7 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
 
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   close->setGeometry(200, 304, 89, 27);
+  close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   Settings.PenaltiesChanged = [this] { UpdatePenaltyLabels(); };
 }
