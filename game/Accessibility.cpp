@@ -12,7 +12,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
-#include <QMenuBar>
+#include <QMenu>
 #include <QTimer>
 #include <QToolButton>
 
@@ -64,16 +64,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   return it == Makers().cend() ? nullptr : (*it)(object);
 }
 
-// Gives object the interface maker makes, also when one was made for it
-// before (widgets ask for theirs while they are built).
-void Provide(QObject* object, TMaker maker) {
-  static const bool installed = [] {
-    QAccessible::installFactory(Factory);
-    return true;
-  }();
-  (void)installed;
-  Makers().insert(object, std::move(maker));
-  QObject::connect(object, &QObject::destroyed, [object] { Makers().remove(object); });
+// Drops the interface made for object, so the next question makes a new one.
+void Forget(QObject* object) {
   if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(object))
     QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
 }
@@ -517,6 +509,29 @@ QString TAccessibility::HintPaneText() const {
 
 // --- the interfaces and names -------------------------------------------------------
 
+// Gives object the interface maker makes, also when one was made for it
+// before (widgets ask for theirs while they are built).
+void TAccessibility::Provide(QObject* object, TMaker maker) {
+  static const bool installed = [] {
+    QAccessible::installFactory(Factory);
+    return true;
+  }();
+  (void)installed;
+  Makers().insert(object, std::move(maker));
+  QObject::connect(object, &QObject::destroyed, [object] { Makers().remove(object); });
+  Forget(object);
+  Provided.append(object);
+}
+
+TAccessibility::~TAccessibility() {
+  for (const QPointer<QObject>& object : Provided) {
+    if (!object) continue;
+    Makers().remove(object.data());
+    Forget(object.data());
+  }
+  for (const QAccessible::Id id : Notices) QAccessible::deleteAccessibleInterface(id);
+}
+
 void TAccessibility::Install() {
   TMainForm& f = Form;
   Provide(f.PaintBox1, [this](QObject* o) { return new TBoardAccessible(*this, static_cast<QWidget*>(o)); });
@@ -551,6 +566,23 @@ void TAccessibility::Install() {
   f.PaintBox3->setAccessibleName(Tr("Tile zoom"));
   f.RzLabel2->setAccessibleName(Tr("Message"));
   for (TArrowLine* arrow : {f.RzLine1, f.RzLine2, f.RzLine4}) arrow->setAccessibleName(Tr("Hint arrow"));
+  // The toolbar's size list takes no focus; the keys open it from the Puzzle
+  // menu or with Ctrl+B.
+  auto* sizes = new QAction(Tr("Board &Size ..."), &f);
+  sizes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+  QObject::connect(sizes, &QAction::triggered, f.ComboBox1, [&f] { f.ComboBox1->showPopup(); });
+  f.addAction(sizes);
+  for (QObject* holder : f.New1->associatedObjects()) {
+    auto* menu = qobject_cast<QMenu*>(holder);
+    if (!menu) continue;
+    QAction* before = nullptr;
+    for (QAction* item : menu->actions())
+      if (item->isSeparator()) {
+        before = item;
+        break;
+      }
+    menu->insertAction(before, sizes);
+  }
   f.RzToolbar1->setAccessibleName(Tr("Toolbar"));
   f.RzPanel4->setAccessibleName(Tr("Information bar"));
   PuzzleChanged();

@@ -5,9 +5,11 @@
 
 #include <QAccessible>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class QAccessibleInterface;
@@ -25,6 +27,11 @@ struct TDeductionStep;
 class TAccessibility {
  public:
   explicit TAccessibility(TMainForm& form) : Form(form) {}
+  // The window's interfaces go first: the controls outlive the session they
+  // read.
+  ~TAccessibility();
+  TAccessibility(const TAccessibility&) = delete;
+  TAccessibility& operator=(const TAccessibility&) = delete;
   // After the controls exist: the paint boxes and labels get their
   // interfaces, the other controls their names.
   void Install();
@@ -64,6 +71,7 @@ class TAccessibility {
  private:
   void SendAnnouncements();
   QString ClueSentence(const TClue& clue, bool step) const;
+  void Provide(QObject* object, std::function<QAccessibleInterface*(QObject*)> maker);
 
   std::vector<bool> Solved;  // the squares solved at the last report, column by column
   bool PlayerPaused = false;
@@ -72,4 +80,5 @@ class TAccessibility {
   // The last announcements' objects: each announcement is an object of its
   // own, so a reader that asks for its text later still gets this one.
   QList<QAccessible::Id> Notices;
+  QList<QPointer<QObject>> Provided;
 };
