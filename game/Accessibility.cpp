@@ -511,13 +511,13 @@ QString TAccessibility::HintPaneText() const {
 
 // Gives object the interface maker makes, also when one was made for it
 // before (widgets ask for theirs while they are built).
-void TAccessibility::Provide(QObject* object, TMaker maker) {
+void TAccessibility::Provide(QObject* object, const TMaker& maker) {
   static const bool installed = [] {
     QAccessible::installFactory(Factory);
     return true;
   }();
   (void)installed;
-  Makers().insert(object, std::move(maker));
+  Makers().insert(object, maker);
   QObject::connect(object, &QObject::destroyed, [object] { Makers().remove(object); });
   Forget(object);
   Provided.append(object);
@@ -677,7 +677,9 @@ void TAccessibility::SquaresChanged(const std::vector<TBoardPos>& squares) {
 void TAccessibility::StateChanged(TStateChange change) {
   const TGame& game = Form.Session().Game();
   if (change == TStateChange::Completed) {
-    Announce(Tr("Congratulations! The puzzle is solved. %1").arg(Form.TimeLbl->text()));
+    Announce(Form.Session().Prefs().TimerOn
+                 ? Tr("Congratulations! The puzzle is solved. %1").arg(Form.TimeLbl->text())
+                 : Tr("Congratulations! The puzzle is solved."));
     return;
   }
   if (change != TStateChange::Phase) return;

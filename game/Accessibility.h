@@ -71,7 +71,7 @@ class TAccessibility {
  private:
   void SendAnnouncements();
   QString ClueSentence(const TClue& clue, bool step) const;
-  void Provide(QObject* object, std::function<QAccessibleInterface*(QObject*)> maker);
+  void Provide(QObject* object, const std::function<QAccessibleInterface*(QObject*)>& maker);
 
   std::vector<bool> Solved;  // the squares solved at the last report, column by column
   bool PlayerPaused = false;
