@@ -480,8 +480,9 @@ QString TAccessibility::ClueText(const TClue& clue) const {
 
 QString TAccessibility::StepText(const TDeductionStep& step) const {
   QString text;
-  if (step.Rule == TDeductionStep::TRule::TwoPlaces)
-    text = QCoreApplication::translate(TwoPlacesHint.Context, TwoPlacesHint.Source);
+  if (step.Rule == TDeductionStep::TRule::TwoPlaces)  // the arrows point at no square: the row is said
+    text = Tr("%1 (%2)").arg(QCoreApplication::translate(TwoPlacesHint.Context, TwoPlacesHint.Source),
+                             RowName(step.Row));
   else if (step.Clue)
     text = ClueSentence(*step.Clue, true);
   if (const TMessage closing = StepMessage(step); !closing.empty()) {
@@ -585,7 +586,7 @@ void TAccessibility::Install() {
   }
   f.RzToolbar1->setAccessibleName(Tr("Toolbar"));
   f.RzPanel4->setAccessibleName(Tr("Information bar"));
-  PuzzleChanged();
+  PuzzleChanged(TPuzzleChange::Proved);  // no announcement, only the board as it is
 }
 
 bool TAccessibility::CursorOn(int c, int r, int q) const {
@@ -645,7 +646,11 @@ void TAccessibility::FollowCursor() {
 
 // --- what the session reported -------------------------------------------------------
 
-void TAccessibility::PuzzleChanged() {
+void TAccessibility::PuzzleChanged(TPuzzleChange change) {
+  if (change == TPuzzleChange::New)
+    Announce(Tr("%1, board %2").arg(Form.RzLabel1->text(), Form.ComboBox1->currentText()));
+  else if (change == TPuzzleChange::Restarted)
+    Announce(Tr("The puzzle starts again."));
   const TPuzzle& puzzle = Form.Session().Game().Puzzle;
   Solved.assign(std::size_t(MaxBoardSize * MaxBoardSize), false);
   for (int c = 1; c <= Form.N(); ++c)

@@ -15,6 +15,7 @@
 class QAccessibleInterface;
 class TClue;
 class TMainForm;
+enum class TPuzzleChange;
 enum class TStateChange;
 struct TDeductionStep;
 
@@ -37,7 +38,7 @@ class TAccessibility {
   void Install();
 
   // What the session reported.
-  void PuzzleChanged();
+  void PuzzleChanged(TPuzzleChange change);
   void SquaresChanged(const std::vector<TBoardPos>& squares);
   void StateChanged(TStateChange change);
   void MisClick(const QString& text);

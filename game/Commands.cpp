@@ -191,7 +191,7 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
       break;
   }
   DrawAll();
-  Access.PuzzleChanged();
+  Access.PuzzleChanged(change);
 }
 
 void TMainForm::SquaresChanged(const std::vector<TBoardPos>& squares) {

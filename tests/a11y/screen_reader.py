@@ -264,6 +264,13 @@ def main():
     subprocess.run(["xdotool", "windowactivate", "--sync", win[0]], check=True)
     pump(0.5)
 
+    # Another puzzle is said, and back to this one.
+    for step, number in (("Next", 18), ("Prior", 17)):
+        start = len(EVENTS)
+        key(step)
+        wait_told(start, ("announce",), r"^Puzzle No\. %d, board 4 x 4 \(Easiest\)$" % number, 5,
+                  "the puzzle after %s" % step)
+
     start = len(EVENTS)
     key("ctrl+h")
     wait_told(start, ("announce",), r"^The .*(removed|belongs)", 5, "Give me a clue!")
