@@ -17,7 +17,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             desktop-file-utils appstream dpkg-dev qt6-svg-dev clang libclang-rt-14-dev \
             clang-tidy clang-format \
             openbox xdotool x11-utils weston qt6-wayland lintian \
-            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all
+            qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all \
+            at-spi2-core python3-pyatspi dbus-daemon
 
 JOBS     ?= 2
 BUILD    ?= build

@@ -191,10 +191,12 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
       break;
   }
   DrawAll();
+  Access.PuzzleChanged(change);
 }
 
 void TMainForm::SquaresChanged(const std::vector<TBoardPos>& squares) {
   for (const TBoardPos& square : squares) DrawSquare(square.c, square.r);
+  Access.SquaresChanged(squares);
 }
 
 void TMainForm::CluesChanged(bool vertical, bool all) {
@@ -208,6 +210,7 @@ void TMainForm::CluesChanged(bool vertical, bool all) {
 }
 
 void TMainForm::StateChanged(TStateChange change) {
+  Access.StateChanged(change);
   switch (change) {
     case TStateChange::Phase:
       GamePhaseChanged();
@@ -241,10 +244,12 @@ void TMainForm::PuzzleCompleted() {
 
 void TMainForm::ShowMessage(const QString& text, const TMove& /*move*/) {
   ShowMessageAt(MessagePoint.x(), MessagePoint.y(), text);
+  Access.MisClick(text);
 }
 
 void TMainForm::ExplainStep(const TDeductionStep& step) {
   ExplainClue(step.Clue, step.Index, true);
+  Access.StepExplained(step);
 }
 
 void TMainForm::PlaySound(TGameSound sound) {

@@ -76,6 +76,7 @@ TPaintBox* TKeyboardPlay::PaneBox(TKeyPane Pane) const {
 
 void TKeyboardPlay::UpdatePanes() {
   for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) box->update();
+  Form.Access.FollowCursor();
 }
 
 bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {

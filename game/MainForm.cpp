@@ -71,6 +71,7 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
   column->addWidget(MainSplitter, 1);
   CreateStatusBar();
   CreateTimers();
+  Access.Install();
   resize(1024, 768);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Accessibility.h"
 #include "AnimationTimer.h"
 #include "DataFolders.h"
 #include "Effects.h"
@@ -204,6 +205,7 @@ class TMainForm : public QMainWindow, private TSessionObserver {
  private:
   friend struct TMainFormProbe;  // what tests look at beyond the controls
   friend class TKeyboardPlay;    // the keys press through the mouse's calls
+  friend class TAccessibility;   // says in words what the window draws
 
   // Both public constructors: the records named after recordsPath.
   TMainForm(const TDataFolders& folders, const QString& recordsPath, TDialogs& dialogs, QWidget* parent);
@@ -267,6 +269,7 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   TGameSounds Sounds;
   std::vector<THintPiece> HintPieces;  // what the hint pane shows
   TKeyboardPlay Keys{*this};
+  TAccessibility Access{*this};
   QString PrintFolder;  // where the last print went; the next is offered there
   QPoint MessagePoint;  // where a mis-click's message shows
   TWindowPlacement Placement{*this};

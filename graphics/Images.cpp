@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <algorithm>
@@ -63,6 +64,23 @@ constexpr int TileAllocationLimitMB = 64;
 // unpack into gigabytes.
 constexpr int MaxTileSide = 512;
 
+// "01 Dog.bmp" -> "Dog": the extension, a leading number and the separators
+// after it go; "07.bmp" names nothing.
+QString NameFromFileName(const QString& FileName) {
+  QString name = QFileInfo(FileName).completeBaseName();
+  qsizetype i = 0;
+  while (i < name.size() && name[i].isDigit()) ++i;
+  // A bare number says nothing about the picture.
+  if (i == name.size()) return {};
+  // Only a number followed by a separator is a sort prefix: "7up.bmp" keeps it.
+  if (i > 0 && i < name.size() &&
+      (name[i] == u' ' || name[i] == u'_' || name[i] == u'-' || name[i] == u'.')) {
+    while (i < name.size() && (name[i] == u' ' || name[i] == u'_' || name[i] == u'-' || name[i] == u'.')) ++i;
+    name = name.mid(i);
+  }
+  return name.replace(u'_', u' ').trimmed();
+}
+
 }  // namespace
 
 QImage DecodeTilePicture(const QByteArray& Data, QString& Problem) {
@@ -95,6 +113,17 @@ TImages::~TImages() {
 
 void TImages::Clear() {
   Pictures.clear();
+  Names.clear();
+  RowNames.clear();
+}
+
+QString TImages::Name(int Index) const {
+  if (Index < 0 || Index >= static_cast<int>(Names.size())) return {};
+  return Names[static_cast<std::size_t>(Index)];
+}
+
+QString TImages::RowName(int Row) const {
+  return Row >= 1 && Row <= RowNames.size() ? RowNames[Row - 1] : QString();
 }
 
 const QImage* TImages::Picture(int Index) const {
@@ -107,6 +136,12 @@ bool TImages::LoadAll(const QString& ProgramFolder) {
   Failure = TFailure::None;
   ErrorMessage.clear();
   const QDir tiles(QDir(ProgramFolder).filePath(QStringLiteral("tiles")));
+  // The rows' names, one a line; a tile set without the file has none.
+  if (const TFileBytes names = ReadFileBytes(tiles.filePath(QStringLiteral("Categories.txt")), 64 * 1024);
+      names.Ok()) {
+    for (const QString& line : QString::fromUtf8(names.Bytes).split(u'\n').mid(0, RowCount))
+      RowNames.append(line.trimmed());
+  }
   for (int row = 1; row <= RowCount; ++row) {
     const QString folder = tiles.filePath(QStringLiteral("Row %1").arg(row));
     const int loaded = LoadFolder(folder);
@@ -156,6 +191,7 @@ int TImages::LoadFolder(const QString& Path) {
       break;
     }
     Pictures.push_back(std::make_unique<QImage>(std::move(picture)));
+    Names.push_back(NameFromFileName(name));
     ++count;
   }
   return count;

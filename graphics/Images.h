@@ -46,6 +46,13 @@ class TImages {
   void Clear();
   int Count() const { return static_cast<int>(Pictures.size()); }
 
+  // What picture Index shows, from its file name ("01 Dog.bmp" is "Dog"), as
+  // the tile set wrote it (a front end translates the generated ones).
+  QString Name(int Index) const;
+  // What row Row (from 1) holds: its line of "tiles/Categories.txt", or
+  // empty when the tile set brings no name for it.
+  QString RowName(int Row) const;
+
   TFailure LastFailure() const { return Failure; }
   // Names the folder or the file that made the last load fail; empty after a
   // successful LoadAll.
@@ -53,6 +60,8 @@ class TImages {
 
  private:
   std::vector<std::unique_ptr<QImage>> Pictures;
+  std::vector<QString> Names;  // one per picture
+  QStringList RowNames;
   TFailure Failure = TFailure::None;
   QString ErrorMessage;
 };

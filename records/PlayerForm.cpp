@@ -57,6 +57,8 @@ TPlayerForm::TPlayerForm(QWidget* parent) : QDialog(parent) {
 void TPlayerForm::ShowNameBox(bool nameBox) {
   ProblemLbl->hide();
   NameBox->setVisible(nameBox);
+  // The label names the box that shows, for a screen reader.
+  Label1->setBuddy(nameBox ? static_cast<QWidget*>(NameBox) : PlayerList);
   NameBox->setEnabled(nameBox);
   PlayerList->setVisible(!nameBox);
   PlayerList->setEnabled(!nameBox);

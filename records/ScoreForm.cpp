@@ -99,7 +99,8 @@ TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Tab
   StringGrid1->setItemDelegate(new TScoreCellDelegate(*this, StringGrid1));
   StringGrid1->setShowGrid(false);
   StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);  // no cell can be selected
-  StringGrid1->setFocusPolicy(Qt::NoFocus);
+  // Tab reaches it, for a screen reader to read it.
+  StringGrid1->setFocusPolicy(Qt::TabFocus);
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -144,6 +145,7 @@ TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Tab
   EraseBtn->setFixedWidth(120);
   CloseBtn->setAutoDefault(false);
   EraseBtn->setAutoDefault(false);
+  CloseBtn->setDefault(true);  // Enter closes; nothing erases by accident
   buttons->addWidget(CloseBtn);
   buttons->addStretch(1);
   buttons->addWidget(EraseBtn);

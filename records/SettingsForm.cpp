@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLocale>
@@ -53,7 +54,9 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
   RzTrackBar1->setTickPosition(QSlider::TicksBelow);
   RzTrackBar1->setTickInterval(1);
   RzTrackBar1->setPageStep(1);
-  RzTrackBar1->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
+  // Tab reaches it, so the difficulty can be set with the keys alone.
+  RzTrackBar1->setFocusPolicy(Qt::StrongFocus);
+  RzTrackBar1->setAccessibleName(QCoreApplication::translate("Accessibility", "Difficulty"));
   RzTrackBar1->setGeometry(68, 190, 341, 24);
   connect(RzTrackBar1, &QSlider::valueChanged, this, [this] { RzTrackBar1Change(); });
   label(tr("Easier"), 32, 204);
@@ -77,6 +80,7 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
 
   auto* close = new QPushButton(tr("Close"), this);
   close->setGeometry(200, 304, 89, 27);
+  close->setDefault(true);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   Settings.PenaltiesChanged = [this] { UpdatePenaltyLabels(); };
 }

@@ -135,7 +135,7 @@ TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* o
   Grid->verticalHeader()->hide();
   Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid->setSelectionMode(QAbstractItemView::NoSelection);
-  Grid->setFocusPolicy(Qt::NoFocus);
+  Grid->setFocusPolicy(Qt::TabFocus);  // Tab reaches it, for a screen reader to read it
   for (int r = 0; r < rows; ++r) {
     const TSizeStatistics& s = r < rows - 1 ? statistics.Sizes[r] : statistics.All;
     const QStringList texts = RowTexts(s);

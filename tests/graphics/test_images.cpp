@@ -244,6 +244,32 @@ TEST_F(TImagesTest, LoadsTenRowsOfTenNumberedRowByRow) {
   EXPECT_EQ(Images.Picture(0), nullptr);
 }
 
+TEST_F(TImagesTest, TilesAreNamedByTheirFilesAndRowsByTheCategoriesFile) {
+  WriteAllRows();
+  QDir row1(RowFolder(1));
+  ASSERT_TRUE(row1.rename(QStringLiteral("00.bmp"), QStringLiteral("00 Dog.bmp")));
+  ASSERT_TRUE(row1.rename(QStringLiteral("01.bmp"), QStringLiteral("01_Hot_dog.BMP")));
+  ASSERT_TRUE(row1.rename(QStringLiteral("02.bmp"), QStringLiteral("7up.bmp")));
+  QFile names(QDir(Folder.path()).filePath(QStringLiteral("tiles/Categories.txt")));
+  ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+  names.write("Animals\r\n  Sea life \n");
+  names.close();
+  ASSERT_TRUE(Images.LoadAll(Folder.path()));
+  EXPECT_EQ(Images.Name(0), QStringLiteral("Dog"));
+  EXPECT_EQ(Images.Name(1), QStringLiteral("Hot dog"));
+  EXPECT_EQ(Images.Name(2), QString());  // "03.bmp"
+  EXPECT_EQ(Images.Name(9), QStringLiteral("7up"));
+  EXPECT_EQ(Images.Name(100), QString());
+  EXPECT_EQ(Images.RowName(1), QStringLiteral("Animals"));
+  EXPECT_EQ(Images.RowName(2), QStringLiteral("Sea life"));
+  EXPECT_EQ(Images.RowName(3), QString());  // the file names no third row
+  // A tile set without the file names no row.
+  ASSERT_TRUE(names.remove());
+  ASSERT_TRUE(Images.LoadAll(Folder.path()));
+  EXPECT_EQ(Images.RowName(1), QString());
+  EXPECT_EQ(Images.Name(0), QStringLiteral("Dog"));
+}
+
 TEST_F(TImagesTest, TwelveFilesGiveTheFirstTenInNameOrder) {
   WriteRow(1, 12);
   EXPECT_EQ(Images.LoadFolder(RowFolder(1) + QLatin1Char('/')), 10);

@@ -126,6 +126,13 @@ int main(int argc, char** argv) {
     }
   }
 
+  // The rows' names, one a line, for the game to say what a row holds.
+  if (ok) {
+    QByteArray names;
+    for (const TTileCategory& category : categories) names += QByteArray(category.Name) + '\n';
+    ok = WriteFile(out.filePath(QStringLiteral("tiles/Categories.txt")), names);
+  }
+
   ok = ok && MakeFolder(out.filePath(QStringLiteral("sounds")));
   ok = ok && WriteFile(out.filePath(QStringLiteral("sounds/click.wav")), ClickSound());
   ok = ok && WriteFile(out.filePath(QStringLiteral("sounds/pop.wav")), PopSound());

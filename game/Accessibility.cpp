@@ -1,0 +1,720 @@
+// The window for screen readers: interfaces for what is painted, names for
+// the controls, the keyboard cursor as the focus, and announcements.
+#include "Accessibility.h"
+
+#include "ClueText.h"
+#include "Images.h"
+#include "MainForm.h"
+
+#include <QAccessibleWidget>
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHash>
+#include <QPointer>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+QString Tr(const char* text) {
+  return QCoreApplication::translate("Accessibility", text);
+}
+
+// "Dog", "Dog or Cat", "Dog, Cat or Fox".
+QString Alternatives(const QStringList& names) {
+  if (names.isEmpty()) return {};
+  QString list = names.last();
+  if (names.size() > 1) {
+    list = Tr("%1 or %2").arg(names[names.size() - 2], list);
+    for (qsizetype i = names.size() - 3; i >= 0; --i) list = Tr("%1, %2").arg(names[i], list);
+  }
+  return list;
+}
+
+// The template with %1, %2, ... put in at once, so a name holding "%1"
+// stays as it is.
+QString Fill(const QString& text, const QStringList& args) {
+  switch (args.size()) {
+    case 0:
+      return text;
+    case 1:
+      return text.arg(args[0]);
+    case 2:
+      return text.arg(args[0], args[1]);
+    default:
+      return text.arg(args[0], args[1], args[2]);
+  }
+}
+
+// --- which objects get which interface ----------------------------------------
+
+using TMaker = std::function<QAccessibleInterface*(QObject*)>;
+
+QHash<const QObject*, TMaker>& Makers() {
+  static QHash<const QObject*, TMaker> makers;
+  return makers;
+}
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+  const auto it = Makers().constFind(object);
+  return it == Makers().cend() ? nullptr : (*it)(object);
+}
+
+// Drops the interface made for object, so the next question makes a new one.
+void Forget(QObject* object) {
+  if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(object))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+}
+
+void Send(QAccessibleInterface* iface, QAccessible::Event type) {
+  if (!iface || !QAccessible::isActive()) return;
+  QAccessibleEvent event(iface, type);
+  QAccessible::updateAccessibility(&event);
+}
+
+// A widget whose name and description are worked out when asked.
+class TWordsAccessible : public QAccessibleWidget {
+ public:
+  TWordsAccessible(QWidget* widget, QAccessible::Role role, std::function<QString()> name,
+                   std::function<QString()> description = {})
+      : QAccessibleWidget(widget, role), Name(std::move(name)), Description(std::move(description)) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && Name) return Name();
+    if (t == QAccessible::Description && Description) return Description();
+    return QAccessibleWidget::text(t);
+  }
+  // The children are drawn, not widgets (the hint arrows are decoration).
+  int childCount() const override { return 0; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+
+ private:
+  std::function<QString()> Name, Description;
+};
+
+// --- the painted parts ----------------------------------------------------------
+
+// A part of a paint box that is drawn, not a widget: it has no object of its
+// own, and lives as long as the box's interface (which owns it).
+class TDrawnAccessible : public QAccessibleInterface {
+ public:
+  TDrawnAccessible(TAccessibility& access, QWidget* box) : Access(access), Box(box) {}
+  bool isValid() const override { return !Box.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return Box ? Box->window()->windowHandle() : nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessibleInterface* parent() const override {
+    return Box ? QAccessible::queryAccessibleInterface(Box.data()) : nullptr;
+  }
+  QRect Global(const QRect& local) const {
+    return Box ? QRect(Box->mapToGlobal(local.topLeft()), local.size()) : QRect();
+  }
+
+ protected:
+  TAccessibility& Access;
+  QPointer<QWidget> Box;
+};
+
+class TBoardAccessible;
+
+// A candidate cell: its tile and whether it is still possible.
+class TCellAccessible : public TDrawnAccessible {
+ public:
+  TCellAccessible(TAccessibility& access, QWidget* box, int c, int r, int q)
+      : TDrawnAccessible(access, box), C(c), R(r), Q(q) {}
+  QAccessibleInterface* parent() const override;
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return Access.CellText(C, R, Q);
+    return {};
+  }
+  QRect rect() const override {
+    const TBoardLayout L = Access.Form.BoardLayout();
+    return Global(QRect(L.X0(C) + ((Q - 1) % L.gc) * L.cw, L.Y0(R) + ((Q - 1) / L.gc) * L.ch, L.cw, L.ch));
+  }
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::State state() const override;
+  const int C, R, Q;
+};
+
+// A square: a table cell named by its column and category, saying its state.
+class TSquareAccessible : public TDrawnAccessible, public QAccessibleTableCellInterface {
+ public:
+  TSquareAccessible(TAccessibility& access, QWidget* box, int c, int r)
+      : TDrawnAccessible(access, box), C(c), R(r) {}
+  ~TSquareAccessible() override {
+    for (const QAccessible::Id id : Cells)
+      if (id) QAccessible::deleteAccessibleInterface(id);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    return t == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return Access.SquareText(C, R);
+    return {};
+  }
+  QRect rect() const override {
+    const TBoardLayout L = Access.Form.BoardLayout();
+    return Global(QRect(L.X0(C), L.Y0(R), L.W, L.H));
+  }
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::State state() const override;
+  int childCount() const override { return Access.Form.N(); }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    QAccessible::Id& id = Cells[std::size_t(index)];
+    if (!id) id = QAccessible::registerAccessibleInterface(new TCellAccessible(Access, Box, C, R, index + 1));
+    return QAccessible::accessibleInterface(id);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto* cell = dynamic_cast<const TCellAccessible*>(child);
+    return cell && cell->C == C && cell->R == R && cell->Q <= childCount() ? cell->Q - 1 : -1;
+  }
+  // The table cell.
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return C - 1; }
+  int rowIndex() const override { return R - 1; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+  const int C, R;
+
+ private:
+  mutable std::array<QAccessible::Id, MaxBoardSize> Cells{};
+};
+
+// The board: a table of N x N squares, rows the categories.
+class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterface {
+ public:
+  TBoardAccessible(TAccessibility& access, QWidget* box)
+      : TWordsAccessible(
+            box, QAccessible::Table, [] { return Tr("Board"); },
+            [] {
+              return Tr(
+                  "The arrow keys move between the tiles, Space places the tile, Delete removes it or "
+                  "brings it back, Tab goes to the clues.");
+            }),
+        Access(access) {}
+  ~TBoardAccessible() override {
+    for (const QAccessible::Id id : Squares)
+      if (id) QAccessible::deleteAccessibleInterface(id);
+  }
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+    return TWordsAccessible::interface_cast(t);
+  }
+  int N() const { return Access.Form.Session().Game().BoardReady() ? Access.Form.N() : 0; }
+  QAccessibleInterface* Square(int c, int r) const {
+    if (c < 1 || c > N() || r < 1 || r > N()) return nullptr;
+    QAccessible::Id& id = Squares[std::size_t((r - 1) * MaxBoardSize + c - 1)];
+    if (!id) id = QAccessible::registerAccessibleInterface(new TSquareAccessible(Access, widget(), c, r));
+    return QAccessible::accessibleInterface(id);
+  }
+  int childCount() const override { return N() * N(); }
+  QAccessibleInterface* child(int index) const override {
+    return index < 0 || index >= childCount() ? nullptr : Square(index % N() + 1, index / N() + 1);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto* square = dynamic_cast<const TSquareAccessible*>(child);
+    return square && square->C <= N() && square->R <= N() ? (square->R - 1) * N() + square->C - 1 : -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
+    const TBoardHit hit = HitTest(Access.Form.BoardLayout(), at.x(), at.y());
+    if (hit.c < 1 || hit.r < 1) return nullptr;
+    QAccessibleInterface* square = Square(hit.c, hit.r);
+    return square && hit.Cell && hit.q <= N() &&
+                   !Access.Form.Session().Game().Puzzle.Square(hit.c, hit.r).IsSolved()
+               ? square->child(hit.q - 1)
+               : square;
+  }
+  QAccessibleInterface* focusChild() const override { return Access.CursorTarget(TKeyPane::Board); }
+  // The table.
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override { return Square(column + 1, row + 1); }
+  int selectedCellCount() const override { return 0; }
+  QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+  QString columnDescription(int column) const override { return Tr("Column %1").arg(column + 1); }
+  QString rowDescription(int row) const override { return Access.RowName(row + 1); }
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  int columnCount() const override { return N(); }
+  int rowCount() const override { return N(); }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+ private:
+  TAccessibility& Access;
+  mutable std::array<QAccessible::Id, MaxBoardSize * MaxBoardSize> Squares{};
+};
+
+}  // namespace
+
+namespace {
+
+QAccessibleInterface* TCellAccessible::parent() const {
+  if (!Box) return nullptr;
+  auto* board = dynamic_cast<TBoardAccessible*>(QAccessible::queryAccessibleInterface(Box.data()));
+  return board ? board->Square(C, R) : nullptr;
+}
+
+QAccessible::State TCellAccessible::state() const {
+  QAccessible::State s;
+  s.focusable = true;
+  s.focused = Access.CursorOn(C, R, Q);
+  return s;
+}
+
+QAccessible::State TSquareAccessible::state() const {
+  QAccessible::State s;
+  s.focusable = true;
+  s.focused = Access.CursorOn(C, R, 0);
+  return s;
+}
+
+// A clue: its sentence, and whether it is hidden.
+class TClueAccessible : public TDrawnAccessible {
+ public:
+  TClueAccessible(TAccessibility& access, QWidget* box, bool vertical, int index)
+      : TDrawnAccessible(access, box), Vertical(vertical), Index(index) {}
+  const TClue* Clue() const {
+    const TPuzzle& puzzle = Access.Form.Session().Game().Puzzle;
+    const TClueList& clues = Vertical ? puzzle.VerticalClues : puzzle.HorizontalClues;
+    return Index < int(clues.size()) ? &clues[std::size_t(Index)] : nullptr;
+  }
+  QString text(QAccessible::Text t) const override {
+    const TClue* clue = Clue();
+    if (!clue) return {};
+    if (t == QAccessible::Name) return Access.ClueText(*clue);
+    if (t == QAccessible::Description) return Tr("Space hides the clue or shows it again.");
+    return {};
+  }
+  QRect rect() const override {
+    if (!Box) return {};
+    const int n = int((Vertical ? Access.Form.Session().Game().Puzzle.VerticalClues
+                                : Access.Form.Session().Game().Puzzle.HorizontalClues)
+                          .size());
+    if (Vertical) {
+      const int s = VerticalTileSize(Box->width(), Box->height(), n);
+      return Global(QRect(VerticalClueLeft(Index, s), 10, s, 3 * s));
+    }
+    const int s = Access.Form.HorizontalLayout().s;
+    return Global(QRect(HorizontalClueLeft(Index, s), HorizontalClueTop(Index, s), 3 * s, s));
+  }
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    s.focusable = true;
+    s.focused = Access.CursorOnClue(Vertical, Index);
+    return s;
+  }
+  const bool Vertical;
+  const int Index;
+};
+
+// A clue panel: the list of its clues.
+class TClueListAccessible : public TWordsAccessible {
+ public:
+  TClueListAccessible(TAccessibility& access, QWidget* box, bool vertical)
+      : TWordsAccessible(
+            box, QAccessible::List,
+            [vertical, &access] {
+              // The vertical panel shows the congratulations in place of the clues.
+              if (vertical && access.Form.Session().Game().Finished())
+                return Tr("Congratulations! Press Space here to see the high scores.");
+              return vertical ? Tr("Clues about columns") : Tr("Clues about order");
+            },
+            [] { return Tr("The arrow keys move between the clues, Space hides or shows one."); }),
+        Access(access),
+        Vertical(vertical) {}
+  ~TClueListAccessible() override {
+    for (const QAccessible::Id id : Items) QAccessible::deleteAccessibleInterface(id);
+  }
+  const TClueList& Clues() const {
+    const TPuzzle& puzzle = Access.Form.Session().Game().Puzzle;
+    return Vertical ? puzzle.VerticalClues : puzzle.HorizontalClues;
+  }
+  int childCount() const override {
+    return Access.Form.Session().Game().BoardReady() ? int(Clues().size()) : 0;
+  }
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount()) return nullptr;
+    while (Items.size() <= index)
+      Items.append(QAccessible::registerAccessibleInterface(
+          new TClueAccessible(Access, widget(), Vertical, int(Items.size()))));
+    return QAccessible::accessibleInterface(Items[index]);
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    const auto* clue = dynamic_cast<const TClueAccessible*>(child);
+    return clue && clue->Vertical == Vertical && clue->Index < childCount() ? clue->Index : -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
+    const int n = childCount();
+    return child(Vertical ? VerticalClueAt(widget()->width(), widget()->height(), n, at.x(), at.y())
+                          : HorizontalClueAt(widget()->width(), widget()->height(), n, at.x(), at.y()));
+  }
+  QAccessibleInterface* focusChild() const override {
+    return Access.CursorTarget(Vertical ? TKeyPane::Vertical : TKeyPane::Horizontal);
+  }
+
+ private:
+  TAccessibility& Access;
+  const bool Vertical;
+  mutable QList<QAccessible::Id> Items;
+};
+
+// An announcement: a notification that shows, which readers speak at once.
+class TNoticeAccessible : public QAccessibleInterface {
+ public:
+  TNoticeAccessible(QWidget* window, QString text) : Window(window), Text(std::move(text)) {}
+  bool isValid() const override { return !Window.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return Window ? Window->windowHandle() : nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override {
+    return Window ? QAccessible::queryAccessibleInterface(Window.data()) : nullptr;
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? Text : QString(); }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override { return {}; }
+  QAccessible::Role role() const override { return QAccessible::Notification; }
+  QAccessible::State state() const override { return {}; }
+
+ private:
+  QPointer<QWidget> Window;
+  const QString Text;
+};
+
+}  // namespace
+
+// --- the words ---------------------------------------------------------------------
+
+QString TAccessibility::TileName(int row, int tile) const {
+  const QString name = Form.TileImages ? Form.TileImages->Name(TilePicture(row, tile) - 1) : QString();
+  if (name.isEmpty()) return Tr("Tile %1").arg(tile);
+  return QCoreApplication::translate("Tiles", name.toUtf8().constData());
+}
+
+QString TAccessibility::RowName(int row) const {
+  const QString name = Form.TileImages ? Form.TileImages->RowName(row) : QString();
+  if (name.isEmpty()) return Tr("Row %1").arg(row);
+  return QCoreApplication::translate("Tiles", name.toUtf8().constData());
+}
+
+QString TAccessibility::SquareText(int c, int r) const {
+  const TSquare& square = Form.Session().Game().Puzzle.Square(c, r);
+  if (square.IsSolved())
+    return Tr("Column %1, %2: %3, placed")
+        .arg(QString::number(c), RowName(r), TileName(r, square.localindex()));
+  QStringList names;
+  for (int t = 1; t <= Form.N(); ++t)
+    if (square.HasCandidate(t)) names.append(TileName(r, t));
+  return Tr("Column %1, %2: %3").arg(QString::number(c), RowName(r), Alternatives(names));
+}
+
+QString TAccessibility::CellText(int c, int r, int q) const {
+  const TSquare& square = Form.Session().Game().Puzzle.Square(c, r);
+  const char* text = square.IsSolved() && square.localindex() == q  ? "Column %1, %2: %3, placed"
+                     : square.IsSolved() || !square.HasCandidate(q) ? "Column %1, %2: %3, removed"
+                                                                    : "Column %1, %2: %3, possible";
+  return Tr(text).arg(QString::number(c), RowName(r), TileName(r, q));
+}
+
+QString TAccessibility::ClueSentence(const TClue& clue, bool step) const {
+  // The hint pane's sentences with the tiles' names for their pictures;
+  // kinds the pane does not describe get sentences of their own.
+  const TClueKind* kind = ClueKindOf(clue.type());
+  if (!kind) return {};
+  QString text;
+  if (const char* hint = step ? kind->StepHint : kind->Hint) {
+    text = QCoreApplication::translate(HintContext, hint);
+  } else {
+    switch (clue.type()) {
+      case TClueType::clAdjacent:
+        text = Tr("The %1 is directly next to the %2");
+        break;
+      case TClueType::clTwoAdjacentExclude:
+        text = Tr("The %1 and the %2 have one column between them, and the %3 is not in it");
+        break;
+      case TClueType::clNotInSameColumn:
+        text = Tr("The %1 and the %2 are not in the same column");
+        break;
+      default:
+        return {};
+    }
+  }
+  QStringList names;
+  for (int k = 1; k <= kind->Tiles; ++k) {
+    const TBoardPos p = clue.Tile(k);
+    names.append(TileName(p.r, Form.Session().Game().Puzzle.Square(p.c, p.r).localindex()));
+  }
+  return Fill(text, names);
+}
+
+QString TAccessibility::ClueText(const TClue& clue) const {
+  const QString sentence = ClueSentence(clue, false);
+  return clue.shown() ? sentence : Tr("%1 (hidden)").arg(sentence);
+}
+
+QString TAccessibility::StepText(const TDeductionStep& step) const {
+  QString text;
+  if (step.Rule == TDeductionStep::TRule::TwoPlaces)  // the arrows point at no square: the row is said
+    text = Tr("%1 (%2)").arg(QCoreApplication::translate(TwoPlacesHint.Context, TwoPlacesHint.Source),
+                             RowName(step.Row));
+  else if (step.Clue)
+    text = ClueSentence(*step.Clue, true);
+  if (const TMessage closing = StepMessage(step); !closing.empty()) {
+    const int tile = step.RemovedTile ? step.RemovedTile : step.PlacedTile;
+    text += QCoreApplication::translate(closing.Text.Context, closing.Text.Source)
+                .arg(TileName(step.Square.r, tile));
+  }
+  if (step.ChangedSquare) text = Tr("%1. %2").arg(text, SquareText(step.Square.c, step.Square.r));
+  return text;
+}
+
+QString TAccessibility::HintPaneText() const {
+  QStringList words;
+  for (const THintPiece& piece : Form.HintPieces) {
+    if (!piece.IsPicture) {
+      words.append(piece.Text.trimmed());
+    } else if (piece.Picture >= 0) {
+      const int row = piece.Picture / MaxBoardSize + 1, tile = piece.Picture % MaxBoardSize + 1;
+      words.append(TileName(row, tile));
+    }
+  }
+  words.removeAll(QString());
+  return words.join(u' ');
+}
+
+// --- the interfaces and names -------------------------------------------------------
+
+// Gives object the interface maker makes, also when one was made for it
+// before (widgets ask for theirs while they are built).
+void TAccessibility::Provide(QObject* object, const TMaker& maker) {
+  static const bool installed = [] {
+    QAccessible::installFactory(Factory);
+    return true;
+  }();
+  (void)installed;
+  Makers().insert(object, maker);
+  QObject::connect(object, &QObject::destroyed, [object] { Makers().remove(object); });
+  Forget(object);
+  Provided.append(object);
+}
+
+TAccessibility::~TAccessibility() {
+  for (const QPointer<QObject>& object : Provided) {
+    if (!object) continue;
+    Makers().remove(object.data());
+    Forget(object.data());
+  }
+  for (const QAccessible::Id id : Notices) QAccessible::deleteAccessibleInterface(id);
+}
+
+void TAccessibility::Install() {
+  TMainForm& f = Form;
+  Provide(f.PaintBox1, [this](QObject* o) { return new TBoardAccessible(*this, static_cast<QWidget*>(o)); });
+  Provide(f.HorizontalPaintBox,
+          [this](QObject* o) { return new TClueListAccessible(*this, static_cast<QWidget*>(o), false); });
+  Provide(f.VerticalPaintBox,
+          [this](QObject* o) { return new TClueListAccessible(*this, static_cast<QWidget*>(o), true); });
+  Provide(f.HintPane, [this](QObject* o) {
+    return new TWordsAccessible(
+        static_cast<QWidget*>(o), QAccessible::StatusBar, [this] { return HintPaneText(); },
+        [] { return Tr("The hint: what the clue or the step under the cursor says."); });
+  });
+  // The information bar's labels say what they show, and what a click does.
+  const auto label = [this](TClickLabel* lbl, const char* meaning) {
+    Provide(lbl, [meaning](QObject* o) {
+      auto* w = static_cast<TClickLabel*>(o);
+      return new TWordsAccessible(w, QAccessible::StaticText,
+                                  [w, meaning] { return Tr(meaning).arg(w->text()); });
+    });
+  };
+  label(f.PlayerLbl, "Player: %1");
+  label(f.RzLabel1, "%1");
+  label(f.Label1, "Progress: %1");
+  label(f.TimeLbl, "%1");
+  f.PlayerLbl->setAccessibleDescription(Tr("Click to switch to another player"));
+  f.RzLabel1->setAccessibleDescription(Tr("Click to go to another puzzle"));
+  f.Label1->setAccessibleDescription(Tr("How many squares are solved"));
+  f.TimeLbl->setAccessibleDescription(Tr("The game time; click to pause or go on"));
+  f.ComboBox1->setAccessibleName(Tr("Board size"));
+  f.ComboBox1->setAccessibleDescription(Tr("The size of the board and how hard the puzzles are"));
+  f.PaintBox2->setAccessibleName(Tr("Clue zoom"));
+  f.PaintBox3->setAccessibleName(Tr("Tile zoom"));
+  f.RzLabel2->setAccessibleName(Tr("Message"));
+  for (TArrowLine* arrow : {f.RzLine1, f.RzLine2, f.RzLine4}) arrow->setAccessibleName(Tr("Hint arrow"));
+  // The toolbar's size list takes no focus; the keys open it from the Puzzle
+  // menu or with Ctrl+B.
+  auto* sizes = new QAction(Tr("Board &Size ..."), &f);
+  sizes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+  QObject::connect(sizes, &QAction::triggered, f.ComboBox1, [&f] { f.ComboBox1->showPopup(); });
+  f.addAction(sizes);
+  for (QObject* holder : f.New1->associatedObjects()) {
+    auto* menu = qobject_cast<QMenu*>(holder);
+    if (!menu) continue;
+    QAction* before = nullptr;
+    for (QAction* item : menu->actions())
+      if (item->isSeparator()) {
+        before = item;
+        break;
+      }
+    menu->insertAction(before, sizes);
+  }
+  f.RzToolbar1->setAccessibleName(Tr("Toolbar"));
+  f.RzPanel4->setAccessibleName(Tr("Information bar"));
+  PuzzleChanged(TPuzzleChange::Proved);  // no announcement, only the board as it is
+}
+
+bool TAccessibility::CursorOn(int c, int r, int q) const {
+  const TKeyCursor& k = Form.Keys.Cursor;
+  if (!k.Active || k.Pane != TKeyPane::Board || !Form.PaintBox1->hasFocus() || k.c != c || k.r != r)
+    return false;
+  const bool solved = Form.Session().Game().Puzzle.Square(c, r).IsSolved();
+  return q == 0 ? solved : !solved && k.q == q;
+}
+
+bool TAccessibility::CursorOnClue(bool vertical, int index) const {
+  const TKeyCursor& k = Form.Keys.Cursor;
+  const TKeyPane pane = vertical ? TKeyPane::Vertical : TKeyPane::Horizontal;
+  return k.Active && k.Pane == pane && (vertical ? k.Vertical : k.Horizontal) == index &&
+         (vertical ? Form.VerticalPaintBox : Form.HorizontalPaintBox)->hasFocus();
+}
+
+QAccessibleInterface* TAccessibility::CursorTarget(TKeyPane pane) const {
+  const TKeyCursor& k = Form.Keys.Cursor;
+  TPaintBox* box = pane == TKeyPane::Board        ? Form.PaintBox1
+                   : pane == TKeyPane::Horizontal ? Form.HorizontalPaintBox
+                                                  : Form.VerticalPaintBox;
+  if (!k.Active || k.Pane != pane || !box->hasFocus() || !Form.Session().Game().BoardReady()) return nullptr;
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+  if (!iface) return nullptr;
+  if (pane != TKeyPane::Board) return iface->child(pane == TKeyPane::Vertical ? k.Vertical : k.Horizontal);
+  auto* table = dynamic_cast<TBoardAccessible*>(iface);
+  QAccessibleInterface* square = table ? table->Square(k.c, k.r) : nullptr;
+  if (!square || Form.Session().Game().Puzzle.Square(k.c, k.r).IsSolved()) return square;
+  return square->child(k.q - 1);
+}
+
+void TAccessibility::FollowCursor() {
+  if (!QAccessible::isActive()) return;
+  const TKeyCursor& k = Form.Keys.Cursor;
+  QAccessibleInterface* target = CursorTarget(k.Pane);
+  if (!target) {
+    FocusKey.clear();
+    return;
+  }
+  const QString key =
+      QStringLiteral("%1 %2 %3 %4 %5 %6")
+          .arg(int(k.Pane))
+          .arg(k.c)
+          .arg(k.r)
+          .arg(k.Pane == TKeyPane::Board ? (target->role() == QAccessible::Cell ? 0 : k.q) : 0)
+          .arg(k.Pane == TKeyPane::Horizontal ? k.Horizontal : -1)
+          .arg(k.Pane == TKeyPane::Vertical ? k.Vertical : -1);
+  const QString name = target->text(QAccessible::Name);
+  if (key != FocusKey)
+    Send(target, QAccessible::Focus);
+  else if (name != FocusName)
+    Send(target, QAccessible::NameChanged);
+  FocusKey = key;
+  FocusName = name;
+}
+
+// --- what the session reported -------------------------------------------------------
+
+void TAccessibility::PuzzleChanged(TPuzzleChange change) {
+  if (change == TPuzzleChange::New)
+    Announce(Tr("%1, board %2").arg(Form.RzLabel1->text(), Form.ComboBox1->currentText()));
+  else if (change == TPuzzleChange::Restarted)
+    Announce(Tr("The puzzle starts again."));
+  const TPuzzle& puzzle = Form.Session().Game().Puzzle;
+  Solved.assign(std::size_t(MaxBoardSize * MaxBoardSize), false);
+  for (int c = 1; c <= Form.N(); ++c)
+    for (int r = 1; r <= Form.N(); ++r)
+      Solved[std::size_t((c - 1) * MaxBoardSize + r - 1)] = puzzle.Square(c, r).IsSolved();
+  FocusKey.clear();
+  if (QAccessible::isActive()) {
+    for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) {
+      QAccessibleEvent event(box, QAccessible::ObjectReorder);
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+}
+
+void TAccessibility::SquaresChanged(const std::vector<TBoardPos>& squares) {
+  const TPuzzle& puzzle = Form.Session().Game().Puzzle;
+  const TKeyCursor& k = Form.Keys.Cursor;
+  for (const TBoardPos& p : squares) {
+    if (p.c < 1 || p.c > MaxBoardSize || p.r < 1 || p.r > MaxBoardSize) continue;
+    auto&& was = Solved[std::size_t((p.c - 1) * MaxBoardSize + p.r - 1)];
+    const bool now = puzzle.Square(p.c, p.r).IsSolved();
+    // The square the keys pressed says so itself, as the focus.
+    const bool pressed = k.Active && k.Pane == TKeyPane::Board && k.c == p.c && k.r == p.r;
+    if (now && !was && !pressed) Announce(SquareText(p.c, p.r));
+    was = now;
+  }
+}
+
+void TAccessibility::StateChanged(TStateChange change) {
+  const TGame& game = Form.Session().Game();
+  if (change == TStateChange::Completed) {
+    Announce(Form.Session().Prefs().TimerOn
+                 ? Tr("Congratulations! The puzzle is solved. %1").arg(Form.TimeLbl->text())
+                 : Tr("Congratulations! The puzzle is solved."));
+    return;
+  }
+  if (change != TStateChange::Phase) return;
+  // The player's own pause; a window open over the game pauses it too, and
+  // says so itself.
+  const bool paused = game.Paused() && Form.Pause1->isChecked();
+  if (paused != PlayerPaused)
+    Announce(paused ? Tr("The game is paused. Press P to go on.") : Tr("The game goes on."));
+  PlayerPaused = paused;
+}
+
+void TAccessibility::MisClick(const QString& text) {
+  Announce(text);
+}
+
+void TAccessibility::StepExplained(const TDeductionStep& step) {
+  Announce(StepText(step));
+}
+
+void TAccessibility::Announce(const QString& text) {
+  if (!QAccessible::isActive() || text.isEmpty()) return;
+  if (Pending.isEmpty()) QTimer::singleShot(0, Form.PaintBox1, [this] { SendAnnouncements(); });
+  Pending.append(text);
+}
+
+void TAccessibility::SendAnnouncements() {
+  if (Pending.isEmpty()) return;
+  auto* notice = new TNoticeAccessible(&Form, Pending.join(u' '));
+  Pending.clear();
+  Notices.append(QAccessible::registerAccessibleInterface(notice));
+  while (Notices.size() > 16) QAccessible::deleteAccessibleInterface(Notices.takeFirst());
+  Send(notice, QAccessible::ObjectShow);
+}

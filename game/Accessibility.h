@@ -1,0 +1,85 @@
+#pragma once
+
+#include "BoardPos.h"
+#include "KeyCursor.h"
+
+#include <QAccessible>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+class QAccessibleInterface;
+class TClue;
+class TMainForm;
+enum class TPuzzleChange;
+enum class TStateChange;
+struct TDeductionStep;
+
+// The window in words, for screen readers: the painted board is a table of
+// squares holding their candidate cells, the clue panels are lists of clue
+// sentences, the labels say what they show. The keyboard cursor is the
+// accessible focus, and what a player must notice (a mis-click, a square the
+// cascade solved, the step of "Give me a clue!", the congratulations, the
+// pause) is announced without moving the focus.
+class TAccessibility {
+ public:
+  explicit TAccessibility(TMainForm& form) : Form(form) {}
+  // The window's interfaces go first: the controls outlive the session they
+  // read.
+  ~TAccessibility();
+  TAccessibility(const TAccessibility&) = delete;
+  TAccessibility& operator=(const TAccessibility&) = delete;
+  // After the controls exist: the paint boxes and labels get their
+  // interfaces, the other controls their names.
+  void Install();
+
+  // What the session reported.
+  void PuzzleChanged(TPuzzleChange change);
+  void SquaresChanged(const std::vector<TBoardPos>& squares);
+  void StateChanged(TStateChange change);
+  void MisClick(const QString& text);
+  void StepExplained(const TDeductionStep& step);
+  // The keyboard cursor moved, or what it stands on changed.
+  void FollowCursor();
+
+  // The words. Names come from the tile set; the generated set's are
+  // translated.
+  QString TileName(int row, int tile) const;
+  QString RowName(int row) const;
+  QString SquareText(int c, int r) const;
+  QString CellText(int c, int r, int q) const;
+  QString ClueText(const TClue& clue) const;  // with "(hidden)" when it is
+  QString StepText(const TDeductionStep& step) const;
+  QString HintPaneText() const;
+
+  // Said without moving the focus, together with whatever else this event
+  // brings (sent once the event is done, after the focus has its new name).
+  void Announce(const QString& text);
+
+  // What the keyboard cursor stands on in pane, while it shows there and the
+  // pane has the focus; nullptr otherwise.
+  QAccessibleInterface* CursorTarget(TKeyPane pane) const;
+  // The cursor stands on the cell (or with q 0, the solved square) of (c, r).
+  bool CursorOn(int c, int r, int q) const;
+  bool CursorOnClue(bool vertical, int index) const;
+
+  TMainForm& Form;
+
+ private:
+  void SendAnnouncements();
+  QString ClueSentence(const TClue& clue, bool step) const;
+  void Provide(QObject* object, const std::function<QAccessibleInterface*(QObject*)>& maker);
+
+  std::vector<bool> Solved;  // the squares solved at the last report, column by column
+  bool PlayerPaused = false;
+  QString FocusKey, FocusName;  // where the cursor stood, and what it said there
+  QStringList Pending;
+  // The last announcements' objects: each announcement is an object of its
+  // own, so a reader that asks for its text later still gets this one.
+  QList<QAccessible::Id> Notices;
+  QList<QPointer<QObject>> Provided;
+};
