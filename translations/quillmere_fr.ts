@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Difficulty</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoardSizes</name>
     <message>
         <source>4 x 4 (Easiest)</source>
@@ -1146,6 +1153,449 @@ else ../share/quillmere beside it.
     </message>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Tiles</name>
+    <message>
+        <source>Animals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mouse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rabbit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Panda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monkey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Banana</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strawberry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watermelon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pineapple</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cherries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lemon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kiwi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vegetables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Carrot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Corn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eggplant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chili</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potato</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mushroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Onion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cucumber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tomato</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Car</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bicycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Airplane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rocket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locomotive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helicopter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sailboat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tractor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motorcycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Football</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rugby ball</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table tennis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Badminton</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boxing glove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Golf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bowling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ice hockey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ice skate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skateboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Guitar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Piano</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trumpet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saxophone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accordion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microphone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Headphones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weather</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Star</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cloud</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lightning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snowflake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umbrella</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Droplet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sea life</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Octopus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tropical fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dolphin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turtle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blowfish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pizza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Burger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hot dog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Doughnut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ice cream</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lollipop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Croissant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Popcorn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunflower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tulip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cactus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fir tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palm tree</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maple leaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blossom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Potted plant</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
