@@ -12,7 +12,9 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
+#include <QFrame>
 #include <QMenu>
+#include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
 
@@ -585,6 +587,11 @@ void TAccessibility::Install() {
     menu->insertAction(before, sizes);
   }
   f.RzToolbar1->setAccessibleName(Tr("Toolbar"));
+  for (QFrame* groove : f.RzToolbar1->findChildren<QFrame*>())
+    if (groove->frameShape() == QFrame::VLine) groove->setAccessibleName(Tr("Separator"));
+  for (QSplitter* splitter : {f.MainSplitter, f.BoardSplitter})
+    for (int i = 1; i < splitter->count(); ++i)
+      splitter->handle(i)->setAccessibleName(Tr("Divider: dragged, it sizes the panels"));
   f.RzPanel4->setAccessibleName(Tr("Information bar"));
   PuzzleChanged(TPuzzleChange::Proved);  // no announcement, only the board as it is
 }
