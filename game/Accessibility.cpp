@@ -347,8 +347,7 @@ class TClueListAccessible : public TWordsAccessible {
             [vertical, &access] {
               // The vertical panel shows the congratulations in place of the clues.
               if (vertical && access.Form.Session().Game().Finished())
-                return QCoreApplication::translate(
-                    "Accessibility", "Congratulations! Press Space here to see the high scores.");
+                return QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved.");
               return vertical ? QCoreApplication::translate("Accessibility", "Clues about columns")
                               : QCoreApplication::translate("Accessibility", "Clues about order");
             },
