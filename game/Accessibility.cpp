@@ -12,7 +12,9 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
+#include <QFrame>
 #include <QMenu>
+#include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
 
@@ -20,6 +22,7 @@
 
 namespace {
 
+// A text marked with QT_TRANSLATE_NOOP("Accessibility", ...) where it stands.
 QString Tr(const char* text) {
   return QCoreApplication::translate("Accessibility", text);
 }
@@ -29,8 +32,9 @@ QString Alternatives(const QStringList& names) {
   if (names.isEmpty()) return {};
   QString list = names.last();
   if (names.size() > 1) {
-    list = Tr("%1 or %2").arg(names[names.size() - 2], list);
-    for (qsizetype i = names.size() - 3; i >= 0; --i) list = Tr("%1, %2").arg(names[i], list);
+    list = QCoreApplication::translate("Accessibility", "%1 or %2").arg(names[names.size() - 2], list);
+    for (qsizetype i = names.size() - 3; i >= 0; --i)
+      list = QCoreApplication::translate("Accessibility", "%1, %2").arg(names[i], list);
   }
   return list;
 }
@@ -198,9 +202,10 @@ class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterfa
  public:
   TBoardAccessible(TAccessibility& access, QWidget* box)
       : TWordsAccessible(
-            box, QAccessible::Table, [] { return Tr("Board"); },
+            box, QAccessible::Table, [] { return QCoreApplication::translate("Accessibility", "Board"); },
             [] {
-              return Tr(
+              return QCoreApplication::translate(
+                  "Accessibility",
                   "The arrow keys move between the tiles, Space places the tile, Delete removes it or "
                   "brings it back, Tab goes to the clues.");
             }),
@@ -245,7 +250,9 @@ class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterfa
   QAccessibleInterface* cellAt(int row, int column) const override { return Square(column + 1, row + 1); }
   int selectedCellCount() const override { return 0; }
   QList<QAccessibleInterface*> selectedCells() const override { return {}; }
-  QString columnDescription(int column) const override { return Tr("Column %1").arg(column + 1); }
+  QString columnDescription(int column) const override {
+    return QCoreApplication::translate("Accessibility", "Column %1").arg(column + 1);
+  }
   QString rowDescription(int row) const override { return Access.RowName(row + 1); }
   int selectedColumnCount() const override { return 0; }
   int selectedRowCount() const override { return 0; }
@@ -304,7 +311,8 @@ class TClueAccessible : public TDrawnAccessible {
     const TClue* clue = Clue();
     if (!clue) return {};
     if (t == QAccessible::Name) return Access.ClueText(*clue);
-    if (t == QAccessible::Description) return Tr("Space hides the clue or shows it again.");
+    if (t == QAccessible::Description)
+      return QCoreApplication::translate("Accessibility", "Space hides the clue or shows it again.");
     return {};
   }
   QRect rect() const override {
@@ -339,10 +347,14 @@ class TClueListAccessible : public TWordsAccessible {
             [vertical, &access] {
               // The vertical panel shows the congratulations in place of the clues.
               if (vertical && access.Form.Session().Game().Finished())
-                return Tr("Congratulations! Press Space here to see the high scores.");
-              return vertical ? Tr("Clues about columns") : Tr("Clues about order");
+                return QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved.");
+              return vertical ? QCoreApplication::translate("Accessibility", "Clues about columns")
+                              : QCoreApplication::translate("Accessibility", "Clues about order");
             },
-            [] { return Tr("The arrow keys move between the clues, Space hides or shows one."); }),
+            [] {
+              return QCoreApplication::translate(
+                  "Accessibility", "The arrow keys move between the clues, Space hides or shows one.");
+            }),
         Access(access),
         Vertical(vertical) {}
   ~TClueListAccessible() override {
@@ -413,25 +425,26 @@ class TNoticeAccessible : public QAccessibleInterface {
 
 QString TAccessibility::TileName(int row, int tile) const {
   const QString name = Form.TileImages ? Form.TileImages->Name(TilePicture(row, tile) - 1) : QString();
-  if (name.isEmpty()) return Tr("Tile %1").arg(tile);
+  if (name.isEmpty()) return QCoreApplication::translate("Accessibility", "Tile %1").arg(tile);
   return QCoreApplication::translate("Tiles", name.toUtf8().constData());
 }
 
 QString TAccessibility::RowName(int row) const {
   const QString name = Form.TileImages ? Form.TileImages->RowName(row) : QString();
-  if (name.isEmpty()) return Tr("Row %1").arg(row);
+  if (name.isEmpty()) return QCoreApplication::translate("Accessibility", "Row %1").arg(row);
   return QCoreApplication::translate("Tiles", name.toUtf8().constData());
 }
 
 QString TAccessibility::SquareText(int c, int r) const {
   const TSquare& square = Form.Session().Game().Puzzle.Square(c, r);
   if (square.IsSolved())
-    return Tr("Column %1, %2: %3, placed")
+    return QCoreApplication::translate("Accessibility", "Column %1, %2: %3, placed")
         .arg(QString::number(c), RowName(r), TileName(r, square.localindex()));
   QStringList names;
   for (int t = 1; t <= Form.N(); ++t)
     if (square.HasCandidate(t)) names.append(TileName(r, t));
-  return Tr("Column %1, %2: %3").arg(QString::number(c), RowName(r), Alternatives(names));
+  return QCoreApplication::translate("Accessibility", "Column %1, %2: %3")
+      .arg(QString::number(c), RowName(r), Alternatives(names));
 }
 
 QString TAccessibility::CellText(int c, int r, int q) const {
@@ -453,13 +466,14 @@ QString TAccessibility::ClueSentence(const TClue& clue, bool step) const {
   } else {
     switch (clue.type()) {
       case TClueType::clAdjacent:
-        text = Tr("The %1 is directly next to the %2");
+        text = QCoreApplication::translate("Accessibility", "The %1 is directly next to the %2");
         break;
       case TClueType::clTwoAdjacentExclude:
-        text = Tr("The %1 and the %2 have one column between them, and the %3 is not in it");
+        text = QCoreApplication::translate(
+            "Accessibility", "The %1 and the %2 have one column between them, and the %3 is not in it");
         break;
       case TClueType::clNotInSameColumn:
-        text = Tr("The %1 and the %2 are not in the same column");
+        text = QCoreApplication::translate("Accessibility", "The %1 and the %2 are not in the same column");
         break;
       default:
         return {};
@@ -475,14 +489,15 @@ QString TAccessibility::ClueSentence(const TClue& clue, bool step) const {
 
 QString TAccessibility::ClueText(const TClue& clue) const {
   const QString sentence = ClueSentence(clue, false);
-  return clue.shown() ? sentence : Tr("%1 (hidden)").arg(sentence);
+  return clue.shown() ? sentence : QCoreApplication::translate("Accessibility", "%1 (hidden)").arg(sentence);
 }
 
 QString TAccessibility::StepText(const TDeductionStep& step) const {
   QString text;
   if (step.Rule == TDeductionStep::TRule::TwoPlaces)  // the arrows point at no square: the row is said
-    text = Tr("%1 (%2)").arg(QCoreApplication::translate(TwoPlacesHint.Context, TwoPlacesHint.Source),
-                             RowName(step.Row));
+    text =
+        QCoreApplication::translate("Accessibility", "%1 (%2)")
+            .arg(QCoreApplication::translate(TwoPlacesHint.Context, TwoPlacesHint.Source), RowName(step.Row));
   else if (step.Clue)
     text = ClueSentence(*step.Clue, true);
   if (const TMessage closing = StepMessage(step); !closing.empty()) {
@@ -490,7 +505,9 @@ QString TAccessibility::StepText(const TDeductionStep& step) const {
     text += QCoreApplication::translate(closing.Text.Context, closing.Text.Source)
                 .arg(TileName(step.Square.r, tile));
   }
-  if (step.ChangedSquare) text = Tr("%1. %2").arg(text, SquareText(step.Square.c, step.Square.r));
+  if (step.ChangedSquare)
+    text = QCoreApplication::translate("Accessibility", "%1. %2")
+               .arg(text, SquareText(step.Square.c, step.Square.r));
   return text;
 }
 
@@ -543,7 +560,10 @@ void TAccessibility::Install() {
   Provide(f.HintPane, [this](QObject* o) {
     return new TWordsAccessible(
         static_cast<QWidget*>(o), QAccessible::StatusBar, [this] { return HintPaneText(); },
-        [] { return Tr("The hint: what the clue or the step under the cursor says."); });
+        [] {
+          return QCoreApplication::translate("Accessibility",
+                                             "The hint: what the clue or the step under the cursor says.");
+        });
   });
   // The information bar's labels say what they show, and what a click does.
   const auto label = [this](TClickLabel* lbl, const char* meaning) {
@@ -553,23 +573,29 @@ void TAccessibility::Install() {
                                   [w, meaning] { return Tr(meaning).arg(w->text()); });
     });
   };
-  label(f.PlayerLbl, "Player: %1");
-  label(f.RzLabel1, "%1");
-  label(f.Label1, "Progress: %1");
-  label(f.TimeLbl, "%1");
-  f.PlayerLbl->setAccessibleDescription(Tr("Click to switch to another player"));
-  f.RzLabel1->setAccessibleDescription(Tr("Click to go to another puzzle"));
-  f.Label1->setAccessibleDescription(Tr("How many squares are solved"));
-  f.TimeLbl->setAccessibleDescription(Tr("The game time; click to pause or go on"));
-  f.ComboBox1->setAccessibleName(Tr("Board size"));
-  f.ComboBox1->setAccessibleDescription(Tr("The size of the board and how hard the puzzles are"));
-  f.PaintBox2->setAccessibleName(Tr("Clue zoom"));
-  f.PaintBox3->setAccessibleName(Tr("Tile zoom"));
-  f.RzLabel2->setAccessibleName(Tr("Message"));
-  for (TArrowLine* arrow : {f.RzLine1, f.RzLine2, f.RzLine4}) arrow->setAccessibleName(Tr("Hint arrow"));
+  label(f.PlayerLbl, QT_TRANSLATE_NOOP("Accessibility", "Player: %1"));
+  label(f.RzLabel1, "%1");  // "Puzzle No. 17" says it
+  label(f.Label1, QT_TRANSLATE_NOOP("Accessibility", "Progress: %1"));
+  label(f.TimeLbl, "%1");  // "Time: 0:01:05" or "Untimed"
+  f.PlayerLbl->setAccessibleDescription(
+      QCoreApplication::translate("Accessibility", "Click to switch to another player"));
+  f.RzLabel1->setAccessibleDescription(
+      QCoreApplication::translate("Accessibility", "Click to go to another puzzle"));
+  f.Label1->setAccessibleDescription(
+      QCoreApplication::translate("Accessibility", "How many squares are solved"));
+  f.TimeLbl->setAccessibleDescription(
+      QCoreApplication::translate("Accessibility", "The game time; click to pause or go on"));
+  f.ComboBox1->setAccessibleName(QCoreApplication::translate("Accessibility", "Board size"));
+  f.ComboBox1->setAccessibleDescription(
+      QCoreApplication::translate("Accessibility", "The size of the board and how hard the puzzles are"));
+  f.PaintBox2->setAccessibleName(QCoreApplication::translate("Accessibility", "Clue zoom"));
+  f.PaintBox3->setAccessibleName(QCoreApplication::translate("Accessibility", "Tile zoom"));
+  f.RzLabel2->setAccessibleName(QCoreApplication::translate("Accessibility", "Message"));
+  for (TArrowLine* arrow : {f.RzLine1, f.RzLine2, f.RzLine4})
+    arrow->setAccessibleName(QCoreApplication::translate("Accessibility", "Hint arrow"));
   // The toolbar's size list takes no focus; the keys open it from the Puzzle
   // menu or with Ctrl+B.
-  auto* sizes = new QAction(Tr("Board &Size ..."), &f);
+  auto* sizes = new QAction(QCoreApplication::translate("Accessibility", "Board &Size ..."), &f);
   sizes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
   QObject::connect(sizes, &QAction::triggered, f.ComboBox1, [&f] { f.ComboBox1->showPopup(); });
   f.addAction(sizes);
@@ -584,8 +610,15 @@ void TAccessibility::Install() {
       }
     menu->insertAction(before, sizes);
   }
-  f.RzToolbar1->setAccessibleName(Tr("Toolbar"));
-  f.RzPanel4->setAccessibleName(Tr("Information bar"));
+  f.RzToolbar1->setAccessibleName(QCoreApplication::translate("Accessibility", "Toolbar"));
+  for (QFrame* groove : f.RzToolbar1->findChildren<QFrame*>())
+    if (groove->frameShape() == QFrame::VLine)
+      groove->setAccessibleName(QCoreApplication::translate("Accessibility", "Separator"));
+  for (QSplitter* splitter : {f.MainSplitter, f.BoardSplitter})
+    for (int i = 1; i < splitter->count(); ++i)
+      splitter->handle(i)->setAccessibleName(
+          QCoreApplication::translate("Accessibility", "Divider: dragged, it sizes the panels"));
+  f.RzPanel4->setAccessibleName(QCoreApplication::translate("Accessibility", "Information bar"));
   PuzzleChanged(TPuzzleChange::Proved);  // no announcement, only the board as it is
 }
 
@@ -648,9 +681,10 @@ void TAccessibility::FollowCursor() {
 
 void TAccessibility::PuzzleChanged(TPuzzleChange change) {
   if (change == TPuzzleChange::New)
-    Announce(Tr("%1, board %2").arg(Form.RzLabel1->text(), Form.ComboBox1->currentText()));
+    Announce(QCoreApplication::translate("Accessibility", "%1, board %2")
+                 .arg(Form.RzLabel1->text(), Form.ComboBox1->currentText()));
   else if (change == TPuzzleChange::Restarted)
-    Announce(Tr("The puzzle starts again."));
+    Announce(QCoreApplication::translate("Accessibility", "The puzzle starts again."));
   const TPuzzle& puzzle = Form.Session().Game().Puzzle;
   Solved.assign(std::size_t(MaxBoardSize * MaxBoardSize), false);
   for (int c = 1; c <= Form.N(); ++c)
@@ -683,8 +717,9 @@ void TAccessibility::StateChanged(TStateChange change) {
   const TGame& game = Form.Session().Game();
   if (change == TStateChange::Completed) {
     Announce(Form.Session().Prefs().TimerOn
-                 ? Tr("Congratulations! The puzzle is solved. %1").arg(Form.TimeLbl->text())
-                 : Tr("Congratulations! The puzzle is solved."));
+                 ? QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved. %1")
+                       .arg(Form.TimeLbl->text())
+                 : QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved."));
     return;
   }
   if (change != TStateChange::Phase) return;
@@ -692,7 +727,8 @@ void TAccessibility::StateChanged(TStateChange change) {
   // says so itself.
   const bool paused = game.Paused() && Form.Pause1->isChecked();
   if (paused != PlayerPaused)
-    Announce(paused ? Tr("The game is paused. Press P to go on.") : Tr("The game goes on."));
+    Announce(paused ? QCoreApplication::translate("Accessibility", "The game is paused. Press P to go on.")
+                    : QCoreApplication::translate("Accessibility", "The game goes on."));
   PlayerPaused = paused;
 }
 

@@ -302,6 +302,16 @@ def main():
     key("Right")  # the first key shows where the cursor stands
     focus = wait_told(start, ("focus",), r"^Column \d, \w+: \w+, possible$", 5, "the cursor's first cell")
     presses = misclicks = 0
+    # Delete removes the candidate and brings it back, unless it is the right
+    # one: trying to remove that is a mis-click.
+    start = len(EVENTS)
+    key("Delete")
+    removed = focus.replace(", possible", ", removed")
+    if wait_told(start, ("name", "announce"), "^" + re.escape(removed) + "$|wrong choice", 5,
+                 "Delete on %r" % focus) == removed:
+        start = len(EVENTS)
+        key("Delete")
+        wait_told(start, ("name",), "^" + re.escape(focus) + "$", 5, "Delete on %r" % removed)
     while True:
         start = len(EVENTS)
         key("space")
