@@ -216,17 +216,9 @@ int main(int argc, char* argv[]) {
   (void)MakeRecordsFolder(folders);
 
   // The game speaks the current player's language from the first message on.
-  // The window reads the records again itself and tells what it cannot read.
-  {
-    TSettings records(folders.RecordsPath());
-    records.LoadPlayerList();
-    records.LoadProfile();
-    (void)records.TakeReadMessages();
-    (void)SpeakLanguage(
-        records.Prefs.Language,
-        {folders.Assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
-                                         QLatin1String(InstalledAssetsFromProgram))});
-  }
+  (void)SpeakLanguage(StoredLanguage(folders.RecordsPath()),
+                      {folders.Assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
+                                                       QLatin1String(InstalledAssetsFromProgram))});
 
   // One running game per records folder: two would overwrite each other's
   // players, profiles and scores. A lock whose game has died is taken over;

@@ -426,3 +426,10 @@ QStringList TSettings::ListPlayerNames() const {
   for (const QString& entry : PlayerList) names.append(PlayerEntryName(entry));
   return names;
 }
+
+QString StoredLanguage(const QString& programPath) {
+  TSettings records(programPath);
+  records.LoadPlayerList();
+  records.LoadProfile();
+  return records.Prefs.Language;
+}

@@ -98,5 +98,10 @@ class TSettings {
 // key). When not, message (if given) gets a one-line reason.
 bool IsValidPlayerName(const QString& name, QString* message = nullptr);
 
+// The language the current player chose (empty: the desktop's), for the
+// program's start before any window: read quietly, as the window reads the
+// records again itself and tells what it cannot read.
+QString StoredLanguage(const QString& programPath);
+
 // The name part of a PlayerList entry: the text before its first "=".
 QString PlayerEntryName(const QString& entry);

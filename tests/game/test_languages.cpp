@@ -1,0 +1,89 @@
+// The game in the player's language. This program runs under a German
+// desktop: a player who chose nothing plays in German, one who chose French
+// in French.
+#include "GameTestSupport.h"
+#include "Language.h"
+#include "ScoreForm.h"
+#include "ScoreTable.h"
+
+#include <QMenuBar>
+#include <QTableView>
+
+namespace {
+
+// Before the application reads the desktop's locale.
+[[maybe_unused]] const bool GermanDesktop =
+    setenv("LANGUAGE", "de", 1) == 0 && setenv("LC_ALL", "de_DE.UTF-8", 1) == 0;
+
+class LanguagesTest : public TWindowTest {
+ protected:
+  // Starts as the program does: the current player's stored choice, else
+  // the desktop's language.
+  QString Start(const QString& chosen) {
+    if (!chosen.isEmpty()) {
+      TSettings records(Folder.ProgramPath());
+      records.LoadPlayerList();
+      records.LoadProfile();
+      records.Prefs.Language = chosen;
+      EXPECT_TRUE(records.StorePlayerList().Ok());
+    }
+    const QString spoken = SpeakLanguage(StoredLanguage(Folder.ProgramPath()), {QUILLMERE_RUNTIME_DIR});
+    Open(6, 17);
+    return spoken;
+  }
+  void TearDown() override {
+    TWindowTest::TearDown();
+    (void)SpeakLanguage(QStringLiteral("en"), {QUILLMERE_RUNTIME_DIR});
+  }
+
+  QStringList MenuTitles() const {
+    QStringList titles;
+    for (const QAction* menu : Form->menuBar()->actions()) titles << menu->text();
+    return titles;
+  }
+  // The question the window asks when the game in progress is left.
+  QString LeavingQuestion() {
+    Form->Exit1->trigger();
+    return Dialogs.Questions.value(0);
+  }
+  // The hint pane's words (its pictures left out) for the first horizontal clue.
+  QString FirstClueHint() {
+    if (!Form->ShowHints1->isChecked()) Form->ShowHints1->trigger();
+    const THorizontalLayout L = Form->HorizontalLayout();
+    Form->HorizontalPaintBoxMouseMove(HorizontalClueLeft(0, L.s) + L.s / 2, HorizontalClueTop(0, L.s) + L.s / 2);
+    QString words;
+    for (const THintPiece& piece : TMainFormProbe::HintPieces(*Form))
+      if (!piece.IsPicture) words += piece.Text;
+    return words.simplified();
+  }
+  QStringList ScoreHeadings() {
+    TScoreTable table;
+    TScoreForm form(table);
+    QStringList headings;
+    for (int c = 0; c < form.StringGrid1->model()->columnCount(); ++c)
+      headings << form.StringGrid1->model()->headerData(c, Qt::Horizontal).toString();
+    return headings;
+  }
+};
+
+TEST_F(LanguagesTest, APlayerWhoChoseNothingPlaysInTheDesktopsLanguage) {
+  EXPECT_EQ(Start({}), "de");
+  EXPECT_EQ(MenuTitles(), QStringList({"&Datei", "&Rätsel", "&Ansicht", "&Einstellungen", "&Hilfe"}));
+  EXPECT_EQ(FirstClueHint(), "");
+  EXPECT_EQ(ScoreHeadings(), QStringList({}));
+  EXPECT_EQ(LeavingQuestion(), "");
+}
+
+TEST_F(LanguagesTest, APlayersChoiceGoesBeforeTheDesktopsLanguage) {
+  EXPECT_EQ(Start("fr"), "fr");
+  EXPECT_EQ(MenuTitles(), QStringList({"&Fichier", "", "", "", ""}));
+  EXPECT_EQ(FirstClueHint(), "");
+  EXPECT_EQ(ScoreHeadings(), QStringList({}));
+  EXPECT_EQ(LeavingQuestion(), "");
+  // Her list of languages names each in itself.
+  QStringList names;
+  for (const TGameLanguage& language : GameLanguages()) names << language.Name;
+  EXPECT_EQ(names, QStringList({"English", "Deutsch", "Español", "Français"}));
+}
+
+}  // namespace
