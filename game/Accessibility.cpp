@@ -449,9 +449,11 @@ QString TAccessibility::SquareText(int c, int r) const {
 
 QString TAccessibility::CellText(int c, int r, int q) const {
   const TSquare& square = Form.Session().Game().Puzzle.Square(c, r);
-  const char* text = square.IsSolved() && square.localindex() == q  ? "Column %1, %2: %3, placed"
-                     : square.IsSolved() || !square.HasCandidate(q) ? "Column %1, %2: %3, removed"
-                                                                    : "Column %1, %2: %3, possible";
+  const char* text = square.IsSolved() && square.localindex() == q
+                         ? QT_TRANSLATE_NOOP("Accessibility", "Column %1, %2: %3, placed")
+                     : square.IsSolved() || !square.HasCandidate(q)
+                         ? QT_TRANSLATE_NOOP("Accessibility", "Column %1, %2: %3, removed")
+                         : QT_TRANSLATE_NOOP("Accessibility", "Column %1, %2: %3, possible");
   return Tr(text).arg(QString::number(c), RowName(r), TileName(r, q));
 }
 
