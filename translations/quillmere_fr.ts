@@ -844,7 +844,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Mis-Clicks</source>
-        <translation>Clics erronés</translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Clues</source>
@@ -868,7 +868,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>%1 (%2%) complete</source>
         <extracomment>The squares solved and their share of the board, as &quot;12 (33.3%) complete&quot;</extracomment>
-        <translation>%1 (%2 %) résolues</translation>
+        <translation>Résolues : %1 (%2 %)</translation>
     </message>
     <message>
         <source>Untimed</source>
@@ -982,7 +982,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Find the Player&apos;s Guide, help, hints and how to play at</source>
-        <translation>Le Guide du joueur, l’aide, des conseils et les règles du jeu se trouvent sur</translation>
+        <translation>Guide du joueur, aide, conseils et règles du jeu :</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1024,7 +1024,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Erase Scores</source>
-        <translation>Effacer les scores</translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all your scores?</source>
@@ -1067,11 +1067,11 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Easier</source>
-        <translation>Plus facile</translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Harder</source>
-        <translation>Plus difficile</translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Language:</source>
@@ -1143,7 +1143,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Mis-Clicks per Puzzle</source>
-        <translation>Clics erronés / énigme</translation>
+        <translation>Erreurs / énigme</translation>
     </message>
     <message>
         <source>Clues per Puzzle</source>
