@@ -5,109 +5,109 @@
     <name>Accessibility</name>
     <message>
         <source>Difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficulté</translation>
     </message>
 </context>
 <context>
     <name>BoardSizes</name>
     <message>
         <source>4 x 4 (Easiest)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 x 4 (Très facile)</translation>
     </message>
     <message>
         <source>5 x 5 (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>5 x 5 (Facile)</translation>
     </message>
     <message>
         <source>6 x 6 (Medium)</source>
-        <translation type="unfinished"></translation>
+        <translation>6 x 6 (Moyen)</translation>
     </message>
     <message>
         <source>8 x 8 (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 x 8 (Difficile)</translation>
     </message>
     <message>
         <source>9 x 9 (Harder)</source>
-        <translation type="unfinished"></translation>
+        <translation>9 x 9 (Plus difficile)</translation>
     </message>
     <message>
         <source>10 x 10 (Very Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>10 x 10 (Très difficile)</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (essayez --help)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no name in the system&apos;s file name encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un nom valide dans l’encodage des noms de fichiers du système</translation>
     </message>
     <message>
         <source>Quillmere, a logic puzzle of picture tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere, un jeu de logique avec des tuiles illustrées.</translation>
     </message>
     <message>
         <source>Shows this help and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
         <source>Shows the program&apos;s version and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version du programme et quitte.</translation>
     </message>
     <message>
         <source>Keeps the game&apos;s files (tiles/, sounds/, Players/, the players and score files) in DIR.</source>
         <extracomment>The names of the folders and files stay as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conserve les fichiers du jeu (tiles/, sounds/, Players/, les fichiers des joueurs et des scores) dans DIR.</translation>
     </message>
     <message>
         <source>DIR</source>
         <extracomment>The value&apos;s name in the help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DIR</translation>
     </message>
     <message>
         <source>Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which becomes the current player&apos;s number for that size.</source>
         <extracomment>%1 lists the board sizes, as &quot;4, 5, 6, 8, 9 or 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre l’énigme K de la taille N (N : %1 ; K : de %2 à %3), par exemple 6:1234 ; ce numéro devient celui du joueur actuel pour cette taille.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>N:K</source>
         <extracomment>The value&apos;s names in the help: N the size, K the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N:K</translation>
     </message>
     <message>
         <source>--data-dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-dir attend un dossier</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
         <source>--puzzle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle : %1</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de données « %1 » n’est pas un dossier</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de données « %1 » n’existe pas</translation>
     </message>
     <message>
         <source>the game is already running for the data folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu est déjà lancé pour le dossier de données « %1 »</translation>
     </message>
     <message>
         <source>Quillmere is already running for the data folder &quot;%1&quot;.<byte value="xd"/>Please switch to its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere est déjà lancé pour le dossier de données « %1 ».<byte value="xd"/>Veuillez passer à sa fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -115,68 +115,68 @@
     <message>
         <source>The %3 is directly between the %1 and the %2 (the outer two tiles may be swapped over)</source>
         <extracomment>In the hint pane; %1, %2 and %3 are the tiles&apos; pictures.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%3 se trouve juste entre %1 et %2 (les deux tuiles extérieures peuvent être inversées)</translation>
     </message>
     <message>
         <source>The %3 is directly between the %1 and the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%3 se trouve juste entre %1 et %2</translation>
     </message>
     <message>
         <source>The %1 and the %2 are both in the same column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 sont dans la même colonne</translation>
     </message>
     <message>
         <source>The %1 is not directly next to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 ne sont pas côte à côte</translation>
     </message>
     <message>
         <source>The %1 and the %2 and the %3 are all in the same column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 et %3 sont dans la même colonne</translation>
     </message>
     <message>
         <source>The %1 is at least one column to the left of the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve au moins une colonne plus à gauche que %2</translation>
     </message>
     <message>
         <source>These tiles only occur in two places - all other tiles can be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces tuiles n’apparaissent qu’à deux endroits – toutes les autres tuiles peuvent être retirées</translation>
     </message>
     <message>
         <source>Left click to select a tile, right click to remove a tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic gauche pour choisir une tuile, clic droit pour retirer une tuile</translation>
     </message>
     <message>
         <source>This clue is hidden - click either button to restore it</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet indice est masqué – cliquez avec l’un ou l’autre bouton pour le réafficher</translation>
     </message>
     <message>
         <source> ... So this tile: %1 can be removed from this group</source>
         <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ... Donc cette tuile : %1 peut être retirée de ce groupe</translation>
     </message>
     <message>
         <source> ... So this tile: %1 belongs in this square</source>
         <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ... Donc cette tuile : %1 va dans cette case</translation>
     </message>
 </context>
 <context>
     <name>Images</name>
     <message>
         <source>the file ends after %1 of the %2 bytes its header announces</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s’arrête après %1 des %2 octets annoncés par son en-tête</translation>
     </message>
     <message>
         <source>it is %1 x %2 pixels, more than the %3 x %3 a tile may have</source>
-        <translation type="unfinished"></translation>
+        <translation>elle mesure %1 x %2 pixels, plus que les %3 x %3 permis pour une tuile</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; holds %2 of the %3 tile pictures (*.bmp) it needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » contient %2 des %3 images de tuiles (*.bmp) nécessaires.</translation>
     </message>
     <message>
         <source>The tile picture &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image de tuile « %1 » est illisible : %2.</translation>
     </message>
 </context>
 <context>
@@ -184,301 +184,301 @@
     <message>
         <source>English</source>
         <extracomment>The name of the language of this translation, in that language, as the options&apos; language list shows it: &quot;Deutsch&quot;, &quot;Français&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
         <source>Your game is PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre partie est EN PAUSE</translation>
     </message>
     <message>
         <source>CONGRATULATIONS!</source>
-        <translation type="unfinished"></translation>
+        <translation>FÉLICITATIONS !</translation>
     </message>
     <message>
         <source>Click here to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour continuer</translation>
     </message>
     <message>
         <source>Puzzle No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme n° %1</translation>
     </message>
     <message>
         <source>Quillmere - Logic Challenge</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere - Défi logique</translation>
     </message>
     <message>
         <source>Not all images found - the program must close.<byte value="xd"/>%1<byte value="xd"/>Please refer to the troubleshooting section of the user guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des images sont introuvables : le programme doit se fermer.<byte value="xd"/>%1<byte value="xd"/>Consultez la section Dépannage du Guide du joueur.</translation>
     </message>
     <message>
         <source>&amp;Open Saved Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir une partie sauvegardée</translation>
     </message>
     <message>
         <source>Open a saved puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une énigme sauvegardée</translation>
     </message>
     <message>
         <source>&amp;Save Current Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sauvegarder la partie en cours</translation>
     </message>
     <message>
         <source>&amp;Print / Export Puzzle...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer / exporter l’énigme...</translation>
     </message>
     <message>
         <source>Save</source>
         <extracomment>Toolbar button: saves the game and pauses it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sauver</translation>
     </message>
     <message>
         <source>Save this puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarder cette énigme</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivante</translation>
     </message>
     <message>
         <source>Next puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme suivante</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédente</translation>
     </message>
     <message>
         <source>Previous puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme précédente</translation>
     </message>
     <message>
         <source>Go to Puzzle ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à l’énigme ...</translation>
     </message>
     <message>
         <source>&amp;Jump to Random Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme au &amp;hasard</translation>
     </message>
     <message>
         <source>Puzzle of the &amp;Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme du &amp;jour</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recommencer</translation>
     </message>
     <message>
         <source>Restart this puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommencer cette énigme</translation>
     </message>
     <message>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ause</translation>
     </message>
     <message>
         <source>Pause / Unpause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause / Reprise</translation>
     </message>
     <message>
         <source>&amp;Create New Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau joueur</translation>
     </message>
     <message>
         <source>&amp;Switch to Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Changer de joueur</translation>
     </message>
     <message>
         <source>&amp;Delete Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer le joueur</translation>
     </message>
     <message>
         <source>Show &amp;High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajustement optimal</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques</translation>
     </message>
     <message>
         <source>&amp;Timed Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie chronométrée</translation>
     </message>
     <message>
         <source>Show &amp;Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;conseils</translation>
     </message>
     <message>
         <source>Show hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les conseils</translation>
     </message>
     <message>
         <source>Give me a clue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne-moi un indice !</translation>
     </message>
     <message>
         <source>&amp;Zoom Small Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agrandir les petites tuiles</translation>
     </message>
     <message>
         <source>Zoom tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir les tuiles</translation>
     </message>
     <message>
         <source>&amp;Options ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options ...</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>&amp;Quillmere Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Quillmere</translation>
     </message>
     <message>
         <source>&amp;About Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Quillmere</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;nigme</translation>
     </message>
     <message>
         <source>P&amp;layers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Joueurs</translation>
     </message>
     <message>
         <source>&amp;View</source>
         <extracomment>Menu title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>Difficulty level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de difficulté</translation>
     </message>
     <message>
         <source>Player</source>
         <extracomment>Information bar: the player&apos;s name goes here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Puzzle No. x</source>
         <extracomment>Information bar: the puzzle&apos;s number goes here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Énigme n° x</translation>
     </message>
     <message>
         <source>Solution</source>
         <extracomment>Information bar: how much of the board is solved goes here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>Information bar: the clock goes here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Click to go to a puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour aller à une énigme</translation>
     </message>
     <message>
         <source>Click to switch to another player</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour changer de joueur</translation>
     </message>
     <message>
         <source>Show All</source>
         <extracomment>Clue panel&apos;s menu: shows every hidden clue again</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tout afficher</translation>
     </message>
     <message>
         <source>PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)</source>
         <extracomment>The save dialog&apos;s file types; the patterns in brackets and the &quot;;;&quot; between types stay as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf);;Image SVG (*.svg);;Image PNG (*.png)</translation>
     </message>
     <message>
         <source>Print the solution too, on a page of its own?</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer aussi la solution, sur une page à part ?</translation>
     </message>
     <message>
         <source>The puzzle could not be printed:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’énigme n’a pas pu être imprimée :<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Time Penalty for Clues: +%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité par indice : +%1 secondes</translation>
     </message>
     <message>
         <source>Time Penalty for Mis-Clicks: +%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité par clic erroné : +%1 secondes</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>A player name cannot contain &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de joueur ne peut pas contenir « %1 ».</translation>
     </message>
     <message>
         <source>A player name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de joueur ne peut pas être vide.</translation>
     </message>
     <message>
         <source>A player name cannot contain control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de joueur ne peut pas contenir de caractères de contrôle.</translation>
     </message>
     <message>
         <source>A player name cannot begin or end with a blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de joueur ne peut ni commencer ni finir par une espace.</translation>
     </message>
     <message>
         <source>A player name cannot begin with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de joueur ne peut pas commencer par « %1 ».</translation>
     </message>
     <message>
         <source>A player name cannot contain characters that change the writing direction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de joueur ne peut pas contenir de caractères qui changent le sens d’écriture.</translation>
     </message>
     <message>
         <source>A player name needs at least one visible character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de joueur doit contenir au moins un caractère visible.</translation>
     </message>
     <message>
         <source>A player name cannot be longer than %1 bytes (this one has %2): it names the player&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de joueur ne peut pas dépasser %1 octets (celui-ci en a %2) : il sert à nommer les fichiers du joueur.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
         <extracomment>A refused player&apos;s name and why; the list joins them with commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » (%2)</translation>
     </message>
     <message>
         <source>The players file %1 names players that cannot be used: %2.<byte value="xd"/>They are left out; the current player is &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des joueurs %1 nomme des joueurs inutilisables : %2.<byte value="xd"/>Ils sont ignorés ; le joueur actuel est « %3 ».</translation>
     </message>
 </context>
 <context>
@@ -493,364 +493,374 @@ FILE ending in .pdf: a PDF (the solution on page 2); .svg or .png: one
 picture per page, the solution page in NAME-solution.svg or .png beside FILE
 (PNG pages at 192 dots per inch).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>utilisation : quillmere-print --size N --number K [--difficulty D] [--solution]
+                              [--data-dir DIR] --output FILE
+              quillmere-print --version
+Écrit l’énigme sur une page A4 imprimable : son nom, les grilles de candidats
+du plateau à compléter au crayon et les deux listes d’indices ; --solution
+ajoute la solution. FILE en .pdf : un PDF (la solution en page 2) ; .svg ou
+.png : une image par page, la page de solution dans NAME-solution.svg ou .png
+à côté de FILE (pages PNG à 192 points par pouce).
+</translation>
     </message>
     <message>
         <source>The tile pictures come from DIR/tiles, else the program&apos;s own folder,
 else ../share/quillmere beside it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les images des tuiles viennent de DIR/tiles, sinon du dossier du programme,
+sinon de ../share/quillmere à côté de celui-ci.
+</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend une valeur</translation>
     </message>
     <message>
         <source>%1 needs a whole number, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 attend un nombre entier, pas « %2 »</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no name in the system&apos;s file name encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » n’est pas un nom valide dans l’encodage des noms de fichiers du système</translation>
     </message>
     <message>
         <source>unknown argument &quot;%1&quot; (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inconnu « %1 » (essayez --help)</translation>
     </message>
     <message>
         <source>--size, --number and --output are needed (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>--size, --number et --output sont obligatoires (essayez --help)</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de données « %1 » n’est pas un dossier</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de données « %1 » n’existe pas</translation>
     </message>
     <message>
         <source>the output file&apos;s name must end in .pdf, .svg or .png, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du fichier de sortie doit finir par .pdf, .svg ou .png, pas « %1 »</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire « %1 » : %2</translation>
     </message>
     <message>
         <source>%1 x %1 No. %2, difficulty %3</source>
         <extracomment>A printed puzzle&apos;s title: board size (as &quot;6 x 6&quot;), puzzle number, difficulty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 n° %2, difficulté %3</translation>
     </message>
     <message>
         <source>Horizontal clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices horizontaux</translation>
     </message>
     <message>
         <source>Vertical clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices verticaux</translation>
     </message>
     <message>
         <source>Solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution : %1</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d’écrire « %1 » : le nom doit finir par .pdf, .svg ou .png</translation>
     </message>
     <message>
         <source>cannot draw &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de dessiner « %1 »</translation>
     </message>
 </context>
 <context>
     <name>Records</name>
     <message>
         <source>Unable to make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A file size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mo</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c’est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient des octets NUL</translation>
     </message>
     <message>
         <source>Unable to write to %1: the file as it was could not be kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans %1 : l’ancien fichier n’a pas pu être conservé sous le nom %2</translation>
     </message>
     <message>
         <source>Unable to write to %1: its content could not be put together</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans %1 : son contenu n’a pas pu être assemblé</translation>
     </message>
     <message>
         <source>Unable to write to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans %1 : %2</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>il dépasse %1 Mo</translation>
     </message>
     <message>
         <source>The profile %1 could not be read (%2); the defaults are used. The file is kept as %3 when it is next written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil %1 n’a pas pu être lu (%2) ; les valeurs par défaut sont utilisées. Le fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
     </message>
     <message>
         <source>The players file %1 could not be read (%2); the defaults are used. The file is kept as %3 when it is next written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des joueurs %1 n’a pas pu être lu (%2) ; les valeurs par défaut sont utilisées. Le fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
     </message>
     <message>
         <source>The profile %1 could not be read whole (%2). What could be read is used; the file as it was is kept as %3 when it is next written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil %1 n’a pas pu être lu en entier (%2). Ce qui a pu être lu est utilisé ; l’ancien fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
     </message>
     <message>
         <source>The players file %1 could not be read whole (%2). What could be read is used; the file as it was is kept as %3 when it is next written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des joueurs %1 n’a pas pu être lu en entier (%2). Ce qui a pu être lu est utilisé ; l’ancien fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
     </message>
     <message>
         <source>it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être écrit</translation>
     </message>
     <message>
         <source>The switch &quot;Show Splash Screen at Startup&quot; could not be stored in %1 (%2).</source>
         <extracomment>The switch&apos;s name is the one in the Options dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le réglage « Écran d’accueil au démarrage » n’a pas pu être enregistré dans %1 (%2).</translation>
     </message>
     <message>
         <source>Unable to write the profile of &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le profil de « %1 » : %2</translation>
     </message>
 </context>
 <context>
     <name>SavedGames</name>
     <message>
         <source>a line follows the last of the clues that &quot;vclues&quot; counts</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne suit le dernier des indices comptés par « vclues »</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>line %1, field &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, champ « %2 » : %3</translation>
     </message>
     <message>
         <source>the file ends where %1 should be</source>
         <extracomment>%1 is what was due: the header, square 3 of 16, the &quot;hclues&quot; line, horizontal clue 2 of 9.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s’arrête là où devrait se trouver %1</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ « %1 » est absent</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>the header</source>
         <extracomment>Said where the file ends early: &quot;the file ends where the header should be&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l’en-tête</translation>
     </message>
     <message>
         <source>%1 is not a board size (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une taille de plateau (%2)</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source>%1 is outside %2..%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors de l’intervalle %2..%3</translation>
     </message>
     <message>
         <source>%1 is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est négatif</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds are more than the clock shows (99:59:59)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde dépasse ce que l’horloge affiche (99:59:59)</numerusform>
+            <numerusform>%n secondes dépassent ce que l’horloge affiche (99:59:59)</numerusform>
         </translation>
     </message>
     <message>
         <source>square %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la case %1 sur %2</translation>
     </message>
     <message>
         <source>%1 is outside 1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors de l’intervalle 1..%2</translation>
     </message>
     <message>
         <source>tile %1 stands twice in row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile %1 figure deux fois dans la ligne %2</translation>
     </message>
     <message>
         <source>%1 is not %2, the picture of tile %3 in row %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas %2, l’image de la tuile %3 de la ligne %4</translation>
     </message>
     <message>
         <source>a solved square holds its own tile %1 and nothing else</source>
-        <translation type="unfinished"></translation>
+        <translation>une case résolue contient sa propre tuile %1 et rien d’autre</translation>
     </message>
     <message>
         <source>the square&apos;s own tile %1 is not among its candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>la tuile propre à la case, %1, ne fait pas partie de ses candidats</translation>
     </message>
     <message>
         <source>%1, but %2 squares are solved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, mais %2 cases sont résolues</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a candidate entry n=n</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas une entrée de candidat n=n</translation>
     </message>
     <message>
         <source>candidate %1 is outside 1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>le candidat %1 est hors de l’intervalle 1..%2</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; line</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne « %1 »</translation>
     </message>
     <message>
         <source>a clue line stands where the &quot;%1&quot; line should be</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne d’indice se trouve là où devrait être la ligne « %1 »</translation>
     </message>
     <message>
         <source>vertical clue %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l’indice vertical %1 sur %2</translation>
     </message>
     <message>
         <source>horizontal clue %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l’indice horizontal %1 sur %2</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; line stands where vertical clue %2 of %3 should be</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne « %1 » se trouve là où devrait être l’indice vertical %2 sur %3</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; line stands where horizontal clue %2 of %3 should be</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne « %1 » se trouve là où devrait être l’indice horizontal %2 sur %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a kind of clue</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un type d’indice</translation>
     </message>
     <message>
         <source>%1 is not a vertical clue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un indice vertical</translation>
     </message>
     <message>
         <source>%1 is not a horizontal clue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un indice horizontal</translation>
     </message>
     <message>
         <source>the clue is false for the board&apos;s solution</source>
-        <translation type="unfinished"></translation>
+        <translation>l’indice est faux pour la solution du plateau</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
 </context>
 <context>
     <name>Scores</name>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ « %1 » est absent</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>the field &quot;player&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le champ « player » est absent</translation>
     </message>
     <message>
         <source>The score file %1 could not be opened (%2); the scores of this run are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des scores %1 n’a pas pu être ouvert (%2) ; les scores de cette session ne seront pas conservés.</translation>
     </message>
     <message numerus="yes">
         <source>The score file %1 has %n lines that could not be read; they are kept as they are. The first:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le fichier des scores %1 contient %n ligne illisible ; elle est conservée telle quelle. La première :</numerusform>
+            <numerusform>Le fichier des scores %1 contient %n lignes illisibles ; elles sont conservées telles quelles. La première :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The score file %1 has %n lines that could not be read; they are left out of the table and kept in %2. The first:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le fichier des scores %1 contient %n ligne illisible ; elle est omise du tableau et conservée dans %2. La première :</numerusform>
+            <numerusform>Le fichier des scores %1 contient %n lignes illisibles ; elles sont omises du tableau et conservées dans %2. La première :</numerusform>
         </translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The score table&apos;s column headings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Puzzle Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Mis-Clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs</translation>
     </message>
     <message>
         <source>Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices</translation>
     </message>
     <message>
         <source>Difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficulté</translation>
     </message>
     <message>
         <source><byte value="xd"/>The scores are kept and written again at the next change and when the game ends.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>Les scores sont conservés et réécrits à la prochaine modification et à la fermeture du jeu.</translation>
     </message>
     <message>
         <source><byte value="xd"/>The scores of this run could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>Les scores de cette session n’ont pas pu être conservés.</translation>
     </message>
 </context>
 <context>
@@ -858,226 +868,226 @@ else ../share/quillmere beside it.
     <message>
         <source>%1 (%2%) complete</source>
         <extracomment>The squares solved and their share of the board, as &quot;12 (33.3%) complete&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résolues : %1 (%2 %)</translation>
     </message>
     <message>
         <source>Untimed</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans chrono</translation>
     </message>
     <message>
         <source>Time: %1:%2:%3</source>
         <extracomment>The clock: hours, minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps : %1:%2:%3</translation>
     </message>
     <message>
         <source>Unable to create the folder %1.<byte value="xd"/>The players&apos; progress and saved games cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.<byte value="xd"/>La progression des joueurs et les parties sauvegardées ne pourront pas être conservées.</translation>
     </message>
     <message>
         <source>Enter Puzzle Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de l’énigme</translation>
     </message>
     <message>
         <source>Enter a value between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez une valeur entre %1 et %2</translation>
     </message>
     <message>
         <source>Sorry, that is the wrong choice!</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, ce n’est pas le bon choix !</translation>
     </message>
     <message>
         <source>Do you want to save this game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous sauvegarder cette partie ?</translation>
     </message>
     <message>
         <source>Your game has been saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre partie a été sauvegardée</translation>
     </message>
     <message>
         <source>Could not save your game!<byte value="xd"/>Please check the documentation for this message:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de sauvegarder votre partie !<byte value="xd"/>Consultez la documentation au sujet de ce message :<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Quillmere Saved Game (*.sav)</source>
         <extracomment>The open dialog&apos;s file type; &quot;(*.sav)&quot; stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Partie sauvegardée Quillmere (*.sav)</translation>
     </message>
     <message>
         <source>Could not load your game!<byte value="xd"/>Please check the documentation for this message:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger votre partie !<byte value="xd"/>Consultez la documentation au sujet de ce message :<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Your game has been loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre partie a été chargée</translation>
     </message>
     <message>
         <source>There is already a player called &quot;%1&quot;; please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il existe déjà un joueur nommé « %1 » ; veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the current player &quot;%1&quot; from the game?<byte value="xd"/>Their saved games are deleted with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le joueur actuel « %1 » du jeu ?<byte value="xd"/>Ses parties sauvegardées sont supprimées en même temps.</translation>
     </message>
     <message>
         <source>Unable to delete the saved games %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer les parties sauvegardées %1.</translation>
     </message>
 </context>
 <context>
     <name>Sounds</name>
     <message>
         <source>It is not a WAV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier WAV.</translation>
     </message>
     <message>
         <source>The file ends inside its &quot;%1&quot; part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier s’arrête au milieu de sa partie « %1 ».</translation>
     </message>
     <message numerus="yes">
         <source>It would play for %n seconds at %1 Hz; a game sound may last at most %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Il durerait %n seconde à %1 Hz ; un son du jeu peut durer au plus %2.</numerusform>
+            <numerusform>Il durerait %n secondes à %1 Hz ; un son du jeu peut durer au plus %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier « %1 ». %2</translation>
     </message>
     <message>
         <source>Cannot play &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire « %1 ». %2</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Quillmere</translation>
     </message>
     <message>
         <source>Player&apos;s Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide du joueur</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>THelpForm</name>
     <message>
         <source>Quillmere Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Quillmere</translation>
     </message>
     <message>
         <source>Find the Player&apos;s Guide, help, hints and how to play at</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide du joueur, aide, conseils et règles du jeu :</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>TPlayerForm</name>
     <message>
         <source>New Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau joueur</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom :</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Click the headings to sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur les en-têtes pour trier</translation>
     </message>
     <message>
         <source>Hi Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Erase Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all your scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer tous vos scores ?</translation>
     </message>
 </context>
 <context>
     <name>TSettingsForm</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Timed Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties chronométrées</translation>
     </message>
     <message>
         <source>Play Sound Effects </source>
-        <translation type="unfinished"></translation>
+        <translation>Effets sonores </translation>
     </message>
     <message>
         <source>Show Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les conseils</translation>
     </message>
     <message>
         <source>Zoom Small Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandir les petites tuiles</translation>
     </message>
     <message>
         <source>Animation on Completion of Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation à la fin de l’énigme</translation>
     </message>
     <message>
         <source>Show Splash Screen at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran d’accueil au démarrage</translation>
     </message>
     <message>
         <source>Difficulty Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficulté</translation>
     </message>
     <message>
         <source>Easier</source>
-        <translation type="unfinished"></translation>
+        <translation>Facile</translation>
     </message>
     <message>
         <source>Harder</source>
-        <translation type="unfinished"></translation>
+        <translation>Difficile</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue :</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du bureau</translation>
     </message>
     <message>
         <source>Quillmere speaks the new language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere utilisera la nouvelle langue au prochain démarrage.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1085,544 +1095,545 @@ else ../share/quillmere beside it.
     <message>
         <source>SplashForm</source>
         <extracomment>The splash window&apos;s title bar shows its own name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>SplashForm</translation>
     </message>
     <message>
         <source>Play!</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer !</translation>
     </message>
 </context>
 <context>
     <name>TStatisticsForm</name>
     <message>
         <source>All sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes tailles</translation>
     </message>
     <message numerus="yes">
         <source>Last %n results, oldest first: score by board size</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dernier résultat : score par taille de plateau</numerusform>
+            <numerusform>%n derniers résultats, du plus ancien au plus récent : score par taille de plateau</numerusform>
         </translation>
     </message>
     <message>
         <source>No completed puzzles yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune énigme terminée pour l’instant</translation>
     </message>
     <message>
         <source>highest: %1 points</source>
         <extracomment>Over the bars: the highest score among them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>max. : %1 points</translation>
     </message>
     <message>
         <source>Puzzle Size</source>
         <extracomment>The statistics table&apos;s column headings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminées</translation>
     </message>
     <message>
         <source>Best Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur temps</translation>
     </message>
     <message>
         <source>Median Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps médian</translation>
     </message>
     <message>
         <source>Mis-Clicks per Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreurs / énigme</translation>
     </message>
     <message>
         <source>Clues per Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices / énigme</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Statistics of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques de %1</translation>
     </message>
     <message>
         <source>Times count only timed games. With an even number of times the median is the mean of the middle two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seules les parties chronométrées comptent pour les temps. Avec un nombre pair de temps, la médiane est la moyenne des deux temps du milieu.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>Tiles</name>
     <message>
         <source>Animals</source>
-        <translation type="unfinished"></translation>
+        <translation>Animaux</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Chien</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Souris</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapin</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Renard</translation>
     </message>
     <message>
         <source>Bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ours</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Frog</source>
-        <translation type="unfinished"></translation>
+        <translation>Grenouille</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochon</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Singe</translation>
     </message>
     <message>
         <source>Fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fruits</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomme</translation>
     </message>
     <message>
         <source>Banana</source>
-        <translation type="unfinished"></translation>
+        <translation>Banane</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Raisin</translation>
     </message>
     <message>
         <source>Strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>Fraise</translation>
     </message>
     <message>
         <source>Watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>Pastèque</translation>
     </message>
     <message>
         <source>Pineapple</source>
-        <translation type="unfinished"></translation>
+        <translation>Ananas</translation>
     </message>
     <message>
         <source>Cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerises</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Citron</translation>
     </message>
     <message>
         <source>Pear</source>
-        <translation type="unfinished"></translation>
+        <translation>Poire</translation>
     </message>
     <message>
         <source>Kiwi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiwi</translation>
     </message>
     <message>
         <source>Vegetables</source>
-        <translation type="unfinished"></translation>
+        <translation>Légumes</translation>
     </message>
     <message>
         <source>Carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Carotte</translation>
     </message>
     <message>
         <source>Corn</source>
-        <translation type="unfinished"></translation>
+        <translation>Maïs</translation>
     </message>
     <message>
         <source>Broccoli</source>
-        <translation type="unfinished"></translation>
+        <translation>Brocoli</translation>
     </message>
     <message>
         <source>Eggplant</source>
-        <translation type="unfinished"></translation>
+        <translation>Aubergine</translation>
     </message>
     <message>
         <source>Chili</source>
-        <translation type="unfinished"></translation>
+        <translation>Piment</translation>
     </message>
     <message>
         <source>Potato</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomme de terre</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Champignon</translation>
     </message>
     <message>
         <source>Onion</source>
-        <translation type="unfinished"></translation>
+        <translation>Oignon</translation>
     </message>
     <message>
         <source>Cucumber</source>
-        <translation type="unfinished"></translation>
+        <translation>Concombre</translation>
     </message>
     <message>
         <source>Tomato</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomate</translation>
     </message>
     <message>
         <source>Vehicles</source>
-        <translation type="unfinished"></translation>
+        <translation>Véhicules</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Voiture</translation>
     </message>
     <message>
         <source>Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bus</translation>
     </message>
     <message>
         <source>Bicycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vélo</translation>
     </message>
     <message>
         <source>Airplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Avion</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Fusée</translation>
     </message>
     <message>
         <source>Locomotive</source>
-        <translation type="unfinished"></translation>
+        <translation>Locomotive</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hélicoptère</translation>
     </message>
     <message>
         <source>Sailboat</source>
-        <translation type="unfinished"></translation>
+        <translation>Voilier</translation>
     </message>
     <message>
         <source>Tractor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracteur</translation>
     </message>
     <message>
         <source>Motorcycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Moto</translation>
     </message>
     <message>
         <source>Sports</source>
-        <translation type="unfinished"></translation>
+        <translation>Sports</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballon de football</translation>
     </message>
     <message>
         <source>Rugby ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Ballon de rugby</translation>
     </message>
     <message>
         <source>Table tennis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tennis de table</translation>
     </message>
     <message>
         <source>Badminton</source>
-        <translation type="unfinished"></translation>
+        <translation>Badminton</translation>
     </message>
     <message>
         <source>Boxing glove</source>
-        <translation type="unfinished"></translation>
+        <translation>Gant de boxe</translation>
     </message>
     <message>
         <source>Golf</source>
-        <translation type="unfinished"></translation>
+        <translation>Golf</translation>
     </message>
     <message>
         <source>Bowling</source>
-        <translation type="unfinished"></translation>
+        <translation>Bowling</translation>
     </message>
     <message>
         <source>Ice hockey</source>
-        <translation type="unfinished"></translation>
+        <translation>Hockey sur glace</translation>
     </message>
     <message>
         <source>Ice skate</source>
-        <translation type="unfinished"></translation>
+        <translation>Patin à glace</translation>
     </message>
     <message>
         <source>Skateboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Skateboard</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <source>Guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Guitare</translation>
     </message>
     <message>
         <source>Piano</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano</translation>
     </message>
     <message>
         <source>Trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>Trompette</translation>
     </message>
     <message>
         <source>Drum</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambour</translation>
     </message>
     <message>
         <source>Saxophone</source>
-        <translation type="unfinished"></translation>
+        <translation>Saxophone</translation>
     </message>
     <message>
         <source>Accordion</source>
-        <translation type="unfinished"></translation>
+        <translation>Accordéon</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Micro</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Cloche</translation>
     </message>
     <message>
         <source>Headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>Casque audio</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Météo</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Soleil</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Lune</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuage</translation>
     </message>
     <message>
         <source>Lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclair</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Flocon de neige</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc-en-ciel</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Parapluie</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Feu</translation>
     </message>
     <message>
         <source>Droplet</source>
-        <translation type="unfinished"></translation>
+        <translation>Goutte</translation>
     </message>
     <message>
         <source>Sea life</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie marine</translation>
     </message>
     <message>
         <source>Octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>Pieuvre</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Crabe</translation>
     </message>
     <message>
         <source>Tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson tropical</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauphin</translation>
     </message>
     <message>
         <source>Whale</source>
-        <translation type="unfinished"></translation>
+        <translation>Baleine</translation>
     </message>
     <message>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Tortue</translation>
     </message>
     <message>
         <source>Shell</source>
-        <translation type="unfinished"></translation>
+        <translation>Coquillage</translation>
     </message>
     <message>
         <source>Shrimp</source>
-        <translation type="unfinished"></translation>
+        <translation>Crevette</translation>
     </message>
     <message>
         <source>Blowfish</source>
-        <translation type="unfinished"></translation>
+        <translation>Poisson-globe</translation>
     </message>
     <message>
         <source>Seal</source>
-        <translation type="unfinished"></translation>
+        <translation>Phoque</translation>
     </message>
     <message>
         <source>Treats</source>
-        <translation type="unfinished"></translation>
+        <translation>Gourmandises</translation>
     </message>
     <message>
         <source>Pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>Pizza</translation>
     </message>
     <message>
         <source>Burger</source>
-        <translation type="unfinished"></translation>
+        <translation>Burger</translation>
     </message>
     <message>
         <source>Hot dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot-dog</translation>
     </message>
     <message>
         <source>Fries</source>
-        <translation type="unfinished"></translation>
+        <translation>Frites</translation>
     </message>
     <message>
         <source>Doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>Beignet</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Glace</translation>
     </message>
     <message>
         <source>Cake</source>
-        <translation type="unfinished"></translation>
+        <translation>Gâteau</translation>
     </message>
     <message>
         <source>Lollipop</source>
-        <translation type="unfinished"></translation>
+        <translation>Sucette</translation>
     </message>
     <message>
         <source>Croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissant</translation>
     </message>
     <message>
         <source>Popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Pop-corn</translation>
     </message>
     <message>
         <source>Plants</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantes</translation>
     </message>
     <message>
         <source>Sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournesol</translation>
     </message>
     <message>
         <source>Rose</source>
-        <translation type="unfinished"></translation>
+        <translation>Rose</translation>
     </message>
     <message>
         <source>Tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulipe</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Cactus</translation>
     </message>
     <message>
         <source>Fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Sapin</translation>
     </message>
     <message>
         <source>Palm tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmier</translation>
     </message>
     <message>
         <source>Clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Trèfle</translation>
     </message>
     <message>
         <source>Maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille d’érable</translation>
     </message>
     <message>
         <source>Blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>Fleur</translation>
     </message>
     <message>
         <source>Potted plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Plante en pot</translation>
     </message>
 </context>
 <context>
     <name>WindowLinks</name>
     <message>
         <source>No web browser or other program to open this link was found:<byte value="xd"/>%1<byte value="xd"/>Please open it in a web browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web ni autre programme capable d’ouvrir ce lien n’a été trouvé :<byte value="xd"/>%1<byte value="xd"/>Veuillez l’ouvrir vous-même dans un navigateur web.</translation>
     </message>
     <message>
         <source>With thanks to %1</source>
         <extracomment>%1 is the donation page&apos;s site, e.g. example.org.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Merci à %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>If you enjoy playing Quillmere, please consider making a donation via PayPal by clicking here</source>
-        <translation type="unfinished"></translation>
+        <translation>Si Quillmere vous plaît, pensez à faire un don via PayPal en cliquant ici</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License,
 version 3 or later, with no warranty</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre sous licence GNU General Public License,
+version 3 ou ultérieure, sans aucune garantie</translation>
     </message>
 </context>
 </TS>
