@@ -496,12 +496,11 @@ picture per page, the solution page in NAME-solution.svg or .png beside FILE
         <translation>uso: quillmere-print --size N --number K [--difficulty D] [--solution]
                      [--data-dir DIR] --output FILE
      quillmere-print --version
-Escribe el acertijo como una página A4 imprimible: su nombre, las cuadrículas
-de candidatas del tablero para anotar a lápiz y las dos listas de pistas;
---solution añade la solución.
-Si FILE termina en .pdf: un PDF (la solución en la página 2); en .svg o .png:
-una imagen por página, la de la solución en NAME-solution.svg o .png junto
-a FILE (páginas PNG a 192 puntos por pulgada).
+Escribe el acertijo en una página A4 imprimible: su nombre, las cuadrículas de
+candidatas para anotar a lápiz y las dos listas de pistas; --solution añade la
+solución. FILE en .pdf: un PDF (la solución en la página 2); en .svg o .png: una
+imagen por página, la de la solución en NAME-solution.svg o .png junto a FILE
+(páginas PNG a 192 puntos por pulgada).
 </translation>
     </message>
     <message>
@@ -845,7 +844,7 @@ programa; si no, de ../share/quillmere junto a ella.
     </message>
     <message>
         <source>Mis-Clicks</source>
-        <translation>Clics erróneos</translation>
+        <translation>Errores</translation>
     </message>
     <message>
         <source>Clues</source>
@@ -983,7 +982,7 @@ programa; si no, de ../share/quillmere junto a ella.
     </message>
     <message>
         <source>Find the Player&apos;s Guide, help, hints and how to play at</source>
-        <translation>Encontrarás la Guía del jugador, ayuda, consejos e instrucciones en</translation>
+        <translation>Busca la Guía del jugador, ayuda, consejos y cómo jugar en</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -1084,7 +1083,7 @@ programa; si no, de ../share/quillmere junto a ella.
     </message>
     <message>
         <source>Quillmere speaks the new language from its next start.</source>
-        <translation>Quillmere usará el nuevo idioma la próxima vez que se inicie.</translation>
+        <translation>El nuevo idioma se usará al reiniciar Quillmere.</translation>
     </message>
     <message>
         <source>Close</source>
@@ -1160,7 +1159,7 @@ programa; si no, de ../share/quillmere junto a ella.
     </message>
     <message>
         <source>Times count only timed games. With an even number of times the median is the mean of the middle two.</source>
-        <translation>Los tiempos solo cuentan las partidas cronometradas. Con un número par de tiempos, la mediana es la media de los dos centrales.</translation>
+        <translation>Los tiempos solo tienen en cuenta las partidas cronometradas. Con un número par de tiempos, la mediana es la media de los dos centrales.</translation>
     </message>
     <message>
         <source>Close</source>
