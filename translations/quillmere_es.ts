@@ -7,6 +7,178 @@
         <source>Difficulty</source>
         <translation>Dificultad</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the tiles, Space places the tile, Delete removes it or brings it back, Tab goes to the clues.</source>
+        <translation>Las flechas mueven entre las fichas, Espacio coloca la ficha, Supr la quita o la recupera, Tab lleva a las pistas.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Space hides the clue or shows it again.</source>
+        <translation>Espacio oculta la pista o la vuelve a mostrar.</translation>
+    </message>
+    <message>
+        <source>Congratulations! The puzzle is solved.</source>
+        <translation>¡Enhorabuena! El acertijo está resuelto.</translation>
+    </message>
+    <message>
+        <source>Clues about columns</source>
+        <translation>Pistas sobre columnas</translation>
+    </message>
+    <message>
+        <source>Clues about order</source>
+        <translation>Pistas sobre el orden</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the clues, Space hides or shows one.</source>
+        <translation>Las flechas mueven entre las pistas, Espacio oculta o muestra una.</translation>
+    </message>
+    <message>
+        <source>Tile %1</source>
+        <translation>Ficha %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, placed</source>
+        <translation>Columna %1, %2: %3, colocada</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3</source>
+        <translation>Columna %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>The %1 is directly next to the %2</source>
+        <translation>La ficha %1 está justo al lado de la ficha %2</translation>
+    </message>
+    <message>
+        <source>The %1 and the %2 have one column between them, and the %3 is not in it</source>
+        <translation>Entre las fichas %1 y %2 hay una columna, y la ficha %3 no está en ella</translation>
+    </message>
+    <message>
+        <source>The %1 and the %2 are not in the same column</source>
+        <translation>Las fichas %1 y %2 no están en la misma columna</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (oculta)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The hint: what the clue or the step under the cursor says.</source>
+        <translation>El consejo: lo que dice la pista o el paso bajo el cursor.</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Jugador: %1</translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Progreso: %1</translation>
+    </message>
+    <message>
+        <source>Click to switch to another player</source>
+        <translation>Haz clic para cambiar de jugador</translation>
+    </message>
+    <message>
+        <source>Click to go to another puzzle</source>
+        <translation>Haz clic para ir a otro acertijo</translation>
+    </message>
+    <message>
+        <source>How many squares are solved</source>
+        <translation>Cuántas casillas están resueltas</translation>
+    </message>
+    <message>
+        <source>The game time; click to pause or go on</source>
+        <translation>El tiempo de juego; haz clic para pausar o continuar</translation>
+    </message>
+    <message>
+        <source>Board size</source>
+        <translation>Tamaño del tablero</translation>
+    </message>
+    <message>
+        <source>The size of the board and how hard the puzzles are</source>
+        <translation>El tamaño del tablero y la dificultad de los acertijos</translation>
+    </message>
+    <message>
+        <source>Clue zoom</source>
+        <translation>Pista ampliada</translation>
+    </message>
+    <message>
+        <source>Tile zoom</source>
+        <translation>Ficha ampliada</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Hint arrow</source>
+        <translation>Flecha del consejo</translation>
+    </message>
+    <message>
+        <source>Board &amp;Size ...</source>
+        <translation>&amp;Tamaño del tablero ...</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de herramientas</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separador</translation>
+    </message>
+    <message>
+        <source>Divider: dragged, it sizes the panels</source>
+        <translation>Divisor: al arrastrarlo, cambia el tamaño de los paneles</translation>
+    </message>
+    <message>
+        <source>Information bar</source>
+        <translation>Barra de información</translation>
+    </message>
+    <message>
+        <source>%1, board %2</source>
+        <translation>%1, tablero %2</translation>
+    </message>
+    <message>
+        <source>The puzzle starts again.</source>
+        <translation>El acertijo empieza de nuevo.</translation>
+    </message>
+    <message>
+        <source>Congratulations! The puzzle is solved. %1</source>
+        <translation>¡Enhorabuena! El acertijo está resuelto. %1</translation>
+    </message>
+    <message>
+        <source>The game is paused. Press P to go on.</source>
+        <translation>La partida está en pausa. Pulsa P para continuar.</translation>
+    </message>
+    <message>
+        <source>The game goes on.</source>
+        <translation>La partida continúa.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSizes</name>
@@ -585,7 +757,7 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>%1 MB</source>
         <extracomment>A file size in megabytes.</extracomment>
-        <translation>%1 MB</translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -621,7 +793,7 @@ programa; si no, de ../share/quillmere junto a ella.
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation>ocupa más de %1 MB</translation>
+        <translation>ocupa más de %1&#xa0;MB</translation>
     </message>
     <message>
         <source>The profile %1 could not be read (%2); the defaults are used. The file is kept as %3 when it is next written.</source>
@@ -868,7 +1040,7 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>%1 (%2%) complete</source>
         <extracomment>The squares solved and their share of the board, as &quot;12 (33.3%) complete&quot;</extracomment>
-        <translation>%1 (%2 %) completado</translation>
+        <translation>%1 (%2&#xa0;%) completado</translation>
     </message>
     <message>
         <source>Untimed</source>
@@ -946,8 +1118,8 @@ programa; si no, de ../share/quillmere junto a ella.
     <message numerus="yes">
         <source>It would play for %n seconds at %1 Hz; a game sound may last at most %2.</source>
         <translation>
-            <numerusform>Duraría %n segundo a %1 Hz; un sonido del juego puede durar como máximo %2 segundos.</numerusform>
-            <numerusform>Duraría %n segundos a %1 Hz; un sonido del juego puede durar como máximo %2 segundos.</numerusform>
+            <numerusform>Duraría %n segundo a %1&#xa0;Hz; un sonido del juego puede durar como máximo %2 segundos.</numerusform>
+            <numerusform>Duraría %n segundos a %1&#xa0;Hz; un sonido del juego puede durar como máximo %2 segundos.</numerusform>
         </translation>
     </message>
     <message>
