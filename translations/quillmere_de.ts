@@ -272,7 +272,7 @@
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation>Neu &amp;starten</translation>
+        <translation>Neu sta&amp;rten</translation>
     </message>
     <message>
         <source>Restart this puzzle</source>
@@ -852,7 +852,7 @@ Programms, sonst aus ../share/quillmere daneben.
     </message>
     <message>
         <source>Difficulty</source>
-        <translation>Schwierigkeit</translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source><byte value="xd"/>The scores are kept and written again at the next change and when the game ends.</source>
@@ -1024,7 +1024,7 @@ Programms, sonst aus ../share/quillmere daneben.
     </message>
     <message>
         <source>Erase Scores</source>
-        <translation>Ergebnisse löschen</translation>
+        <translation>Punkte löschen</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all your scores?</source>
@@ -1051,7 +1051,7 @@ Programms, sonst aus ../share/quillmere daneben.
     </message>
     <message>
         <source>Zoom Small Tiles</source>
-        <translation>Kleine Plättchen vergrößern</translation>
+        <translation>Plättchen vergrößern</translation>
     </message>
     <message>
         <source>Animation on Completion of Puzzle</source>
