@@ -7,6 +7,186 @@
         <source>Difficulty</source>
         <translation>Schwierigkeitsgrad</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the tiles, Space places the tile, Delete removes it or brings it back, Tab goes to the clues.</source>
+        <translation>Die Pfeiltasten wechseln zwischen den Plättchen, die Leertaste setzt das Plättchen, Entf entfernt es oder holt es zurück, Tab wechselt zu den Hinweisen.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Space hides the clue or shows it again.</source>
+        <translation>Die Leertaste blendet den Hinweis aus oder wieder ein.</translation>
+    </message>
+    <message>
+        <source>Congratulations! The puzzle is solved.</source>
+        <translation>Herzlichen Glückwunsch! Das Rätsel ist gelöst.</translation>
+    </message>
+    <message>
+        <source>Clues about columns</source>
+        <translation>Hinweise zu Spalten</translation>
+    </message>
+    <message>
+        <source>Clues about order</source>
+        <translation>Hinweise zur Reihenfolge</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the clues, Space hides or shows one.</source>
+        <translation>Die Pfeiltasten wechseln zwischen den Hinweisen, die Leertaste blendet einen aus oder ein.</translation>
+    </message>
+    <message>
+        <source>Tile %1</source>
+        <translation>Plättchen %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, placed</source>
+        <translation>Spalte %1, %2: %3, gesetzt</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3</source>
+        <translation>Spalte %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, removed</source>
+        <translation>Spalte %1, %2: %3, entfernt</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, possible</source>
+        <translation>Spalte %1, %2: %3, möglich</translation>
+    </message>
+    <message>
+        <source>The %1 is directly next to the %2</source>
+        <translation>%1 steht direkt neben %2</translation>
+    </message>
+    <message>
+        <source>The %1 and the %2 have one column between them, and the %3 is not in it</source>
+        <translation>Zwischen %1 und %2 liegt eine Spalte, und %3 steht nicht darin</translation>
+    </message>
+    <message>
+        <source>The %1 and the %2 are not in the same column</source>
+        <translation>%1 und %2 stehen nicht in derselben Spalte</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (ausgeblendet)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The hint: what the clue or the step under the cursor says.</source>
+        <translation>Der Tipp: was der Hinweis oder der Schritt unter dem Cursor besagt.</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Spieler: %1</translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Fortschritt: %1</translation>
+    </message>
+    <message>
+        <source>Click to switch to another player</source>
+        <translation>Klicken, um den Spieler zu wechseln</translation>
+    </message>
+    <message>
+        <source>Click to go to another puzzle</source>
+        <translation>Klicken, um zu einem anderen Rätsel zu springen</translation>
+    </message>
+    <message>
+        <source>How many squares are solved</source>
+        <translation>Wie viele Felder gelöst sind</translation>
+    </message>
+    <message>
+        <source>The game time; click to pause or go on</source>
+        <translation>Die Spielzeit; klicken zum Anhalten oder Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Board size</source>
+        <translation>Spielfeldgröße</translation>
+    </message>
+    <message>
+        <source>The size of the board and how hard the puzzles are</source>
+        <translation>Die Größe des Spielfelds und wie schwer die Rätsel sind</translation>
+    </message>
+    <message>
+        <source>Clue zoom</source>
+        <translation>Hinweis-Lupe</translation>
+    </message>
+    <message>
+        <source>Tile zoom</source>
+        <translation>Plättchen-Lupe</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Hint arrow</source>
+        <translation>Tipp-Pfeil</translation>
+    </message>
+    <message>
+        <source>Board &amp;Size ...</source>
+        <translation>&amp;Spielfeldgröße ...</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+    <message>
+        <source>Divider: dragged, it sizes the panels</source>
+        <translation>Trennbalken: Ziehen ändert die Größe der Bereiche</translation>
+    </message>
+    <message>
+        <source>Information bar</source>
+        <translation>Infoleiste</translation>
+    </message>
+    <message>
+        <source>%1, board %2</source>
+        <translation>%1, Spielfeld %2</translation>
+    </message>
+    <message>
+        <source>The puzzle starts again.</source>
+        <translation>Das Rätsel beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>Congratulations! The puzzle is solved. %1</source>
+        <translation>Herzlichen Glückwunsch! Das Rätsel ist gelöst. %1</translation>
+    </message>
+    <message>
+        <source>The game is paused. Press P to go on.</source>
+        <translation>Das Spiel ist angehalten. Drücken Sie P zum Fortsetzen.</translation>
+    </message>
+    <message>
+        <source>The game goes on.</source>
+        <translation>Das Spiel geht weiter.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSizes</name>
@@ -419,7 +599,7 @@
     </message>
     <message>
         <source>Print the solution too, on a page of its own?</source>
-        <translation>Auch die Lösung drucken, auf einer eigenen Seite?</translation>
+        <translation>Die Lösung auf einer eigenen Seite mitdrucken?</translation>
     </message>
     <message>
         <source>The puzzle could not be printed:<byte value="xd"/>%1</source>
@@ -585,7 +765,7 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>%1 MB</source>
         <extracomment>A file size in megabytes.</extracomment>
-        <translation>%1 MB</translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -621,7 +801,7 @@ Programms, sonst aus ../share/quillmere daneben.
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation>die Datei ist größer als %1 MB</translation>
+        <translation>die Datei ist größer als %1&#xa0;MB</translation>
     </message>
     <message>
         <source>The profile %1 could not be read (%2); the defaults are used. The file is kept as %3 when it is next written.</source>
@@ -868,7 +1048,7 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>%1 (%2%) complete</source>
         <extracomment>The squares solved and their share of the board, as &quot;12 (33.3%) complete&quot;</extracomment>
-        <translation>%1 (%2 %) gelöst</translation>
+        <translation>%1 (%2&#xa0;%) gelöst</translation>
     </message>
     <message>
         <source>Untimed</source>
@@ -946,8 +1126,8 @@ Programms, sonst aus ../share/quillmere daneben.
     <message numerus="yes">
         <source>It would play for %n seconds at %1 Hz; a game sound may last at most %2.</source>
         <translation>
-            <numerusform>Der Klang würde bei %1 Hz %n Sekunde dauern; ein Spielklang darf höchstens %2 Sekunden dauern.</numerusform>
-            <numerusform>Der Klang würde bei %1 Hz %n Sekunden dauern; ein Spielklang darf höchstens %2 Sekunden dauern.</numerusform>
+            <numerusform>Der Klang würde bei %1&#xa0;Hz %n Sekunde dauern; ein Spielklang darf höchstens %2 Sekunden dauern.</numerusform>
+            <numerusform>Der Klang würde bei %1&#xa0;Hz %n Sekunden dauern; ein Spielklang darf höchstens %2 Sekunden dauern.</numerusform>
         </translation>
     </message>
     <message>
