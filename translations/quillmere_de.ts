@@ -250,7 +250,7 @@
     <message>
         <source>Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which becomes the current player&apos;s number for that size.</source>
         <extracomment>%1 lists the board sizes, as &quot;4, 5, 6, 8, 9 or 10&quot;</extracomment>
-        <translation>Öffnet Rätsel K der Größe N (N: %1; K: %2 bis %3), etwa 6:1234; es wird die aktuelle Nummer des Spielers für diese Größe.</translation>
+        <translation>Öffnet Rätsel K der Größe N (N: %1; K: %2 bis %3), etwa 6:1234; K wird die aktuelle Nummer des Spielers für diese Größe.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
