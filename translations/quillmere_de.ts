@@ -5,109 +5,289 @@
     <name>Accessibility</name>
     <message>
         <source>Difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeitsgrad</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the tiles, Space places the tile, Delete removes it or brings it back, Tab goes to the clues.</source>
+        <translation>Die Pfeiltasten wechseln zwischen den Plättchen, die Leertaste setzt das Plättchen, Entf entfernt es oder holt es zurück, Tab wechselt zu den Hinweisen.</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Space hides the clue or shows it again.</source>
+        <translation>Die Leertaste blendet den Hinweis aus oder wieder ein.</translation>
+    </message>
+    <message>
+        <source>Congratulations! The puzzle is solved.</source>
+        <translation>Herzlichen Glückwunsch! Das Rätsel ist gelöst.</translation>
+    </message>
+    <message>
+        <source>Clues about columns</source>
+        <translation>Hinweise zu Spalten</translation>
+    </message>
+    <message>
+        <source>Clues about order</source>
+        <translation>Hinweise zur Reihenfolge</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the clues, Space hides or shows one.</source>
+        <translation>Die Pfeiltasten wechseln zwischen den Hinweisen, die Leertaste blendet einen aus oder ein.</translation>
+    </message>
+    <message>
+        <source>Tile %1</source>
+        <translation>Plättchen %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, placed</source>
+        <translation>Spalte %1, %2: %3, gesetzt</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3</source>
+        <translation>Spalte %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, removed</source>
+        <translation>Spalte %1, %2: %3, entfernt</translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, possible</source>
+        <translation>Spalte %1, %2: %3, möglich</translation>
+    </message>
+    <message>
+        <source>The %1 is directly next to the %2</source>
+        <translation>%1 steht direkt neben %2</translation>
+    </message>
+    <message>
+        <source>The %1 and the %2 have one column between them, and the %3 is not in it</source>
+        <translation>Zwischen %1 und %2 liegt eine Spalte, und %3 steht nicht darin</translation>
+    </message>
+    <message>
+        <source>The %1 and the %2 are not in the same column</source>
+        <translation>%1 und %2 stehen nicht in derselben Spalte</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (ausgeblendet)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>The hint: what the clue or the step under the cursor says.</source>
+        <translation>Der Tipp: was der Hinweis oder der Schritt unter dem Cursor besagt.</translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation>Spieler: %1</translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation>Fortschritt: %1</translation>
+    </message>
+    <message>
+        <source>Click to switch to another player</source>
+        <translation>Klicken, um den Spieler zu wechseln</translation>
+    </message>
+    <message>
+        <source>Click to go to another puzzle</source>
+        <translation>Klicken, um zu einem anderen Rätsel zu springen</translation>
+    </message>
+    <message>
+        <source>How many squares are solved</source>
+        <translation>Wie viele Felder gelöst sind</translation>
+    </message>
+    <message>
+        <source>The game time; click to pause or go on</source>
+        <translation>Die Spielzeit; klicken zum Anhalten oder Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Board size</source>
+        <translation>Spielfeldgröße</translation>
+    </message>
+    <message>
+        <source>The size of the board and how hard the puzzles are</source>
+        <translation>Die Größe des Spielfelds und wie schwer die Rätsel sind</translation>
+    </message>
+    <message>
+        <source>Clue zoom</source>
+        <translation>Hinweis-Lupe</translation>
+    </message>
+    <message>
+        <source>Tile zoom</source>
+        <translation>Plättchen-Lupe</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Hint arrow</source>
+        <translation>Tipp-Pfeil</translation>
+    </message>
+    <message>
+        <source>Board &amp;Size ...</source>
+        <translation>&amp;Spielfeldgröße ...</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennlinie</translation>
+    </message>
+    <message>
+        <source>Divider: dragged, it sizes the panels</source>
+        <translation>Trennbalken: Ziehen ändert die Größe der Bereiche</translation>
+    </message>
+    <message>
+        <source>Information bar</source>
+        <translation>Infoleiste</translation>
+    </message>
+    <message>
+        <source>%1, board %2</source>
+        <translation>%1, Spielfeld %2</translation>
+    </message>
+    <message>
+        <source>The puzzle starts again.</source>
+        <translation>Das Rätsel beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>Congratulations! The puzzle is solved. %1</source>
+        <translation>Herzlichen Glückwunsch! Das Rätsel ist gelöst. %1</translation>
+    </message>
+    <message>
+        <source>The game is paused. Press P to go on.</source>
+        <translation>Das Spiel ist angehalten. Drücken Sie P zum Fortsetzen.</translation>
+    </message>
+    <message>
+        <source>The game goes on.</source>
+        <translation>Das Spiel geht weiter.</translation>
     </message>
 </context>
 <context>
     <name>BoardSizes</name>
     <message>
         <source>4 x 4 (Easiest)</source>
-        <translation type="unfinished"></translation>
+        <translation>4 x 4 (Sehr leicht)</translation>
     </message>
     <message>
         <source>5 x 5 (Easy)</source>
-        <translation type="unfinished"></translation>
+        <translation>5 x 5 (Leicht)</translation>
     </message>
     <message>
         <source>6 x 6 (Medium)</source>
-        <translation type="unfinished"></translation>
+        <translation>6 x 6 (Mittel)</translation>
     </message>
     <message>
         <source>8 x 8 (Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>8 x 8 (Schwer)</translation>
     </message>
     <message>
         <source>9 x 9 (Harder)</source>
-        <translation type="unfinished"></translation>
+        <translation>9 x 9 (Schwerer)</translation>
     </message>
     <message>
         <source>10 x 10 (Very Hard)</source>
-        <translation type="unfinished"></translation>
+        <translation>10 x 10 (Sehr schwer)</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>%1 (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (siehe --help)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no name in the system&apos;s file name encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Name in der Dateinamen-Kodierung des Systems</translation>
     </message>
     <message>
         <source>Quillmere, a logic puzzle of picture tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere, ein Logikrätsel mit Bildplättchen.</translation>
     </message>
     <message>
         <source>Shows this help and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an und beendet sich.</translation>
     </message>
     <message>
         <source>Shows the program&apos;s version and ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version des Programms an und beendet sich.</translation>
     </message>
     <message>
         <source>Keeps the game&apos;s files (tiles/, sounds/, Players/, the players and score files) in DIR.</source>
         <extracomment>The names of the folders and files stay as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bewahrt die Dateien des Spiels (tiles/, sounds/, Players/, die Spielerliste und die Ergebnisdatei) in DIR auf.</translation>
     </message>
     <message>
         <source>DIR</source>
         <extracomment>The value&apos;s name in the help</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DIR</translation>
     </message>
     <message>
         <source>Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which becomes the current player&apos;s number for that size.</source>
         <extracomment>%1 lists the board sizes, as &quot;4, 5, 6, 8, 9 or 10&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet Rätsel K der Größe N (N: %1; K: %2 bis %3), etwa 6:1234; K wird die aktuelle Nummer des Spielers für diese Größe.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>N:K</source>
         <extracomment>The value&apos;s names in the help: N the size, K the number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N:K</translation>
     </message>
     <message>
         <source>--data-dir needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--data-dir braucht einen Ordner</translation>
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>--puzzle: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--puzzle: %1</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenordner „%1“ ist kein Ordner</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenordner „%1“ existiert nicht</translation>
     </message>
     <message>
         <source>the game is already running for the data folder &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>das Spiel läuft bereits für den Datenordner „%1“</translation>
     </message>
     <message>
         <source>Quillmere is already running for the data folder &quot;%1&quot;.<byte value="xd"/>Please switch to its window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere läuft bereits für den Datenordner „%1“.<byte value="xd"/>Bitte wechseln Sie zu seinem Fenster.</translation>
     </message>
 </context>
 <context>
@@ -115,68 +295,68 @@
     <message>
         <source>The %3 is directly between the %1 and the %2 (the outer two tiles may be swapped over)</source>
         <extracomment>In the hint pane; %1, %2 and %3 are the tiles&apos; pictures.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%3 steht direkt zwischen %1 und %2 (die beiden äußeren Plättchen können vertauscht sein)</translation>
     </message>
     <message>
         <source>The %3 is directly between the %1 and the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%3 steht direkt zwischen %1 und %2</translation>
     </message>
     <message>
         <source>The %1 and the %2 are both in the same column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2 stehen in derselben Spalte</translation>
     </message>
     <message>
         <source>The %1 is not directly next to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht nicht direkt neben %2</translation>
     </message>
     <message>
         <source>The %1 and the %2 and the %3 are all in the same column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 und %3 stehen alle in derselben Spalte</translation>
     </message>
     <message>
         <source>The %1 is at least one column to the left of the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht mindestens eine Spalte links von %2</translation>
     </message>
     <message>
         <source>These tiles only occur in two places - all other tiles can be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Plättchen kommen nur an zwei Stellen vor – alle anderen Plättchen können entfernt werden</translation>
     </message>
     <message>
         <source>Left click to select a tile, right click to remove a tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksklick setzt ein Plättchen, Rechtsklick entfernt ein Plättchen</translation>
     </message>
     <message>
         <source>This clue is hidden - click either button to restore it</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Hinweis ist ausgeblendet – ein Klick mit einer beliebigen Maustaste holt ihn zurück</translation>
     </message>
     <message>
         <source> ... So this tile: %1 can be removed from this group</source>
         <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ... Also kann dieses Plättchen: %1 aus dieser Gruppe entfernt werden</translation>
     </message>
     <message>
         <source> ... So this tile: %1 belongs in this square</source>
         <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> ... Also gehört dieses Plättchen: %1 in dieses Feld</translation>
     </message>
 </context>
 <context>
     <name>Images</name>
     <message>
         <source>the file ends after %1 of the %2 bytes its header announces</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet nach %1 der %2 Bytes, die ihr Kopf ankündigt</translation>
     </message>
     <message>
         <source>it is %1 x %2 pixels, more than the %3 x %3 a tile may have</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild hat %1 x %2 Pixel, mehr als die %3 x %3, die ein Plättchen haben darf</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; holds %2 of the %3 tile pictures (*.bmp) it needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ enthält %2 der %3 Plättchenbilder (*.bmp), die er braucht.</translation>
     </message>
     <message>
         <source>The tile picture &quot;%1&quot; cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Plättchenbild „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -184,301 +364,301 @@
     <message>
         <source>English</source>
         <extracomment>The name of the language of this translation, in that language, as the options&apos; language list shows it: &quot;Deutsch&quot;, &quot;Français&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
         <source>Your game is PAUSED</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Spiel ist ANGEHALTEN</translation>
     </message>
     <message>
         <source>CONGRATULATIONS!</source>
-        <translation type="unfinished"></translation>
+        <translation>HERZLICHEN GLÜCKWUNSCH!</translation>
     </message>
     <message>
         <source>Click here to continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Fortsetzen hier klicken</translation>
     </message>
     <message>
         <source>Puzzle No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel Nr. %1</translation>
     </message>
     <message>
         <source>Quillmere - Logic Challenge</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere – Logikrätsel</translation>
     </message>
     <message>
         <source>Not all images found - the program must close.<byte value="xd"/>%1<byte value="xd"/>Please refer to the troubleshooting section of the user guide.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht alle Bilder gefunden – das Programm muss beendet werden.<byte value="xd"/>%1<byte value="xd"/>Bitte lesen Sie den Abschnitt „Fehlerbehebung“ in der Spielanleitung.</translation>
     </message>
     <message>
         <source>&amp;Open Saved Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gespeichertes Spiel öffnen</translation>
     </message>
     <message>
         <source>Open a saved puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein gespeichertes Rätsel öffnen</translation>
     </message>
     <message>
         <source>&amp;Save Current Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Spiel &amp;speichern</translation>
     </message>
     <message>
         <source>&amp;Print / Export Puzzle...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel &amp;drucken / exportieren...</translation>
     </message>
     <message>
         <source>Save</source>
         <extracomment>Toolbar button: saves the game and pauses it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save this puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Rätsel speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächstes</translation>
     </message>
     <message>
         <source>Next puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Rätsel</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriges</translation>
     </message>
     <message>
         <source>Previous puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Rätsel</translation>
     </message>
     <message>
         <source>Go to Puzzle ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu Rätsel ...</translation>
     </message>
     <message>
         <source>&amp;Jump to Random Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zufälliges Rätsel</translation>
     </message>
     <message>
         <source>Puzzle of the &amp;Day</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel des &amp;Tages</translation>
     </message>
     <message>
         <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu sta&amp;rten</translation>
     </message>
     <message>
         <source>Restart this puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Rätsel neu starten</translation>
     </message>
     <message>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <source>Pause / Unpause</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten / Fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Create New Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuen Spieler anlegen</translation>
     </message>
     <message>
         <source>&amp;Switch to Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler &amp;wechseln</translation>
     </message>
     <message>
         <source>&amp;Delete Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler &amp;löschen</translation>
     </message>
     <message>
         <source>Show &amp;High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste anzeigen</translation>
     </message>
     <message>
         <source>&amp;Best Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optimale Größe</translation>
     </message>
     <message>
         <source>&amp;Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistik</translation>
     </message>
     <message>
         <source>&amp;Timed Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auf Zeit spielen</translation>
     </message>
     <message>
         <source>Show &amp;Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipps anzeigen</translation>
     </message>
     <message>
         <source>Show hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipps anzeigen</translation>
     </message>
     <message>
         <source>Give me a clue!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib mir einen Hinweis!</translation>
     </message>
     <message>
         <source>&amp;Zoom Small Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Plättchen &amp;vergrößern</translation>
     </message>
     <message>
         <source>Zoom tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Plättchen vergrößern</translation>
     </message>
     <message>
         <source>&amp;Options ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen ...</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>&amp;Quillmere Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quillmere-Hilfe</translation>
     </message>
     <message>
         <source>&amp;About Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Quillmere</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rätsel</translation>
     </message>
     <message>
         <source>P&amp;layers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spieler</translation>
     </message>
     <message>
         <source>&amp;View</source>
         <extracomment>Menu title</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Difficulty level</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeitsstufe</translation>
     </message>
     <message>
         <source>Player</source>
         <extracomment>Information bar: the player&apos;s name goes here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>Puzzle No. x</source>
         <extracomment>Information bar: the puzzle&apos;s number goes here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel Nr. x</translation>
     </message>
     <message>
         <source>Solution</source>
         <extracomment>Information bar: how much of the board is solved goes here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lösung</translation>
     </message>
     <message>
         <source>Time</source>
         <extracomment>Information bar: the clock goes here</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Click to go to a puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um zu einem Rätsel zu springen</translation>
     </message>
     <message>
         <source>Click to switch to another player</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken, um den Spieler zu wechseln</translation>
     </message>
     <message>
         <source>Show All</source>
         <extracomment>Clue panel&apos;s menu: shows every hidden clue again</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle anzeigen</translation>
     </message>
     <message>
         <source>PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)</source>
         <extracomment>The save dialog&apos;s file types; the patterns in brackets and the &quot;;;&quot; between types stay as they are</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf);;SVG-Bild (*.svg);;PNG-Bild (*.png)</translation>
     </message>
     <message>
         <source>Print the solution too, on a page of its own?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lösung auf einer eigenen Seite mitdrucken?</translation>
     </message>
     <message>
         <source>The puzzle could not be printed:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Rätsel konnte nicht gedruckt werden:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Time Penalty for Clues: +%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Strafzeit für Hinweise: +%1 Sekunden</translation>
     </message>
     <message>
         <source>Time Penalty for Mis-Clicks: +%1 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Strafzeit für Fehlklicks: +%1 Sekunden</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>A player name cannot contain &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf „%1“ nicht enthalten.</translation>
     </message>
     <message>
         <source>A player name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf nicht leer sein.</translation>
     </message>
     <message>
         <source>A player name cannot contain control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf keine Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>A player name cannot begin or end with a blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
     </message>
     <message>
         <source>A player name cannot begin with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf nicht mit „%1“ beginnen.</translation>
     </message>
     <message>
         <source>A player name cannot contain characters that change the writing direction.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf keine Zeichen enthalten, die die Schreibrichtung ändern.</translation>
     </message>
     <message>
         <source>A player name needs at least one visible character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername braucht mindestens ein sichtbares Zeichen.</translation>
     </message>
     <message>
         <source>A player name cannot be longer than %1 bytes (this one has %2): it names the player&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spielername darf nicht länger als %1 Bytes sein (dieser hat %2), denn nach ihm werden die Dateien des Spielers benannt.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
         <extracomment>A refused player&apos;s name and why; the list joins them with commas.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ (%2)</translation>
     </message>
     <message>
         <source>The players file %1 names players that cannot be used: %2.<byte value="xd"/>They are left out; the current player is &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielerliste %1 nennt Spieler, die nicht verwendet werden können: %2.<byte value="xd"/>Sie werden ausgelassen; der aktuelle Spieler ist „%3“.</translation>
     </message>
 </context>
 <context>
@@ -493,364 +673,374 @@ FILE ending in .pdf: a PDF (the solution on page 2); .svg or .png: one
 picture per page, the solution page in NAME-solution.svg or .png beside FILE
 (PNG pages at 192 dots per inch).
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: quillmere-print --size N --number K [--difficulty D] [--solution]
+                        [--data-dir DIR] --output FILE
+        quillmere-print --version
+Schreibt das Rätsel als druckbare A4-Seite: seinen Namen, die Kandidaten
+jedes Feldes zum Abstreichen mit dem Bleistift und beide Hinweislisten;
+--solution fügt die Lösung hinzu. FILE mit der Endung .pdf: ein PDF (die
+Lösung auf Seite 2); .svg oder .png: ein Bild pro Seite, die Lösungsseite
+in NAME-solution.svg oder .png neben FILE (PNG-Seiten mit 192 dpi).
+</translation>
     </message>
     <message>
         <source>The tile pictures come from DIR/tiles, else the program&apos;s own folder,
 else ../share/quillmere beside it.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Die Plättchenbilder stammen aus DIR/tiles, sonst aus dem Ordner des
+Programms, sonst aus ../share/quillmere daneben.
+</translation>
     </message>
     <message>
         <source>%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht einen Wert</translation>
     </message>
     <message>
         <source>%1 needs a whole number, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht eine ganze Zahl, nicht „%2“</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no name in the system&apos;s file name encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist kein Name in der Dateinamen-Kodierung des Systems</translation>
     </message>
     <message>
         <source>unknown argument &quot;%1&quot; (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Argument „%1“ (siehe --help)</translation>
     </message>
     <message>
         <source>--size, --number and --output are needed (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>--size, --number und --output sind nötig (siehe --help)</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenordner „%1“ ist kein Ordner</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenordner „%1“ existiert nicht</translation>
     </message>
     <message>
         <source>the output file&apos;s name must end in .pdf, .svg or .png, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name der Ausgabedatei muss auf .pdf, .svg oder .png enden, nicht „%1“</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 x %1 No. %2, difficulty %3</source>
         <extracomment>A printed puzzle&apos;s title: board size (as &quot;6 x 6&quot;), puzzle number, difficulty</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %1 Nr. %2, Schwierigkeitsgrad %3</translation>
     </message>
     <message>
         <source>Horizontal clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Waagrechte Hinweise</translation>
     </message>
     <message>
         <source>Vertical clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Senkrechte Hinweise</translation>
     </message>
     <message>
         <source>Solution: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung: %1</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: the name must end in .pdf, .svg or .png</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: Der Name muss auf .pdf, .svg oder .png enden</translation>
     </message>
     <message>
         <source>cannot draw &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
     <name>Records</name>
     <message>
         <source>Unable to make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 MB</source>
         <extracomment>A file size in megabytes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;MB</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine gewöhnliche Datei</translation>
     </message>
     <message>
         <source>it is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Fehler</translation>
     </message>
     <message>
         <source>it holds NUL bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält NUL-Bytes</translation>
     </message>
     <message>
         <source>Unable to write to %1: the file as it was could not be kept as %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: Die bisherige Datei konnte nicht als %2 aufbewahrt werden</translation>
     </message>
     <message>
         <source>Unable to write to %1: its content could not be put together</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: Der Inhalt konnte nicht zusammengestellt werden</translation>
     </message>
     <message>
         <source>Unable to write to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1&#xa0;MB</translation>
     </message>
     <message>
         <source>The profile %1 could not be read (%2); the defaults are used. The file is kept as %3 when it is next written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil %1 konnte nicht gelesen werden (%2); es gelten die Voreinstellungen. Beim nächsten Schreiben wird die Datei als %3 aufbewahrt.</translation>
     </message>
     <message>
         <source>The players file %1 could not be read (%2); the defaults are used. The file is kept as %3 when it is next written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielerliste %1 konnte nicht gelesen werden (%2); es gelten die Voreinstellungen. Beim nächsten Schreiben wird die Datei als %3 aufbewahrt.</translation>
     </message>
     <message>
         <source>The profile %1 could not be read whole (%2). What could be read is used; the file as it was is kept as %3 when it is next written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil %1 konnte nicht vollständig gelesen werden (%2). Was gelesen werden konnte, wird verwendet; beim nächsten Schreiben wird die Datei in ihrem bisherigen Zustand als %3 aufbewahrt.</translation>
     </message>
     <message>
         <source>The players file %1 could not be read whole (%2). What could be read is used; the file as it was is kept as %3 when it is next written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spielerliste %1 konnte nicht vollständig gelesen werden (%2). Was gelesen werden konnte, wird verwendet; beim nächsten Schreiben wird die Datei in ihrem bisherigen Zustand als %3 aufbewahrt.</translation>
     </message>
     <message>
         <source>it cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The switch &quot;Show Splash Screen at Startup&quot; could not be stored in %1 (%2).</source>
         <extracomment>The switch&apos;s name is the one in the Options dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellung „Startbildschirm anzeigen“ konnte nicht in %1 gespeichert werden (%2).</translation>
     </message>
     <message>
         <source>Unable to write the profile of &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Profil von „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>SavedGames</name>
     <message>
         <source>a line follows the last of the clues that &quot;vclues&quot; counts</source>
-        <translation type="unfinished"></translation>
+        <translation>auf den letzten der Hinweise, die „vclues“ zählt, folgt noch eine Zeile</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>line %1, field &quot;%2&quot;: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Feld „%2“: %3</translation>
     </message>
     <message>
         <source>the file ends where %1 should be</source>
         <extracomment>%1 is what was due: the header, square 3 of 16, the &quot;hclues&quot; line, horizontal clue 2 of 9.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet, wo %1 stehen sollte</translation>
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld „%1“ fehlt</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>the header</source>
         <extracomment>Said where the file ends early: &quot;the file ends where the header should be&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>der Dateikopf</translation>
     </message>
     <message>
         <source>%1 is not a board size (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Spielfeldgröße (%2)</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>%1 is outside %2..%3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb von %2..%3</translation>
     </message>
     <message>
         <source>%1 is negative</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist negativ</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds are more than the clock shows (99:59:59)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sekunde ist mehr, als die Uhr anzeigen kann (99:59:59)</numerusform>
+            <numerusform>%n Sekunden sind mehr, als die Uhr anzeigen kann (99:59:59)</numerusform>
         </translation>
     </message>
     <message>
         <source>square %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 von %2</translation>
     </message>
     <message>
         <source>%1 is outside 1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb von 1..%2</translation>
     </message>
     <message>
         <source>tile %1 stands twice in row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plättchen %1 steht zweimal in Zeile %2</translation>
     </message>
     <message>
         <source>%1 is not %2, the picture of tile %3 in row %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht %2, das Bild von Plättchen %3 in Zeile %4</translation>
     </message>
     <message>
         <source>a solved square holds its own tile %1 and nothing else</source>
-        <translation type="unfinished"></translation>
+        <translation>ein gelöstes Feld enthält sein eigenes Plättchen %1 und sonst nichts</translation>
     </message>
     <message>
         <source>the square&apos;s own tile %1 is not among its candidates</source>
-        <translation type="unfinished"></translation>
+        <translation>das eigene Plättchen %1 des Feldes ist nicht unter seinen Kandidaten</translation>
     </message>
     <message>
         <source>%1, but %2 squares are solved</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, aber %2 Felder sind gelöst</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a candidate entry n=n</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Kandidateneintrag n=n</translation>
     </message>
     <message>
         <source>candidate %1 is outside 1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kandidat %1 liegt außerhalb von 1..%2</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; line</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile „%1“</translation>
     </message>
     <message>
         <source>a clue line stands where the &quot;%1&quot; line should be</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Hinweiszeile steht, wo die Zeile „%1“ stehen sollte</translation>
     </message>
     <message>
         <source>vertical clue %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>senkrechter Hinweis %1 von %2</translation>
     </message>
     <message>
         <source>horizontal clue %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>waagrechter Hinweis %1 von %2</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; line stands where vertical clue %2 of %3 should be</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile „%1“ steht, wo senkrechter Hinweis %2 von %3 stehen sollte</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; line stands where horizontal clue %2 of %3 should be</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile „%1“ steht, wo waagrechter Hinweis %2 von %3 stehen sollte</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a kind of clue</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Hinweisart</translation>
     </message>
     <message>
         <source>%1 is not a vertical clue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein senkrechter Hinweis</translation>
     </message>
     <message>
         <source>%1 is not a horizontal clue</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein waagrechter Hinweis</translation>
     </message>
     <message>
         <source>the clue is false for the board&apos;s solution</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hinweis trifft auf die Lösung des Spielfelds nicht zu</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
 </context>
 <context>
     <name>Scores</name>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld „%1“ fehlt</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
         <source>the field &quot;player&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>das Feld „player“ fehlt</translation>
     </message>
     <message>
         <source>The score file %1 could not be opened (%2); the scores of this run are not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisdatei %1 konnte nicht geöffnet werden (%2); die Ergebnisse dieser Sitzung werden nicht gespeichert.</translation>
     </message>
     <message numerus="yes">
         <source>The score file %1 has %n lines that could not be read; they are kept as they are. The first:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Ergebnisdatei %1 enthält %n Zeile, die nicht gelesen werden konnte; sie bleibt unverändert erhalten. Sie lautet:</numerusform>
+            <numerusform>Die Ergebnisdatei %1 enthält %n Zeilen, die nicht gelesen werden konnten; sie bleiben unverändert erhalten. Die erste:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The score file %1 has %n lines that could not be read; they are left out of the table and kept in %2. The first:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Ergebnisdatei %1 enthält %n Zeile, die nicht gelesen werden konnte; sie fehlt in der Liste und wird in %2 aufbewahrt. Sie lautet:</numerusform>
+            <numerusform>Die Ergebnisdatei %1 enthält %n Zeilen, die nicht gelesen werden konnten; sie fehlen in der Liste und werden in %2 aufbewahrt. Die erste:</numerusform>
         </translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>The score table&apos;s column headings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Puzzle Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Mis-Clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlklicks</translation>
     </message>
     <message>
         <source>Clues</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise</translation>
     </message>
     <message>
         <source>Difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>Stufe</translation>
     </message>
     <message>
         <source><byte value="xd"/>The scores are kept and written again at the next change and when the game ends.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>Die Ergebnisse bleiben erhalten und werden bei der nächsten Änderung und am Spielende neu geschrieben.</translation>
     </message>
     <message>
         <source><byte value="xd"/>The scores of this run could not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation><byte value="xd"/>Die Ergebnisse dieser Sitzung konnten nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -858,226 +1048,226 @@ else ../share/quillmere beside it.
     <message>
         <source>%1 (%2%) complete</source>
         <extracomment>The squares solved and their share of the board, as &quot;12 (33.3%) complete&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2&#xa0;%) gelöst</translation>
     </message>
     <message>
         <source>Untimed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Zeitmessung</translation>
     </message>
     <message>
         <source>Time: %1:%2:%3</source>
         <extracomment>The clock: hours, minutes and seconds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeit: %1:%2:%3</translation>
     </message>
     <message>
         <source>Unable to create the folder %1.<byte value="xd"/>The players&apos; progress and saved games cannot be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.<byte value="xd"/>Fortschritt und gespeicherte Spiele der Spieler können nicht aufbewahrt werden.</translation>
     </message>
     <message>
         <source>Enter Puzzle Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselnummer eingeben</translation>
     </message>
     <message>
         <source>Enter a value between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Zahl zwischen %1 und %2 ein</translation>
     </message>
     <message>
         <source>Sorry, that is the wrong choice!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tut mir leid, das ist die falsche Wahl!</translation>
     </message>
     <message>
         <source>Do you want to save this game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie dieses Spiel speichern?</translation>
     </message>
     <message>
         <source>Your game has been saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Spiel wurde gespeichert</translation>
     </message>
     <message>
         <source>Could not save your game!<byte value="xd"/>Please check the documentation for this message:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Spiel konnte nicht gespeichert werden!<byte value="xd"/>Bitte schlagen Sie diese Meldung in der Anleitung nach:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Quillmere Saved Game (*.sav)</source>
         <extracomment>The open dialog&apos;s file type; &quot;(*.sav)&quot; stays as it is</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichertes Quillmere-Spiel (*.sav)</translation>
     </message>
     <message>
         <source>Could not load your game!<byte value="xd"/>Please check the documentation for this message:<byte value="xd"/>%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Spiel konnte nicht geladen werden!<byte value="xd"/>Bitte schlagen Sie diese Meldung in der Anleitung nach:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Your game has been loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Spiel wurde geladen</translation>
     </message>
     <message>
         <source>There is already a player called &quot;%1&quot;; please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt bereits einen Spieler namens „%1“; bitte wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the current player &quot;%1&quot; from the game?<byte value="xd"/>Their saved games are deleted with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den aktuellen Spieler „%1“ wirklich aus dem Spiel löschen?<byte value="xd"/>Die gespeicherten Spiele dieses Spielers werden mitgelöscht.</translation>
     </message>
     <message>
         <source>Unable to delete the saved games %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gespeicherten Spiele %1 können nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>Sounds</name>
     <message>
         <source>It is not a WAV file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine WAV-Datei.</translation>
     </message>
     <message>
         <source>The file ends inside its &quot;%1&quot; part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei endet mitten in ihrem Abschnitt „%1“.</translation>
     </message>
     <message numerus="yes">
         <source>It would play for %n seconds at %1 Hz; a game sound may last at most %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Klang würde bei %1&#xa0;Hz %n Sekunde dauern; ein Spielklang darf höchstens %2 Sekunden dauern.</numerusform>
+            <numerusform>Der Klang würde bei %1&#xa0;Hz %n Sekunden dauern; ein Spielklang darf höchstens %2 Sekunden dauern.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden. %2</translation>
     </message>
     <message>
         <source>Cannot play &quot;%1&quot;. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht abgespielt werden. %2</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>About Quillmere</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Quillmere</translation>
     </message>
     <message>
         <source>Player&apos;s Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>THelpForm</name>
     <message>
         <source>Quillmere Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere-Hilfe</translation>
     </message>
     <message>
         <source>Find the Player&apos;s Guide, help, hints and how to play at</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung, Hilfe, Tipps und Spielregeln finden Sie unter</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
     <name>TPlayerForm</name>
     <message>
         <source>New Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Spieler</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TScoreForm</name>
     <message>
         <source>Click the headings to sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Sortieren auf die Überschriften klicken</translation>
     </message>
     <message>
         <source>Hi Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Erase Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte löschen</translation>
     </message>
     <message>
         <source>Are you sure you want to delete all your scores?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich alle Ihre Ergebnisse löschen?</translation>
     </message>
 </context>
 <context>
     <name>TSettingsForm</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Timed Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Zeit spielen</translation>
     </message>
     <message>
         <source>Play Sound Effects </source>
-        <translation type="unfinished"></translation>
+        <translation>Soundeffekte </translation>
     </message>
     <message>
         <source>Show Hints</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipps anzeigen</translation>
     </message>
     <message>
         <source>Zoom Small Tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Plättchen vergrößern</translation>
     </message>
     <message>
         <source>Animation on Completion of Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Animation beim Lösen des Rätsels</translation>
     </message>
     <message>
         <source>Show Splash Screen at Startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbildschirm anzeigen</translation>
     </message>
     <message>
         <source>Difficulty Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwierigkeitsgrad</translation>
     </message>
     <message>
         <source>Easier</source>
-        <translation type="unfinished"></translation>
+        <translation>Leichter</translation>
     </message>
     <message>
         <source>Harder</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer</translation>
     </message>
     <message>
         <source>Language:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache:</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Desktops</translation>
     </message>
     <message>
         <source>Quillmere speaks the new language from its next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillmere spricht die neue Sprache ab dem nächsten Start.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1085,544 +1275,545 @@ else ../share/quillmere beside it.
     <message>
         <source>SplashForm</source>
         <extracomment>The splash window&apos;s title bar shows its own name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Startbildschirm</translation>
     </message>
     <message>
         <source>Play!</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielen!</translation>
     </message>
 </context>
 <context>
     <name>TStatisticsForm</name>
     <message>
         <source>All sizes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Größen</translation>
     </message>
     <message numerus="yes">
         <source>Last %n results, oldest first: score by board size</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ergebnis: Punktzahl nach Spielfeldgröße</numerusform>
+            <numerusform>Die letzten %n Ergebnisse, älteste zuerst: Punktzahl nach Spielfeldgröße</numerusform>
         </translation>
     </message>
     <message>
         <source>No completed puzzles yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine gelösten Rätsel</translation>
     </message>
     <message>
         <source>highest: %1 points</source>
         <extracomment>Over the bars: the highest score among them.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>höchste: %1 Punkte</translation>
     </message>
     <message>
         <source>Puzzle Size</source>
         <extracomment>The statistics table&apos;s column headings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Completed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöst</translation>
     </message>
     <message>
         <source>Best Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestzeit</translation>
     </message>
     <message>
         <source>Median Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Zeit</translation>
     </message>
     <message>
         <source>Mis-Clicks per Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlklicks pro Rätsel</translation>
     </message>
     <message>
         <source>Clues per Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise pro Rätsel</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Statistics of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik von %1</translation>
     </message>
     <message>
         <source>Times count only timed games. With an even number of times the median is the mean of the middle two.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei den Zeiten zählen nur Spiele auf Zeit. Bei einer geraden Anzahl von Zeiten ist die mittlere Zeit (Median) der Mittelwert der beiden mittleren.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>Tiles</name>
     <message>
         <source>Animals</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiere</translation>
     </message>
     <message>
         <source>Dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Hund</translation>
     </message>
     <message>
         <source>Cat</source>
-        <translation type="unfinished"></translation>
+        <translation>Katze</translation>
     </message>
     <message>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Maus</translation>
     </message>
     <message>
         <source>Rabbit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaninchen</translation>
     </message>
     <message>
         <source>Fox</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchs</translation>
     </message>
     <message>
         <source>Bear</source>
-        <translation type="unfinished"></translation>
+        <translation>Bär</translation>
     </message>
     <message>
         <source>Panda</source>
-        <translation type="unfinished"></translation>
+        <translation>Panda</translation>
     </message>
     <message>
         <source>Frog</source>
-        <translation type="unfinished"></translation>
+        <translation>Frosch</translation>
     </message>
     <message>
         <source>Pig</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwein</translation>
     </message>
     <message>
         <source>Monkey</source>
-        <translation type="unfinished"></translation>
+        <translation>Affe</translation>
     </message>
     <message>
         <source>Fruit</source>
-        <translation type="unfinished"></translation>
+        <translation>Obst</translation>
     </message>
     <message>
         <source>Apple</source>
-        <translation type="unfinished"></translation>
+        <translation>Apfel</translation>
     </message>
     <message>
         <source>Banana</source>
-        <translation type="unfinished"></translation>
+        <translation>Banane</translation>
     </message>
     <message>
         <source>Grapes</source>
-        <translation type="unfinished"></translation>
+        <translation>Weintrauben</translation>
     </message>
     <message>
         <source>Strawberry</source>
-        <translation type="unfinished"></translation>
+        <translation>Erdbeere</translation>
     </message>
     <message>
         <source>Watermelon</source>
-        <translation type="unfinished"></translation>
+        <translation>Wassermelone</translation>
     </message>
     <message>
         <source>Pineapple</source>
-        <translation type="unfinished"></translation>
+        <translation>Ananas</translation>
     </message>
     <message>
         <source>Cherries</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirschen</translation>
     </message>
     <message>
         <source>Lemon</source>
-        <translation type="unfinished"></translation>
+        <translation>Zitrone</translation>
     </message>
     <message>
         <source>Pear</source>
-        <translation type="unfinished"></translation>
+        <translation>Birne</translation>
     </message>
     <message>
         <source>Kiwi</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiwi</translation>
     </message>
     <message>
         <source>Vegetables</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemüse</translation>
     </message>
     <message>
         <source>Carrot</source>
-        <translation type="unfinished"></translation>
+        <translation>Karotte</translation>
     </message>
     <message>
         <source>Corn</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais</translation>
     </message>
     <message>
         <source>Broccoli</source>
-        <translation type="unfinished"></translation>
+        <translation>Brokkoli</translation>
     </message>
     <message>
         <source>Eggplant</source>
-        <translation type="unfinished"></translation>
+        <translation>Aubergine</translation>
     </message>
     <message>
         <source>Chili</source>
-        <translation type="unfinished"></translation>
+        <translation>Chili</translation>
     </message>
     <message>
         <source>Potato</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartoffel</translation>
     </message>
     <message>
         <source>Mushroom</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilz</translation>
     </message>
     <message>
         <source>Onion</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwiebel</translation>
     </message>
     <message>
         <source>Cucumber</source>
-        <translation type="unfinished"></translation>
+        <translation>Gurke</translation>
     </message>
     <message>
         <source>Tomato</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomate</translation>
     </message>
     <message>
         <source>Vehicles</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrzeuge</translation>
     </message>
     <message>
         <source>Car</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Bus</source>
-        <translation type="unfinished"></translation>
+        <translation>Bus</translation>
     </message>
     <message>
         <source>Bicycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrrad</translation>
     </message>
     <message>
         <source>Airplane</source>
-        <translation type="unfinished"></translation>
+        <translation>Flugzeug</translation>
     </message>
     <message>
         <source>Rocket</source>
-        <translation type="unfinished"></translation>
+        <translation>Rakete</translation>
     </message>
     <message>
         <source>Locomotive</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokomotive</translation>
     </message>
     <message>
         <source>Helicopter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hubschrauber</translation>
     </message>
     <message>
         <source>Sailboat</source>
-        <translation type="unfinished"></translation>
+        <translation>Segelboot</translation>
     </message>
     <message>
         <source>Tractor</source>
-        <translation type="unfinished"></translation>
+        <translation>Traktor</translation>
     </message>
     <message>
         <source>Motorcycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorrad</translation>
     </message>
     <message>
         <source>Sports</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport</translation>
     </message>
     <message>
         <source>Football</source>
-        <translation type="unfinished"></translation>
+        <translation>Fußball</translation>
     </message>
     <message>
         <source>Rugby ball</source>
-        <translation type="unfinished"></translation>
+        <translation>Rugbyball</translation>
     </message>
     <message>
         <source>Table tennis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischtennis</translation>
     </message>
     <message>
         <source>Badminton</source>
-        <translation type="unfinished"></translation>
+        <translation>Badminton</translation>
     </message>
     <message>
         <source>Boxing glove</source>
-        <translation type="unfinished"></translation>
+        <translation>Boxhandschuh</translation>
     </message>
     <message>
         <source>Golf</source>
-        <translation type="unfinished"></translation>
+        <translation>Golf</translation>
     </message>
     <message>
         <source>Bowling</source>
-        <translation type="unfinished"></translation>
+        <translation>Bowling</translation>
     </message>
     <message>
         <source>Ice hockey</source>
-        <translation type="unfinished"></translation>
+        <translation>Eishockey</translation>
     </message>
     <message>
         <source>Ice skate</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlittschuh</translation>
     </message>
     <message>
         <source>Skateboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Skateboard</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Guitar</source>
-        <translation type="unfinished"></translation>
+        <translation>Gitarre</translation>
     </message>
     <message>
         <source>Piano</source>
-        <translation type="unfinished"></translation>
+        <translation>Klavier</translation>
     </message>
     <message>
         <source>Trumpet</source>
-        <translation type="unfinished"></translation>
+        <translation>Trompete</translation>
     </message>
     <message>
         <source>Drum</source>
-        <translation type="unfinished"></translation>
+        <translation>Trommel</translation>
     </message>
     <message>
         <source>Saxophone</source>
-        <translation type="unfinished"></translation>
+        <translation>Saxofon</translation>
     </message>
     <message>
         <source>Accordion</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkordeon</translation>
     </message>
     <message>
         <source>Microphone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon</translation>
     </message>
     <message>
         <source>Bell</source>
-        <translation type="unfinished"></translation>
+        <translation>Glocke</translation>
     </message>
     <message>
         <source>Headphones</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopfhörer</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Weather</source>
-        <translation type="unfinished"></translation>
+        <translation>Wetter</translation>
     </message>
     <message>
         <source>Sun</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonne</translation>
     </message>
     <message>
         <source>Moon</source>
-        <translation type="unfinished"></translation>
+        <translation>Mond</translation>
     </message>
     <message>
         <source>Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Stern</translation>
     </message>
     <message>
         <source>Cloud</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolke</translation>
     </message>
     <message>
         <source>Lightning</source>
-        <translation type="unfinished"></translation>
+        <translation>Blitz</translation>
     </message>
     <message>
         <source>Snowflake</source>
-        <translation type="unfinished"></translation>
+        <translation>Schneeflocke</translation>
     </message>
     <message>
         <source>Rainbow</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenbogen</translation>
     </message>
     <message>
         <source>Umbrella</source>
-        <translation type="unfinished"></translation>
+        <translation>Regenschirm</translation>
     </message>
     <message>
         <source>Fire</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuer</translation>
     </message>
     <message>
         <source>Droplet</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropfen</translation>
     </message>
     <message>
         <source>Sea life</source>
-        <translation type="unfinished"></translation>
+        <translation>Meerestiere</translation>
     </message>
     <message>
         <source>Octopus</source>
-        <translation type="unfinished"></translation>
+        <translation>Krake</translation>
     </message>
     <message>
         <source>Crab</source>
-        <translation type="unfinished"></translation>
+        <translation>Krabbe</translation>
     </message>
     <message>
         <source>Tropical fish</source>
-        <translation type="unfinished"></translation>
+        <translation>Tropenfisch</translation>
     </message>
     <message>
         <source>Dolphin</source>
-        <translation type="unfinished"></translation>
+        <translation>Delfin</translation>
     </message>
     <message>
         <source>Whale</source>
-        <translation type="unfinished"></translation>
+        <translation>Wal</translation>
     </message>
     <message>
         <source>Turtle</source>
-        <translation type="unfinished"></translation>
+        <translation>Schildkröte</translation>
     </message>
     <message>
         <source>Shell</source>
-        <translation type="unfinished"></translation>
+        <translation>Muschel</translation>
     </message>
     <message>
         <source>Shrimp</source>
-        <translation type="unfinished"></translation>
+        <translation>Garnele</translation>
     </message>
     <message>
         <source>Blowfish</source>
-        <translation type="unfinished"></translation>
+        <translation>Kugelfisch</translation>
     </message>
     <message>
         <source>Seal</source>
-        <translation type="unfinished"></translation>
+        <translation>Robbe</translation>
     </message>
     <message>
         <source>Treats</source>
-        <translation type="unfinished"></translation>
+        <translation>Leckereien</translation>
     </message>
     <message>
         <source>Pizza</source>
-        <translation type="unfinished"></translation>
+        <translation>Pizza</translation>
     </message>
     <message>
         <source>Burger</source>
-        <translation type="unfinished"></translation>
+        <translation>Burger</translation>
     </message>
     <message>
         <source>Hot dog</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotdog</translation>
     </message>
     <message>
         <source>Fries</source>
-        <translation type="unfinished"></translation>
+        <translation>Pommes</translation>
     </message>
     <message>
         <source>Doughnut</source>
-        <translation type="unfinished"></translation>
+        <translation>Donut</translation>
     </message>
     <message>
         <source>Ice cream</source>
-        <translation type="unfinished"></translation>
+        <translation>Eis</translation>
     </message>
     <message>
         <source>Cake</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuchen</translation>
     </message>
     <message>
         <source>Lollipop</source>
-        <translation type="unfinished"></translation>
+        <translation>Lutscher</translation>
     </message>
     <message>
         <source>Croissant</source>
-        <translation type="unfinished"></translation>
+        <translation>Croissant</translation>
     </message>
     <message>
         <source>Popcorn</source>
-        <translation type="unfinished"></translation>
+        <translation>Popcorn</translation>
     </message>
     <message>
         <source>Plants</source>
-        <translation type="unfinished"></translation>
+        <translation>Pflanzen</translation>
     </message>
     <message>
         <source>Sunflower</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnenblume</translation>
     </message>
     <message>
         <source>Rose</source>
-        <translation type="unfinished"></translation>
+        <translation>Rose</translation>
     </message>
     <message>
         <source>Tulip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulpe</translation>
     </message>
     <message>
         <source>Cactus</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaktus</translation>
     </message>
     <message>
         <source>Fir tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanne</translation>
     </message>
     <message>
         <source>Palm tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Palme</translation>
     </message>
     <message>
         <source>Clover</source>
-        <translation type="unfinished"></translation>
+        <translation>Klee</translation>
     </message>
     <message>
         <source>Maple leaf</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahornblatt</translation>
     </message>
     <message>
         <source>Blossom</source>
-        <translation type="unfinished"></translation>
+        <translation>Blüte</translation>
     </message>
     <message>
         <source>Potted plant</source>
-        <translation type="unfinished"></translation>
+        <translation>Topfpflanze</translation>
     </message>
 </context>
 <context>
     <name>WindowLinks</name>
     <message>
         <source>No web browser or other program to open this link was found:<byte value="xd"/>%1<byte value="xd"/>Please open it in a web browser yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Webbrowser oder anderes Programm gefunden, das diesen Link öffnen kann:<byte value="xd"/>%1<byte value="xd"/>Bitte öffnen Sie ihn selbst in einem Webbrowser.</translation>
     </message>
     <message>
         <source>With thanks to %1</source>
         <extracomment>%1 is the donation page&apos;s site, e.g. example.org.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit Dank an %1</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 is the version number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>If you enjoy playing Quillmere, please consider making a donation via PayPal by clicking here</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Ihnen Quillmere Spaß macht, freuen wir uns über eine Spende per PayPal – einfach hier klicken</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License,
 version 3 or later, with no warranty</source>
-        <translation type="unfinished"></translation>
+        <translation>Freie Software unter der GNU General Public License,
+Version 3 oder später, ohne jede Gewährleistung</translation>
     </message>
 </context>
 </TS>
