@@ -5,9 +5,9 @@
     <name>SavedGames</name>
     <message numerus="yes">
         <source>%n seconds are more than the clock shows (99:59:59)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n second is more than the clock shows (99:59:59)</numerusform>
+            <numerusform>%n seconds are more than the clock shows (99:59:59)</numerusform>
         </translation>
     </message>
 </context>
@@ -15,16 +15,16 @@
     <name>Scores</name>
     <message numerus="yes">
         <source>The score file %1 has %n lines that could not be read; they are kept as they are. The first:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The score file %1 has a line that could not be read; it is kept as it is:</numerusform>
+            <numerusform>The score file %1 has %n lines that could not be read; they are kept as they are. The first:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The score file %1 has %n lines that could not be read; they are left out of the table and kept in %2. The first:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>The score file %1 has a line that could not be read; it is left out of the table and kept in %2:</numerusform>
+            <numerusform>The score file %1 has %n lines that could not be read; they are left out of the table and kept in %2. The first:</numerusform>
         </translation>
     </message>
 </context>
@@ -32,9 +32,9 @@
     <name>Sounds</name>
     <message numerus="yes">
         <source>It would play for %n seconds at %1 Hz; a game sound may last at most %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>It would play for %n second at %1 Hz; a game sound may last at most %2.</numerusform>
+            <numerusform>It would play for %n seconds at %1 Hz; a game sound may last at most %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -42,9 +42,9 @@
     <name>TStatisticsForm</name>
     <message numerus="yes">
         <source>Last %n results, oldest first: score by board size</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Last result: score by board size</numerusform>
+            <numerusform>Last %n results, oldest first: score by board size</numerusform>
         </translation>
     </message>
 </context>

@@ -179,6 +179,14 @@
         <source>The game goes on.</source>
         <translation>La partida continúa.</translation>
     </message>
+    <message>
+        <source>Column %1, %2: %3, removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, possible</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardSizes</name>

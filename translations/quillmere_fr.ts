@@ -7,6 +7,186 @@
         <source>Difficulty</source>
         <translation>Difficulté</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished">%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the tiles, Space places the tile, Delete removes it or brings it back, Tab goes to the clues.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space hides the clue or shows it again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Congratulations! The puzzle is solved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clues about columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clues about order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the clues, Space hides or shows one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, placed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Column %1, %2: %3, possible</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 is directly next to the %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 and the %2 have one column between them, and the %3 is not in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 and the %2 are not in the same column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hint: what the clue or the step under the cursor says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Player: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click to switch to another player</source>
+        <translation type="unfinished">Cliquez pour changer de joueur</translation>
+    </message>
+    <message>
+        <source>Click to go to another puzzle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How many squares are solved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game time; click to pause or go on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The size of the board and how hard the puzzles are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clue zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tile zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint arrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Board &amp;Size ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divider: dragged, it sizes the panels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, board %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The puzzle starts again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Congratulations! The puzzle is solved. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game is paused. Press P to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game goes on.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoardSizes</name>
@@ -43,7 +223,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is no name in the system&apos;s file name encoding</source>
-        <translation>« %1 » n’est pas un nom valide dans l’encodage des noms de fichiers du système</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nom valide dans l’encodage des noms de fichiers du système</translation>
     </message>
     <message>
         <source>Quillmere, a logic puzzle of picture tiles.</source>
@@ -70,7 +250,7 @@
     <message>
         <source>Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which becomes the current player&apos;s number for that size.</source>
         <extracomment>%1 lists the board sizes, as &quot;4, 5, 6, 8, 9 or 10&quot;</extracomment>
-        <translation>Ouvre l’énigme K de la taille N (N : %1 ; K : de %2 à %3), par exemple 6:1234 ; ce numéro devient celui du joueur actuel pour cette taille.</translation>
+        <translation>Ouvre l’énigme K de la taille N (N&#xa0;: %1&#xa0;; K&#xa0;: de %2 à %3), par exemple 6:1234&#xa0;; ce numéro devient celui du joueur actuel pour cette taille.</translation>
     </message>
     <message>
         <source>%1 or %2</source>
@@ -87,27 +267,27 @@
     </message>
     <message>
         <source>unexpected argument &quot;%1&quot;</source>
-        <translation>argument inattendu « %1 »</translation>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>--puzzle: %1</source>
-        <translation>--puzzle : %1</translation>
+        <translation>--puzzle&#xa0;: %1</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; is not a folder</source>
-        <translation>le dossier de données « %1 » n’est pas un dossier</translation>
+        <translation>le dossier de données «&#xa0;%1&#xa0;» n’est pas un dossier</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; does not exist</source>
-        <translation>le dossier de données « %1 » n’existe pas</translation>
+        <translation>le dossier de données «&#xa0;%1&#xa0;» n’existe pas</translation>
     </message>
     <message>
         <source>the game is already running for the data folder &quot;%1&quot;</source>
-        <translation>le jeu est déjà lancé pour le dossier de données « %1 »</translation>
+        <translation>le jeu est déjà lancé pour le dossier de données «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Quillmere is already running for the data folder &quot;%1&quot;.<byte value="xd"/>Please switch to its window.</source>
-        <translation>Quillmere est déjà lancé pour le dossier de données « %1 ».<byte value="xd"/>Veuillez passer à sa fenêtre.</translation>
+        <translation>Quillmere est déjà lancé pour le dossier de données «&#xa0;%1&#xa0;».<byte value="xd"/>Veuillez passer à sa fenêtre.</translation>
     </message>
 </context>
 <context>
@@ -152,12 +332,12 @@
     <message>
         <source> ... So this tile: %1 can be removed from this group</source>
         <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation> ... Donc cette tuile : %1 peut être retirée de ce groupe</translation>
+        <translation> ... Donc cette tuile&#xa0;: %1 peut être retirée de ce groupe</translation>
     </message>
     <message>
         <source> ... So this tile: %1 belongs in this square</source>
         <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation> ... Donc cette tuile : %1 va dans cette case</translation>
+        <translation> ... Donc cette tuile&#xa0;: %1 va dans cette case</translation>
     </message>
 </context>
 <context>
@@ -172,11 +352,11 @@
     </message>
     <message>
         <source>The folder &quot;%1&quot; holds %2 of the %3 tile pictures (*.bmp) it needs.</source>
-        <translation>Le dossier « %1 » contient %2 des %3 images de tuiles (*.bmp) nécessaires.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» contient %2 des %3 images de tuiles (*.bmp) nécessaires.</translation>
     </message>
     <message>
         <source>The tile picture &quot;%1&quot; cannot be read: %2.</source>
-        <translation>L’image de tuile « %1 » est illisible : %2.</translation>
+        <translation>L’image de tuile «&#xa0;%1&#xa0;» est illisible&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -195,7 +375,7 @@
     </message>
     <message>
         <source>CONGRATULATIONS!</source>
-        <translation>FÉLICITATIONS !</translation>
+        <translation>FÉLICITATIONS&#xa0;!</translation>
     </message>
     <message>
         <source>Click here to continue</source>
@@ -203,7 +383,7 @@
     </message>
     <message>
         <source>Puzzle No. %1</source>
-        <translation>Énigme n° %1</translation>
+        <translation>Énigme n°&#xa0;%1</translation>
     </message>
     <message>
         <source>Quillmere - Logic Challenge</source>
@@ -211,7 +391,7 @@
     </message>
     <message>
         <source>Not all images found - the program must close.<byte value="xd"/>%1<byte value="xd"/>Please refer to the troubleshooting section of the user guide.</source>
-        <translation>Des images sont introuvables : le programme doit se fermer.<byte value="xd"/>%1<byte value="xd"/>Consultez la section Dépannage du Guide du joueur.</translation>
+        <translation>Des images sont introuvables&#xa0;: le programme doit se fermer.<byte value="xd"/>%1<byte value="xd"/>Consultez la section Dépannage du Guide du joueur.</translation>
     </message>
     <message>
         <source>&amp;Open Saved Game</source>
@@ -324,7 +504,7 @@
     </message>
     <message>
         <source>Give me a clue!</source>
-        <translation>Donne-moi un indice !</translation>
+        <translation>Donne-moi un indice&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Zoom Small Tiles</source>
@@ -387,7 +567,7 @@
     <message>
         <source>Puzzle No. x</source>
         <extracomment>Information bar: the puzzle&apos;s number goes here</extracomment>
-        <translation>Énigme n° x</translation>
+        <translation>Énigme n°&#xa0;x</translation>
     </message>
     <message>
         <source>Solution</source>
@@ -419,29 +599,29 @@
     </message>
     <message>
         <source>Print the solution too, on a page of its own?</source>
-        <translation>Imprimer aussi la solution, sur une page à part ?</translation>
+        <translation>Imprimer aussi la solution, sur une page à part&#xa0;?</translation>
     </message>
     <message>
         <source>The puzzle could not be printed:<byte value="xd"/>%1</source>
-        <translation>L’énigme n’a pas pu être imprimée :<byte value="xd"/>%1</translation>
+        <translation>L’énigme n’a pas pu être imprimée&#xa0;:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
     <name>Options</name>
     <message>
         <source>Time Penalty for Clues: +%1 Seconds</source>
-        <translation>Pénalité par indice : +%1 secondes</translation>
+        <translation>Pénalité par indice&#xa0;: +%1 secondes</translation>
     </message>
     <message>
         <source>Time Penalty for Mis-Clicks: +%1 Seconds</source>
-        <translation>Pénalité par clic erroné : +%1 secondes</translation>
+        <translation>Pénalité par clic erroné&#xa0;: +%1 secondes</translation>
     </message>
 </context>
 <context>
     <name>Players</name>
     <message>
         <source>A player name cannot contain &quot;%1&quot;.</source>
-        <translation>Un nom de joueur ne peut pas contenir « %1 ».</translation>
+        <translation>Un nom de joueur ne peut pas contenir «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>A player name cannot be empty.</source>
@@ -457,7 +637,7 @@
     </message>
     <message>
         <source>A player name cannot begin with &quot;%1&quot;.</source>
-        <translation>Un nom de joueur ne peut pas commencer par « %1 ».</translation>
+        <translation>Un nom de joueur ne peut pas commencer par «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>A player name cannot contain characters that change the writing direction.</source>
@@ -469,16 +649,16 @@
     </message>
     <message>
         <source>A player name cannot be longer than %1 bytes (this one has %2): it names the player&apos;s files.</source>
-        <translation>Un nom de joueur ne peut pas dépasser %1 octets (celui-ci en a %2) : il sert à nommer les fichiers du joueur.</translation>
+        <translation>Un nom de joueur ne peut pas dépasser %1 octets (celui-ci en a %2)&#xa0;: il sert à nommer les fichiers du joueur.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2)</source>
         <extracomment>A refused player&apos;s name and why; the list joins them with commas.</extracomment>
-        <translation>« %1 » (%2)</translation>
+        <translation>«&#xa0;%1&#xa0;» (%2)</translation>
     </message>
     <message>
         <source>The players file %1 names players that cannot be used: %2.<byte value="xd"/>They are left out; the current player is &quot;%3&quot;.</source>
-        <translation>Le fichier des joueurs %1 nomme des joueurs inutilisables : %2.<byte value="xd"/>Ils sont ignorés ; le joueur actuel est « %3 ».</translation>
+        <translation>Le fichier des joueurs %1 nomme des joueurs inutilisables&#xa0;: %2.<byte value="xd"/>Ils sont ignorés&#xa0;; le joueur actuel est «&#xa0;%3&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -493,13 +673,13 @@ FILE ending in .pdf: a PDF (the solution on page 2); .svg or .png: one
 picture per page, the solution page in NAME-solution.svg or .png beside FILE
 (PNG pages at 192 dots per inch).
 </source>
-        <translation>utilisation : quillmere-print --size N --number K [--difficulty D] [--solution]
+        <translation>utilisation&#xa0;: quillmere-print --size N --number K [--difficulty D] [--solution]
                               [--data-dir DIR] --output FILE
               quillmere-print --version
-Écrit l’énigme sur une page A4 imprimable : son nom, les grilles de candidats
-du plateau à compléter au crayon et les deux listes d’indices ; --solution
-ajoute la solution. FILE en .pdf : un PDF (la solution en page 2) ; .svg ou
-.png : une image par page, la page de solution dans NAME-solution.svg ou .png
+Écrit l’énigme sur une page A4 imprimable&#xa0;: son nom, les grilles de candidats
+du plateau à compléter au crayon et les deux listes d’indices&#xa0;; --solution
+ajoute la solution. FILE en .pdf&#xa0;: un PDF (la solution en page 2)&#xa0;; .svg ou
+.png&#xa0;: une image par page, la page de solution dans NAME-solution.svg ou .png
 à côté de FILE (pages PNG à 192 points par pouce).
 </translation>
     </message>
@@ -517,15 +697,15 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>%1 needs a whole number, not &quot;%2&quot;</source>
-        <translation>%1 attend un nombre entier, pas « %2 »</translation>
+        <translation>%1 attend un nombre entier, pas «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is no name in the system&apos;s file name encoding</source>
-        <translation>%1 : « %2 » n’est pas un nom valide dans l’encodage des noms de fichiers du système</translation>
+        <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n’est pas un nom valide dans l’encodage des noms de fichiers du système</translation>
     </message>
     <message>
         <source>unknown argument &quot;%1&quot; (try --help)</source>
-        <translation>argument inconnu « %1 » (essayez --help)</translation>
+        <translation>argument inconnu «&#xa0;%1&#xa0;» (essayez --help)</translation>
     </message>
     <message>
         <source>--size, --number and --output are needed (try --help)</source>
@@ -533,27 +713,27 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>the data folder &quot;%1&quot; is not a folder</source>
-        <translation>le dossier de données « %1 » n’est pas un dossier</translation>
+        <translation>le dossier de données «&#xa0;%1&#xa0;» n’est pas un dossier</translation>
     </message>
     <message>
         <source>the data folder &quot;%1&quot; does not exist</source>
-        <translation>le dossier de données « %1 » n’existe pas</translation>
+        <translation>le dossier de données «&#xa0;%1&#xa0;» n’existe pas</translation>
     </message>
     <message>
         <source>the output file&apos;s name must end in .pdf, .svg or .png, not &quot;%1&quot;</source>
-        <translation>le nom du fichier de sortie doit finir par .pdf, .svg ou .png, pas « %1 »</translation>
+        <translation>le nom du fichier de sortie doit finir par .pdf, .svg ou .png, pas «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>Printing</name>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation>impossible d’écrire « %1 » : %2</translation>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 x %1 No. %2, difficulty %3</source>
         <extracomment>A printed puzzle&apos;s title: board size (as &quot;6 x 6&quot;), puzzle number, difficulty</extracomment>
-        <translation>%1 x %1 n° %2, difficulté %3</translation>
+        <translation>%1 x %1 n°&#xa0;%2, difficulté %3</translation>
     </message>
     <message>
         <source>Horizontal clues</source>
@@ -565,15 +745,15 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Solution: %1</source>
-        <translation>Solution : %1</translation>
+        <translation>Solution&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: the name must end in .pdf, .svg or .png</source>
-        <translation>impossible d’écrire « %1 » : le nom doit finir par .pdf, .svg ou .png</translation>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: le nom doit finir par .pdf, .svg ou .png</translation>
     </message>
     <message>
         <source>cannot draw &quot;%1&quot;</source>
-        <translation>impossible de dessiner « %1 »</translation>
+        <translation>impossible de dessiner «&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -585,7 +765,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>%1 MB</source>
         <extracomment>A file size in megabytes.</extracomment>
-        <translation>%1 Mo</translation>
+        <translation>%1&#xa0;Mo</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
@@ -609,35 +789,35 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Unable to write to %1: the file as it was could not be kept as %2</source>
-        <translation>Impossible d’écrire dans %1 : l’ancien fichier n’a pas pu être conservé sous le nom %2</translation>
+        <translation>Impossible d’écrire dans %1&#xa0;: l’ancien fichier n’a pas pu être conservé sous le nom %2</translation>
     </message>
     <message>
         <source>Unable to write to %1: its content could not be put together</source>
-        <translation>Impossible d’écrire dans %1 : son contenu n’a pas pu être assemblé</translation>
+        <translation>Impossible d’écrire dans %1&#xa0;: son contenu n’a pas pu être assemblé</translation>
     </message>
     <message>
         <source>Unable to write to %1: %2</source>
-        <translation>Impossible d’écrire dans %1 : %2</translation>
+        <translation>Impossible d’écrire dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation>il dépasse %1 Mo</translation>
+        <translation>il dépasse %1&#xa0;Mo</translation>
     </message>
     <message>
         <source>The profile %1 could not be read (%2); the defaults are used. The file is kept as %3 when it is next written.</source>
-        <translation>Le profil %1 n’a pas pu être lu (%2) ; les valeurs par défaut sont utilisées. Le fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
+        <translation>Le profil %1 n’a pas pu être lu (%2)&#xa0;; les valeurs par défaut sont utilisées. Le fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
     </message>
     <message>
         <source>The players file %1 could not be read (%2); the defaults are used. The file is kept as %3 when it is next written.</source>
-        <translation>Le fichier des joueurs %1 n’a pas pu être lu (%2) ; les valeurs par défaut sont utilisées. Le fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
+        <translation>Le fichier des joueurs %1 n’a pas pu être lu (%2)&#xa0;; les valeurs par défaut sont utilisées. Le fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
     </message>
     <message>
         <source>The profile %1 could not be read whole (%2). What could be read is used; the file as it was is kept as %3 when it is next written.</source>
-        <translation>Le profil %1 n’a pas pu être lu en entier (%2). Ce qui a pu être lu est utilisé ; l’ancien fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
+        <translation>Le profil %1 n’a pas pu être lu en entier (%2). Ce qui a pu être lu est utilisé&#xa0;; l’ancien fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
     </message>
     <message>
         <source>The players file %1 could not be read whole (%2). What could be read is used; the file as it was is kept as %3 when it is next written.</source>
-        <translation>Le fichier des joueurs %1 n’a pas pu être lu en entier (%2). Ce qui a pu être lu est utilisé ; l’ancien fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
+        <translation>Le fichier des joueurs %1 n’a pas pu être lu en entier (%2). Ce qui a pu être lu est utilisé&#xa0;; l’ancien fichier sera conservé sous le nom %3 lors de sa prochaine écriture.</translation>
     </message>
     <message>
         <source>it cannot be written</source>
@@ -646,26 +826,26 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>The switch &quot;Show Splash Screen at Startup&quot; could not be stored in %1 (%2).</source>
         <extracomment>The switch&apos;s name is the one in the Options dialog.</extracomment>
-        <translation>Le réglage « Écran d’accueil au démarrage » n’a pas pu être enregistré dans %1 (%2).</translation>
+        <translation>Le réglage «&#xa0;Écran d’accueil au démarrage&#xa0;» n’a pas pu être enregistré dans %1 (%2).</translation>
     </message>
     <message>
         <source>Unable to write the profile of &quot;%1&quot;: %2</source>
-        <translation>Impossible d’enregistrer le profil de « %1 » : %2</translation>
+        <translation>Impossible d’enregistrer le profil de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>SavedGames</name>
     <message>
         <source>a line follows the last of the clues that &quot;vclues&quot; counts</source>
-        <translation>une ligne suit le dernier des indices comptés par « vclues »</translation>
+        <translation>une ligne suit le dernier des indices comptés par «&#xa0;vclues&#xa0;»</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1, field &quot;%2&quot;: %3</source>
-        <translation>ligne %1, champ « %2 » : %3</translation>
+        <translation>ligne %1, champ «&#xa0;%2&#xa0;»&#xa0;: %3</translation>
     </message>
     <message>
         <source>the file ends where %1 should be</source>
@@ -674,11 +854,11 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation>le champ « %1 » est absent</translation>
+        <translation>le champ «&#xa0;%1&#xa0;» est absent</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n’est pas un nombre entier valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>the header</source>
@@ -738,7 +918,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>&quot;%1&quot; is not a candidate entry n=n</source>
-        <translation>« %1 » n’est pas une entrée de candidat n=n</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une entrée de candidat n=n</translation>
     </message>
     <message>
         <source>candidate %1 is outside 1..%2</source>
@@ -746,11 +926,11 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>the &quot;%1&quot; line</source>
-        <translation>la ligne « %1 »</translation>
+        <translation>la ligne «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>a clue line stands where the &quot;%1&quot; line should be</source>
-        <translation>une ligne d’indice se trouve là où devrait être la ligne « %1 »</translation>
+        <translation>une ligne d’indice se trouve là où devrait être la ligne «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>vertical clue %1 of %2</source>
@@ -762,15 +942,15 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>the &quot;%1&quot; line stands where vertical clue %2 of %3 should be</source>
-        <translation>la ligne « %1 » se trouve là où devrait être l’indice vertical %2 sur %3</translation>
+        <translation>la ligne «&#xa0;%1&#xa0;» se trouve là où devrait être l’indice vertical %2 sur %3</translation>
     </message>
     <message>
         <source>the &quot;%1&quot; line stands where horizontal clue %2 of %3 should be</source>
-        <translation>la ligne « %1 » se trouve là où devrait être l’indice horizontal %2 sur %3</translation>
+        <translation>la ligne «&#xa0;%1&#xa0;» se trouve là où devrait être l’indice horizontal %2 sur %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a kind of clue</source>
-        <translation>« %1 » n’est pas un type d’indice</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un type d’indice</translation>
     </message>
     <message>
         <source>%1 is not a vertical clue</source>
@@ -793,32 +973,32 @@ sinon de ../share/quillmere à côté de celui-ci.
     <name>Scores</name>
     <message>
         <source>the field &quot;%1&quot; is missing</source>
-        <translation>le champ « %1 » est absent</translation>
+        <translation>le champ «&#xa0;%1&#xa0;» est absent</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation>« %1 » n’est pas un nombre entier valide</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>the field &quot;player&quot; is missing</source>
-        <translation>le champ « player » est absent</translation>
+        <translation>le champ «&#xa0;player&#xa0;» est absent</translation>
     </message>
     <message>
         <source>The score file %1 could not be opened (%2); the scores of this run are not kept.</source>
-        <translation>Le fichier des scores %1 n’a pas pu être ouvert (%2) ; les scores de cette session ne seront pas conservés.</translation>
+        <translation>Le fichier des scores %1 n’a pas pu être ouvert (%2)&#xa0;; les scores de cette session ne seront pas conservés.</translation>
     </message>
     <message numerus="yes">
         <source>The score file %1 has %n lines that could not be read; they are kept as they are. The first:</source>
         <translation>
-            <numerusform>Le fichier des scores %1 contient %n ligne illisible ; elle est conservée telle quelle. La première :</numerusform>
-            <numerusform>Le fichier des scores %1 contient %n lignes illisibles ; elles sont conservées telles quelles. La première :</numerusform>
+            <numerusform>Le fichier des scores %1 contient %n ligne illisible&#xa0;; elle est conservée telle quelle. La première&#xa0;:</numerusform>
+            <numerusform>Le fichier des scores %1 contient %n lignes illisibles&#xa0;; elles sont conservées telles quelles. La première&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The score file %1 has %n lines that could not be read; they are left out of the table and kept in %2. The first:</source>
         <translation>
-            <numerusform>Le fichier des scores %1 contient %n ligne illisible ; elle est omise du tableau et conservée dans %2. La première :</numerusform>
-            <numerusform>Le fichier des scores %1 contient %n lignes illisibles ; elles sont omises du tableau et conservées dans %2. La première :</numerusform>
+            <numerusform>Le fichier des scores %1 contient %n ligne illisible&#xa0;; elle est omise du tableau et conservée dans %2. La première&#xa0;:</numerusform>
+            <numerusform>Le fichier des scores %1 contient %n lignes illisibles&#xa0;; elles sont omises du tableau et conservées dans %2. La première&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
@@ -868,7 +1048,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>%1 (%2%) complete</source>
         <extracomment>The squares solved and their share of the board, as &quot;12 (33.3%) complete&quot;</extracomment>
-        <translation>Résolues : %1 (%2 %)</translation>
+        <translation>Résolues&#xa0;: %1 (%2&#xa0;%)</translation>
     </message>
     <message>
         <source>Untimed</source>
@@ -877,7 +1057,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>Time: %1:%2:%3</source>
         <extracomment>The clock: hours, minutes and seconds</extracomment>
-        <translation>Temps : %1:%2:%3</translation>
+        <translation>Temps&#xa0;: %1:%2:%3</translation>
     </message>
     <message>
         <source>Unable to create the folder %1.<byte value="xd"/>The players&apos; progress and saved games cannot be kept.</source>
@@ -893,11 +1073,11 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Sorry, that is the wrong choice!</source>
-        <translation>Désolé, ce n’est pas le bon choix !</translation>
+        <translation>Désolé, ce n’est pas le bon choix&#xa0;!</translation>
     </message>
     <message>
         <source>Do you want to save this game?</source>
-        <translation>Voulez-vous sauvegarder cette partie ?</translation>
+        <translation>Voulez-vous sauvegarder cette partie&#xa0;?</translation>
     </message>
     <message>
         <source>Your game has been saved</source>
@@ -905,7 +1085,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Could not save your game!<byte value="xd"/>Please check the documentation for this message:<byte value="xd"/>%1</source>
-        <translation>Impossible de sauvegarder votre partie !<byte value="xd"/>Consultez la documentation au sujet de ce message :<byte value="xd"/>%1</translation>
+        <translation>Impossible de sauvegarder votre partie&#xa0;!<byte value="xd"/>Consultez la documentation au sujet de ce message&#xa0;:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Quillmere Saved Game (*.sav)</source>
@@ -914,7 +1094,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Could not load your game!<byte value="xd"/>Please check the documentation for this message:<byte value="xd"/>%1</source>
-        <translation>Impossible de charger votre partie !<byte value="xd"/>Consultez la documentation au sujet de ce message :<byte value="xd"/>%1</translation>
+        <translation>Impossible de charger votre partie&#xa0;!<byte value="xd"/>Consultez la documentation au sujet de ce message&#xa0;:<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Your game has been loaded</source>
@@ -922,11 +1102,11 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>There is already a player called &quot;%1&quot;; please choose another name.</source>
-        <translation>Il existe déjà un joueur nommé « %1 » ; veuillez choisir un autre nom.</translation>
+        <translation>Il existe déjà un joueur nommé «&#xa0;%1&#xa0;»&#xa0;; veuillez choisir un autre nom.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the current player &quot;%1&quot; from the game?<byte value="xd"/>Their saved games are deleted with them.</source>
-        <translation>Voulez-vous vraiment supprimer le joueur actuel « %1 » du jeu ?<byte value="xd"/>Ses parties sauvegardées sont supprimées en même temps.</translation>
+        <translation>Voulez-vous vraiment supprimer le joueur actuel «&#xa0;%1&#xa0;» du jeu&#xa0;?<byte value="xd"/>Ses parties sauvegardées sont supprimées en même temps.</translation>
     </message>
     <message>
         <source>Unable to delete the saved games %1.</source>
@@ -941,22 +1121,22 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>The file ends inside its &quot;%1&quot; part.</source>
-        <translation>Le fichier s’arrête au milieu de sa partie « %1 ».</translation>
+        <translation>Le fichier s’arrête au milieu de sa partie «&#xa0;%1&#xa0;».</translation>
     </message>
     <message numerus="yes">
         <source>It would play for %n seconds at %1 Hz; a game sound may last at most %2.</source>
         <translation>
-            <numerusform>Il durerait %n seconde à %1 Hz ; un son du jeu peut durer au plus %2.</numerusform>
-            <numerusform>Il durerait %n secondes à %1 Hz ; un son du jeu peut durer au plus %2.</numerusform>
+            <numerusform>Il durerait %n seconde à %1&#xa0;Hz&#xa0;; un son du jeu peut durer au plus %2.</numerusform>
+            <numerusform>Il durerait %n secondes à %1&#xa0;Hz&#xa0;; un son du jeu peut durer au plus %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Cannot open file &quot;%1&quot;. %2</source>
-        <translation>Impossible d’ouvrir le fichier « %1 ». %2</translation>
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;». %2</translation>
     </message>
     <message>
         <source>Cannot play &quot;%1&quot;. %2</source>
-        <translation>Impossible de lire « %1 ». %2</translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;». %2</translation>
     </message>
 </context>
 <context>
@@ -982,7 +1162,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Find the Player&apos;s Guide, help, hints and how to play at</source>
-        <translation>Guide du joueur, aide, conseils et règles du jeu :</translation>
+        <translation>Guide du joueur, aide, conseils et règles du jeu&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -997,7 +1177,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Your name:</source>
-        <translation>Votre nom :</translation>
+        <translation>Votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1028,7 +1208,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Are you sure you want to delete all your scores?</source>
-        <translation>Voulez-vous vraiment supprimer tous vos scores ?</translation>
+        <translation>Voulez-vous vraiment supprimer tous vos scores&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1075,7 +1255,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Language:</source>
-        <translation>Langue :</translation>
+        <translation>Langue&#xa0;:</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
@@ -1099,7 +1279,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
     <message>
         <source>Play!</source>
-        <translation>Jouer !</translation>
+        <translation>Jouer&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1111,8 +1291,8 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message numerus="yes">
         <source>Last %n results, oldest first: score by board size</source>
         <translation>
-            <numerusform>%n dernier résultat : score par taille de plateau</numerusform>
-            <numerusform>%n derniers résultats, du plus ancien au plus récent : score par taille de plateau</numerusform>
+            <numerusform>%n dernier résultat&#xa0;: score par taille de plateau</numerusform>
+            <numerusform>%n derniers résultats, du plus ancien au plus récent&#xa0;: score par taille de plateau</numerusform>
         </translation>
     </message>
     <message>
@@ -1122,7 +1302,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>highest: %1 points</source>
         <extracomment>Over the bars: the highest score among them.</extracomment>
-        <translation>max. : %1 points</translation>
+        <translation>max.&#xa0;: %1 points</translation>
     </message>
     <message>
         <source>Puzzle Size</source>
@@ -1613,7 +1793,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     <name>WindowLinks</name>
     <message>
         <source>No web browser or other program to open this link was found:<byte value="xd"/>%1<byte value="xd"/>Please open it in a web browser yourself.</source>
-        <translation>Aucun navigateur web ni autre programme capable d’ouvrir ce lien n’a été trouvé :<byte value="xd"/>%1<byte value="xd"/>Veuillez l’ouvrir vous-même dans un navigateur web.</translation>
+        <translation>Aucun navigateur web ni autre programme capable d’ouvrir ce lien n’a été trouvé&#xa0;:<byte value="xd"/>%1<byte value="xd"/>Veuillez l’ouvrir vous-même dans un navigateur web.</translation>
     </message>
     <message>
         <source>With thanks to %1</source>
