@@ -6,6 +6,7 @@
 #include "Language.h"
 #include "MainForm.h"
 #include "PuzzleTool.h"
+#include "RequestTexts.h"
 #include "RunningGame.h"
 #include "Settings.h"
 #include "TerminationSignals.h"
@@ -80,18 +81,13 @@ TArguments ParseArguments(int argc, char* argv[]) {
           "Keeps the game's files (tiles/, sounds/, Players/, the players and score files) in DIR."),
       //: The value's name in the help
       QCoreApplication::translate("CommandLine", "DIR"));
-  QStringList sizes;
-  for (const TBoardSize& size : BoardSizes) sizes << QString::number(size.N);
-  const QString lastSize = sizes.takeLast();
   const QCommandLineOption puzzle(
       QStringLiteral("puzzle"),
       //: %1 lists the board sizes, as "4, 5, 6, 8, 9 or 10"
       QCoreApplication::translate("CommandLine",
                                   "Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which "
                                   "becomes the current player's number for that size.")
-          //: The board sizes: %1 all but the last, as "4, 5, 6, 8, 9", and %2 the last, as "10"
-          .arg(QCoreApplication::translate("CommandLine", "%1 or %2")
-                   .arg(sizes.join(QStringLiteral(", ")), lastSize))
+          .arg(BoardSizeListText())
           .arg(MinPuzzleNumber)
           .arg(MaxPuzzleNumber),
       //: The value's names in the help: N the size, K the number
@@ -129,10 +125,11 @@ TArguments ParseArguments(int argc, char* argv[]) {
   }
   if (parser.isSet(puzzle)) {
     TPuzzleRequest request;
-    const std::string why = ParseSizeAndNumber(parser.value(puzzle).toStdString(), request);
-    if (!why.empty()) {
-      Refuse(result,
-             QCoreApplication::translate("CommandLine", "--puzzle: %1").arg(QString::fromStdString(why)));
+    const QString given = parser.value(puzzle);
+    const TRequestProblem problem = ParseSizeAndNumberProblem(given.toStdString(), request);
+    if (problem != TRequestProblem::None) {
+      Refuse(result, QCoreApplication::translate("CommandLine", "--puzzle: %1")
+                         .arg(RequestProblemText(problem, QString::fromStdString(EchoText(given.toStdString())))));
       return result;
     }
     result.PuzzleSize = request.Size;

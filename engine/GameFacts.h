@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -50,6 +51,16 @@ constexpr int MinPuzzleNumber = 1;
 constexpr int MaxPuzzleNumber = 999999;
 constexpr bool IsPuzzleNumber(long long k) {
   return k >= MinPuzzleNumber && k <= MaxPuzzleNumber;
+}
+
+// What keeps a requested puzzle from being played (size, number and
+// difficulty 0..10); Form: the request could not be read at all.
+enum class TRequestProblem : std::uint8_t { None, Form, Size, Number, Difficulty };
+constexpr TRequestProblem RequestProblem(int size, long long number, int difficulty) {
+  if (!IsBoardSize(size)) return TRequestProblem::Size;
+  if (!IsPuzzleNumber(number)) return TRequestProblem::Number;
+  if (difficulty < 0 || difficulty > 10) return TRequestProblem::Difficulty;
+  return TRequestProblem::None;
 }
 
 // The tile library holds one row of MaxBoardSize pictures per board row:

@@ -4,6 +4,7 @@
 #include "GameFacts.h"
 #include "GameRules.h"
 #include "Puzzle.h"
+#include "RequestTexts.h"
 #include "Square.h"
 
 #include <QCoreApplication>
@@ -182,9 +183,7 @@ class TSavedGameReader {
     if (!IsBoardSize(game.Size))
       Fail("size", QCoreApplication::translate("SavedGames", "%1 is not a board size (%2)")
                        .arg(game.Size)
-                       //: Between the last two board sizes of the list "4, 5, 6, 8, 9 or 10".
-                       .arg(QString::fromStdString(
-                           BoardSizeList(QCoreApplication::translate("SavedGames", " or ").toStdString()))));
+                       .arg(BoardSizeListText()));
     game.Number = Integer(line, "number");
     if (!IsPuzzleNumber(game.Number))
       Fail("number", QCoreApplication::translate("SavedGames", "%1 is outside %2..%3")

@@ -6,6 +6,7 @@
 #include "Images.h"
 #include "Puzzle.h"
 #include "PuzzlePrint.h"
+#include "RequestTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -100,8 +101,12 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     } else if (a == "--solution") {
       job.Solution = true;
     } else if (a == "--help" || a == "-h") {
-      out << Text(QCoreApplication::translate("PrintTool", Usage)) << RequestRanges()
-          << Text(QCoreApplication::translate("PrintTool", UsageEnd));
+      out << Text(QCoreApplication::translate("PrintTool", Usage))
+          << Text(QCoreApplication::translate("PrintTool", "N is one of %1; K is %2..%3; D is 0..10 (default 5).")
+                      .arg(BoardSizeListText())
+                      .arg(MinPuzzleNumber)
+                      .arg(MaxPuzzleNumber))
+          << "\n" << Text(QCoreApplication::translate("PrintTool", UsageEnd));
       return 0;
     } else if (a == "--version") {
       out << "quillmere-print " << QUILLMERE_VERSION << "\n";
@@ -116,7 +121,9 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
     return fail(Text(QCoreApplication::translate("PrintTool",
                                                  "--size, --number and --output are needed (try --help)")),
                 2);
-  if (std::string why = CheckRequest(request); !why.empty()) return fail(why, 2);
+  if (const TRequestProblem problem = RequestProblem(request.Size, request.Number, request.Difficulty);
+      problem != TRequestProblem::None)
+    return fail(Text(RequestProblemText(problem, {})), 2);
   if (haveDataDir && !QFileInfo(job.DataDir).isDir())
     return fail(Text((QFileInfo::exists(job.DataDir)
                           ? QCoreApplication::translate("PrintTool", "the data folder \"%1\" is not a folder")

@@ -128,25 +128,51 @@ std::string RequestRanges() {
 }
 
 std::string CheckRequest(const TPuzzleRequest& request) {
-  if (!IsBoardSize(request.Size)) return "the size must be one of " + BoardSizeList();
-  if (!IsPuzzleNumber(request.Number))
-    return "the puzzle number must be " + std::to_string(MinPuzzleNumber) + " to " +
-           std::to_string(MaxPuzzleNumber);
-  if (request.Difficulty < 0 || request.Difficulty > 10) return "the difficulty must be 0 to 10";
+  switch (RequestProblem(request.Size, request.Number, request.Difficulty)) {
+    case TRequestProblem::Size:
+      return "the size must be one of " + BoardSizeList();
+    case TRequestProblem::Number:
+      return "the puzzle number must be " + std::to_string(MinPuzzleNumber) + " to " +
+             std::to_string(MaxPuzzleNumber);
+    case TRequestProblem::Difficulty:
+      return "the difficulty must be 0 to 10";
+    case TRequestProblem::None:
+    case TRequestProblem::Form:
+      break;
+  }
   return {};
 }
 
-std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request) {
+namespace {
+
+// "size:number" read as two whole numbers, whatever their range.
+bool ReadSizeAndNumber(const std::string& text, TPuzzleRequest& read) {
   const std::size_t colon = text.find(':');
   long size = 0, number = 0;
   if (colon == std::string::npos || !ParseWhole(text.substr(0, colon), size) ||
       !ParseWhole(text.substr(colon + 1), number))
+    return false;
+  read.Size = static_cast<int>(size == static_cast<int>(size) ? size : 0);
+  read.Number = number;
+  return true;
+}
+
+}  // namespace
+
+TRequestProblem ParseSizeAndNumberProblem(const std::string& text, TPuzzleRequest& request) {
+  TPuzzleRequest read;
+  if (!ReadSizeAndNumber(text, read)) return TRequestProblem::Form;
+  const TRequestProblem problem = RequestProblem(read.Size, read.Number, read.Difficulty);
+  if (problem == TRequestProblem::None) request = read;
+  return problem;
+}
+
+std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request) {
+  TPuzzleRequest read;
+  if (!ReadSizeAndNumber(text, read))
     return "the puzzle must be given as size:number, such as 6:1234, not \"" + EchoText(text) + "\"";
-  TPuzzleRequest checked;
-  checked.Size = static_cast<int>(size == static_cast<int>(size) ? size : 0);
-  checked.Number = number;
-  if (std::string why = CheckRequest(checked); !why.empty()) return why;
-  request = checked;
+  if (std::string why = CheckRequest(read); !why.empty()) return why;
+  request = read;
   return {};
 }
 

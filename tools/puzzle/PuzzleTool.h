@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameFacts.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -33,6 +35,8 @@ bool ParseWhole(const std::string& text, long& value);
 // A puzzle shared as "size:number" (e.g. "6:1234"), checked as above with
 // the default difficulty. Empty when request now holds it, else the reason.
 std::string ParseSizeAndNumber(const std::string& text, TPuzzleRequest& request);
+// The same, saying only what is wrong, for a program that words it itself.
+TRequestProblem ParseSizeAndNumberProblem(const std::string& text, TPuzzleRequest& request);
 
 // What the command line asks for.
 struct TPuzzleToolOptions {
