@@ -181,11 +181,11 @@
     </message>
     <message>
         <source>Column %1, %2: %3, removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, %2: %3, quitada</translation>
     </message>
     <message>
         <source>Column %1, %2: %3, possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, %2: %3, posible</translation>
     </message>
 </context>
 <context>

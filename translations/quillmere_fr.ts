@@ -9,183 +9,183 @@
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished">%1 ou %2</translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <source>The arrow keys move between the tiles, Space places the tile, Delete removes it or brings it back, Tab goes to the clues.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches passent d’une tuile à l’autre, Espace place la tuile, Suppr la retire ou la remet, Tab mène aux indices.</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>Space hides the clue or shows it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace masque l’indice ou le réaffiche.</translation>
     </message>
     <message>
         <source>Congratulations! The puzzle is solved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations&#xa0;! L’énigme est résolue.</translation>
     </message>
     <message>
         <source>Clues about columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices sur les colonnes</translation>
     </message>
     <message>
         <source>Clues about order</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices sur l’ordre</translation>
     </message>
     <message>
         <source>The arrow keys move between the clues, Space hides or shows one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les flèches passent d’un indice à l’autre, Espace le masque ou l’affiche.</translation>
     </message>
     <message>
         <source>Tile %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuile %1</translation>
     </message>
     <message>
         <source>Row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1</translation>
     </message>
     <message>
         <source>Column %1, %2: %3, placed</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, %2&#xa0;: %3, en place</translation>
     </message>
     <message>
         <source>Column %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Column %1, %2: %3, removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, %2&#xa0;: %3, retirée</translation>
     </message>
     <message>
         <source>Column %1, %2: %3, possible</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, %2&#xa0;: %3, possible</translation>
     </message>
     <message>
         <source>The %1 is directly next to the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 sont côte à côte</translation>
     </message>
     <message>
         <source>The %1 and the %2 have one column between them, and the %3 is not in it</source>
-        <translation type="unfinished"></translation>
+        <translation>Entre %1 et %2 se trouve une colonne, et %3 n’y est pas</translation>
     </message>
     <message>
         <source>The %1 and the %2 are not in the same column</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2 ne sont pas dans la même colonne</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (masqué)</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>The hint: what the clue or the step under the cursor says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le conseil&#xa0;: ce que dit l’indice ou l’étape sous le curseur.</translation>
     </message>
     <message>
         <source>Player: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur&#xa0;: %1</translation>
     </message>
     <message>
         <source>Progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression, %1</translation>
     </message>
     <message>
         <source>Click to switch to another player</source>
-        <translation type="unfinished">Cliquez pour changer de joueur</translation>
+        <translation>Cliquez pour changer de joueur</translation>
     </message>
     <message>
         <source>Click to go to another puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour aller à une autre énigme</translation>
     </message>
     <message>
         <source>How many squares are solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de cases résolues</translation>
     </message>
     <message>
         <source>The game time; click to pause or go on</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps de jeu&#xa0;; cliquez pour mettre en pause ou reprendre</translation>
     </message>
     <message>
         <source>Board size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du plateau</translation>
     </message>
     <message>
         <source>The size of the board and how hard the puzzles are</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille du plateau et la difficulté des énigmes</translation>
     </message>
     <message>
         <source>Clue zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Loupe des indices</translation>
     </message>
     <message>
         <source>Tile zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Loupe des tuiles</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Hint arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche du conseil</translation>
     </message>
     <message>
         <source>Board &amp;Size ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille du plateau ...</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur</translation>
     </message>
     <message>
         <source>Divider: dragged, it sizes the panels</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de séparation&#xa0;: faites-la glisser pour redimensionner les panneaux</translation>
     </message>
     <message>
         <source>Information bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’informations</translation>
     </message>
     <message>
         <source>%1, board %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, plateau %2</translation>
     </message>
     <message>
         <source>The puzzle starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’énigme recommence.</translation>
     </message>
     <message>
         <source>Congratulations! The puzzle is solved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations&#xa0;! L’énigme est résolue. %1</translation>
     </message>
     <message>
         <source>The game is paused. Press P to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie est en pause. Appuyez sur P pour reprendre.</translation>
     </message>
     <message>
         <source>The game goes on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie reprend.</translation>
     </message>
 </context>
 <context>
