@@ -214,6 +214,11 @@
         <source>10 x 10 (Very Hard)</source>
         <translation>10 x 10 (Sehr schwer)</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The board sizes: %1 all but the last, as &quot;4, 5, 6, 8, 9&quot;, and %2 the last, as &quot;10&quot;</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -251,10 +256,6 @@
         <source>Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which becomes the current player&apos;s number for that size.</source>
         <extracomment>%1 lists the board sizes, as &quot;4, 5, 6, 8, 9 or 10&quot;</extracomment>
         <translation>Öffnet Rätsel K der Größe N (N: %1; K: %2 bis %3), etwa 6:1234; K wird die aktuelle Nummer des Spielers für diese Größe.</translation>
-    </message>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>N:K</source>
@@ -723,6 +724,10 @@ Programms, sonst aus ../share/quillmere daneben.
         <source>the output file&apos;s name must end in .pdf, .svg or .png, not &quot;%1&quot;</source>
         <translation>der Name der Ausgabedatei muss auf .pdf, .svg oder .png enden, nicht „%1“</translation>
     </message>
+    <message>
+        <source>N is one of %1; K is %2..%3; D is 0..10 (default 5).</source>
+        <translation>N ist eine der Größen %1; K ist %2..%3; D ist 0..10 (Standard: 5).</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -754,6 +759,25 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>cannot draw &quot;%1&quot;</source>
         <translation>„%1“ kann nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleRequest</name>
+    <message>
+        <source>the puzzle must be given as size:number, such as 6:1234, not &quot;%1&quot;</source>
+        <translation>das Rätsel muss als Größe:Nummer angegeben werden, etwa 6:1234, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the size must be one of %1</source>
+        <translation>die Größe muss eine von %1 sein</translation>
+    </message>
+    <message>
+        <source>the puzzle number must be %1 to %2</source>
+        <translation>die Rätselnummer muss zwischen %1 und %2 liegen</translation>
+    </message>
+    <message>
+        <source>the difficulty must be 0 to 10</source>
+        <translation>die Schwierigkeit muss zwischen 0 und 10 liegen</translation>
     </message>
 </context>
 <context>
@@ -868,10 +892,6 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>%1 is not a board size (%2)</source>
         <translation>%1 ist keine Spielfeldgröße (%2)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> oder </translation>
     </message>
     <message>
         <source>%1 is outside %2..%3</source>

@@ -214,6 +214,11 @@
         <source>10 x 10 (Very Hard)</source>
         <translation>10 x 10 (Muy difícil)</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The board sizes: %1 all but the last, as &quot;4, 5, 6, 8, 9&quot;, and %2 the last, as &quot;10&quot;</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -251,10 +256,6 @@
         <source>Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which becomes the current player&apos;s number for that size.</source>
         <extracomment>%1 lists the board sizes, as &quot;4, 5, 6, 8, 9 or 10&quot;</extracomment>
         <translation>Abre el acertijo K del tamaño N (%1, y de %2 a %3), por ejemplo 6:1234, que pasa a ser el número del jugador actual para ese tamaño.</translation>
-    </message>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>N:K</source>
@@ -723,6 +724,10 @@ programa; si no, de ../share/quillmere junto a ella.
         <source>the output file&apos;s name must end in .pdf, .svg or .png, not &quot;%1&quot;</source>
         <translation>el nombre del archivo de salida debe terminar en .pdf, .svg o .png, no «%1»</translation>
     </message>
+    <message>
+        <source>N is one of %1; K is %2..%3; D is 0..10 (default 5).</source>
+        <translation>N es uno de %1; K va de %2 a %3; D va de 0 a 10 (5 por defecto).</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -754,6 +759,25 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>cannot draw &quot;%1&quot;</source>
         <translation>no se puede dibujar «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleRequest</name>
+    <message>
+        <source>the puzzle must be given as size:number, such as 6:1234, not &quot;%1&quot;</source>
+        <translation>el acertijo debe indicarse como tamaño:número, por ejemplo 6:1234, no «%1»</translation>
+    </message>
+    <message>
+        <source>the size must be one of %1</source>
+        <translation>el tamaño debe ser uno de %1</translation>
+    </message>
+    <message>
+        <source>the puzzle number must be %1 to %2</source>
+        <translation>el número de acertijo debe estar entre %1 y %2</translation>
+    </message>
+    <message>
+        <source>the difficulty must be 0 to 10</source>
+        <translation>la dificultad debe estar entre 0 y 10</translation>
     </message>
 </context>
 <context>
@@ -868,10 +892,6 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>%1 is not a board size (%2)</source>
         <translation>%1 no es un tamaño de tablero (%2)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> o </translation>
     </message>
     <message>
         <source>%1 is outside %2..%3</source>

@@ -214,6 +214,11 @@
         <source>10 x 10 (Very Hard)</source>
         <translation>10 x 10 (Très difficile)</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>The board sizes: %1 all but the last, as &quot;4, 5, 6, 8, 9&quot;, and %2 the last, as &quot;10&quot;</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -251,10 +256,6 @@
         <source>Opens puzzle K of size N (%1 and %2 to %3), such as 6:1234, which becomes the current player&apos;s number for that size.</source>
         <extracomment>%1 lists the board sizes, as &quot;4, 5, 6, 8, 9 or 10&quot;</extracomment>
         <translation>Ouvre l’énigme K de la taille N (N&#xa0;: %1&#xa0;; K&#xa0;: de %2 à %3), par exemple 6:1234&#xa0;; ce numéro devient celui du joueur actuel pour cette taille.</translation>
-    </message>
-    <message>
-        <source>%1 or %2</source>
-        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>N:K</source>
@@ -723,6 +724,10 @@ sinon de ../share/quillmere à côté de celui-ci.
         <source>the output file&apos;s name must end in .pdf, .svg or .png, not &quot;%1&quot;</source>
         <translation>le nom du fichier de sortie doit finir par .pdf, .svg ou .png, pas «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>N is one of %1; K is %2..%3; D is 0..10 (default 5).</source>
+        <translation>N est l’une des tailles %1&#xa0;; K va de %2 à %3&#xa0;; D va de 0 à 10 (5 par défaut).</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -754,6 +759,25 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>cannot draw &quot;%1&quot;</source>
         <translation>impossible de dessiner «&#xa0;%1&#xa0;»</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleRequest</name>
+    <message>
+        <source>the puzzle must be given as size:number, such as 6:1234, not &quot;%1&quot;</source>
+        <translation>l’énigme doit être donnée sous la forme taille:numéro, par exemple 6:1234, et non «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the size must be one of %1</source>
+        <translation>la taille doit être l’une des suivantes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the puzzle number must be %1 to %2</source>
+        <translation>le numéro de l’énigme doit être compris entre %1 et %2</translation>
+    </message>
+    <message>
+        <source>the difficulty must be 0 to 10</source>
+        <translation>la difficulté doit être comprise entre 0 et 10</translation>
     </message>
 </context>
 <context>
@@ -868,10 +892,6 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>%1 is not a board size (%2)</source>
         <translation>%1 n’est pas une taille de plateau (%2)</translation>
-    </message>
-    <message>
-        <source> or </source>
-        <translation> ou </translation>
     </message>
     <message>
         <source>%1 is outside %2..%3</source>
