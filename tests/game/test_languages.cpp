@@ -68,18 +68,23 @@ class LanguagesTest : public TWindowTest {
 
 TEST_F(LanguagesTest, APlayerWhoChoseNothingPlaysInTheDesktopsLanguage) {
   EXPECT_EQ(Start({}), "de");
-  EXPECT_EQ(MenuTitles(), QStringList({"&Datei", "&Rätsel", "&Ansicht", "&Einstellungen", "&Hilfe"}));
-  EXPECT_EQ(FirstClueHint(), "");
-  EXPECT_EQ(ScoreHeadings(), QStringList({}));
-  EXPECT_EQ(LeavingQuestion(), "");
+  EXPECT_EQ(MenuTitles(),
+            QStringList({"&Datei", "&Rätsel", "&Spieler", "&Ansicht", "&Einstellungen", "&Hilfe"}));
+  // The clue's pictures stand where the German sentence puts them.
+  EXPECT_EQ(FirstClueHint(), "steht direkt zwischen und (die beiden äußeren Plättchen können vertauscht sein)");
+  EXPECT_EQ(ScoreHeadings(),
+            QStringList({"Name", "Größe", "Punkte", "Nummer", "Zeit", "Fehlklicks", "Hinweise", "Stufe"}));
+  EXPECT_EQ(LeavingQuestion(), "Möchten Sie dieses Spiel speichern?");
 }
 
 TEST_F(LanguagesTest, APlayersChoiceGoesBeforeTheDesktopsLanguage) {
   EXPECT_EQ(Start("fr"), "fr");
-  EXPECT_EQ(MenuTitles(), QStringList({"&Fichier", "", "", "", ""}));
-  EXPECT_EQ(FirstClueHint(), "");
-  EXPECT_EQ(ScoreHeadings(), QStringList({}));
-  EXPECT_EQ(LeavingQuestion(), "");
+  EXPECT_EQ(MenuTitles(),
+            QStringList({"&Fichier", "É&nigme", "&Joueurs", "&Affichage", "&Paramètres", "Aid&e"}));
+  EXPECT_EQ(FirstClueHint(), "se trouve juste entre et (les deux tuiles extérieures peuvent être inversées)");
+  EXPECT_EQ(ScoreHeadings(),
+            QStringList({"Nom", "Taille", "Score", "Numéro", "Temps", "Erreurs", "Indices", "Difficulté"}));
+  EXPECT_EQ(LeavingQuestion(), "Voulez-vous sauvegarder cette partie\u00a0?");
   // Her list of languages names each in itself.
   QStringList names;
   for (const TGameLanguage& language : GameLanguages()) names << language.Name;
