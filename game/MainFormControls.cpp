@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QColor InfoBarColour(204, 236, 204);
@@ -222,7 +224,7 @@ void TMainForm::CreateToolbar(QVBoxLayout* column) {
 }
 
 void TMainForm::CreateInfoBar(QVBoxLayout* column) {
-  // Four labels at fixed places; a narrow window clips them rather than growing.
+  // Four labels at fixed places.
   RzPanel4 = new TMousePanel(centralWidget());
   RzPanel4->setFixedHeight(38);
   RzPanel4->setAutoFillBackground(true);
@@ -253,6 +255,14 @@ void TMainForm::CreateInfoBar(QVBoxLayout* column) {
         QStringLiteral("QLabel { background: white; color: black; border: 2px solid rgb(0, 128, 0); }"));
     *labels[i] = label;
   }
+  // A window too narrow for the four shares its width out among them, so
+  // that no label is cut off, whatever the language makes of its text.
+  RzPanel4->OnResize = [this] {
+    const int width = std::clamp((RzPanel4->width() - 16 - 3 * 12) / 4, 60, 231);
+    int i = 0;
+    for (TClickLabel* label : {PlayerLbl, RzLabel1, Label1, TimeLbl})
+      label->setGeometry(8 + i++ * (width + 12), 5, width, 28);
+  };
   RzLabel1->setToolTip(tr("Click to go to a puzzle"));
   PlayerLbl->setToolTip(tr("Click to switch to another player"));
   TimeLbl->setToolTip(tr("Pause / Unpause"));
