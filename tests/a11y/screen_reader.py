@@ -146,6 +146,9 @@ def main():
     env["LSAN_OPTIONS"] = "suppressions=%s/lsan.supp" % TMP + (
         ":" + env["LSAN_OPTIONS"] if env.get("LSAN_OPTIONS") else "")
     env.pop("WAYLAND_DISPLAY", None)
+    # The words checked are the English ones, whatever the desktop speaks.
+    env.pop("LANGUAGE", None)
+    env["LC_ALL"] = "C.UTF-8"
 
     # A display and a window manager of our own.
     rfd, wfd = os.pipe()
