@@ -65,8 +65,13 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
   MisClickPenaltyLbl = label(QString(), 32, 260);
 
   // Where the right column of switches leaves room.
-  label(tr("Language:"), 184, 82);
+  QLabel* languageLabel = label(tr("&Language:"), 184, 82);
   LanguageBox = new QComboBox(this);
+  // The label names the list for a screen reader and gives it its Alt key;
+  // Tab comes to it after the switches above, before the difficulty.
+  languageLabel->setBuddy(LanguageBox);
+  setTabOrder(SplashBox, LanguageBox);
+  setTabOrder(LanguageBox, RzTrackBar1);
   LanguageBox->addItem(tr("The desktop's language"), QString());
   for (const TGameLanguage& language : GameLanguages()) LanguageBox->addItem(language.Name, language.Code);
   LanguageBox->setGeometry(268, 78, 197, 27);

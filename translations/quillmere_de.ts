@@ -1274,10 +1274,6 @@ Programms, sonst aus ../share/quillmere daneben.
         <translation>Schwerer</translation>
     </message>
     <message>
-        <source>Language:</source>
-        <translation>Sprache:</translation>
-    </message>
-    <message>
         <source>The desktop&apos;s language</source>
         <translation>Sprache des Desktops</translation>
     </message>
@@ -1288,6 +1284,10 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
     </message>
 </context>
 <context>

@@ -1274,10 +1274,6 @@ programa; si no, de ../share/quillmere junto a ella.
         <translation>Más difícil</translation>
     </message>
     <message>
-        <source>Language:</source>
-        <translation>Idioma:</translation>
-    </message>
-    <message>
         <source>The desktop&apos;s language</source>
         <translation>Idioma del escritorio</translation>
     </message>
@@ -1288,6 +1284,10 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
     </message>
 </context>
 <context>

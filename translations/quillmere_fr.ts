@@ -1274,10 +1274,6 @@ sinon de ../share/quillmere à côté de celui-ci.
         <translation>Difficile</translation>
     </message>
     <message>
-        <source>Language:</source>
-        <translation>Langue&#xa0;:</translation>
-    </message>
-    <message>
         <source>The desktop&apos;s language</source>
         <translation>Langue du bureau</translation>
     </message>
@@ -1288,6 +1284,10 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue&#xa0;:</translation>
     </message>
 </context>
 <context>
