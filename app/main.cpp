@@ -128,8 +128,9 @@ TArguments ParseArguments(int argc, char* argv[]) {
     const QString given = parser.value(puzzle);
     const TRequestProblem problem = ParseSizeAndNumberProblem(given.toStdString(), request);
     if (problem != TRequestProblem::None) {
-      Refuse(result, QCoreApplication::translate("CommandLine", "--puzzle: %1")
-                         .arg(RequestProblemText(problem, QString::fromStdString(EchoText(given.toStdString())))));
+      Refuse(result,
+             QCoreApplication::translate("CommandLine", "--puzzle: %1")
+                 .arg(RequestProblemText(problem, QString::fromStdString(EchoText(given.toStdString())))));
       return result;
     }
     result.PuzzleSize = request.Size;
@@ -213,9 +214,10 @@ int main(int argc, char* argv[]) {
   (void)MakeRecordsFolder(folders);
 
   // The game speaks the current player's language from the first message on.
-  (void)SpeakLanguage(StoredLanguage(folders.RecordsPath()),
-                      {folders.Assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
-                                                       QLatin1String(InstalledAssetsFromProgram))});
+  (void)SpeakLanguage(
+      StoredLanguage(folders.RecordsPath()),
+      {folders.Assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
+                                       QLatin1String(InstalledAssetsFromProgram))});
 
   // One running game per records folder: two would overwrite each other's
   // players, profiles and scores. A lock whose game has died is taken over;

@@ -119,7 +119,9 @@ std::vector<TGameLanguage> GameLanguages() {
   return languages;
 }
 
-QString SpokenLanguage() { return Spoken().Language; }
+QString SpokenLanguage() {
+  return Spoken().Language;
+}
 
 QString LocalizedFileName(const QString& name, const QString& language) {
   if (language.isEmpty() || language == QLatin1String(English)) return name;

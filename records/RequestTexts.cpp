@@ -14,11 +14,12 @@ QString BoardSizeListText() {
 QString RequestProblemText(TRequestProblem problem, const QString& given) {
   switch (problem) {
     case TRequestProblem::Form:
-      return QCoreApplication::translate("PuzzleRequest",
-                                         "the puzzle must be given as size:number, such as 6:1234, not \"%1\"")
+      return QCoreApplication::translate(
+                 "PuzzleRequest", "the puzzle must be given as size:number, such as 6:1234, not \"%1\"")
           .arg(given);
     case TRequestProblem::Size:
-      return QCoreApplication::translate("PuzzleRequest", "the size must be one of %1").arg(BoardSizeListText());
+      return QCoreApplication::translate("PuzzleRequest", "the size must be one of %1")
+          .arg(BoardSizeListText());
     case TRequestProblem::Number:
       return QCoreApplication::translate("PuzzleRequest", "the puzzle number must be %1 to %2")
           .arg(MinPuzzleNumber)

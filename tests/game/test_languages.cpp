@@ -50,7 +50,8 @@ class LanguagesTest : public TWindowTest {
   QString FirstClueHint() {
     if (!Form->ShowHints1->isChecked()) Form->ShowHints1->trigger();
     const THorizontalLayout L = Form->HorizontalLayout();
-    Form->HorizontalPaintBoxMouseMove(HorizontalClueLeft(0, L.s) + L.s / 2, HorizontalClueTop(0, L.s) + L.s / 2);
+    Form->HorizontalPaintBoxMouseMove(HorizontalClueLeft(0, L.s) + L.s / 2,
+                                      HorizontalClueTop(0, L.s) + L.s / 2);
     QString words;
     for (const THintPiece& piece : TMainFormProbe::HintPieces(*Form))
       if (!piece.IsPicture) words += piece.Text;
@@ -71,7 +72,8 @@ TEST_F(LanguagesTest, APlayerWhoChoseNothingPlaysInTheDesktopsLanguage) {
   EXPECT_EQ(MenuTitles(),
             QStringList({"&Datei", "&Rätsel", "&Spieler", "&Ansicht", "&Einstellungen", "&Hilfe"}));
   // The clue's pictures stand where the German sentence puts them.
-  EXPECT_EQ(FirstClueHint(), "steht direkt zwischen und (die beiden äußeren Plättchen können vertauscht sein)");
+  EXPECT_EQ(FirstClueHint(),
+            "steht direkt zwischen und (die beiden äußeren Plättchen können vertauscht sein)");
   EXPECT_EQ(ScoreHeadings(),
             QStringList({"Name", "Größe", "Punkte", "Nummer", "Zeit", "Fehlklicks", "Hinweise", "Stufe"}));
   EXPECT_EQ(LeavingQuestion(), "Möchten Sie dieses Spiel speichern?");

@@ -298,13 +298,13 @@ TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTh
   EXPECT_FALSE(table.Unwritten());
   {
     const TFileSizeLimit limit(200);  // the backup is made already; now the file fails
-    EXPECT_TRUE(table.AddScore("Di", 3, 4, 0, 0, 0, 5)
-                    .Error.startsWith("Unable to write to " + ScoreFile() + ": " + SystemReason(EFBIG) + "\r"));
+    EXPECT_TRUE(
+        table.AddScore("Di", 3, 4, 0, 0, 0, 5)
+            .Error.startsWith("Unable to write to " + ScoreFile() + ": " + SystemReason(EFBIG) + "\r"));
     EXPECT_TRUE(table.Sort(3).Error.startsWith("Unable to write to " + ScoreFile()));
     EXPECT_TRUE(table.Sort(3).Error.startsWith("Unable to write to " + ScoreFile()));
-    EXPECT_EQ(
-        table.WriteUnwritten().Error,
-        "Unable to write to " + ScoreFile() + ": " + SystemReason(EFBIG) + "\rThe scores of this run could not be kept.");
+    EXPECT_EQ(table.WriteUnwritten().Error, "Unable to write to " + ScoreFile() + ": " + SystemReason(EFBIG) +
+                                                "\rThe scores of this run could not be kept.");
   }
   EXPECT_EQ(ReadText(ScoreFile()), second);
   EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList({"quillmere.scb", "quillmere.sco"}));

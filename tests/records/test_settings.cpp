@@ -241,10 +241,10 @@ TEST_F(SettingsTest, ProfileKeysAreWrittenInTheirOrder) {
   s.Prefs.Language = "fr";
   ASSERT_TRUE(s.StoreProfile().Ok());
   const QByteArray text = ReadText(Profile("Guest"));
-  QStringList expected = {"[Window]",  "MainWidth", "MainHeight", "HorizontalWidth", "VerticalHeight",
-                          "[Options]", "TimerOn",   "SoundsOn",   "ShowHints",       "Zoom",
-                          "Language",  "Animation", "ShowSplash", "Difficulty",      "[Puzzles]",
-                          "PuzzleSize"};
+  QStringList expected = {"[Window]",       "MainWidth",  "MainHeight", "HorizontalWidth",
+                          "VerticalHeight", "[Options]",  "TimerOn",    "SoundsOn",
+                          "ShowHints",      "Zoom",       "Language",   "Animation",
+                          "ShowSplash",     "Difficulty", "[Puzzles]",  "PuzzleSize"};
   for (int size = 1; size <= 12; ++size) expected.append(QStringLiteral("Size%1").arg(size));
   EXPECT_EQ(Names(text), expected);
   EXPECT_TRUE(text.contains("\nTimerOn=1\n"));

@@ -15,7 +15,9 @@
 // The system's own words for an error, as the records put them in their
 // messages: Qt's for the few errors it words itself, else the C library's in
 // the language of the locale the test runs under.
-inline QString SystemReason(int error) { return qt_error_string(error); }
+inline QString SystemReason(int error) {
+  return qt_error_string(error);
+}
 
 // While alive, no file of this process may grow beyond `bytes`: writes fail
 // with EFBIG, which makes a write fail even for root (who ignores modes).

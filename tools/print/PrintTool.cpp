@@ -102,11 +102,13 @@ int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, st
       job.Solution = true;
     } else if (a == "--help" || a == "-h") {
       out << Text(QCoreApplication::translate("PrintTool", Usage))
-          << Text(QCoreApplication::translate("PrintTool", "N is one of %1; K is %2..%3; D is 0..10 (default 5).")
+          << Text(QCoreApplication::translate("PrintTool",
+                                              "N is one of %1; K is %2..%3; D is 0..10 (default 5).")
                       .arg(BoardSizeListText())
                       .arg(MinPuzzleNumber)
                       .arg(MaxPuzzleNumber))
-          << "\n" << Text(QCoreApplication::translate("PrintTool", UsageEnd));
+          << "\n"
+          << Text(QCoreApplication::translate("PrintTool", UsageEnd));
       return 0;
     } else if (a == "--version") {
       out << "quillmere-print " << QUILLMERE_VERSION << "\n";
