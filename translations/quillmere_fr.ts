@@ -1295,7 +1295,7 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>SplashForm</source>
         <extracomment>The splash window&apos;s title bar shows its own name.</extracomment>
-        <translation>SplashForm</translation>
+        <translation>Écran d’accueil</translation>
     </message>
     <message>
         <source>Play!</source>
