@@ -22,6 +22,9 @@
 #include <sys/stat.h>
 
 namespace {
+// The program's own words are checked in English, whatever the desktop speaks.
+[[maybe_unused]] const bool EnglishDesktop = unsetenv("LANGUAGE") == 0 && setenv("LC_ALL", "C.UTF-8", 1) == 0;
+
 void WriteFile(const QString& path, const QByteArray& text) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
