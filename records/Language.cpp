@@ -74,15 +74,18 @@ bool IsLanguageCode(const QString& code) {
   return pattern.match(code).hasMatch();
 }
 
+QString LanguageFor(const QString& preference) {
+  QStringList codes;
+  for (const auto& [code, file] : Spoken().Files) codes << code;
+  if (preference == QLatin1String(English) || (IsLanguageCode(preference) && codes.contains(preference)))
+    return preference;
+  return DesktopLanguage(QLocale::system().uiLanguages(), codes);
+}
+
 QString SpeakLanguage(const QString& preference, const QStringList& assetFolders) {
   TSpoken& spoken = Spoken();
   spoken.Files = FindTranslations(assetFolders);
-  QStringList codes;
-  for (const auto& [code, file] : spoken.Files) codes << code;
-  const QString language =
-      (preference == QLatin1String(English) || (IsLanguageCode(preference) && codes.contains(preference)))
-          ? preference
-          : DesktopLanguage(QLocale::system().uiLanguages(), codes);
+  const QString language = LanguageFor(preference);
 
   auto game = std::make_unique<QTranslator>();
   const auto file = spoken.Files.find(language);

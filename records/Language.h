@@ -31,6 +31,10 @@ bool IsLanguageCode(const QString& code);
 // forms. Returns the language it speaks.
 QString SpeakLanguage(const QString& preference, const QStringList& assetFolders);
 
+// The language SpeakLanguage would choose for preference among the
+// languages it found last.
+QString LanguageFor(const QString& preference);
+
 // What SpeakLanguage found and chose; English alone and "en" before.
 std::vector<TGameLanguage> GameLanguages();
 QString SpokenLanguage();

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 
@@ -148,12 +147,7 @@ void TSettingsForm::LanguageBoxChange() {
 void TSettingsForm::UpdateLanguageNote() {
   // The language is loaded at the start only; the note stays while the
   // language the next start picks differs from the one the game speaks now.
-  QStringList codes;
-  for (const TGameLanguage& language : GameLanguages()) codes << language.Code;
-  const QString& chosen = Settings.Prefs.Language;
-  const QString next =
-      codes.contains(chosen) ? chosen : DesktopLanguage(QLocale::system().uiLanguages(), codes);
-  LanguageNote->setVisible(next != SpokenLanguage());
+  LanguageNote->setVisible(LanguageFor(Settings.Prefs.Language) != SpokenLanguage());
 }
 
 void TSettingsForm::UpdatePenaltyLabels() {
