@@ -40,15 +40,21 @@ void Refuse(TArguments& result, const QString& message) {
   result.Status = 2;
 }
 
+// Where the translations are looked for: the assets in use, then an
+// installed game's beside the program.
+QStringList TranslationFolders(const QString& assets) {
+  return {assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
+                                  QLatin1String(InstalledAssetsFromProgram))};
+}
+
 // Reads the arguments before any window: a bad one is reported even where
 // no window can open. The help and the refusals speak the desktop's language:
 // an application without a display holds the translations while it lasts.
 TArguments ParseArguments(int argc, char* argv[]) {
   const QCoreApplication parsing(argc, argv);
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  (void)SpeakLanguage(QString(), {ResolveDataFolders(programFolder, {}, {}).Assets,
-                                  QDir::cleanPath(programFolder + QStringLiteral("/") +
-                                                  QLatin1String(InstalledAssetsFromProgram))});
+  (void)SpeakLanguage(
+      QString(),
+      TranslationFolders(ResolveDataFolders(QCoreApplication::applicationDirPath(), {}, {}).Assets));
 
   QStringList words;
   for (int i = 0; i < argc; ++i) {
@@ -214,10 +220,7 @@ int main(int argc, char* argv[]) {
   (void)MakeRecordsFolder(folders);
 
   // The game speaks the current player's language from the first message on.
-  (void)SpeakLanguage(
-      StoredLanguage(folders.RecordsPath()),
-      {folders.Assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
-                                       QLatin1String(InstalledAssetsFromProgram))});
+  (void)SpeakLanguage(StoredLanguage(folders.RecordsPath()), TranslationFolders(folders.Assets));
 
   // One running game per records folder: two would overwrite each other's
   // players, profiles and scores. A lock whose game has died is taken over;
