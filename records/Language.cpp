@@ -63,7 +63,7 @@ void Replace(std::unique_ptr<QTranslator>& installed, std::unique_ptr<QTranslato
 
 QString DesktopLanguage(const QStringList& uiLanguages, const QStringList& spoken) {
   for (const QString& wanted : uiLanguages) {
-    const QString code = LanguageCode(wanted);
+    QString code = LanguageCode(wanted);
     if (code == QLatin1String(English) || spoken.contains(code)) return code;
   }
   return QString::fromLatin1(English);
@@ -85,7 +85,7 @@ QString LanguageFor(const QString& preference) {
 QString SpeakLanguage(const QString& preference, const QStringList& assetFolders) {
   TSpoken& spoken = Spoken();
   spoken.Files = FindTranslations(assetFolders);
-  const QString language = LanguageFor(preference);
+  QString language = LanguageFor(preference);
 
   auto game = std::make_unique<QTranslator>();
   const auto file = spoken.Files.find(language);

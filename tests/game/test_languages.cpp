@@ -27,7 +27,7 @@ class LanguagesTest : public TWindowTest {
       records.Prefs.Language = chosen;
       EXPECT_TRUE(records.StorePlayerList().Ok());
     }
-    const QString spoken = SpeakLanguage(StoredLanguage(Folder.ProgramPath()), {QUILLMERE_RUNTIME_DIR});
+    QString spoken = SpeakLanguage(StoredLanguage(Folder.ProgramPath()), {QUILLMERE_RUNTIME_DIR});
     Open(6, 17);
     return spoken;
   }
