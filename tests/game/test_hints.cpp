@@ -27,7 +27,8 @@ class HintsTest : public TWindowTest {
 
 TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
   Open(6, 21, 4);
-  ASSERT_FALSE(Form->Session().Settings().Prefs.ShowHints);
+  Form->Session().SetShowHints(false);
+  ASSERT_EQ(Form->statusBar()->height(), 12);
   // The engine's own step on the same board, for comparison.
   TPuzzle engine;
   engine.SetUp(6, 21, 4);
