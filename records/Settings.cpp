@@ -322,10 +322,11 @@ void TSettings::LoadProfile() {
     // The same start as a player created in the game; the splash switch is
     // the user's own.
     const bool splash = Prefs.ShowSplash;
-    SetNewPlayerDefaults();
+    SetNewPlayerDefaults();  // the penalties with them
     Prefs.ShowSplash = splash;
+  } else {
+    UpdatePenalties();
   }
-  UpdatePenalties();
 }
 
 TResult TSettings::StoreShowSplash() {
