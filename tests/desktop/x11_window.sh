@@ -110,8 +110,9 @@ shot 2-restored
 # 3. A second start brings the minimised game, covered by another window, to
 # the front and ends with 0. Its puzzle is passed on: the running game first
 # offers to save the game the player has made a move in (Delete on the
-# board's first cell), and Escape on that offer keeps the game.
-xdotool windowactivate --sync "$WIN" key --clearmodifiers Delete
+# board's first cell: the first key shows the cursor, the second presses),
+# and Escape on that offer keeps the game.
+xdotool windowactivate --sync "$WIN" key --clearmodifiers --delay 200 Delete Delete
 xmessage -geometry 700x500+100+100 "another program" 2>/dev/null &
 PIDS+=($!)
 wait_for 10 sh -c 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null 2>&1' || fail "xmessage did not show"
