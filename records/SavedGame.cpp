@@ -462,8 +462,8 @@ TResult ReadSavedGame(const QString& path, TSavedGame& game) {
     return {QCoreApplication::translate("SavedGames", "File not found")};
   if (!file.Ok()) return {file.Error};
   TSavedGame read;
-  if (const TResult parsed = ParseSavedGame(file.Bytes, read); !parsed) return parsed;
-  if (const TResult checked = CheckSavedPuzzle(read); !checked) return checked;
+  if (TResult parsed = ParseSavedGame(file.Bytes, read); !parsed) return parsed;
+  if (TResult checked = CheckSavedPuzzle(read); !checked) return checked;
   game = std::move(read);
   return {};
 }
