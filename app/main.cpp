@@ -198,7 +198,7 @@ void AnswerLaterStart(TMainForm* form, const TFrontRequest& request) {
   }
   form->ComeToFront();
   if (!request.PuzzleSize || QApplication::activeModalWidget()) return;
-  if (form->Session().OfferToSave()) form->PlayPuzzle(request.PuzzleSize, request.PuzzleNumber);
+  form->PlayPuzzle(request.PuzzleSize, request.PuzzleNumber);  // asks to save the game in play first
 }
 
 }  // namespace

@@ -51,6 +51,7 @@ void TMainForm::PuzzleOfTheDay1Click() {
 
 void TMainForm::ComboBox1Change(int Index) {
   Play->SetSize(SizeForIndex(Index));
+  ShowPuzzleSize();  // the size in play, when the player kept the game
 }
 
 void TMainForm::PlayPuzzle(int Size, int Number) {

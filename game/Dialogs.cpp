@@ -42,6 +42,21 @@ bool TQtDialogs::Confirm(QWidget* owner, const QString& text, TButtons buttons) 
   return QMessageBox::question(owner, QStringLiteral("Quillmere"), Lines(text), yes | no) == yes;
 }
 
+TDialogs::TAnswer TQtDialogs::YesNoCancel(QWidget* owner, const QString& text) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Quillmere"), Lines(text),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return TAnswer::Yes;
+    case QMessageBox::No:
+      return TAnswer::No;
+    default:
+      return TAnswer::Cancel;
+  }
+}
+
 bool TQtDialogs::InputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& Value) {
   bool ok = false;
   const QString text = QInputDialog::getText(owner, caption, prompt, QLineEdit::Normal, Value, &ok);

@@ -164,6 +164,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  // However the window is closed (Exit, its close button, Alt+F4, the
+  // desktop's log-out), a game in progress is offered for saving first;
+  // Cancel, or a save that failed, keeps the window open and the game on.
+  if (Shown && !Play->OfferToSave()) {
+    event->ignore();
+    return;
+  }
   if (Created) CaptureWindowSizes();
   QMainWindow::closeEvent(event);
 }
@@ -288,9 +295,7 @@ void TMainForm::ComeToFront() {
 }
 
 void TMainForm::Exit1Click() {
-  // A failed save keeps the game open: the player may try again, or leave
-  // knowingly by answering No.
-  if (Play->OfferToSave()) close();
+  close();  // the close asks to save a game in progress
 }
 
 void TMainForm::FormMouseDown() {

@@ -15,6 +15,7 @@ class TQtDialogs : public TDialogs {
   void ErrorBox(QWidget* owner, const QString& text) override;
   void InfoBox(QWidget* owner, const QString& text) override;
   bool Confirm(QWidget* owner, const QString& text, TButtons buttons) override;
+  TAnswer YesNoCancel(QWidget* owner, const QString& text) override;
   bool InputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& Value) override;
   QString ChooseOpenFile(QWidget* owner, const QString& folder, const QString& filter,
                          const QString& defaultSuffix) override;

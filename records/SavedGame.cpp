@@ -8,6 +8,7 @@
 #include "Square.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -197,6 +198,21 @@ class TSavedGameReader {
     if (game.Time > MaxSavedSeconds)
       Fail("time", QCoreApplication::translate(
                        "SavedGames", "%n seconds are more than the clock shows (99:59:59)", "", game.Time));
+    game.Errors = Count(line, "errors");
+    game.Clues = Count(line, "clues");
+  }
+
+  // An optional counter of the header: absent in older files.
+  std::optional<int> Count(QStringView line, const QString& key) const {
+    if (!ReadField(line, key, FieldSeparator)) return std::nullopt;
+    const int count = Integer(line, key);
+    if (count < 0) Fail(key, QCoreApplication::translate("SavedGames", "%1 is negative").arg(count));
+    if (count > MaxSavedCount)
+      Fail(key, QCoreApplication::translate("SavedGames", "%1 is outside %2..%3")
+                    .arg(count)
+                    .arg(0)
+                    .arg(MaxSavedCount));
+    return count;
   }
 
   void ReadSquares(TSavedGame& game) {
@@ -411,8 +427,10 @@ QByteArray SavedGameText(const TSavedGame& game) {
   out.reserve(
       80 * static_cast<qsizetype>(game.Squares.size() + game.Horizontal.size() + game.Vertical.size()) + 128);
   out += "size=" + QByteArray::number(game.Size) + "~number=" + QByteArray::number(game.Number) +
-         "~progress=" + QByteArray::number(game.Progress) + "~time=" + QByteArray::number(game.Time) +
-         "~\r\n";
+         "~progress=" + QByteArray::number(game.Progress) + "~time=" + QByteArray::number(game.Time);
+  if (game.Errors) out += "~errors=" + QByteArray::number(*game.Errors);
+  if (game.Clues) out += "~clues=" + QByteArray::number(*game.Clues);
+  out += "~\r\n";
   for (const TSavedSquare& square : game.Squares) {
     AppendSquare(out, square);
     out += "~\r\n";
@@ -430,7 +448,12 @@ QByteArray SavedGameText(const TSavedGame& game) {
 }
 
 TResult WriteSavedGame(const QString& path, const TSavedGame& game) {
-  return WriteFileWhole(path, SavedGameText(game));
+  // The system's reason alone ("No such file or directory") would not say
+  // which file.
+  if (const TResult written = WriteFileWhole(path, SavedGameText(game)); !written)
+    return {QCoreApplication::translate("Records", "Unable to write to %1: %2")
+                .arg(QDir::toNativeSeparators(path), written.Error)};
+  return {};
 }
 
 TResult ReadSavedGame(const QString& path, TSavedGame& game) {
@@ -438,7 +461,40 @@ TResult ReadSavedGame(const QString& path, TSavedGame& game) {
   if (file.Missing || (!file.Ok() && QFileInfo(path).isDir()))
     return {QCoreApplication::translate("SavedGames", "File not found")};
   if (!file.Ok()) return {file.Error};
-  return ParseSavedGame(file.Bytes, game);
+  TSavedGame read;
+  if (TResult parsed = ParseSavedGame(file.Bytes, read); !parsed) return parsed;
+  if (TResult checked = CheckSavedPuzzle(read); !checked) return checked;
+  game = std::move(read);
+  return {};
+}
+
+TResult CheckSavedPuzzle(const TSavedGame& game) {
+  TPuzzle puzzle;
+  puzzle.SetUp(game.Size, static_cast<std::uint32_t>(game.Number), 0);
+  // The solution is drawn before any clue, so no difficulty changes it.
+  for (int c = 1; c <= game.Size; ++c) {
+    for (int r = 1; r <= game.Size; ++r) {
+      const int tile = puzzle.Square(c, r).localindex();
+      if (game.Square(c, r).LocalIndex != tile)
+        return {QCoreApplication::translate("SavedGames",
+                                            "line %1, field \"localindex\": puzzle No. %2 at %3 x %3 has "
+                                            "tile %4 in this square, not %5")
+                    .arg(1 + (c - 1) * game.Size + r)
+                    .arg(game.Number)
+                    .arg(game.Size)
+                    .arg(tile)
+                    .arg(game.Square(c, r).LocalIndex)};
+    }
+  }
+  // Difficulties up to 6 keep every clue the proof made; 7 to 10 each thin
+  // the lists their own way.
+  for (const int difficulty : {0, 7, 8, 9, 10}) {
+    if (difficulty > 0) puzzle.SetUp(game.Size, static_cast<std::uint32_t>(game.Number), difficulty);
+    if (puzzle.HorizontalClues == game.Horizontal && puzzle.VerticalClues == game.Vertical) return {};
+  }
+  return {QCoreApplication::translate("SavedGames", "the clues are not those of puzzle No. %1 at %2 x %2")
+              .arg(game.Number)
+              .arg(game.Size)};
 }
 
 TResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game) {

@@ -26,6 +26,9 @@ inline constexpr char GameLoadedText[] = "Your game has been loaded";
 
 // The longest time a saved game may hold, the most the clock shows: 99:59:59.
 inline constexpr int MaxSavedSeconds = 99 * 3600 + 59 * 60 + 59;
+// The most mis-clicks or clues a saved game may count; far beyond any game
+// played, and far from where counting on would overflow.
+inline constexpr int MaxSavedCount = 999999;
 
 // One square as a saved game holds it.
 // The fields are named after the file's keys and the square's accessors.
@@ -38,13 +41,18 @@ struct TSavedSquare {
   bool operator==(const TSavedSquare&) const = default;
 };
 
-// A game in progress as its file holds it: no errors or clue counters, no
-// pause, and no hidden clues (every clue read back is shown).
+// A game in progress as its file holds it: no pause and no hidden clues
+// (every clue read back is shown).
 struct TSavedGame {
   int Size = 0;
   int Number = 0;
   int Progress = 0;  // solved squares
   int Time = 0;      // seconds on the clock
+  // The mis-clicks made and the clues taken so far. Optional header fields
+  // ("errors", "clues"): files of earlier versions lack them, and their
+  // readers find fields by key and pass over these.
+  std::optional<int> Errors;
+  std::optional<int> Clues;
   // Column by column, rows 1..Size within each: Size * Size entries.
   std::vector<TSavedSquare> Squares;
   TClueList Horizontal;
@@ -82,15 +90,23 @@ std::optional<QString> ReadField(QStringView text, QStringView key, QChar separa
 QByteArray SavedGameText(const TSavedGame& game);
 
 // Writes the file whole (WriteFileWhole), so a failed write keeps the previous
-// file as it was; Error is the failure's own message. The folder must exist.
+// file as it was; Error names the file and the failure's own message. The
+// folder must exist.
 TResult WriteSavedGame(const QString& path, const TSavedGame& game);
 
-// Reads and checks the whole file; game is assigned only when every check
+// Reads and checks the whole file, and that it is the puzzle its size and
+// number give (CheckSavedPuzzle); game is assigned only when every check
 // passed. Error is "File not found" for a missing file, otherwise names the
 // first problem with its line and field ("line 7, field "remaining": ...").
 TResult ReadSavedGame(const QString& path, TSavedGame& game);
-// The same checks on a file's bytes. Lines may end in CR LF or LF.
+// The same checks on a file's bytes, without generating its puzzle. Lines
+// may end in CR LF or LF.
 TResult ParseSavedGame(const QByteArray& bytes, TSavedGame& game);
+// Whether a read game is the puzzle its size and number give: the engine
+// generates it again, and the solution and both clue lists must be the same
+// (the clue lists those of one difficulty: from 7 up, the generator thins
+// them). Error names the first square or the lists that differ.
+TResult CheckSavedPuzzle(const TSavedGame& game);
 
 // playersFolder/Saved Games/<player>_<number>_<size>.sav, playersFolder being
 // the "Players" folder beside the program.

@@ -277,7 +277,10 @@ void TSettings::LoadProfile() {
     }
   }
 
-  const TIniFile profile(ProfilePath(Prefs.PlayerName));
+  const QString path = ProfilePath(Prefs.PlayerName);
+  // No profile yet: a player new to the game, such as the very first one.
+  const bool newPlayer = !path.isEmpty() && !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+  const TIniFile profile(path);
   NoteReadProblem(profile, true);
   MainWidth = ReadInRange(profile, WindowSection, QStringLiteral("MainWidth"), 0, 0, MaxWindowExtent);
   MainHeight = ReadInRange(profile, WindowSection, QStringLiteral("MainHeight"), 0, 0, MaxWindowExtent);
@@ -315,7 +318,15 @@ void TSettings::LoadProfile() {
                                                   MinPuzzleNumber, MaxPuzzleNumber)
                                     : profile.ReadInteger(PuzzlesSection, SizeKey(size), MinPuzzleNumber);
 
-  UpdatePenalties();
+  if (newPlayer) {
+    // The same start as a player created in the game; the splash switch is
+    // the user's own.
+    const bool splash = Prefs.ShowSplash;
+    SetNewPlayerDefaults();  // the penalties with them
+    Prefs.ShowSplash = splash;
+  } else {
+    UpdatePenalties();
+  }
 }
 
 TResult TSettings::StoreShowSplash() {

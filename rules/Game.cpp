@@ -22,6 +22,7 @@ void TGame::SetUpPuzzle() {
   ForgetClues();
   Prefs.SoundsOn = sounds;
   Clock.Reset();
+  HasMoves = false;
   SetPhase(TPhase::Playing);
 }
 
@@ -30,6 +31,7 @@ void TGame::Load(int size, int number, int seconds) {
   Prefs.PuzzleNumbers[size] = number;
   Clock.ElapsedSeconds = seconds;
   ForgetClues();
+  HasMoves = false;  // the file holds everything done so far
   // A board saved full was finished and scored already: shown, not scored again.
   SetPhase(BoardSolved() ? TPhase::Finished : TPhase::Playing);
 }
@@ -39,6 +41,7 @@ void TGame::Restart() {
   for (TClue& clue : Puzzle.HorizontalClues) clue.setShown(true);
   Puzzle.ResetBoard();
   Clock.Reset();
+  HasMoves = false;
   SetPhase(TPhase::Playing);
 }
 
@@ -65,8 +68,10 @@ TPress TGame::MisClick() {
 
 TPress TGame::Press(const TMove& move) {
   if (move.c < 1 || move.c > N() || move.r < 1 || move.r > N() || move.q < 1 || move.q > N()) return {};
-  return move.Button == TButton::Left ? LeftPress(move.c, move.r, move.q)
-                                      : RightPress(move.c, move.r, move.q);
+  const TPress press =
+      move.Button == TButton::Left ? LeftPress(move.c, move.r, move.q) : RightPress(move.c, move.r, move.q);
+  if (press.Result != TPressResult::Ignored && press.Result != TPressResult::RedrawOnly) HasMoves = true;
+  return press;
 }
 
 TPress TGame::LeftPress(int c, int r, int q) {
@@ -143,8 +148,10 @@ TFinish TGame::Complete() {
 
 TDeductionStep TGame::GiveClue() {
   const TDeductionStep step = Puzzle.Deduce(false, true);
+  if (!step.Found()) return step;
   Clock.Add(Prefs.CluePenalty);
   ++Stats.Clues;
+  HasMoves = true;
   return step;
 }
 

@@ -73,6 +73,10 @@ class TGame {
   int Number() const { return Prefs.PuzzleNumbers[Prefs.PuzzleSize]; }
   // Every square of the board is solved.
   bool BoardSolved() const;
+  // The player has done something in this game since it was set up, opened
+  // or restarted: a press that changed the board or cost a penalty, or a
+  // clue taken. Dropping such a game loses work.
+  bool Moved() const { return HasMoves; }
 
   // Generates the current size's current puzzle with the counters zeroed and
   // sounds off, then plays it from time 0. A size the size list does not
@@ -132,8 +136,8 @@ class TGame {
   };
   THints Hints;
   // "Give me a clue!": one deduction step, explained through the puzzle's
-  // observer as the engine takes it. It costs the clue penalty and counts a
-  // clue whether or not a step was found.
+  // observer as the engine takes it. A step found costs the clue penalty and
+  // counts a clue; when the clues give no step, it costs nothing.
   TDeductionStep GiveClue();
   // A step the engine has just explained.
   void StepExplained(const TDeductionStep& step);
@@ -149,4 +153,5 @@ class TGame {
   TStats& Stats;
   std::function<void(TGameSound)> Play;
   TPhase CurrentPhase = TPhase::SettingUp;
+  bool HasMoves = false;
 };

@@ -17,11 +17,15 @@ class TSettings;
 class TDialogs {
  public:
   enum class TButtons { YesNo, OkCancel };
+  enum class TAnswer { Yes, No, Cancel };
   virtual ~TDialogs() = default;
   virtual void ErrorBox(QWidget* owner, const QString& text) = 0;
   virtual void InfoBox(QWidget* owner, const QString& text) = 0;
   // A confirmation; true for Yes or OK.
   virtual bool Confirm(QWidget* owner, const QString& text, TButtons buttons = TButtons::YesNo) = 0;
+  // A question with Yes, No and Cancel. Escape and the box's close button
+  // answer Cancel, never No: No may drop what Cancel keeps.
+  virtual TAnswer YesNoCancel(QWidget* owner, const QString& text) = 0;
   // A one-line input box; false for Cancel, else Value holds the text.
   virtual bool InputBox(QWidget* owner, const QString& caption, const QString& prompt, QString& Value) = 0;
   // A file to open, chosen in folder with a filter such as

@@ -134,16 +134,21 @@ void TSession::SetNumber(int number) {
   SetUpPuzzle();
 }
 
+bool TSession::MayDropGame() {
+  // A game just set up, opened or restarted loses nothing.
+  return !Play.InProgress() || !Play.Moved() || OfferToSave();
+}
+
 void TSession::Next() {
-  SetNumber(Play.Number() + 1);
+  if (MayDropGame()) SetNumber(Play.Number() + 1);
 }
 
 void TSession::Previous() {
-  SetNumber(Play.Number() - 1);
+  if (MayDropGame()) SetNumber(Play.Number() - 1);
 }
 
 void TSession::GoTo(int number) {
-  SetNumber(number);
+  if (MayDropGame()) SetNumber(number);
 }
 
 bool TSession::AskPuzzleNumber() {
@@ -159,31 +164,34 @@ bool TSession::AskPuzzleNumber() {
 }
 
 void TSession::StepOn(int count) {
+  if (!MayDropGame()) return;
   // Only the last puzzle is shown; the ones before are set up unseen.
   for (int i = 1; i < count; ++i) {
     Records->Prefs.PuzzleNumbers[Records->Prefs.PuzzleSize] = ClampPuzzleNumber(Play.Number() + 1);
     Play.SetUpPuzzle();
   }
-  Next();
+  SetNumber(Play.Number() + 1);
 }
 
 void TSession::RandomJump() {
+  if (!MayDropGame()) return;
   SetNumber(static_cast<int>(Play.Puzzle.Random.Random(MaxPuzzleNumber)) + 1);
 }
 
 void TSession::PuzzleOfTheDay() {
+  if (!MayDropGame()) return;
   const QDate today = Today();
   SetNumber(DailyPuzzleNumber(DailyDayOf(today.year(), today.month(), today.day())));
 }
 
 void TSession::SetSize(int size) {
-  if (IndexForSize(size) < 0) return;
+  if (IndexForSize(size) < 0 || !MayDropGame()) return;
   Records->Prefs.PuzzleSize = size;
   SetUpPuzzle();
 }
 
 void TSession::PlayPuzzle(int size, int number, bool setUp) {
-  if (IndexForSize(size) < 0) return;
+  if (IndexForSize(size) < 0 || (setUp && !MayDropGame())) return;
   Records->Prefs.PuzzleSize = size;
   Records->Prefs.PuzzleNumbers[size] = ClampPuzzleNumber(number);
   if (setUp) SetUpPuzzle();
@@ -251,7 +259,14 @@ void TSession::Complete() {
 TDeductionStep TSession::GiveClue() {
   if (Play.Paused() || !Play.InProgress()) return {};
   SetShowHints(true);
-  return Play.GiveClue();  // one step, explained as the engine takes it
+  const TDeductionStep step = Play.GiveClue();  // one step, explained as the engine takes it
+  if (!step.Found()) {
+    TGame::TPauseGuard pause(Play);
+    Dialogs.InfoBox(Owner,
+                    QCoreApplication::translate(
+                        "Session", "The clues give no further step here, so this clue costs nothing."));
+  }
+  return step;
 }
 
 void TSession::Prove() {
@@ -309,18 +324,32 @@ void TSession::ShowStatistics() {
 // --- saved games -------------------------------------------------------------
 
 bool TSession::OfferToSave() {
-  if (Play.InProgress() &&
-      Dialogs.Confirm(Owner, QCoreApplication::translate("Session", "Do you want to save this game?")))
-    return Save();
-  return true;
+  if (!Play.InProgress()) return true;
+  TDialogs::TAnswer answer = TDialogs::TAnswer::Cancel;
+  {
+    TGame::TPauseGuard pause(Play);  // the clock waits for the answer
+    answer =
+        Dialogs.YesNoCancel(Owner, QCoreApplication::translate("Session", "Do you want to save this game?"));
+  }
+  switch (answer) {
+    case TDialogs::TAnswer::Yes:
+      return Save();
+    case TDialogs::TAnswer::No:
+      return true;
+    case TDialogs::TAnswer::Cancel:
+      break;
+  }
+  return false;
 }
 
 bool TSession::Save() {
   if (!Play.InProgress()) return true;
   const TPrefs& prefs = Records->Prefs;
   const QString path = SavedGamePath(Records->PlayersFolder(), prefs.PlayerName, Play.Number(), Play.N());
-  const TResult written =
-      WriteSavedGame(path, SavedGameOf(Play.Puzzle, Play.Number(), Play.Clock.ElapsedSeconds));
+  TSavedGame game = SavedGameOf(Play.Puzzle, Play.Number(), Play.Clock.ElapsedSeconds);
+  game.Errors = Records->Stats.Errors;
+  game.Clues = Records->Stats.Clues;
+  const TResult written = WriteSavedGame(path, game);
   TGame::TPauseGuard pause(Play);
   if (written)
     Dialogs.InfoBox(Owner, QCoreApplication::translate("Session", "Your game has been saved"));
@@ -352,6 +381,8 @@ void TSession::Open() {
               .arg(read.Error));
     return;
   }
+  // Opening drops the game on the board.
+  if (!MayDropGame()) return;
   // The file's owner plays it; a file no known player owns opens for the
   // current one.
   const QString owner =
@@ -362,6 +393,9 @@ void TSession::Open() {
   }
   ApplySavedGame(saved, Play.Puzzle);
   Play.Load(saved.Size, saved.Number, saved.Time);
+  // A file of an earlier version counts neither: the counters stay as they were.
+  if (saved.Errors) Records->Stats.Errors = *saved.Errors;
+  if (saved.Clues) Records->Stats.Clues = *saved.Clues;
   Observer.PuzzleChanged(TPuzzleChange::New);
   TGame::TPauseGuard wait(Play);  // the clock waits for the message
   Dialogs.InfoBox(Owner, QCoreApplication::translate("Session", "Your game has been loaded"));

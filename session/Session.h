@@ -89,7 +89,10 @@ class TSession : private TPuzzleObserver {
   void StoreOnSignal();
 
   // --- puzzles -------------------------------------------------------------
-  void SetUpPuzzle();  // the current size's current number
+  void SetUpPuzzle();  // the current size's current number: at the start, for a player
+  // The commands from here to PlayPuzzle (and Open) replace the puzzle on
+  // the board: each first offers to save a game in progress with a move in
+  // it, and Cancel, or a save that failed, keeps the game untouched.
   void Next();
   void Previous();
   void GoTo(int number);
@@ -115,7 +118,8 @@ class TSession : private TPuzzleObserver {
   // board is full. True when the message near the pointer has had its time.
   bool Tick();
   // "Give me a clue!": hints on, one step at the clue penalty. Nothing while
-  // paused or after the end.
+  // paused or after the end; when the clues give no step, the player is
+  // told and it costs nothing.
   TDeductionStep GiveClue();
   // The engine solves the board (a game being played only).
   void Prove();
@@ -130,9 +134,13 @@ class TSession : private TPuzzleObserver {
   void ShowStatistics();
 
   // --- saved games ---------------------------------------------------------
-  // Offers to save a game in progress before it is dropped; false when the
-  // save failed, and the game stays (the player may retry or decline).
+  // Offers to save a game in progress before it is dropped (Yes, No or
+  // Cancel); false for Cancel or a save that failed: the game stays (the
+  // player may retry or decline).
   bool OfferToSave();
+  // Whether the game on the board may be replaced: nothing in it would be
+  // lost, or OfferToSave let it go.
+  bool MayDropGame();
   // Saves a game in progress; false (and said) when the file could not be
   // written.
   bool Save();

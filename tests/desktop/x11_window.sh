@@ -64,9 +64,15 @@ start_game() {
   settle
 }
 
-# Closes the window as a player does (Alt+F4 through the window manager).
+question_shows() { xdotool search --onlyvisible --name '^Quillmere$' >/dev/null 2>&1; }
+
+# Closes the window as a player does (Alt+F4 through the window manager);
+# as Exit does, it asks whether to save the game in progress, and "n" (No)
+# leaves without saving.
 close_game() {
   xdotool windowactivate --sync "$WIN" key --clearmodifiers alt+F4
+  wait_for 10 question_shows || fail "Alt+F4 did not ask to save the game in progress"
+  xdotool key --clearmodifiers n
   finish "$GAME_PID" 20
   [ "$STATUS" = 0 ] || fail "the closed game ended with status $STATUS"
   echo "  closed; the profile keeps $(profile_value MainLeft) $(profile_value MainTop) $(profile_value MainWidth) $(profile_value MainHeight)"
@@ -103,7 +109,10 @@ shot 2-restored
 
 # 3. A second start brings the minimised game, covered by another window, to
 # the front and ends with 0. Its puzzle is passed on: the running game first
-# offers to save the game in progress.
+# offers to save the game the player has made a move in (Delete on the
+# board's first cell: the first key shows the cursor, the second presses),
+# and Escape on that offer keeps the game.
+xdotool windowactivate --sync "$WIN" key --clearmodifiers --delay 200 Delete Delete
 xmessage -geometry 700x500+100+100 "another program" 2>/dev/null &
 PIDS+=($!)
 wait_for 10 sh -c 'xdotool search --onlyvisible --name "^xmessage$" >/dev/null 2>&1' || fail "xmessage did not show"
@@ -117,10 +126,13 @@ timeout 30 "$GAME" --data-dir "$DATA" --puzzle 4:77 >"$TMP/second.log" 2>&1
 status=$?
 [ "$status" = 0 ] || fail "the second start ended with $status: $(cat "$TMP/second.log")"
 echo "second start ended with 0 after $((($(date +%s%N) - began) / 1000000)) ms"
-wait_for 10 sh -c 'xdotool search --onlyvisible --name "^Quillmere$" >/dev/null 2>&1' ||
-  fail "the running game did not offer to save the game in progress"
+wait_for 10 question_shows || fail "the running game did not offer to save the game in progress"
 shot 4-offer
-xdotool key --clearmodifiers Escape  # "No"
+xdotool key --clearmodifiers Escape  # Cancel: the game stays
+wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Quillmere$" >/dev/null 2>&1' || fail "the offer did not close"
+timeout 30 "$GAME" --data-dir "$DATA" --puzzle 4:77 >"$TMP/second.log" 2>&1 || fail "the third start failed"
+wait_for 10 question_shows || fail "the running game did not offer to save the game it kept"
+xdotool key --clearmodifiers n  # No: the puzzle asked for is played
 wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Quillmere$" >/dev/null 2>&1' || fail "the offer did not close"
 wait_for 10 active_is "$WIN" || fail "the game is not the active window after the second start"
 minimized && fail "the game is still minimised after the second start"

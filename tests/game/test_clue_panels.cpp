@@ -148,6 +148,7 @@ TEST_F(CluePanelsTest, BestFitWidensAPanelHeldBackByItsWidth) {
 
 TEST_F(CluePanelsTest, HoveringDrawsTheClueLargeOnlyWithHintsAndZoomOn) {
   Open(6, 3);
+  Form->Session().SetShowHints(false);
   Form->SetZoom(true);
   QApplication::processEvents();
   ASSERT_TRUE(Form->PaintBox2->isVisible());

@@ -27,7 +27,8 @@ class HintsTest : public TWindowTest {
 
 TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
   Open(6, 21, 4);
-  ASSERT_FALSE(Form->Session().Settings().Prefs.ShowHints);
+  Form->Session().SetShowHints(false);
+  ASSERT_EQ(Form->statusBar()->height(), 12);
   // The engine's own step on the same board, for comparison.
   TPuzzle engine;
   engine.SetUp(6, 21, 4);
@@ -67,6 +68,7 @@ TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
 
 TEST_F(HintsTest, NothingWhilePausedOrFinishedAndCluesUntilSolvedComplete) {
   Open(5, 8, 2);
+  Form->Session().SetShowHints(false);
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   const TBoardCopy before = Board();
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
@@ -95,6 +97,7 @@ TEST_F(HintsTest, NothingWhilePausedOrFinishedAndCluesUntilSolvedComplete) {
 
 TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   Open(6, 3);
+  Form->Session().SetShowHints(false);
   const TClueList& clues = Form->Session().Game().Puzzle.HorizontalClues;
   ASSERT_GE(clues.size(), 2u);
   const THorizontalLayout L = Form->HorizontalLayout();
@@ -173,15 +176,18 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   ASSERT_EQ(Form->statusBar()->height(), 36);
   EXPECT_EQ(Form->HintPane->Canvas, sentence);
 
-  // A full board the clock has not seen yet: the step finds nothing, and no
-  // arrow or sentence of the step before stays.
+  // A full board the clock has not seen yet: the step finds nothing, says
+  // so and costs nothing, and no arrow or sentence of the step before stays.
   ASSERT_TRUE(anyArrow());
   for (int r = 1; r <= Form->N(); ++r)
     for (int c = 1; c <= Form->N(); ++c)
       if (!Sq(c, r).IsSolved()) Form->Session().Game().Press({c, r, Sq(c, r).localindex(), TButton::Left});
   const int clues = Form->Session().Settings().Stats.Clues;
+  const int time = Form->Session().Game().Clock.ElapsedSeconds;
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
-  EXPECT_EQ(Form->Session().Settings().Stats.Clues, clues + 1);
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, clues);
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, time);
+  EXPECT_EQ(Dialogs.Infos.value(0), "The clues give no further step here, so this clue costs nothing.");
   EXPECT_FALSE(anyArrow());
   EXPECT_TRUE(paneIsEmpty());
 }

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QScreen>
 #include <QMenu>
+#include <QComboBox>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSplitter>
@@ -60,7 +62,9 @@ TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
   EXPECT_EQ(Form->NextBtn->toolTip(), QStringLiteral("Next puzzle"));
   EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
-  EXPECT_EQ(Form->statusBar()->height(), 12);
+  // The first player starts as any new player does: hints shown.
+  EXPECT_EQ(Form->statusBar()->height(), 36);
+  EXPECT_TRUE(Form->ShowHints1->isChecked());
   EXPECT_TRUE(Form->Session().Game().BoardReady());
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_FALSE(Form->WinTimer->isActive());
@@ -85,6 +89,63 @@ TEST_F(MainFormTest, ExitAsksToSaveOnlyDuringAGame) {
   Form->Timer1Timer();
   Form->Exit1->trigger();
   EXPECT_EQ(Dialogs.Questions.size(), 1);
+}
+
+// The close button, Alt+F4 and the desktop's log-out all close the window
+// with a close event: each asks as Exit does, and Cancel keeps the window
+// and the game running. The size list shows the size kept when a size change
+// is cancelled.
+TEST_F(MainFormTest, ClosingTheWindowAnyWayAsksAndCancelKeepsTheGame) {
+  Open(4, 6);
+  Press(Qt::LeftButton, 2, 2, Sq(2, 2).localindex());
+  Dialogs.Answers = {TDialogs::TAnswer::Cancel};
+  EXPECT_FALSE(Form->close());
+  EXPECT_EQ(Dialogs.Questions, QStringList{QStringLiteral("Do you want to save this game?")});
+  EXPECT_TRUE(Form->isVisible());
+  EXPECT_EQ(Form->Session().Game().Phase(), TPhase::Playing);
+  EXPECT_TRUE(Form->Timer1->isActive()) << "the clock runs on";
+  EXPECT_TRUE(Sq(2, 2).IsSolved());
+
+  Dialogs.Answers = {TDialogs::TAnswer::Cancel};
+  Form->ComboBox1->setCurrentIndex(IndexForSize(8));
+  emit Form->ComboBox1->activated(IndexForSize(8));
+  EXPECT_EQ(Form->N(), 4);
+  EXPECT_EQ(Form->ComboBox1->currentIndex(), IndexForSize(4));
+
+  Dialogs.Answers = {TDialogs::TAnswer::Yes};
+  EXPECT_TRUE(Form->close());
+  EXPECT_FALSE(Form->isVisible());
+  EXPECT_TRUE(QFile::exists(Folder.Path("Players/Saved Games/Guest_6_4.sav")));
+  EXPECT_EQ(Dialogs.Questions.size(), 3);
+}
+
+// The real question: Yes, No and Cancel, and Escape is Cancel (never No,
+// which would quit without saving).
+TEST_F(MainFormTest, EscapeOnTheRealSaveQuestionCancels) {
+  TestApp();
+  TQtDialogs dialogs{QString()};
+  for (const int key : {Qt::Key_Escape, Qt::Key_N, Qt::Key_Y}) {
+    QMessageBox::StandardButtons buttons;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&poll, &buttons, key] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      poll.stop();
+      buttons = box->standardButtons();
+      if (key == Qt::Key_Escape)
+        QTest::keyClick(box, Qt::Key_Escape);
+      else
+        box->button(key == Qt::Key_N ? QMessageBox::No : QMessageBox::Yes)->click();
+    });
+    poll.start();
+    const TDialogs::TAnswer answer =
+        dialogs.YesNoCancel(nullptr, QStringLiteral("Do you want to save this game?"));
+    EXPECT_EQ(answer, key == Qt::Key_Escape ? TDialogs::TAnswer::Cancel
+                      : key == Qt::Key_N    ? TDialogs::TAnswer::No
+                                            : TDialogs::TAnswer::Yes);
+    EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  }
 }
 
 // A save that fails when the game is about to be dropped keeps it: at the
@@ -321,6 +382,7 @@ TEST_F(MainFormTest, AMissingSoundIsReportedAndTheGameGoesOn) {
 
 TEST_F(MainFormTest, HintsAndTimedGameFollowTheirSwitches) {
   Open(4);
+  Form->Session().SetShowHints(false);
   QTest::mouseClick(Form->HintBtn, Qt::LeftButton);
   EXPECT_TRUE(Form->Session().Settings().Prefs.ShowHints);
   EXPECT_TRUE(Form->ShowHints1->isChecked());

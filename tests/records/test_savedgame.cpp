@@ -433,12 +433,14 @@ TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
     failed = WriteSavedGame(path, SavedGameOf(big, 5, 0));
   }
   EXPECT_FALSE(failed);
-  EXPECT_EQ(failed.Error, SystemReason(EFBIG));
+  EXPECT_EQ(failed.Error, "Unable to write to " + path + ": " + SystemReason(EFBIG));
   EXPECT_EQ(ReadText(path), SavedGameText(second));
   EXPECT_EQ(QDir(dir.filePath("Players/Saved Games")).entryList(QDir::Files),
             QStringList{"Ann_B_1234_6.sav"});
 
-  EXPECT_FALSE(WriteSavedGame(dir.filePath("Missing/x.sav"), first).Error.isEmpty());
+  // The system's reason alone would not say which file could not be written.
+  EXPECT_EQ(WriteSavedGame(dir.filePath("Missing/x.sav"), first).Error,
+            "Unable to write to " + dir.filePath("Missing/x.sav") + ": " + SystemReason(ENOENT));
   EXPECT_EQ(ReadSavedGame(dir.filePath("Missing.sav"), read).Error, "File not found");
   EXPECT_EQ(ReadSavedGame(dir.path(), read).Error, "File not found");
   // A FIFO would block the open for ever, /dev/zero never end, and a file
@@ -453,6 +455,59 @@ TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
   huge.close();
   EXPECT_EQ(ReadSavedGame(huge.fileName(), read).Error, "it is larger than 4 MB");
   EXPECT_EQ(read, second);
+}
+
+// A file is the puzzle its size and number give, or it is refused: puzzle
+// 2's board under puzzle 1's name and number would score as puzzle 1. Files
+// of every difficulty open, though from 7 up the generator thins the clues.
+TEST(SavedGameFile, OnlyThePuzzleItsSizeAndNumberGiveOpens) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  auto read = [&dir](const TSavedGame& game, TSavedGame& into) {
+    const QString path = dir.filePath("Guest_1_6.sav");
+    EXPECT_TRUE(WriteSavedGame(path, game));
+    return ReadSavedGame(path, into).Error;
+  };
+  for (int difficulty = 0; difficulty <= 10; ++difficulty) {
+    TPuzzle p;
+    p.SetUp(6, 1, difficulty);
+    Place(p, 4, 2);
+    TSavedGame game = SavedGameOf(p, 1, 30);
+    game.Errors = 3;
+    TSavedGame back;
+    EXPECT_EQ(read(game, back), "") << difficulty;
+    EXPECT_EQ(back, game) << difficulty;
+  }
+
+  TPuzzle one, two;
+  one.SetUp(6, 1, 5);
+  two.SetUp(6, 2, 5);
+  int c = 1, r = 1;
+  while (one.Square(c, r).localindex() == two.Square(c, r).localindex()) {
+    if (++r > 6) r = 1, ++c;
+    ASSERT_LE(c, 6);
+  }
+  const TSavedGame untouched = SavedGameOf(one, 1, 0);
+  TSavedGame target = untouched;
+  EXPECT_EQ(read(SavedGameOf(two, 1, 30), target),
+            QStringLiteral("line %1, field \"localindex\": puzzle No. 1 at 6 x 6 has tile %2 in this square, "
+                           "not %3")
+                .arg(1 + (c - 1) * 6 + r)
+                .arg(one.Square(c, r).localindex())
+                .arg(two.Square(c, r).localindex()));
+  EXPECT_EQ(target, untouched);
+
+  // Its own solution with a clue too few, or another true clue put in.
+  TSavedGame fewer = SavedGameOf(one, 1, 30);
+  fewer.Horizontal.pop_back();
+  EXPECT_EQ(read(fewer, target), "the clues are not those of puzzle No. 1 at 6 x 6");
+  TSavedGame other = SavedGameOf(one, 1, 30);
+  const TClue column(TClueType::clSameColumn, 1, 1, 2, 0, 0, 0);
+  other.Vertical.front() =
+      other.Vertical.front() == column ? TClue(TClueType::clSameColumn, 1, 1, 3, 0, 0, 0) : column;
+  ASSERT_NE(other.Vertical, one.VerticalClues);
+  EXPECT_EQ(read(other, target), "the clues are not those of puzzle No. 1 at 6 x 6");
+  EXPECT_EQ(target, untouched);
 }
 
 TEST(SavedGameFile, TheOwnerIsTheNameBeforeTheNumberAndTheSize) {

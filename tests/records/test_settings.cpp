@@ -65,10 +65,12 @@ QStringList Names(const QByteArray& text) {
   return names;
 }
 
+// A player without a profile, such as the very first one, starts as a
+// player created in the game does: sounds and hints on.
 void ExpectReadDefaults(const TSettings& s) {
   EXPECT_TRUE(s.Prefs.TimerOn);
-  EXPECT_FALSE(s.Prefs.SoundsOn);
-  EXPECT_FALSE(s.Prefs.ShowHints);
+  EXPECT_TRUE(s.Prefs.SoundsOn);
+  EXPECT_TRUE(s.Prefs.ShowHints);
   EXPECT_FALSE(s.Prefs.Zoom);
   EXPECT_EQ(s.Prefs.Animation, 0);
   EXPECT_EQ(s.Prefs.Difficulty, 5);
@@ -172,6 +174,9 @@ TEST_F(SettingsTest, DifficultyThatIsNotAWholeNumberReadsAsFive) {
     const TSettings s = Started();
     EXPECT_EQ(s.Prefs.Difficulty, 5) << "value \"" << text << "\"";
     EXPECT_EQ(s.Prefs.CluePenalty, 20);
+    // A profile without the keys keeps them off, as it always has.
+    EXPECT_FALSE(s.Prefs.SoundsOn);
+    EXPECT_FALSE(s.Prefs.ShowHints);
   }
 }
 

@@ -174,8 +174,7 @@ TEST_F(FullDiskTest, AFullDiskFailsEveryWriteAtItsFlushOrInItsMiddle) {
   Fill(0);  // nothing left: each write fails at its first flush
   for (const auto& [path, error] : records.WriteAgain(3)) {
     const QString noSpace = SystemReason(ENOSPC);
-    const QString expected = path == records.Saved() ? noSpace
-                             : path == records.Scores()
+    const QString expected = path == records.Scores()
                                  ? "Unable to write to " + records.Backup() + ": " + noSpace
                                  : "Unable to write to " + path + ": " + noSpace;
     EXPECT_EQ(error.section('\r', 0, 0), expected);

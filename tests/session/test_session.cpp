@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -213,6 +215,143 @@ TEST_F(SessionTest, SaveThenOpenAndADamagedFileOrACancelChangesNothing) {
   EXPECT_EQ(Game().Clock.ElapsedSeconds, 50);
   EXPECT_EQ(Game().Phase(), TPhase::Playing);
   EXPECT_EQ(Front.Puzzles.back(), TPuzzleChange::New);
+}
+
+// Every command that would replace a game the player has worked on asks
+// first: Cancel keeps the game as it was, No drops it, Yes saves it first.
+// A game nobody has touched yet goes without a word.
+TEST_F(SessionTest, EveryCommandThatDropsAPlayedGameAsksFirst) {
+  using TAnswer = TDialogs::TAnswer;
+  Play->PlayPuzzle(5, 40);
+  ASSERT_TRUE(Play->Save());  // a game to open below
+  Play->Next();
+  EXPECT_EQ(Number(), 41);
+  EXPECT_TRUE(Dialogs.Questions.isEmpty()) << "nothing done yet, nothing to lose";
+
+  const std::pair<const char*, std::function<void()>> commands[] = {
+      {"next", [this] { Play->Next(); }},
+      {"previous", [this] { Play->Previous(); }},
+      {"go to", [this] { Play->GoTo(300); }},
+      {"go-to box",
+       [this] {
+         Dialogs.InputAnswers.push_back(QStringLiteral("300"));
+         Play->AskPuzzleNumber();
+       }},
+      {"step on", [this] { Play->StepOn(3); }},
+      {"random", [this] { Play->RandomJump(); }},
+      {"day's puzzle", [this] { Play->PuzzleOfTheDay(); }},
+      {"another size", [this] { Play->SetSize(Game().N() == 5 ? 8 : 5); }},
+      {"the same size", [this] { Play->SetSize(Game().N()); }},
+      {"a puzzle asked for", [this] { Play->PlayPuzzle(9, 12); }},
+      {"open",
+       [this] {
+         Dialogs.FileAnswers.push_back(SavePath("Guest", 40, 5));
+         Play->Open();
+       }},
+  };
+  for (const auto& [name, command] : commands) {
+    // One removal is a move; so is a mis-click alone.
+    if (std::string_view(name) == "random")
+      ASSERT_EQ(Play->Press({1, 1, Wrong(1, 1), TButton::Left}).Result, TPressResult::MisClick);
+    else
+      ASSERT_EQ(Play->Press({1, 1, Wrong(1, 1), TButton::Right}).Result, TPressResult::Removed) << name;
+    const std::vector<std::uint16_t> board = Board();
+    const int number = Number(), size = Game().N(), time = Game().Clock.ElapsedSeconds;
+    const qsizetype asked = Dialogs.Questions.size();
+    const size_t puzzles = Front.Puzzles.size();
+
+    Dialogs.Answers = {TAnswer::Cancel};
+    command();
+    ASSERT_EQ(Dialogs.Questions.size(), asked + 1) << name;
+    EXPECT_EQ(Dialogs.Questions.last(), QStringLiteral("Do you want to save this game?"));
+    EXPECT_EQ(Board(), board) << name;
+    EXPECT_EQ(Number(), number) << name;
+    EXPECT_EQ(Game().N(), size) << name;
+    EXPECT_EQ(Play->Prefs().PuzzleSize, size) << name;
+    EXPECT_EQ(Game().Clock.ElapsedSeconds, time) << name;
+    EXPECT_EQ(Game().Phase(), TPhase::Playing) << name;
+    EXPECT_EQ(Front.Puzzles.size(), puzzles) << name;
+
+    Dialogs.Answers = {TAnswer::No};
+    command();
+    EXPECT_EQ(Dialogs.Questions.size(), asked + 2) << name;
+    EXPECT_EQ(Front.Puzzles.size(), puzzles + 1) << name;
+    EXPECT_EQ(Front.Puzzles.back(), TPuzzleChange::New) << name;
+    EXPECT_FALSE(Game().Moved()) << name;
+  }
+  EXPECT_EQ(Game().N(), 5);
+  EXPECT_EQ(Number(), 40) << "the saved game was opened last";
+
+  // Yes saves the game, then moves on.
+  ASSERT_EQ(Play->Press({2, 2, Sq(2, 2).localindex(), TButton::Left}).Result, TPressResult::Placed);
+  Dialogs.Answers = {TAnswer::Yes};
+  Play->Next();
+  EXPECT_EQ(Number(), 41);
+  EXPECT_TRUE(Read("Players/Saved Games/Guest_40_5.sav").startsWith("size=5~number=40~progress="));
+  EXPECT_FALSE(Read("Players/Saved Games/Guest_40_5.sav").startsWith("size=5~number=40~progress=0~"));
+  EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
+}
+
+// The mis-clicks and clues of a game go into its file and come back with it,
+// so the game scores as played; a file of an earlier version, which lacks
+// them, leaves the counters as they were.
+TEST_F(SessionTest, ASavedGameKeepsItsMisClicksAndClues) {
+  Play->PlayPuzzle(4, 23);
+  ASSERT_EQ(Play->Press({3, 3, Wrong(3, 3), TButton::Left}).Result, TPressResult::MisClick);
+  ASSERT_TRUE(Play->GiveClue().Found());
+  ASSERT_TRUE(Play->GiveClue().Found());
+  ASSERT_TRUE(Play->Save());
+  EXPECT_TRUE(
+      Read("Players/Saved Games/Guest_23_4.sav").split('\n').front().endsWith("~errors=1~clues=2~\r"));
+
+  Play->Next();
+  ASSERT_EQ(Play->Settings().Stats, TStats{});
+  Dialogs.FileAnswers.push_back(SavePath("Guest", 23, 4));
+  Play->Open();
+  EXPECT_EQ(Play->Settings().Stats, (TStats{.Errors = 1, .Clues = 2}));
+  SolveAndTick();
+  ASSERT_TRUE(Game().Finished());
+  EXPECT_EQ(Play->Scores().Scores().back().Errors, 1);
+  EXPECT_EQ(Play->Scores().Scores().back().Clues, 2);
+
+  QByteArray old = Read("Players/Saved Games/Guest_23_4.sav");
+  old.replace("~errors=1~clues=2~", "~");
+  {
+    QFile file(SavePath("Guest", 23, 4));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(old);
+  }
+  Play->Settings().Stats = {.Errors = 4, .Clues = 0};
+  Dialogs.FileAnswers.push_back(SavePath("Guest", 23, 4));
+  Play->Open();
+  EXPECT_EQ(Play->Settings().Stats, (TStats{.Errors = 4, .Clues = 0}));
+  EXPECT_EQ(Dialogs.Infos.last(), QStringLiteral("Your game has been loaded"));
+  EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
+}
+
+// The first player of a fresh installation starts as a player created in
+// the game does; a "Give me a clue!" that finds no step says so and is free.
+TEST_F(SessionTest, TheFirstPlayerStartsLikeANewOneAndAFruitlessClueIsFree) {
+  ASSERT_EQ(Play->Prefs().PlayerName, QStringLiteral("Guest"));
+  const TPrefs first = Play->Prefs();
+  EXPECT_TRUE(first.ShowHints);
+  EXPECT_TRUE(first.SoundsOn);
+  Dialogs.NameAnswers.push_back(QStringLiteral("Bo"));
+  Play->CreatePlayer();
+  ASSERT_EQ(Play->Prefs().PlayerName, QStringLiteral("Bo"));
+  TPrefs created = Play->Prefs();
+  created.PlayerName = first.PlayerName;
+  EXPECT_TRUE(created == first);
+
+  Play->PlayPuzzle(4, 9);
+  Play->SetShowHints(false);
+  Game().Puzzle.ClearClues();  // nothing left to reason from
+  EXPECT_FALSE(Play->GiveClue().Found());
+  EXPECT_EQ(Dialogs.Infos, QStringList{"The clues give no further step here, so this clue costs nothing."});
+  EXPECT_EQ(Game().Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Play->Settings().Stats.Clues, 0);
+  EXPECT_FALSE(Game().Moved());
+  EXPECT_EQ(Game().Phase(), TPhase::Playing);
 }
 
 TEST_F(SessionTest, PlayersComeAndGoAndTheirRecordsStayOnDisk) {

@@ -19,6 +19,9 @@ class TScriptedDialogs : public TDialogs {
   QStringList PlayerRequests;       // the names offered by each player choice, joined by ","
   QStringList NameRefusals;         // why each refused new player's name was refused
   std::deque<bool> ConfirmAnswers;  // empty: answer No
+  // The answers to Yes/No/Cancel questions; when it has run out, such a
+  // question takes ConfirmAnswers' next (Yes or No), and No after that.
+  std::deque<TAnswer> Answers;
   // One entry per input box, file dialog or player choice: the answer, or a
   // null QString for Cancel (also when the script has run out).
   std::deque<QString> InputAnswers;
@@ -43,6 +46,11 @@ class TScriptedDialogs : public TDialogs {
   bool Confirm(QWidget*, const QString& text, TButtons) override {
     Questions << text;
     return Next(ConfirmAnswers, false);
+  }
+  TAnswer YesNoCancel(QWidget*, const QString& text) override {
+    Questions << text;
+    if (!Answers.empty()) return Next(Answers, TAnswer::No);
+    return Next(ConfirmAnswers, false) ? TAnswer::Yes : TAnswer::No;
   }
   bool InputBox(QWidget*, const QString& caption, const QString& prompt, QString& Value) override {
     InputPrompts << caption + '|' + prompt + '|' + Value;
