@@ -88,8 +88,13 @@ void TMainForm::VerticalPaintBoxMouseDown(int X, int Y) {
 
 void TMainForm::VerticalClueChosen(int Index) {
   DismissPointers();
-  // The congratulations say "Click here to continue": to the high scores.
-  if (WinTimer->isActive()) ShowHighScores1Click();
+  // The congratulations say "Click here to continue": to the high scores,
+  // and that is all the click does; the clue under the pointer stays as it
+  // was, and so do the congratulations.
+  if (Play->Game().Finished()) {
+    ShowHighScores1Click();
+    return;
+  }
   Play->ToggleClue(true, Index);
 }
 
