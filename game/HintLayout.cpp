@@ -22,12 +22,12 @@ class TLine {
                       int x, bool sentence = false) {
     const QString source = QCoreApplication::translate(text.Context, text.Source);
     const std::size_t first = Pieces.size();
-    const auto write = [&](const QString& words) {
-      if (words.isEmpty()) return;
+    const auto write = [&](const QString& written) {
+      if (written.isEmpty()) return;
       if (Pieces.size() > first && !Pieces.back().IsPicture)
-        Pieces.back().Text += words;
+        Pieces.back().Text += written;
       else
-        Pieces.push_back({false, words, -1, At(first, x), HintTop});
+        Pieces.push_back({false, written, -1, At(first, x), HintTop});
     };
     for (const TTemplatePart& part : SplitTemplate(source.toStdString())) {
       const std::size_t k = static_cast<std::size_t>(part.Argument) - 1;
