@@ -79,11 +79,16 @@ void TMainForm::HorizontalPaintBoxMouseDown(Qt::MouseButton Button, int X, int Y
   if (Button != Qt::LeftButton) return;  // a right press opens the pop-up menu
   Play->ToggleClue(false, HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
                                            int(Play->Game().Puzzle.HorizontalClues.size()), X, Y));
+  // The hint pane says at once what the press made of the clue (hidden, and
+  // how to show it again), not only once the pointer moves.
+  HorizontalPaintBoxMouseMove(X, Y);
 }
 
 void TMainForm::VerticalPaintBoxMouseDown(int X, int Y) {
+  const bool finished = Play->Game().Finished();
   VerticalClueChosen(VerticalClueAt(VerticalPaintBox->width(), VerticalPaintBox->height(),
                                     int(Play->Game().Puzzle.VerticalClues.size()), X, Y));
+  if (!finished) VerticalPaintBoxMouseMove(X, Y);
 }
 
 void TMainForm::VerticalClueChosen(int Index) {

@@ -120,6 +120,20 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   EXPECT_EQ(outline(1), QColor(255, 255, 0));
   EXPECT_EQ(Form->Session().Game().Hints.HighlightedHorizontal, 1);
   EXPECT_EQ(Form->Session().Game().Hints.HighlightedVertical, -1) << "the other panel is not touched";
+
+  // A press hides the clue under the pointer, and the pane says at once how
+  // to show it again; the press that does so brings its sentence back.
+  auto words = [&] {
+    QString text;
+    for (const THintPiece& piece : TMainFormProbe::HintPieces(*Form)) text += piece.Text;
+    return text;
+  };
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, centre(1));
+  ASSERT_FALSE(clues[1].shown());
+  EXPECT_EQ(words(), QStringLiteral("This clue is hidden - left click it to show it again"));
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, centre(1));
+  ASSERT_TRUE(clues[1].shown());
+  EXPECT_TRUE(words().startsWith(QStringLiteral("The "))) << words().toStdString();
 }
 
 TEST_F(HintsTest, ACtrlPressOnTheHintButtonProvesTheBoardInPlay) {
