@@ -251,10 +251,10 @@ TEST_F(HintsTest, StepsNameTheirSquarePointIntoItAndBlinkTogether) {
       lastColumn = true;
       EXPECT_TRUE(QRect(L.X0(6), L.Y0(last.Square.r), L.W, L.H).contains(tip));
     }
-    // Both arrows change colour together, however many blinks the step
-    // before left behind (an odd number here).
+    // Both arrows change colour together, whatever colours the blinks of
+    // the steps before left behind (one more blink each step).
     EXPECT_TRUE(inStep()) << "step " << step;
-    for (int blink = 0; blink < 3; ++blink) {
+    for (int blink = 0; blink <= step; ++blink) {
       Form->BlinkTimerTimer();
       EXPECT_TRUE(inStep()) << "step " << step << ", blink " << blink;
     }
