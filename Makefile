@@ -1,5 +1,5 @@
 # Quillmere: set-up, build, run and test.
-#   make run    installs what is missing, builds, starts the game
+#   make run    installs what is missing, builds the game alone (no tests), starts it
 #   make test   installs what is missing, checks the formatting, builds and runs every test headless
 #   make bench  builds and runs every benchmark (release build); fails when one did
 #   make package  builds the Debian package (cpack -G DEB) in build/
@@ -37,7 +37,7 @@ CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h')
 LINT_DIRS := app|bench|engine|game|graphics|records|rules|session|tests|tools
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean \
+.PHONY: all deps configure build build-game build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean \
         lint format format-check translations
 
 all: build
@@ -53,9 +53,16 @@ deps:
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -q --no-install-recommends $$missing; \
 	fi
 
-build: deps
+configure: deps
 	$(CMAKE) -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	$(CMAKE) --build $(BUILD) -j $(JOBS)
+
+# What the game needs to start: the program, its tiles, sounds, title
+# picture and guides, and its translations; none of the tests.
+build-game: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target quillmere quillmere_translations
 
 build-asan: deps
 	$(CMAKE) -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_SANITIZE=ON -DQUILLMERE_BENCH=OFF
@@ -74,13 +81,8 @@ fuzz: build-fuzz
 test-fuzz: build-fuzz
 	fuzz/run_fuzzers.sh $(FUZZ) $(SMOKE_SECONDS)
 
-run: build
-	@if [ -x $(BUILD)/app/quillmere ]; then \
-	  $(BUILD)/app/quillmere; \
-	else \
-	  echo "The game window is not built yet; here is puzzle 1 from the puzzle tool:"; \
-	  $(BUILD)/tools/puzzle/quillmere-puzzle --size 6 --number 1 --solution; \
-	fi
+run: build-game
+	$(BUILD)/app/quillmere
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

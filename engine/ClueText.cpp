@@ -68,5 +68,6 @@ TMessage StepMessage(const TDeductionStep& step) {
   const int tile = step.RemovedTile ? step.RemovedTile : step.PlacedTile;
   const int row = step.Square.r;
   const bool known = tile >= 1 && tile <= MaxBoardSize && row >= 1 && row <= MaxBoardSize;
-  return {step.RemovedTile ? StepRemovedHint : StepPlacedHint, {known ? TilePicture(row, tile) : 0}};
+  return {
+      step.RemovedTile ? StepRemovedHint : StepPlacedHint, {known ? TilePicture(row, tile) : 0}, step.Square};
 }

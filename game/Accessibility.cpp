@@ -504,8 +504,9 @@ QString TAccessibility::StepText(const TDeductionStep& step) const {
     text = ClueSentence(*step.Clue, true);
   if (const TMessage closing = StepMessage(step); !closing.empty()) {
     const int tile = step.RemovedTile ? step.RemovedTile : step.PlacedTile;
-    text += QCoreApplication::translate(closing.Text.Context, closing.Text.Source)
-                .arg(TileName(step.Square.r, tile));
+    text += FillTemplate(
+        QCoreApplication::translate(closing.Text.Context, closing.Text.Source),
+        QStringList{TileName(step.Square.r, tile)} + SquareWords(closing, RowName(step.Square.r)));
   }
   if (step.ChangedSquare)
     text = QCoreApplication::translate("Accessibility", "%1. %2")

@@ -79,17 +79,27 @@ void TMainForm::HorizontalPaintBoxMouseDown(Qt::MouseButton Button, int X, int Y
   if (Button != Qt::LeftButton) return;  // a right press opens the pop-up menu
   Play->ToggleClue(false, HorizontalClueAt(HorizontalPaintBox->width(), HorizontalPaintBox->height(),
                                            int(Play->Game().Puzzle.HorizontalClues.size()), X, Y));
+  // The hint pane says at once what the press made of the clue (hidden, and
+  // how to show it again), not only once the pointer moves.
+  HorizontalPaintBoxMouseMove(X, Y);
 }
 
 void TMainForm::VerticalPaintBoxMouseDown(int X, int Y) {
+  const bool finished = Play->Game().Finished();
   VerticalClueChosen(VerticalClueAt(VerticalPaintBox->width(), VerticalPaintBox->height(),
                                     int(Play->Game().Puzzle.VerticalClues.size()), X, Y));
+  if (!finished) VerticalPaintBoxMouseMove(X, Y);
 }
 
 void TMainForm::VerticalClueChosen(int Index) {
   DismissPointers();
-  // The congratulations say "Click here to continue": to the high scores.
-  if (WinTimer->isActive()) ShowHighScores1Click();
+  // The congratulations say "Click here to continue": to the high scores,
+  // and that is all the click does; the clue under the pointer stays as it
+  // was, and so do the congratulations.
+  if (Play->Game().Finished()) {
+    ShowHighScores1Click();
+    return;
+  }
   Play->ToggleClue(true, Index);
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "BoardPos.h"
+#include "ClueText.h"
 #include "DeductionStep.h"
 #include "GameRules.h"
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -31,12 +34,22 @@ struct THintPiece {
 // Lays out ExplainClue(Clue, Index, Step): with no clue, the board's message
 // (Index other than -1) or the two-places message (Index -1); a hidden clue's
 // message; a shown clue's sentence. With Step, the closing part names the
-// tile that Last removed from its square, or the tile it placed there; the
-// two-places rule changed no single square, so it gets no closing part.
-// Width measures a text in the pane's font.
+// tile that Last removed from its square, or the tile it placed there, and
+// the square by its column and its row's name; the two-places rule changed
+// no single square, so it gets no closing part. Width measures a text in the
+// pane's font; RowName gives a row's name as the player reads it.
 std::vector<THintPiece> LayOutHint(const TPuzzle& puzzle, const TClue* clue, int index, bool step,
                                    const TDeductionStep& last,
-                                   const std::function<int(const QString&)>& Width);
+                                   const std::function<int(const QString&)>& Width,
+                                   const std::function<QString(int row)>& RowName);
+
+// What a message that names a square puts in after its pictures (see
+// TMessage): the column's number, the row's name and the same in lower case.
+QStringList SquareWords(const TMessage& message, const QString& rowName);
+// A translated template with %1, %2, ... replaced by args[0], args[1], ...
+// in one pass, whatever order they stand in; a placeholder without an
+// argument is left out.
+QString FillTemplate(const QString& source, const QStringList& args);
 
 // The hint arrows: a line from one corner of its box to the other, rising
 // (Up: bottom-left to top-right) or falling (Down: top-left to
@@ -61,9 +74,14 @@ inline int SquareLeft(int i, const TBoardLayout& L) {
 inline int SquareTop(int j, const TBoardLayout& L) {
   return j * (L.H + 6) + 8;
 }
-// The board arrow for a step that changed square (X, Y), its head in the
-// square's bottom corner.
+// The board arrow for a step that changed square (X, Y): falling from the
+// next column to the square's bottom corner, or in the last column from the
+// column before into the square itself.
 TArrowPlace BoardArrowPlace(TBoardPos square, const TBoardLayout& L);
+// An arrow's tip stands ArrowInset pixels in from its box's corner, as
+// TArrowLine draws it; ArrowTip is that point for an arrow of size at place.
+constexpr int ArrowInset = 4;
+QPoint ArrowTip(const TArrowPlace& place, QSize size);
 // The horizontal panel's arrow at clue index of a panel W x H with cells of s.
 TArrowPlace HorizontalArrowPlace(int index, int s, int W, int H);
 // The vertical panel's arrow at clue index with cells of s; boxLeft is the

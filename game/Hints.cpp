@@ -42,9 +42,10 @@ void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
   }
   const QFont font = NarrowFont(14);
   const QFontMetrics metrics(font);
-  std::vector<THintPiece> pieces =
-      LayOutHint(Play->Game().Puzzle, Clue, Index, Step, hints.LastStep,
-                 [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+  std::vector<THintPiece> pieces = LayOutHint(
+      Play->Game().Puzzle, Clue, Index, Step, hints.LastStep,
+      [&metrics](const QString& text) { return metrics.horizontalAdvance(text); },
+      [this](int row) { return Access.RowName(row); });
   // Without hints the board's and the two-places messages are left out; a
   // clue's own sentence is still written.
   if (!Clue && !Play->Prefs().ShowHints) pieces.clear();
@@ -62,11 +63,13 @@ void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
 
 void TMainForm::HintPanePaint() {
   // The whole sentence every time, so a pane that grows back (hints switched
-  // on again) shows all of it.
+  // on again) shows all of it. The thin bar without hints shows none of it:
+  // its 12 pixels would cut the text to a sliver.
   const QFont font = NarrowFont(14);
   const QFontMetrics metrics(font);
   QPainter p(&HintPane->Canvas);
   p.fillRect(HintPane->Canvas.rect(), statusBar()->palette().color(QPalette::Window));
+  if (!Play->Prefs().ShowHints) return;
   p.setFont(font);
   p.setPen(Qt::black);
   for (const THintPiece& piece : HintPieces) {
@@ -112,7 +115,13 @@ void TMainForm::ShowPointers(const TDeductionStep& Step) {
   RzLine1->setVisible(Step.Found() && Play->Game().Hints.BoardArrowPlaced);
   RzLine2->setVisible(byClue && !Step.IsVertical());
   RzLine4->setVisible(byClue && Step.IsVertical());
-  for (TArrowLine* arrow : {RzLine1, RzLine2, RzLine4}) arrow->raise();
+  // Every arrow starts red, so the two shown blink in step whatever colour
+  // an earlier step left them in.
+  ArrowsLit = false;
+  for (TArrowLine* arrow : {RzLine1, RzLine2, RzLine4}) {
+    arrow->SetLineColor(ArrowRed);
+    arrow->raise();
+  }
 }
 
 void TMainForm::ClueBtnClick() {

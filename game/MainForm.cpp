@@ -214,11 +214,10 @@ void TMainForm::DismissPointers() {
 }
 
 void TMainForm::BlinkTimerTimer() {
-  auto flip = [](TArrowLine* line) {
-    line->SetLineColor(line->LineColor == QColor(255, 0, 0) ? QColor(255, 255, 0) : QColor(255, 0, 0));
-  };
-  flip(Play->Game().Hints.HintIsVertical ? RzLine4 : RzLine2);
-  flip(RzLine1);
+  // One phase for all three, so the arrows shown change colour together.
+  ArrowsLit = !ArrowsLit;
+  for (TArrowLine* arrow : {RzLine1, RzLine2, RzLine4})
+    arrow->SetLineColor(ArrowsLit ? ArrowYellow : ArrowRed);
 }
 
 void TMainForm::WinTimerTimer() {
@@ -336,4 +335,5 @@ void TMainForm::HintBtnClick() {
 
 void TMainForm::ShowHintPane() {
   statusBar()->setFixedHeight(Play->Prefs().ShowHints ? 36 : 12);
+  HintPane->Repaint();  // the thin bar drops the sentence, the tall one brings it back
 }

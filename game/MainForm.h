@@ -12,6 +12,7 @@
 #include "Session.h"
 #include "WindowPlacement.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QImage>
 #include <QMainWindow>
@@ -268,6 +269,9 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   QImage ScratchBitmap;
   TGameSounds Sounds;
   std::vector<THintPiece> HintPieces;  // what the hint pane shows
+  // The hint arrows blink between these, all in the same phase.
+  static inline const QColor ArrowRed{255, 0, 0}, ArrowYellow{255, 255, 0};
+  bool ArrowsLit = false;  // the arrows are yellow in this half of the blink
   TKeyboardPlay Keys{*this};
   TAccessibility Access{*this};
   QString PrintFolder;  // where the last print went; the next is offered there

@@ -1,5 +1,7 @@
 #include "PaintBox.h"
 
+#include "HintLayout.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLineF>
@@ -74,7 +76,7 @@ TArrowLine::TArrowLine(QWidget* parent) : QWidget(parent) {
 }
 
 void TArrowLine::paintEvent(QPaintEvent*) {
-  constexpr double LineWidth = 7, HeadLength = 25, Inset = 4;
+  constexpr double LineWidth = 7, HeadLength = 25, Inset = ArrowInset;
   const double w = width(), h = height();
   const QPointF start(Inset, Slope == TSlope::Up ? h - Inset : Inset);
   const QPointF end(w - Inset, Slope == TSlope::Up ? Inset : h - Inset);

@@ -31,6 +31,19 @@ void TMainForm::PrintExport1Click() {
   const bool solution = Dialogs.Confirm(this, tr("Print the solution too, on a page of its own?"));
   const QString title = PrintTitle(N(), Play->Game().Number(), Play->Prefs().Difficulty);
   if (const QString why = PrintPuzzle(file, Play->Game().Puzzle, *TileImages, title, solution);
-      !why.isEmpty())
+      !why.isEmpty()) {
     Dialogs.ErrorBox(this, tr("The puzzle could not be printed:\r%1").arg(why));
+    return;
+  }
+  // Say where it went: the dialog may have added a suffix, and a PNG or SVG
+  // solution lands in a file of its own beside it.
+  const QStringList files = PrintFiles(file, solution);
+  const QString first = QDir::toNativeSeparators(QFileInfo(files.value(0)).absoluteFilePath());
+  if (files.size() > 1)
+    Dialogs.InfoBox(this, tr("The puzzle was written to:\r%1\rIts solution was written to:\r%2")
+                              .arg(first, QDir::toNativeSeparators(QFileInfo(files[1]).absoluteFilePath())));
+  else if (solution)
+    Dialogs.InfoBox(this, tr("The puzzle and its solution were written to:\r%1").arg(first));
+  else
+    Dialogs.InfoBox(this, tr("The puzzle was written to:\r%1").arg(first));
 }

@@ -5,9 +5,35 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
 
 bool OpenInBrowser(const QUrl& Address) {
-  return QDesktopServices::openUrl(Address);
+  // Qt reports success as soon as the desktop's opener has started, even
+  // when it then finds nothing to open the address with; the opener's exit
+  // status says whether anything took it.
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) return QDesktopServices::openUrl(Address);
+  auto* run = new QProcess;
+  run->setProgram(opener);
+  run->setArguments({Address.toString(QUrl::FullyEncoded)});
+  run->setProcessChannelMode(QProcess::ForwardedChannels);
+  run->setStandardInputFile(QProcess::nullDevice());
+  run->start();
+  if (!run->waitForStarted(OpenerWaitMs)) {
+    delete run;
+    return false;
+  }
+  if (run->waitForFinished(OpenerWaitMs)) {
+    const bool opened = run->exitStatus() == QProcess::NormalExit && run->exitCode() == 0;
+    delete run;
+    return opened;
+  }
+  // Still running: without a desktop of its own the opener runs the browser
+  // itself and ends with it. It found a program; let it run and tidy up
+  // after itself (a game that ends first leaves it running).
+  QObject::connect(run, &QProcess::finished, run, &QObject::deleteLater);
+  return true;
 }
 
 void OpenLinkOrSay(const TLinkOpener& Open, const QUrl& Address, const TLinkFailure& Failed) {

@@ -21,8 +21,11 @@ using TLinkOpener = std::function<bool(const QUrl&)>;
 using TLinkFailure = std::function<void(const QString& Message)>;
 
 // The desktop's "open" action: the default browser, for web pages and for the
-// guide's file alike. False when the desktop has no program to start for it.
+// guide's file alike. False when the desktop has no program to start for it,
+// or its opener (xdg-open) ends in failure within OpenerWaitMs; an opener
+// still running then is taken to have started one.
 bool OpenInBrowser(const QUrl& Address);
+constexpr int OpenerWaitMs = 3000;
 
 // Opens Address with Open; when that fails, Failed gets a message naming the
 // address (a file by its path), so a click never does nothing unseen.

@@ -82,7 +82,7 @@ TEST_F(CluePanelsTest, WhilePausedPanelsAreDarkAndIgnorePresses) {
   EXPECT_EQ(Form->VerticalPaintBox->Canvas.pixelColor(VerticalClueAt(0, 20)), QColor(24, 24, 24));
 }
 
-TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScores) {
+TEST_F(CluePanelsTest, APressOnTheCongratulationsOpensTheScoresAndNothingElse) {
   Open(4, 8);
   Form->resize(Form->width() - 40, Form->height() - 30);  // after the set-up
   QApplication::processEvents();
@@ -122,15 +122,27 @@ TEST_F(CluePanelsTest, APressOnTheCongratulationsDuringTheAnimationOpensTheScore
   while (TMainFormProbe::Effects(*Form)->ShowFinish) Form->WinTimerTimer();
   EXPECT_EQ(Form->PaintBox1->Canvas, finishedBoard());
 
-  // Half way through the next transition the congratulations are clicked:
-  // the scores open and the board is whole again.
+  // Half way through the next transition the congratulations are clicked
+  // where a clue lies beneath them: the scores open, the board is whole
+  // again, and the click hides no clue.
   for (int i = 0; i < 50; ++i) Form->WinTimerTimer();
   ASSERT_NE(Form->PaintBox1->Canvas, finishedBoard());
-  QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, QPoint(5, 5));
+  ASSERT_FALSE(V().empty());
+  const auto congratulations = [this] {
+    return CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0));
+  };
+  ASSERT_GT(congratulations(), 200);
+  QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, VerticalClueAt(0, 20));
   EXPECT_EQ(Dialogs.HighScoresShown, 1);
   EXPECT_FALSE(Form->Session().Game().Paused()) << "a finished game is not paused for the scores";
   EXPECT_FALSE(Form->WinTimer->isActive());
   EXPECT_EQ(Form->PaintBox1->Canvas, finishedBoard());
+  EXPECT_TRUE(V()[0].shown());
+  EXPECT_GT(congratulations(), 200);
+  // With the animation over, the words still mean the scores.
+  QTest::mouseClick(Form->VerticalPaintBox, Qt::LeftButton, {}, VerticalClueAt(0, 20));
+  EXPECT_EQ(Dialogs.HighScoresShown, 2);
+  EXPECT_TRUE(V()[0].shown());
 }
 
 TEST_F(CluePanelsTest, BestFitWidensAPanelHeldBackByItsWidth) {

@@ -3,6 +3,8 @@
 #include "HintLayout.h"
 #include "Puzzle.h"
 
+#include <QRect>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -18,7 +20,8 @@ class HintLayoutTest : public ::testing::Test {
   int Picture(int c, int r) const { return Puzzle.Square(c, r).imageindex() - 1; }
   std::vector<THintPiece> Lay(const TClue* clue, bool step, const TDeductionStep& last = {},
                               int index = 0) const {
-    return LayOutHint(Puzzle, clue, index, step, last, Width);
+    return LayOutHint(Puzzle, clue, index, step, last, Width,
+                      [](int row) { return QStringLiteral("Row Name %1").arg(row); });
   }
   static THintPiece Text(const char* text, int x) { return {false, QString::fromLatin1(text), -1, x, 4}; }
   static THintPiece Pic(int picture, int x) { return {true, QString(), picture, x, 4}; }
@@ -64,7 +67,7 @@ TEST_F(HintLayoutTest, MessagesStandWhereTheyAreWritten) {
   EXPECT_EQ(Lay(&hidden, false), std::vector<THintPiece>{Text(HiddenClueHint.Source, 2)});
 }
 
-TEST_F(HintLayoutTest, AStepClosesWithTheTileItRemovedOrPlaced) {
+TEST_F(HintLayoutTest, AStepClosesWithTheTileItRemovedOrPlacedAndItsSquare) {
   TDeductionStep removed;
   removed.Rule = TDeductionStep::TRule::Clue;
   removed.ChangedSquare = true;
@@ -73,7 +76,7 @@ TEST_F(HintLayoutTest, AStepClosesWithTheTileItRemovedOrPlaced) {
   const int tile = 2 * 10 + 5 - 1;  // tile 5 of row 3
   auto closing = [&](int x0) {
     return std::vector<THintPiece>{Text(" ... So this tile: ", x0), Pic(tile, x0 + 7 * 19 + 2),
-                                   Text(" can be removed from this group", x0 + 7 * 19 + 2 + 32)};
+                                   Text(" can be removed from column 4's row name 3", x0 + 7 * 19 + 2 + 32)};
   };
   auto tail = [](std::vector<THintPiece> pieces) {
     return std::vector<THintPiece>(pieces.end() - 3, pieces.end());
@@ -103,8 +106,11 @@ TEST_F(HintLayoutTest, AStepClosesWithTheTileItRemovedOrPlaced) {
   placed.RemovedTile = 0;
   placed.PlacedTile = 5;
   step = Lay(&column, true, placed);
-  EXPECT_EQ(step.back().Text, QStringLiteral(" belongs in this square"));
+  EXPECT_EQ(step.back().Text, QStringLiteral(" belongs in column 4"));
   EXPECT_EQ(step[step.size() - 2].Picture, tile);
+  // A translation may name the square's parts in any order, and leave some out.
+  EXPECT_EQ(FillTemplate(QStringLiteral("%4 de la colonne %2 : %1"), {"a", "2", "Fruit", "fruit"}),
+            QStringLiteral("fruit de la colonne 2 : a"));
   // The two-places rule changed no one square: its message stands alone.
   TDeductionStep pair;
   pair.Rule = TDeductionStep::TRule::TwoPlaces;
@@ -118,9 +124,23 @@ TEST(HintArrows, TheBoardArrowStandsOnTheChangedSquaresCorner) {
   // Inside the board: centred on the next column's left edge, head at its start.
   EXPECT_EQ(BoardArrowPlace({2, 3}, L), (TArrowPlace{2 * (L.W + 10) + 8 - 43, 3 * (L.H + 6) + 8 - 58,
                                                      TArrowSlope::Up, TArrowHead::AtStart}));
-  // The last column: centred on the square's own left edge, falling to its head.
-  EXPECT_EQ(BoardArrowPlace({6, 1}, L),
-            (TArrowPlace{5 * (L.W + 10) + 8 - 43, (L.H + 6) + 8 - 58, TArrowSlope::Down, TArrowHead::AtEnd}));
+  // The last column: falling from the column before, on the square's own
+  // left edge, its tip inside the changed square rather than at its bottom
+  // edge, where it pointed on into the square below; small squares too.
+  for (const TBoardLayout& board : {L, TBoardLayout(10, 420, 300)}) {
+    for (int r = 1; r <= board.N; ++r) {
+      const TArrowPlace place = BoardArrowPlace({board.N, r}, board);
+      EXPECT_EQ(place.Slope, TArrowSlope::Down);
+      EXPECT_EQ(place.Head, TArrowHead::AtEnd);
+      const QRect square(board.X0(board.N), board.Y0(r), board.W, board.H);
+      EXPECT_TRUE(square.contains(ArrowTip(place, BoardArrowSize))) << board.N << " row " << r;
+    }
+  }
+  // The tip is where TArrowLine draws it, for every shape.
+  EXPECT_EQ(ArrowTip({10, 20, TArrowSlope::Up, TArrowHead::AtStart}, {87, 58}), QPoint(14, 74));
+  EXPECT_EQ(ArrowTip({10, 20, TArrowSlope::Up, TArrowHead::AtEnd}, {87, 58}), QPoint(93, 24));
+  EXPECT_EQ(ArrowTip({10, 20, TArrowSlope::Down, TArrowHead::AtStart}, {87, 58}), QPoint(14, 24));
+  EXPECT_EQ(ArrowTip({10, 20, TArrowSlope::Down, TArrowHead::AtEnd}, {87, 58}), QPoint(93, 74));
 }
 
 TEST(HintArrows, PanelArrowsPointInFromTheQuadrantsSide) {

@@ -1,6 +1,7 @@
 // Hover explanations, outlines and "Give me a clue!" in a real window.
 #include "GameTestSupport.h"
 #include "HintLayout.h"
+#include "Images.h"
 
 #include <QStatusBar>
 #include <QTimer>
@@ -122,6 +123,20 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   EXPECT_EQ(outline(1), QColor(255, 255, 0));
   EXPECT_EQ(Form->Session().Game().Hints.HighlightedHorizontal, 1);
   EXPECT_EQ(Form->Session().Game().Hints.HighlightedVertical, -1) << "the other panel is not touched";
+
+  // A press hides the clue under the pointer, and the pane says at once how
+  // to show it again; the press that does so brings its sentence back.
+  auto words = [&] {
+    QString text;
+    for (const THintPiece& piece : TMainFormProbe::HintPieces(*Form)) text += piece.Text;
+    return text;
+  };
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, centre(1));
+  ASSERT_FALSE(clues[1].shown());
+  EXPECT_EQ(words(), QStringLiteral("This clue is hidden - left click it to show it again"));
+  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, centre(1));
+  ASSERT_TRUE(clues[1].shown());
+  EXPECT_TRUE(words().startsWith(QStringLiteral("The "))) << words().toStdString();
 }
 
 TEST_F(HintsTest, ACtrlPressOnTheHintButtonProvesTheBoardInPlay) {
@@ -171,6 +186,7 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   Form->ShowHints1->trigger();
   QApplication::processEvents();
   ASSERT_EQ(Form->statusBar()->height(), 12);
+  EXPECT_TRUE(paneIsEmpty()) << "the thin bar shows no sliver of the sentence";
   Form->ShowHints1->trigger();
   QApplication::processEvents();
   ASSERT_EQ(Form->statusBar()->height(), 36);
@@ -190,4 +206,64 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   EXPECT_EQ(Dialogs.Infos.value(0), "The clues give no further step here, so this clue costs nothing.");
   EXPECT_FALSE(anyArrow());
   EXPECT_TRUE(paneIsEmpty());
+}
+
+TEST_F(HintsTest, StepsNameTheirSquarePointIntoItAndBlinkTogether) {
+  // Puzzle 6:6 at difficulty 5 takes two horizontal steps, the second in the
+  // last column, and then a vertical one.
+  Open(6, 6, 5);
+  const TGame::THints& hints = Form->Session().Game().Hints;
+  auto paneWords = [&] {
+    QString words;
+    for (const THintPiece& piece : TMainFormProbe::HintPieces(*Form))
+      if (!piece.IsPicture) words += piece.Text;
+    return words;
+  };
+  // The two arrows of a step: the board's and the panel's of its clue.
+  auto shownArrows = [&] {
+    std::vector<TArrowLine*> shown;
+    for (TArrowLine* arrow : {Form->RzLine1, Form->RzLine2, Form->RzLine4})
+      if (arrow->isVisible()) shown.push_back(arrow);
+    return shown;
+  };
+  auto inStep = [&] {
+    const std::vector<TArrowLine*> shown = shownArrows();
+    return shown.size() == 2 && shown[0]->LineColor == shown[1]->LineColor;
+  };
+  bool lastColumn = false, panelChanged = false;
+  bool wasVertical = false;
+  for (int step = 0; step < 12 && !(lastColumn && panelChanged); ++step) {
+    QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+    const TDeductionStep& last = hints.LastStep;
+    ASSERT_TRUE(last.Found());
+    if (step > 0) panelChanged = panelChanged || last.IsVertical() != wasVertical;
+    wasVertical = last.IsVertical();
+    ASSERT_TRUE(last.ChangedSquare);
+    // The explanation names the square: its column and its row's name.
+    const QString row = TMainFormProbe::TileImages(*Form)->RowName(last.Square.r).toLower();
+    ASSERT_FALSE(row.isEmpty());
+    const QString named = last.RemovedTile ? QStringLiteral("from column %1's %2").arg(last.Square.c).arg(row)
+                                           : QStringLiteral("belongs in column %1").arg(last.Square.c);
+    EXPECT_TRUE(paneWords().contains(named)) << paneWords().toStdString();
+    // The board arrow's tip is in the changed square (in the last column), or
+    // at its bottom edge.
+    const TBoardLayout L = Form->BoardLayout();
+    const QPoint tip = ArrowTip(BoardArrowPlace(last.Square, L), BoardArrowSize);
+    EXPECT_EQ(Form->RzLine1->pos(),
+              QPoint(BoardArrowPlace(last.Square, L).Left, BoardArrowPlace(last.Square, L).Top));
+    const QRect square(L.X0(last.Square.c), L.Y0(last.Square.r), L.W, L.H + 6);
+    EXPECT_TRUE(square.contains(tip)) << last.Square.c << "," << last.Square.r;
+    if (last.Square.c == 6) {
+      lastColumn = true;
+      EXPECT_TRUE(QRect(L.X0(6), L.Y0(last.Square.r), L.W, L.H).contains(tip));
+    }
+    // Both arrows change colour together, whatever colours the blinks of
+    // the steps before left behind (one more blink each step).
+    EXPECT_TRUE(inStep()) << "step " << step;
+    for (int blink = 0; blink <= step; ++blink) {
+      Form->BlinkTimerTimer();
+      EXPECT_TRUE(inStep()) << "step " << step << ", blink " << blink;
+    }
+  }
+  EXPECT_TRUE(lastColumn && panelChanged);
 }

@@ -66,6 +66,12 @@ TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawi
   EXPECT_TRUE(pausedWhileChoosing);
   EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
+  // The player is told where both pages went.
+  ASSERT_EQ(Dialogs.Infos.size(), 1);
+  EXPECT_TRUE(
+      Dialogs.Infos[0].contains(QDir::toNativeSeparators(file)) &&
+      Dialogs.Infos[0].contains(QDir::toNativeSeparators(Folder.Path(QStringLiteral("puzzle-solution.png")))))
+      << Dialogs.Infos[0].toStdString();
   ASSERT_EQ(Dialogs.SaveRequests.size(), 1);
   EXPECT_TRUE(
       Dialogs.SaveRequests[0].contains(QStringLiteral("/Quillmere 6x6 No 1234.pdf|PDF document (*.pdf)")))
@@ -137,6 +143,7 @@ TEST_F(PrintingTest, AFailedPrintSaysWhyAndLeavesEveryFileAsItWas) {
   ASSERT_EQ(Dialogs.Errors.size(), 1);
   EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("old-solution.png")))
       << Dialogs.Errors[0].toStdString();
+  EXPECT_TRUE(Dialogs.Infos.isEmpty()) << "a failed print is not reported as written";
   QFile old(file);
   ASSERT_TRUE(old.open(QIODevice::ReadOnly));
   EXPECT_EQ(old.readAll(), QByteArray("an older picture"));

@@ -158,6 +158,45 @@ TEST_F(WindowsTest, EachLinkAsksTheOpenerForItsAddress) {
   EXPECT_TRUE(told[1].contains(Donation) && told[1].startsWith("No web browser")) << told[1].toStdString();
 }
 
+TEST_F(WindowsTest, TheDesktopsOpenerIsBelievedOnlyWhenItEndsWell) {
+  // A desktop opener of our own on the path: it notes the address it was
+  // given and ends with the status in the file "status".
+  QFile opener(Folder.filePath(QStringLiteral("xdg-open")));
+  ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+  // (shell built-ins only: the path holds nothing else)
+  opener.write(
+      "#!/bin/sh\nprintf '%s' \"$1\" > \"${0%/*}/given\"\nread status < \"${0%/*}/status\"\n"
+      "exit $status\n");
+  opener.close();
+  opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const auto endWith = [this](const char* status) {
+    QFile file(Folder.filePath(QStringLiteral("status")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(status);
+  };
+  const auto given = [this] {
+    QFile file(Folder.filePath(QStringLiteral("given")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+  };
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", Folder.path().toLocal8Bit());
+  const QUrl guide = GuideUrl(Folder.path(), QStringLiteral("troubleshooting"));
+
+  endWith("0");
+  EXPECT_TRUE(OpenInBrowser(guide));
+  EXPECT_EQ(QUrl(given()), guide);
+  // xdg-open ends with 3 when it found no program for the address: the link
+  // then says so rather than doing nothing unseen.
+  endWith("3");
+  QFile::remove(Folder.filePath(QStringLiteral("given")));
+  EXPECT_FALSE(OpenInBrowser(QUrl(Donation)));
+  EXPECT_EQ(given(), Donation);
+  QStringList told;
+  OpenLinkOrSay(OpenInBrowser, QUrl(Donation), [&told](const QString& text) { told << text; });
+  EXPECT_EQ(told.size(), 1);
+  qputenv("PATH", path);
+}
+
 TEST_F(WindowsTest, TheBuiltGuideHasItsTroubleshootingSection) {
   // The build copies the guide under the name the windows ask for.
   const QUrl url = GuideUrl(RuntimeDir, QStringLiteral("troubleshooting"));
