@@ -6,6 +6,7 @@
 
 #include "GameFacts.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -212,8 +213,13 @@ void TSettings::LoadPlayerList() {
   if (Prefs.PlayerName.isEmpty()) Prefs.PlayerName = GuestName;
 
   PlayerList = players.ReadSectionValues(PlayersSection);
-  std::stable_sort(PlayerList.begin(), PlayerList.end(),
-                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+  // In the order of the player's language ("Émile" among the E's, not after
+  // "Zoe"), capitals and small letters alike.
+  QCollator order;
+  order.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(PlayerList.begin(), PlayerList.end(), [&order](const QString& a, const QString& b) {
+    return order.compare(PlayerEntryName(a), PlayerEntryName(b)) < 0;
+  });
   RefuseUnusableNames();
   const QString own = Prefs.PlayerName + QStringLiteral("=") + Prefs.PlayerName;
   if (!PlayerList.contains(own, Qt::CaseInsensitive)) PlayerList.append(own);
@@ -397,12 +403,13 @@ void TSettings::UpdatePenalties() {
 }
 
 QString TSettings::CluePenaltyText() const {
-  return QCoreApplication::translate("Options", "Time Penalty for Clues: +%1 Seconds").arg(Prefs.CluePenalty);
+  const int seconds = Prefs.CluePenalty;  // a plain name: lupdate skips a qualified count
+  return QCoreApplication::translate("Options", "Time Penalty for Clues: +%n Seconds", "", seconds);
 }
 
 QString TSettings::MisClickPenaltyText() const {
-  return QCoreApplication::translate("Options", "Time Penalty for Mis-Clicks: +%1 Seconds")
-      .arg(Prefs.MisClickPenalty);
+  const int seconds = Prefs.MisClickPenalty;
+  return QCoreApplication::translate("Options", "Time Penalty for Mis-Clicks: +%n Seconds", "", seconds);
 }
 
 TResult TSettings::DeletePlayer(const QString& name) {

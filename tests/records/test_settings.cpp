@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPoint>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -134,12 +135,17 @@ TEST_F(SettingsTest, CurrentPlayerMissingFromTheListIsAppendedAndStored) {
 
 TEST_F(SettingsTest, PlayerListIsSortedAndMatchedWithoutRegardToCase) {
   WriteText(PlayersFile(),
-            "[game]\ncurrentplayer=ANNA\n[PLAYERS]\ncarl=carl\nAnna=Anna\nBob=Bob\nanton=anton\n");
+            "[game]\ncurrentplayer=ANNA\n[PLAYERS]\ncarl=carl\nZoe=Zoe\nÉmile=Émile\nAnna=Anna\nBob=Bob\n"
+            "anton=anton\neve=eve\n");
+  // The order of the language the game speaks: accented letters sort with
+  // their base letters.
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::French));
   TSettings s(ProgramPath());
   s.LoadPlayerList();
+  QLocale::setDefault(before);
   EXPECT_EQ(s.Prefs.PlayerName, "ANNA");
-  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "anton=anton", "Bob=Bob", "carl=carl"}));
-  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Anna", "anton", "Bob", "carl"}));
+  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Anna", "anton", "Bob", "carl", "Émile", "eve", "Zoe"}));
 }
 
 TEST_F(SettingsTest, EntriesAddedLaterGoToTheEndOfTheList) {
