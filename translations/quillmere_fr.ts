@@ -73,15 +73,15 @@
     </message>
     <message>
         <source>The %1 is directly next to the %2</source>
-        <translation>%1 et %2 sont côte à côte</translation>
+        <translation>Les tuiles %1 et %2 sont côte à côte</translation>
     </message>
     <message>
         <source>The %1 and the %2 have one column between them, and the %3 is not in it</source>
-        <translation>Entre %1 et %2 se trouve une colonne, et %3 n’y est pas</translation>
+        <translation>Entre les tuiles %1 et %2 se trouve une colonne, et la tuile %3 n’y est pas</translation>
     </message>
     <message>
         <source>The %1 and the %2 are not in the same column</source>
-        <translation>%1 et %2 ne sont pas dans la même colonne</translation>
+        <translation>Les tuiles %1 et %2 ne sont pas dans la même colonne</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>
