@@ -312,10 +312,11 @@ TEST_P(WindowTextsTest, NoTextIsCutOrOverlapsAtTheSmallestSize) {
   }
 
   // The score table's headings and a player's statistics with results to plot.
-  std::vector<TScore> scores;
+  std::vector<TScore> scores(12);
   for (int i = 0; i < 12; ++i)
-    scores.push_back({1000 + i, BoardSizes[i % BoardSizes.size()].N, QStringLiteral("Bartholomew"), 600 + i,
-                      i, i % 3, 10, 98765 - i});
+    scores[i] = {
+        1000 + i, BoardSizes[i % BoardSizes.size()].N, QStringLiteral("Bartholomew"), 600 + i, i, i % 3, 10,
+        98765 - i};
   TScoreTable table;
   {
     TScoreForm scoreForm(table);
