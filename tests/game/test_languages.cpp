@@ -271,7 +271,7 @@ TEST_P(WindowTextsTest, NoTextIsCutOrOverlapsAtTheSmallestSize) {
 
   // The main window with the longest progress, after a mis-click in the
   // board's bottom right square.
-  Open(MaxBoardSize, 17);
+  Open(MaxBoardSize, MaxPuzzleNumber);
   Form->resize(Form->minimumSize());
   QApplication::processEvents();
   const int last = MaxBoardSize - 1;
