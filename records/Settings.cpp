@@ -213,13 +213,10 @@ void TSettings::LoadPlayerList() {
   if (Prefs.PlayerName.isEmpty()) Prefs.PlayerName = GuestName;
 
   PlayerList = players.ReadSectionValues(PlayersSection);
-  // In the order of the player's language ("Émile" among the E's, not after
-  // "Zoe"), capitals and small letters alike.
-  QCollator order;
-  order.setCaseSensitivity(Qt::CaseInsensitive);
-  std::stable_sort(PlayerList.begin(), PlayerList.end(), [&order](const QString& a, const QString& b) {
-    return order.compare(PlayerEntryName(a), PlayerEntryName(b)) < 0;
-  });
+  // The file keeps this order whatever language the game speaks; the list a
+  // player sees is sorted in ListPlayerNames.
+  std::stable_sort(PlayerList.begin(), PlayerList.end(),
+                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
   RefuseUnusableNames();
   const QString own = Prefs.PlayerName + QStringLiteral("=") + Prefs.PlayerName;
   if (!PlayerList.contains(own, Qt::CaseInsensitive)) PlayerList.append(own);
@@ -431,6 +428,12 @@ QStringList TSettings::ListPlayerNames() const {
   QStringList names;
   names.reserve(PlayerList.size());
   for (const QString& entry : PlayerList) names.append(PlayerEntryName(entry));
+  // In the order of the language the game speaks ("Émile" among the E's, not
+  // after "Zoe"), capitals and small letters alike.
+  QCollator order;
+  order.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(names.begin(), names.end(),
+                   [&order](const QString& a, const QString& b) { return order.compare(a, b) < 0; });
   return names;
 }
 

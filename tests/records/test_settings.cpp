@@ -137,21 +137,26 @@ TEST_F(SettingsTest, PlayerListIsSortedAndMatchedWithoutRegardToCase) {
   WriteText(PlayersFile(),
             "[game]\ncurrentplayer=ANNA\n[PLAYERS]\ncarl=carl\nZoe=Zoe\nÉmile=Émile\nAnna=Anna\nBob=Bob\n"
             "anton=anton\neve=eve\n");
-  // The order of the language the game speaks: accented letters sort with
-  // their base letters.
-  const QLocale before;
-  QLocale::setDefault(QLocale(QLocale::French));
   TSettings s(ProgramPath());
   s.LoadPlayerList();
-  QLocale::setDefault(before);
   EXPECT_EQ(s.Prefs.PlayerName, "ANNA");
-  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Anna", "anton", "Bob", "carl", "Émile", "eve", "Zoe"}));
+  // The file's order is the same in every language...
+  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "anton=anton", "Bob=Bob", "carl=carl", "eve=eve",
+                                       "Zoe=Zoe", "Émile=Émile"}));
+  // ...and the names shown are in the order of the language the game
+  // speaks: accented letters with their base letters.
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::French));
+  const QStringList shown = s.ListPlayerNames();
+  QLocale::setDefault(before);
+  EXPECT_EQ(shown, QStringList({"Anna", "anton", "Bob", "carl", "Émile", "eve", "Zoe"}));
 }
 
-TEST_F(SettingsTest, EntriesAddedLaterGoToTheEndOfTheList) {
+TEST_F(SettingsTest, EntriesAddedLaterGoToTheEndOfTheFileAndInOrderInTheList) {
   TSettings s = Started();
   s.PlayerList.append("Aaron=Aaron");
-  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Guest", "Aaron"}));
+  EXPECT_EQ(s.PlayerList, QStringList({"Guest=Guest", "Aaron=Aaron"}));
+  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Aaron", "Guest"}));
 }
 
 TEST_F(SettingsTest, APlayerNamedInAnotherCaseOpensTheListsSpellingsProfile) {
