@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QTimer>
 
+#include <algorithm>
+
 void TMainForm::NextBtnClick() {
   DismissPointers();
   Play->Next();
@@ -90,17 +92,27 @@ void TMainForm::Timer1Timer() {
 
 void TMainForm::UpdateLabels() {
   const TGame& game = Play->Game();
-  Label1->setText(ProgressText(game.Puzzle.SolvedCount, N()));
-  TimeLbl->setText(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn));
+  Label1->SetFittedText(ProgressText(game.Puzzle.SolvedCount, N()));
+  TimeLbl->SetFittedText(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn));
 }
 
 void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
+  // Below the pointer; wrapped where the board is narrower than the message,
+  // and above the pointer where it would run off the board's bottom edge.
+  const int room = PaintBox1->width();
   RzLabel2->setText(Text);
+  RzLabel2->setWordWrap(false);
   RzLabel2->adjustSize();
+  if (RzLabel2->width() > room) {
+    RzLabel2->setWordWrap(true);
+    RzLabel2->resize(room, RzLabel2->heightForWidth(room));
+  }
   const int w = RzLabel2->width();
-  if (X + w > PaintBox1->width()) X = PaintBox1->width() - w;
-  if (Y > PaintBox1->height() - 20) Y -= 20;
-  RzLabel2->move(X, Y + 12);
+  const int h = RzLabel2->height();
+  X = std::max(0, std::min(X, room - w));
+  int top = Y + 12;
+  if (top + h > PaintBox1->height()) top = Y - 12 - h;
+  RzLabel2->move(X, std::clamp(top, 0, std::max(0, PaintBox1->height() - h)));
   RzLabel2->show();
   RzLabel2->raise();
 }
@@ -181,7 +193,7 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
       ForgetHints();
       ClearZoomBoxes();
       ShowPuzzleSize();
-      RzLabel1->setText(tr("Puzzle No. %1").arg(Play->Game().Number()));
+      RzLabel1->SetFittedText(tr("Puzzle No. %1").arg(Play->Game().Number()));
       UpdateLabels();
       DrawStartPicture();
       break;
@@ -222,7 +234,7 @@ void TMainForm::StateChanged(TStateChange change) {
     case TStateChange::Preferences:
       ShowSwitches(false);
       ShowHintPane();
-      TimeLbl->setText(TimeText(Play->Game().Clock.ElapsedSeconds, Play->Prefs().TimerOn));
+      TimeLbl->SetFittedText(TimeText(Play->Game().Clock.ElapsedSeconds, Play->Prefs().TimerOn));
       break;
     case TStateChange::Player:
       ShowPlayer();

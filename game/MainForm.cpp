@@ -264,7 +264,7 @@ void TMainForm::ApplyPreferences() {
 }
 
 void TMainForm::ShowPlayer() {
-  PlayerLbl->setText(Play->Prefs().PlayerName);
+  PlayerLbl->SetFittedText(Play->Prefs().PlayerName);
   ApplyPreferences();
   ShowPuzzleSize();
   ShowHintPane();

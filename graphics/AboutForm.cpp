@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 QFont Underlined(QFont font) {
   font.setUnderline(true);
@@ -74,7 +76,9 @@ TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(par
   RzURLLabel3->OnClick = [this] { RzURLLabel3Click(); };
 
   RzBitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"), RzPanel1);
-  RzBitBtn1->setGeometry(193, 255, 75, 25);
+  // As wide as its words need in the player's language, about the same middle.
+  const int closeWidth = std::max(75, RzBitBtn1->sizeHint().width());
+  RzBitBtn1->setGeometry(231 - closeWidth / 2, 255, closeWidth, 25);
   RzBitBtn1->setDefault(true);
   connect(RzBitBtn1, &QPushButton::clicked, this, [this] { RzBitBtn1Click(); });
 }

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include <algorithm>
+
 THelpForm::THelpForm(const QString& DataFolder, QWidget* parent) : QDialog(parent), DataFolder(DataFolder) {
   InstallFontSubstitutes();
   setWindowTitle(tr("Quillmere Help"));
@@ -39,7 +41,9 @@ THelpForm::THelpForm(const QString& DataFolder, QWidget* parent) : QDialog(paren
   RzURLLabel1->OnClick = [this] { RzURLLabel1Click(); };
 
   RzBitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), tr("&Close"), this);
-  RzBitBtn1->setGeometry(144, 84, 75, 25);
+  // As wide as its words need in the player's language, about the same middle.
+  const int closeWidth = std::max(75, RzBitBtn1->sizeHint().width());
+  RzBitBtn1->setGeometry(182 - closeWidth / 2, 84, closeWidth, 25);
   QPalette button = RzBitBtn1->palette();
   button.setColor(QPalette::Button, Qt::white);
   RzBitBtn1->setPalette(button);

@@ -22,4 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 # The game and quillmere-print write SVG pages.
 string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6svg6")
+# Qt's own texts (the buttons of its dialogs, the file dialog) are translated in
+# Debian's Qt translations; without them those stay English in every language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -18,6 +18,10 @@ status=0
 cat "$work/lintian"
 [ "$status" = 0 ] || fail "lintian found errors or warnings in $(basename "$deb")"
 
+# Qt's dialogs speak the player's language only with Debian's Qt translations.
+dpkg-deb -f "$deb" Recommends Depends | grep -q 'qt6-translations-l10n' ||
+  fail "the package neither depends on nor recommends qt6-translations-l10n"
+
 dpkg-deb -x "$deb" "$work/root"
 root=$work/root
 for f in usr/games/quillmere usr/games/quillmere-puzzle usr/games/quillmere-print \

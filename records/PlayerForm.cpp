@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 // The designed window is 537 x 166 outside.
 constexpr int ClientWidth = 529, ClientHeight = 132, BarHeight = 41;
@@ -29,6 +31,8 @@ TPlayerForm::TPlayerForm(QWidget* parent) : QDialog(parent) {
   ProblemLbl = new QLabel(this);
   ProblemLbl->setFont(NarrowFont(10));
   ProblemLbl->setStyleSheet(QStringLiteral("QLabel { color: rgb(192, 0, 0); }"));
+  ProblemLbl->setWordWrap(true);  // a long reason takes more lines, never cut
+  ProblemLbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ProblemLbl->setGeometry(136, 64, ClientWidth - 144, 24);
   ProblemLbl->hide();
   connect(NameBox, &QLineEdit::textEdited, ProblemLbl, &QLabel::hide);
@@ -41,7 +45,7 @@ TPlayerForm::TPlayerForm(QWidget* parent) : QDialog(parent) {
     w->setEnabled(false);
   }
 
-  auto* bar = new QWidget(this);
+  auto* bar = ButtonBar = new QWidget(this);
   bar->setGeometry(0, ClientHeight - BarHeight, ClientWidth, BarHeight);
   auto* ok = new QPushButton(tr("OK"), bar);
   ok->setFont(NarrowFont(11));
@@ -68,13 +72,23 @@ void TPlayerForm::ShowNameBox(bool nameBox) {
 void TPlayerForm::RzBitBtn1Click() {
   if (NameBox->isEnabled() && CheckName) {
     if (const QString problem = CheckName(NameBox->text()); !problem.isEmpty()) {
-      ProblemLbl->setText(problem);
-      ProblemLbl->show();
+      ShowProblem(problem);
       NameBox->setFocus();
       return;
     }
   }
   accept();
+}
+
+void TPlayerForm::ShowProblem(const QString& problem) {
+  ProblemLbl->setText(problem);
+  // The window grows by the lines the reason needs beyond the one it has room for.
+  const int height = std::max(24, ProblemLbl->heightForWidth(ProblemLbl->width()));
+  ProblemLbl->resize(ProblemLbl->width(), height);
+  const int client = std::max(ClientHeight, ProblemLbl->y() + height + 4 + BarHeight);
+  setFixedSize(ClientWidth, client);
+  ButtonBar->move(0, client - BarHeight);
+  ProblemLbl->show();
 }
 
 void TPlayerForm::RzBitBtn2Click() {

@@ -31,4 +31,9 @@ class TPlayerForm : public QDialog {
   void ShowNameBox(bool nameBox);
   void RzBitBtn1Click();  // OK
   void RzBitBtn2Click();  // Cancel
+
+ private:
+  // Shows why the name was refused, on as many lines as it takes.
+  void ShowProblem(const QString& problem);
+  QWidget* ButtonBar = nullptr;
 };

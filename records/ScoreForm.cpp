@@ -141,8 +141,9 @@ TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Tab
   auto* buttons = new QHBoxLayout(bar);
   buttons->setContentsMargins(8, 0, 8, 0);
   CloseBtn = new QPushButton(tr("Close"), bar);
-  EraseBtn = new QPushButton(style()->standardIcon(QStyle::SP_TrashIcon), tr("Erase Scores"), bar);
-  EraseBtn->setFixedWidth(120);
+  // It erases the scores of the player looking, nobody else's.
+  EraseBtn = new QPushButton(style()->standardIcon(QStyle::SP_TrashIcon), tr("Erase My Scores"), bar);
+  EraseBtn->setMinimumWidth(120);
   CloseBtn->setAutoDefault(false);
   EraseBtn->setAutoDefault(false);
   CloseBtn->setDefault(true);  // Enter closes; nothing erases by accident

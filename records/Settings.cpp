@@ -6,6 +6,7 @@
 
 #include "GameFacts.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -212,6 +213,8 @@ void TSettings::LoadPlayerList() {
   if (Prefs.PlayerName.isEmpty()) Prefs.PlayerName = GuestName;
 
   PlayerList = players.ReadSectionValues(PlayersSection);
+  // The file keeps this order whatever language the game speaks; the list a
+  // player sees is sorted in ListPlayerNames.
   std::stable_sort(PlayerList.begin(), PlayerList.end(),
                    [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
   RefuseUnusableNames();
@@ -408,12 +411,13 @@ void TSettings::UpdatePenalties() {
 }
 
 QString TSettings::CluePenaltyText() const {
-  return QCoreApplication::translate("Options", "Time Penalty for Clues: +%1 Seconds").arg(Prefs.CluePenalty);
+  const int seconds = Prefs.CluePenalty;  // a plain name: lupdate skips a qualified count
+  return QCoreApplication::translate("Options", "Time Penalty for Clues: +%n Seconds", "", seconds);
 }
 
 QString TSettings::MisClickPenaltyText() const {
-  return QCoreApplication::translate("Options", "Time Penalty for Mis-Clicks: +%1 Seconds")
-      .arg(Prefs.MisClickPenalty);
+  const int seconds = Prefs.MisClickPenalty;
+  return QCoreApplication::translate("Options", "Time Penalty for Mis-Clicks: +%n Seconds", "", seconds);
 }
 
 TResult TSettings::DeletePlayer(const QString& name) {
@@ -435,6 +439,12 @@ QStringList TSettings::ListPlayerNames() const {
   QStringList names;
   names.reserve(PlayerList.size());
   for (const QString& entry : PlayerList) names.append(PlayerEntryName(entry));
+  // In the order of the language the game speaks ("Émile" among the E's, not
+  // after "Zoe"), capitals and small letters alike.
+  QCollator order;
+  order.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(names.begin(), names.end(),
+                   [&order](const QString& a, const QString& b) { return order.compare(a, b) < 0; });
   return names;
 }
 

@@ -56,6 +56,8 @@ class TSettings {
   void UpdatePenalties();
   // The caller makes Prefs.PlayerName equal to name first.
   TResult DeletePlayer(const QString& name);
+  // The players' names as the list shows them, in the order of the
+  // language the game speaks (PlayerList keeps the file's order).
   QStringList ListPlayerNames() const;
 
   QString CluePenaltyText() const;

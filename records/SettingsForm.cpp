@@ -64,7 +64,7 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
   MisClickPenaltyLbl = label(QString(), 32, 260);
 
   // Where the right column of switches leaves room.
-  QLabel* languageLabel = label(tr("&Language:"), 184, 82);
+  QLabel* languageLabel = label(tr("&Language:"), 184, 78);
   LanguageBox = new QComboBox(this);
   // The label names the list for a screen reader and gives it its Alt key;
   // Tab comes to it after the switches above, before the difficulty.
@@ -73,12 +73,13 @@ TSettingsForm::TSettingsForm(TSettings& settings, QWidget* parent) : QDialog(par
   setTabOrder(LanguageBox, RzTrackBar1);
   LanguageBox->addItem(tr("The desktop's language"), QString());
   for (const TGameLanguage& language : GameLanguages()) LanguageBox->addItem(language.Name, language.Code);
-  LanguageBox->setGeometry(268, 78, 197, 27);
+  LanguageBox->setGeometry(268, 74, 197, 27);
   connect(LanguageBox, &QComboBox::activated, this, [this] { LanguageBoxChange(); });
   LanguageNote = new QLabel(tr("Quillmere speaks the new language from its next start."), this);
   LanguageNote->setFont(NarrowFont(10));
   LanguageNote->setWordWrap(true);
-  LanguageNote->setGeometry(184, 108, 281, 26);
+  // Two lines in every language, inside the frame around the switches.
+  LanguageNote->setGeometry(184, 103, 281, std::max(26, LanguageNote->heightForWidth(281)));
   LanguageNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   LanguageNote->hide();
 

@@ -56,27 +56,64 @@ QColor TResultsPlot::SizeColour(int size) {
   return {rgb[0], rgb[1], rgb[2]};
 }
 
-void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
-  p.fillRect(area, Qt::white);
-  p.setPen(Qt::black);
-  const QFontMetrics fm = p.fontMetrics();
+std::vector<TResultsPlot::TCaption> TResultsPlot::Captions(const QFontMetrics& fm, const QRect& area) const {
+  std::vector<TCaption> captions;
   const int line = fm.height();
+  const QRect inside = area.adjusted(6, 4, -6, -2);
   const int recent = TPlayerStatistics::RecentCount;  // a plain name: lupdate skips a qualified count
-  p.drawText(area.left() + 6, area.top() + 4 + fm.ascent(),
-             QCoreApplication::translate("TStatisticsForm",
-                                         "Last %n results, oldest first: score by board size", "", recent));
-  // The legend below, the bars between.
-  int x = area.left() + 6;
+  const QString title = QCoreApplication::translate(
+      "TStatisticsForm", "Last %n results, oldest first: score by board size", "", recent);
+  const int wrapped = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+  const int oneLine = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+  const QRect titleBox = fm.boundingRect(inside, wrapped, title);
+  const auto widthOf = [&](const QString& text) {
+    return fm.boundingRect(QRect(0, 0, 4096, line), oneLine, text).width();
+  };
+  captions.push_back({title, titleBox, wrapped});
+  if (!Results.empty()) {
+    std::int32_t top = 1;
+    for (const TScore& s : Results) top = std::max(top, s.Score);
+    QLocale grouped;
+    grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+    //: Over the bars: the highest score among them.
+    const QString scale =
+        QCoreApplication::translate("TStatisticsForm", "highest: %1 points").arg(grouped.toString(top));
+    const int width = widthOf(scale);
+    // Beside a one-line title with a gap, else on a line of its own.
+    const bool beside = titleBox.height() <= line && titleBox.right() + 12 + width <= inside.right();
+    const int y = beside ? titleBox.top() : titleBox.bottom() + 1;
+    captions.push_back({scale, QRect(inside.right() + 1 - width, y, width, line), oneLine});
+  }
+  int x = inside.left();
   const int legendY = area.bottom() - line - 2;
   for (const TBoardSize& size : BoardSizes) {
-    p.fillRect(x, legendY + 3, line - 6, line - 6, SizeColour(size.N));
-    p.setPen(Qt::black);
     const QString label = QStringLiteral("%1 x %1").arg(size.N);
-    p.drawText(x + line - 2, legendY + fm.ascent(), label);
-    x += line + fm.horizontalAdvance(label) + 12;
+    const int width = widthOf(label);
+    captions.push_back({label, QRect(x + line - 2, legendY, width, line), oneLine});
+    x += line + width + 12;
   }
-  const QRect bars(area.left() + 6, area.top() + line + 10, area.width() - 12,
-                   legendY - area.top() - line - 16);
+  return captions;
+}
+
+void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
+  p.fillRect(area, Qt::white);
+  const QFontMetrics fm = p.fontMetrics();
+  const int line = fm.height();
+  const std::vector<TCaption> captions = Captions(fm, area);
+  // The legend's labels come last, each after its colour's square.
+  const std::size_t legend = captions.size() - BoardSizes.size();
+  int captionsBottom = area.top();
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    const TCaption& caption = captions[i];
+    if (i < legend) captionsBottom = std::max(captionsBottom, caption.Box.bottom());
+    p.setPen(i == 1 && i < legend ? QColor(90, 90, 90) : QColor(Qt::black));
+    p.drawText(caption.Box, caption.Flags, caption.Text);
+    if (i >= legend)
+      p.fillRect(caption.Box.left() - line + 2, caption.Box.top() + 3, line - 6, line - 6,
+                 SizeColour(BoardSizes[i - legend].N));
+  }
+  const int legendY = area.bottom() - line - 2;
+  const QRect bars(area.left() + 6, captionsBottom + 7, area.width() - 12, legendY - captionsBottom - 13);
   p.setPen(QColor(160, 160, 160));
   p.drawLine(bars.bottomLeft(), bars.bottomRight());
   if (Results.empty()) {
@@ -87,14 +124,6 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
   }
   std::int32_t top = 1;
   for (const TScore& s : Results) top = std::max(top, s.Score);
-  // The scale: the highest bar's score.
-  QLocale grouped;
-  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
-  //: Over the bars: the highest score among them.
-  const QString scale =
-      QCoreApplication::translate("TStatisticsForm", "highest: %1 points").arg(grouped.toString(top));
-  p.setPen(QColor(90, 90, 90));
-  p.drawText(area.right() - 6 - fm.horizontalAdvance(scale), area.top() + 4 + fm.ascent(), scale);
   // Fixed slots, so the bars keep their width as results come in.
   const double slot = double(bars.width()) / TPlayerStatistics::RecentCount;
   for (std::size_t i = 0; i < Results.size(); ++i) {

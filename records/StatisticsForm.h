@@ -19,6 +19,16 @@ class TResultsPlot : public QWidget {
   std::vector<TScore> Results;
   // The colour of a board size's bars and of its legend entry.
   static QColor SizeColour(int size);
+  // The plot's words and where they stand in area: the title (wrapped where
+  // the area is narrow), the highest score over the bars when there are
+  // results (beside the title where it fits, else below it), and the
+  // legend's labels. Draw puts them there; none overlaps another.
+  struct TCaption {
+    QString Text;
+    QRect Box;
+    int Flags;  // how QPainter::drawText places it in Box
+  };
+  std::vector<TCaption> Captions(const QFontMetrics& fm, const QRect& area) const;
   void Draw(QPainter& p, const QRect& area) const;
 
  protected:

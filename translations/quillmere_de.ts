@@ -609,13 +609,19 @@
 </context>
 <context>
     <name>Options</name>
-    <message>
-        <source>Time Penalty for Clues: +%1 Seconds</source>
-        <translation>Strafzeit für Hinweise: +%1 Sekunden</translation>
+    <message numerus="yes">
+        <source>Time Penalty for Clues: +%n Seconds</source>
+        <translation>
+            <numerusform>Strafzeit für Hinweise: +%n Sekunde</numerusform>
+            <numerusform>Strafzeit für Hinweise: +%n Sekunden</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Time Penalty for Mis-Clicks: +%1 Seconds</source>
-        <translation>Strafzeit für Fehlklicks: +%1 Sekunden</translation>
+    <message numerus="yes">
+        <source>Time Penalty for Mis-Clicks: +%n Seconds</source>
+        <translation>
+            <numerusform>Strafzeit für Fehlklicks: +%n Sekunde</numerusform>
+            <numerusform>Strafzeit für Fehlklicks: +%n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1223,12 +1229,12 @@ Programms, sonst aus ../share/quillmere daneben.
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Erase Scores</source>
-        <translation>Punkte löschen</translation>
-    </message>
-    <message>
         <source>Are you sure you want to delete all your scores?</source>
         <translation>Möchten Sie wirklich alle Ihre Ergebnisse löschen?</translation>
+    </message>
+    <message>
+        <source>Erase My Scores</source>
+        <translation>Meine Punkte löschen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>Options</name>
+    <message numerus="yes">
+        <source>Time Penalty for Clues: +%n Seconds</source>
+        <translation>
+            <numerusform>Time Penalty for Clues: +%n Second</numerusform>
+            <numerusform>Time Penalty for Clues: +%n Seconds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time Penalty for Mis-Clicks: +%n Seconds</source>
+        <translation>
+            <numerusform>Time Penalty for Mis-Clicks: +%n Second</numerusform>
+            <numerusform>Time Penalty for Mis-Clicks: +%n Seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SavedGames</name>
     <message numerus="yes">
         <source>%n seconds are more than the clock shows (99:59:59)</source>

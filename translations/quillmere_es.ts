@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>The arrow keys move between the tiles, Space places the tile, Delete removes it or brings it back, Tab goes to the clues.</source>
-        <translation>Las flechas mueven entre las fichas, Espacio coloca la ficha, Supr la quita o la recupera, Tab lleva a las pistas.</translation>
+        <translation>Las teclas de flecha pasan de una ficha a otra, Espacio coloca la ficha, Supr la quita o la recupera, Tab lleva a las pistas.</translation>
     </message>
     <message>
         <source>Column %1</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>The arrow keys move between the clues, Space hides or shows one.</source>
-        <translation>Las flechas mueven entre las pistas, Espacio oculta o muestra una.</translation>
+        <translation>Las teclas de flecha pasan de una pista a otra, Espacio oculta o muestra la pista.</translation>
     </message>
     <message>
         <source>Tile %1</source>
@@ -609,13 +609,19 @@
 </context>
 <context>
     <name>Options</name>
-    <message>
-        <source>Time Penalty for Clues: +%1 Seconds</source>
-        <translation>Penalización por pista: +%1 segundos</translation>
+    <message numerus="yes">
+        <source>Time Penalty for Clues: +%n Seconds</source>
+        <translation>
+            <numerusform>Penalización por pista: +%n segundo</numerusform>
+            <numerusform>Penalización por pista: +%n segundos</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Time Penalty for Mis-Clicks: +%1 Seconds</source>
-        <translation>Penalización por clic erróneo: +%1 segundos</translation>
+    <message numerus="yes">
+        <source>Time Penalty for Mis-Clicks: +%n Seconds</source>
+        <translation>
+            <numerusform>Penalización por clic erróneo: +%n segundo</numerusform>
+            <numerusform>Penalización por clic erróneo: +%n segundos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1223,12 +1229,12 @@ programa; si no, de ../share/quillmere junto a ella.
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Erase Scores</source>
-        <translation>Borrar récords</translation>
-    </message>
-    <message>
         <source>Are you sure you want to delete all your scores?</source>
         <translation>¿Seguro que quieres borrar todas tus puntuaciones?</translation>
+    </message>
+    <message>
+        <source>Erase My Scores</source>
+        <translation>Borrar mis récords</translation>
     </message>
 </context>
 <context>

@@ -73,15 +73,15 @@
     </message>
     <message>
         <source>The %1 is directly next to the %2</source>
-        <translation>%1 et %2 sont côte à côte</translation>
+        <translation>Les tuiles %1 et %2 sont côte à côte</translation>
     </message>
     <message>
         <source>The %1 and the %2 have one column between them, and the %3 is not in it</source>
-        <translation>Entre %1 et %2 se trouve une colonne, et %3 n’y est pas</translation>
+        <translation>Entre les tuiles %1 et %2 se trouve une colonne, et la tuile %3 n’y est pas</translation>
     </message>
     <message>
         <source>The %1 and the %2 are not in the same column</source>
-        <translation>%1 et %2 ne sont pas dans la même colonne</translation>
+        <translation>Les tuiles %1 et %2 ne sont pas dans la même colonne</translation>
     </message>
     <message>
         <source>%1 (hidden)</source>
@@ -296,27 +296,27 @@
     <message>
         <source>The %3 is directly between the %1 and the %2 (the outer two tiles may be swapped over)</source>
         <extracomment>In the hint pane; %1, %2 and %3 are the tiles&apos; pictures.</extracomment>
-        <translation>%3 se trouve juste entre %1 et %2 (les deux tuiles extérieures peuvent être inversées)</translation>
+        <translation>La tuile %3 se trouve juste entre les tuiles %1 et %2 (les deux tuiles extérieures peuvent être inversées)</translation>
     </message>
     <message>
         <source>The %3 is directly between the %1 and the %2</source>
-        <translation>%3 se trouve juste entre %1 et %2</translation>
+        <translation>La tuile %3 se trouve juste entre les tuiles %1 et %2</translation>
     </message>
     <message>
         <source>The %1 and the %2 are both in the same column</source>
-        <translation>%1 et %2 sont dans la même colonne</translation>
+        <translation>Les tuiles %1 et %2 sont dans la même colonne</translation>
     </message>
     <message>
         <source>The %1 is not directly next to %2</source>
-        <translation>%1 et %2 ne sont pas côte à côte</translation>
+        <translation>Les tuiles %1 et %2 ne sont pas côte à côte</translation>
     </message>
     <message>
         <source>The %1 and the %2 and the %3 are all in the same column</source>
-        <translation>%1, %2 et %3 sont dans la même colonne</translation>
+        <translation>Les tuiles %1, %2 et %3 sont dans la même colonne</translation>
     </message>
     <message>
         <source>The %1 is at least one column to the left of the %2</source>
-        <translation>%1 se trouve au moins une colonne plus à gauche que %2</translation>
+        <translation>La tuile %1 se trouve au moins une colonne à gauche de la tuile %2</translation>
     </message>
     <message>
         <source>These tiles only occur in two places - all other tiles can be removed</source>
@@ -609,13 +609,19 @@
 </context>
 <context>
     <name>Options</name>
-    <message>
-        <source>Time Penalty for Clues: +%1 Seconds</source>
-        <translation>Pénalité par indice&#xa0;: +%1 secondes</translation>
+    <message numerus="yes">
+        <source>Time Penalty for Clues: +%n Seconds</source>
+        <translation>
+            <numerusform>Pénalité par indice&#xa0;: +%n seconde</numerusform>
+            <numerusform>Pénalité par indice&#xa0;: +%n secondes</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Time Penalty for Mis-Clicks: +%1 Seconds</source>
-        <translation>Pénalité par clic erroné&#xa0;: +%1 secondes</translation>
+    <message numerus="yes">
+        <source>Time Penalty for Mis-Clicks: +%n Seconds</source>
+        <translation>
+            <numerusform>Pénalité par clic erroné&#xa0;: +%n seconde</numerusform>
+            <numerusform>Pénalité par clic erroné&#xa0;: +%n secondes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1223,12 +1229,12 @@ sinon de ../share/quillmere à côté de celui-ci.
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Erase Scores</source>
-        <translation>Tout effacer</translation>
-    </message>
-    <message>
         <source>Are you sure you want to delete all your scores?</source>
         <translation>Voulez-vous vraiment supprimer tous vos scores&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Erase My Scores</source>
+        <translation>Effacer mes scores</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPoint>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -136,18 +137,28 @@ TEST_F(SettingsTest, CurrentPlayerMissingFromTheListIsAppendedAndStored) {
 
 TEST_F(SettingsTest, PlayerListIsSortedAndMatchedWithoutRegardToCase) {
   WriteText(PlayersFile(),
-            "[game]\ncurrentplayer=ANNA\n[PLAYERS]\ncarl=carl\nAnna=Anna\nBob=Bob\nanton=anton\n");
+            "[game]\ncurrentplayer=ANNA\n[PLAYERS]\ncarl=carl\nZoe=Zoe\nÉmile=Émile\nAnna=Anna\nBob=Bob\n"
+            "anton=anton\neve=eve\n");
   TSettings s(ProgramPath());
   s.LoadPlayerList();
   EXPECT_EQ(s.Prefs.PlayerName, "ANNA");
-  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "anton=anton", "Bob=Bob", "carl=carl"}));
-  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Anna", "anton", "Bob", "carl"}));
+  // The file's order is the same in every language...
+  EXPECT_EQ(s.PlayerList, QStringList({"Anna=Anna", "anton=anton", "Bob=Bob", "carl=carl", "eve=eve",
+                                       "Zoe=Zoe", "Émile=Émile"}));
+  // ...and the names shown are in the order of the language the game
+  // speaks: accented letters with their base letters.
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::French));
+  const QStringList shown = s.ListPlayerNames();
+  QLocale::setDefault(before);
+  EXPECT_EQ(shown, QStringList({"Anna", "anton", "Bob", "carl", "Émile", "eve", "Zoe"}));
 }
 
-TEST_F(SettingsTest, EntriesAddedLaterGoToTheEndOfTheList) {
+TEST_F(SettingsTest, EntriesAddedLaterGoToTheEndOfTheFileAndInOrderInTheList) {
   TSettings s = Started();
   s.PlayerList.append("Aaron=Aaron");
-  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Guest", "Aaron"}));
+  EXPECT_EQ(s.PlayerList, QStringList({"Guest=Guest", "Aaron=Aaron"}));
+  EXPECT_EQ(s.ListPlayerNames(), QStringList({"Aaron", "Guest"}));
 }
 
 TEST_F(SettingsTest, APlayerNamedInAnotherCaseOpensTheListsSpellingsProfile) {
