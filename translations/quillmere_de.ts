@@ -327,18 +327,18 @@
         <translation>Linksklick setzt ein Plättchen, Rechtsklick entfernt ein Plättchen</translation>
     </message>
     <message>
-        <source>This clue is hidden - click either button to restore it</source>
-        <translation>Dieser Hinweis ist ausgeblendet – ein Klick mit einer beliebigen Maustaste holt ihn zurück</translation>
+        <source>This clue is hidden - left click it to show it again</source>
+        <translation>Dieser Hinweis ist ausgeblendet – ein Linksklick darauf zeigt ihn wieder</translation>
     </message>
     <message>
-        <source> ... So this tile: %1 can be removed from this group</source>
-        <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation> ... Also kann dieses Plättchen: %1 aus dieser Gruppe entfernt werden</translation>
+        <source> ... So this tile: %1 can be removed from column %2&apos;s %4</source>
+        <extracomment>Follows a hint sentence on the same line, hence the leading blank. %1 is the tile&apos;s picture, %2 the column&apos;s number, %3 the row&apos;s name as written on its own (Animals), %4 the same in lower case (animals): use whichever your language writes there, or neither.</extracomment>
+        <translation> ... Also kann dieses Plättchen: %1 aus Spalte %2 (%3) entfernt werden</translation>
     </message>
     <message>
-        <source> ... So this tile: %1 belongs in this square</source>
-        <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation> ... Also gehört dieses Plättchen: %1 in dieses Feld</translation>
+        <source> ... So this tile: %1 belongs in column %2</source>
+        <extracomment>Follows a hint sentence on the same line, hence the leading blank. %1 is the tile&apos;s picture, %2 the column&apos;s number, %3 the row&apos;s name as written on its own (Animals), %4 the same in lower case (animals): use whichever your language writes there, or neither.</extracomment>
+        <translation> ... Also gehört dieses Plättchen: %1 in Spalte %2</translation>
     </message>
 </context>
 <context>
@@ -605,6 +605,18 @@
     <message>
         <source>The puzzle could not be printed:<byte value="xd"/>%1</source>
         <translation>Das Rätsel konnte nicht gedruckt werden:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The puzzle was written to:<byte value="xd"/>%1<byte value="xd"/>Its solution was written to:<byte value="xd"/>%2</source>
+        <translation>Das Rätsel wurde gespeichert unter:<byte value="xd"/>%1<byte value="xd"/>Seine Lösung wurde gespeichert unter:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The puzzle and its solution were written to:<byte value="xd"/>%1</source>
+        <translation>Das Rätsel und seine Lösung wurden gespeichert unter:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The puzzle was written to:<byte value="xd"/>%1</source>
+        <translation>Das Rätsel wurde gespeichert unter:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1006,14 @@ Programms, sonst aus ../share/quillmere daneben.
         <source>File not found</source>
         <translation>Datei nicht gefunden</translation>
     </message>
+    <message>
+        <source>line %1, field &quot;localindex&quot;: puzzle No. %2 at %3 x %3 has tile %4 in this square, not %5</source>
+        <translation>Zeile %1, Feld &quot;localindex&quot;: Rätsel Nr. %2 in %3 x %3 hat in diesem Feld das Plättchen %4, nicht %5</translation>
+    </message>
+    <message>
+        <source>the clues are not those of puzzle No. %1 at %2 x %2</source>
+        <translation>die Hinweise sind nicht die von Rätsel Nr. %1 in %2 x %2</translation>
+    </message>
 </context>
 <context>
     <name>Scores</name>
@@ -1137,6 +1157,10 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>Unable to delete the saved games %1.</source>
         <translation>Die gespeicherten Spiele %1 können nicht gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>The clues give no further step here, so this clue costs nothing.</source>
+        <translation>Die Hinweise ergeben hier keinen weiteren Schritt; das kostet nichts.</translation>
     </message>
 </context>
 <context>

@@ -327,18 +327,18 @@
         <translation>Clic izquierdo para elegir una ficha, clic derecho para quitarla</translation>
     </message>
     <message>
-        <source>This clue is hidden - click either button to restore it</source>
-        <translation>Esta pista está oculta: haz clic con cualquier botón para recuperarla</translation>
+        <source>This clue is hidden - left click it to show it again</source>
+        <translation>Esta pista está oculta: haz clic izquierdo en ella para volver a mostrarla</translation>
     </message>
     <message>
-        <source> ... So this tile: %1 can be removed from this group</source>
-        <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation> ... Así que esta ficha, %1, se puede quitar de este grupo</translation>
+        <source> ... So this tile: %1 can be removed from column %2&apos;s %4</source>
+        <extracomment>Follows a hint sentence on the same line, hence the leading blank. %1 is the tile&apos;s picture, %2 the column&apos;s number, %3 the row&apos;s name as written on its own (Animals), %4 the same in lower case (animals): use whichever your language writes there, or neither.</extracomment>
+        <translation> ... Así que esta ficha, %1, se puede quitar de la columna %2 (%3)</translation>
     </message>
     <message>
-        <source> ... So this tile: %1 belongs in this square</source>
-        <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation> ... Así que esta ficha, %1, va en esta casilla</translation>
+        <source> ... So this tile: %1 belongs in column %2</source>
+        <extracomment>Follows a hint sentence on the same line, hence the leading blank. %1 is the tile&apos;s picture, %2 the column&apos;s number, %3 the row&apos;s name as written on its own (Animals), %4 the same in lower case (animals): use whichever your language writes there, or neither.</extracomment>
+        <translation> ... Así que esta ficha, %1, va en la columna %2</translation>
     </message>
 </context>
 <context>
@@ -605,6 +605,18 @@
     <message>
         <source>The puzzle could not be printed:<byte value="xd"/>%1</source>
         <translation>No se ha podido imprimir el acertijo:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The puzzle was written to:<byte value="xd"/>%1<byte value="xd"/>Its solution was written to:<byte value="xd"/>%2</source>
+        <translation>El acertijo se ha guardado en:<byte value="xd"/>%1<byte value="xd"/>Su solución se ha guardado en:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The puzzle and its solution were written to:<byte value="xd"/>%1</source>
+        <translation>El acertijo y su solución se han guardado en:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The puzzle was written to:<byte value="xd"/>%1</source>
+        <translation>El acertijo se ha guardado en:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1006,14 @@ programa; si no, de ../share/quillmere junto a ella.
         <source>File not found</source>
         <translation>Archivo no encontrado</translation>
     </message>
+    <message>
+        <source>line %1, field &quot;localindex&quot;: puzzle No. %2 at %3 x %3 has tile %4 in this square, not %5</source>
+        <translation>línea %1, campo &quot;localindex&quot;: el acertijo n.º %2 de %3 x %3 tiene la ficha %4 en esta casilla, no %5</translation>
+    </message>
+    <message>
+        <source>the clues are not those of puzzle No. %1 at %2 x %2</source>
+        <translation>las pistas no son las del acertijo n.º %1 de %2 x %2</translation>
+    </message>
 </context>
 <context>
     <name>Scores</name>
@@ -1137,6 +1157,10 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>Unable to delete the saved games %1.</source>
         <translation>No se han podido eliminar las partidas guardadas %1.</translation>
+    </message>
+    <message>
+        <source>The clues give no further step here, so this clue costs nothing.</source>
+        <translation>Las pistas no dan ningún paso más aquí, así que esta pista no cuesta nada.</translation>
     </message>
 </context>
 <context>

@@ -327,18 +327,18 @@
         <translation>Clic gauche pour choisir une tuile, clic droit pour retirer une tuile</translation>
     </message>
     <message>
-        <source>This clue is hidden - click either button to restore it</source>
-        <translation>Cet indice est masqué – cliquez avec l’un ou l’autre bouton pour le réafficher</translation>
+        <source>This clue is hidden - left click it to show it again</source>
+        <translation>Cet indice est masqué – cliquez dessus avec le bouton gauche pour le réafficher</translation>
     </message>
     <message>
-        <source> ... So this tile: %1 can be removed from this group</source>
-        <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation> ... Donc cette tuile&#xa0;: %1 peut être retirée de ce groupe</translation>
+        <source> ... So this tile: %1 can be removed from column %2&apos;s %4</source>
+        <extracomment>Follows a hint sentence on the same line, hence the leading blank. %1 is the tile&apos;s picture, %2 the column&apos;s number, %3 the row&apos;s name as written on its own (Animals), %4 the same in lower case (animals): use whichever your language writes there, or neither.</extracomment>
+        <translation> ... Donc cette tuile&#xa0;: %1 peut être retirée de la colonne %2 (%3)</translation>
     </message>
     <message>
-        <source> ... So this tile: %1 belongs in this square</source>
-        <extracomment>Follows a hint sentence on the same line, hence the leading blank; %1 is the tile&apos;s picture.</extracomment>
-        <translation> ... Donc cette tuile&#xa0;: %1 va dans cette case</translation>
+        <source> ... So this tile: %1 belongs in column %2</source>
+        <extracomment>Follows a hint sentence on the same line, hence the leading blank. %1 is the tile&apos;s picture, %2 the column&apos;s number, %3 the row&apos;s name as written on its own (Animals), %4 the same in lower case (animals): use whichever your language writes there, or neither.</extracomment>
+        <translation> ... Donc cette tuile&#xa0;: %1 va dans la colonne %2</translation>
     </message>
 </context>
 <context>
@@ -605,6 +605,18 @@
     <message>
         <source>The puzzle could not be printed:<byte value="xd"/>%1</source>
         <translation>L’énigme n’a pas pu être imprimée&#xa0;:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The puzzle was written to:<byte value="xd"/>%1<byte value="xd"/>Its solution was written to:<byte value="xd"/>%2</source>
+        <translation>L’énigme a été enregistrée dans&#xa0;:<byte value="xd"/>%1<byte value="xd"/>Sa solution a été enregistrée dans&#xa0;:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>The puzzle and its solution were written to:<byte value="xd"/>%1</source>
+        <translation>L’énigme et sa solution ont été enregistrées dans&#xa0;:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>The puzzle was written to:<byte value="xd"/>%1</source>
+        <translation>L’énigme a été enregistrée dans&#xa0;:<byte value="xd"/>%1</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1006,14 @@ sinon de ../share/quillmere à côté de celui-ci.
         <source>File not found</source>
         <translation>Fichier introuvable</translation>
     </message>
+    <message>
+        <source>line %1, field &quot;localindex&quot;: puzzle No. %2 at %3 x %3 has tile %4 in this square, not %5</source>
+        <translation>ligne %1, champ «&#xa0;localindex&#xa0;»&#xa0;: l’énigme n°&#xa0;%2 en %3 x %3 a la tuile %4 dans cette case, pas %5</translation>
+    </message>
+    <message>
+        <source>the clues are not those of puzzle No. %1 at %2 x %2</source>
+        <translation>les indices ne sont pas ceux de l’énigme n°&#xa0;%1 en %2 x %2</translation>
+    </message>
 </context>
 <context>
     <name>Scores</name>
@@ -1137,6 +1157,10 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>Unable to delete the saved games %1.</source>
         <translation>Impossible de supprimer les parties sauvegardées %1.</translation>
+    </message>
+    <message>
+        <source>The clues give no further step here, so this clue costs nothing.</source>
+        <translation>Les indices ne donnent plus aucune étape ici, cet indice ne coûte donc rien.</translation>
     </message>
 </context>
 <context>
