@@ -5,6 +5,7 @@
 #include "ClueText.h"
 #include "Images.h"
 #include "MainForm.h"
+#include "ReaderNotice.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -406,31 +407,6 @@ class TClueListAccessible : public TWordsAccessible {
   mutable QList<QAccessible::Id> Items;
 };
 
-// An announcement: a notification that shows, which readers speak at once.
-class TNoticeAccessible : public QAccessibleInterface {
- public:
-  TNoticeAccessible(QWidget* window, QString text) : Window(window), Text(std::move(text)) {}
-  bool isValid() const override { return !Window.isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return Window ? Window->windowHandle() : nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override {
-    return Window ? QAccessible::queryAccessibleInterface(Window.data()) : nullptr;
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? Text : QString(); }
-  void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override { return {}; }
-  QAccessible::Role role() const override { return QAccessible::Notification; }
-  QAccessible::State state() const override { return {}; }
-
- private:
-  QPointer<QWidget> Window;
-  const QString Text;
-};
-
 }  // namespace
 
 // --- the words ---------------------------------------------------------------------
@@ -574,7 +550,7 @@ TAccessibility::~TAccessibility() {
     Makers().remove(object.data());
     Forget(object.data());
   }
-  for (const QAccessible::Id id : Notices) QAccessible::deleteAccessibleInterface(id);
+  ForgetReaderNotices();
 }
 
 void TAccessibility::Install() {
@@ -856,9 +832,7 @@ void TAccessibility::AnnounceFirst(const QString& text) {
 
 void TAccessibility::SendAnnouncements() {
   if (Pending.isEmpty()) return;
-  auto* notice = new TNoticeAccessible(&Form, Pending.join(u' '));
+  const QString text = Pending.join(u' ');
   Pending.clear();
-  Notices.append(QAccessible::registerAccessibleInterface(notice));
-  while (Notices.size() > 16) QAccessible::deleteAccessibleInterface(Notices.takeFirst());
-  Send(notice, QAccessible::ObjectShow);
+  AnnounceToReaders(&Form, text);
 }

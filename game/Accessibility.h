@@ -96,8 +96,5 @@ class TAccessibility {
   bool WasPaused = false;
   QString FocusKey, FocusName;  // where the cursor stood, and what it said there
   QStringList Pending;
-  // The last announcements' objects: each announcement is an object of its
-  // own, so a reader that asks for its text later still gets this one.
-  QList<QAccessible::Id> Notices;
   QList<QPointer<QObject>> Provided;
 };

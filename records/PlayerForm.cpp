@@ -1,6 +1,7 @@
 #include "PlayerForm.h"
 
 #include "Fonts.h"
+#include "ReaderNotice.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -71,6 +72,7 @@ void TPlayerForm::RzBitBtn1Click() {
       ProblemLbl->setText(problem);
       ProblemLbl->show();
       NameBox->setFocus();
+      AnnounceToReaders(this, problem);  // what the eye sees in red
       return;
     }
   }
