@@ -456,6 +456,17 @@ def main():
     say(["space"], r"^Clue hidden$", "hiding a clue of the solved puzzle")
     say(["Menu"], r"^Show All$", "the clue panel's menu")
     say(["Return"], r"^Every clue is shown$", "Show All from the keys")
+
+    # Another board size from the keys is said once.
+    say(["ctrl+b"], r"^List with 6 items$", "the size list")
+    say(["Down"], r"^5 x 5 \(Easy\)$", "the next size in the list")
+    start = len(transcript())
+    key("Return")
+    said(start, r"^Puzzle No\. \d+, board 5 x 5 \(Easy\)$", "the new board size")
+    say(["p"], r"^The game is paused\. Press P to go on\.?$", "the pause after the new size")
+    told = [t for t in transcript()[start:] if re.search(r"board 5 x 5", t)]
+    if len(told) != 1:
+        fail("the new board size was said %d times: %s" % (len(told), told))
     if not misclicks or not placed:
         fail("the play heard %d wrong choices and %d squares placed" % (misclicks, placed))
     # The squares nobody pressed were solved by the cascade, and said so.
