@@ -55,8 +55,10 @@ class TAccessibility {
   // translated.
   QString TileName(int row, int tile) const;
   QString RowName(int row) const;
-  QString SquareText(int c, int r) const;  // a solved square: its column, row and tile
-  QString PlacedText(int c, int r) const;  // the same, saying it was placed
+  // "Column 3, Animals: Dog" once solved, "Column 3, Animals: Dog or Cat"
+  // before; and for a square just solved, "Column 3, Animals: Dog, placed".
+  QString SquareText(int c, int r) const;
+  QString PlacedText(int c, int r) const;
   QString CellText(int c, int r, int q) const;
   QString ClueText(const TClue& clue) const;  // with "(hidden)" when it is
   QString StepText(const TDeductionStep& step) const;
