@@ -616,7 +616,7 @@ void TAccessibility::Install() {
   f.RzToolbar1->setAccessibleName(QCoreApplication::translate("Accessibility", "Toolbar"));
   // The toolbar's grooves and the panels' dividers are separators: their role
   // says what they are, and readers pass over them.
-  const auto separator = [this](QWidget* w, std::function<QString()> description) {
+  const auto separator = [this](QWidget* w, const std::function<QString()>& description) {
     Provide(w, [description](QObject* o) {
       return new TWordsAccessible(static_cast<QWidget*>(o), QAccessible::Separator, {}, description);
     });
