@@ -8,7 +8,8 @@ test plays a 4 x 4 puzzle to the congratulations with keys alone, checking
 what Orca SAYS (the "SPEECH OUTPUT" lines of its debug log): the cell under
 the cursor, a candidate removed and brought back, a wrong choice, a solved
 square in a few words, the keypad's Enter pressing nothing, the pause, a clue
-hidden and shown, the clue panel's menu.
+hidden and shown, the clue panel's menu, another board size said once and a
+player's name the new player's dialog refuses.
 
 Usage: dbus-run-session -- python3 screen_reader.py GAME
 (run by screen_reader.sh, which skips when a piece is missing). Exit 77 to
@@ -467,6 +468,15 @@ def main():
     told = [t for t in transcript()[start:] if re.search(r"board 5 x 5", t)]
     if len(told) != 1:
         fail("the new board size was said %d times: %s" % (len(told), told))
+
+    # A player's name the new player's dialog refuses is said, not only shown
+    # in red.
+    start = len(transcript())
+    subprocess.run(["xdotool", "keydown", "alt", "key", "l", "keyup", "alt"], check=True)
+    said(start, r"^Create New Player$", "the Players menu")
+    say(["Return"], r"^Your name:", "the new player's dialog")
+    say(["Return"], r"^A player name cannot be empty\.?$", "an empty name refused")
+    say(["Escape"], r"^Quillmere - Logic Challenge", "the dialog closed")
     if not misclicks or not placed:
         fail("the play heard %d wrong choices and %d squares placed" % (misclicks, placed))
     # The squares nobody pressed were solved by the cascade, and said so.
