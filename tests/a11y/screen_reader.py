@@ -476,7 +476,15 @@ def main():
     said(start, r"^Create New Player$", "the Players menu")
     say(["Return"], r"^Your name:", "the new player's dialog")
     say(["Return"], r"^A player name cannot be empty\.?$", "an empty name refused")
-    say(["Escape"], r"^Quillmere - Logic Challenge", "the dialog closed")
+    # Cancel is pressed through the reader, not with a key: Qt's reader bridge
+    # keeps its copy of a key whose window closes under it (a leak of Qt's
+    # that the sanitized build would report).
+    cancel = [o for r, n, o in tree() if r == "push button" and n == "Cancel"]
+    if not cancel:
+        fail("the new player's dialog has no Cancel button")
+    start = len(transcript())
+    cancel[0].queryAction().doAction(0)
+    said(start, r"^Quillmere - Logic Challenge", "the dialog closed")
     if not misclicks or not placed:
         fail("the play heard %d wrong choices and %d squares placed" % (misclicks, placed))
     # The squares nobody pressed were solved by the cascade, and said so.
