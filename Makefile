@@ -18,7 +18,8 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             clang-tidy clang-format \
             openbox xdotool x11-utils weston qt6-wayland lintian \
             qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all \
-            at-spi2-core python3-pyatspi dbus-daemon
+            at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher \
+            speech-dispatcher-audio-plugins
 
 JOBS     ?= 2
 BUILD    ?= build

@@ -5,6 +5,7 @@
 #include "ClueText.h"
 #include "Images.h"
 #include "MainForm.h"
+#include "ReaderNotice.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -170,7 +171,10 @@ class TSquareAccessible : public TDrawnAccessible, public QAccessibleTableCellIn
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override;
-  int childCount() const override { return Access.Form.N(); }
+  // A solved square holds its tile only: its cells are gone from the board.
+  int childCount() const override {
+    return Access.Form.Session().Game().Puzzle.Square(C, R).IsSolved() ? 0 : Access.Form.N();
+  }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
     QAccessible::Id& id = Cells[std::size_t(index)];
@@ -203,7 +207,8 @@ class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterfa
   TBoardAccessible(TAccessibility& access, QWidget* box)
       : TWordsAccessible(
             box, QAccessible::Table, [] { return QCoreApplication::translate("Accessibility", "Board"); },
-            [] {
+            [&access] {
+              if (access.Form.Session().Game().Paused()) return access.PausedText();
               return QCoreApplication::translate(
                   "Accessibility",
                   "The arrow keys move between the tiles, Space places the tile, Delete removes it or "
@@ -218,7 +223,11 @@ class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterfa
     if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
     return TWordsAccessible::interface_cast(t);
   }
-  int N() const { return Access.Form.Session().Game().BoardReady() ? Access.Form.N() : 0; }
+  // A paused board shows nothing, to the eye or in words.
+  int N() const {
+    const TGame& game = Access.Form.Session().Game();
+    return game.BoardReady() && !game.Paused() ? Access.Form.N() : 0;
+  }
   QAccessibleInterface* Square(int c, int r) const {
     if (c < 1 || c > N() || r < 1 || r > N()) return nullptr;
     QAccessible::Id& id = Squares[std::size_t((r - 1) * MaxBoardSize + c - 1)];
@@ -351,9 +360,12 @@ class TClueListAccessible : public TWordsAccessible {
               return vertical ? QCoreApplication::translate("Accessibility", "Clues about columns")
                               : QCoreApplication::translate("Accessibility", "Clues about order");
             },
-            [] {
+            [&access] {
+              if (access.Form.Session().Game().Paused()) return access.PausedText();
               return QCoreApplication::translate(
-                  "Accessibility", "The arrow keys move between the clues, Space hides or shows one.");
+                  "Accessibility",
+                  "The arrow keys move between the clues, Space hides or shows one, the context menu key "
+                  "shows them all.");
             }),
         Access(access),
         Vertical(vertical) {}
@@ -365,7 +377,8 @@ class TClueListAccessible : public TWordsAccessible {
     return Vertical ? puzzle.VerticalClues : puzzle.HorizontalClues;
   }
   int childCount() const override {
-    return Access.Form.Session().Game().BoardReady() ? int(Clues().size()) : 0;
+    const TGame& game = Access.Form.Session().Game();
+    return game.BoardReady() && !game.Paused() ? int(Clues().size()) : 0;
   }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
@@ -394,31 +407,6 @@ class TClueListAccessible : public TWordsAccessible {
   mutable QList<QAccessible::Id> Items;
 };
 
-// An announcement: a notification that shows, which readers speak at once.
-class TNoticeAccessible : public QAccessibleInterface {
- public:
-  TNoticeAccessible(QWidget* window, QString text) : Window(window), Text(std::move(text)) {}
-  bool isValid() const override { return !Window.isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override { return Window ? Window->windowHandle() : nullptr; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override {
-    return Window ? QAccessible::queryAccessibleInterface(Window.data()) : nullptr;
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QString text(QAccessible::Text t) const override { return t == QAccessible::Name ? Text : QString(); }
-  void setText(QAccessible::Text, const QString&) override {}
-  QRect rect() const override { return {}; }
-  QAccessible::Role role() const override { return QAccessible::Notification; }
-  QAccessible::State state() const override { return {}; }
-
- private:
-  QPointer<QWidget> Window;
-  const QString Text;
-};
-
 }  // namespace
 
 // --- the words ---------------------------------------------------------------------
@@ -437,14 +425,27 @@ QString TAccessibility::RowName(int row) const {
 
 QString TAccessibility::SquareText(int c, int r) const {
   const TSquare& square = Form.Session().Game().Puzzle.Square(c, r);
+  // "Column 3, Animals: Dog": a solved square says its tile, the others the
+  // tiles still possible.
   if (square.IsSolved())
-    return QCoreApplication::translate("Accessibility", "Column %1, %2: %3, placed")
+    return QCoreApplication::translate("Accessibility", "Column %1, %2: %3")
         .arg(QString::number(c), RowName(r), TileName(r, square.localindex()));
   QStringList names;
   for (int t = 1; t <= Form.N(); ++t)
     if (square.HasCandidate(t)) names.append(TileName(r, t));
   return QCoreApplication::translate("Accessibility", "Column %1, %2: %3")
       .arg(QString::number(c), RowName(r), Alternatives(names));
+}
+
+QString TAccessibility::PlacedText(int c, int r) const {
+  return QCoreApplication::translate("Accessibility", "Column %1, %2: %3, placed")
+      .arg(QString::number(c), RowName(r),
+           TileName(r, Form.Session().Game().Puzzle.Square(c, r).localindex()));
+}
+
+QString TAccessibility::PausedText() const {
+  // The words the paused board shows.
+  return QCoreApplication::translate("TMainForm", "Your game is PAUSED");
 }
 
 QString TAccessibility::CellText(int c, int r, int q) const {
@@ -550,7 +551,7 @@ TAccessibility::~TAccessibility() {
     Makers().remove(object.data());
     Forget(object.data());
   }
-  for (const QAccessible::Id id : Notices) QAccessible::deleteAccessibleInterface(id);
+  ForgetReaderNotices();
 }
 
 void TAccessibility::Install() {
@@ -614,21 +615,33 @@ void TAccessibility::Install() {
     menu->insertAction(before, sizes);
   }
   f.RzToolbar1->setAccessibleName(QCoreApplication::translate("Accessibility", "Toolbar"));
+  // The toolbar's grooves and the panels' dividers are separators: their role
+  // says what they are, and readers pass over them.
+  const auto separator = [this](QWidget* w, const std::function<QString()>& description) {
+    Provide(w, [description](QObject* o) {
+      return new TWordsAccessible(static_cast<QWidget*>(o), QAccessible::Separator, {}, description);
+    });
+  };
   for (QFrame* groove : f.RzToolbar1->findChildren<QFrame*>())
-    if (groove->frameShape() == QFrame::VLine)
-      groove->setAccessibleName(QCoreApplication::translate("Accessibility", "Separator"));
+    if (groove->frameShape() == QFrame::VLine) separator(groove, {});
   for (QSplitter* splitter : {f.MainSplitter, f.BoardSplitter})
-    for (int i = 1; i < splitter->count(); ++i)
-      splitter->handle(i)->setAccessibleName(
-          QCoreApplication::translate("Accessibility", "Divider: dragged, it sizes the panels"));
+    for (int i = 0; i < splitter->count(); ++i)
+      separator(splitter->handle(i), [] {
+        return QCoreApplication::translate("Accessibility", "Divider: dragged, it sizes the panels");
+      });
   f.RzPanel4->setAccessibleName(QCoreApplication::translate("Accessibility", "Information bar"));
   PuzzleChanged(TPuzzleChange::Proved);  // no announcement, only the board as it is
 }
 
-bool TAccessibility::CursorOn(int c, int r, int q) const {
+bool TAccessibility::CursorOnBoardSquare(int c, int r) const {
   const TKeyCursor& k = Form.Keys.Cursor;
-  if (!k.Active || k.Pane != TKeyPane::Board || !Form.PaintBox1->hasFocus() || k.c != c || k.r != r)
+  return k.Active && k.Pane == TKeyPane::Board && k.c == c && k.r == r;
+}
+
+bool TAccessibility::CursorOn(int c, int r, int q) const {
+  if (!CursorOnBoardSquare(c, r) || !Form.PaintBox1->hasFocus() || Form.Session().Game().Paused())
     return false;
+  const TKeyCursor& k = Form.Keys.Cursor;
   const bool solved = Form.Session().Game().Puzzle.Square(c, r).IsSolved();
   return q == 0 ? solved : !solved && k.q == q;
 }
@@ -637,7 +650,8 @@ bool TAccessibility::CursorOnClue(bool vertical, int index) const {
   const TKeyCursor& k = Form.Keys.Cursor;
   const TKeyPane pane = vertical ? TKeyPane::Vertical : TKeyPane::Horizontal;
   return k.Active && k.Pane == pane && (vertical ? k.Vertical : k.Horizontal) == index &&
-         (vertical ? Form.VerticalPaintBox : Form.HorizontalPaintBox)->hasFocus();
+         (vertical ? Form.VerticalPaintBox : Form.HorizontalPaintBox)->hasFocus() &&
+         !Form.Session().Game().Paused();
 }
 
 QAccessibleInterface* TAccessibility::CursorTarget(TKeyPane pane) const {
@@ -645,7 +659,8 @@ QAccessibleInterface* TAccessibility::CursorTarget(TKeyPane pane) const {
   TPaintBox* box = pane == TKeyPane::Board        ? Form.PaintBox1
                    : pane == TKeyPane::Horizontal ? Form.HorizontalPaintBox
                                                   : Form.VerticalPaintBox;
-  if (!k.Active || k.Pane != pane || !box->hasFocus() || !Form.Session().Game().BoardReady()) return nullptr;
+  const TGame& game = Form.Session().Game();
+  if (!k.Active || k.Pane != pane || !box->hasFocus() || !game.BoardReady() || game.Paused()) return nullptr;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
   if (!iface) return nullptr;
   if (pane != TKeyPane::Board) return iface->child(pane == TKeyPane::Vertical ? k.Vertical : k.Horizontal);
@@ -693,27 +708,81 @@ void TAccessibility::PuzzleChanged(TPuzzleChange change) {
   for (int c = 1; c <= Form.N(); ++c)
     for (int r = 1; r <= Form.N(); ++r)
       Solved[std::size_t((c - 1) * MaxBoardSize + r - 1)] = puzzle.Square(c, r).IsSolved();
+  for (const bool vertical : {false, true}) {
+    std::vector<bool>& shown = Shown[vertical];
+    shown.clear();
+    for (const TClue& clue : vertical ? puzzle.VerticalClues : puzzle.HorizontalClues)
+      shown.push_back(clue.shown());
+  }
+  Reordered();
+}
+
+void TAccessibility::Reordered() {
   FocusKey.clear();
-  if (QAccessible::isActive()) {
-    for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) {
-      QAccessibleEvent event(box, QAccessible::ObjectReorder);
-      QAccessible::updateAccessibility(&event);
-    }
+  if (!QAccessible::isActive()) return;
+  for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) {
+    QAccessibleEvent event(box, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
   }
 }
 
 void TAccessibility::SquaresChanged(const std::vector<TBoardPos>& squares) {
   const TPuzzle& puzzle = Form.Session().Game().Puzzle;
-  const TKeyCursor& k = Form.Keys.Cursor;
   for (const TBoardPos& p : squares) {
     if (p.c < 1 || p.c > MaxBoardSize || p.r < 1 || p.r > MaxBoardSize) continue;
     auto&& was = Solved[std::size_t((p.c - 1) * MaxBoardSize + p.r - 1)];
     const bool now = puzzle.Square(p.c, p.r).IsSolved();
     // The square the keys pressed says so itself, as the focus.
-    const bool pressed = k.Active && k.Pane == TKeyPane::Board && k.c == p.c && k.r == p.r;
-    if (now && !was && !pressed) Announce(SquareText(p.c, p.r));
+    if (now && !was && !CursorOnBoardSquare(p.c, p.r)) Announce(PlacedText(p.c, p.r));
     was = now;
   }
+}
+
+void TAccessibility::Pressed(const TMove& move, TPressResult result) {
+  const QString tile = TileName(move.r, move.q);
+  const bool keys = CursorOnBoardSquare(move.c, move.r);
+  switch (result) {
+    case TPressResult::Placed:
+      // The announcements of the squares that followed would cut short the
+      // focus saying this one.
+      if (keys && !Pending.isEmpty()) AnnounceFirst(PlacedText(move.c, move.r));
+      break;
+    case TPressResult::Removed:
+      Announce(QCoreApplication::translate("Accessibility", "%1 removed").arg(tile));
+      break;
+    case TPressResult::RemovedAndSolved: {
+      const QString removed = QCoreApplication::translate("Accessibility", "%1 removed").arg(tile);
+      AnnounceFirst(keys ? QCoreApplication::translate("Accessibility", "%1. %2")
+                               .arg(removed, PlacedText(move.c, move.r))
+                         : removed);
+      break;
+    }
+    case TPressResult::Restored:
+      Announce(QCoreApplication::translate("Accessibility", "%1 possible again").arg(tile));
+      break;
+    case TPressResult::RedrawOnly:
+      Announce(QCoreApplication::translate("Accessibility", "%1 is placed in another column").arg(tile));
+      break;
+    case TPressResult::Ignored:
+    case TPressResult::MisClick:  // its message is said
+      break;
+  }
+}
+
+void TAccessibility::CluesChanged(bool vertical, bool all) {
+  const TPuzzle& puzzle = Form.Session().Game().Puzzle;
+  const TClueList& clues = vertical ? puzzle.VerticalClues : puzzle.HorizontalClues;
+  std::vector<bool>& shown = Shown[vertical];
+  shown.resize(clues.size(), true);
+  if (all) {
+    Announce(QCoreApplication::translate("Accessibility", "Every clue is shown."));
+  } else {
+    for (std::size_t i = 0; i < clues.size(); ++i)
+      if (clues[i].shown() != shown[i])
+        Announce(clues[i].shown() ? QCoreApplication::translate("Accessibility", "Clue shown")
+                                  : QCoreApplication::translate("Accessibility", "Clue hidden"));
+  }
+  for (std::size_t i = 0; i < clues.size(); ++i) shown[i] = clues[i].shown();
 }
 
 void TAccessibility::StateChanged(TStateChange change) {
@@ -728,11 +797,19 @@ void TAccessibility::StateChanged(TStateChange change) {
   if (change != TStateChange::Phase) return;
   // The player's own pause; a window open over the game pauses it too, and
   // says so itself.
-  const bool paused = game.Paused() && Form.Pause1->isChecked();
+  const bool paused = game.PlayerPaused();
   if (paused != PlayerPaused)
-    Announce(paused ? QCoreApplication::translate("Accessibility", "The game is paused. Press P to go on.")
-                    : QCoreApplication::translate("Accessibility", "The game goes on."));
+    Announce(paused ? PauseNotice() : QCoreApplication::translate("Accessibility", "The game goes on."));
   PlayerPaused = paused;
+  // The paused board and clues hide their squares and sentences.
+  if (game.Paused() != WasPaused) {
+    WasPaused = game.Paused();
+    Reordered();
+  }
+}
+
+QString TAccessibility::PauseNotice() const {
+  return QCoreApplication::translate("Accessibility", "The game is paused. Press P to go on.");
 }
 
 void TAccessibility::MisClick(const QString& text) {
@@ -749,11 +826,14 @@ void TAccessibility::Announce(const QString& text) {
   Pending.append(text);
 }
 
+void TAccessibility::AnnounceFirst(const QString& text) {
+  Announce(text);
+  if (!Pending.isEmpty()) Pending.move(Pending.size() - 1, 0);
+}
+
 void TAccessibility::SendAnnouncements() {
   if (Pending.isEmpty()) return;
-  auto* notice = new TNoticeAccessible(&Form, Pending.join(u' '));
+  const QString text = Pending.join(u' ');
   Pending.clear();
-  Notices.append(QAccessible::registerAccessibleInterface(notice));
-  while (Notices.size() > 16) QAccessible::deleteAccessibleInterface(Notices.takeFirst());
-  Send(notice, QAccessible::ObjectShow);
+  AnnounceToReaders(&Form, text);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardPos.h"
+#include "Game.h"
 #include "KeyCursor.h"
 
 #include <QAccessible>
@@ -17,7 +18,6 @@ class TClue;
 class TMainForm;
 enum class TPuzzleChange;
 enum class TStateChange;
-struct TDeductionStep;
 
 // The window in words, for screen readers: the painted board is a table of
 // squares holding their candidate cells, the clue panels are lists of clue
@@ -41,6 +41,11 @@ class TAccessibility {
   void PuzzleChanged(TPuzzleChange change);
   void SquaresChanged(const std::vector<TBoardPos>& squares);
   void StateChanged(TStateChange change);
+  // A clue of this panel was hidden or shown (all: every clue shown).
+  void CluesChanged(bool vertical, bool all);
+  // What a press on a board cell did, said when the board's look is all that
+  // tells it (a removed or restored candidate).
+  void Pressed(const TMove& move, TPressResult result);
   void MisClick(const QString& text);
   void StepExplained(const TDeductionStep& step);
   // The keyboard cursor moved, or what it stands on changed.
@@ -50,14 +55,22 @@ class TAccessibility {
   // translated.
   QString TileName(int row, int tile) const;
   QString RowName(int row) const;
+  // "Column 3, Animals: Dog" once solved, "Column 3, Animals: Dog or Cat"
+  // before; and for a square just solved, "Column 3, Animals: Dog, placed".
   QString SquareText(int c, int r) const;
+  QString PlacedText(int c, int r) const;
   QString CellText(int c, int r, int q) const;
   QString ClueText(const TClue& clue) const;  // with "(hidden)" when it is
   QString StepText(const TDeductionStep& step) const;
   QString HintPaneText() const;
+  // What the board and the clues say while the game is paused, and what a
+  // key that would play says then.
+  QString PausedText() const;
+  QString PauseNotice() const;
 
   // Said without moving the focus, together with whatever else this event
   // brings (sent once the event is done, after the focus has its new name).
+  // Readers speak it at once, cutting short what they were saying.
   void Announce(const QString& text);
 
   // What the keyboard cursor stands on in pane, while it shows there and the
@@ -71,15 +84,19 @@ class TAccessibility {
 
  private:
   void SendAnnouncements();
+  // Said before whatever else this event announces.
+  void AnnounceFirst(const QString& text);
+  // The painted panes' children come and go (another puzzle, the pause).
+  void Reordered();
+  bool CursorOnBoardSquare(int c, int r) const;
   QString ClueSentence(const TClue& clue, bool step) const;
   void Provide(QObject* object, const std::function<QAccessibleInterface*(QObject*)>& maker);
 
-  std::vector<bool> Solved;  // the squares solved at the last report, column by column
+  std::vector<bool> Solved;    // the squares solved at the last report, column by column
+  std::vector<bool> Shown[2];  // the clues shown at the last report, horizontal and vertical
   bool PlayerPaused = false;
+  bool WasPaused = false;
   QString FocusKey, FocusName;  // where the cursor stood, and what it said there
   QStringList Pending;
-  // The last announcements' objects: each announcement is an object of its
-  // own, so a reader that asks for its text later still gets this one.
-  QList<QAccessible::Id> Notices;
   QList<QPointer<QObject>> Provided;
 };

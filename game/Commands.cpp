@@ -73,6 +73,8 @@ void TMainForm::PauseBtnClick() {
   WinTimer->stop();
   DismissPointers();
   Play->SetPaused(Pause1->isChecked());
+  // A game being set up takes no pause: the button shows what the game does.
+  Pause1->setChecked(Play->Game().PlayerPaused());
 }
 
 void TMainForm::TimeLblClick() {
@@ -145,7 +147,6 @@ void TMainForm::BtnSaveClick() {
   WinTimer->stop();
   DismissPointers();
   // The toolbar's save leaves the game paused, as the pause button does.
-  if (!Play->Game().Paused()) Pause1->setChecked(true);
   Play->SaveAndPause();
 }
 
@@ -220,6 +221,7 @@ void TMainForm::CluesChanged(bool vertical, bool all) {
     DrawVerticalPanel();
   else
     DrawHorizontalPanel();
+  Access.CluesChanged(vertical, all);
 }
 
 void TMainForm::StateChanged(TStateChange change) {

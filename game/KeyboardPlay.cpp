@@ -7,6 +7,7 @@
 #include "MainForm.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QTimer>
 
@@ -90,11 +91,26 @@ bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
     Show(next);
     return true;
   }
-  const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+  // The clue panels' menu (Show All) opens from the keys as from the mouse.
+  if (Pane != TKeyPane::Board &&
+      (key == Qt::Key_Menu || (key == Qt::Key_F10 && (Event->modifiers() & Qt::ShiftModifier)))) {
+    OpenClueMenu(Pane);
+    return true;
+  }
+  // The keypad's Enter is the screen reader's Where Am I: it presses nothing.
+  const bool keypadEnter = key == Qt::Key_Enter && (Event->modifiers() & Qt::KeypadModifier);
+  const bool press = key == Qt::Key_Space || key == Qt::Key_Return || (key == Qt::Key_Enter && !keypadEnter);
   const bool remove = key == Qt::Key_Delete || key == Qt::Key_Backspace;
   const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
   const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+  if (keypadEnter) return true;
   if (!press && !(remove && Pane == TKeyPane::Board) && !dx && !dy) return false;
+  // A paused game hides the board and the clues: a key that would play
+  // says why it does nothing.
+  if ((press || remove) && Form.Session().Game().Paused()) {
+    Form.Access.Announce(Form.Access.PauseNotice());
+    return true;
+  }
   // The first key only shows where the cursor stands, so no press lands on
   // a cell the player has not seen.
   if (!(Cursor.Active && Cursor.Pane == Pane)) {
@@ -176,6 +192,28 @@ void TKeyboardPlay::ClueKey(TKeyPane Pane, int step, bool press) {
   } else if (VerticalTileSize(Form.VerticalPaintBox->width(), Form.VerticalPaintBox->height(), n) > 0) {
     Form.VerticalClueChosen(i);
   }
+}
+
+void TKeyboardPlay::OpenClueMenu(TKeyPane Pane) {
+  TPaintBox* box = PaneBox(Pane);
+  QPoint at = box->rect().center();
+  if (Cursor.Active && Cursor.Pane == Pane) {
+    const int n = int((Pane == TKeyPane::Horizontal ? Form.Session().Game().Puzzle.HorizontalClues
+                                                    : Form.Session().Game().Puzzle.VerticalClues)
+                          .size());
+    const int i = Pane == TKeyPane::Horizontal ? Cursor.Horizontal : Cursor.Vertical;
+    if (Pane == TKeyPane::Horizontal && Form.HorizontalLayout().s > 0) {
+      const int s = Form.HorizontalLayout().s;
+      at = QRect(HorizontalClueLeft(i, s), HorizontalClueTop(i, s), 3 * s, s).center();
+    } else if (const int s = VerticalTileSize(box->width(), box->height(), n);
+               Pane == TKeyPane::Vertical && s > 0) {
+      at = QRect(VerticalClueLeft(i, s), 10, s, 3 * s).center();
+    }
+  }
+  // The first item takes the focus, so a reader says the menu opened.
+  QMenu* menu = Pane == TKeyPane::Horizontal ? Form.HorizontalPopup : Form.VerticalPopup;
+  menu->popup(box->mapToGlobal(at));
+  if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().front());
 }
 
 void TKeyboardPlay::Explain() {

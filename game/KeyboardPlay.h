@@ -35,6 +35,7 @@ class TKeyboardPlay {
   void BoardKey(int dx, int dy, bool remove);
   void ClueKey(TKeyPane Pane, int step, bool press);
   void Explain();  // as the pointer resting there would
+  void OpenClueMenu(TKeyPane Pane);
   void DrawBoardCursor(QPainter& Canvas);
   void DrawHorizontalCursor(QPainter& Canvas);
   void DrawVerticalCursor(QPainter& Canvas);

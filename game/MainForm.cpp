@@ -3,6 +3,7 @@
 #include "Images.h"
 #include "Settings.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -185,6 +186,12 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this)
     return true;
+  // A key for the size list that comes after the list closed picks nothing
+  // more. The list takes Return as a shortcut override and closes; with a
+  // screen reader running, its bridge hands the same key on again later.
+  if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
+      watched == ComboBox1->view() && !ComboBox1->view()->isVisible())
+    return true;
   return QMainWindow::eventFilter(watched, event);
 }
 
@@ -194,6 +201,9 @@ void TMainForm::GamePhaseChanged() {
     Timer1->start();
   else
     Timer1->stop();
+  // The button shows the player's pause, whatever started or ended it (a new
+  // puzzle plays at once).
+  Pause1->setChecked(game.PlayerPaused());
   if (!game.BoardReady() || game.Paused() == ShownPaused) return;
   ShownPaused = game.Paused();
   // The clue panels' free strips and the zoom boxes take the paused look too.
@@ -313,7 +323,6 @@ void TMainForm::ShowHighScores1Click() {
   WinTimer->stop();
   DismissPointers();
   // The game stays paused until the player resumes it, as with the button.
-  if (Play->Game().InProgress() && !Play->Game().Paused()) Pause1->setChecked(true);
   Play->ShowHighScores();
 }
 

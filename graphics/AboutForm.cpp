@@ -35,6 +35,7 @@ TAboutForm::TAboutForm(const QString& DataFolder, QWidget* parent) : QDialog(par
   Image1 = new QLabel(RzPanel1);
   Image1->setGeometry(0, 0, ClientWidth, ClientHeight);
   Image1->setAlignment(Qt::AlignCenter);
+  Image1->setAccessibleName(tr("Title picture"));
   const TJpegResult title = LoadJpegImage(DataFile(DataFolder, QStringLiteral("title.jpg")));
   if (title.Ok()) Image1->setPixmap(QPixmap::fromImage(title.Image));
 

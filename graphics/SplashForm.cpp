@@ -22,6 +22,7 @@ TSplashForm::TSplashForm(const QString& DataFolder, QWidget* parent) : QDialog(p
   Image1 = new QLabel(this);
   Image1->setGeometry(0, 0, ClientWidth, ClientHeight);
   Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Image1->setAccessibleName(tr("Title picture"));
   const TJpegResult title = LoadJpegImage(DataFile(DataFolder, QStringLiteral("title.jpg")));
   if (title.Ok()) Image1->setPixmap(QPixmap::fromImage(title.Image));
 

@@ -1,6 +1,7 @@
 #include "PlayerForm.h"
 
 #include "Fonts.h"
+#include "ReaderNotice.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -74,6 +75,7 @@ void TPlayerForm::RzBitBtn1Click() {
     if (const QString problem = CheckName(NameBox->text()); !problem.isEmpty()) {
       ShowProblem(problem);
       NameBox->setFocus();
+      AnnounceToReaders(this, problem);  // what the eye sees in red
       return;
     }
   }

@@ -96,6 +96,7 @@ TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Tab
   Model = new TScoreGridModel(table, this);
   StringGrid1 = new QTableView(this);
   StringGrid1->setModel(Model);
+  StringGrid1->setAccessibleName(windowTitle());
   StringGrid1->setItemDelegate(new TScoreCellDelegate(*this, StringGrid1));
   StringGrid1->setShowGrid(false);
   StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);  // no cell can be selected

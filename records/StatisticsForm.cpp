@@ -161,6 +161,7 @@ TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* o
   const int rows = int(statistics.Sizes.size()) + 1;
   Grid = new QTableWidget(rows, int(headings.size()), this);
   Grid->setHorizontalHeaderLabels(headings);
+  Grid->setAccessibleName(Heading->text());
   Grid->verticalHeader()->hide();
   Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid->setSelectionMode(QAbstractItemView::NoSelection);

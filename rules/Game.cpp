@@ -173,9 +173,12 @@ TGame::TPauseGuard::TPauseGuard(TGame& game, TAfterModal after)
   // A finished puzzle kept paused would hide the congratulations for good.
   if (!Resume && !Game.InProgress()) return;
   DidPause = true;
+  if (Resume) ++Game.ModalPauses;
   Game.SetPaused(true);
 }
 
 TGame::TPauseGuard::~TPauseGuard() {
-  if (DidPause && Resume) Game.SetPaused(false);
+  if (!DidPause || !Resume) return;
+  --Game.ModalPauses;
+  Game.SetPaused(false);
 }

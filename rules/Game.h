@@ -67,6 +67,10 @@ class TGame {
   bool InProgress() const { return CurrentPhase == TPhase::Playing || CurrentPhase == TPhase::Paused; }
   bool Paused() const { return CurrentPhase == TPhase::Paused || CurrentPhase == TPhase::FinishedPaused; }
   bool Finished() const { return CurrentPhase == TPhase::Finished || CurrentPhase == TPhase::FinishedPaused; }
+  // Paused by the player (or left paused by a window that keeps it so), not
+  // only for the while a window stands over the game: what the pause button
+  // shows.
+  bool PlayerPaused() const { return Paused() && ModalPauses == 0; }
   // The clock runs only while a puzzle is played.
   bool ClockRuns() const { return CurrentPhase == TPhase::Playing; }
   int N() const { return Puzzle.Size(); }
@@ -154,4 +158,5 @@ class TGame {
   std::function<void(TGameSound)> Play;
   TPhase CurrentPhase = TPhase::SettingUp;
   bool HasMoves = false;
+  int ModalPauses = 0;  // guards holding a pause they will undo
 };

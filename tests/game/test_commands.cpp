@@ -190,16 +190,33 @@ TEST_F(CommandsTest, TheOptionsDialogPausesAroundItself) {
   EXPECT_FALSE(Form->Timer1->isActive());
 }
 
-TEST_F(CommandsTest, ASetUpClearsThePauseButLeavesTheButton) {
+TEST_F(CommandsTest, ThePauseButtonShowsThePlayersPauseWhateverEndedIt) {
   Open(4);
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  Seconds(2);
-  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
-  EXPECT_FALSE(Form->Session().Game().Paused());
-  EXPECT_TRUE(Form->PauseBtn->isChecked());
-  EXPECT_TRUE(Form->Timer1->isActive());
-  EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+  // The player's pause, the scores' and the toolbar save's: each is ended by
+  // the next puzzle, whose clock runs at once with the button up.
+  for (const auto& pause : std::initializer_list<std::function<void()>>{
+           [&] { QTest::mouseClick(Form->PauseBtn, Qt::LeftButton); }, [&] { Form->ShowHighScores1Click(); },
+           [&] { QTest::mouseClick(Form->BtnSave, Qt::LeftButton); }}) {
+    pause();
+    ASSERT_TRUE(Form->Session().Game().Paused());
+    EXPECT_TRUE(Form->PauseBtn->isChecked());
+    Seconds(2);
+    QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
+    EXPECT_FALSE(Form->Session().Game().Paused());
+    EXPECT_FALSE(Form->PauseBtn->isChecked()) << "the clock runs under a pressed pause button";
+    EXPECT_TRUE(Form->Timer1->isActive());
+    EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+  }
+  EXPECT_EQ(Dialogs.HighScoresShown, 1);
+  // A window's own pause is not the player's: the button stays up under it.
+  bool pausedUnder = false, buttonUnder = true;
+  Dialogs.OptionsChange = [&](TSettings&) {
+    pausedUnder = Form->Session().Game().Paused();
+    buttonUnder = Form->PauseBtn->isChecked();
+  };
+  Form->Options1->trigger();
+  EXPECT_TRUE(pausedUnder);
+  EXPECT_FALSE(buttonUnder);
 }
 
 TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {

@@ -1,7 +1,9 @@
 // Keyboard play in a real window: the cursor, its presses, Tab between panes.
 #include "GameTestSupport.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 
 class KeyboardPlayTest : public TWindowTest {
  protected:
@@ -119,6 +121,9 @@ TEST_F(KeyboardPlayTest, AKeyMisClicksExactlyLikeTheMouse) {
   Open(5, 7, 4);
   BoardKey(Qt::Key_Left);  // shows the cursor
   MoveTo(2, 3, wrong);
+  const TState before = State();
+  Key(Form->PaintBox1, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_TRUE(before == State()) << "the keypad's Enter is a screen reader's own key";
   BoardKey(Qt::Key_Enter);
   EXPECT_TRUE(afterWrong == State()) << "a wrong placing";
   EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
@@ -202,6 +207,13 @@ TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains
   EXPECT_EQ(Form->Session().Game().Hints.HighlightedVertical, 1);
   Key(Form->VerticalPaintBox, Qt::Key_Return);
   EXPECT_FALSE(V[1].shown());
+  // The panel's menu opens from the keys, on its one item: Show All.
+  Key(Form->VerticalPaintBox, Qt::Key_Menu);
+  ASSERT_TRUE(Form->VerticalPopup->isVisible());
+  ASSERT_NE(Form->VerticalPopup->activeAction(), nullptr);
+  Form->VerticalPopup->activeAction()->trigger();
+  Form->VerticalPopup->hide();
+  EXPECT_TRUE(V[1].shown());
   Key(Form->VerticalPaintBox, Qt::Key_Tab);
   EXPECT_EQ(Form->focusWidget(), Form->PaintBox1);
   Key(Form->PaintBox1, Qt::Key_Backtab, Qt::ShiftModifier);

@@ -215,16 +215,31 @@ TEST_F(GameTest, APauseGuardPausesOnlyWhatRunsAndResumesUnlessItStays) {
     TGame::TPauseGuard pause(Game);
     EXPECT_TRUE(pause.Paused());
     EXPECT_FALSE(Game.ClockRuns());
+    EXPECT_FALSE(Game.PlayerPaused()) << "the window's pause is not the player's";
   }
   EXPECT_EQ(Game.Phase(), TPhase::Playing);
   { TGame::TPauseGuard pause(Game, TGame::TAfterModal::Stay); }
   EXPECT_EQ(Game.Phase(), TPhase::Paused);
+  EXPECT_TRUE(Game.PlayerPaused()) << "left paused, it is the player's to end";
   {
     TGame::TPauseGuard pause(Game);  // paused before: stays paused
     EXPECT_FALSE(pause.Paused());
+    EXPECT_TRUE(Game.PlayerPaused());
   }
   EXPECT_EQ(Game.Phase(), TPhase::Paused);
-  EXPECT_EQ(Phases, (std::vector<TPhase>{TPhase::Paused, TPhase::Playing, TPhase::Paused}));
+  // A new puzzle under a window plays when the window goes.
+  {
+    Game.SetPaused(false);
+    TGame::TPauseGuard pause(Game);
+    Game.SetUpPuzzle();
+    TGame::TPauseGuard again(Game);
+    EXPECT_FALSE(Game.PlayerPaused());
+  }
+  EXPECT_EQ(Game.Phase(), TPhase::Playing);
+  EXPECT_FALSE(Game.PlayerPaused());
+  EXPECT_EQ(Phases, (std::vector<TPhase>{TPhase::Paused, TPhase::Playing, TPhase::Paused, TPhase::Playing,
+                                         TPhase::Paused, TPhase::SettingUp, TPhase::Playing, TPhase::Paused,
+                                         TPhase::Playing}));
 
   // A finished puzzle pauses under a window, but never stays hidden.
   Game.SetPaused(false);
