@@ -44,10 +44,6 @@
         <translation>Hinweise zur Reihenfolge</translation>
     </message>
     <message>
-        <source>The arrow keys move between the clues, Space hides or shows one.</source>
-        <translation>Die Pfeiltasten wechseln zwischen den Hinweisen, die Leertaste blendet einen aus oder ein.</translation>
-    </message>
-    <message>
         <source>Tile %1</source>
         <translation>Plättchen %1</translation>
     </message>
@@ -156,10 +152,6 @@
         <translation>Werkzeugleiste</translation>
     </message>
     <message>
-        <source>Separator</source>
-        <translation>Trennlinie</translation>
-    </message>
-    <message>
         <source>Divider: dragged, it sizes the panels</source>
         <translation>Trennbalken: Ziehen ändert die Größe der Bereiche</translation>
     </message>
@@ -186,6 +178,34 @@
     <message>
         <source>The game goes on.</source>
         <translation>Das Spiel geht weiter.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the clues, Space hides or shows one, the context menu key shows them all.</source>
+        <translation>Die Pfeiltasten wechseln zwischen den Hinweisen, die Leertaste blendet einen aus oder ein, die Kontextmenütaste zeigt alle.</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>%1 entfernt</translation>
+    </message>
+    <message>
+        <source>%1 possible again</source>
+        <translation>%1 wieder möglich</translation>
+    </message>
+    <message>
+        <source>%1 is placed in another column</source>
+        <translation>%1 steht schon in einer anderen Spalte</translation>
+    </message>
+    <message>
+        <source>Every clue is shown.</source>
+        <translation>Alle Hinweise werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>Clue shown</source>
+        <translation>Hinweis eingeblendet</translation>
+    </message>
+    <message>
+        <source>Clue hidden</source>
+        <translation>Hinweis ausgeblendet</translation>
     </message>
 </context>
 <context>
@@ -1203,6 +1223,10 @@ Programms, sonst aus ../share/quillmere daneben.
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>Title picture</source>
+        <translation>Titelbild</translation>
+    </message>
 </context>
 <context>
     <name>THelpForm</name>
@@ -1217,6 +1241,13 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Your game is PAUSED</source>
+        <translation>Ihr Spiel ist ANGEHALTEN</translation>
     </message>
 </context>
 <context>
@@ -1330,6 +1361,10 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>Play!</source>
         <translation>Spielen!</translation>
+    </message>
+    <message>
+        <source>Title picture</source>
+        <translation>Titelbild</translation>
     </message>
 </context>
 <context>

@@ -44,10 +44,6 @@
         <translation>Pistas sobre el orden</translation>
     </message>
     <message>
-        <source>The arrow keys move between the clues, Space hides or shows one.</source>
-        <translation>Las teclas de flecha pasan de una pista a otra, Espacio oculta o muestra la pista.</translation>
-    </message>
-    <message>
         <source>Tile %1</source>
         <translation>Ficha %1</translation>
     </message>
@@ -148,10 +144,6 @@
         <translation>Barra de herramientas</translation>
     </message>
     <message>
-        <source>Separator</source>
-        <translation>Separador</translation>
-    </message>
-    <message>
         <source>Divider: dragged, it sizes the panels</source>
         <translation>Divisor: al arrastrarlo, cambia el tamaño de los paneles</translation>
     </message>
@@ -186,6 +178,34 @@
     <message>
         <source>Column %1, %2: %3, possible</source>
         <translation>Columna %1, %2: %3, posible</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the clues, Space hides or shows one, the context menu key shows them all.</source>
+        <translation>Las teclas de flecha pasan de una pista a otra, Espacio oculta o muestra la pista, la tecla de menú contextual las muestra todas.</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>Ficha %1 quitada</translation>
+    </message>
+    <message>
+        <source>%1 possible again</source>
+        <translation>Ficha %1 de nuevo posible</translation>
+    </message>
+    <message>
+        <source>%1 is placed in another column</source>
+        <translation>La ficha %1 está colocada en otra columna</translation>
+    </message>
+    <message>
+        <source>Every clue is shown.</source>
+        <translation>Se muestran todas las pistas.</translation>
+    </message>
+    <message>
+        <source>Clue shown</source>
+        <translation>Pista visible</translation>
+    </message>
+    <message>
+        <source>Clue hidden</source>
+        <translation>Pista oculta</translation>
     </message>
 </context>
 <context>
@@ -1203,6 +1223,10 @@ programa; si no, de ../share/quillmere junto a ella.
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>
+    <message>
+        <source>Title picture</source>
+        <translation>Imagen del título</translation>
+    </message>
 </context>
 <context>
     <name>THelpForm</name>
@@ -1217,6 +1241,13 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Your game is PAUSED</source>
+        <translation>Tu partida está en PAUSA</translation>
     </message>
 </context>
 <context>
@@ -1330,6 +1361,10 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>Play!</source>
         <translation>¡A jugar!</translation>
+    </message>
+    <message>
+        <source>Title picture</source>
+        <translation>Imagen del título</translation>
     </message>
 </context>
 <context>

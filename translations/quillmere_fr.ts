@@ -44,10 +44,6 @@
         <translation>Indices sur l’ordre</translation>
     </message>
     <message>
-        <source>The arrow keys move between the clues, Space hides or shows one.</source>
-        <translation>Les flèches passent d’un indice à l’autre, Espace le masque ou l’affiche.</translation>
-    </message>
-    <message>
         <source>Tile %1</source>
         <translation>Tuile %1</translation>
     </message>
@@ -156,10 +152,6 @@
         <translation>Barre d’outils</translation>
     </message>
     <message>
-        <source>Separator</source>
-        <translation>Séparateur</translation>
-    </message>
-    <message>
         <source>Divider: dragged, it sizes the panels</source>
         <translation>Barre de séparation&#xa0;: faites-la glisser pour redimensionner les panneaux</translation>
     </message>
@@ -186,6 +178,34 @@
     <message>
         <source>The game goes on.</source>
         <translation>La partie reprend.</translation>
+    </message>
+    <message>
+        <source>The arrow keys move between the clues, Space hides or shows one, the context menu key shows them all.</source>
+        <translation>Les flèches passent d’un indice à l’autre, Espace le masque ou l’affiche, la touche de menu contextuel les affiche tous.</translation>
+    </message>
+    <message>
+        <source>%1 removed</source>
+        <translation>Tuile %1 retirée</translation>
+    </message>
+    <message>
+        <source>%1 possible again</source>
+        <translation>Tuile %1 de nouveau possible</translation>
+    </message>
+    <message>
+        <source>%1 is placed in another column</source>
+        <translation>La tuile %1 est placée dans une autre colonne</translation>
+    </message>
+    <message>
+        <source>Every clue is shown.</source>
+        <translation>Tous les indices sont affichés.</translation>
+    </message>
+    <message>
+        <source>Clue shown</source>
+        <translation>Indice affiché</translation>
+    </message>
+    <message>
+        <source>Clue hidden</source>
+        <translation>Indice masqué</translation>
     </message>
 </context>
 <context>
@@ -1203,6 +1223,10 @@ sinon de ../share/quillmere à côté de celui-ci.
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
     </message>
+    <message>
+        <source>Title picture</source>
+        <translation>Image de titre</translation>
+    </message>
 </context>
 <context>
     <name>THelpForm</name>
@@ -1217,6 +1241,13 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Your game is PAUSED</source>
+        <translation>Votre partie est EN PAUSE</translation>
     </message>
 </context>
 <context>
@@ -1330,6 +1361,10 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>Play!</source>
         <translation>Jouer&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Title picture</source>
+        <translation>Image de titre</translation>
     </message>
 </context>
 <context>
