@@ -231,19 +231,6 @@ int main(int argc, char* argv[]) {
   // The game speaks the current player's language from the first message on.
   (void)SpeakLanguage(StoredLanguage(folders.RecordsPath()), ProgramTranslationFolders());
 
-  if (folders.RecordsAwayFromCopy) {
-    // Said in a box the first time the records go there, else on the terminal.
-    const QString note =
-        QCoreApplication::translate(
-            "CommandLine",
-            "This copy of Quillmere cannot keep its records in its own folder %1, which "
-            "cannot be written; it plays from its own pictures and keeps the records "
-            "in %2.")
-            .arg(QDir::toNativeSeparators(folders.Assets), QDir::toNativeSeparators(folders.Records));
-    std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(note));
-    if (firstTimeThere) TQtDialogs(folders.Assets).InfoBox(nullptr, note);
-  }
-
   // One running game per records folder: two would overwrite each other's
   // players, profiles and scores. A lock no running game holds is taken
   // over, whatever lies there; one held by a running game is never stale,
@@ -316,6 +303,20 @@ int main(int argc, char* argv[]) {
                                                    "%1 was in the place of the lock %2, which no game "
                                                    "held; it is taken over")
                            .arg(lock.TakenOver(), QDir::toNativeSeparators(lock.Path()))));
+  if (folders.RecordsAwayFromCopy) {
+    // Said by the game that runs, in a box the first time the records go
+    // there, else on the terminal.
+    const QString note =
+        QCoreApplication::translate(
+            "CommandLine",
+            "This copy of Quillmere cannot keep its records in its own folder %1, which "
+            "cannot be written; it plays from its own pictures and keeps the records "
+            "in %2.")
+            .arg(QDir::toNativeSeparators(folders.Assets), QDir::toNativeSeparators(folders.Records));
+    std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(note));
+    if (firstTimeThere) TQtDialogs(folders.Assets).InfoBox(nullptr, note);
+  }
+
   // Later starts for this folder ask this game to come to the front. Where
   // no socket can be made the game runs without it: they only say it runs.
   TRunningGameServer frontServer(gameName);
