@@ -110,6 +110,11 @@ bool TRunningGameServer::Listen() {
     return false;
   }
   QObject::connect(Server.get(), &QLocalServer::newConnection, Server.get(), [this] { Accept(); });
+  // Qt closes the socket without a word when the system refuses a
+  // connection; a look now and then finds it so.
+  auto* watch = new QTimer(Server.get());
+  QObject::connect(watch, &QTimer::timeout, Server.get(), [this] { KeepListening(); });
+  watch->start(10000);
   return true;
 }
 
@@ -127,7 +132,10 @@ void TRunningGameServer::Accept() {
       continue;
     }
     ++Open;
-    QObject::connect(socket, &QObject::destroyed, Server.get(), [this] { --Open; });
+    QObject::connect(socket, &QObject::destroyed, Server.get(), [this] {
+      --Open;
+      KeepListening();
+    });
     QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] { Read(socket); });
     QTimer::singleShot(RequestTimeMs, socket, [socket] {
@@ -135,13 +143,13 @@ void TRunningGameServer::Accept() {
       socket->deleteLater();
     });
   }
-  // The system may have refused a connection (no file left for it): Qt
-  // then closes the socket for good, and later starts could no longer reach
-  // this game. It listens again.
-  if (!Server->isListening()) {
-    QLocalServer::removeServer(Name);
-    if (!Server->listen(Name)) Error = Server->errorString();
-  }
+  KeepListening();
+}
+
+void TRunningGameServer::KeepListening() {
+  if (Server->isListening()) return;
+  QLocalServer::removeServer(Name);
+  if (!Server->listen(Name)) Error = Server->errorString();
 }
 
 void TRunningGameServer::Read(QLocalSocket* socket) {

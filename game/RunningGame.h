@@ -58,6 +58,10 @@ class TRunningGameServer {
  private:
   void Accept();
   void Read(QLocalSocket* socket);
+  // Listens again where the system refused a connection and Qt closed the
+  // socket for good (no file left for it), so later starts still reach
+  // this game once files are free again.
+  void KeepListening();
 
   const QString Name;
   QString Error;

@@ -50,6 +50,19 @@ qsizetype Utf8Length(const unsigned char* text, qsizetype left) {
   return length;
 }
 
+// The process's file creation mask, read without changing it: umask()
+// would leave it 0 for a moment to any other thread making a file.
+mode_t ProcessUmask() {
+  const TFileBytes status = ReadFileBytes(QStringLiteral("/proc/self/status"), 64 * 1024);
+  for (const QByteArray& line : status.Bytes.split('\n')) {
+    if (!line.startsWith("Umask:")) continue;
+    bool ok = false;
+    const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+    if (ok) return static_cast<mode_t>(mask & 0777);
+  }
+  return 022;  // the usual one
+}
+
 }  // namespace
 
 TFileBytes ReadFileBytes(const QString& path, qint64 limit) {
@@ -135,9 +148,7 @@ TResult WriteFileWhole(const QString& path, QByteArrayView content) {
   if (::lstat(name.constData(), &old) == 0) {
     mode = old.st_mode & 07777;
   } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
+    mode = 0666 & ~ProcessUmask();
   }
   int error = 0;
   qsizetype written = 0;

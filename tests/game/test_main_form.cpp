@@ -23,6 +23,7 @@
 
 #include <QLocalSocket>
 
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -720,18 +721,33 @@ TEST(RunningGame, TheFrontSocketServesItsUserAloneWithinATimeAndOutlivesAFlood) 
   QTest::qWait(50);
   EXPECT_EQ(second, TFrontAnswer::Busy);
 
-  // A flood of connections that send nothing of the game's, more than the
-  // files a process may hold: the socket is still there and answers.
-  for (int i = 0; i < 1100; ++i) {
-    QLocalSocket flood;
-    flood.connectToServer(name);
-    ASSERT_TRUE(flood.waitForConnected(5000)) << i;
-    flood.write("not a request at all, but long enough to be read");
-    flood.waitForBytesWritten(5000);
+  // A flood of connections that send nothing of the game's, or send nothing
+  // at all and stay, more than the files the process may hold: the socket
+  // is still there and answers.
+  rlimit files{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &files), 0);
+  rlimit few = files;
+  few.rlim_cur = std::min<rlim_t>(files.rlim_cur, 256);
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
+  for (int i = 0; i < 300; ++i) {
+    QLocalSocket garbage;
+    garbage.connectToServer(name);
+    ASSERT_TRUE(garbage.waitForConnected(5000)) << i;
+    garbage.write("not a request at all, but long enough to be read");
+    garbage.waitForBytesWritten(5000);
+    QCoreApplication::processEvents();
+  }
+  std::vector<std::unique_ptr<QLocalSocket>> idle;
+  for (int i = 0; i < 150; ++i) {
+    idle.push_back(std::make_unique<QLocalSocket>());
+    idle.back()->connectToServer(name);
+    idle.back()->waitForConnected(1000);
     QCoreApplication::processEvents();
   }
   QTest::qWait(50);
   EXPECT_TRUE(QFileInfo::exists(name));
+  idle.clear();
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &files), 0);
   EXPECT_EQ(Ask(name, 0, 0), TFrontAnswer::Taken);
 
   // A peer that dribbles its answer does not keep a later start waiting.
