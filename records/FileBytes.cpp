@@ -141,7 +141,7 @@ TResult WriteFileWhole(const QString& path, QByteArrayView content) {
   const QByteArray name = QFile::encodeName(path);
   QByteArray temporary = name + ".XXXXXX";
   const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-  if (fd < 0) return {SystemError(errno)};
+  if (fd < 0) return {qt_error_string(errno)};
   // The file keeps the permissions it had; a new one gets the usual ones.
   struct stat old {};
   mode_t mode = 0;
@@ -168,7 +168,7 @@ TResult WriteFileWhole(const QString& path, QByteArrayView content) {
   if (!error && ::rename(temporary.constData(), name.constData()) != 0) error = errno;
   if (!error) return {};
   ::unlink(temporary.constData());
-  return {SystemError(error)};
+  return {qt_error_string(error)};
 }
 
 QByteArray TolerantUtf8(QByteArrayView bytes) {

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -55,9 +56,9 @@ std::map<QString, QByteArray> RecordedDigests(const QDir& translations) {
   return digests;
 }
 
-// The file's content when it is the one the build made; else empty, and the
+// The file's content when it is the one the build made; else none, and the
 // player is told it is skipped.
-QByteArray CheckedTranslation(const QString& path) {
+std::optional<QByteArray> CheckedTranslation(const QString& path) {
   const QFileInfo info(path);
   const std::map<QString, QByteArray> digests = RecordedDigests(info.dir());
   TFileBytes file = ReadFileBytes(path, TranslationFileLimit);
@@ -73,7 +74,7 @@ QByteArray CheckedTranslation(const QString& path) {
     return std::move(file.Bytes);
   }
   Say(QCoreApplication::translate("Language", "the translation %1 is not loaded: %2").arg(path, why));
-  return {};
+  return std::nullopt;
 }
 
 TSpoken& Spoken() {
@@ -97,7 +98,7 @@ std::map<QString, QString> FindTranslations(const QStringList& assetFolders) {
       const QRegularExpressionMatch match = name.match(file);
       // Only a file the build made is offered: a damaged one is skipped.
       if (match.hasMatch() && !files.count(match.captured(1)) &&
-          !CheckedTranslation(translations.filePath(file)).isEmpty())
+          CheckedTranslation(translations.filePath(file)))
         files.emplace(match.captured(1), translations.filePath(file));
     }
   }
@@ -144,7 +145,7 @@ QString SpeakLanguage(const QString& preference, const QStringList& assetFolders
   auto game = std::make_unique<QTranslator>();
   QByteArray bytes;
   if (const auto file = spoken.Files.find(language); file != spoken.Files.end())
-    bytes = CheckedTranslation(file->second);
+    bytes = CheckedTranslation(file->second).value_or(QByteArray());
   if (bytes.isEmpty() ||
       !game->load(reinterpret_cast<const uchar*>(bytes.constData()), static_cast<int>(bytes.size())))
     game.reset();
@@ -172,9 +173,9 @@ std::vector<TGameLanguage> GameLanguages() {
     if (code == QLatin1String(English)) continue;
     QTranslator translation;
     QString name;
-    const QByteArray bytes = CheckedTranslation(file);
-    if (bytes.isEmpty()) continue;  // a damaged file offers no language
-    if (translation.load(reinterpret_cast<const uchar*>(bytes.constData()), static_cast<int>(bytes.size())))
+    const std::optional<QByteArray> bytes = CheckedTranslation(file);
+    if (!bytes) continue;  // a damaged file offers no language
+    if (translation.load(reinterpret_cast<const uchar*>(bytes->constData()), static_cast<int>(bytes->size())))
       name = translation.translate("Language", OwnName);
     if (name.isEmpty()) name = QLocale(code).nativeLanguageName();
     if (name.isEmpty()) name = code;

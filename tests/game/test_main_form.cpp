@@ -556,6 +556,7 @@ TEST(ProgramArguments, NoHomeIsRefusedAndADataFolderKeepsTheProgramsLanguage) {
   EXPECT_FALSE(QFileInfo::exists(dir.filePath("bin/quillmere.ini")));
 
   ASSERT_TRUE(QDir(dir.path()).mkdir("data") && QDir(dir.path()).mkdir("run"));
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("run")).constData(), 0700), 0);
   TRecordsLock held(dir.filePath("data/quillmere.lock"));
   ASSERT_EQ(held.TryLock(), TRecordsLock::TOutcome::Locked);
   QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
@@ -567,14 +568,18 @@ TEST(ProgramArguments, NoHomeIsRefusedAndADataFolderKeepsTheProgramsLanguage) {
   QProcess refused;
   refused.setProcessEnvironment(german);
   refused.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", dir.filePath("data")});
+  ASSERT_TRUE(refused.waitForStarted(20000));
   QByteArray said;
-  for (QDeadlineTimer deadline(20000); !said.contains('\n') && !deadline.hasExpired();) {
+  for (QDeadlineTimer deadline(20000);
+       !said.contains("Datenordner") && !deadline.hasExpired() && refused.state() == QProcess::Running;) {
     refused.waitForReadyRead(100);
     said += refused.readAllStandardError();
   }
   refused.kill();  // its box waits for the player
   refused.waitForFinished(20000);
-  EXPECT_TRUE(said.contains("Quillmere läuft bereits für den Datenordner")) << said.toStdString();
+  said += refused.readAllStandardError();
+  EXPECT_TRUE(said.contains("Quillmere läuft bereits für den Datenordner"))
+      << said.toStdString() << " (status " << refused.exitCode() << ")";
 }
 
 // The X server ends (or a remote session drops) under a running game: the
