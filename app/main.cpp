@@ -1,11 +1,12 @@
 // Program start: arguments, the data folders, the splash switch, the window.
 #include "DataFolders.h"
-#include "QtDialogs.h"
 #include "FileBytes.h"
+#include "QtDialogs.h"
 #include "GameFacts.h"
 #include "Language.h"
 #include "MainForm.h"
 #include "PuzzleTool.h"
+#include "RecordsLock.h"
 #include "RequestTexts.h"
 #include "RunningGame.h"
 #include "Settings.h"
@@ -16,7 +17,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -40,21 +40,12 @@ void Refuse(TArguments& result, const QString& message) {
   result.Status = 2;
 }
 
-// Where the translations are looked for: the assets in use, then an
-// installed game's beside the program.
-QStringList TranslationFolders(const QString& assets) {
-  return {assets, QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/") +
-                                  QLatin1String(InstalledAssetsFromProgram))};
-}
-
 // Reads the arguments before any window: a bad one is reported even where
 // no window can open. The help and the refusals speak the desktop's language:
 // an application without a display holds the translations while it lasts.
 TArguments ParseArguments(int argc, char* argv[]) {
   const QCoreApplication parsing(argc, argv);
-  (void)SpeakLanguage(
-      QString(),
-      TranslationFolders(ResolveDataFolders(QCoreApplication::applicationDirPath(), {}, {}).Assets));
+  (void)SpeakLanguage(QString(), ProgramTranslationFolders());
 
   QStringList words;
   for (int i = 0; i < argc; ++i) {
@@ -143,6 +134,21 @@ TArguments ParseArguments(int argc, char* argv[]) {
     result.PuzzleNumber = static_cast<int>(request.Number);
   }
   result.DataDir = parser.value(dataDir);
+  if (!parser.isSet(dataDir) && ResolveDataFolders(QCoreApplication::applicationDirPath(), {},
+                                                   UserDataFolder(QStandardPaths::writableLocation(
+                                                       QStandardPaths::GenericDataLocation)))
+                                    .Records.isEmpty()) {
+    // No home: the system would name a folder under the root, nobody's
+    // place for one player's records.
+    std::fprintf(stderr, "quillmere: %s\n",
+                 qUtf8Printable(QCoreApplication::translate(
+                     "CommandLine",
+                     "neither HOME nor XDG_DATA_HOME is set, so there is no folder for the players' records; "
+                     "set HOME, or give the game a folder of its own with --data-dir")));
+    result.Done = true;
+    result.Status = 2;
+    return result;
+  }
   if (parser.isSet(dataDir) && !QFileInfo(result.DataDir).isDir()) {
     const QString why =
         QFileInfo::exists(result.DataDir)
@@ -158,7 +164,7 @@ TArguments ParseArguments(int argc, char* argv[]) {
 // What an exit() from within the event loop must still do. One at a time.
 class TExitStore {
  public:
-  TExitStore(TMainForm* form, QLockFile* lock) {
+  TExitStore(TMainForm* form, TRecordsLock* lock) {
     Form = form;
     Lock = lock;
     static const bool registered = std::atexit(AtExit) == 0;
@@ -174,12 +180,12 @@ class TExitStore {
  private:
   static void AtExit() {
     if (Form) Form->EndByExit();
-    if (Lock) Lock->unlock();
+    if (Lock) Lock->Unlock();
     Form = nullptr;
     Lock = nullptr;
   }
   static inline TMainForm* Form = nullptr;
-  static inline QLockFile* Lock = nullptr;
+  static inline TRecordsLock* Lock = nullptr;
 };
 
 // A later start from the desktop: the running game comes to the front and,
@@ -197,6 +203,7 @@ void AnswerLaterStart(TMainForm* form, const TFrontRequest& request) {
     return;
   }
   form->ComeToFront();
+  // Checked when it was answered: a size the game has and a dialog-free window.
   if (!request.PuzzleSize || QApplication::activeModalWidget()) return;
   form->PlayPuzzle(request.PuzzleSize, request.PuzzleNumber);  // asks to save the game in play first
 }
@@ -213,46 +220,109 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Quillmere"));
   const TDataFolders folders =
       ResolveDataFolders(QCoreApplication::applicationDirPath(), arguments.DataDir,
-                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+                         UserDataFolder(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+  if (folders.Records.isEmpty()) return 2;  // said at the arguments
   // Where the folders cannot be made the game still runs; the window says
   // once that progress cannot be kept. Only the records folder itself here,
   // for the lock: Players/ comes once the window has found its pictures.
+  const bool firstTimeThere = !QFileInfo::exists(folders.RecordsPath() + QStringLiteral(".ini"));
   (void)MakeRecordsFolder(folders);
 
   // The game speaks the current player's language from the first message on.
-  (void)SpeakLanguage(StoredLanguage(folders.RecordsPath()), TranslationFolders(folders.Assets));
+  (void)SpeakLanguage(StoredLanguage(folders.RecordsPath()), ProgramTranslationFolders());
 
   // One running game per records folder: two would overwrite each other's
-  // players, profiles and scores. A lock whose game has died is taken over;
-  // one held by a running game is never stale, however old. Where no lock
-  // can be made at all, the game runs without one.
-  QLockFile lock(folders.RecordsPath() + QStringLiteral(".lock"));
-  lock.setStaleLockTime(0);
-  const QString gameName = RunningGameName(folders.Records);
-  if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+  // players, profiles and scores. A lock no running game holds is taken
+  // over, whatever lies there; one held by a running game is never stale,
+  // however old. Where no lock can be made at all, the game runs without one.
+  TRecordsLock lock(folders.RecordsPath() + QStringLiteral(".lock"));
+  QString socketProblem;
+  const QString gameName = RunningGameName(folders.Records, socketProblem);
+  const TRecordsLock::TOutcome locked = lock.TryLock();
+  const QString folder = QDir::toNativeSeparators(folders.Records);
+  if (locked == TRecordsLock::TOutcome::Held && !lock.HolderHost().isEmpty()) {
+    // A game on another computer sharing the folder; this one cannot ask it.
+    const QString why = QCoreApplication::translate(
+                            "CommandLine",
+                            "Quillmere is already running for the data folder \"%1\" on the computer "
+                            "\"%2\".\rIf no game runs there any more, delete the file %3 and start again.")
+                            .arg(folder, lock.HolderHost(), QDir::toNativeSeparators(lock.Path()));
+    std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(QString(why).replace('\r', ' ')));
+    TQtDialogs(folders.Assets).InfoBox(nullptr, why);
+    return 1;
+  }
+  if (locked == TRecordsLock::TOutcome::Held) {
     // Started again from the desktop: the running game comes to the front.
     const TFrontRequest request{qEnvironmentVariable("XDG_ACTIVATION_TOKEN"), arguments.PuzzleSize,
                                 arguments.PuzzleNumber};
-    if (AskRunningGame(gameName, request, 5000)) return 0;
-    const QString folder = QDir::toNativeSeparators(folders.Records);
-    std::fprintf(stderr, "quillmere: %s\n",
-                 qUtf8Printable(QCoreApplication::translate(
-                                    "CommandLine", "the game is already running for the data folder \"%1\"")
-                                    .arg(folder)));
-    TQtDialogs(folders.Assets)
-        .InfoBox(nullptr,
-                 QCoreApplication::translate("CommandLine",
-                                             "Quillmere is already running for the data folder \"%1\".\r"
-                                             "Please switch to its window.")
-                     .arg(folder));
+    const TFrontAnswer answer = AskRunningGame(gameName, request, 5000);
+    if (answer == TFrontAnswer::Taken) return 0;
+    QString why;
+    if (answer == TFrontAnswer::Busy) {
+      why = QCoreApplication::translate(
+                "CommandLine",
+                "Quillmere is running for the data folder \"%1\" and has come to the "
+                "front, but it could not open puzzle %2:%3 now: a dialog is open there, "
+                "or another puzzle is being opened.\rClose the dialog and try again.")
+                .arg(folder)
+                .arg(arguments.PuzzleSize)
+                .arg(arguments.PuzzleNumber);
+    } else if (answer == TFrontAnswer::Refused) {
+      why = QCoreApplication::translate("CommandLine",
+                                        "Quillmere is running for the data folder \"%1\" and refused puzzle "
+                                        "%2:%3.")
+                .arg(folder)
+                .arg(arguments.PuzzleSize)
+                .arg(arguments.PuzzleNumber);
+    } else {
+      if (answer == TFrontAnswer::NotOurs)
+        std::fprintf(
+            stderr, "quillmere: %s\n",
+            qUtf8Printable(QCoreApplication::translate(
+                               "CommandLine", "the socket %1 belongs to another user; nothing was sent")
+                               .arg(QDir::toNativeSeparators(gameName))));
+      why = QCoreApplication::translate("CommandLine",
+                                        "Quillmere is already running for the data folder \"%1\".\r"
+                                        "Please switch to its window.")
+                .arg(folder);
+    }
+    std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(QString(why).replace('\r', ' ')));
+    TQtDialogs(folders.Assets).InfoBox(nullptr, why);
     return 1;
   }
+  if (locked == TRecordsLock::TOutcome::Failed)
+    std::fprintf(stderr, "quillmere: %s\n",
+                 qUtf8Printable(QCoreApplication::translate("CommandLine",
+                                                            "the data folder cannot be locked (%1); a second "
+                                                            "game for it would not be noticed")
+                                    .arg(lock.Problem())));
+  else if (!lock.TakenOver().isEmpty())
+    std::fprintf(
+        stderr, "quillmere: %s\n",
+        qUtf8Printable(QCoreApplication::translate("CommandLine",
+                                                   "%1 was in the place of the lock %2, which no game "
+                                                   "held; it is taken over")
+                           .arg(lock.TakenOver(), QDir::toNativeSeparators(lock.Path()))));
+  if (folders.RecordsAwayFromCopy) {
+    // Said by the game that runs, in a box the first time the records go
+    // there, else on the terminal.
+    const QString note =
+        QCoreApplication::translate(
+            "CommandLine",
+            "This copy of Quillmere cannot keep its records in its own folder %1, which "
+            "cannot be written; it plays from its own pictures and keeps the records "
+            "in %2.")
+            .arg(QDir::toNativeSeparators(folders.Assets), QDir::toNativeSeparators(folders.Records));
+    std::fprintf(stderr, "quillmere: %s\n", qUtf8Printable(note));
+    if (firstTimeThere) TQtDialogs(folders.Assets).InfoBox(nullptr, note);
+  }
+
   // Later starts for this folder ask this game to come to the front. Where
   // no socket can be made the game runs without it: they only say it runs.
   TRunningGameServer frontServer(gameName);
   if (!frontServer.Listen())
     std::fprintf(stderr, "quillmere: later starts cannot bring this game to the front: %s\n",
-                 qUtf8Printable(frontServer.ListenError()));
+                 qUtf8Printable(socketProblem.isEmpty() ? frontServer.ListenError() : socketProblem));
 
   // From here a termination signal is an event: before the window holds
   // anything worth keeping it just ends the game, after that the window
@@ -263,11 +333,14 @@ int main(int argc, char* argv[]) {
       running->EndBySignal();
       return;
     }
-    lock.unlock();
+    lock.Unlock();
     std::_Exit(128 + signal);
   });
 
   TQtDialogs dialogs(folders.Assets);
+  // A puzzle asked for while a dialog is open (the splash among them) is not
+  // played later behind the player's back: the later start says so.
+  frontServer.CanPlay = [&running] { return running && !QApplication::activeModalWidget(); };
   frontServer.OnRequest = [&running](const TFrontRequest& request) { AnswerLaterStart(running, request); };
   ShowSplashAtStart(dialogs);
 

@@ -95,6 +95,9 @@ void DrawColumnNumbers(QPainter& p, const std::vector<QRect>& columns, int botto
 class TWholeFiles {
  public:
   QString Add(const QString& path, const QByteArray& content) {
+    // A link is not written through: the page would land in whatever file
+    // it points at.
+    if (QFileInfo(path).isSymLink()) return LinkReason(path);
     auto file = std::make_unique<QSaveFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Reason(path, *file);
     qint64 written = 0;
@@ -111,11 +114,18 @@ class TWholeFiles {
   // was there.
   QString Commit() {
     for (auto& file : Files)
+      if (QFileInfo(file->fileName()).isSymLink()) return LinkReason(file->fileName());
+    for (auto& file : Files)
       if (!file->commit()) return Reason(file->fileName(), *file);
     return {};
   }
 
  private:
+  static QString LinkReason(const QString& path) {
+    return QCoreApplication::translate(
+               "Printing", "cannot write \"%1\": it is a link, and nothing is written through a link")
+        .arg(path);
+  }
   static QString Reason(const QString& path, const QSaveFile& file) {
     return QCoreApplication::translate("Printing", "cannot write \"%1\": %2").arg(path, file.errorString());
   }

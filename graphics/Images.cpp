@@ -117,6 +117,28 @@ void TImages::Clear() {
   RowNames.clear();
 }
 
+QString ReadableName(const QString& line) {
+  // Control characters (a bell, a backspace) and format characters (zero-
+  // width ones, direction overrides) would reach a screen reader as they
+  // are: they go; a tab or a line or paragraph separator is a space.
+  QString name;
+  name.reserve(line.size());
+  for (const QChar c : line) {
+    const QChar::Category kind = c.category();
+    if (c == u'\t' || kind == QChar::Separator_Line || kind == QChar::Separator_Paragraph)
+      name += u' ';
+    else if (kind != QChar::Other_Control && kind != QChar::Other_Format)
+      name += c;
+  }
+  name = name.simplified();
+  if (name.size() > MaxNameLength) {
+    name.truncate(MaxNameLength);
+    if (name.back().isHighSurrogate()) name.chop(1);  // never half a character
+    name = name.trimmed();
+  }
+  return name;
+}
+
 QString TImages::Name(int Index) const {
   if (Index < 0 || Index >= static_cast<int>(Names.size())) return {};
   return Names[static_cast<std::size_t>(Index)];
@@ -140,7 +162,7 @@ bool TImages::LoadAll(const QString& ProgramFolder) {
   if (const TFileBytes names = ReadFileBytes(tiles.filePath(QStringLiteral("Categories.txt")), 64 * 1024);
       names.Ok()) {
     for (const QString& line : QString::fromUtf8(names.Bytes).split(u'\n').mid(0, RowCount))
-      RowNames.append(line.trimmed());
+      RowNames.append(ReadableName(line));
   }
   for (int row = 1; row <= RowCount; ++row) {
     const QString folder = tiles.filePath(QStringLiteral("Row %1").arg(row));
@@ -191,7 +213,7 @@ int TImages::LoadFolder(const QString& Path) {
       break;
     }
     Pictures.push_back(std::make_unique<QImage>(std::move(picture)));
-    Names.push_back(NameFromFileName(name));
+    Names.push_back(ReadableName(NameFromFileName(name)));
     ++count;
   }
   return count;

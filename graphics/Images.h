@@ -8,6 +8,13 @@
 #include <memory>
 #include <vector>
 
+// A row's or a tile's name as the game shows and speaks it: control and
+// format characters (a bell, a zero-width space, a direction override) are
+// left out, a tab or a line break is a space, runs of spaces one, and the
+// name is cut to MaxNameLength characters.
+inline constexpr int MaxNameLength = 40;
+QString ReadableName(const QString& line);
+
 // The library of tile pictures: ten folders of ten bitmaps beside the program,
 // one folder per board row, loaded once and handed out by number.
 // Picture TilePicture(r, t) - 1 is tile t of row r. Every picture is held as

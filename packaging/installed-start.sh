@@ -24,8 +24,9 @@ for f in games/quillmere games/quillmere-puzzle "share/quillmere/tiles/Row 10" s
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
 for lang in en de fr es; do
-  [ -s "$prefix/share/quillmere/translations/quillmere_$lang.qm" ] ||
-    fail "not installed: share/quillmere/translations/quillmere_$lang.qm"
+  [ -s "$prefix/share/quillmere/translations/quillmere_$lang.qm" ] &&
+    grep -q "  quillmere_$lang.qm$" "$prefix/share/quillmere/translations/quillmere.sha256" ||
+    fail "not installed: share/quillmere/translations/quillmere_$lang.qm, or its digest"
 done
 # The desktop entry speaks the game's languages (the name stays Quillmere).
 for lang in de fr es; do

@@ -31,8 +31,9 @@ for f in usr/games/quillmere usr/games/quillmere-puzzle usr/games/quillmere-prin
   [ -e "$root/$f" ] || fail "not in the package: /$f"
 done
 for lang in en de fr es; do
-  [ -s "$root/usr/share/quillmere/translations/quillmere_$lang.qm" ] ||
-    fail "not in the package: /usr/share/quillmere/translations/quillmere_$lang.qm"
+  [ -s "$root/usr/share/quillmere/translations/quillmere_$lang.qm" ] &&
+    grep -q "  quillmere_$lang.qm$" "$root/usr/share/quillmere/translations/quillmere.sha256" ||
+    fail "not in the package: /usr/share/quillmere/translations/quillmere_$lang.qm, or its digest"
 done
 for lang in de fr es; do
   grep -q "^Comment\[$lang\]=." "$root/usr/share/applications/net.vantor.Quillmere.desktop" ||

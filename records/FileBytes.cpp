@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -10,6 +9,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +48,19 @@ qsizetype Utf8Length(const unsigned char* text, qsizetype left) {
   for (qsizetype i = 2; i < length; ++i)
     if (text[i] < 0x80 || text[i] > 0xBF) return 0;
   return length;
+}
+
+// The process's file creation mask, read without changing it: umask()
+// would leave it 0 for a moment to any other thread making a file.
+mode_t ProcessUmask() {
+  const TFileBytes status = ReadFileBytes(QStringLiteral("/proc/self/status"), 64 * 1024);
+  for (const QByteArray& line : status.Bytes.split('\n')) {
+    if (!line.startsWith("Umask:")) continue;
+    bool ok = false;
+    const uint mask = line.mid(6).trimmed().toUInt(&ok, 8);
+    if (ok) return static_cast<mode_t>(mask & 0777);
+  }
+  return 022;  // the usual one
 }
 
 }  // namespace
@@ -107,23 +120,55 @@ QString DecodeFileName(QByteArrayView bytes) {
   return QFile::encodeName(name) == raw ? name : QString();
 }
 
+QString OwnFileProblem(const QString& path) {
+  struct stat info {};
+  if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return {};  // none yet: it is made ours
+  if (S_ISLNK(info.st_mode))
+    return QCoreApplication::translate("Records", "it is a link, and nothing is written through a link");
+  if (S_ISDIR(info.st_mode)) return QCoreApplication::translate("Records", "it is a folder, not a file");
+  if (!S_ISREG(info.st_mode)) return QCoreApplication::translate("Records", "it is not a regular file");
+  if (info.st_uid != ::geteuid()) return QCoreApplication::translate("Records", "it belongs to another user");
+  return {};
+}
+
 TResult WriteFileWhole(const QString& path, QByteArrayView content) {
-  // Unbuffered, and the rest written again after a short write: a short
-  // write reports no error of its own, the next attempt brings up the
-  // system's reason. flush() before commit() all the same: commit() renames
-  // even when its own final flush fails (QTBUG-75077).
-  QSaveFile file(path);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-    qint64 written = 0;
-    while (written < content.size()) {
-      const qint64 n = file.write(content.data() + written, content.size() - written);
-      if (n <= 0) break;
-      written += n;
-    }
-    if (written == content.size() && file.flush() && file.commit()) return {};
+  // A link or another user's file in the folder is refused, not followed:
+  // in a folder shared with others it could lead anywhere the player may
+  // write. The content goes to a new file beside it (made with O_EXCL, so
+  // nothing planted there is written through), which is then renamed into
+  // place: a rename replaces the name itself, never what a link points at.
+  if (const QString problem = OwnFileProblem(path); !problem.isEmpty()) return {problem};
+  const QByteArray name = QFile::encodeName(path);
+  QByteArray temporary = name + ".XXXXXX";
+  const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd < 0) return {qt_error_string(errno)};
+  // The file keeps the permissions it had; a new one gets the usual ones.
+  struct stat old {};
+  mode_t mode = 0;
+  if (::lstat(name.constData(), &old) == 0) {
+    mode = old.st_mode & 07777;
+  } else {
+    mode = 0666 & ~ProcessUmask();
   }
-  const QString reason = file.errorString();
-  return {reason.isEmpty() ? QCoreApplication::translate("Records", "unknown error") : reason};
+  int error = 0;
+  qsizetype written = 0;
+  while (written < content.size() && !error) {
+    const ssize_t n = ::write(fd, content.data() + written, static_cast<size_t>(content.size() - written));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0)
+      error = errno;
+    else if (n == 0)
+      error = EIO;
+    else
+      written += n;
+  }
+  if (!error && ::fchmod(fd, mode) != 0) error = errno;
+  if (!error && ::fdatasync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && !error) error = errno;
+  if (!error && ::rename(temporary.constData(), name.constData()) != 0) error = errno;
+  if (!error) return {};
+  ::unlink(temporary.constData());
+  return {qt_error_string(error)};
 }
 
 QByteArray TolerantUtf8(QByteArrayView bytes) {

@@ -33,9 +33,16 @@ TFileBytes ReadFileBytes(const QString& path, qint64 limit);
 // would be turned into is not another one than the user's.
 QString DecodeFileName(QByteArrayView bytes);
 
+// Why path may not be written as one of the game's own files: it is a link
+// (dangling or not), a folder or another special file, or a file of another
+// user. Empty when it is missing or a regular file of the player's.
+QString OwnFileProblem(const QString& path);
+
 // Writes content as the whole of the file at path: beside it first, then in
-// its place, so a failed write leaves the previous file as it was. Error is
-// the system's reason alone ("No space left on device"); callers name the file.
+// its place, so a failed write leaves the previous file as it was. A path
+// with an OwnFileProblem is refused and nothing is written. Error is the
+// system's reason (or the problem) alone ("No space left on device");
+// callers name the file.
 TResult WriteFileWhole(const QString& path, QByteArrayView content);
 
 // Text a user's editor may have written, as UTF-8: a UTF-16 file (with its

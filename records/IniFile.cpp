@@ -203,7 +203,9 @@ TResult TIniFile::KeepOriginal() const {
   const QFileInfo original(FilePath);
   if (!original.exists() && !original.isSymLink()) return {};
   QFile::remove(kept);
-  if (!Unread && QFile::copy(FilePath, kept)) return {};
+  // A link or another user's file is moved aside itself: a copy of what
+  // it points at would show that to whoever shares the folder.
+  if (!Unread && OwnFileProblem(FilePath).isEmpty() && QFile::copy(FilePath, kept)) return {};
   if (std::rename(QFile::encodeName(FilePath).constData(), QFile::encodeName(kept).constData()) == 0)
     return {};
   return {QCoreApplication::translate("Records",

@@ -1,6 +1,10 @@
 #include "Language.h"
 
+#include "DataFolders.h"
+#include "FileBytes.h"
+
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -8,8 +12,10 @@
 #include <QRegularExpression>
 #include <QTranslator>
 
+#include <cstdio>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -23,8 +29,53 @@ struct TSpoken {
   QString Language = QString::fromLatin1(English);
   std::map<QString, QString> Files;  // code -> .qm file, English's included
   std::unique_ptr<QTranslator> Game;
+  QByteArray GameBytes;  // what Game reads from, checked against the digest
   std::unique_ptr<QTranslator> Qt;
 };
+
+// A translation file is a few hundred kilobytes.
+constexpr qint64 TranslationFileLimit = 8 * 1024 * 1024;
+const QString DigestFile = QStringLiteral("quillmere.sha256");
+
+void Say(const QString& text) {
+  const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  std::fprintf(stderr, "%s: %s\n", qUtf8Printable(program.isEmpty() ? QStringLiteral("quillmere") : program),
+               qUtf8Printable(text));
+}
+
+// The digests the build recorded beside the translations: file name -> SHA-256.
+std::map<QString, QByteArray> RecordedDigests(const QDir& translations) {
+  std::map<QString, QByteArray> digests;
+  const TFileBytes file = ReadFileBytes(translations.filePath(DigestFile), 64 * 1024);
+  if (!file.Ok()) return digests;
+  for (const QByteArray& line : file.Bytes.split('\n')) {
+    const qsizetype gap = line.indexOf("  ");
+    if (gap != 64) continue;
+    digests.emplace(QString::fromUtf8(line.mid(gap + 2).trimmed()), QByteArray::fromHex(line.left(gap)));
+  }
+  return digests;
+}
+
+// The file's content when it is the one the build made; else none, and the
+// player is told it is skipped.
+std::optional<QByteArray> CheckedTranslation(const QString& path) {
+  const QFileInfo info(path);
+  const std::map<QString, QByteArray> digests = RecordedDigests(info.dir());
+  TFileBytes file = ReadFileBytes(path, TranslationFileLimit);
+  QString why;
+  if (!file.Ok()) {
+    why = file.Error;
+  } else if (const auto recorded = digests.find(info.fileName()); recorded == digests.end()) {
+    why = QCoreApplication::translate("Language", "the build recorded no digest for it");
+  } else if (QCryptographicHash::hash(file.Bytes, QCryptographicHash::Sha256) != recorded->second) {
+    why = QCoreApplication::translate("Language",
+                                      "it is damaged: its digest is not the one the build recorded");
+  } else {
+    return std::move(file.Bytes);
+  }
+  Say(QCoreApplication::translate("Language", "the translation %1 is not loaded: %2").arg(path, why));
+  return std::nullopt;
+}
 
 TSpoken& Spoken() {
   static TSpoken spoken;
@@ -45,7 +96,10 @@ std::map<QString, QString> FindTranslations(const QStringList& assetFolders) {
     const QDir translations(QDir(folder).filePath(QStringLiteral("translations")));
     for (const QString& file : translations.entryList({QStringLiteral("quillmere_*.qm")}, QDir::Files)) {
       const QRegularExpressionMatch match = name.match(file);
-      if (match.hasMatch()) files.emplace(match.captured(1), translations.filePath(file));
+      // Only a file the build made is offered: a damaged one is skipped.
+      if (match.hasMatch() && !files.count(match.captured(1)) &&
+          CheckedTranslation(translations.filePath(file)))
+        files.emplace(match.captured(1), translations.filePath(file));
     }
   }
   return files;
@@ -87,10 +141,17 @@ QString SpeakLanguage(const QString& preference, const QStringList& assetFolders
   spoken.Files = FindTranslations(assetFolders);
   QString language = LanguageFor(preference);
 
+  // Loaded from the checked bytes, which live as long as the translator.
   auto game = std::make_unique<QTranslator>();
-  const auto file = spoken.Files.find(language);
-  if (file == spoken.Files.end() || !game->load(file->second)) game.reset();
+  QByteArray bytes;
+  if (const auto file = spoken.Files.find(language); file != spoken.Files.end())
+    bytes = CheckedTranslation(file->second).value_or(QByteArray());
+  if (bytes.isEmpty() ||
+      !game->load(reinterpret_cast<const uchar*>(bytes.constData()), static_cast<int>(bytes.size())))
+    game.reset();
+  const bool loaded = game != nullptr;
   Replace(spoken.Game, std::move(game));
+  spoken.GameBytes = loaded ? bytes : QByteArray();  // the old one's bytes go with it
   auto qt = std::make_unique<QTranslator>();
   if (language == QLatin1String(English) ||
       !qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -112,7 +173,10 @@ std::vector<TGameLanguage> GameLanguages() {
     if (code == QLatin1String(English)) continue;
     QTranslator translation;
     QString name;
-    if (translation.load(file)) name = translation.translate("Language", OwnName);
+    const std::optional<QByteArray> bytes = CheckedTranslation(file);
+    if (!bytes) continue;  // a damaged file offers no language
+    if (translation.load(reinterpret_cast<const uchar*>(bytes->constData()), static_cast<int>(bytes->size())))
+      name = translation.translate("Language", OwnName);
     if (name.isEmpty()) name = QLocale(code).nativeLanguageName();
     if (name.isEmpty()) name = code;
     // "français" heads a list entry as "Français".
@@ -124,6 +188,12 @@ std::vector<TGameLanguage> GameLanguages() {
 
 QString SpokenLanguage() {
   return Spoken().Language;
+}
+
+QStringList ProgramTranslationFolders(const QString& programFolder) {
+  const QString program = programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder;
+  return {program,
+          QDir::cleanPath(program + QStringLiteral("/") + QLatin1String(InstalledAssetsFromProgram))};
 }
 
 QString LocalizedFileName(const QString& name, const QString& language) {

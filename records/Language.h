@@ -22,13 +22,21 @@ QString DesktopLanguage(const QStringList& uiLanguages, const QStringList& spoke
 // small letters ("de", "fil"). An empty one means the desktop's.
 bool IsLanguageCode(const QString& code);
 
+// The folders whose translations/ the program trusts: its own (a build or a
+// portable copy) and an installation's ../share/quillmere beside it; never
+// a data folder. programFolder empty: the running program's.
+QStringList ProgramTranslationFolders(const QString& programFolder = QString());
+
 // Finds the languages in the assets folders (the first that has a file for
 // a language wins), loads the game's translation for preference (the
 // desktop's when it is empty or not spoken) and Qt's own (its button boxes
 // and file dialog), installing them in the running application in place of
 // any loaded before, and makes the language's locale the default for the
 // numbers and dates the player reads. English loads only the game's plural
-// forms. Returns the language it speaks.
+// forms. A translation is loaded only when its file has the digest the
+// build recorded beside it (translations/quillmere.sha256); a damaged one
+// is skipped, and said so on the standard error. Returns the language it
+// speaks.
 QString SpeakLanguage(const QString& preference, const QStringList& assetFolders);
 
 // The language SpeakLanguage would choose for preference among the

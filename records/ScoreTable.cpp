@@ -191,7 +191,10 @@ QString ReadMessage(const TScoreReadReport& report) {
                                  "of the table and kept in %2. The first:",
                                  "", lines)
                                  .arg(report.Path, report.KeptPath);
-  return head + QStringLiteral("\r") + report.FirstLine + QStringLiteral("\r") + report.FirstReason;
+  QString message =
+      head + QStringLiteral("\r") + report.FirstLine + QStringLiteral("\r") + report.FirstReason;
+  if (!report.KeepError.isEmpty()) message += QStringLiteral("\r") + report.KeepError;
+  return message;
 }
 
 }  // namespace
@@ -219,6 +222,10 @@ QString TScoreTable::UnreadablePath(const QString& programPath) {
   return ScorePath(programPath) + QStringLiteral(".unreadable");
 }
 
+QString TScoreTable::UnreadableFile() const {
+  return ScoreFile + QStringLiteral(".unreadable");
+}
+
 TScoreReadReport TScoreTable::Load(const QString& programPath) {
   *this = TScoreTable();
   ScoreFile = ScorePath(programPath);
@@ -228,6 +235,11 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
 
   TFileBytes file = ReadFileBytes(ScoreFile, ScoreFileLimit);
   if (file.Missing) return report;
+  // Neither read nor written through a link or as another user's file.
+  if (const QString problem = OwnFileProblem(ScoreFile); file.Ok() && !problem.isEmpty()) {
+    file.Error = problem;
+    file.Bytes.clear();
+  }
   if (!file.Ok()) {
     // Writing would replace a file whose scores were never read.
     report.OpenError = file.Error;
@@ -245,21 +257,45 @@ TScoreReadReport TScoreTable::Load(const QString& programPath) {
 
 // The unreadable lines go to their own file, after whatever an earlier run
 // kept there, and the score file is written without them, so the next start
-// finds nothing to report. Where that file cannot be read or written, the
-// lines stay in the score file as they were.
+// finds nothing to report. They are moved whole or not at all: where the
+// backup, that file or the score file cannot be written, the lines stay in
+// the score file only, and KeepError says why.
 void TScoreTable::KeepUnreadableAside(TScoreReadReport& report) {
-  const QString kept = ScoreFile + QStringLiteral(".unreadable");
+  const QString kept = UnreadableFile();
+  auto refuse = [&report, &kept](const QString& why) {
+    report.KeepError = QCoreApplication::translate("Records", "Unable to write to %1: %2").arg(kept, why);
+  };
+  // Read only where it could be written: a link there could show anything
+  // the player may read to whoever shares the folder.
+  if (const QString problem = OwnFileProblem(kept); !problem.isEmpty()) return refuse(problem);
   const TFileBytes earlier = ReadFileBytes(kept, ScoreFileLimit);
-  if (!earlier.Ok() && !earlier.Missing) return;
+  if (!earlier.Ok() && !earlier.Missing) return refuse(earlier.Error);
+  // The backup is the one write before the score file's own; where it fails
+  // the score file cannot be written either.
+  if (TResult backed = BackUp(); !backed) {
+    report.KeepError = backed.Error;
+    return;
+  }
   QByteArray content = earlier.Bytes;
   if (!content.isEmpty() && !content.endsWith('\n')) content += "\r\n";
   for (const QByteArray& line : Unreadable) content += line + "\r\n";
-  if (!WriteFileWhole(kept, content)) return;
+  if (TResult written = WriteFileWhole(kept, content); !written) return refuse(written.Error);
+  std::vector<QByteArray> lines = std::move(Unreadable);
   Unreadable.clear();
+  if (TResult written = Write(); !written) {
+    // Still in the score file: taken back out of the other, so the next
+    // start does not add them there again.
+    const bool undone = earlier.Missing ? QFile::remove(kept) : WriteFileWhole(kept, earlier.Bytes).Ok();
+    if (undone) {
+      Unreadable = std::move(lines);
+      Pending = false;
+      report.KeepError = written.Error;
+      return;
+    }
+    // In both files until the score file is written, at the next change or
+    // the end of the run.
+  }
   report.KeptPath = kept;
-  // A failure leaves the change pending: the next change or the end of the
-  // run writes it, and until then the lines stay in the file too.
-  (void)Write();
 }
 
 TScoreReadReport TScoreTable::Read(QByteArray content) {
@@ -425,21 +461,25 @@ TResult TScoreTable::WriteUnwritten() {
   return written;
 }
 
+// Once a run, before its first write: the backup becomes the file as the
+// run found it (no file then: no backup either). Without a backup the score
+// file is left alone, so the start state is never lost.
+TResult TScoreTable::BackUp() {
+  if (BackedUp) return {};
+  if (HadFile) {
+    if (TResult kept = WriteWhole(BackupFile, StartContent); !kept) return kept;
+  } else if (OwnFileProblem(BackupFile).isEmpty()) {
+    QFile::remove(BackupFile);
+  }
+  BackedUp = true;
+  StartContent = QByteArray();  // no longer needed
+  return {};
+}
+
 TResult TScoreTable::Write() {
   if (ScoreFile.isEmpty()) return {};
   Pending = true;
-  // Once a run, before its first write: the backup becomes the file as the
-  // run found it (no file then: no backup either). Without a backup the score
-  // file is left alone, so the start state is never lost.
-  if (!BackedUp) {
-    if (HadFile) {
-      if (TResult kept = WriteWhole(BackupFile, StartContent); !kept) return kept;
-    } else {
-      QFile::remove(BackupFile);
-    }
-    BackedUp = true;
-    StartContent = QByteArray();  // no longer needed
-  }
+  if (TResult backed = BackUp(); !backed) return backed;
   TResult written = WriteWhole(ScoreFile, ScoreText(Entries, Unreadable));
   if (written) Pending = false;
   return written;

@@ -26,8 +26,10 @@ struct TScore {
 // What reading the score file could not use. Unreadable lines stay out of
 // the table; Load keeps them aside in the score file's ".unreadable" file
 // (added to what is there already) and takes them out of the score file, so
-// they are reported once. Where they cannot be kept aside, they are written
-// back as they were. Either way nothing in the file is lost.
+// they are reported once. Where they cannot be moved whole (the backup,
+// that file or the score file cannot be written), they stay in the score
+// file only and are written back as they were. Either way nothing in the
+// file is lost, and nothing is moved twice.
 // The outcome is Error: one message for everything below, for an error box;
 // Ok when the whole file was read. The fields say what lies behind it.
 struct [[nodiscard]] TScoreReadReport : TResult {
@@ -37,6 +39,7 @@ struct [[nodiscard]] TScoreReadReport : TResult {
   QString FirstLine;        // the first unreadable line's text
   QString FirstReason;      // why it could not be read
   QString KeptPath;         // where the unreadable lines went; empty: still in the score file
+  QString KeepError;        // why they could not be moved there, naming the file
 };
 
 // The high-score table of all players, kept in the score file beside the
@@ -98,6 +101,9 @@ class TScoreTable {
  private:
   void ReadLines(TScoreReadReport& report);
   void KeepUnreadableAside(TScoreReadReport& report);
+  QString UnreadableFile() const;
+  // Keeps the file as the run found it in the backup, before the first write.
+  TResult BackUp();
   // Writes the whole table; the error names the file and the system's reason.
   TResult Write();
   // Write() for a change of the table: a failure says the change is kept.

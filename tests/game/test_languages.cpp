@@ -19,12 +19,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QDir>
+#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -342,5 +345,37 @@ TEST_P(WindowTextsTest, NoTextIsCutOrOverlapsAtTheSmallestSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, WindowTextsTest, ::testing::Values("en", "de", "fr", "es"));
+
+// Only a translation the build made is loaded: a damaged file, or one the
+// build recorded no digest for, is skipped and its language not offered.
+TEST(Translations, ADamagedTranslationIsSkippedNotLoaded) {
+  TestApp();
+  QTemporaryDir program;
+  ASSERT_TRUE(QDir(program.path()).mkdir("translations"));
+  const QDir built(QStringLiteral(QUILLMERE_RUNTIME_DIR "/translations"));
+  for (const QString& name : built.entryList(QDir::Files))
+    ASSERT_TRUE(QFile::copy(built.filePath(name), program.filePath("translations/" + name)))
+        << name.toStdString();
+  ASSERT_TRUE(QFile::exists(program.filePath("translations/quillmere.sha256")));
+  // One bit flipped in the German file; the French one copied under a name
+  // the build never made.
+  QFile german(program.filePath("translations/quillmere_de.qm"));
+  ASSERT_TRUE(german.open(QIODevice::ReadWrite));
+  QByteArray bytes = german.readAll();
+  bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 0x10);
+  ASSERT_TRUE(german.seek(0) && german.write(bytes) == bytes.size());
+  german.close();
+  ASSERT_TRUE(QFile::copy(program.filePath("translations/quillmere_fr.qm"),
+                          program.filePath("translations/quillmere_it.qm")));
+
+  EXPECT_EQ(SpeakLanguage(QStringLiteral("de"), {program.path()}), "en") << "the desktop's German is damaged";
+  EXPECT_EQ(QCoreApplication::translate("Session", "Do you want to save this game?"),
+            "Do you want to save this game?");
+  QStringList names;
+  for (const TGameLanguage& language : GameLanguages()) names << language.Code;
+  EXPECT_EQ(names, QStringList({"en", "es", "fr"}));
+  EXPECT_EQ(SpeakLanguage(QStringLiteral("fr"), {program.path()}), "fr");
+  (void)SpeakLanguage(QStringLiteral("en"), {QUILLMERE_RUNTIME_DIR});
+}
 
 }  // namespace

@@ -18,10 +18,20 @@
 #include <QToolButton>
 
 #include "FileFaults.h"
+#include "RecordsLock.h"
+#include "RunningGame.h"
 #include "SavedGame.h"
 #include "WindowLinks.h"
 
+#include <QLocalSocket>
+
+#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+
+#include <future>
+#include <thread>
 
 namespace {
 // The program's own words are checked in English, whatever the desktop speaks.
@@ -557,8 +567,13 @@ TEST(ProgramArguments, OneGamePerDataFolderAndADeadGamesLockIsTakenOver) {
     ASSERT_TRUE(QFile::exists(folder.Path("quillmere.lock")));
   };
 
+  // An empty lock, as a power cut soon after a start leaves it: no game
+  // holds it, so the first start takes it over.
+  WriteFile(folder.Path("quillmere.lock"), "");
   QProcess first;
   start(first);
+  QTest::qWait(500);
+  ASSERT_EQ(first.state(), QProcess::Running) << first.readAllStandardError().toStdString();
   waitForLock();
   QProcess second;
   start(second);
@@ -576,6 +591,57 @@ TEST(ProgramArguments, OneGamePerDataFolderAndADeadGamesLockIsTakenOver) {
   EXPECT_FALSE(third.waitForFinished(3000)) << third.readAllStandardError().toStdString();
   third.kill();
   third.waitForFinished(20000);
+}
+
+// Without a home there is no folder for the records: refused in one line
+// rather than kept under "/". A data folder of the player's choosing keeps
+// the program's own translations: a start refused for a folder in use
+// speaks German on a German desktop.
+TEST(ProgramArguments, NoHomeIsRefusedAndADataFolderKeepsTheProgramsLanguage) {
+  TestApp();
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("bin"));
+  const QString installed = dir.filePath("bin/quillmere");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), installed));
+  QProcessEnvironment homeless = QProcessEnvironment::systemEnvironment();
+  homeless.remove("HOME");
+  homeless.remove("XDG_DATA_HOME");
+  homeless.insert("QT_QPA_PLATFORM", "no-such-platform");
+  QProcess program;
+  program.setProcessEnvironment(homeless);
+  program.start(installed, {});
+  ASSERT_TRUE(program.waitForFinished(20000));
+  const QByteArray err = program.readAllStandardError();
+  EXPECT_EQ(program.exitCode(), 2) << err.toStdString();
+  EXPECT_TRUE(err.startsWith("quillmere: neither HOME nor XDG_DATA_HOME is set") && err.count('\n') == 1)
+      << err.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("bin/quillmere.ini")));
+
+  ASSERT_TRUE(QDir(dir.path()).mkdir("data") && QDir(dir.path()).mkdir("run"));
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("run")).constData(), 0700), 0);
+  TRecordsLock held(dir.filePath("data/quillmere.lock"));
+  ASSERT_EQ(held.TryLock(), TRecordsLock::TOutcome::Locked);
+  QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+  german.insert("LANGUAGE", "de");
+  german.insert("LC_ALL", "de_DE.UTF-8");
+  german.insert("QT_QPA_PLATFORM", "offscreen");
+  german.insert("XDG_RUNTIME_DIR", dir.filePath("run"));
+  german.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+  QProcess refused;
+  refused.setProcessEnvironment(german);
+  refused.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--data-dir", dir.filePath("data")});
+  ASSERT_TRUE(refused.waitForStarted(20000));
+  QByteArray said;
+  for (QDeadlineTimer deadline(20000);
+       !said.contains("Datenordner") && !deadline.hasExpired() && refused.state() == QProcess::Running;) {
+    refused.waitForReadyRead(100);
+    said += refused.readAllStandardError();
+  }
+  refused.kill();  // its box waits for the player
+  refused.waitForFinished(20000);
+  said += refused.readAllStandardError();
+  EXPECT_TRUE(said.contains("Quillmere läuft bereits für den Datenordner"))
+      << said.toStdString() << " (status " << refused.exitCode() << ")";
 }
 
 // The X server ends (or a remote session drops) under a running game: the
@@ -624,4 +690,172 @@ TEST(ProgramArguments, ALostDisplayStoresTheRecordsAndFreesTheLock) {
   EXPECT_TRUE(ReadFile(folder.Path("quillmere.ini")).contains("CurrentPlayer=Guest"));
   EXPECT_TRUE(ReadFile(folder.Path("Players/Guest.ini")).contains("Size5=17"))
       << game.readAllStandardError().toStdString();
+}
+
+namespace {
+
+// A later start's request answered while this thread's event loop runs, as
+// the running game answers it.
+TFrontAnswer Ask(const QString& name, int size, int number, int timeoutMs = 5000) {
+  std::future<TFrontAnswer> answer = std::async(std::launch::async, [&] {
+    return AskRunningGame(name, TFrontRequest{QString(), size, number}, timeoutMs);
+  });
+  while (answer.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) QTest::qWait(5);
+  return answer.get();
+}
+
+// A listening socket at path made by hand (another user's program, or one
+// that dribbles its answer); serve runs on each connection, in a thread.
+int ListenAt(const QString& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray name = QFile::encodeName(path);
+  std::memcpy(address.sun_path, name.constData(), name.size() + 1);
+  if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, 4) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
+}  // namespace
+
+// The socket a later start reaches the running game on lies in a folder of
+// the user's alone; only a game of the same user is told anything, within a
+// time; a request for no puzzle the game has, or one it cannot play now, is
+// said to be so; and no number of connections closes it.
+TEST(RunningGame, TheFrontSocketServesItsUserAloneWithinATimeAndOutlivesAFlood) {
+  TestApp();
+  QTemporaryDir dir;
+  const QString uid = QString::number(geteuid());
+  // A runtime folder open to others is not used; the temporary folder's own
+  // is made for the user alone, and refused when another made it or opened it.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("runtime") && QDir(dir.path()).mkdir("tmp"));
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("runtime")).constData(), 0755), 0);
+  QString why;
+  const QString folder = RunningGameFolder(dir.filePath("runtime"), dir.filePath("tmp"), why);
+  EXPECT_EQ(folder, dir.filePath("tmp/quillmere-" + uid)) << why.toStdString();
+  EXPECT_EQ(QFileInfo(folder).permissions() & 0x0077, 0) << "no permission for group or others";
+  ASSERT_TRUE(QDir(dir.path()).mkdir("tmp2") && QDir(dir.path()).mkdir("tmp3") &&
+              QDir(dir.path()).mkdir("x"));
+  ASSERT_EQ(::mkdir(QFile::encodeName(dir.filePath("tmp2/quillmere-" + uid)).constData(), 0777), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("tmp2/quillmere-" + uid)).constData(), 0777), 0);
+  EXPECT_TRUE(RunningGameFolder({}, dir.filePath("tmp2"), why).isEmpty());
+  EXPECT_TRUE(why.contains("open to other users")) << why.toStdString();
+  ASSERT_TRUE(QFile::link(dir.filePath("x"), dir.filePath("tmp3/quillmere-" + uid)));
+  EXPECT_TRUE(RunningGameFolder({}, dir.filePath("tmp3"), why).isEmpty());
+  if (geteuid() == 0) {
+    ASSERT_TRUE(QFile::remove(dir.filePath("tmp3/quillmere-" + uid)));
+    ASSERT_EQ(::mkdir(QFile::encodeName(dir.filePath("tmp3/quillmere-0")).constData(), 0700), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(dir.filePath("tmp3/quillmere-0")).constData(), 65534, 65534), 0);
+    EXPECT_TRUE(RunningGameFolder({}, dir.filePath("tmp3"), why).isEmpty());
+    EXPECT_TRUE(why.contains("another user")) << why.toStdString();
+  }
+
+  const QString name = folder + "/quillmere-test";
+  TRunningGameServer server(name);
+  ASSERT_TRUE(server.Listen()) << server.ListenError().toStdString();
+  std::vector<TFrontRequest> played;
+  bool dialogOpen = false;
+  server.CanPlay = [&] { return !dialogOpen; };
+  server.OnRequest = [&](const TFrontRequest& request) { played.push_back(request); };
+
+  EXPECT_EQ(Ask(name, 6, 17), TFrontAnswer::Taken);
+  EXPECT_EQ(Ask(name, 0, 0), TFrontAnswer::Taken) << "only to the front";
+  // No such size, odd numbers: refused before anything is asked.
+  for (const auto& [size, number] : {std::pair{7, 1}, {6, -5}, {6, 2147483647}, {6, 0}, {0, 3}})
+    EXPECT_EQ(Ask(name, size, number), TFrontAnswer::Refused) << size << ":" << number;
+  // A dialog open: it comes to the front, and the later start is told the
+  // puzzle was not opened.
+  dialogOpen = true;
+  EXPECT_EQ(Ask(name, 5, 3), TFrontAnswer::Busy);
+  dialogOpen = false;
+  QTest::qWait(20);
+  ASSERT_EQ(played.size(), 3u);
+  EXPECT_EQ(played[0].PuzzleSize, 6);
+  EXPECT_EQ(played[0].PuzzleNumber, 17);
+  EXPECT_EQ(played[1].PuzzleSize, 0);
+  EXPECT_EQ(played[2].PuzzleSize, 0) << "the busy one only comes to the front";
+
+  // A second request while the first is being played (its question open):
+  // not dropped in silence.
+  TFrontAnswer second = TFrontAnswer::NoAnswer;
+  server.OnRequest = [&](const TFrontRequest& request) {
+    if (request.PuzzleSize == 4) second = Ask(name, 5, 9);
+  };
+  EXPECT_EQ(Ask(name, 4, 1), TFrontAnswer::Taken);
+  QTest::qWait(50);
+  EXPECT_EQ(second, TFrontAnswer::Busy);
+
+  // A flood of connections that send nothing of the game's, or send nothing
+  // at all and stay, more than the files the process may hold: the socket
+  // is still there and answers.
+  rlimit files{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &files), 0);
+  rlimit few = files;
+  few.rlim_cur = std::min<rlim_t>(files.rlim_cur, 256);
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
+  for (int i = 0; i < 300; ++i) {
+    QLocalSocket garbage;
+    garbage.connectToServer(name);
+    ASSERT_TRUE(garbage.waitForConnected(5000)) << i;
+    garbage.write("not a request at all, but long enough to be read");
+    garbage.waitForBytesWritten(5000);
+    QCoreApplication::processEvents();
+  }
+  std::vector<std::unique_ptr<QLocalSocket>> idle;
+  for (int i = 0; i < 150; ++i) {
+    idle.push_back(std::make_unique<QLocalSocket>());
+    idle.back()->connectToServer(name);
+    idle.back()->waitForConnected(1000);
+    QCoreApplication::processEvents();
+  }
+  QTest::qWait(50);
+  EXPECT_TRUE(QFileInfo::exists(name));
+  idle.clear();
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &files), 0);
+  EXPECT_EQ(Ask(name, 0, 0), TFrontAnswer::Taken);
+
+  // A peer that dribbles its answer does not keep a later start waiting.
+  const QString slow = folder + "/slow";
+  const int slowFd = ListenAt(slow);
+  ASSERT_GE(slowFd, 0);
+  std::thread dribbler([slowFd] {
+    const int peer = ::accept(slowFd, nullptr, nullptr);
+    for (int i = 0; i < 100 && ::write(peer, "o", 1) == 1; ++i) ::usleep(50000);
+    ::close(peer);
+  });
+  EXPECT_EQ(Ask(slow, 6, 1, 500), TFrontAnswer::NoAnswer);
+  dribbler.join();
+  ::close(slowFd);
+
+  // Another user's program listening there is told nothing.
+  if (geteuid() != 0) return;
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+  ASSERT_EQ(::mkdir(QFile::encodeName(dir.filePath("open")).constData(), 0777), 0);
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.filePath("open")).constData(), 0777), 0);
+  const QString squatted = dir.filePath("open/quillmere-squat");
+  int pipeFds[2];
+  ASSERT_EQ(::pipe(pipeFds), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    ::close(pipeFds[0]);
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(2);
+    const int fd = ListenAt(squatted);
+    ::chmod(QFile::encodeName(squatted).constData(), 0777);
+    (void)!::write(pipeFds[1], "r", 1);
+    const int peer = ::accept(fd, nullptr, nullptr);
+    char byte = 0;
+    const ssize_t got = ::read(peer, &byte, 1);
+    _exit(got > 0 ? 1 : 0);
+  }
+  ::close(pipeFds[1]);
+  char ready = 0;
+  ASSERT_EQ(::read(pipeFds[0], &ready, 1), 1);
+  ::close(pipeFds[0]);
+  EXPECT_EQ(Ask(squatted, 6, 1), TFrontAnswer::NotOurs);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the squatter received nothing";
 }

@@ -252,7 +252,14 @@ TEST_F(TImagesTest, TilesAreNamedByTheirFilesAndRowsByTheCategoriesFile) {
   ASSERT_TRUE(row1.rename(QStringLiteral("02.bmp"), QStringLiteral("7up.bmp")));
   QFile names(QDir(Folder.path()).filePath(QStringLiteral("tiles/Categories.txt")));
   ASSERT_TRUE(names.open(QIODevice::WriteOnly));
-  names.write("Animals\r\n  Sea life \n");
+  // What reaches a screen reader holds no control or format characters
+  // (bell, backspace, a right-to-left override, zero-width ones), and a row
+  // name is cut.
+  names.write(
+      "Animals\r\n  Sea life \n"
+      "Bir\x07"
+      "ds\x08\xe2\x80\xae\xe2\x80\x8b Fish\xe2\x80\x8d\xe2\x80\xa8!\n" +
+      QByteArray(300, 'x') + "\n");
   names.close();
   ASSERT_TRUE(Images.LoadAll(Folder.path()));
   EXPECT_EQ(Images.Name(0), QStringLiteral("Dog"));
@@ -262,7 +269,9 @@ TEST_F(TImagesTest, TilesAreNamedByTheirFilesAndRowsByTheCategoriesFile) {
   EXPECT_EQ(Images.Name(100), QString());
   EXPECT_EQ(Images.RowName(1), QStringLiteral("Animals"));
   EXPECT_EQ(Images.RowName(2), QStringLiteral("Sea life"));
-  EXPECT_EQ(Images.RowName(3), QString());  // the file names no third row
+  EXPECT_EQ(Images.RowName(3), QStringLiteral("Birds Fish !"));
+  EXPECT_EQ(Images.RowName(4), QString(MaxNameLength, u'x'));
+  EXPECT_EQ(Images.RowName(5), QString());  // the file names no fifth row
   // A tile set without the file names no row.
   ASSERT_TRUE(names.remove());
   ASSERT_TRUE(Images.LoadAll(Folder.path()));

@@ -48,6 +48,10 @@ TEST(OptionsDialog, BoxesAndTrackBarChangeThePreferencesAtOnce) {
   const QTemporaryDir assets;
   ASSERT_TRUE(QDir(assets.path()).mkpath(QStringLiteral("translations")));
   QFile(assets.filePath(QStringLiteral("translations/quillmere_fr.qm"))).open(QIODevice::WriteOnly);
+  QFile digests(assets.filePath(QStringLiteral("translations/quillmere.sha256")));
+  ASSERT_TRUE(digests.open(QIODevice::WriteOnly));
+  digests.write("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855  quillmere_fr.qm\n");
+  digests.close();
   ASSERT_EQ(SpeakLanguage(QStringLiteral("en"), {assets.path()}), QStringLiteral("en"));
   TSettingsForm form(settings);
   form.show();

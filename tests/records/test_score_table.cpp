@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <random>
 #include <utility>
@@ -270,6 +271,74 @@ TEST_F(ScoreTableTest, UnreadableLinesAreKeptAsideAndReportedOnce) {
   ASSERT_TRUE(table.Sort(0).Ok());  // Z to A
   EXPECT_EQ(ReadText(ScoreFile()),
             BobLine + "\r\n" + AnnaLine + "\r\n" + badNumber + "\r\n" + noSize + "\r\n" + noise + "\r\n");
+}
+
+// In a folder shared with others, the score files may have been replaced by
+// links or by another user's files: nothing is read or written through them,
+// and unreadable lines move once, whole, or stay where they are.
+TEST_F(ScoreTableTest, NoScoreFileIsUsedThroughALinkAndUnreadableLinesMoveOnceOrNotAtAll) {
+  const QByteArray bad = "player=Cy~number=x~";
+  const QByteArray start = AnnaLine + "\r\n" + bad + "\r\n";
+  const QString victim = Dir.filePath("profile");
+  WriteText(victim, "private\n");
+  const QString kept = TScoreTable::UnreadablePath(ProgramPath());
+
+  // The side file links to the player's own file: the line stays in the
+  // score file, the linked file is neither added to nor copied, at every start.
+  ASSERT_TRUE(QFile::link(victim, kept));
+  WriteText(ScoreFile(), start);
+  for (int run = 0; run < 2; ++run) {
+    TScoreTable table;
+    const TScoreReadReport report = table.Load(ProgramPath());
+    EXPECT_TRUE(report.KeptPath.isEmpty());
+    EXPECT_TRUE(report.Error.contains("kept as they are") && report.Error.contains(kept) &&
+                report.Error.contains("link"))
+        << report.Error.toStdString();
+    ASSERT_TRUE(table.AddScore("Eve", 2, 4, 9, 0, 0, 5).Ok());
+  }
+  EXPECT_EQ(ReadText(victim), "private\n");
+  EXPECT_TRUE(QFileInfo(kept).isSymLink());
+  EXPECT_TRUE(ReadText(ScoreFile()).contains(bad));
+  QFile::remove(kept);
+
+  // The backup cannot be written (a folder in its place): the lines stay in
+  // the score file, nothing goes to the side file, and the box says so.
+  QFile::remove(BackupFile());
+  ASSERT_TRUE(QDir(Dir.path()).mkdir("quillmere.scb"));
+  WriteText(ScoreFile(), start);
+  for (int run = 0; run < 3; ++run) {
+    TScoreTable table;
+    const TScoreReadReport report = table.Load(ProgramPath());
+    EXPECT_EQ(report.UnreadableLines, 1);
+    EXPECT_TRUE(report.KeptPath.isEmpty());
+    EXPECT_TRUE(report.Error.contains("kept as they are") && report.Error.contains(BackupFile()))
+        << report.Error.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(kept)) << "run " << run;
+    EXPECT_EQ(ReadText(ScoreFile()), start);
+  }
+  ASSERT_TRUE(QDir(Dir.path()).rmdir("quillmere.scb"));
+
+  // The score file itself a link, or another user's file: refused, and the
+  // file behind it stays as it was whatever is played.
+  QFile::remove(ScoreFile());
+  ASSERT_TRUE(QFile::link(victim, ScoreFile()));
+  TScoreTable linked;
+  const TScoreReadReport refused = linked.Load(ProgramPath());
+  EXPECT_TRUE(refused.Error.contains(ScoreFile()) && refused.Error.contains("link"))
+      << refused.Error.toStdString();
+  (void)linked.AddScore("Eve", 2, 4, 9, 0, 0, 5);
+  EXPECT_EQ(ReadText(victim), "private\n");
+  EXPECT_TRUE(QFileInfo(ScoreFile()).isSymLink());
+  if (geteuid() == 0) {
+    QFile::remove(ScoreFile());
+    WriteText(ScoreFile(), AnnaLine + "\r\n");
+    ASSERT_EQ(chown(QFile::encodeName(ScoreFile()).constData(), 65534, 65534), 0);
+    TScoreTable theirs;
+    const TScoreReadReport other = theirs.Load(ProgramPath());
+    EXPECT_TRUE(other.Error.contains("another user")) << other.Error.toStdString();
+    (void)theirs.AddScore("Eve", 2, 4, 9, 0, 0, 5);
+    EXPECT_EQ(ReadText(ScoreFile()), AnnaLine + "\r\n");
+  }
 }
 
 TEST_F(ScoreTableTest, AFailedWriteLeavesTheFileAsItWasAndTheBackupIsTheFileAtTheStart) {

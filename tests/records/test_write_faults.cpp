@@ -10,12 +10,14 @@
 #include "Settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <sys/mount.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -54,14 +56,15 @@ struct TRecords {
     settings.Prefs.Difficulty = 9;
     for (int i = 0; i < players; ++i) settings.PlayerList << QStringLiteral("Player %1=Player %1").arg(i);
     TScoreTable scores;
-    (void)scores.Load(Folder + "/quillmere");
+    const TScoreReadReport loaded = scores.Load(Folder + "/quillmere");
     TResult score;
     for (int i = 0; i <= players && score.Ok(); ++i)
       score = scores.AddScore("Guest", i + 2, 10, 600, 1, 1, 5);
+    // A score file that is refused at the start is never written.
     return {{Players(), settings.StorePlayerList().Error},
             {Profile(), settings.StoreProfile().Error},
             {Saved(), WriteSavedGame(Saved(), Game(40)).Error},
-            {Scores(), score.Error}};
+            {Scores(), loaded.Ok() ? score.Error : loaded.Error}};
   }
 
   std::map<QString, QByteArray> Contents() const {
@@ -113,15 +116,20 @@ TEST_F(WriteFaultsTest, AFolderTheUserMayNotWriteFailsEveryWriteAtItsOpen) {
       ASSERT_TRUE(QFile::setPermissions(folder, readOnly & ~QFile::WriteOwner));
   }
 
+  // Root's files are another user's to the ordinary user: the score file is
+  // refused as it is read, the others as they are written.
+  const bool othersFiles = geteuid() == 0;
   const bool allFailed = RunAsOrdinaryUser([&] {
     bool ok = true;
     for (const auto& [path, error] : records.WriteAgain(3)) {
       // The score file's first write of a run is its backup; a saved game
       // brings the system's own reason alone, the others name their file
       // before it.
-      const QString expected = path == records.Saved()    ? QString()
-                               : path == records.Scores() ? "Unable to write to " + records.Backup() + ": "
-                                                          : "Unable to write to " + path + ": ";
+      const QString expected = path == records.Saved() ? QString()
+                               : path == records.Scores()
+                                   ? (othersFiles ? "The score file " + path + " could not be opened"
+                                                  : "Unable to write to " + records.Backup() + ": ")
+                                   : "Unable to write to " + path + ": ";
       if (error.size() <= expected.size() || !error.startsWith(expected)) {
         std::fprintf(stderr, "%s: \"%s\", not \"%s\"\n", qPrintable(path), qPrintable(error),
                      qPrintable(expected));
@@ -191,6 +199,45 @@ TEST_F(FullDiskTest, AFullDiskFailsEveryWriteAtItsFlushOrInItsMiddle) {
   QStringList left = records.Files();
   left.removeOne("quillmere.scb");
   EXPECT_EQ(left, files);
+}
+
+}  // namespace
+
+namespace {
+
+// A folder shared with a group: another user has put a link, or a file of
+// their own, in place of each records file. Nothing is written through the
+// link (the file behind it stays as it was), another user's file is left
+// alone, and each error says why, naming the file where the writer does.
+TEST_F(WriteFaultsTest, NoRecordsFileIsWrittenThroughALinkOrOverAnotherUsersFile) {
+  const TRecords records(Dir.filePath("records"));
+  ASSERT_TRUE(records.WriteFirst());
+  const QString victim = Dir.filePath("dot-profile");
+  WriteText(victim, "echo private\n");
+  const QStringList files{records.Players(), records.Profile(), records.Saved()};
+  for (const QString& file : files) {
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QFile::link(victim, file));
+  }
+  std::map<QString, QString> errors = records.WriteAgain(2);
+  for (const QString& file : files) {
+    EXPECT_TRUE(errors[file].contains("link")) << errors[file].toStdString();
+    EXPECT_TRUE(QFileInfo(file).isSymLink()) << file.toStdString();
+  }
+  EXPECT_TRUE(errors[records.Players()].contains(records.Players()));
+  EXPECT_EQ(ReadText(victim), "echo private\n");
+
+  if (geteuid() != 0) GTEST_SKIP() << "another user's file needs root to make";
+  for (const QString& file : files) {
+    ASSERT_TRUE(QFile::remove(file));
+    WriteText(file, "theirs\n");
+    ASSERT_EQ(chown(QFile::encodeName(file).constData(), 65534, 65534), 0);
+  }
+  errors = records.WriteAgain(2);
+  for (const QString& file : files) {
+    EXPECT_TRUE(errors[file].contains("another user")) << errors[file].toStdString();
+    EXPECT_EQ(ReadText(file), "theirs\n");
+  }
 }
 
 }  // namespace

@@ -154,6 +154,24 @@ TEST(PrintTool, RefusalsAreOneLineAndLeaveFilesAlone) {
   EXPECT_EQ(Contents(png), QByteArray("kept"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.png")});
 
+  // A solution page name planted as a link: refused, naming it, and the
+  // file it points at stays as it was.
+  const QString target = QDir(dir.path()).filePath(QStringLiteral("target.txt"));
+  {
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("mine");
+  }
+  const QString svg = QDir(dir.path()).filePath(QStringLiteral("page.svg"));
+  ASSERT_TRUE(QFile::link(target, QDir(dir.path()).filePath(QStringLiteral("page-solution.svg"))));
+  const TRun linked = Tool({"--size", "4", "--number", "9", "--solution", "--output", svg.toStdString()});
+  EXPECT_EQ(linked.Status, 1);
+  EXPECT_TRUE(OneLine(linked.Err) && linked.Err.find("page-solution.svg") != std::string::npos &&
+              linked.Err.find("link") != std::string::npos)
+      << linked.Err;
+  EXPECT_EQ(Contents(target), QByteArray("mine"));
+  EXPECT_FALSE(QFile::exists(svg));
+
   // Help and version answer and end.
   const TRun help = Tool({"--help"});
   EXPECT_EQ(help.Status, 0);

@@ -146,6 +146,12 @@ TEST(PuzzleTool, BatchGivesOneLinePerRequest) {
   EXPECT_EQ(Tool({"--batch"}, "7 1 5\n").Status, 2);
   EXPECT_EQ(Tool({"--batch"}, "6 1\n").Status, 2);
   EXPECT_EQ(Tool({"--batch"}, "6 1 5 9\n").Status, 2);
+
+  // A line far beyond any request is refused, not skipped.
+  const TRun huge = Tool({"--batch"}, "6 1 5\n" + std::string(8 << 20, ' ') + "6 2 5\n4 1 1\n");
+  EXPECT_EQ(huge.Status, 1);
+  EXPECT_NE(huge.Err.find("line 2: longer than"), std::string::npos) << huge.Err;
+  EXPECT_EQ(std::count(huge.Out.begin(), huge.Out.end(), '\n'), 1);
 }
 
 TEST(PuzzleTool, BadArgumentsGetOneLineAndStatusTwo) {

@@ -43,10 +43,9 @@ QString Quoted(const std::string& text) {
 }  // namespace
 
 void SpeakDesktopLanguage(const QString& programFolder) {
-  // The translations lie with the game's data, beside the program or where
-  // an installation puts it.
-  SpeakLanguage(QString(), {programFolder, QDir::cleanPath(programFolder + QLatin1Char('/') +
-                                                           QLatin1String(InstalledAssetsFromProgram))});
+  // The program's own translations, beside it or where an installation
+  // puts them.
+  SpeakLanguage(QString(), ProgramTranslationFolders(programFolder));
 }
 
 int ParsePrintArguments(const std::vector<std::string>& args, TPrintJob& job, std::ostream& out,

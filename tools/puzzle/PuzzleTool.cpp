@@ -7,6 +7,7 @@
 #include <ostream>
 #include <sstream>
 #include <utility>
+#include <vector>
 
 #include "ClueText.h"
 #include "Puzzle.h"
@@ -295,9 +296,20 @@ int RunPuzzleTool(const std::vector<std::string>& args, std::istream& in, std::o
   TPuzzle puzzle;
   const int steps = static_cast<int>(options.Steps);
   if (options.Batch) {
-    std::string line;
+    // A request is a dozen characters; a line far longer is no request and
+    // is not read whole into memory.
+    constexpr std::size_t MaxBatchLine = 4096;
+    std::vector<char> buffer(MaxBatchLine + 2);
     int lineNo = 0;
-    while (std::getline(in, line)) {
+    for (;;) {
+      in.getline(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+      if (in.fail() && !in.eof() && !in.bad()) {
+        err << "quillmere-puzzle: line " << lineNo + 1 << ": longer than " << MaxBatchLine
+            << " characters, no request\n";
+        return 1;
+      }
+      if (in.fail()) break;
+      const std::string line(buffer.data());
       ++lineNo;
       TPuzzleRequest r;
       std::string why;
