@@ -303,12 +303,56 @@
         <translation>der Datenordner „%1“ existiert nicht</translation>
     </message>
     <message>
-        <source>the game is already running for the data folder &quot;%1&quot;</source>
-        <translation>das Spiel läuft bereits für den Datenordner „%1“</translation>
-    </message>
-    <message>
         <source>Quillmere is already running for the data folder &quot;%1&quot;.<byte value="xd"/>Please switch to its window.</source>
         <translation>Quillmere läuft bereits für den Datenordner „%1“.<byte value="xd"/>Bitte wechseln Sie zu seinem Fenster.</translation>
+    </message>
+    <message>
+        <source>neither HOME nor XDG_DATA_HOME is set, so there is no folder for the players&apos; records; set HOME, or give the game a folder of its own with --data-dir</source>
+        <translation>weder HOME noch XDG_DATA_HOME ist gesetzt, daher gibt es keinen Ordner für die Daten der Spieler; setzen Sie HOME oder geben Sie dem Spiel mit --data-dir einen eigenen Ordner</translation>
+    </message>
+    <message>
+        <source>Quillmere is already running for the data folder &quot;%1&quot; on the computer &quot;%2&quot;.<byte value="xd"/>If no game runs there any more, delete the file %3 and start again.</source>
+        <translation>Quillmere läuft bereits für den Datenordner „%1“ auf dem Computer „%2“.<byte value="xd"/>Wenn dort kein Spiel mehr läuft, löschen Sie die Datei %3 und starten Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Quillmere is running for the data folder &quot;%1&quot; and has come to the front, but it could not open puzzle %2:%3 now: a dialog is open there, or another puzzle is being opened.<byte value="xd"/>Close the dialog and try again.</source>
+        <translation>Quillmere läuft für den Datenordner „%1“ und ist nach vorn gekommen, konnte Rätsel %2:%3 aber jetzt nicht öffnen: Dort ist ein Dialog offen, oder ein anderes Rätsel wird gerade geöffnet.<byte value="xd"/>Schließen Sie den Dialog und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Quillmere is running for the data folder &quot;%1&quot; and refused puzzle %2:%3.</source>
+        <translation>Quillmere läuft für den Datenordner „%1“ und hat Rätsel %2:%3 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>the socket %1 belongs to another user; nothing was sent</source>
+        <translation>der Socket %1 gehört einem anderen Benutzer; es wurde nichts gesendet</translation>
+    </message>
+    <message>
+        <source>the data folder cannot be locked (%1); a second game for it would not be noticed</source>
+        <translation>der Datenordner kann nicht gesperrt werden (%1); ein zweites Spiel dafür würde nicht bemerkt</translation>
+    </message>
+    <message>
+        <source>%1 was in the place of the lock %2, which no game held; it is taken over</source>
+        <translation>An der Stelle der Sperre %2, die kein Spiel hielt, lag %1; sie wird übernommen</translation>
+    </message>
+    <message>
+        <source>This copy of Quillmere cannot keep its records in its own folder %1, which cannot be written; it plays from its own pictures and keeps the records in %2.</source>
+        <translation>Diese Kopie von Quillmere kann ihre Daten nicht in ihrem eigenen Ordner %1 ablegen, da er nicht beschreibbar ist; sie spielt mit ihren eigenen Bildern und legt die Daten in %2 ab.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users</source>
+        <translation>%1 ist für andere Benutzer offen</translation>
+    </message>
+    <message>
+        <source>there is no folder for the socket that only this user can write</source>
+        <translation>es gibt keinen Ordner für den Socket, den nur dieser Benutzer beschreiben kann</translation>
     </message>
 </context>
 <context>
@@ -386,6 +430,18 @@
         <source>English</source>
         <extracomment>The name of the language of this translation, in that language, as the options&apos; language list shows it: &quot;Deutsch&quot;, &quot;Français&quot;.</extracomment>
         <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>the build recorded no digest for it</source>
+        <translation>der Build hat keine Prüfsumme dafür festgehalten</translation>
+    </message>
+    <message>
+        <source>it is damaged: its digest is not the one the build recorded</source>
+        <translation>sie ist beschädigt: Ihre Prüfsumme ist nicht die, die der Build festgehalten hat</translation>
+    </message>
+    <message>
+        <source>the translation %1 is not loaded: %2</source>
+        <translation>die Übersetzung %1 wird nicht geladen: %2</translation>
     </message>
 </context>
 <context>
@@ -798,6 +854,10 @@ Programms, sonst aus ../share/quillmere daneben.
         <source>cannot draw &quot;%1&quot;</source>
         <translation>„%1“ kann nicht gezeichnet werden</translation>
     </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: it is a link, and nothing is written through a link</source>
+        <translation>„%1“ kann nicht geschrieben werden: Es ist eine Verknüpfung, und durch eine Verknüpfung wird nichts geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>PuzzleRequest</name>
@@ -840,10 +900,6 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>it is larger than %1</source>
         <translation>die Datei ist größer als %1</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>unbekannter Fehler</translation>
     </message>
     <message>
         <source>it holds NUL bytes</source>
@@ -893,6 +949,54 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>Unable to write the profile of &quot;%1&quot;: %2</source>
         <translation>Das Profil von „%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>There is no folder for the records</source>
+        <translation>Es gibt keinen Ordner für die Daten</translation>
+    </message>
+    <message>
+        <source>it is a link, and nothing is written through a link</source>
+        <translation>es ist eine Verknüpfung, und durch eine Verknüpfung wird nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>es gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is a link or a folder and cannot be removed: %2</source>
+        <translation>%1 ist eine Verknüpfung oder ein Ordner und kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and cannot be removed</source>
+        <translation>%1 ist keine gewöhnliche Datei und kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>eine Spezialdatei</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user and cannot be removed</source>
+        <translation>%1 gehört einem anderen Benutzer und kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>another user&apos;s file</source>
+        <translation>die Datei eines anderen Benutzers</translation>
+    </message>
+    <message>
+        <source>a lock left by a game on the computer &quot;%1&quot;</source>
+        <translation>eine Sperre, die ein Spiel auf dem Computer „%1“ hinterlassen hat</translation>
+    </message>
+    <message>
+        <source>%1 keeps changing</source>
+        <translation>%1 ändert sich ständig</translation>
     </message>
 </context>
 <context>

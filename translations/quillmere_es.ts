@@ -303,12 +303,56 @@
         <translation>la carpeta de datos «%1» no existe</translation>
     </message>
     <message>
-        <source>the game is already running for the data folder &quot;%1&quot;</source>
-        <translation>el juego ya se está ejecutando con la carpeta de datos «%1»</translation>
-    </message>
-    <message>
         <source>Quillmere is already running for the data folder &quot;%1&quot;.<byte value="xd"/>Please switch to its window.</source>
         <translation>Quillmere ya se está ejecutando con la carpeta de datos «%1».<byte value="xd"/>Cambia a su ventana, por favor.</translation>
+    </message>
+    <message>
+        <source>neither HOME nor XDG_DATA_HOME is set, so there is no folder for the players&apos; records; set HOME, or give the game a folder of its own with --data-dir</source>
+        <translation>no está definida ni HOME ni XDG_DATA_HOME, así que no hay carpeta para los datos de los jugadores; define HOME o da al juego una carpeta propia con --data-dir</translation>
+    </message>
+    <message>
+        <source>Quillmere is already running for the data folder &quot;%1&quot; on the computer &quot;%2&quot;.<byte value="xd"/>If no game runs there any more, delete the file %3 and start again.</source>
+        <translation>Quillmere ya se está ejecutando para la carpeta de datos «%1» en el ordenador «%2».<byte value="xd"/>Si allí ya no se ejecuta ningún juego, borra el archivo %3 y vuelve a empezar.</translation>
+    </message>
+    <message>
+        <source>Quillmere is running for the data folder &quot;%1&quot; and has come to the front, but it could not open puzzle %2:%3 now: a dialog is open there, or another puzzle is being opened.<byte value="xd"/>Close the dialog and try again.</source>
+        <translation>Quillmere se está ejecutando para la carpeta de datos «%1» y ha pasado al frente, pero ahora no ha podido abrir el acertijo %2:%3: hay un cuadro de diálogo abierto o se está abriendo otro acertijo.<byte value="xd"/>Cierra el cuadro de diálogo y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Quillmere is running for the data folder &quot;%1&quot; and refused puzzle %2:%3.</source>
+        <translation>Quillmere se está ejecutando para la carpeta de datos «%1» y ha rechazado el acertijo %2:%3.</translation>
+    </message>
+    <message>
+        <source>the socket %1 belongs to another user; nothing was sent</source>
+        <translation>el socket %1 pertenece a otro usuario; no se ha enviado nada</translation>
+    </message>
+    <message>
+        <source>the data folder cannot be locked (%1); a second game for it would not be noticed</source>
+        <translation>la carpeta de datos no se puede bloquear (%1); no se notaría un segundo juego para ella</translation>
+    </message>
+    <message>
+        <source>%1 was in the place of the lock %2, which no game held; it is taken over</source>
+        <translation>En el lugar del bloqueo %2, que ningún juego tenía, había: %1; se toma el relevo</translation>
+    </message>
+    <message>
+        <source>This copy of Quillmere cannot keep its records in its own folder %1, which cannot be written; it plays from its own pictures and keeps the records in %2.</source>
+        <translation>Esta copia de Quillmere no puede guardar sus datos en su propia carpeta %1, en la que no se puede escribir; juega con sus propias imágenes y guarda los datos en %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users</source>
+        <translation>%1 está abierta a otros usuarios</translation>
+    </message>
+    <message>
+        <source>there is no folder for the socket that only this user can write</source>
+        <translation>no hay ninguna carpeta para el socket en la que solo pueda escribir este usuario</translation>
     </message>
 </context>
 <context>
@@ -386,6 +430,18 @@
         <source>English</source>
         <extracomment>The name of the language of this translation, in that language, as the options&apos; language list shows it: &quot;Deutsch&quot;, &quot;Français&quot;.</extracomment>
         <translation>Español</translation>
+    </message>
+    <message>
+        <source>the build recorded no digest for it</source>
+        <translation>la compilación no registró ninguna suma de comprobación para ella</translation>
+    </message>
+    <message>
+        <source>it is damaged: its digest is not the one the build recorded</source>
+        <translation>está dañada: su suma de comprobación no es la que registró la compilación</translation>
+    </message>
+    <message>
+        <source>the translation %1 is not loaded: %2</source>
+        <translation>la traducción %1 no se carga: %2</translation>
     </message>
 </context>
 <context>
@@ -798,6 +854,10 @@ programa; si no, de ../share/quillmere junto a ella.
         <source>cannot draw &quot;%1&quot;</source>
         <translation>no se puede dibujar «%1»</translation>
     </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: it is a link, and nothing is written through a link</source>
+        <translation>no se puede escribir «%1»: es un enlace, y no se escribe nada a través de un enlace</translation>
+    </message>
 </context>
 <context>
     <name>PuzzleRequest</name>
@@ -840,10 +900,6 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>it is larger than %1</source>
         <translation>ocupa más de %1</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>error desconocido</translation>
     </message>
     <message>
         <source>it holds NUL bytes</source>
@@ -893,6 +949,54 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>Unable to write the profile of &quot;%1&quot;: %2</source>
         <translation>No se ha podido escribir el perfil de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>There is no folder for the records</source>
+        <translation>No hay ninguna carpeta para los datos</translation>
+    </message>
+    <message>
+        <source>it is a link, and nothing is written through a link</source>
+        <translation>es un enlace, y no se escribe nada a través de un enlace</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>un enlace</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is a link or a folder and cannot be removed: %2</source>
+        <translation>%1 es un enlace o una carpeta y no se puede quitar: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and cannot be removed</source>
+        <translation>%1 no es un archivo normal y no se puede quitar</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un archivo especial</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user and cannot be removed</source>
+        <translation>%1 pertenece a otro usuario y no se puede quitar</translation>
+    </message>
+    <message>
+        <source>another user&apos;s file</source>
+        <translation>el archivo de otro usuario</translation>
+    </message>
+    <message>
+        <source>a lock left by a game on the computer &quot;%1&quot;</source>
+        <translation>un bloqueo que dejó un juego en el ordenador «%1»</translation>
+    </message>
+    <message>
+        <source>%1 keeps changing</source>
+        <translation>%1 no deja de cambiar</translation>
     </message>
 </context>
 <context>

@@ -303,12 +303,56 @@
         <translation>le dossier de données «&#xa0;%1&#xa0;» n’existe pas</translation>
     </message>
     <message>
-        <source>the game is already running for the data folder &quot;%1&quot;</source>
-        <translation>le jeu est déjà lancé pour le dossier de données «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
         <source>Quillmere is already running for the data folder &quot;%1&quot;.<byte value="xd"/>Please switch to its window.</source>
         <translation>Quillmere est déjà lancé pour le dossier de données «&#xa0;%1&#xa0;».<byte value="xd"/>Veuillez passer à sa fenêtre.</translation>
+    </message>
+    <message>
+        <source>neither HOME nor XDG_DATA_HOME is set, so there is no folder for the players&apos; records; set HOME, or give the game a folder of its own with --data-dir</source>
+        <translation>ni HOME ni XDG_DATA_HOME n’est défini, il n’y a donc pas de dossier pour les données des joueurs&#xa0;; définissez HOME ou donnez au jeu un dossier à lui avec --data-dir</translation>
+    </message>
+    <message>
+        <source>Quillmere is already running for the data folder &quot;%1&quot; on the computer &quot;%2&quot;.<byte value="xd"/>If no game runs there any more, delete the file %3 and start again.</source>
+        <translation>Quillmere est déjà lancé pour le dossier de données «&#xa0;%1&#xa0;» sur l’ordinateur «&#xa0;%2&#xa0;».<byte value="xd"/>Si aucun jeu n’y tourne plus, supprimez le fichier %3 et relancez.</translation>
+    </message>
+    <message>
+        <source>Quillmere is running for the data folder &quot;%1&quot; and has come to the front, but it could not open puzzle %2:%3 now: a dialog is open there, or another puzzle is being opened.<byte value="xd"/>Close the dialog and try again.</source>
+        <translation>Quillmere est lancé pour le dossier de données «&#xa0;%1&#xa0;» et est passé au premier plan, mais il n’a pas pu ouvrir l’énigme %2:%3 pour l’instant&#xa0;: une boîte de dialogue y est ouverte, ou une autre énigme est en cours d’ouverture.<byte value="xd"/>Fermez la boîte de dialogue et réessayez.</translation>
+    </message>
+    <message>
+        <source>Quillmere is running for the data folder &quot;%1&quot; and refused puzzle %2:%3.</source>
+        <translation>Quillmere est lancé pour le dossier de données «&#xa0;%1&#xa0;» et a refusé l’énigme %2:%3.</translation>
+    </message>
+    <message>
+        <source>the socket %1 belongs to another user; nothing was sent</source>
+        <translation>le socket %1 appartient à un autre utilisateur&#xa0;; rien n’a été envoyé</translation>
+    </message>
+    <message>
+        <source>the data folder cannot be locked (%1); a second game for it would not be noticed</source>
+        <translation>le dossier de données ne peut pas être verrouillé (%1)&#xa0;; un second jeu sur ce dossier passerait inaperçu</translation>
+    </message>
+    <message>
+        <source>%1 was in the place of the lock %2, which no game held; it is taken over</source>
+        <translation>À la place du verrou %2, qu’aucun jeu ne tenait, se trouvait&#xa0;: %1&#xa0;; il est repris</translation>
+    </message>
+    <message>
+        <source>This copy of Quillmere cannot keep its records in its own folder %1, which cannot be written; it plays from its own pictures and keeps the records in %2.</source>
+        <translation>Cette copie de Quillmere ne peut pas garder ses données dans son propre dossier %1, où l’on ne peut pas écrire&#xa0;; elle joue avec ses propres images et garde les données dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>%1 is open to other users</source>
+        <translation>%1 est ouvert aux autres utilisateurs</translation>
+    </message>
+    <message>
+        <source>there is no folder for the socket that only this user can write</source>
+        <translation>il n’y a pas de dossier pour le socket où seul cet utilisateur peut écrire</translation>
     </message>
 </context>
 <context>
@@ -386,6 +430,18 @@
         <source>English</source>
         <extracomment>The name of the language of this translation, in that language, as the options&apos; language list shows it: &quot;Deutsch&quot;, &quot;Français&quot;.</extracomment>
         <translation>Français</translation>
+    </message>
+    <message>
+        <source>the build recorded no digest for it</source>
+        <translation>la compilation n’a enregistré aucune empreinte pour elle</translation>
+    </message>
+    <message>
+        <source>it is damaged: its digest is not the one the build recorded</source>
+        <translation>elle est endommagée&#xa0;: son empreinte n’est pas celle que la compilation a enregistrée</translation>
+    </message>
+    <message>
+        <source>the translation %1 is not loaded: %2</source>
+        <translation>la traduction %1 n’est pas chargée&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -798,6 +854,10 @@ sinon de ../share/quillmere à côté de celui-ci.
         <source>cannot draw &quot;%1&quot;</source>
         <translation>impossible de dessiner «&#xa0;%1&#xa0;»</translation>
     </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: it is a link, and nothing is written through a link</source>
+        <translation>impossible d’écrire «&#xa0;%1&#xa0;»&#xa0;: c’est un lien, et rien n’est écrit à travers un lien</translation>
+    </message>
 </context>
 <context>
     <name>PuzzleRequest</name>
@@ -840,10 +900,6 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>it is larger than %1</source>
         <translation>il dépasse %1</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>it holds NUL bytes</source>
@@ -893,6 +949,54 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>Unable to write the profile of &quot;%1&quot;: %2</source>
         <translation>Impossible d’enregistrer le profil de «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>There is no folder for the records</source>
+        <translation>Il n’y a pas de dossier pour les données</translation>
+    </message>
+    <message>
+        <source>it is a link, and nothing is written through a link</source>
+        <translation>c’est un lien, et rien n’est écrit à travers un lien</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation>un lien</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is a link or a folder and cannot be removed: %2</source>
+        <translation>%1 est un lien ou un dossier et ne peut pas être supprimé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file and cannot be removed</source>
+        <translation>%1 n’est pas un fichier ordinaire et ne peut pas être supprimé</translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation>un fichier spécial</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user and cannot be removed</source>
+        <translation>%1 appartient à un autre utilisateur et ne peut pas être supprimé</translation>
+    </message>
+    <message>
+        <source>another user&apos;s file</source>
+        <translation>le fichier d’un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>a lock left by a game on the computer &quot;%1&quot;</source>
+        <translation>un verrou laissé par un jeu sur l’ordinateur «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 keeps changing</source>
+        <translation>%1 ne cesse de changer</translation>
     </message>
 </context>
 <context>
