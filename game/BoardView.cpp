@@ -75,7 +75,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y) {
 
 void TMainForm::PressCell(const TMove& Move, QPoint At) {
   MessagePoint = At;
-  Play->Press(Move);
+  NotePenalty(Play->Press(Move).Penalty, false);
 }
 
 void TMainForm::PaintBox1MouseMove(int X, int Y) {

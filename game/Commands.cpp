@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
+#include <QToolTip>
 
 void TMainForm::NextBtnClick() {
   DismissPointers();
@@ -178,6 +179,7 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
   switch (change) {
     case TPuzzleChange::New:
       ForgetHints();
+      LastPenalty = 0;
       ClearZoomBoxes();
       ShowPuzzleSize();
       RzLabel1->setText(tr("Puzzle No. %1").arg(Play->Game().Number()));
@@ -186,6 +188,7 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
       break;
     case TPuzzleChange::Restarted:
       ForgetHints();  // the step explained last is undone
+      LastPenalty = 0;
       break;
     case TPuzzleChange::Proved:
       break;
@@ -258,4 +261,33 @@ void TMainForm::PlaySound(TGameSound sound) {
 
 void TMainForm::StoringProfile() {
   CaptureWindowSizes();
+}
+
+void TMainForm::NotePenalty(int seconds, bool clue) {
+  if (seconds <= 0) return;
+  LastPenalty = seconds;
+  LastPenaltyForClue = clue;
+  // Said after the mis-click's message or the clue's step, in one breath.
+  if (Play->Prefs().TimerOn)
+    Access.Announce(
+        QCoreApplication::translate("Accessibility", "%n second(s) added to the time.", "", seconds));
+}
+
+void TMainForm::SayTime1Click() {
+  const int seconds = LastPenalty;  // a plain name: lupdate skips a member as the count
+  QString text;
+  if (seconds <= 0 || !Play->Prefs().TimerOn)
+    //: The clock ("Time: 0:01:05" or "Untimed") and the board's progress
+    text = QCoreApplication::translate("Accessibility", "%1. Progress: %2.");
+  else if (LastPenaltyForClue)
+    text = QCoreApplication::translate(
+        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a clue.", "", seconds);
+  else
+    text = QCoreApplication::translate(
+        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a mis-click.", "", seconds);
+  const TGame& game = Play->Game();
+  text = text.arg(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn),
+                  ProgressText(game.Puzzle.SolvedCount, game.N()));
+  Access.Announce(text);
+  QToolTip::showText(TimeLbl->mapToGlobal(QPoint(0, TimeLbl->height())), text, TimeLbl);
 }

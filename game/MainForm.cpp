@@ -301,6 +301,26 @@ void TMainForm::HelpMenuClick() {
   Dialogs.ShowHelp(this);
 }
 
+void TMainForm::Guide1Click() {
+  Dialogs.ShowGuide(this);
+}
+
+void TMainForm::DividerLeftClick() {
+  SetHorizontalPanelWidth(RzSizePanel2->width() + DividerStep);
+}
+
+void TMainForm::DividerRightClick() {
+  SetHorizontalPanelWidth(RzSizePanel2->width() - DividerStep);
+}
+
+void TMainForm::DividerUpClick() {
+  SetVerticalPanelHeight(RzSizePanel1->height() + DividerStep);
+}
+
+void TMainForm::DividerDownClick() {
+  SetVerticalPanelHeight(RzSizePanel1->height() - DividerStep);
+}
+
 void TMainForm::About1Click() {
   Dialogs.ShowAbout(this);
 }

@@ -110,7 +110,15 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   void EndByExit();
   void Exit1Click();
   void HelpMenuClick();
+  void Guide1Click();
   void About1Click();
+  // The dividers by the keys: the right panel's edge left or right, the
+  // lower panel's edge up or down, a step at a time.
+  void DividerLeftClick();
+  void DividerRightClick();
+  void DividerUpClick();
+  void DividerDownClick();
+  static constexpr int DividerStep = 20;
   void FormMouseDown();
   void BlinkTimerTimer();
   void WinTimerTimer();
@@ -166,6 +174,9 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   void RestartBtnClick();
   void PauseBtnClick();
   void TimeLblClick();
+  // The clock, the progress and the last penalty, told to a screen reader
+  // and shown beside the clock.
+  void SayTime1Click();
   void OptionsBtnClick();
   void Timer1Timer();
   void ShowMessageAt(int X, int Y, const QString& Text);
@@ -256,6 +267,8 @@ class TMainForm : public QMainWindow, private TSessionObserver {
 
   QAction *SaveAndPause = nullptr, *New1 = nullptr, *Previous1 = nullptr, *GiveClue = nullptr;
   QAction *ShowHighScores1 = nullptr, *ShowHighScores2 = nullptr, *HelpMenu = nullptr, *About1 = nullptr;
+  QAction *Guide1 = nullptr, *SayTime1 = nullptr;
+  QAction *DividerLeft = nullptr, *DividerRight = nullptr, *DividerUp = nullptr, *DividerDown = nullptr;
   TMousePanel* RzToolbar1 = nullptr;
   QToolButton* PrevBtn = nullptr;
   QSplitter *MainSplitter = nullptr, *BoardSplitter = nullptr;
@@ -272,6 +285,11 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   TAccessibility Access{*this};
   QString PrintFolder;  // where the last print went; the next is offered there
   QPoint MessagePoint;  // where a mis-click's message shows
+  // The seconds the last penalty of this puzzle added, and whether a clue
+  // cost them (else a mis-click).
+  int LastPenalty = 0;
+  bool LastPenaltyForClue = false;
+  void NotePenalty(int seconds, bool clue);
   TWindowPlacement Placement{*this};
   // How many puzzles a Ctrl+press on the puzzle label steps on.
   int CtrlPressSteps = 999;
