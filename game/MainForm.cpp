@@ -26,9 +26,7 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-const QColor ToolbarColour(226, 226, 226);
-}  // namespace
+namespace {}  // namespace
 
 TMainForm::TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* parent)
     : TMainForm(TDataFolders{QFileInfo(programPath).absolutePath(), QFileInfo(programPath).absolutePath()},

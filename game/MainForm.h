@@ -298,5 +298,8 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   bool Shown = false;
 };
 
+// The toolbar's own colour, whatever the desktop's theme.
+inline const QColor ToolbarColour{226, 226, 226};
+
 // The colour of everything the paused game hides.
 inline const QColor PausedColour{24, 24, 24};

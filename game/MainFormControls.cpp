@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -53,23 +54,31 @@ QIcon DrawnIcon(bool magnifier) {
   return QIcon(pm);
 }
 
-// The toolbar's pictures are drawn for a light toolbar. On a dark one (a
-// high-contrast or dark theme) each stands on a light plate of its own, so
-// that its dark lines still show.
-QIcon OnPlate(const QIcon& icon) {
+// A toolbar picture that stands out from the toolbar's background. The
+// desktop's icon theme supplies most of them, and a high-contrast theme's
+// are white lines that vanish on the light toolbar: a picture of which less
+// than a third stands out is put on a plate of the opposite lightness.
+QIcon Legible(const QIcon& icon, const QColor& background) {
+  const QImage picture = icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
+  int opaque = 0, standing = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const QColor pixel = picture.pixelColor(x, y);
+      if (pixel.alpha() < 128) continue;
+      ++opaque;
+      standing += std::abs(pixel.lightness() - background.lightness()) > 96;
+    }
+  if (opaque == 0 || 3 * standing >= opaque) return icon;
   QPixmap plate(96, 96);
   plate.fill(Qt::transparent);
   QPainter p(&plate);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(255, 255, 255), 3));
-  p.setBrush(QColor(235, 235, 235));
-  p.drawRoundedRect(QRectF(2.5, 2.5, 91, 91), 12, 12);
+  const bool light = background.lightness() >= 128;
+  p.setPen(Qt::NoPen);
+  p.setBrush(light ? QColor(32, 32, 32) : QColor(235, 235, 235));
+  p.drawRoundedRect(QRectF(2, 2, 92, 92), 12, 12);
   p.drawPixmap(QRect(10, 10, 76, 76), icon.pixmap(QSize(76, 76)));
   return QIcon(plate);
-}
-
-bool DarkPalette(const QPalette& palette) {
-  return palette.color(QPalette::Window).lightness() < 128;
 }
 
 // The clue panels' free strips (under the tile zoom box) match the clues' black.
@@ -103,10 +112,9 @@ QAction* TMainForm::Command(const QString& text, void (TMainForm::*handler)(), b
 
 void TMainForm::CreateActions() {
   QStyle* st = style();
-  const bool dark = DarkPalette(palette());
-  auto withButton = [dark](QAction* action, const QString& hint, const QIcon& icon) {
+  auto withButton = [](QAction* action, const QString& hint, const QIcon& icon) {
     action->setToolTip(hint);
-    action->setIcon(dark ? OnPlate(icon) : icon);
+    action->setIcon(Legible(icon, ToolbarColour));
     return action;
   };
   Open1 = withButton(Command(tr("&Open Saved Game"), &TMainForm::Open1Click), tr("Open a saved puzzle"),

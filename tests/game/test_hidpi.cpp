@@ -21,6 +21,7 @@ TEST_F(HiDpiTest, TilesAreScaledFromTheirSourceToTheScreensPixels) {
   // source picture scaled once, to twice the largest square the cell holds,
   // in the cell's middle: a tile keeps its shape in a cell that is not square.
   const TBoardLayout L = Form->BoardLayout();
+  ASSERT_NE(L.cw, L.ch) << "the window's cells are not square, so a stretched tile would show";
   const int s = std::min(L.cw, L.ch);
   QImage expected(2 * s, 2 * s, QImage::Format_RGB888);
   ResampleBitmap(*TMainFormProbe::TileImages(*Form)->Picture(0), expected);
