@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTimer>
-#include <QToolTip>
 
 void TMainForm::NextBtnClick() {
   DismissPointers();
@@ -95,14 +94,25 @@ void TMainForm::UpdateLabels() {
 }
 
 void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
+  RzLabel2->setWordWrap(false);
   RzLabel2->setText(Text);
   RzLabel2->adjustSize();
+  // A note wider than the board (a list of clues) is wrapped to its width.
+  if (RzLabel2->width() > PaintBox1->width()) {
+    RzLabel2->setWordWrap(true);
+    RzLabel2->resize(PaintBox1->width(), RzLabel2->heightForWidth(PaintBox1->width()));
+  }
   const int w = RzLabel2->width();
   if (X + w > PaintBox1->width()) X = PaintBox1->width() - w;
   if (Y > PaintBox1->height() - 20) Y -= 20;
   RzLabel2->move(X, Y + 12);
   RzLabel2->show();
   RzLabel2->raise();
+}
+
+void TMainForm::ShowNoteAt(QPoint At, const QString& Text) {
+  Play->MessageShown();
+  ShowMessageAt(At.x(), At.y(), Text);
 }
 
 void TMainForm::Createnewplayer1Click() {
@@ -289,5 +299,5 @@ void TMainForm::SayTime1Click() {
   text = text.arg(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn),
                   ProgressText(game.Puzzle.SolvedCount, game.N()));
   Access.Announce(text);
-  QToolTip::showText(TimeLbl->mapToGlobal(QPoint(0, TimeLbl->height())), text, TimeLbl);
+  ShowNoteAt({PaintBox1->width(), 0}, text);  // at the board's top right, below the clock
 }

@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
-#include <QToolTip>
 
 namespace {
 
@@ -217,10 +216,8 @@ void TKeyboardPlay::SayCluesNamingTile() {
                  : QCoreApplication::translate("Accessibility", "No clue names the %1.").arg(name);
   };
   Form.Access.Announce(words(QStringLiteral("; ")));
-  // Shown beside the cursor as well, a clue to a line.
-  Form.PaintBox1->setToolTipDuration(-1);
-  QToolTip::showText(Form.PaintBox1->mapToGlobal(BoardCursorPoint()), words(QStringLiteral("\n")),
-                     Form.PaintBox1);
+  // Shown below the cursor as well, a clue to a line.
+  Form.ShowNoteAt(BoardCursorPoint(), words(QStringLiteral("\n")));
 }
 
 void TKeyboardPlay::ClueKey(TKeyPane Pane, int step, bool press) {

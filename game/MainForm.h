@@ -180,6 +180,8 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   void OptionsBtnClick();
   void Timer1Timer();
   void ShowMessageAt(int X, int Y, const QString& Text);
+  // A note of the window's own where the mis-click message shows, for as long.
+  void ShowNoteAt(QPoint At, const QString& Text);
   void UpdateLabels();
   void Createnewplayer1Click();
   void SwitchtoPlayer1Click();

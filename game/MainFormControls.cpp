@@ -56,8 +56,9 @@ QIcon DrawnIcon(bool magnifier) {
 
 // A toolbar picture that stands out from the toolbar's background. The
 // desktop's icon theme supplies most of them, and a high-contrast theme's
-// are white lines that vanish on the light toolbar: a picture of which less
-// than a third stands out is put on a plate of the opposite lightness.
+// are white lines that vanish on the light toolbar: a picture with hardly a
+// line that stands out (an eighth of it) is put on a plate of the opposite
+// lightness. Coloured pictures with a dark outline keep their look.
 QIcon Legible(const QIcon& icon, const QColor& background) {
   const QImage picture = icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
   int opaque = 0, standing = 0;
@@ -68,7 +69,7 @@ QIcon Legible(const QIcon& icon, const QColor& background) {
       ++opaque;
       standing += std::abs(pixel.lightness() - background.lightness()) > 96;
     }
-  if (opaque == 0 || 3 * standing >= opaque) return icon;
+  if (opaque == 0 || 8 * standing >= opaque) return icon;
   QPixmap plate(96, 96);
   plate.fill(Qt::transparent);
   QPainter p(&plate);
