@@ -76,7 +76,7 @@ class TLinkAccessible : public QAccessibleWidget {
  public:
   explicit TLinkAccessible(TURLLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
   QString text(QAccessible::Text t) const override {
-    const QString own = QAccessibleWidget::text(t);
+    QString own = QAccessibleWidget::text(t);
     if (t == QAccessible::Name && own.isEmpty()) return static_cast<QLabel*>(widget())->text();
     return own;
   }
