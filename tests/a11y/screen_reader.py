@@ -276,7 +276,12 @@ def main():
 
     start = len(EVENTS)
     key("ctrl+h")
-    wait_told(start, ("announce",), r"^The .*(removed|belongs)", 5, "Give me a clue!")
+    wait_told(start, ("announce",), r"^The .*(removed|belongs).* 20 second(?:s|\(s\))? added to the time\.$", 5,
+              "Give me a clue! and what it cost")
+    start = len(EVENTS)
+    key("t")
+    wait_told(start, ("announce",), r"^Time: 0:00:\d\d\. Progress: .*\. The last penalty: 20 second(?:s|\(s\))?, for a clue\.$",
+              5, "the time, the progress and the last penalty")
     start = len(EVENTS)
     key("p")
     wait_told(start, ("announce",), r"paused", 5, "the pause")
@@ -323,6 +328,8 @@ def main():
                             "pressing %r" % focus)
         if "wrong choice" in outcome:
             misclicks += 1
+            if not re.search(r"wrong choice! 5 second(?:s|\(s\))? added to the time\.$", outcome):
+                fail("a mis-click did not say what it cost: %r" % outcome)
         elif not outcome.startswith(focus.rsplit(",", 1)[0]):
             fail("pressing %r told %r" % (focus, outcome))
         # The board as the reader reviews it: solved, the congratulations are due.
@@ -335,11 +342,12 @@ def main():
             fail("the congratulations came over an unsolved board: %s" % solved)
         if presses >= 64:
             fail("%d presses did not solve 16 squares" % presses)
-        # On to the next cell still possible; the cursor also stops on removed ones.
+        # On to the next cell still possible, cell by cell (Shift: the arrows
+        # alone go square by square); the cursor also stops on removed ones.
         focus = ""
         while not focus.endswith(", possible"):
             start = len(EVENTS)
-            key("Right")
+            key("shift+Right")
             focus = wait_told(start, ("focus",), r".", 5, "moving on from %r" % (focus or outcome))
     # The squares nobody pressed were solved by the cascade, and said so.
     if not told_since(0, ("announce",), r"^Column \d, \w+: \w+, placed$"):
