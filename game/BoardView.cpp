@@ -75,7 +75,9 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y) {
 
 void TMainForm::PressCell(const TMove& Move, QPoint At) {
   MessagePoint = At;
-  Access.Pressed(Move, Play->Press(Move).Result);
+  const TPress outcome = Play->Press(Move);
+  Access.Pressed(Move, outcome.Result);
+  NotePenalty(outcome.Penalty, false);
 }
 
 void TMainForm::PaintBox1MouseMove(int X, int Y) {

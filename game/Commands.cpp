@@ -119,6 +119,11 @@ void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
   RzLabel2->raise();
 }
 
+void TMainForm::ShowNoteAt(QPoint At, const QString& Text) {
+  Play->MessageShown();
+  ShowMessageAt(At.x(), At.y(), Text);
+}
+
 void TMainForm::Createnewplayer1Click() {
   WinTimer->stop();
   Play->CreatePlayer();
@@ -192,6 +197,7 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
   switch (change) {
     case TPuzzleChange::New:
       ForgetHints();
+      LastPenalty = 0;
       ClearZoomBoxes();
       ShowPuzzleSize();
       RzLabel1->SetFittedText(tr("Puzzle No. %1").arg(Play->Game().Number()));
@@ -200,6 +206,7 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
       break;
     case TPuzzleChange::Restarted:
       ForgetHints();  // the step explained last is undone
+      LastPenalty = 0;
       break;
     case TPuzzleChange::Proved:
       break;
@@ -273,4 +280,33 @@ void TMainForm::PlaySound(TGameSound sound) {
 
 void TMainForm::StoringProfile() {
   CaptureWindowSizes();
+}
+
+void TMainForm::NotePenalty(int seconds, bool clue) {
+  if (seconds <= 0) return;
+  LastPenalty = seconds;
+  LastPenaltyForClue = clue;
+  // Said after the mis-click's message or the clue's step, in one breath.
+  if (Play->Prefs().TimerOn)
+    Access.Announce(
+        QCoreApplication::translate("Accessibility", "%n second(s) added to the time.", "", seconds));
+}
+
+void TMainForm::SayTime1Click() {
+  const int seconds = LastPenalty;  // a plain name: lupdate skips a member as the count
+  QString text;
+  if (seconds <= 0 || !Play->Prefs().TimerOn)
+    //: The clock ("Time: 0:01:05" or "Untimed") and the board's progress
+    text = QCoreApplication::translate("Accessibility", "%1. Progress: %2.");
+  else if (LastPenaltyForClue)
+    text = QCoreApplication::translate(
+        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a clue.", "", seconds);
+  else
+    text = QCoreApplication::translate(
+        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a mis-click.", "", seconds);
+  const TGame& game = Play->Game();
+  text = text.arg(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn),
+                  ProgressText(game.Puzzle.SolvedCount, game.N()));
+  Access.Announce(text);
+  ShowNoteAt({PaintBox1->width(), 0}, text);  // at the board's top right, below the clock
 }

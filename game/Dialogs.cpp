@@ -119,6 +119,11 @@ void TQtDialogs::ShowAbout(QWidget* owner) {
   form.exec();
 }
 
+void TQtDialogs::ShowGuide(QWidget* owner) {
+  OpenLinkOrSay(OpenInBrowser, GuideUrl(DataFolder),
+                [this, owner](const QString& text) { ErrorBox(owner, text); });
+}
+
 void ShowSplashAtStart(TDialogs& dialogs) {
   if (TSettings::ReadShowSplash()) dialogs.ShowSplash();
 }

@@ -127,7 +127,9 @@ void TMainForm::ShowPointers(const TDeductionStep& Step) {
 void TMainForm::ClueBtnClick() {
   WinTimer->stop();
   if (Play->Game().Paused() || !Play->Game().InProgress()) return;
+  const int before = Play->Game().Clock.ElapsedSeconds;
   const TDeductionStep step = Play->GiveClue();  // one step, explained as the engine takes it
+  NotePenalty(Play->Game().Clock.ElapsedSeconds - before, true);
   // Nothing found: the pane keeps no sentence of an earlier step.
   if (!step.Found()) ForgetHints();
   ShowPointers(step);

@@ -80,9 +80,39 @@ void TKeyboardPlay::UpdatePanes() {
   Form.Access.FollowCursor();
 }
 
+namespace {
+
+// The digit key 1..9, or 10 for 0, of the main block; 0 for any other key.
+// The keypad's keys are the screen reader's. Where the layout puts other
+// signs on the digit keys (AZERTY), their place on the keyboard tells.
+int DigitOf(const QKeyEvent* e) {
+  if (e->modifiers() & Qt::KeypadModifier) return 0;
+  if (e->key() >= Qt::Key_1 && e->key() <= Qt::Key_9) return e->key() - Qt::Key_0;
+  if (e->key() == Qt::Key_0) return 10;
+  // X11 and Wayland number the keys of "1" to "0" 10 to 19.
+  const quint32 code = e->nativeScanCode();
+  return code >= 10 && code <= 19 ? int(code) - 9 : 0;
+}
+
+}  // namespace
+
 bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
-  // Keys with Ctrl or Alt belong to the window's commands and menus.
-  if (Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const Qt::KeyboardModifiers modifiers =
+      Event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  const int digit = DigitOf(Event);
+  // Ctrl and a digit jump to that column, Alt and a digit to that row.
+  if (Pane == TKeyPane::Board && digit &&
+      (modifiers == Qt::ControlModifier || modifiers == Qt::AltModifier)) {
+    if (!(Cursor.Active && Cursor.Pane == Pane)) Show(Pane);
+    const bool column = modifiers == Qt::ControlModifier;
+    MoveBoardCursorTo(Form.Session().Game().Puzzle, Cursor, column ? digit : Cursor.c,
+                      column ? Cursor.r : digit);
+    Explain();
+    UpdatePanes();
+    return true;
+  }
+  // Other keys with Ctrl or Alt belong to the window's commands and menus.
+  if (modifiers) return false;
   const int key = Event->key();
   if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
     const bool back = key == Qt::Key_Backtab || (Event->modifiers() & Qt::ShiftModifier);
@@ -103,11 +133,13 @@ bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
   const bool remove = key == Qt::Key_Delete || key == Qt::Key_Backspace;
   const int dx = key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
   const int dy = key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+  const bool board = Pane == TKeyPane::Board;
+  const bool clues = board && key == Qt::Key_C;
   if (keypadEnter) return true;
-  if (!press && !(remove && Pane == TKeyPane::Board) && !dx && !dy) return false;
-  // A paused game hides the board and the clues: a key that would play
-  // says why it does nothing.
-  if ((press || remove) && Form.Session().Game().Paused()) {
+  if (!press && !(board && (remove || digit || clues)) && !dx && !dy) return false;
+  // A paused game hides the board and the clues: a key that would play or
+  // read them says why it does nothing.
+  if ((press || remove || digit || clues) && Form.Session().Game().Paused()) {
     Form.Access.Announce(Form.Access.PauseNotice());
     return true;
   }
@@ -119,7 +151,12 @@ bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
   }
   switch (Pane) {
     case TKeyPane::Board:
-      BoardKey(dx, dy, remove);
+      if (clues)
+        SayCluesNamingTile();
+      else if (digit)
+        ChooseCell(digit);
+      else
+        BoardKey(dx, dy, remove, Event->modifiers() & Qt::ShiftModifier);
       break;
     case TKeyPane::Horizontal:
       // Two clues a row: left and right step by one, up and down by a row.
@@ -156,11 +193,15 @@ bool TKeyboardPlay::OnBoard() const {
          Cursor.q <= Form.N();
 }
 
-void TKeyboardPlay::BoardKey(int dx, int dy, bool remove) {
+void TKeyboardPlay::BoardKey(int dx, int dy, bool remove, bool walkCells) {
   // Another puzzle may have changed the size under the cursor.
   if (!OnBoard()) KeepBoardCursorOnBoard(Form.Session().Game().Puzzle, Cursor);
   if (dx || dy) {
-    StepBoardCursor(Form.Session().Game().Puzzle, Cursor, dx, dy);
+    // The arrows go square by square; with Shift they walk the cells.
+    if (walkCells)
+      StepBoardCursor(Form.Session().Game().Puzzle, Cursor, dx, dy);
+    else
+      StepBoardSquare(Form.Session().Game().Puzzle, Cursor, dx, dy);
     Explain();
     return;
   }
@@ -169,6 +210,30 @@ void TKeyboardPlay::BoardKey(int dx, int dy, bool remove) {
   if (L.W <= 0 || L.H <= 0 || L.cw <= 0 || L.ch <= 0) return;
   Form.DismissPointers();
   Form.PressCell({Cursor.c, Cursor.r, Cursor.q, remove ? TButton::Right : TButton::Left}, BoardCursorPoint());
+}
+
+void TKeyboardPlay::ChooseCell(int q) {
+  if (ChooseCandidate(Form.Session().Game().Puzzle, Cursor, q)) Explain();
+}
+
+void TKeyboardPlay::SayCluesNamingTile() {
+  const TPuzzle& puzzle = Form.Session().Game().Puzzle;
+  if (!OnBoard() || !Form.Session().Game().BoardReady() || Form.Session().Game().Paused()) return;
+  const TTileRef tile = CursorTile(puzzle, Cursor);
+  const TCluesNaming named = CluesNamingTile(puzzle, tile);
+  QStringList sentences;
+  for (int i : named.Horizontal) sentences << Form.Access.ClueText(puzzle.HorizontalClues[i]);
+  for (int i : named.Vertical) sentences << Form.Access.ClueText(puzzle.VerticalClues[i]);
+  const QString name = Form.Access.TileName(tile.r, tile.t);
+  const int count = int(sentences.size());
+  const auto words = [&](const QString& separator) {
+    return count ? QCoreApplication::translate("Accessibility", "%n clue(s) name the %1: %2", "", count)
+                       .arg(name, sentences.join(separator))
+                 : QCoreApplication::translate("Accessibility", "No clue names the %1.").arg(name);
+  };
+  Form.Access.Announce(words(QStringLiteral("; ")));
+  // Shown below the cursor as well, a clue to a line.
+  Form.ShowNoteAt(BoardCursorPoint(), words(QStringLiteral("\n")));
 }
 
 void TKeyboardPlay::ClueKey(TKeyPane Pane, int step, bool press) {

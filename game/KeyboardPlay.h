@@ -11,7 +11,9 @@ class TPaintBox;
 
 // Keyboard play over the main window's three panes: the board's candidate
 // cells and the two clue panels. Tab moves between the panes, the arrows
-// move the cursor, Space or Return presses, Delete removes. A key presses
+// move the cursor (on the board square by square, with Shift cell by cell),
+// a digit picks a square's candidate, Ctrl or Alt and a digit jump to a
+// column or a row, Space or Return presses, Delete removes. A key presses
 // the cell or clue under the cursor through the same calls as the mouse, so
 // the outcomes are the mouse's own (mis-clicks included).
 class TKeyboardPlay {
@@ -32,7 +34,9 @@ class TKeyboardPlay {
   void Show(TKeyPane Pane);
   bool OnBoard() const;
   bool Shows(TKeyPane Pane) const;
-  void BoardKey(int dx, int dy, bool remove);
+  void BoardKey(int dx, int dy, bool remove, bool walkCells);
+  void ChooseCell(int q);     // a digit key: tile q of the square
+  void SayCluesNamingTile();  // C: the clues that name the tile under the cursor
   void ClueKey(TKeyPane Pane, int step, bool press);
   void Explain();  // as the pointer resting there would
   void OpenClueMenu(TKeyPane Pane);

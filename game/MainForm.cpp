@@ -27,9 +27,7 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-const QColor ToolbarColour(226, 226, 226);
-}  // namespace
+namespace {}  // namespace
 
 TMainForm::TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* parent)
     : TMainForm(TDataFolders{QFileInfo(programPath).absolutePath(), QFileInfo(programPath).absolutePath()},
@@ -313,6 +311,26 @@ void TMainForm::FormMouseDown() {
 
 void TMainForm::HelpMenuClick() {
   Dialogs.ShowHelp(this);
+}
+
+void TMainForm::Guide1Click() {
+  Dialogs.ShowGuide(this);
+}
+
+void TMainForm::DividerLeftClick() {
+  SetHorizontalPanelWidth(RzSizePanel2->width() + DividerStep);
+}
+
+void TMainForm::DividerRightClick() {
+  SetHorizontalPanelWidth(RzSizePanel2->width() - DividerStep);
+}
+
+void TMainForm::DividerUpClick() {
+  SetVerticalPanelHeight(RzSizePanel1->height() + DividerStep);
+}
+
+void TMainForm::DividerDownClick() {
+  SetVerticalPanelHeight(RzSizePanel1->height() - DividerStep);
 }
 
 void TMainForm::About1Click() {

@@ -111,7 +111,15 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   void EndByExit();
   void Exit1Click();
   void HelpMenuClick();
+  void Guide1Click();
   void About1Click();
+  // The dividers by the keys: the right panel's edge left or right, the
+  // lower panel's edge up or down, a step at a time.
+  void DividerLeftClick();
+  void DividerRightClick();
+  void DividerUpClick();
+  void DividerDownClick();
+  static constexpr int DividerStep = 20;
   void FormMouseDown();
   void BlinkTimerTimer();
   void WinTimerTimer();
@@ -167,9 +175,14 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   void RestartBtnClick();
   void PauseBtnClick();
   void TimeLblClick();
+  // The clock, the progress and the last penalty, told to a screen reader
+  // and shown beside the clock.
+  void SayTime1Click();
   void OptionsBtnClick();
   void Timer1Timer();
   void ShowMessageAt(int X, int Y, const QString& Text);
+  // A note of the window's own where the mis-click message shows, for as long.
+  void ShowNoteAt(QPoint At, const QString& Text);
   void UpdateLabels();
   void Createnewplayer1Click();
   void SwitchtoPlayer1Click();
@@ -257,6 +270,8 @@ class TMainForm : public QMainWindow, private TSessionObserver {
 
   QAction *SaveAndPause = nullptr, *New1 = nullptr, *Previous1 = nullptr, *GiveClue = nullptr;
   QAction *ShowHighScores1 = nullptr, *ShowHighScores2 = nullptr, *HelpMenu = nullptr, *About1 = nullptr;
+  QAction *Guide1 = nullptr, *SayTime1 = nullptr;
+  QAction *DividerLeft = nullptr, *DividerRight = nullptr, *DividerUp = nullptr, *DividerDown = nullptr;
   TMousePanel* RzToolbar1 = nullptr;
   QToolButton* PrevBtn = nullptr;
   QSplitter *MainSplitter = nullptr, *BoardSplitter = nullptr;
@@ -276,6 +291,11 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   TAccessibility Access{*this};
   QString PrintFolder;  // where the last print went; the next is offered there
   QPoint MessagePoint;  // where a mis-click's message shows
+  // The seconds the last penalty of this puzzle added, and whether a clue
+  // cost them (else a mis-click).
+  int LastPenalty = 0;
+  bool LastPenaltyForClue = false;
+  void NotePenalty(int seconds, bool clue);
   TWindowPlacement Placement{*this};
   // How many puzzles a Ctrl+press on the puzzle label steps on.
   int CtrlPressSteps = 999;
@@ -283,6 +303,9 @@ class TMainForm : public QMainWindow, private TSessionObserver {
   bool Created = false;
   bool Shown = false;
 };
+
+// The toolbar's own colour, whatever the desktop's theme.
+inline const QColor ToolbarColour{226, 226, 226};
 
 // The colour of everything the paused game hides.
 inline const QColor PausedColour{24, 24, 24};

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -51,6 +52,34 @@ QIcon DrawnIcon(bool magnifier) {
     p.drawArc(QRectF(15, 10, 12, 12), 100 * 16, 70 * 16);
   }
   return QIcon(pm);
+}
+
+// A toolbar picture that stands out from the toolbar's background. The
+// desktop's icon theme supplies most of them, and a high-contrast theme's
+// are white lines that vanish on the light toolbar: a picture with hardly a
+// line that stands out (an eighth of it) is put on a plate of the opposite
+// lightness. Coloured pictures with a dark outline keep their look.
+QIcon Legible(const QIcon& icon, const QColor& background) {
+  const QImage picture = icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32);
+  int opaque = 0, standing = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) {
+      const QColor pixel = picture.pixelColor(x, y);
+      if (pixel.alpha() < 128) continue;
+      ++opaque;
+      standing += std::abs(pixel.lightness() - background.lightness()) > 96;
+    }
+  if (opaque == 0 || 8 * standing >= opaque) return icon;
+  QPixmap plate(96, 96);
+  plate.fill(Qt::transparent);
+  QPainter p(&plate);
+  p.setRenderHint(QPainter::Antialiasing);
+  const bool light = background.lightness() >= 128;
+  p.setPen(Qt::NoPen);
+  p.setBrush(light ? QColor(32, 32, 32) : QColor(235, 235, 235));
+  p.drawRoundedRect(QRectF(2, 2, 92, 92), 12, 12);
+  p.drawPixmap(QRect(10, 10, 76, 76), icon.pixmap(QSize(76, 76)));
+  return QIcon(plate);
 }
 
 // The clue panels' free strips (under the tile zoom box) match the clues' black.
@@ -86,7 +115,7 @@ void TMainForm::CreateActions() {
   QStyle* st = style();
   auto withButton = [](QAction* action, const QString& hint, const QIcon& icon) {
     action->setToolTip(hint);
-    action->setIcon(icon);
+    action->setIcon(Legible(icon, ToolbarColour));
     return action;
   };
   Open1 = withButton(Command(tr("&Open Saved Game"), &TMainForm::Open1Click), tr("Open a saved puzzle"),
@@ -130,6 +159,14 @@ void TMainForm::CreateActions() {
   Options1 = withButton(Command(tr("&Options ..."), &TMainForm::OptionsBtnClick), tr("Options"),
                         st->standardIcon(QStyle::SP_FileDialogDetailedView));
   HelpMenu = Command(tr("&Quillmere Help"), &TMainForm::HelpMenuClick);
+  Guide1 = Command(tr("Player's &Guide"), &TMainForm::Guide1Click);
+  SayTime1 = Command(tr("Read Out &Time and Progress"), &TMainForm::SayTime1Click);
+  // The dividers between the board and the clue panels, for players who
+  // cannot drag them.
+  DividerLeft = Command(tr("Move Divider &Left"), &TMainForm::DividerLeftClick);
+  DividerRight = Command(tr("Move Divider &Right"), &TMainForm::DividerRightClick);
+  DividerUp = Command(tr("Move Divider &Up"), &TMainForm::DividerUpClick);
+  DividerDown = Command(tr("Move Divider &Down"), &TMainForm::DividerDownClick);
   About1 = Command(tr("&About Quillmere"), &TMainForm::About1Click);
 
   // The keys players expect; the menus show them beside their items.
@@ -137,7 +174,13 @@ void TMainForm::CreateActions() {
   Save1->setShortcut(QKeySequence::Save);
   PrintExport1->setShortcut(QKeySequence::Print);
   Exit1->setShortcut(QKeySequence::Quit);
-  HelpMenu->setShortcut(QKeySequence::HelpContents);
+  // F1 opens the guide itself, the help window only says where it is.
+  Guide1->setShortcut(QKeySequence::HelpContents);
+  SayTime1->setShortcut(QKeySequence(Qt::Key_T));
+  DividerLeft->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Left));
+  DividerRight->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Right));
+  DividerUp->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up));
+  DividerDown->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down));
   New1->setShortcut(Qt::Key_PageDown);
   Previous1->setShortcut(Qt::Key_PageUp);
   Restart1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -145,8 +188,8 @@ void TMainForm::CreateActions() {
   // A clue costs time, so no stray key without Ctrl may take one.
   GiveClue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   // Actions work by their keys only where the window holds them; the menus
-  // hold all but the toolbar-only ones.
-  addActions({SaveAndPause, GiveClue});
+  // hold all but the toolbar-only one.
+  addActions({SaveAndPause});
 }
 
 void TMainForm::CreateMenus() {
@@ -165,13 +208,14 @@ void TMainForm::CreateMenus() {
     }
   };
   menu(tr("&File"), {Open1, Save1, PrintExport1, nullptr, Exit1});
-  menu(tr("&Puzzle"),
-       {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, PuzzleOfTheDay1, nullptr, Restart1, Pause1});
+  menu(tr("&Puzzle"), {New1, Previous1, GotoPuzzle1, Jumptorandompuzzle1, PuzzleOfTheDay1, nullptr, Restart1,
+                       Pause1, nullptr, GiveClue, SayTime1});
   menu(tr("P&layers"), {Createnewplayer1, SwitchtoPlayer1, DeletePlayer1, nullptr, ShowHighScores1});
   //: Menu title
-  menu(tr("&View"), {BestFit1, Statistics1, ShowHighScores2});
+  menu(tr("&View"),
+       {BestFit1, Statistics1, ShowHighScores2, nullptr, DividerLeft, DividerRight, DividerUp, DividerDown});
   menu(tr("&Settings"), {TimedGame1, ShowHints1, ZoomSmallTiles1, nullptr, Options1});
-  menu(tr("&Help"), {HelpMenu, nullptr, About1});
+  menu(tr("&Help"), {Guide1, HelpMenu, nullptr, About1});
 }
 
 QToolButton* TMainForm::AddToolButton(QHBoxLayout* row, QAction* action) {

@@ -26,6 +26,7 @@ class TQtDialogs : public TDialogs {
   void ShowSplash() override;
   void ShowHelp(QWidget* owner) override;
   void ShowAbout(QWidget* owner) override;
+  void ShowGuide(QWidget* owner) override;
   void ShowHighScores(QWidget* owner, TScoreTable& table, const QString& viewingPlayer) override;
   QString ChooseSaveFile(QWidget* owner, const QString& proposed, const QString& filter,
                          const QString& defaultSuffix) override;

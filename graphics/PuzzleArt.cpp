@@ -193,13 +193,19 @@ void TPuzzleArt::DrawSquare(QPainter& p, const TPuzzle& puzzle, const TBoardLayo
       DrawPicture(p, sq.imageindex() - 1, x0 + (L.W - s) / 2, y0 + (L.H - s) / 2, s, s);
     return;
   }
+  // A picture keeps its shape: the largest square the cell holds, in the
+  // cell's middle on the board's navy. A tile stretched to a wide cell reads
+  // as another picture.
+  const int s = std::min(L.cw, L.ch);
   for (int t = 1; t <= L.N; ++t) {
     const int cx = x0 + ((t - 1) % L.gc) * L.cw;
     const int cy = y0 + ((t - 1) / L.gc) * L.ch;
+    const int px = cx + (L.cw - s) / 2, py = cy + (L.ch - s) / 2;
+    if (s != L.cw || s != L.ch) p.fillRect(cx, cy, L.cw, L.ch, Navy);
     if (sq.HasCandidate(t))
-      DrawPicture(p, TilePicture(Y, t) - 1, cx, cy, L.cw, L.ch);
+      DrawPicture(p, TilePicture(Y, t) - 1, px, py, s, s);
     else
-      Rectangle(p, cx, cy, cx + L.cw, cy + L.ch, Qt::black, Qt::black);
+      Rectangle(p, px, py, px + s, py + s, Qt::black, Qt::black);
   }
 }
 

@@ -1,10 +1,13 @@
 #include "WindowLinks.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -91,9 +94,61 @@ QFont DialogFont(int PointSize, bool Bold) {
   return font;
 }
 
+namespace {
+
+// A link label as a screen reader knows links: its text is its name, its
+// address (the tooltip) its description, and its action opens it.
+class TLinkAccessible : public QAccessibleWidget {
+ public:
+  explicit TLinkAccessible(TURLLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+  QString text(QAccessible::Text t) const override {
+    QString own = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && own.isEmpty()) return static_cast<QLabel*>(widget())->text();
+    return own;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& name) override {
+    if (name != pressAction()) return;
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget(), &enter);
+  }
+};
+
+QAccessibleInterface* LinkFactory(const QString&, QObject* object) {
+  auto* label = dynamic_cast<TURLLabel*>(object);
+  return label ? new TLinkAccessible(label) : nullptr;
+}
+
+}  // namespace
+
 TURLLabel::TURLLabel(QWidget* parent) : TClickLabel(QString(), parent) {
+  static const bool installed = (QAccessible::installFactory(LinkFactory), true);
+  (void)installed;
   setCursor(Qt::PointingHandCursor);
   setTextFormat(Qt::PlainText);
+  setFocusPolicy(Qt::StrongFocus);
+  // Room for the focus frame round the text.
+  setContentsMargins(2, 1, 2, 1);
+}
+
+void TURLLabel::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  // The keypad's Enter is the screen reader's own key.
+  if ((key == Qt::Key_Return || key == Qt::Key_Space) && !(event->modifiers() & Qt::KeypadModifier)) {
+    event->accept();
+    if (OnClick) OnClick();
+    return;
+  }
+  TClickLabel::keyPressEvent(event);
+}
+
+void TURLLabel::paintEvent(QPaintEvent* event) {
+  TClickLabel::paintEvent(event);
+  if (!hasFocus()) return;
+  // A dotted frame in the link's own colour, which shows on its background.
+  QPainter p(this);
+  p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void StandOnPicture(QLabel* label, const QColor& colour) {

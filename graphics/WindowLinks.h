@@ -67,10 +67,16 @@ QUrl GuideUrl(const QString& Folder, const QString& Section = {}, const QString&
 QFont DialogFont(int PointSize, bool Bold = false);
 
 // A label that reads as a link: underlined, a pointing hand over it, and a
-// click (press and release on it with the left button) runs OnClick.
+// click (press and release on it with the left button) runs OnClick. Tab
+// reaches it, a frame shows it has the focus, and Enter or Space open it;
+// screen readers are told it is a link.
 class TURLLabel : public TClickLabel {
  public:
   explicit TURLLabel(QWidget* parent);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // A label drawn straight on the title picture, in colour.

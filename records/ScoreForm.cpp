@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QDebug>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -70,6 +71,12 @@ class TScoreCellDelegate : public QStyledItemDelegate {
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     painter->save();
     Form.StringGrid1DrawCell(*painter, index.column(), index.row(), option.rect);
+    // The cell the keys stand on, while the grid has the focus.
+    if (option.state & QStyle::State_HasFocus) {
+      painter->setPen(QPen(TScoreForm::FocusColour, 2));
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    }
     painter->restore();
   }
 
@@ -100,8 +107,12 @@ TScoreForm::TScoreForm(TScoreTable& table, QWidget* owner) : QDialog(owner), Tab
   StringGrid1->setItemDelegate(new TScoreCellDelegate(*this, StringGrid1));
   StringGrid1->setShowGrid(false);
   StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);  // no cell can be selected
-  // Tab reaches it, for a screen reader to read it.
+  // Tab reaches it, for a screen reader to read it, and leaves it for the
+  // buttons; the arrows go from cell to cell and Space sorts by the column.
   StringGrid1->setFocusPolicy(Qt::TabFocus);
+  StringGrid1->setTabKeyNavigation(false);
+  StringGrid1->installEventFilter(this);
+  StringGrid1->setAccessibleDescription(tr("Space sorts the scores by the current cell's column"));
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -165,12 +176,28 @@ void TScoreForm::showEvent(QShowEvent* event) {
 
 void TScoreForm::Refresh() {
   Model->Refresh(-1);
+  StringGrid1->setCurrentIndex(Model->index(0, 0));
+}
+
+bool TScoreForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == StringGrid1 && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Space && !(key->modifiers() & ~Qt::KeypadModifier)) {
+      const QModelIndex current = StringGrid1->currentIndex();
+      HdrSectionClick(current.isValid() ? current.column() : 0);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TScoreForm::HdrSectionClick(int section) {
   const int rows = Model->rowCount();
+  const QModelIndex current = StringGrid1->currentIndex();
   const TResult written = Table.Sort(section);
   Model->Refresh(rows);
+  // The keys stay in the column sorted by.
+  StringGrid1->setCurrentIndex(Model->index(current.isValid() ? current.row() : 0, section));
   if (!written) ShowError(written.Error);
 }
 

@@ -47,9 +47,11 @@ class TScoreForm : public QDialog {
   static constexpr int RowHeight = 24;
   static constexpr int MinHeadingWidth = 75;
   static inline const QColor CurrentRowColour{150, 150, 40};
+  static inline const QColor FocusColour{0, 0, 160};  // the frame of the cell the keys stand on
 
  protected:
-  void showEvent(QShowEvent* event) override;  // FormShow
+  void showEvent(QShowEvent* event) override;                  // FormShow
+  bool eventFilter(QObject* watched, QEvent* event) override;  // Space on the grid sorts
 
  private:
   void Refresh();

@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -38,10 +39,50 @@ QStringList RowTexts(const TSizeStatistics& s) {
           Average(s, s.CluesPerPuzzle)};
 }
 
+// The table's cells with a frame round the one the keys stand on, while the
+// table has the focus.
+class TFocusFrameDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (!(option.state & QStyle::State_HasFocus)) return;
+    painter->save();
+    painter->setPen(QPen(option.palette.color(QPalette::Text), 2));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    painter->restore();
+  }
+};
+
 }  // namespace
 
 TResultsPlot::TResultsPlot(QWidget* parent) : QWidget(parent) {
   setMinimumSize(420, 180);
+  // Tab reaches the chart, for a screen reader to read it in words.
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName(QCoreApplication::translate("TStatisticsForm", "Chart of the last results"));
+}
+
+void TResultsPlot::SetResults(const std::vector<TScore>& results) {
+  Results = results;
+  setAccessibleDescription(Words());
+  update();
+}
+
+QString TResultsPlot::Words() const {
+  if (Results.empty()) return QCoreApplication::translate("TStatisticsForm", "No completed puzzles yet");
+  QLocale grouped;
+  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+  QStringList bars;
+  for (const TScore& s : Results)
+    //: One bar of the results chart in words: the board size and the score
+    bars << QCoreApplication::translate("TStatisticsForm", "%1 x %1: %2 points")
+                .arg(s.Size)
+                .arg(grouped.toString(s.Score));
+  const int count = int(Results.size());
+  return QCoreApplication::translate("TStatisticsForm", "%n result(s), oldest first: %1", "", count)
+      .arg(bars.join(QStringLiteral("; ")));
 }
 
 QColor TResultsPlot::SizeColour(int size) {
@@ -113,7 +154,9 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
                  SizeColour(BoardSizes[i - legend].N));
   }
   const int legendY = area.bottom() - line - 2;
-  const QRect bars(area.left() + 6, captionsBottom + 7, area.width() - 12, legendY - captionsBottom - 13);
+  // Under each bar its board size, so the bars do not tell it by colour alone.
+  const QRect bars(area.left() + 6, captionsBottom + 7, area.width() - 12,
+                   legendY - captionsBottom - 15 - line);
   p.setPen(QColor(160, 160, 160));
   p.drawLine(bars.bottomLeft(), bars.bottomRight());
   if (Results.empty()) {
@@ -133,12 +176,19 @@ void TResultsPlot::Draw(QPainter& p, const QRect& area) const {
     p.fillRect(bar, SizeColour(Results[i].Size));
     p.setPen(QColor(60, 60, 60));
     p.drawRect(bar.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::black);
+    p.drawText(QRect(left - 4, bars.bottom() + 2, bar.width() + 8, line), Qt::AlignHCenter | Qt::AlignTop,
+               QString::number(Results[i].Size));
   }
 }
 
 void TResultsPlot::paintEvent(QPaintEvent*) {
   QPainter p(this);
   Draw(p, rect());
+  if (hasFocus()) {
+    p.setPen(QPen(Qt::black, 2, Qt::DotLine));
+    p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+  }
 }
 
 QStringList TStatisticsForm::ColumnHeadings() {
@@ -165,7 +215,11 @@ TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* o
   Grid->verticalHeader()->hide();
   Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   Grid->setSelectionMode(QAbstractItemView::NoSelection);
-  Grid->setFocusPolicy(Qt::TabFocus);  // Tab reaches it, for a screen reader to read it
+  // Tab reaches it, for a screen reader to read it, and leaves it again;
+  // the arrows go from cell to cell, framed.
+  Grid->setFocusPolicy(Qt::TabFocus);
+  Grid->setTabKeyNavigation(false);
+  Grid->setItemDelegate(new TFocusFrameDelegate(Grid));
   for (int r = 0; r < rows; ++r) {
     const TSizeStatistics& s = r < rows - 1 ? statistics.Sizes[r] : statistics.All;
     const QStringList texts = RowTexts(s);
@@ -198,7 +252,7 @@ TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* o
   column->addWidget(note);
 
   Plot = new TResultsPlot(this);
-  Plot->Results = statistics.Recent;
+  Plot->SetResults(statistics.Recent);
   column->addWidget(Plot, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -208,4 +262,5 @@ TStatisticsForm::TStatisticsForm(const TPlayerStatistics& statistics, QWidget* o
   connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
   buttons->addWidget(CloseBtn);
   column->addLayout(buttons);
+  Grid->setCurrentCell(0, 0);
 }

@@ -17,6 +17,10 @@ class TResultsPlot : public QWidget {
  public:
   explicit TResultsPlot(QWidget* parent = nullptr);
   std::vector<TScore> Results;
+  // Sets the results, and the chart's words for screen readers.
+  void SetResults(const std::vector<TScore>& results);
+  // The chart in words: every bar's board size and score, oldest first.
+  QString Words() const;
   // The colour of a board size's bars and of its legend entry.
   static QColor SizeColour(int size);
   // The plot's words and where they stand in area: the title (wrapped where

@@ -50,22 +50,50 @@ bool StepBoardCursor(const TPuzzle& puzzle, TKeyCursor& cursor, int dx, int dy) 
   return false;
 }
 
-void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor) {
-  // The first live cell in reading order from where the cursor stands.
+bool StepBoardSquare(const TPuzzle& puzzle, TKeyCursor& cursor, int dx, int dy) {
+  return MoveBoardCursorTo(puzzle, cursor, cursor.c + dx, cursor.r + dy);
+}
+
+bool MoveBoardCursorTo(const TPuzzle& puzzle, TKeyCursor& cursor, int c, int r) {
   const int n = puzzle.Size();
-  int gc = 1, gr = 1;
-  CandidateGrid(n, gc, gr);
-  if (cursor.c < 1 || cursor.c > n || cursor.r < 1 || cursor.r > n || cursor.q < 1 || cursor.q > n) {
+  if (c < 1 || c > n || r < 1 || r > n) return false;
+  KeepBoardCursorOnBoard(puzzle, cursor);
+  cursor.c = c;
+  cursor.r = r;
+  return true;
+}
+
+bool ChooseCandidate(const TPuzzle& puzzle, TKeyCursor& cursor, int q) {
+  KeepBoardCursorOnBoard(puzzle, cursor);
+  if (q < 1 || q > puzzle.Size() || puzzle.Square(cursor.c, cursor.r).IsSolved()) return false;
+  cursor.q = q;
+  return true;
+}
+
+void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor) {
+  const int n = puzzle.Size();
+  if (cursor.c < 1 || cursor.c > n || cursor.r < 1 || cursor.r > n || cursor.q < 1 || cursor.q > n)
     cursor.c = cursor.r = cursor.q = 1;
-  }
-  const int X0 = (cursor.c - 1) * gc + (cursor.q - 1) % gc;
-  const int Y0 = (cursor.r - 1) * gr + (cursor.q - 1) / gc;
-  const int width = n * gc, count = width * n * gr;
-  for (int k = 0; k < count; ++k) {
-    const int at = (Y0 * width + X0 + k) % count;
-    if (LiveCell(puzzle, gc, gr, at % width, at / width)) {
-      Place(cursor, gc, gr, at % width, at / width);
-      return;
+}
+
+TTileRef CursorTile(const TPuzzle& puzzle, const TKeyCursor& cursor) {
+  const TSquare& square = puzzle.Square(cursor.c, cursor.r);
+  return {cursor.r, square.IsSolved() ? square.localindex() : cursor.q};
+}
+
+TCluesNaming CluesNamingTile(const TPuzzle& puzzle, TTileRef tile) {
+  // A clue names its tiles by the squares the solution puts them in.
+  const auto names = [&](const TClue& clue) {
+    for (int k = 1; k <= clue.TileCount(); ++k) {
+      const TBoardPos at = clue.Tile(k);
+      if (at.r == tile.r && puzzle.Square(at.c, at.r).localindex() == tile.t) return true;
     }
-  }
+    return false;
+  };
+  TCluesNaming found;
+  for (int i = 0; i < int(puzzle.HorizontalClues.size()); ++i)
+    if (names(puzzle.HorizontalClues[i])) found.Horizontal.push_back(i);
+  for (int i = 0; i < int(puzzle.VerticalClues.size()); ++i)
+    if (names(puzzle.VerticalClues[i])) found.Vertical.push_back(i);
+  return found;
 }

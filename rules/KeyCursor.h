@@ -2,6 +2,8 @@
 
 #include "Puzzle.h"
 
+#include <vector>
+
 // Where the keyboard cursor of each pane stands. It shows only in the pane
 // that takes the keys, and only after a key was used there: a player who
 // plays with the mouse never sees it.
@@ -22,7 +24,29 @@ struct TKeyCursor {
 // (dy) to the nearest row of cells above or below that has a live cell, at
 // its live cell nearest in column. False, unmoved, when there is none.
 bool StepBoardCursor(const TPuzzle& puzzle, TKeyCursor& cursor, int dx, int dy);
-// Puts a cursor left from another board size (back to the first cell) or on
-// a solved square on the first live cell from where it stands, in reading
-// order; unmoved when the board has none.
+// The arrows: on to the next square left, right, up or down (dx or dy -1
+// or 1), solved squares included, keeping the cursor's cell; false, unmoved,
+// at the board's edge.
+bool StepBoardSquare(const TPuzzle& puzzle, TKeyCursor& cursor, int dx, int dy);
+// Straight to square (c, r), keeping the cell: a key jumps to a column or a
+// row. False, unmoved, for a square off the board.
+bool MoveBoardCursorTo(const TPuzzle& puzzle, TKeyCursor& cursor, int c, int r);
+// Onto tile q's cell of the cursor's square, without walking the cells
+// between. False, unmoved, on a solved square or for a tile the row lacks.
+bool ChooseCandidate(const TPuzzle& puzzle, TKeyCursor& cursor, int q);
+// Puts a cursor left from another board size back on the first cell; one on
+// the board stays where it is.
 void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor);
+
+// The tile the cursor names: on an unsolved square its cell's tile, on a
+// solved one the tile placed there. Row r, tile number t.
+struct TTileRef {
+  int r = 0, t = 0;
+};
+TTileRef CursorTile(const TPuzzle& puzzle, const TKeyCursor& cursor);
+// The clues that name tile t of row r, hidden ones included, as indices into
+// each list in its order.
+struct TCluesNaming {
+  std::vector<int> Horizontal, Vertical;
+};
+TCluesNaming CluesNamingTile(const TPuzzle& puzzle, TTileRef tile);

@@ -48,6 +48,9 @@ class TDialogs {
   virtual void ShowHighScores(QWidget* /*owner*/, TScoreTable& /*table*/, const QString& /*viewingPlayer*/) {}
   virtual void ShowHelp(QWidget* /*owner*/) {}
   virtual void ShowAbout(QWidget* /*owner*/) {}
+  // The Player's Guide itself, in the desktop's browser; a failure is told
+  // over owner.
+  virtual void ShowGuide(QWidget* /*owner*/) {}
   // A file to write, chosen starting at proposed (a folder, or a file name
   // in one) with a filter such as "PDF document (*.pdf)"; defaultSuffix is
   // added to a name without one. Empty for Cancel.

@@ -114,6 +114,9 @@ class TSession : private TPuzzleObserver {
   // A press on the board that hit no cell still ends the message near the
   // pointer.
   void PressedBesideCells();
+  // The front end shows a note of its own near the pointer (what a key
+  // asked for): it stays as long as a mis-click's message.
+  void MessageShown() { Play.Clock.MessageAge = 0; }
   // One clock event: the labels when a second passed, completion when the
   // board is full. True when the message near the pointer has had its time.
   bool Tick();

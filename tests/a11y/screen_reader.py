@@ -392,7 +392,7 @@ def main():
         if "wrong choice" not in outcome:
             break
         misclicks += 1
-        focus = say(["Right"], cell, "moving on from %r" % focus)
+        focus = say(["shift+Right"], cell, "moving on from %r" % focus)
     say(["Delete"], r"^%s possible again$" % tile, "Delete again on %r" % focus)
 
     # The keypad's Enter is Orca's Where Am I: Orca says where the cursor
@@ -401,7 +401,7 @@ def main():
     start = len(transcript())
     key("KP_Enter")
     said(start, r"^%s, possible$" % re.escape(focus.rsplit(", ", 1)[0]), "Where Am I on %r" % focus)
-    key("Right")
+    key("shift+Right")
     moved = said(start, r"^Column \d, \w+: \w+(, possible|, removed)?$", "moving on after Where Am I")
     for text in transcript()[start:]:
         if re.search(r"wrong choice|removed$", plain(text)) or re.fullmatch(r"Column \d, \w+: \w+", plain(text)):
@@ -416,6 +416,12 @@ def main():
     say(["p"], r"^The game goes on\.?$", "the end of the pause")
     if not pump(WAIT, lambda: board.childCount == 16):
         fail("the board shows %d squares after the pause" % board.childCount)
+
+    # "Give me a clue!" says its step and what it cost; T says the time, the
+    # progress and that penalty.
+    say(["ctrl+h"], r"(removed|belongs).* 20 seconds? added to the time$", "Give me a clue! and what it cost")
+    say(["t"], r"^Time: 0:\d\d:\d\d\. Progress: .*\. The last penalty: 20 seconds?, for a clue$",
+        "the time, the progress and the last penalty")
 
     # The clues: Tab goes to the list on the right, Space hides a clue and
     # shows it again; Tab twice comes back to the board. One key at a time,
@@ -440,6 +446,8 @@ def main():
             presses += 1
             if "wrong choice" in outcome:
                 misclicks += 1
+                if not re.search(r"wrong choice! 5 seconds? added to the time$", outcome):
+                    fail("a mis-click did not say what it cost: %r" % outcome)
             else:
                 placed += 1
         # What Orca said came after the press and all it solved: the board as
@@ -448,9 +456,9 @@ def main():
             break
         if presses >= 64:
             fail("%d presses did not solve 16 squares" % presses)
-        # On to the next cell; the cursor also stops on removed ones and
-        # solved squares.
-        focus = say(["Right"], r"^Column \d, \w+: \w+(, possible|, removed)?$", "moving on from %r" % focus)
+        # On to the next cell (Shift: the arrows alone go square by square);
+        # the cursor also stops on removed ones and solved squares.
+        focus = say(["shift+Right"], r"^Column \d, \w+: \w+(, possible|, removed)?$", "moving on from %r" % focus)
     said(0, r"^Congratulations! The puzzle is solved\. Time: ", "the last square")
     # The clue panel's menu opens from the keys, its one item "Show All".
     say(["Tab"], a_clue, "Tab to the clues of the solved puzzle")

@@ -18,12 +18,16 @@ TEST_F(HiDpiTest, TilesAreScaledFromTheirSourceToTheScreensPixels) {
   ASSERT_EQ(canvas.devicePixelRatio(), 2.0);
   EXPECT_EQ(canvas.size(), Form->PaintBox1->size() * 2);
   // Tile 1 of square (1, 1), a candidate at the start: its cell holds the
-  // source picture scaled once, to twice the cell's size.
+  // source picture scaled once, to twice the largest square the cell holds,
+  // in the cell's middle: a tile keeps its shape in a cell that is not square.
   const TBoardLayout L = Form->BoardLayout();
-  QImage expected(2 * L.cw, 2 * L.ch, QImage::Format_RGB888);
+  ASSERT_NE(L.cw, L.ch) << "the window's cells are not square, so a stretched tile would show";
+  const int s = std::min(L.cw, L.ch);
+  QImage expected(2 * s, 2 * s, QImage::Format_RGB888);
   ResampleBitmap(*TMainFormProbe::TileImages(*Form)->Picture(0), expected);
   const QImage cell =
-      canvas.copy(2 * L.X0(1), 2 * L.Y0(1), 2 * L.cw, 2 * L.ch).convertToFormat(QImage::Format_RGB888);
+      canvas.copy(2 * (L.X0(1) + (L.cw - s) / 2), 2 * (L.Y0(1) + (L.ch - s) / 2), 2 * s, 2 * s)
+          .convertToFormat(QImage::Format_RGB888);
   EXPECT_EQ(cell.size(), expected.size());
   int differing = 0;
   for (int y = 0; y < cell.height(); ++y)

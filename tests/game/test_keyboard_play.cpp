@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 
 class KeyboardPlayTest : public TWindowTest {
  protected:
@@ -21,19 +22,22 @@ class KeyboardPlayTest : public TWindowTest {
     return Cell(TMainFormProbe::KeyCursor(*Form).c, TMainFormProbe::KeyCursor(*Form).r,
                 TMainFormProbe::KeyCursor(*Form).q);
   }
-  // Up or down to the target's row of cells, then along it; every key must
-  // move the cursor.
+  TBoardPos CursorSquare() const {
+    return {TMainFormProbe::KeyCursor(*Form).c, TMainFormProbe::KeyCursor(*Form).r};
+  }
+  // Square by square with the arrows, every key moving the cursor, then the
+  // candidate by its number.
   void MoveTo(int c, int r, int q) {
-    const QPoint target = Cell(c, r, q);
-    for (int guard = 0; CursorCell() != target && guard < 400; ++guard) {
-      const QPoint before = CursorCell();
-      if (before.y() != target.y())
-        BoardKey(before.y() < target.y() ? Qt::Key_Down : Qt::Key_Up);
+    for (int guard = 0; !(CursorSquare() == TBoardPos{c, r}) && guard < 40; ++guard) {
+      const TBoardPos before = CursorSquare();
+      if (before.r != r)
+        BoardKey(before.r < r ? Qt::Key_Down : Qt::Key_Up);
       else
-        BoardKey(before.x() < target.x() ? Qt::Key_Right : Qt::Key_Left);
-      ASSERT_NE(CursorCell(), before) << "stuck on the way to " << c << "," << r << "," << q;
+        BoardKey(before.c < c ? Qt::Key_Right : Qt::Key_Left);
+      ASSERT_FALSE(CursorSquare() == before) << "stuck on the way to " << c << "," << r;
     }
-    ASSERT_EQ(CursorCell(), target);
+    BoardKey(q == 10 ? Qt::Key_0 : Qt::Key_0 + q);
+    ASSERT_EQ(CursorCell(), Cell(c, r, q));
   }
   // Everything a press can change, to compare the keyboard with the mouse.
   struct TState {
@@ -70,6 +74,21 @@ TEST_F(KeyboardPlayTest, TheKeysSolveAWholeFourByFour) {
   EXPECT_EQ(CursorCell(), QPoint(0, 0));
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
 
+  // Shift and the arrows walk the cells one by one; Ctrl and a digit jump
+  // to a column, Alt and a digit to a row, keeping the cell.
+  Key(Form->PaintBox1, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(CursorCell(), QPoint(1, 0));
+  Key(Form->PaintBox1, Qt::Key_4, Qt::ControlModifier);
+  Key(Form->PaintBox1, Qt::Key_3, Qt::AltModifier);
+  EXPECT_EQ(CursorCell(), Cell(4, 3, 2));
+  Key(Form->PaintBox1, Qt::Key_5, Qt::ControlModifier);  // no fifth column
+  Key(Form->PaintBox1, Qt::Key_5, Qt::KeypadModifier);   // the keypad is the screen reader's
+  EXPECT_EQ(CursorCell(), Cell(4, 3, 2));
+  BoardKey(Qt::Key_Left);
+  EXPECT_EQ(CursorCell(), Cell(3, 3, 2));
+  Key(Form->PaintBox1, Qt::Key_1, Qt::ControlModifier);
+  Key(Form->PaintBox1, Qt::Key_1, Qt::AltModifier);
+
   // Delete removes a wrong candidate, Backspace brings it back.
   const int wrong = WrongCandidate(1, 1);
   MoveTo(1, 1, wrong);
@@ -88,11 +107,17 @@ TEST_F(KeyboardPlayTest, TheKeysSolveAWholeFourByFour) {
     }
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 16);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
-  // Arrows leave a full board alone.
-  const QPoint last = CursorCell();
+  // The arrows still go over the full board's squares, the digits choose
+  // nothing on a solved square, and the edges hold.
+  Key(Form->PaintBox1, Qt::Key_3, Qt::ControlModifier);
+  Key(Form->PaintBox1, Qt::Key_3, Qt::AltModifier);
+  const int q = TMainFormProbe::KeyCursor(*Form).q;
   BoardKey(Qt::Key_Right);
   BoardKey(Qt::Key_Down);
-  EXPECT_EQ(CursorCell(), last);
+  BoardKey(Qt::Key_Right);
+  BoardKey(q == 1 ? Qt::Key_2 : Qt::Key_1);
+  EXPECT_TRUE(CursorSquare() == (TBoardPos{4, 4}));
+  EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).q, q);
   Form->Timer1Timer();
   EXPECT_TRUE(Form->Session().Game().Finished());
   ASSERT_EQ(Scores().size(), 1u);
@@ -231,4 +256,70 @@ TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains
   const int number = Form->Session().Game().Number();
   Key(Form->VerticalPaintBox, Qt::Key_PageDown);
   EXPECT_EQ(Form->Session().Game().Number(), number + 1);
+}
+
+TEST_F(KeyboardPlayTest, TheKeysTellTheTimePenaltiesAndTheCluesOfATile) {
+  Open(5, 7, 4);  // a mis-click costs 4 seconds, a clue 18
+  ASSERT_TRUE(Form->Session().Prefs().TimerOn);
+  Form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+  BoardKey(Qt::Key_Left);
+  MoveTo(2, 3, WrongCandidate(2, 3));
+  BoardKey(Qt::Key_Space);
+  // T says (and shows) the clock, the progress and what the last penalty
+  // cost and was for.
+  BoardKey(Qt::Key_T);
+  EXPECT_TRUE(Form->RzLabel2->text().startsWith(QStringLiteral("Time: 0:00:04. Progress: 0")))
+      << Form->RzLabel2->text().toStdString();
+  EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("4 second")));
+  EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("mis-click")));
+  // "Give me a clue!" is in a menu with its key, and says what it cost.
+  QAction* clue = nullptr;
+  for (QAction* menu : Form->menuBar()->actions())
+    for (QAction* item : menu->menu()->actions())
+      if (item->text() == QStringLiteral("Give me a clue!")) clue = item;
+  ASSERT_TRUE(clue);
+  EXPECT_EQ(clue->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+  Key(Form->PaintBox1, Qt::Key_H, Qt::ControlModifier);
+  EXPECT_EQ(Form->Session().Settings().Stats.Clues, 1);
+  BoardKey(Qt::Key_T);
+  EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("18 second")));
+  EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("for a clue")));
+
+  // C lists (says and shows) the clues that name the tile under the cursor, and no other.
+  const TClueList& H = Form->Session().Game().Puzzle.HorizontalClues;
+  ASSERT_FALSE(H.empty());
+  const TBoardPos at = H[0].Tile(1);
+  const int tile = Sq(at.c, at.r).localindex();
+  const auto names = [&](const TClue& clue) {
+    for (int k = 1; k <= clue.TileCount(); ++k)
+      if (clue.Tile(k).r == at.r && Sq(clue.Tile(k).c, at.r).localindex() == tile) return true;
+    return false;
+  };
+  MoveTo(1, at.r, tile);
+  BoardKey(Qt::Key_C);
+  const QString said = Form->RzLabel2->text();
+  TAccessibility& words = TMainFormProbe::Access(*Form);
+  EXPECT_TRUE(said.contains(words.TileName(at.r, tile)));
+  int others = 0;
+  const TClueList& V = Form->Session().Game().Puzzle.VerticalClues;
+  for (const TClueList* clues : {&H, &V})
+    for (const TClue& clue : *clues) {
+      EXPECT_EQ(said.contains(words.ClueText(clue)), names(clue)) << words.ClueText(clue).toStdString();
+      others += !names(clue);
+    }
+  EXPECT_GT(others, 0);
+
+  // F1 opens the guide itself; the keys move the dividers.
+  QTest::keyClick(Form->PaintBox1, Qt::Key_F1);
+  EXPECT_EQ(Dialogs.GuideShown, 1);
+  const int wide = Form->RzSizePanel2->width(), high = Form->RzSizePanel1->height();
+  Key(Form->PaintBox1, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+  Key(Form->PaintBox1, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Form->RzSizePanel2->width(), wide + TMainForm::DividerStep);
+  EXPECT_EQ(Form->RzSizePanel1->height(), high + TMainForm::DividerStep);
+  Key(Form->PaintBox1, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+  Key(Form->PaintBox1, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Form->RzSizePanel2->width(), wide);
+  EXPECT_EQ(Form->RzSizePanel1->height(), high);
 }

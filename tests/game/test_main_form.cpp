@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QIcon>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QScreen>
 #include <QMenu>
 #include <QComboBox>
@@ -858,4 +861,49 @@ TEST(RunningGame, TheFrontSocketServesItsUserAloneWithinATimeAndOutlivesAFlood) 
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the squatter received nothing";
+}
+
+TEST_F(MainFormTest, AHighContrastIconThemesWhitePicturesStillShowOnTheToolbar) {
+  // An icon theme of white line pictures, as high-contrast themes have.
+  QTemporaryDir themes;
+  ASSERT_TRUE(QDir().mkpath(themes.filePath("white/48x48/actions")));
+  QFile index(themes.filePath("white/index.theme"));
+  ASSERT_TRUE(index.open(QIODevice::WriteOnly));
+  index.write(
+      "[Icon Theme]\nName=white\nDirectories=48x48/actions\n\n[48x48/actions]\nSize=48\nType=Fixed\n");
+  index.close();
+  QImage white(48, 48, QImage::Format_ARGB32);
+  white.fill(Qt::transparent);
+  {
+    QPainter p(&white);
+    p.setPen(QPen(Qt::white, 4));
+    p.drawLine(8, 24, 40, 24);
+    p.drawLine(28, 12, 40, 24);
+    p.drawLine(28, 36, 40, 24);
+  }
+  const QStringList names{"go-next",       "go-previous",  "view-refresh", "media-playback-pause",
+                          "document-open", "document-save"};
+  for (const QString& name : names)
+    ASSERT_TRUE(white.save(themes.filePath("white/48x48/actions/" + name + ".png")));
+  const QStringList paths = QIcon::themeSearchPaths();
+  const QString theme = QIcon::themeName();
+  QIcon::setThemeSearchPaths({themes.path()});
+  QIcon::setThemeName("white");
+  const QColor themed = Form ? QColor() : QIcon::fromTheme("go-next").pixmap(48).toImage().pixelColor(20, 24);
+  Open(6);
+  QIcon::setThemeSearchPaths(paths);
+  QIcon::setThemeName(theme);
+  ASSERT_EQ(themed, QColor(Qt::white)) << "the icon theme is in use";
+  // Most of every themed picture stands out from the toolbar's light grey.
+  for (QToolButton* button : {Form->BtnSave, Form->NextBtn, Form->RestartBtn, Form->PauseBtn}) {
+    const QImage shot = button->grab().toImage();
+    const QRect icon(QPoint((shot.width() - button->iconSize().width()) / 2,
+                            (shot.height() - button->iconSize().height()) / 2),
+                     button->iconSize());
+    int standing = 0;
+    for (int y = icon.top(); y <= icon.bottom(); ++y)
+      for (int x = icon.left(); x <= icon.right(); ++x)
+        standing += std::abs(shot.pixelColor(x, y).lightness() - ToolbarColour.lightness()) > 96;
+    EXPECT_GT(standing, icon.width() * icon.height() / 2) << button->toolTip().toStdString();
+  }
 }

@@ -2,6 +2,7 @@
 #include "HelpForm.h"
 #include "SplashForm.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -248,4 +249,45 @@ TEST_F(WindowsTest, DonationLinesShowOnlyWithAnAddress) {
   TSplashForm plain(Folder.path());
   plain.show();
   EXPECT_EQ(plain.RzURLLabel3->isVisible(), !QStringLiteral(QUILLMERE_DONATION_URL).isEmpty());
+}
+
+TEST_F(WindowsTest, TabReachesTheLinksWhichEnterOpensAndReadersKnowAsLinks) {
+  const QUrl guide = QUrl::fromLocalFile(Folder.filePath(QString::fromUtf8(GuideFileName)));
+  TAboutForm about(Folder.path());
+  about.OpenLink = Recorder();
+  about.DonationAddress = Donation;
+  about.show();
+  about.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+  // From the Close button on: the guide, the donation page, and Close again.
+  about.RzBitBtn1->setFocus();
+  const QImage plain = about.RzURLLabel2->grab().toImage();
+  QTest::keyClick(&about, Qt::Key_Tab);
+  ASSERT_TRUE(about.RzURLLabel2->hasFocus());
+  EXPECT_NE(about.RzURLLabel2->grab().toImage(), plain) << "the focus shows";
+  QTest::keyClick(about.RzURLLabel2, Qt::Key_Return);
+  QTest::keyClick(about.RzURLLabel2, Qt::Key_Tab);
+  ASSERT_TRUE(about.RzURLLabel3->hasFocus());
+  QTest::keyClick(about.RzURLLabel3, Qt::Key_Space);
+  EXPECT_EQ(Opened, (std::vector<QUrl>{guide, QUrl(Donation)}));
+  EXPECT_TRUE(about.isVisible()) << "Enter on a link opens it rather than closing the window";
+  QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.RzURLLabel2);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->role(), QAccessible::Link);
+  EXPECT_EQ(link->text(QAccessible::Name), about.RzURLLabel2->text());
+  ASSERT_TRUE(link->actionInterface());
+  link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(Opened.size(), 3u);
+
+  THelpForm help(Folder.path());
+  help.OpenLink = Recorder();
+  help.show();
+  help.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+  help.RzBitBtn1->setFocus();
+  QTest::keyClick(&help, Qt::Key_Tab);
+  ASSERT_TRUE(help.RzURLLabel1->hasFocus());
+  // The keypad's Enter belongs to the screen reader: it opens nothing here.
+  QTest::keyClick(help.RzURLLabel1, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(Opened.size(), 3u);
 }

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -150,4 +151,18 @@ TEST(StatisticsWindow, ShowsEachSizesFiguresAndPlotsTheLastResults) {
   EXPECT_GT(count(TResultsPlot::SizeColour(6), 0, third * 2 / 3), 100);
   EXPECT_GT(count(TResultsPlot::SizeColour(4), third * 2 / 3, third + 8), 100);
   EXPECT_EQ(count(TResultsPlot::SizeColour(4), 0, third * 2 / 3), 0);
+  // The chart in words for a screen reader, which Tab reaches after the
+  // table: Tab does not stop in the table's cells.
+  QLocale grouped;
+  grouped.setNumberOptions(grouped.numberOptions() & ~QLocale::OmitGroupSeparator);
+  const auto points = [&](int i) { return grouped.toString(form.Plot->Results[i].Score); };
+  EXPECT_TRUE(form.Plot->accessibleDescription().endsWith(
+      QStringLiteral(" oldest first: 6 x 6: %1 points; 6 x 6: %2 points; 4 x 4: %3 points")
+          .arg(points(0), points(1), points(2))))
+      << form.Plot->accessibleDescription().toStdString();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  form.Grid->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form.Grid, Qt::Key_Tab);
+  EXPECT_TRUE(form.Plot->hasFocus());
 }

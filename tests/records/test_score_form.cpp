@@ -88,6 +88,26 @@ TEST_F(ScoreFormTest, AHeadingClickSortsTheGridWithTheHighlightAndEraseAsksFirst
   EXPECT_EQ(RowColour(form, 3), QColor(Qt::white));
   EXPECT_TRUE(ReadText(Dir.filePath("quillmere.sco")).startsWith("player=Cy~"));
 
+  // From the keys: Tab reaches the grid, whose cell is framed, the arrows
+  // go along a row, Space sorts by the cell's column as its heading's
+  // click does, and Tab goes on to the buttons.
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  form.StringGrid1->setFocus(Qt::TabFocusReason);
+  const QImage unfocused = form.grab().toImage();
+  ASSERT_EQ(form.StringGrid1->currentIndex().column(), 2) << "the keys stand in the column sorted by";
+  QTest::keyClick(form.StringGrid1, Qt::Key_Right);
+  const QImage framed = form.StringGrid1->viewport()->grab().toImage();
+  EXPECT_EQ(framed.pixelColor(form.StringGrid1->columnViewportPosition(3) + 1, TScoreForm::RowHeight / 2),
+            TScoreForm::FocusColour);
+  QTest::keyClick(form.StringGrid1, Qt::Key_Space);  // by Number
+  EXPECT_EQ(table.SortColumn(), 3);
+  EXPECT_EQ(table.Scores()[0].Number, 7);
+  EXPECT_EQ(table.Scores()[3].Number, 1234);
+  QTest::keyClick(form.StringGrid1, Qt::Key_Tab);
+  EXPECT_TRUE(form.CloseBtn->hasFocus() || form.EraseBtn->hasFocus());
+  EXPECT_NE(form.grab().toImage(), unfocused);
+
   QTest::mouseClick(form.EraseBtn, Qt::LeftButton);  // Cancel
   EXPECT_EQ(asked, QStringList{"Are you sure you want to delete all your scores?"});
   EXPECT_EQ(table.Scores().size(), 4u);

@@ -1,5 +1,6 @@
 // The rules without a window: geometry, hit tests, the clock, numbers.
 #include "GameRules.h"
+#include "KeyCursor.h"
 
 #include <gtest/gtest.h>
 
@@ -156,4 +157,62 @@ TEST(Score, ComputedWideAndKeptWithinItsRange) {
   EXPECT_EQ(ScoreFor(300000, 0, 0, 0), 2147483647);
   EXPECT_EQ(ScoreFor(4, -2147483647 - 1, -2147483647 - 1, -2147483647 - 1), 2147483647);
   EXPECT_EQ(ScoreFor(-2147483647 - 1, 2147483647, 2147483647, 2147483647), 1);
+}
+
+TEST(KeyCursor, SquaresCandidatesJumpsAndTheCluesThatNameATile) {
+  TPuzzle puzzle;
+  puzzle.SetSize(6);
+  puzzle.InitSquares();
+  puzzle.ResetBoard();
+  TKeyCursor k;
+  k.q = 4;
+  // Square by square, the cell kept; the edges hold.
+  EXPECT_FALSE(StepBoardSquare(puzzle, k, -1, 0));
+  EXPECT_FALSE(StepBoardSquare(puzzle, k, 0, -1));
+  EXPECT_TRUE(StepBoardSquare(puzzle, k, 1, 0));
+  EXPECT_TRUE(StepBoardSquare(puzzle, k, 0, 1));
+  EXPECT_EQ(std::vector<int>({k.c, k.r, k.q}), std::vector<int>({2, 2, 4}));
+  // A solved square is a stop of its own: its tile can be read there.
+  puzzle.Square(3, 2).Solve();
+  EXPECT_TRUE(StepBoardSquare(puzzle, k, 1, 0));
+  EXPECT_EQ(k.c, 3);
+  EXPECT_FALSE(ChooseCandidate(puzzle, k, 2)) << "a solved square has no candidates to choose";
+  EXPECT_TRUE(MoveBoardCursorTo(puzzle, k, 6, 2));
+  EXPECT_TRUE(ChooseCandidate(puzzle, k, 6));
+  EXPECT_FALSE(ChooseCandidate(puzzle, k, 7)) << "a 6 x 6 row has six tiles";
+  EXPECT_FALSE(MoveBoardCursorTo(puzzle, k, 7, 2));
+  EXPECT_FALSE(MoveBoardCursorTo(puzzle, k, 1, 0));
+  EXPECT_EQ(std::vector<int>({k.c, k.r, k.q}), std::vector<int>({6, 2, 6}));
+  // A cursor left from a larger board starts again at the first cell.
+  k = {};
+  k.c = 9;
+  k.q = 10;
+  EXPECT_TRUE(MoveBoardCursorTo(puzzle, k, 2, 5));
+  EXPECT_EQ(std::vector<int>({k.c, k.r, k.q}), std::vector<int>({2, 5, 1}));
+
+  // Clues name tiles by their solution squares: with tiles 2 and 5 of row 1
+  // swapped, the square (2, 1) holds tile 5.
+  const int picture2 = puzzle.Square(2, 1).imageindex(), picture5 = puzzle.Square(5, 1).imageindex();
+  puzzle.Square(2, 1).setTile(picture5, 5);
+  puzzle.Square(5, 1).setTile(picture2, 2);
+  puzzle.HorizontalClues.push_back(TClue(TClueType::clLeftOf, 2, 4, 1, 3, 0, 0));         // (2,1), (4,3)
+  puzzle.HorizontalClues.push_back(TClue(TClueType::clNotAdjacent, 3, 1, 2, 2, 0, 0));    // (3,2), (1,2)
+  puzzle.VerticalClues.push_back(TClue(TClueType::clTwoInSameColumn, 5, 1, 6, 0, 0, 0));  // (5,1), (5,6)
+  puzzle.VerticalClues.push_back(TClue(TClueType::clTwoInSameColumn, 2, 3, 1, 0, 0, 0));  // (2,3), (2,1)
+  puzzle.HorizontalClues[0].setShown(false);  // a hidden clue still names its tiles
+  const TCluesNaming five = CluesNamingTile(puzzle, {1, 5});
+  EXPECT_EQ(five.Horizontal, std::vector<int>({0}));
+  EXPECT_EQ(five.Vertical, std::vector<int>({1}));
+  const TCluesNaming two = CluesNamingTile(puzzle, {1, 2});
+  EXPECT_TRUE(two.Horizontal.empty());
+  EXPECT_EQ(two.Vertical, std::vector<int>({0}));
+  EXPECT_TRUE(CluesNamingTile(puzzle, {4, 2}).Horizontal.empty()) << "row 4 holds no clue's tile";
+  // The tile under the cursor: its cell's, or the one placed on a solved square.
+  k.c = 2;
+  k.r = 1;
+  k.q = 3;
+  EXPECT_EQ(CursorTile(puzzle, k).t, 3);
+  puzzle.Square(2, 1).Solve();
+  EXPECT_EQ(CursorTile(puzzle, k).t, 5);
+  EXPECT_EQ(CursorTile(puzzle, k).r, 1);
 }

@@ -11,6 +11,7 @@ struct TMainFormProbe {
   static std::unique_ptr<TImages>& TileImages(TMainForm& form) { return form.TileImages; }
   static TGameSounds& Sounds(TMainForm& form) { return form.Sounds; }
   static int& CtrlPressSteps(TMainForm& form) { return form.CtrlPressSteps; }
+  static TAccessibility& Access(TMainForm& form) { return form.Access; }
   static TKeyCursor& KeyCursor(TMainForm& form) { return form.Keys.Cursor; }
   static QPoint BoardCursorPoint(TMainForm& form) { return form.Keys.BoardCursorPoint(); }
   static const std::vector<THintPiece>& HintPieces(const TMainForm& form) { return form.HintPieces; }

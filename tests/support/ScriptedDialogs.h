@@ -35,6 +35,7 @@ class TScriptedDialogs : public TDialogs {
   int OptionsShown = 0;
   int HighScoresShown = 0;
   int SplashShown = 0;
+  int GuideShown = 0;
   QStringList SaveRequests;                     // "proposed|filter|suffix" of each file-save dialog
   std::deque<QString> SaveAnswers;              // the file chosen, or null for Cancel
   std::function<void()> WhileChoosingSaveFile;  // what a test looks at while it is open
@@ -79,6 +80,7 @@ class TScriptedDialogs : public TDialogs {
     return Answer(PlayerAnswers, Chosen);
   }
   void ShowSplash() override { ++SplashShown; }
+  void ShowGuide(QWidget*) override { ++GuideShown; }
   void ShowOptions(QWidget*, TSettings& settings) override {
     ++OptionsShown;
     if (OptionsChange) OptionsChange(settings);
