@@ -207,6 +207,43 @@
         <source>Clue hidden</source>
         <translation>Hinweis ausgeblendet</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s) added to the time.</source>
+        <translation>
+            <numerusform>%n Sekunde zur Zeit hinzugefügt.</numerusform>
+            <numerusform>%n Sekunden zur Zeit hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. Progress: %2.</source>
+        <extracomment>The clock (&quot;Time: 0:01:05&quot; or &quot;Untimed&quot;) and the board&apos;s progress</extracomment>
+        <translation>%1. Fortschritt: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. Progress: %2. The last penalty: %n second(s), for a clue.</source>
+        <translation>
+            <numerusform>%1. Fortschritt: %2. Die letzte Strafzeit: %n Sekunde, für einen Hinweis.</numerusform>
+            <numerusform>%1. Fortschritt: %2. Die letzte Strafzeit: %n Sekunden, für einen Hinweis.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. Progress: %2. The last penalty: %n second(s), for a mis-click.</source>
+        <translation>
+            <numerusform>%1. Fortschritt: %2. Die letzte Strafzeit: %n Sekunde, für einen Fehlklick.</numerusform>
+            <numerusform>%1. Fortschritt: %2. Die letzte Strafzeit: %n Sekunden, für einen Fehlklick.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clue(s) name the %1: %2</source>
+        <translation>
+            <numerusform>%n Hinweis nennt das Plättchen %1: %2</numerusform>
+            <numerusform>%n Hinweise nennen das Plättchen %1: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No clue names the %1.</source>
+        <translation>Kein Hinweis nennt das Plättchen %1.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSizes</name>
@@ -693,6 +730,30 @@
     <message>
         <source>The puzzle was written to:<byte value="xd"/>%1</source>
         <translation>Das Rätsel wurde gespeichert unter:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Player&apos;s &amp;Guide</source>
+        <translation>Spiel&amp;anleitung</translation>
+    </message>
+    <message>
+        <source>Read Out &amp;Time and Progress</source>
+        <translation>&amp;Zeit und Fortschritt vorlesen</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Left</source>
+        <translation>Trennlinie nach &amp;links</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Right</source>
+        <translation>Trennlinie nach &amp;rechts</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Up</source>
+        <translation>Trennlinie nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Down</source>
+        <translation>Trennlinie nach &amp;unten</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1456,10 @@ Programms, sonst aus ../share/quillmere daneben.
         <source>Erase My Scores</source>
         <translation>Meine Punkte löschen</translation>
     </message>
+    <message>
+        <source>Space sorts the scores by the current cell&apos;s column</source>
+        <translation>Die Leertaste sortiert die Punkte nach der Spalte der aktuellen Zelle</translation>
+    </message>
 </context>
 <context>
     <name>TSettingsForm</name>
@@ -1533,6 +1598,22 @@ Programms, sonst aus ../share/quillmere daneben.
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Chart of the last results</source>
+        <translation>Diagramm der letzten Ergebnisse</translation>
+    </message>
+    <message>
+        <source>%1 x %1: %2 points</source>
+        <extracomment>One bar of the results chart in words: the board size and the score</extracomment>
+        <translation>%1 x %1: %2 Punkte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s), oldest first: %1</source>
+        <translation>
+            <numerusform>%n Ergebnis, das älteste zuerst: %1</numerusform>
+            <numerusform>%n Ergebnisse, das älteste zuerst: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

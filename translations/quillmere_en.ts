@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>Accessibility</name>
+    <message numerus="yes">
+        <source>%n second(s) added to the time.</source>
+        <translation>
+            <numerusform>%n second added to the time.</numerusform>
+            <numerusform>%n seconds added to the time.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. Progress: %2. The last penalty: %n second(s), for a clue.</source>
+        <translation>
+            <numerusform>%1. Progress: %2. The last penalty: %n second, for a clue.</numerusform>
+            <numerusform>%1. Progress: %2. The last penalty: %n seconds, for a clue.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. Progress: %2. The last penalty: %n second(s), for a mis-click.</source>
+        <translation>
+            <numerusform>%1. Progress: %2. The last penalty: %n second, for a mis-click.</numerusform>
+            <numerusform>%1. Progress: %2. The last penalty: %n seconds, for a mis-click.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clue(s) name the %1: %2</source>
+        <translation>
+            <numerusform>%n clue names the %1: %2</numerusform>
+            <numerusform>%n clues name the %1: %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message numerus="yes">
         <source>Time Penalty for Clues: +%n Seconds</source>
@@ -62,6 +93,13 @@
         <translation>
             <numerusform>Last result: score by board size</numerusform>
             <numerusform>Last %n results, oldest first: score by board size</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s), oldest first: %1</source>
+        <translation>
+            <numerusform>%n result, oldest first: %1</numerusform>
+            <numerusform>%n results, oldest first: %1</numerusform>
         </translation>
     </message>
 </context>

@@ -207,6 +207,43 @@
         <source>Clue hidden</source>
         <translation>Pista oculta</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s) added to the time.</source>
+        <translation>
+            <numerusform>%n segundo añadido al tiempo.</numerusform>
+            <numerusform>%n segundos añadidos al tiempo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. Progress: %2.</source>
+        <extracomment>The clock (&quot;Time: 0:01:05&quot; or &quot;Untimed&quot;) and the board&apos;s progress</extracomment>
+        <translation>%1. Progreso: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. Progress: %2. The last penalty: %n second(s), for a clue.</source>
+        <translation>
+            <numerusform>%1. Progreso: %2. Última penalización: %n segundo, por una pista.</numerusform>
+            <numerusform>%1. Progreso: %2. Última penalización: %n segundos, por una pista.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. Progress: %2. The last penalty: %n second(s), for a mis-click.</source>
+        <translation>
+            <numerusform>%1. Progreso: %2. Última penalización: %n segundo, por un clic erróneo.</numerusform>
+            <numerusform>%1. Progreso: %2. Última penalización: %n segundos, por un clic erróneo.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clue(s) name the %1: %2</source>
+        <translation>
+            <numerusform>%n pista nombra la ficha %1: %2</numerusform>
+            <numerusform>%n pistas nombran la ficha %1: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No clue names the %1.</source>
+        <translation>Ninguna pista nombra la ficha %1.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSizes</name>
@@ -693,6 +730,30 @@
     <message>
         <source>The puzzle was written to:<byte value="xd"/>%1</source>
         <translation>El acertijo se ha guardado en:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Player&apos;s &amp;Guide</source>
+        <translation>&amp;Guía del jugador</translation>
+    </message>
+    <message>
+        <source>Read Out &amp;Time and Progress</source>
+        <translation>Leer el &amp;tiempo y el progreso</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Left</source>
+        <translation>Mover el divisor a la &amp;izquierda</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Right</source>
+        <translation>Mover el divisor a la &amp;derecha</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Up</source>
+        <translation>Mover el divisor hacia a&amp;rriba</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Down</source>
+        <translation>Mover el divisor hacia a&amp;bajo</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1456,10 @@ programa; si no, de ../share/quillmere junto a ella.
         <source>Erase My Scores</source>
         <translation>Borrar mis récords</translation>
     </message>
+    <message>
+        <source>Space sorts the scores by the current cell&apos;s column</source>
+        <translation>Espacio ordena las puntuaciones por la columna de la celda actual</translation>
+    </message>
 </context>
 <context>
     <name>TSettingsForm</name>
@@ -1533,6 +1598,22 @@ programa; si no, de ../share/quillmere junto a ella.
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Chart of the last results</source>
+        <translation>Gráfico de los últimos resultados</translation>
+    </message>
+    <message>
+        <source>%1 x %1: %2 points</source>
+        <extracomment>One bar of the results chart in words: the board size and the score</extracomment>
+        <translation>%1 x %1: %2 puntos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s), oldest first: %1</source>
+        <translation>
+            <numerusform>%n resultado, el más antiguo primero: %1</numerusform>
+            <numerusform>%n resultados, el más antiguo primero: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,43 @@
         <source>Clue hidden</source>
         <translation>Indice masqué</translation>
     </message>
+    <message numerus="yes">
+        <source>%n second(s) added to the time.</source>
+        <translation>
+            <numerusform>%n seconde ajoutée au temps.</numerusform>
+            <numerusform>%n secondes ajoutées au temps.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1. Progress: %2.</source>
+        <extracomment>The clock (&quot;Time: 0:01:05&quot; or &quot;Untimed&quot;) and the board&apos;s progress</extracomment>
+        <translation>%1. Progression&#xa0;: %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. Progress: %2. The last penalty: %n second(s), for a clue.</source>
+        <translation>
+            <numerusform>%1. Progression&#xa0;: %2. Dernière pénalité&#xa0;: %n seconde, pour un indice.</numerusform>
+            <numerusform>%1. Progression&#xa0;: %2. Dernière pénalité&#xa0;: %n secondes, pour un indice.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. Progress: %2. The last penalty: %n second(s), for a mis-click.</source>
+        <translation>
+            <numerusform>%1. Progression&#xa0;: %2. Dernière pénalité&#xa0;: %n seconde, pour un clic erroné.</numerusform>
+            <numerusform>%1. Progression&#xa0;: %2. Dernière pénalité&#xa0;: %n secondes, pour un clic erroné.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clue(s) name the %1: %2</source>
+        <translation>
+            <numerusform>%n indice nomme la tuile %1&#xa0;: %2</numerusform>
+            <numerusform>%n indices nomment la tuile %1&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No clue names the %1.</source>
+        <translation>Aucun indice ne nomme la tuile %1.</translation>
+    </message>
 </context>
 <context>
     <name>BoardSizes</name>
@@ -693,6 +730,30 @@
     <message>
         <source>The puzzle was written to:<byte value="xd"/>%1</source>
         <translation>L’énigme a été enregistrée dans&#xa0;:<byte value="xd"/>%1</translation>
+    </message>
+    <message>
+        <source>Player&apos;s &amp;Guide</source>
+        <translation>&amp;Guide du joueur</translation>
+    </message>
+    <message>
+        <source>Read Out &amp;Time and Progress</source>
+        <translation>Lire le &amp;temps et la progression</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Left</source>
+        <translation>Déplacer le séparateur à &amp;gauche</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Right</source>
+        <translation>Déplacer le séparateur à &amp;droite</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Up</source>
+        <translation>Déplacer le séparateur vers le &amp;haut</translation>
+    </message>
+    <message>
+        <source>Move Divider &amp;Down</source>
+        <translation>Déplacer le séparateur vers le &amp;bas</translation>
     </message>
 </context>
 <context>
@@ -1395,6 +1456,10 @@ sinon de ../share/quillmere à côté de celui-ci.
         <source>Erase My Scores</source>
         <translation>Effacer mes scores</translation>
     </message>
+    <message>
+        <source>Space sorts the scores by the current cell&apos;s column</source>
+        <translation>Espace trie les scores selon la colonne de la cellule courante</translation>
+    </message>
 </context>
 <context>
     <name>TSettingsForm</name>
@@ -1533,6 +1598,22 @@ sinon de ../share/quillmere à côté de celui-ci.
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Chart of the last results</source>
+        <translation>Graphique des derniers résultats</translation>
+    </message>
+    <message>
+        <source>%1 x %1: %2 points</source>
+        <extracomment>One bar of the results chart in words: the board size and the score</extracomment>
+        <translation>%1 x %1&#xa0;: %2 points</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n result(s), oldest first: %1</source>
+        <translation>
+            <numerusform>%n résultat, le plus ancien d’abord&#xa0;: %1</numerusform>
+            <numerusform>%n résultats, le plus ancien d’abord&#xa0;: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
