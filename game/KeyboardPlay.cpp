@@ -139,7 +139,7 @@ bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
   if (!press && !(board && (remove || digit || clues)) && !dx && !dy) return false;
   // A paused game hides the board and the clues: a key that would play or
   // read them says why it does nothing.
-  if ((press || remove || digit || clues) && Form.Session().Game().Paused()) {
+  if ((press || remove || clues) && Form.Session().Game().Paused()) {
     Form.Access.Announce(Form.Access.PauseNotice());
     return true;
   }
