@@ -57,3 +57,25 @@ TBoardPos TClue::Tile(int k) const {
   if (kind->Family == TClueFamily::Vertical) return {Coords[0], Coords[k]};
   return {Coords[k - 1], Coords[kind->Tiles + k - 1]};
 }
+
+bool ClueHolds(const TClue& clue) {
+  const auto apart = [](int a, int b) { return a > b ? a - b : b - a; };
+  switch (clue.type()) {
+    case TClueType::clSameColumn:
+    case TClueType::clTwoInSameColumn:
+      return true;  // all its squares lie in column c1
+    case TClueType::clNotInSameColumn:
+      return false;  // ...and so do these, which it says do not
+    case TClueType::clAdjacent:
+      return apart(clue.c1(), clue.c2()) == 1;
+    case TClueType::clNotAdjacent:
+      return apart(clue.c1(), clue.c2()) != 1;
+    case TClueType::clLeftOf:
+      return clue.c1() < clue.c2();
+    case TClueType::clTwoAdjacent:
+      return clue.c1() != clue.c2() && apart(clue.c1(), clue.c3()) == 1 && apart(clue.c2(), clue.c3()) == 1;
+    case TClueType::clTwoAdjacentExclude:
+      return apart(clue.c1(), clue.c2()) == 2 && 2 * clue.c3() != clue.c1() + clue.c2();
+  }
+  return false;
+}

@@ -134,3 +134,9 @@ class TClue {
 // An ordered clue list: display order, the order the deduction engine tries
 // clues, and the saved order.
 using TClueList = std::vector<TClue>;
+
+// Whether a clue that fits the board is true: its coordinates name the
+// squares where its tiles stand in the solution, so its truth is a matter of
+// those columns. The deduction rules remove whatever a false clue rules out,
+// the solution's own tiles included. A value that is no kind never holds.
+bool ClueHolds(const TClue& clue);

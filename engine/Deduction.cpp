@@ -422,7 +422,10 @@ TDeductionStep TPuzzle::Deduce(bool UntilStuck, bool ShowStep) {
         case TClueType::clLeftOf:
           found = ApplyLeftOf(clue, ShowStep);
           break;
-        default:
+        case TClueType::clTwoAdjacentExclude:  // no rule: it only narrows the hints
+        case TClueType::clSameColumn:          // the vertical kinds, in the loop above
+        case TClueType::clTwoInSameColumn:
+        case TClueType::clNotInSameColumn:
           break;
       }
       if (found) {

@@ -478,7 +478,11 @@ QString TAccessibility::ClueSentence(const TClue& clue, bool step) const {
       case TClueType::clNotInSameColumn:
         text = QCoreApplication::translate("Accessibility", "The %1 and the %2 are not in the same column");
         break;
-      default:
+      case TClueType::clTwoAdjacent:  // these have the hint pane's sentences
+      case TClueType::clSameColumn:
+      case TClueType::clNotAdjacent:
+      case TClueType::clTwoInSameColumn:
+      case TClueType::clLeftOf:
         return {};
     }
   }

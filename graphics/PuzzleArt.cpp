@@ -125,8 +125,10 @@ void TPuzzleArt::DrawHorizontalClue(QPainter& p, const TPuzzle& puzzle, const TC
       TextOut(p, Left + Size + 4, Top + 4, QStringLiteral("<<"), Qt::black);
       TextOut(p, Left + Size + 2, Top + 2, QStringLiteral("<<"), Red);
       break;
-    default:
-      break;  // not a horizontal clue: its place stays as it was
+    case TClueType::clSameColumn:  // not a horizontal clue: its place stays as it was
+    case TClueType::clTwoInSameColumn:
+    case TClueType::clNotInSameColumn:
+      break;
   }
 }
 
@@ -153,7 +155,11 @@ void TPuzzleArt::DrawVerticalClue(QPainter& p, const TPuzzle& puzzle, const TClu
       TextOut(p, Left + Size / 2 - (w + 2) / 2, Top + Size / 2 - 2, QStringLiteral("X"), Red);
       break;
     }
-    default:
+    case TClueType::clTwoAdjacent:  // not a vertical clue: its place stays as it was
+    case TClueType::clAdjacent:
+    case TClueType::clNotAdjacent:
+    case TClueType::clTwoAdjacentExclude:
+    case TClueType::clLeftOf:
       break;
   }
 }

@@ -78,32 +78,6 @@ bool IsVerticalType(TClueType type) {
   return TClue(type, 0, 0, 0, 0, 0, 0).IsVertical();
 }
 
-// Whether a clue that fits the board is true: its coordinates name the
-// squares where its tiles stand in the solution, so its truth is a matter of
-// those columns. The deduction rules remove whatever a false clue rules out,
-// the solution's own tiles included.
-bool ClueHolds(const TClue& clue) {
-  const auto apart = [](int a, int b) { return a > b ? a - b : b - a; };
-  switch (clue.type()) {
-    case TClueType::clSameColumn:
-    case TClueType::clTwoInSameColumn:
-      return true;  // all its squares lie in column c1
-    case TClueType::clNotInSameColumn:
-      return false;  // ...and so do these, which it says do not
-    case TClueType::clAdjacent:
-      return apart(clue.c1(), clue.c2()) == 1;
-    case TClueType::clNotAdjacent:
-      return apart(clue.c1(), clue.c2()) != 1;
-    case TClueType::clLeftOf:
-      return clue.c1() < clue.c2();
-    case TClueType::clTwoAdjacent:
-      return clue.c1() != clue.c2() && apart(clue.c1(), clue.c3()) == 1 && apart(clue.c2(), clue.c3()) == 1;
-    case TClueType::clTwoAdjacentExclude:
-      return apart(clue.c1(), clue.c2()) == 2 && 2 * clue.c3() != clue.c1() + clue.c2();
-  }
-  return false;
-}
-
 // Thrown by the checks below and caught by ParseSavedGame: the first problem
 // ends the reading, so each check can simply stop it.
 struct TLoadFailure {
