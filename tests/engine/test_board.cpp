@@ -3,11 +3,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "GameFacts.h"
 #include "Puzzle.h"
 
 namespace {
-const int Sizes[] = {4, 5, 6, 8, 9, 10};
-}
+// Every board size the game offers.
+const std::vector<int> Sizes = [] {
+  std::vector<int> sizes;
+  for (const TBoardSize& size : BoardSizes) sizes.push_back(size.N);
+  return sizes;
+}();
+}  // namespace
 
 TEST(Board, ShuffleGivesPermutationsAndUsesExactly20000Draws) {
   for (int n : Sizes) {

@@ -3,14 +3,21 @@
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
+#include "GameFacts.h"
 #include "Puzzle.h"
 
 using enum TClueType;
 
 namespace {
 
-const int Sizes[] = {4, 5, 6, 8, 9, 10};
+// Every board size the game offers.
+const std::vector<int> Sizes = [] {
+  std::vector<int> sizes;
+  for (const TBoardSize& size : BoardSizes) sizes.push_back(size.N);
+  return sizes;
+}();
 
 // What a clue claims, read on the solution columns its coordinates name.
 bool ClueIsTrue(const TClue& c) {

@@ -536,7 +536,7 @@ TEST(ProgramArguments, ABadPuzzleIsRefusedInOneLineBeforeAnyWindow) {
   TestApp();
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("QT_QPA_PLATFORM", "no-such-platform");
-  for (const char* bad : {"7:12", "6:0", "6:1000000", "6", "six:1", "6:1:2"}) {
+  for (const char* bad : {"17:12", "6:0", "6:1000000", "6", "six:1", "6:1:2"}) {
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(QUILLMERE_RUNTIME_DIR "/quillmere"), {"--puzzle", bad});
@@ -767,7 +767,7 @@ TEST(RunningGame, TheFrontSocketServesItsUserAloneWithinATimeAndOutlivesAFlood) 
   EXPECT_EQ(Ask(name, 6, 17), TFrontAnswer::Taken);
   EXPECT_EQ(Ask(name, 0, 0), TFrontAnswer::Taken) << "only to the front";
   // No such size, odd numbers: refused before anything is asked.
-  for (const auto& [size, number] : {std::pair{7, 1}, {6, -5}, {6, 2147483647}, {6, 0}, {0, 3}})
+  for (const auto& [size, number] : {std::pair{17, 1}, {6, -5}, {6, 2147483647}, {6, 0}, {0, 3}})
     EXPECT_EQ(Ask(name, size, number), TFrontAnswer::Refused) << size << ":" << number;
   // A dialog open: it comes to the front, and the later start is told the
   // puzzle was not opened.

@@ -76,7 +76,7 @@ TEST(PuzzleNumbers, NumbersAreClampedAndSizesListed) {
   EXPECT_EQ(ClampPuzzleNumber(0), 1);
   EXPECT_EQ(ClampPuzzleNumber(1234567890123LL), 999999);
   EXPECT_EQ(IndexForSize(8), 3);
-  EXPECT_EQ(IndexForSize(7), -1);
+  EXPECT_EQ(IndexForSize(17), -1);  // candidate sets hold 16 tiles
   EXPECT_EQ(SizeForIndex(5), 10);
   EXPECT_EQ(SizeForIndex(6), 0);
 }
