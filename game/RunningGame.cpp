@@ -1,5 +1,6 @@
 #include "RunningGame.h"
 
+#include "FileBytes.h"
 #include "GameFacts.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <QTimer>
 
 #include <cerrno>
-#include <cstring>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -33,10 +33,6 @@ constexpr qint64 MaxRequestBytes = 64 * 1024;
 // idle connections cannot use up the game's files.
 constexpr int RequestTimeMs = 3000;
 constexpr int MaxOpenConnections = 16;
-
-QString SystemError(int error) {
-  return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // A folder that only this user can write and enter: not a link, the user's
 // own, no permissions for group or others.

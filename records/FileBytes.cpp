@@ -13,11 +13,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
 QString SystemError(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
+
+namespace {
 
 QString Megabytes(qint64 bytes) {
   //: A file size in megabytes.

@@ -23,6 +23,9 @@ struct [[nodiscard]] TFileBytes : TResult {
   bool Special = false;  // it exists but is no regular file (a FIFO, a device, a folder)
 };
 
+// The system's words for an errno value ("No space left on device").
+QString SystemError(int error);
+
 // Reads a regular file of at most limit bytes. A FIFO, a device or a folder
 // is refused without waiting for a writer and without reading, so a damaged
 // folder can neither hang the game nor fill its memory.

@@ -1,5 +1,7 @@
 #include "RecordsLock.h"
 
+#include "FileBytes.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
@@ -8,7 +10,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,10 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString SystemError(int error) {
-  return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // What a lock file says of its holder: the process and the computer.
 struct THolder {
