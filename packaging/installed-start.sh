@@ -11,25 +11,29 @@ work=$(mktemp -d)
 game=
 trap 'if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The game's languages are its translation files' (English's holds only plural forms).
+languages=$(for ts in "$(dirname "$0")"/../translations/quillmere_*.ts; do
+  basename "$ts" .ts | sed 's/^quillmere_//'; done)
+others=$(echo "$languages" | grep -vx en)
 
 "$cmake" --install "$build" --prefix "$work/prefix" >/dev/null
 prefix=$work/prefix
 for f in games/quillmere games/quillmere-puzzle "share/quillmere/tiles/Row 10" share/quillmere/sounds/pop.wav \
-         share/quillmere/title.jpg "share/quillmere/Players Guide.html" "share/quillmere/Players Guide.de.html" \
-         "share/quillmere/Players Guide.fr.html" "share/quillmere/Players Guide.es.html" \
+         share/quillmere/title.jpg "share/quillmere/Players Guide.html" \
          share/applications/net.vantor.Quillmere.desktop share/metainfo/net.vantor.Quillmere.metainfo.xml \
          share/icons/hicolor/scalable/apps/quillmere.svg share/icons/hicolor/48x48/apps/quillmere.png \
          share/man/man6/quillmere.6.gz share/man/man6/quillmere-puzzle.6.gz \
          share/doc/quillmere/copyright share/doc/quillmere/changelog.gz; do
   [ -e "$prefix/$f" ] || fail "not installed: $f"
 done
-for lang in en de fr es; do
+for lang in $languages; do
   [ -s "$prefix/share/quillmere/translations/quillmere_$lang.qm" ] &&
     grep -q "  quillmere_$lang.qm$" "$prefix/share/quillmere/translations/quillmere.sha256" ||
     fail "not installed: share/quillmere/translations/quillmere_$lang.qm, or its digest"
 done
 # The desktop entry speaks the game's languages (the name stays Quillmere).
-for lang in de fr es; do
+for lang in $others; do
+  [ -e "$prefix/share/quillmere/Players Guide.$lang.html" ] || fail "not installed: the Player's Guide in $lang"
   for key in Name GenericName Comment Keywords; do
     grep -q "^$key\[$lang\]=." "$prefix/share/applications/net.vantor.Quillmere.desktop" ||
       fail "the desktop entry has no $key[$lang]"

@@ -10,6 +10,10 @@ lintian=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# The game's languages are its translation files' (English's holds only plural forms).
+languages=$(for ts in "$(dirname "$0")"/../translations/quillmere_*.ts; do
+  basename "$ts" .ts | sed 's/^quillmere_//'; done)
+others=$(echo "$languages" | grep -vx en)
 
 (cd "$build" && "$cpack" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack -G DEB"; }
 deb=$(ls "$work"/out/*.deb)
@@ -26,16 +30,16 @@ dpkg-deb -x "$deb" "$work/root"
 root=$work/root
 for f in usr/games/quillmere usr/games/quillmere-puzzle usr/games/quillmere-print \
          usr/share/doc/quillmere/copyright usr/share/doc/quillmere/changelog.gz "usr/share/quillmere/tiles/Row 1" \
-         "usr/share/quillmere/Players Guide.html" "usr/share/quillmere/Players Guide.de.html" \
-         "usr/share/quillmere/Players Guide.fr.html" "usr/share/quillmere/Players Guide.es.html"; do
+         "usr/share/quillmere/Players Guide.html"; do
   [ -e "$root/$f" ] || fail "not in the package: /$f"
 done
-for lang in en de fr es; do
+for lang in $languages; do
   [ -s "$root/usr/share/quillmere/translations/quillmere_$lang.qm" ] &&
     grep -q "  quillmere_$lang.qm$" "$root/usr/share/quillmere/translations/quillmere.sha256" ||
     fail "not in the package: /usr/share/quillmere/translations/quillmere_$lang.qm, or its digest"
 done
-for lang in de fr es; do
+for lang in $others; do
+  [ -e "$root/usr/share/quillmere/Players Guide.$lang.html" ] || fail "not in the package: the Player's Guide in $lang"
   grep -q "^Comment\[$lang\]=." "$root/usr/share/applications/net.vantor.Quillmere.desktop" ||
     fail "the packaged desktop entry has no Comment[$lang]"
 done
