@@ -3,6 +3,7 @@
 #include "MainFormProbe.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
+#include "TestApp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,18 +20,6 @@
 
 inline void PrintTo(const QString& text, std::ostream* out) {
   *out << '"' << text.toStdString() << '"';
-}
-
-// One application for the whole test program, with silent audio.
-inline QApplication& TestApp() {
-  static int argc = 1;
-  static char name[] = "test_game";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    return new QApplication(argc, argv);
-  }();
-  return *app;
 }
 
 // A fresh data folder holding the generated tiles and sounds, with the

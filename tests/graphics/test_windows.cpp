@@ -1,9 +1,9 @@
 #include "AboutForm.h"
 #include "HelpForm.h"
 #include "SplashForm.h"
+#include "TestApp.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -27,14 +27,6 @@ inline void PrintTo(const QUrl& url, std::ostream* out) {
 }
 
 namespace {
-
-QApplication& TestApp() {
-  static int argc = 1;
-  static char name[] = "test_windows";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
 
 const QString RuntimeDir = QStringLiteral(QUILLMERE_RUNTIME_DIR);
 const QString Donation = QStringLiteral("https://donate.example.org/quillmere");

@@ -5,6 +5,7 @@
 #include "SavedGame.h"
 #include "ScriptedDialogs.h"
 #include "Session.h"
+#include "TestApp.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,14 +21,6 @@
 #include <utility>
 
 namespace {
-
-QCoreApplication& App() {
-  static int argc = 1;
-  static char name[] = "test_session";
-  static char* argv[] = {name, nullptr};
-  static QCoreApplication* app = new QCoreApplication(argc, argv);
-  return *app;
-}
 
 // What a front end would be told.
 struct TRecorder : TSessionObserver {
@@ -54,7 +47,7 @@ struct TRecorder : TSessionObserver {
 class SessionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    App();
+    TestCoreApp();
     QDir(Dir.path()).mkpath("Players/Saved Games");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Dir.filePath("store"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, Dir.filePath("store"));

@@ -2,9 +2,9 @@
 #include "RecordsTestSupport.h"
 #include "ScoreForm.h"
 #include "ScoreTable.h"
+#include "TestApp.h"
 
 #include <QAbstractItemModel>
-#include <QApplication>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -14,15 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QApplication& TestApp() {
-  static int argc = 1;
-  static char name[] = "test_score_form";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: Qt's own statics may go first at exit.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
 
 class ScoreFormTest : public ::testing::Test {
  protected:

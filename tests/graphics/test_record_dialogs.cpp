@@ -4,8 +4,8 @@
 #include "Settings.h"
 #include "SettingsForm.h"
 #include "StatisticsForm.h"
+#include "TestApp.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -24,14 +24,6 @@
 #include <tuple>
 
 namespace {
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "test_record_dialogs";
-  static char* argv[] = {name, nullptr};
-  // Never destroyed: tearing Qt down after main() has returned crashes.
-  static QApplication* app = new QApplication(argc, argv);
-  return *app;
-}
 QPushButton* Button(QWidget& dialog, const QString& text) {
   for (QPushButton* b : dialog.findChildren<QPushButton*>())
     if (b->text() == text) return b;
@@ -40,7 +32,7 @@ QPushButton* Button(QWidget& dialog, const QString& text) {
 }  // namespace
 
 TEST(OptionsDialog, BoxesAndTrackBarChangeThePreferencesAtOnce) {
-  App();
+  TestApp();
   TSettings settings(QStringLiteral("/nonexistent/quillmere"));
   settings.Prefs.Difficulty = 5;
   settings.Prefs.TimerOn = true;
@@ -95,7 +87,7 @@ TEST(OptionsDialog, BoxesAndTrackBarChangeThePreferencesAtOnce) {
 }
 
 TEST(PlayerDialog, ARefusedNameKeepsTheDialogOpenWithItsText) {
-  App();
+  TestApp();
   TPlayerForm form;
   form.CheckName = [](const QString& name) {
     return name == QStringLiteral("Anna") ? QStringLiteral("taken") : QString();
@@ -118,7 +110,7 @@ TEST(PlayerDialog, ARefusedNameKeepsTheDialogOpenWithItsText) {
 }
 
 TEST(StatisticsWindow, ShowsEachSizesFiguresAndPlotsTheLastResults) {
-  App();
+  TestApp();
   TScoreTable table;
   (void)table.AddScore("Ann", 1, 6, 100, 1, 0, 5);
   (void)table.AddScore("Ann", 2, 6, 351, 2, 1, 5);
