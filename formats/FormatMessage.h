@@ -16,11 +16,12 @@ struct TFormatMessage;
 // One value of a message's %1, %2, ...: text as it stands (UTF-8, such as a
 // field's value from a file: never translated), a whole number, or a message
 // that is translated in its turn.
+// (The constructors follow TFormatMessage, which a message value needs whole.)
 struct TFormatArg {
-  TFormatArg(std::string text) : Text(std::move(text)) {}
-  TFormatArg(const char* text) : Text(text) {}
-  TFormatArg(long long number) : IsNumber(true), Number(number) {}
-  TFormatArg(int number) : IsNumber(true), Number(number) {}
+  TFormatArg(std::string text);
+  TFormatArg(const char* text);
+  TFormatArg(long long number);
+  TFormatArg(int number);
   TFormatArg(TFormatMessage message);
 
   bool IsNumber = false;
@@ -45,6 +46,10 @@ struct TFormatMessage {
   bool empty() const { return Source == nullptr; }
 };
 
+inline TFormatArg::TFormatArg(std::string text) : Text(std::move(text)) {}
+inline TFormatArg::TFormatArg(const char* text) : Text(text) {}
+inline TFormatArg::TFormatArg(long long number) : IsNumber(true), Number(number) {}
+inline TFormatArg::TFormatArg(int number) : IsNumber(true), Number(number) {}
 inline TFormatArg::TFormatArg(TFormatMessage message) : Message{std::move(message)} {}
 
 // The outcome of a reader: an empty Error means it worked.

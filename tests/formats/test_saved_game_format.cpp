@@ -248,7 +248,7 @@ class DamagedSavedGame : public ::testing::Test {
   std::string ReadError(const std::string& text) const {
     TSavedGame target = Untouched;
     const TFormatResult result = ParseSavedGame(text, target);
-    const std::string message = EnglishText(result.Error);
+    std::string message = EnglishText(result.Error);
     if (!result) {
       EXPECT_EQ(target, Untouched) << message;
     }
