@@ -5,10 +5,12 @@
 
 namespace {
 
-// A file's text as it stands: a byte order mark in it is shown too, and a
-// byte that is no UTF-8 reads as the replacement character.
+// A file's text as it stands: a byte order mark in it is shown too, and
+// bytes that are no UTF-8 (a character cut off at the end too) read as the
+// replacement character.
 QString FileText(const std::string& bytes) {
-  QStringDecoder decode(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+  QStringDecoder decode(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
   return decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 

@@ -81,6 +81,10 @@ TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
   WriteText(path, QByteArray::fromStdString(SavedGameText(second)).replace("size=6", "size=7"));
   EXPECT_EQ(ReadSavedGame(path, read).Error,
             "line 1, field \"size\": 7 is not a board size (4, 5, 6, 8, 9 or 10)");
+  // A file's own text as it stands, a character cut off at its end too.
+  WriteText(path, QByteArray::fromStdString(SavedGameText(second)).replace("size=6", "size=6\xC3"));
+  EXPECT_EQ(ReadSavedGame(path, read).Error,
+            QString::fromUtf8("line 1, field \"size\": '6\xEF\xBF\xBD' is not a valid integer value"));
   TSavedGame other = second;
   other.Horizontal.pop_back();
   ASSERT_TRUE(WriteSavedGame(path, other));
