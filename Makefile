@@ -35,7 +35,7 @@ CLANG_FORMAT   ?= clang-format
 CXX_SOURCES = $(shell git ls-files '*.cpp' '*.h')
 # The sources clang-tidy checks: those the plain build compiles (the fuzz
 # targets are built by clang in their own build and not listed there).
-LINT_DIRS := app|bench|engine|game|graphics|records|rules|session|tests|tools
+LINT_DIRS := app|bench|engine|formats|game|graphics|records|rules|session|tests|tools
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build build-game build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean \
@@ -73,7 +73,7 @@ build-asan: deps
 # their own that holds only the libraries the targets need.
 build-fuzz: deps
 	CC=clang CXX=clang++ $(CMAKE) -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_FUZZ=ON \
-	  -DQUILLMERE_BENCH=OFF -DQUILLMERE_LAYERS="engine;rules;records;graphics;tools"
+	  -DQUILLMERE_BENCH=OFF -DQUILLMERE_LAYERS="engine;rules;formats;records;graphics;tools"
 	$(CMAKE) --build $(FUZZ) --target quillmere_fuzzers -j $(JOBS)
 
 fuzz: build-fuzz

@@ -106,7 +106,8 @@ int main(int argc, char** argv) {
       game.Errors = 2;
       game.Clues = 1;
     }
-    ok &= Put("savedgame", QStringLiteral("size%1.sav").arg(size), SavedGameText(game));
+    ok &= Put("savedgame", QStringLiteral("size%1.sav").arg(size),
+              QByteArray::fromStdString(SavedGameText(game)));
   }
 
   // Score files: a few entries, one unreadable line kept among them.

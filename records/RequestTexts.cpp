@@ -1,14 +1,11 @@
 #include "RequestTexts.h"
 
+#include "FormatTexts.h"
+
 #include <QCoreApplication>
-#include <QStringList>
 
 QString BoardSizeListText() {
-  QStringList sizes;
-  for (const TBoardSize& size : BoardSizes) sizes << QString::number(size.N);
-  const QString last = sizes.takeLast();
-  //: The board sizes: %1 all but the last, as "4, 5, 6, 8, 9", and %2 the last, as "10"
-  return QCoreApplication::translate("BoardSizes", "%1 or %2").arg(sizes.join(QStringLiteral(", ")), last);
+  return FormatMessageText(BoardSizeListMessage());
 }
 
 QString RequestProblemText(TRequestProblem problem, const QString& given) {

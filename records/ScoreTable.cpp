@@ -3,6 +3,8 @@
 #include "GameRules.h"
 
 #include "FileBytes.h"
+#include "FormatTexts.h"
+#include "ScoreLine.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,46 +12,11 @@
 #include <QHash>
 
 #include <algorithm>
-#include <charconv>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace {
-
-constexpr char Separator = '~';
-
-// The value of the field `key` in a one-line record: the field begins where
-// the key and "=" stand at the start of the text or right after a separator,
-// the first such field counts, and its value runs to the next separator or
-// the end of the text. It reads the UTF-8 bytes: a separator or "=" is never
-// a part of another character.
-std::optional<QByteArrayView> ReadField(QByteArrayView text, QByteArrayView key, char separator) {
-  const char* const end = text.data() + text.size();
-  for (const char* field = text.data(); field < end;) {
-    const char* const next = std::find(field, end, separator);
-    if (next - field > key.size() && field[key.size()] == '=' && std::equal(key.begin(), key.end(), field))
-      return QByteArrayView(field + key.size() + 1, next);
-    if (next == end) break;
-    field = next + 1;
-  }
-  return std::nullopt;
-}
-
-// Plain decimal with an optional sign that fits 32 bits; anything else is no
-// whole number.
-std::optional<std::int32_t> WholeNumber(QByteArrayView text) {
-  if (!text.isEmpty() && text.front() == '+') {
-    text = text.sliced(1);
-    if (!text.isEmpty() && text.front() == '-') return std::nullopt;
-  }
-  std::int32_t value = 0;
-  const char* const end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (text.isEmpty() || error != std::errc() || stop != end) return std::nullopt;
-  return value;
-}
 
 // Names compare by character code with only a to z folded to A to Z.
 char16_t Folded(QChar c) {
@@ -69,85 +36,66 @@ struct TLineResult {
 
 // Names seen so far: a table holds many entries of few players, and one
 // shared string per player keeps the table small and quick to go through.
-using TNames = QHash<QByteArrayView, QString>;
+using TNames = QHash<QByteArray, QString>;
 
 TLineResult ReadScoreLine(QByteArrayView line, TNames& names) {
-  TScore score;
-  static constexpr std::pair<QByteArrayView, std::int32_t TScore::*> numbers[] = {
-      {"number", &TScore::Number}, {"size", &TScore::Size},   {"time", &TScore::Time},
-      {"errors", &TScore::Errors}, {"clues", &TScore::Clues}, {"difficulty", &TScore::Difficulty},
-      {"score", &TScore::Score},
-  };
-  for (const auto& [key, field] : numbers) {
-    const std::optional<QByteArrayView> text = ReadField(line, key, Separator);
-    if (!text)
-      return {std::nullopt, QCoreApplication::translate("Scores", "the field \"%1\" is missing")
-                                .arg(QLatin1String(key.data(), key.size()))};
-    const std::optional<std::int32_t> value = WholeNumber(*text);
-    if (!value)
-      return {std::nullopt, QCoreApplication::translate("Scores", "'%1' is not a valid integer value")
-                                .arg(QString::fromUtf8(*text))};
-    score.*field = *value;
-  }
-  const std::optional<QByteArrayView> player = ReadField(line, "player", Separator);
-  if (!player)
-    return {std::nullopt, QCoreApplication::translate("Scores", "the field \"player\" is missing")};
-  auto name = names.constFind(*player);
+  TScoreLine read;
+  if (const TFormatResult parsed =
+          ParseScoreLine(std::string_view(line.data(), static_cast<std::size_t>(line.size())), read);
+      !parsed)
+    return {std::nullopt, FormatMessageText(parsed.Error)};
+  // Looked up in place; a name not seen yet is kept as a copy.
+  const QByteArray player =
+      QByteArray::fromRawData(read.Player.data(), static_cast<qsizetype>(read.Player.size()));
+  auto name = names.constFind(player);
   // A name another program wrote in Latin-1 stays the same name when the
   // table is written back in UTF-8.
-  if (name == names.constEnd()) name = names.insert(*player, QString::fromUtf8(TolerantUtf8(*player)));
-  score.Player = *name;
-  return {std::move(score), {}};
+  if (name == names.constEnd())
+    name =
+        names.insert(QByteArray(player.constData(), player.size()), QString::fromUtf8(TolerantUtf8(player)));
+  return {
+      TScore{read.Number, read.Size, *name, read.Time, read.Errors, read.Clues, read.Difficulty, read.Score},
+      {}};
 }
 
 // The file's text: one line per entry, then the unreadable lines as read.
-// Written straight into one buffer; a table of many entries is written at
-// every change.
-QByteArray ScoreText(const std::vector<TScore>& entries, const std::vector<QByteArray>& unreadable) {
-  constexpr qsizetype LineBound = 160;  // the keys, separators, line end and seven numbers
-  qsizetype bound = 0;
-  for (const TScore& s : entries) bound += LineBound + 3 * s.Player.size();
-  for (const QByteArray& line : unreadable) bound += line.size() + 2;
-  QByteArray text(bound, Qt::Uninitialized);
-  char* out = text.data();
-  // Literal pieces have their length fixed, so each copy is a few moves
-  // rather than a call.
-  auto put = [&out]<std::size_t N>(const char(&part)[N]) {
-    std::memcpy(out, part, N - 1);
-    out += N - 1;
-  };
-  auto number = [&out, &put]<std::size_t N>(const char(&key)[N], std::int32_t value) {
-    put(key);
-    out = std::to_chars(out, out + 11, value).ptr;
-  };
+// A table of many entries is written at every change: one buffer, and one
+// line whose name is only replaced.
+std::string ScoreText(const std::vector<TScore>& entries, const std::vector<QByteArray>& unreadable) {
+  constexpr std::size_t LineBound = 160;  // the keys, separators, line end and seven numbers
+  std::size_t bound = 0;
+  for (const TScore& s : entries) bound += LineBound + 3 * static_cast<std::size_t>(s.Player.size());
+  for (const QByteArray& line : unreadable) bound += static_cast<std::size_t>(line.size()) + 2;
+  std::string text;
+  text.reserve(bound);
+  TScoreLine line;
   for (const TScore& s : entries) {
-    put("player=");
     const QString& name = s.Player;
+    line.Player.clear();
     if (std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-      for (const QChar c : name) *out++ = static_cast<char>(c.unicode());
+      for (const QChar c : name) line.Player += static_cast<char>(c.unicode());
     } else {
       const QByteArray utf8 = name.toUtf8();
-      out = std::copy(utf8.begin(), utf8.end(), out);
+      line.Player.assign(utf8.constData(), static_cast<std::size_t>(utf8.size()));
     }
-    number("~number=", s.Number);
-    number("~size=", s.Size);
-    number("~time=", s.Time);
-    number("~errors=", s.Errors);
-    number("~clues=", s.Clues);
-    number("~difficulty=", s.Difficulty);
-    number("~score=", s.Score);
-    put("~\r\n");
+    line.Number = s.Number;
+    line.Size = s.Size;
+    line.Time = s.Time;
+    line.Errors = s.Errors;
+    line.Clues = s.Clues;
+    line.Difficulty = s.Difficulty;
+    line.Score = s.Score;
+    AppendScoreLine(text, line);
   }
-  for (const QByteArray& line : unreadable) {
-    out = std::copy(line.begin(), line.end(), out);
-    put("\r\n");
+  for (const QByteArray& kept : unreadable) {
+    text.append(kept.constData(), static_cast<std::size_t>(kept.size()));
+    text += "\r\n";
   }
-  text.truncate(out - text.data());
   return text;
 }
 
 // The whole content, the previous file staying as it was when this fails.
-TResult WriteWhole(const QString& path, const QByteArray& content) {
+TResult WriteWhole(const QString& path, QByteArrayView content) {
   const TResult written = WriteFileWhole(path, content);
   if (written) return {};
   return {QCoreApplication::translate("Records", "Unable to write to %1: %2").arg(path, written.Error)};
@@ -480,7 +428,8 @@ TResult TScoreTable::Write() {
   if (ScoreFile.isEmpty()) return {};
   Pending = true;
   if (TResult backed = BackUp(); !backed) return backed;
-  TResult written = WriteWhole(ScoreFile, ScoreText(Entries, Unreadable));
+  const std::string text = ScoreText(Entries, Unreadable);
+  TResult written = WriteWhole(ScoreFile, QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
   if (written) Pending = false;
   return written;
 }

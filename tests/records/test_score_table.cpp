@@ -74,16 +74,6 @@ TEST_F(ScoreTableTest, ScoreLinesReadByKeyAndWriteBackByteForByte) {
       file + "player=Zo\xC3\xAB~number=99~size=4~time=10~errors=0~clues=0~difficulty=3~score=39890~\r\n");
   ASSERT_TRUE(table.DeletePlayerScores("ZOë").Ok());
   EXPECT_EQ(ReadText(ScoreFile()), file);
-
-  // Fields are found by key, in any order, only at a field's start; a last
-  // line may lack its line end.
-  WriteText(ScoreFile(),
-            "score=9~difficulty=1~clues=0~errors=3~time=20~size=4~number=5~player=Cy~extra=1\r\n"
-            "player=Di~xnumber=1~number=6~size=4~time=1~errors=0~clues=0~difficulty=0~score=7~");
-  table = Loaded();
-  ASSERT_EQ(table.Scores().size(), 2u);
-  EXPECT_EQ(table.Scores()[0], (TScore{5, 4, "Cy", 20, 3, 0, 1, 9}));
-  EXPECT_EQ(table.Scores()[1].Number, 6);
 }
 
 TEST_F(ScoreTableTest, EachCompletionIsItsOwnEntryHighlightedUntilTheNext) {
