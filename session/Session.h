@@ -1,9 +1,7 @@
 #pragma once
 
-#include "BoardPos.h"
 #include "Dialogs.h"
 #include "GameController.h"
-#include "PuzzleObserver.h"
 #include "ScoreTable.h"
 #include "Settings.h"
 
@@ -12,7 +10,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QWidget;
 
