@@ -63,7 +63,7 @@ void BM_ClueStep(benchmark::State& state) {
   TMainForm& form = *window.Form;
   for (auto _ : state) {
     state.PauseTiming();
-    form.Session().Game().Puzzle.ResetBoard();
+    form.Session().Controller().Puzzle.ResetBoard();
     state.ResumeTiming();
     form.ClueBtnClick();
   }

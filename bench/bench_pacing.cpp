@@ -39,12 +39,12 @@ struct TPaintCounter : QObject {
 void BM_AnimationPacing(benchmark::State& state) {
   TBenchWindow window(static_cast<int>(state.range(0)), 1);
   TMainForm& form = *window.Form;
-  TPuzzle& puzzle = form.Session().Game().Puzzle;
+  TPuzzle& puzzle = form.Session().Controller().Puzzle;
   for (auto _ : state) {
     for (int r = 1; r <= form.N(); ++r)
       for (int c = 1; c <= form.N(); ++c)
         if (!puzzle.Square(c, r).IsSolved())
-          form.Session().Game().Press({c, r, puzzle.Square(c, r).localindex(), TButton::Left});
+          form.Session().Controller().Press({c, r, puzzle.Square(c, r).localindex(), TButton::Left});
     form.Timer1Timer();  // completes and starts the animation
     if (!form.WinTimer->isActive()) std::abort();
     TPaintCounter counter(*TMainFormProbe::Effects(form));

@@ -35,11 +35,11 @@ struct TSoakWindow : TBenchWindow {
   // starts the animation.
   void Complete() {
     TMainForm& form = *Form;
-    TPuzzle& puzzle = form.Session().Game().Puzzle;
+    TPuzzle& puzzle = form.Session().Controller().Puzzle;
     for (int r = 1; r <= form.N(); ++r)
       for (int c = 1; c <= form.N(); ++c)
         if (!puzzle.Square(c, r).IsSolved())
-          form.Session().Game().Press({c, r, puzzle.Square(c, r).localindex(), TButton::Left});
+          form.Session().Controller().Press({c, r, puzzle.Square(c, r).localindex(), TButton::Left});
     form.Timer1Timer();
     if (!form.WinTimer->isActive()) std::abort();
   }

@@ -225,7 +225,7 @@ class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterfa
   }
   // A paused board shows nothing, to the eye or in words.
   int N() const {
-    const TGame& game = Access.Form.Session().Game();
+    const TGameController& game = Access.Form.Session().Game();
     return game.BoardReady() && !game.Paused() ? Access.Form.N() : 0;
   }
   QAccessibleInterface* Square(int c, int r) const {
@@ -377,7 +377,7 @@ class TClueListAccessible : public TWordsAccessible {
     return Vertical ? puzzle.VerticalClues : puzzle.HorizontalClues;
   }
   int childCount() const override {
-    const TGame& game = Access.Form.Session().Game();
+    const TGameController& game = Access.Form.Session().Game();
     return game.BoardReady() && !game.Paused() ? int(Clues().size()) : 0;
   }
   QAccessibleInterface* child(int index) const override {
@@ -663,7 +663,7 @@ QAccessibleInterface* TAccessibility::CursorTarget(TKeyPane pane) const {
   TPaintBox* box = pane == TKeyPane::Board        ? Form.PaintBox1
                    : pane == TKeyPane::Horizontal ? Form.HorizontalPaintBox
                                                   : Form.VerticalPaintBox;
-  const TGame& game = Form.Session().Game();
+  const TGameController& game = Form.Session().Game();
   if (!k.Active || k.Pane != pane || !box->hasFocus() || !game.BoardReady() || game.Paused()) return nullptr;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
   if (!iface) return nullptr;
@@ -707,17 +707,6 @@ void TAccessibility::PuzzleChanged(TPuzzleChange change) {
                  .arg(Form.RzLabel1->text(), Form.ComboBox1->currentText()));
   else if (change == TPuzzleChange::Restarted)
     Announce(QCoreApplication::translate("Accessibility", "The puzzle starts again."));
-  const TPuzzle& puzzle = Form.Session().Game().Puzzle;
-  Solved.assign(std::size_t(MaxBoardSize * MaxBoardSize), false);
-  for (int c = 1; c <= Form.N(); ++c)
-    for (int r = 1; r <= Form.N(); ++r)
-      Solved[std::size_t((c - 1) * MaxBoardSize + r - 1)] = puzzle.Square(c, r).IsSolved();
-  for (const bool vertical : {false, true}) {
-    std::vector<bool>& shown = Shown[vertical];
-    shown.clear();
-    for (const TClue& clue : vertical ? puzzle.VerticalClues : puzzle.HorizontalClues)
-      shown.push_back(clue.shown());
-  }
   Reordered();
 }
 
@@ -730,35 +719,26 @@ void TAccessibility::Reordered() {
   }
 }
 
-void TAccessibility::SquaresChanged(const std::vector<TBoardPos>& squares) {
-  const TPuzzle& puzzle = Form.Session().Game().Puzzle;
-  for (const TBoardPos& p : squares) {
-    if (p.c < 1 || p.c > MaxBoardSize || p.r < 1 || p.r > MaxBoardSize) continue;
-    auto&& was = Solved[std::size_t((p.c - 1) * MaxBoardSize + p.r - 1)];
-    const bool now = puzzle.Square(p.c, p.r).IsSolved();
-    // The square the keys pressed says so itself, as the focus.
-    if (now && !was && !CursorOnBoardSquare(p.c, p.r)) Announce(PlacedText(p.c, p.r));
-    was = now;
-  }
-}
-
-void TAccessibility::Pressed(const TMove& move, TPressResult result) {
-  const QString tile = TileName(move.r, move.q);
-  const bool keys = CursorOnBoardSquare(move.c, move.r);
-  switch (result) {
+void TAccessibility::SquareChanged(const TSquareChange& change) {
+  const int c = change.Square.c, r = change.Square.r;
+  const bool keys = CursorOnBoardSquare(c, r);
+  // The square the keys pressed says so itself, as the focus.
+  if (change.JustSolved && !keys) Announce(PlacedText(c, r));
+  const QString tile = TileName(r, change.PressedTile);
+  switch (change.Press) {
     case TPressResult::Placed:
       // The announcements of the squares that followed would cut short the
       // focus saying this one.
-      if (keys && !Pending.isEmpty()) AnnounceFirst(PlacedText(move.c, move.r));
+      if (keys && !Pending.isEmpty()) AnnounceFirst(PlacedText(c, r));
       break;
     case TPressResult::Removed:
       Announce(QCoreApplication::translate("Accessibility", "%1 removed").arg(tile));
       break;
     case TPressResult::RemovedAndSolved: {
       const QString removed = QCoreApplication::translate("Accessibility", "%1 removed").arg(tile);
-      AnnounceFirst(keys ? QCoreApplication::translate("Accessibility", "%1. %2")
-                               .arg(removed, PlacedText(move.c, move.r))
-                         : removed);
+      AnnounceFirst(
+          keys ? QCoreApplication::translate("Accessibility", "%1. %2").arg(removed, PlacedText(c, r))
+               : removed);
       break;
     }
     case TPressResult::Restored:
@@ -773,41 +753,33 @@ void TAccessibility::Pressed(const TMove& move, TPressResult result) {
   }
 }
 
-void TAccessibility::CluesChanged(bool vertical, bool all) {
-  const TPuzzle& puzzle = Form.Session().Game().Puzzle;
-  const TClueList& clues = vertical ? puzzle.VerticalClues : puzzle.HorizontalClues;
-  std::vector<bool>& shown = Shown[vertical];
-  shown.resize(clues.size(), true);
-  if (all) {
+void TAccessibility::ClueChanged(const TClueChange& change) {
+  if (change.Index < 0)
     Announce(QCoreApplication::translate("Accessibility", "Every clue is shown."));
-  } else {
-    for (std::size_t i = 0; i < clues.size(); ++i)
-      if (clues[i].shown() != shown[i])
-        Announce(clues[i].shown() ? QCoreApplication::translate("Accessibility", "Clue shown")
-                                  : QCoreApplication::translate("Accessibility", "Clue hidden"));
-  }
-  for (std::size_t i = 0; i < clues.size(); ++i) shown[i] = clues[i].shown();
+  else
+    Announce(change.Shown ? QCoreApplication::translate("Accessibility", "Clue shown")
+                          : QCoreApplication::translate("Accessibility", "Clue hidden"));
 }
 
 void TAccessibility::StateChanged(TStateChange change) {
-  const TGame& game = Form.Session().Game();
-  if (change == TStateChange::Completed) {
+  if (change == TStateChange::Completed)
     Announce(Form.Session().Prefs().TimerOn
                  ? QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved. %1")
                        .arg(Form.TimeLbl->text())
                  : QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved."));
-    return;
-  }
-  if (change != TStateChange::Phase) return;
+}
+
+void TAccessibility::PhaseChanged(const TPhaseChange& change) {
   // The player's own pause; a window open over the game pauses it too, and
   // says so itself.
-  const bool paused = game.PlayerPaused();
+  const bool paused = change.Cause == TPauseCause::Player;
   if (paused != PlayerPaused)
     Announce(paused ? PauseNotice() : QCoreApplication::translate("Accessibility", "The game goes on."));
   PlayerPaused = paused;
   // The paused board and clues hide their squares and sentences.
-  if (game.Paused() != WasPaused) {
-    WasPaused = game.Paused();
+  const bool hidden = change.Cause != TPauseCause::None;
+  if (hidden != WasPaused) {
+    WasPaused = hidden;
     Reordered();
   }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BoardPos.h"
-#include "Game.h"
+#include "GameController.h"
 #include "KeyCursor.h"
 
 #include <QAccessible>
@@ -39,13 +39,16 @@ class TAccessibility {
 
   // What the session reported.
   void PuzzleChanged(TPuzzleChange change);
-  void SquaresChanged(const std::vector<TBoardPos>& squares);
+  // A square the cascade or a step solved is said; for the square pressed,
+  // what the press did where the board's look is all that tells it (a
+  // removed or restored candidate).
+  void SquareChanged(const TSquareChange& change);
   void StateChanged(TStateChange change);
-  // A clue of this panel was hidden or shown (all: every clue shown).
-  void CluesChanged(bool vertical, bool all);
-  // What a press on a board cell did, said when the board's look is all that
-  // tells it (a removed or restored candidate).
-  void Pressed(const TMove& move, TPressResult result);
+  // The player's pause and its end are said; the board and clues hide while
+  // paused.
+  void PhaseChanged(const TPhaseChange& change);
+  // A clue of a panel was hidden or shown (Index -1: every clue shown).
+  void ClueChanged(const TClueChange& change);
   void MisClick(const QString& text);
   void StepExplained(const TDeductionStep& step);
   // The keyboard cursor moved, or what it stands on changed.
@@ -92,9 +95,7 @@ class TAccessibility {
   QString ClueSentence(const TClue& clue, bool step) const;
   void Provide(QObject* object, const std::function<QAccessibleInterface*(QObject*)>& maker);
 
-  std::vector<bool> Solved;    // the squares solved at the last report, column by column
-  std::vector<bool> Shown[2];  // the clues shown at the last report, horizontal and vertical
-  bool PlayerPaused = false;
+  bool PlayerPaused = false;  // as the last phase report said
   bool WasPaused = false;
   QString FocusKey, FocusName;  // where the cursor stood, and what it said there
   QStringList Pending;

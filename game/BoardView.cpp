@@ -18,7 +18,7 @@ void TMainForm::DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, in
 }
 
 void TMainForm::DrawBoard(QPainter& Canvas) {
-  const TGame& game = Play->Game();
+  const TGameController& game = Play->Game();
   TPuzzleArt(TileImages.get(), ScratchBitmap)
       .DrawBoard(Canvas, game.BoardReady() ? &game.Puzzle : nullptr, BoardLayout());
 }
@@ -75,9 +75,7 @@ void TMainForm::PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y) {
 
 void TMainForm::PressCell(const TMove& Move, QPoint At) {
   MessagePoint = At;
-  const TPress outcome = Play->Press(Move);
-  Access.Pressed(Move, outcome.Result);
-  NotePenalty(outcome.Penalty, false);
+  Play->Press(Move);  // what it changed and cost comes back as the session's reports
 }
 
 void TMainForm::PaintBox1MouseMove(int X, int Y) {
@@ -92,7 +90,7 @@ void TMainForm::ShowTilePreview(int X, int Y) {
 }
 
 void TMainForm::ShowTilePreviewOf(int c, int r, int t) {
-  const TGame& game = Play->Game();
+  const TGameController& game = Play->Game();
   if (game.Paused() || !game.BoardReady()) return;
   QPainter p(&PaintBox3->Canvas);
   if (t < 0 || t >= N()) {
@@ -118,7 +116,7 @@ void TMainForm::ZoomBoxPaint(TPaintBox* Box) {
 
 void TMainForm::SetZoom(bool On) {
   ZoomSmallTiles1->setChecked(On);
-  Play->Prefs().Zoom = On;
+  Play->SetZoom(On);
   // The layouts give the vertical clues the panel's width less the 70-pixel
   // strip of the tile zoom box, and the clue zoom box a third of the
   // horizontal panel's width in height.

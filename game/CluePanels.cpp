@@ -114,7 +114,7 @@ void TMainForm::VerticalPaintBoxMouseMove(int X, int Y) {
 }
 
 void TMainForm::HoverClue(bool Vertical, int Index) {
-  TGame& game = Play->Game();
+  const TGameController& game = Play->Game();
   const TClueList& clues = Vertical ? game.Puzzle.VerticalClues : game.Puzzle.HorizontalClues;
   if (game.Paused() || !Play->Prefs().ShowHints || Index < 0 || Index >= int(clues.size())) return;
   ExplainClue(&clues[Index], Index, false);

@@ -93,7 +93,7 @@ void TMainForm::Timer1Timer() {
 }
 
 void TMainForm::UpdateLabels() {
-  const TGame& game = Play->Game();
+  const TGameController& game = Play->Game();
   Label1->SetFittedText(ProgressText(game.Puzzle.SolvedCount, N()));
   TimeLbl->SetFittedText(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn));
 }
@@ -196,6 +196,7 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
   WinTimer->stop();
   switch (change) {
     case TPuzzleChange::New:
+    case TPuzzleChange::Loaded:
       ForgetHints();
       LastPenalty = 0;
       ClearZoomBoxes();
@@ -215,31 +216,35 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
   Access.PuzzleChanged(change);
 }
 
-void TMainForm::SquaresChanged(const std::vector<TBoardPos>& squares) {
-  for (const TBoardPos& square : squares) DrawSquare(square.c, square.r);
-  Access.SquaresChanged(squares);
+void TMainForm::SquareChanged(const TSquareChange& change) {
+  DrawSquare(change.Square.c, change.Square.r);
+  Access.SquareChanged(change);
 }
 
-void TMainForm::CluesChanged(bool vertical, bool all) {
-  TPaintBox* box = vertical ? VerticalPaintBox : HorizontalPaintBox;
-  if (all)
+void TMainForm::ClueChanged(const TClueChange& change) {
+  TPaintBox* box = change.Vertical ? VerticalPaintBox : HorizontalPaintBox;
+  if (change.Index < 0)
     box->Repaint();
-  else if (vertical)
+  else if (change.Vertical)
     DrawVerticalPanel();
   else
     DrawHorizontalPanel();
-  Access.CluesChanged(vertical, all);
+  Access.ClueChanged(change);
+}
+
+void TMainForm::PhaseChanged(const TPhaseChange& change) {
+  Access.PhaseChanged(change);
+  GamePhaseChanged();
+}
+
+void TMainForm::ClockChanged(const TClockChange& change) {
+  UpdateLabels();
+  NotePenalty(change.Penalty, change.For == TPenalty::Clue);
 }
 
 void TMainForm::StateChanged(TStateChange change) {
   Access.StateChanged(change);
   switch (change) {
-    case TStateChange::Phase:
-      GamePhaseChanged();
-      break;
-    case TStateChange::Clock:
-      UpdateLabels();
-      break;
     case TStateChange::Preferences:
       ShowSwitches(false);
       ShowHintPane();
@@ -269,9 +274,9 @@ void TMainForm::ShowMessage(const QString& text, const TMove& /*move*/) {
   Access.MisClick(text);
 }
 
-void TMainForm::ExplainStep(const TDeductionStep& step) {
-  ExplainClue(step.Clue, step.Index, true);
-  Access.StepExplained(step);
+void TMainForm::ExplainStep(const TStepTaken& taken) {
+  ExplainClue(taken.Step.Clue, taken.Step.Index, true);
+  Access.StepExplained(taken.Step);
 }
 
 void TMainForm::PlaySound(TGameSound sound) {
@@ -304,7 +309,7 @@ void TMainForm::SayTime1Click() {
   else
     text = QCoreApplication::translate(
         "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a mis-click.", "", seconds);
-  const TGame& game = Play->Game();
+  const TGameController& game = Play->Game();
   text = text.arg(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn),
                   ProgressText(game.Puzzle.SolvedCount, game.N()));
   Access.Announce(text);

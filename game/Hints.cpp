@@ -28,16 +28,15 @@ void Place(TArrowLine* arrow, const TArrowPlace& place, bool moveTop = true) {
 }  // namespace
 
 void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
-  TGame::THints& hints = Play->Game().Hints;
+  const TGameController::THints& hints = Play->Game().Hints();
   if (Clue && Play->Prefs().ShowHints) {
+    const int before = Play->Controller().OutlineClue(Clue->IsVertical(), Index);
     if (Clue->IsVertical()) {
-      HighlightVerticalClue(hints.HighlightedVertical, false);
+      HighlightVerticalClue(before, false);
       HighlightVerticalClue(Index, true);
-      hints.HighlightedVertical = Index;
     } else {
-      HighlightHorizontalClue(hints.HighlightedHorizontal, false);
+      HighlightHorizontalClue(before, false);
       HighlightHorizontalClue(Index, true);
-      hints.HighlightedHorizontal = Index;
     }
   }
   const QFont font = NarrowFont(14);
@@ -52,13 +51,9 @@ void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
   HintPieces = std::move(pieces);
   HintPane->Repaint();
   if (!Step) return;
+  // The controller keeps whether the arrow points at a square of the step.
   const TDeductionStep& last = hints.LastStep;
-  if (last.ChangedSquare) {
-    Place(RzLine1, BoardArrowPlace(last.Square, BoardLayout()));
-    hints.BoardArrowPlaced = true;
-  } else if (last.Rule == TDeductionStep::TRule::TwoPlaces) {
-    hints.BoardArrowPlaced = false;  // no single square to point at
-  }
+  if (last.ChangedSquare) Place(RzLine1, BoardArrowPlace(last.Square, BoardLayout()));
 }
 
 void TMainForm::HintPanePaint() {
@@ -112,7 +107,7 @@ void TMainForm::ShowPointers(const TDeductionStep& Step) {
   // Only what this step used: an arrow left from an earlier step would point
   // at a clue or square it never touched.
   const bool byClue = Step.Rule == TDeductionStep::TRule::Clue;
-  RzLine1->setVisible(Step.Found() && Play->Game().Hints.BoardArrowPlaced);
+  RzLine1->setVisible(Step.Found() && Play->Game().Hints().BoardArrowPlaced);
   RzLine2->setVisible(byClue && !Step.IsVertical());
   RzLine4->setVisible(byClue && Step.IsVertical());
   // Every arrow starts red, so the two shown blink in step whatever colour
@@ -127,9 +122,8 @@ void TMainForm::ShowPointers(const TDeductionStep& Step) {
 void TMainForm::ClueBtnClick() {
   WinTimer->stop();
   if (Play->Game().Paused() || !Play->Game().InProgress()) return;
-  const int before = Play->Game().Clock.ElapsedSeconds;
-  const TDeductionStep step = Play->GiveClue();  // one step, explained as the engine takes it
-  NotePenalty(Play->Game().Clock.ElapsedSeconds - before, true);
+  // One step, explained as the engine takes it; its penalty is reported.
+  const TDeductionStep step = Play->GiveClue();
   // Nothing found: the pane keeps no sentence of an earlier step.
   if (!step.Found()) ForgetHints();
   ShowPointers(step);

@@ -97,7 +97,7 @@ bool TMainForm::FormCreate() {
     Dialogs.ErrorBox(this, message);
     return false;
   }
-  Effects = std::make_unique<TEffects>(*TileImages, Play->Game().Puzzle.Random);
+  Effects = std::make_unique<TEffects>(*TileImages, Play->Controller().Puzzle.Random);
   ScratchBitmap = TileImages->Picture(0)->copy();
 
   Play->LoadPlayers();
@@ -194,7 +194,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::GamePhaseChanged() {
-  const TGame& game = Play->Game();
+  const TGameController& game = Play->Game();
   if (game.ClockRuns())
     Timer1->start();
   else

@@ -226,11 +226,13 @@ class TMainForm : public QMainWindow, private TSessionObserver {
 
   // What the session reports (Commands.cpp).
   void PuzzleChanged(TPuzzleChange change) override;
-  void SquaresChanged(const std::vector<TBoardPos>& squares) override;
-  void CluesChanged(bool vertical, bool all) override;
+  void SquareChanged(const TSquareChange& change) override;
+  void ClueChanged(const TClueChange& change) override;
+  void PhaseChanged(const TPhaseChange& change) override;
+  void ClockChanged(const TClockChange& change) override;
   void StateChanged(TStateChange change) override;
   void ShowMessage(const QString& text, const TMove& move) override;
-  void ExplainStep(const TDeductionStep& step) override;
+  void ExplainStep(const TStepTaken& taken) override;
   void PlaySound(TGameSound sound) override;
   void StoringProfile() override;
   // Follows the game's phase: the clock runs while a puzzle is played, and

@@ -12,7 +12,7 @@ void TMainForm::PrintExport1Click() {
   DismissPointers();
   if (!Play->Game().BoardReady() || !TileImages) return;
   // The clock stands still while the player chooses.
-  TGame::TPauseGuard pause(Play->Game());
+  TGameController::TPauseGuard pause(Play->Controller());
   // The first print is offered in the user's documents, or home where there
   // is no such folder.
   if (PrintFolder.isEmpty() || !QFileInfo(PrintFolder).isDir()) {

@@ -5,6 +5,7 @@
 #include "Language.h"
 
 #include "GameFacts.h"
+#include "GameRules.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -405,8 +406,9 @@ void TSettings::SetNewPlayerDefaults() {
 }
 
 void TSettings::UpdatePenalties() {
-  Prefs.CluePenalty = 2 * Prefs.Difficulty + 10;
-  Prefs.MisClickPenalty = Prefs.Difficulty;
+  const TPenalties penalties = PenaltiesFor(Prefs.Difficulty);
+  Prefs.CluePenalty = penalties.Clue;
+  Prefs.MisClickPenalty = penalties.MisClick;
   if (PenaltiesChanged) PenaltiesChanged();
 }
 

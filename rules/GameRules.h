@@ -70,6 +70,16 @@ struct TGameClock {
 
 int ClampPuzzleNumber(long long number);
 
+// What mistakes cost at a difficulty of 0..10, in seconds: a mis-click its
+// difficulty, a clue asked for twice that and 10 more.
+struct TPenalties {
+  int MisClick = 0;
+  int Clue = 0;
+};
+constexpr TPenalties PenaltiesFor(int difficulty) {
+  return {.MisClick = difficulty, .Clue = 2 * difficulty + 10};
+}
+
 // A finished puzzle's points: 10000 x size - 11 x time - 10 x errors -
 // 1000 x clues, computed wide and kept within 1 .. 2^31 - 1. An untimed
 // game's time of -1 adds 11.

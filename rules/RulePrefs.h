@@ -3,9 +3,11 @@
 #include <array>
 #include <cstdint>
 
-// The player's preferences the game's rules read: which puzzle, how hard,
-// what mistakes cost, whether time counts and sounds play. Plain data: every
-// field is zero or false until a profile is loaded.
+// The player's preferences about the game: which puzzle, how hard, what
+// mistakes cost, whether time counts and sounds play. The session passes
+// them to the game controller as arguments; the controller reads none of
+// them itself. Plain data: every field is zero or false until a profile is
+// loaded.
 struct TRulePrefs {
   bool TimerOn = false;
   bool SoundsOn = false;

@@ -35,44 +35,54 @@ TSession::TSession(const QString& recordsPath, TDialogs& dialogs, TSessionObserv
       Dialogs(dialogs),
       Observer(observer),
       Records(std::make_unique<TSettings>(recordsPath)),
-      Play(Records->Prefs, Records->Stats, [this](TGameSound s) { Sound(s); }) {
-  Play.OnChange = [this] { Observer.StateChanged(TStateChange::Phase); };
-  Play.Puzzle.ClearClues();
-  Play.Puzzle.SetObserver(this);
+      GameControl(Records->Stats) {
+  GameControl.Sink = [this](const TGameEvent& event) { GameEvent(event); };
 }
 
 TSession::~TSession() {
-  Play.OnChange = nullptr;
-  Play.Puzzle.SetObserver(nullptr);
-  Play.Puzzle.ClearClues();
+  GameControl.Sink = nullptr;
 }
 
 void TSession::Error(const QString& text) {
   Dialogs.ErrorBox(Owner, text);
 }
 
-void TSession::Sound(TGameSound sound) {
-  if (Records->Prefs.SoundsOn) Observer.PlaySound(sound);
-}
+// --- the controller's reports ------------------------------------------------
 
-// --- the engine's reports ----------------------------------------------------
-
-void TSession::DrawSquare(int c, int r) {
-  // Nothing is drawn while a puzzle is generated.
-  if (!Play.BoardReady()) return;
-  if (Changed)
-    Changed->push_back({c, r});
-  else
-    Observer.SquaresChanged({{c, r}});
-}
-
-void TSession::PopSound() {
-  Sound(TGameSound::Pop);
-}
-
-void TSession::ExplainStep(const TDeductionStep& step) {
-  Play.StepExplained(step);
-  Observer.ExplainStep(step);
+void TSession::GameEvent(const TGameEvent& event) {
+  struct TVisit {
+    TSession& S;
+    void operator()(const TSquareChange& change) const { S.Observer.SquareChanged(change); }
+    void operator()(const TClueChange& change) const { S.Observer.ClueChanged(change); }
+    void operator()(const TPhaseChange& change) const { S.Observer.PhaseChanged(change); }
+    void operator()(const TClockChange& change) const { S.Observer.ClockChanged(change); }
+    void operator()(const TStepTaken& taken) const { S.Observer.ExplainStep(taken); }
+    void operator()(const TGameMessage& message) const {
+      switch (message.Kind) {
+        case TMessageKind::WrongChoice:
+          S.Observer.ShowMessage(QCoreApplication::translate("Session", "Sorry, that is the wrong choice!"),
+                                 message.Move);
+          break;
+        case TMessageKind::NoFurtherStep: {
+          TGameController::TPauseGuard pause(S.GameControl);
+          S.Dialogs.InfoBox(
+              S.Owner, QCoreApplication::translate(
+                           "Session", "The clues give no further step here, so this clue costs nothing."));
+          break;
+        }
+      }
+    }
+    void operator()(const TSoundEvent& sound) const {
+      if (S.Records->Prefs.SoundsOn) S.Observer.PlaySound(sound.Sound);
+    }
+    void operator()(const TPuzzleReplaced& replaced) const {
+      if (S.Unseen) return;
+      // A game opened is another puzzle to the front end.
+      S.Observer.PuzzleChanged(replaced.How == TPuzzleChange::Loaded ? TPuzzleChange::New : replaced.How);
+    }
+    void operator()(const TCompleted& completed) const { S.Completed(completed.Finish); }
+  };
+  std::visit(TVisit{*this}, event);
 }
 
 // --- start and end -----------------------------------------------------------
@@ -124,9 +134,20 @@ void TSession::StoreOnSignal() {
 
 // --- puzzles -----------------------------------------------------------------
 
+void TSession::SetUpCurrent(bool unseen) {
+  // A hand-edited profile may name a size the list does not offer or a
+  // number out of range; the nearest thing the game has is played, and kept.
+  TPrefs& prefs = Records->Prefs;
+  if (IndexForSize(prefs.PuzzleSize) < 0) prefs.PuzzleSize = DefaultBoardSize;
+  prefs.PuzzleNumbers[prefs.PuzzleSize] = ClampPuzzleNumber(prefs.PuzzleNumbers[prefs.PuzzleSize]);
+  GameControl.SetTimed(prefs.TimerOn);
+  Unseen = unseen;
+  GameControl.SetUp(prefs.PuzzleSize, prefs.PuzzleNumbers[prefs.PuzzleSize], prefs.Difficulty);
+  Unseen = false;
+}
+
 void TSession::SetUpPuzzle() {
-  Play.SetUpPuzzle();
-  Observer.PuzzleChanged(TPuzzleChange::New);
+  SetUpCurrent();
 }
 
 void TSession::SetNumber(int number) {
@@ -136,15 +157,15 @@ void TSession::SetNumber(int number) {
 
 bool TSession::MayDropGame() {
   // A game just set up, opened or restarted loses nothing.
-  return !Play.InProgress() || !Play.Moved() || OfferToSave();
+  return !GameControl.InProgress() || !GameControl.Moved() || OfferToSave();
 }
 
 void TSession::Next() {
-  if (MayDropGame()) SetNumber(Play.Number() + 1);
+  if (MayDropGame()) SetNumber(GameControl.Number() + 1);
 }
 
 void TSession::Previous() {
-  if (MayDropGame()) SetNumber(Play.Number() - 1);
+  if (MayDropGame()) SetNumber(GameControl.Number() - 1);
 }
 
 void TSession::GoTo(int number) {
@@ -167,15 +188,15 @@ void TSession::StepOn(int count) {
   if (!MayDropGame()) return;
   // Only the last puzzle is shown; the ones before are set up unseen.
   for (int i = 1; i < count; ++i) {
-    Records->Prefs.PuzzleNumbers[Records->Prefs.PuzzleSize] = ClampPuzzleNumber(Play.Number() + 1);
-    Play.SetUpPuzzle();
+    Records->Prefs.PuzzleNumbers[Records->Prefs.PuzzleSize] = ClampPuzzleNumber(GameControl.Number() + 1);
+    SetUpCurrent(true);
   }
-  SetNumber(Play.Number() + 1);
+  SetNumber(GameControl.Number() + 1);
 }
 
 void TSession::RandomJump() {
   if (!MayDropGame()) return;
-  SetNumber(static_cast<int>(Play.Puzzle.Random.Random(MaxPuzzleNumber)) + 1);
+  SetNumber(static_cast<int>(GameControl.Puzzle.Random.Random(MaxPuzzleNumber)) + 1);
 }
 
 void TSession::PuzzleOfTheDay() {
@@ -198,56 +219,30 @@ void TSession::PlayPuzzle(int size, int number, bool setUp) {
 }
 
 void TSession::Restart() {
-  Play.Restart();
-  Observer.PuzzleChanged(TPuzzleChange::Restarted);
+  GameControl.Restart();
 }
 
 void TSession::SetPaused(bool on) {
-  Play.SetPaused(on);
+  GameControl.SetPaused(on);
 }
 
 // --- play --------------------------------------------------------------------
 
 TPress TSession::Press(const TMove& move) {
-  if (Play.Paused()) return {};
-  PressedBesideCells();
-  std::vector<TBoardPos> changed;
-  Changed = &changed;
-  const TPress press = Play.Press(move);
-  Changed = nullptr;
-  switch (press.Result) {
-    case TPressResult::Ignored:
-      break;
-    case TPressResult::MisClick:
-      Play.Clock.MessageAge = 0;
-      Observer.ShowMessage(QCoreApplication::translate("Session", "Sorry, that is the wrong choice!"), move);
-      Sound(TGameSound::Error);
-      break;
-    default:
-      changed.push_back({move.c, move.r});
-      Observer.SquaresChanged(changed);
-  }
-  return press;
+  return GameControl.Press(move);
 }
 
 void TSession::PressedBesideCells() {
-  if (!Play.Paused()) Play.Clock.MessageAge = 999;
+  GameControl.PressedBesideCells();
 }
 
 bool TSession::Tick() {
-  const TTick tick = Play.Tick();
-  if (tick.WholeSecond) Observer.StateChanged(TStateChange::Clock);
-  const bool messageDone = Play.Clock.MessageAge > 3;
-  if (tick.Completed) {
-    Observer.StateChanged(TStateChange::Clock);
-    Complete();
-  }
-  return messageDone;
+  // The switch may have changed in the options or with the player since.
+  GameControl.SetTimed(Records->Prefs.TimerOn);
+  return GameControl.Tick();
 }
 
-void TSession::Complete() {
-  const TFinish finish = Play.Complete();  // stops the clock
-  Sound(TGameSound::Complete);
+void TSession::Completed(const TFinish& finish) {
   Observer.StateChanged(TStateChange::Completed);
   if (const TResult written =
           ScoreTable.AddScore(Records->Prefs.PlayerName, finish.Number, finish.Size, finish.Time,
@@ -257,36 +252,21 @@ void TSession::Complete() {
 }
 
 TDeductionStep TSession::GiveClue() {
-  if (Play.Paused() || !Play.InProgress()) return {};
+  if (GameControl.Paused() || !GameControl.InProgress()) return {};
   SetShowHints(true);
-  const TDeductionStep step = Play.GiveClue();  // one step, explained as the engine takes it
-  if (!step.Found()) {
-    TGame::TPauseGuard pause(Play);
-    Dialogs.InfoBox(Owner,
-                    QCoreApplication::translate(
-                        "Session", "The clues give no further step here, so this clue costs nothing."));
-  }
-  return step;
+  return GameControl.GiveClue();  // one step, explained as the engine takes it
 }
 
 void TSession::Prove() {
-  // Solving the board in front of a paused or finished game would show or
-  // change what is not in play.
-  if (!Play.ClockRuns()) return;
-  Play.Puzzle.Prove();
-  Observer.PuzzleChanged(TPuzzleChange::Proved);
+  GameControl.Prove();
 }
 
 void TSession::ToggleClue(bool vertical, int index) {
-  if (Play.Paused()) return;
-  TClueList& clues = vertical ? Play.Puzzle.VerticalClues : Play.Puzzle.HorizontalClues;
-  if (index >= 0 && index < int(clues.size())) clues[index].setShown(!clues[index].shown());
-  Observer.CluesChanged(vertical, false);
+  GameControl.ToggleClue(vertical, index);
 }
 
 void TSession::ShowAllClues(bool vertical) {
-  for (TClue& clue : vertical ? Play.Puzzle.VerticalClues : Play.Puzzle.HorizontalClues) clue.setShown(true);
-  Observer.CluesChanged(vertical, true);
+  GameControl.ShowAllClues(vertical);
 }
 
 // --- switches and windows ----------------------------------------------------
@@ -301,33 +281,40 @@ void TSession::SetShowHints(bool on) {
   Observer.StateChanged(TStateChange::Preferences);
 }
 
+void TSession::SetZoom(bool on) {
+  Records->Prefs.Zoom = on;
+}
+
 void TSession::ShowOptions() {
   {
-    TGame::TPauseGuard pause(Play);
+    TGameController::TPauseGuard pause(GameControl);
     Dialogs.ShowOptions(Owner, *Records);
   }
+  // The penalties and the score follow the difficulty chosen; the puzzle on
+  // the board stays.
+  GameControl.SetDifficulty(Records->Prefs.Difficulty);
   if (const TResult splash = Records->StoreShowSplash(); !splash) Error(splash.Error);
   // The dialog changed the preferences themselves.
   Observer.StateChanged(TStateChange::Preferences);
 }
 
 void TSession::ShowHighScores() {
-  TGame::TPauseGuard pause(Play, TGame::TAfterModal::Stay);
+  TGameController::TPauseGuard pause(GameControl, TGameController::TAfterModal::Stay);
   Dialogs.ShowHighScores(Owner, ScoreTable, Records->Prefs.PlayerName);
 }
 
 void TSession::ShowStatistics() {
-  TGame::TPauseGuard pause(Play);
+  TGameController::TPauseGuard pause(GameControl);
   Dialogs.ShowStatistics(Owner, ScoreTable, Records->Prefs.PlayerName);
 }
 
 // --- saved games -------------------------------------------------------------
 
 bool TSession::OfferToSave() {
-  if (!Play.InProgress()) return true;
+  if (!GameControl.InProgress()) return true;
   TDialogs::TAnswer answer = TDialogs::TAnswer::Cancel;
   {
-    TGame::TPauseGuard pause(Play);  // the clock waits for the answer
+    TGameController::TPauseGuard pause(GameControl);  // the clock waits for the answer
     answer =
         Dialogs.YesNoCancel(Owner, QCoreApplication::translate("Session", "Do you want to save this game?"));
   }
@@ -343,14 +330,15 @@ bool TSession::OfferToSave() {
 }
 
 bool TSession::Save() {
-  if (!Play.InProgress()) return true;
+  if (!GameControl.InProgress()) return true;
   const TPrefs& prefs = Records->Prefs;
-  const QString path = SavedGamePath(Records->PlayersFolder(), prefs.PlayerName, Play.Number(), Play.N());
-  TSavedGame game = SavedGameOf(Play.Puzzle, Play.Number(), Play.Clock.ElapsedSeconds);
+  const QString path =
+      SavedGamePath(Records->PlayersFolder(), prefs.PlayerName, GameControl.Number(), GameControl.N());
+  TSavedGame game = SavedGameOf(GameControl.Puzzle, GameControl.Number(), GameControl.Clock.ElapsedSeconds);
   game.Errors = Records->Stats.Errors;
   game.Clues = Records->Stats.Clues;
   const TResult written = WriteSavedGame(path, game);
-  TGame::TPauseGuard pause(Play);
+  TGameController::TPauseGuard pause(GameControl);
   if (written)
     Dialogs.InfoBox(Owner, QCoreApplication::translate("Session", "Your game has been saved"));
   else
@@ -366,7 +354,7 @@ void TSession::SaveAndPause() {
 }
 
 void TSession::Open() {
-  TGame::TPauseGuard pause(Play);
+  TGameController::TPauseGuard pause(GameControl);
   const QString folder = QDir(Records->PlayersFolder()).filePath(QStringLiteral("Saved Games"));
   const QString file = Dialogs.ChooseOpenFile(
       Owner, folder,
@@ -391,13 +379,15 @@ void TSession::Open() {
     StoreCurrentProfile();  // a failure is said; the game opens all the same
     LoadProfileOf(owner);
   }
-  ApplySavedGame(saved, Play.Puzzle);
-  Play.Load(saved.Size, saved.Number, saved.Time);
+  Records->Prefs.PuzzleSize = saved.Size;
+  Records->Prefs.PuzzleNumbers[saved.Size] = saved.Number;
+  ApplySavedGame(saved, GameControl.Puzzle);
   // A file of an earlier version counts neither: the counters stay as they were.
-  if (saved.Errors) Records->Stats.Errors = *saved.Errors;
-  if (saved.Clues) Records->Stats.Clues = *saved.Clues;
-  Observer.PuzzleChanged(TPuzzleChange::New);
-  TGame::TPauseGuard wait(Play);  // the clock waits for the message
+  TStats counters = GameControl.Stats();
+  if (saved.Errors) counters.Errors = *saved.Errors;
+  if (saved.Clues) counters.Clues = *saved.Clues;
+  GameControl.Load(saved.Number, saved.Time, counters);
+  TGameController::TPauseGuard wait(GameControl);  // the clock waits for the message
   Dialogs.InfoBox(Owner, QCoreApplication::translate("Session", "Your game has been loaded"));
 }
 
@@ -478,6 +468,7 @@ void TSession::LoadProfileOf(const QString& name) {
   Records->Prefs.PlayerName = name;
   Records->LoadProfile();
   TellReadMessages();
+  GameControl.SetDifficulty(Records->Prefs.Difficulty);
   Observer.StateChanged(TStateChange::Player);
 }
 

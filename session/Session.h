@@ -1,9 +1,7 @@
 #pragma once
 
-#include "BoardPos.h"
 #include "Dialogs.h"
-#include "Game.h"
-#include "PuzzleObserver.h"
+#include "GameController.h"
 #include "ScoreTable.h"
 #include "Settings.h"
 
@@ -12,40 +10,38 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 class QWidget;
 
-// How the puzzle on the board was replaced.
-enum class TPuzzleChange {
-  New,        // another puzzle: set up, or opened from a saved game
-  Restarted,  // the same puzzle from the start
-  Proved,     // the engine solved the board in front of the player
-};
-
 // What else changed.
 enum class TStateChange {
-  Phase,        // playing, paused, finished: the clock starts or stops
-  Clock,        // a whole second passed: the progress and time labels are due
   Preferences,  // the current player's switches (hints, zoom, timed game)
   Player,       // another player plays: their name, preferences and window sizes
   Completed,    // the puzzle was just solved
 };
 
 // How the session tells its front end what changed; the front end draws it.
+// The game's own events come as the controller reports them.
 class TSessionObserver {
  public:
   virtual ~TSessionObserver() = default;
+  // Another puzzle (set up or opened from a saved game: New), the same from
+  // the start, or the board proved.
   virtual void PuzzleChanged(TPuzzleChange change) = 0;
-  // These squares changed (a press, or a step the engine took).
-  virtual void SquaresChanged(const std::vector<TBoardPos>& squares) = 0;
-  // A clue of this panel was hidden or shown (all: every clue shown).
-  virtual void CluesChanged(bool vertical, bool all) = 0;
+  // A square changed (a press, the row rules after it, or a step the engine
+  // took): its candidates now and what the change did.
+  virtual void SquareChanged(const TSquareChange& change) = 0;
+  // A clue of a panel was hidden or shown (Index -1: every clue shown).
+  virtual void ClueChanged(const TClueChange& change) = 0;
+  // Playing, paused (and by whom), finished: the clock starts or stops.
+  virtual void PhaseChanged(const TPhaseChange& change) = 0;
+  // A whole second passed, or a penalty was added: the labels are due.
+  virtual void ClockChanged(const TClockChange& change) = 0;
   virtual void StateChanged(TStateChange change) = 0;
   // A mis-click's message, to show near the cell pressed.
   virtual void ShowMessage(const QString& text, const TMove& move) = 0;
   // The engine has just explained a step of "Give me a clue!".
-  virtual void ExplainStep(const TDeductionStep& step) = 0;
+  virtual void ExplainStep(const TStepTaken& taken) = 0;
   // Sounds only come while the current player has them on.
   virtual void PlaySound(TGameSound sound) = 0;
   // The profile is about to be stored: the front end puts its window sizes
@@ -53,15 +49,17 @@ class TSessionObserver {
   virtual void StoringProfile() {}
 };
 
-// The game session: the player's records (settings, score table), the game
-// in play and every command that touches no pixels. It links Qt Core and the
-// lower layers, no widgets; questions go through TDialogs, and what changed
-// goes to one observer. A front end turns events into these calls.
-class TSession : private TPuzzleObserver {
+// The game session: the player's records (settings, score table), the
+// texts and the dialogs around the game controller, which it drives: it
+// passes the puzzle the preferences name, keeps the number played in them,
+// turns the controller's messages into texts and its events into the
+// observer's calls. It links Qt Core and the lower layers, no widgets;
+// questions go through TDialogs. A front end turns events into these calls.
+class TSession {
  public:
   // recordsPath names the players file, Players/ and the score files.
   TSession(const QString& recordsPath, TDialogs& dialogs, TSessionObserver& observer);
-  ~TSession() override;
+  ~TSession();
   TSession(const TSession&) = delete;
   TSession& operator=(const TSession&) = delete;
 
@@ -73,8 +71,10 @@ class TSession : private TPuzzleObserver {
   TPrefs& Prefs() { return Records->Prefs; }
   const TPrefs& Prefs() const { return Records->Prefs; }
   TScoreTable& Scores() { return ScoreTable; }
-  TGame& Game() { return Play; }
-  const TGame& Game() const { return Play; }
+  // The game in play, to read; its commands go through the session's own
+  // or, where the session adds nothing, through Controller().
+  const TGameController& Game() const { return GameControl; }
+  TGameController& Controller() { return GameControl; }
   const QString& RecordsPath() const { return Path; }
 
   // --- start and end -------------------------------------------------------
@@ -116,7 +116,7 @@ class TSession : private TPuzzleObserver {
   void PressedBesideCells();
   // The front end shows a note of its own near the pointer (what a key
   // asked for): it stays as long as a mis-click's message.
-  void MessageShown() { Play.Clock.MessageAge = 0; }
+  void MessageShown() { GameControl.MessageShown(); }
   // One clock event: the labels when a second passed, completion when the
   // board is full. True when the message near the pointer has had its time.
   bool Tick();
@@ -132,6 +132,7 @@ class TSession : private TPuzzleObserver {
   // --- switches and windows ------------------------------------------------
   void SetTimed(bool on);
   void SetShowHints(bool on);
+  void SetZoom(bool on);
   void ShowOptions();
   void ShowHighScores();  // leaves a game in progress paused
   void ShowStatistics();
@@ -161,14 +162,12 @@ class TSession : private TPuzzleObserver {
   std::function<QDate()> Today = [] { return QDate::currentDate(); };
 
  private:
-  // TPuzzleObserver: the engine's reports while it works on the board.
-  void DrawSquare(int c, int r) override;
-  void PopSound() override;
-  void ExplainStep(const TDeductionStep& step) override;
-
-  void Sound(TGameSound sound);
+  // What the controller reports.
+  void GameEvent(const TGameEvent& event);
+  // The current size's current number set up; shown unless unseen.
+  void SetUpCurrent(bool unseen = false);
   void SetNumber(int number);
-  void Complete();
+  void Completed(const TFinish& finish);
   // Makes name the current player: the old profile stored first (unless it
   // was just deleted), the new one loaded and its puzzle set up.
   void BecomePlayer(const QString& name, bool storeOld);
@@ -183,10 +182,9 @@ class TSession : private TPuzzleObserver {
   TSessionObserver& Observer;
   QWidget* Owner = nullptr;
   std::unique_ptr<TSettings> Records;
-  TGame Play;
+  TGameController GameControl;
   TScoreTable ScoreTable;
-  // The squares a press changes, gathered for one report.
-  std::vector<TBoardPos>* Changed = nullptr;
+  bool Unseen = false;  // a puzzle set up on the way to another is not shown
   bool PlayersLoaded = false;
   bool RecordsStored = false;
   // Players/ could not be made at start; said then, and not again at the exit.

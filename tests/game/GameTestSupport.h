@@ -60,12 +60,12 @@ class TWindowTest : public ::testing::Test {
     ASSERT_TRUE(Form->Session().Game().InProgress());
     // The real clock may have ticked while the window was being exposed; the
     // tests drive it by hand from zero.
-    Form->Session().Game().Clock.Reset();
+    Form->Session().Controller().Clock.Reset();
   }
   void TearDown() override { Form.reset(); }
 
   const std::vector<TScore>& Scores() const { return Form->Session().Scores().Scores(); }
-  TSquare& Sq(int c, int r) { return Form->Session().Game().Puzzle.Square(c, r); }
+  TSquare& Sq(int c, int r) { return Form->Session().Controller().Puzzle.Square(c, r); }
   // The middle of tile q's cell in square (c, r), in board coordinates.
   QPoint CellCentre(int c, int r, int q) const {
     const TBoardLayout L = Form->BoardLayout();

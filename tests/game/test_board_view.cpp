@@ -62,18 +62,18 @@ TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
   const QPoint at = CellCentre(2, 2, wrong);
   Press(Qt::LeftButton, at);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1);
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 4);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 4);
   EXPECT_TRUE(Sq(2, 2).HasCandidate(wrong));
   EXPECT_FALSE(Sq(2, 2).IsSolved());
   EXPECT_TRUE(Form->RzLabel2->isVisible());
   EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
   EXPECT_EQ(Form->RzLabel2->y(), at.y() + 12);
-  EXPECT_EQ(Form->Session().Game().Clock.MessageAge, 0);
+  EXPECT_EQ(Form->Session().Controller().Clock.MessageAge, 0);
 
   // Removing the square's own tile is a mis-click too.
   Press(Qt::RightButton, 2, 2, Sq(2, 2).localindex());
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 2);
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 8);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 8);
   EXPECT_TRUE(Sq(2, 2).HasCandidate(Sq(2, 2).localindex()));
 
   // The message goes with the fourth whole second, or at once with the next press.
@@ -146,7 +146,7 @@ TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
   }
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, before);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
   for (int r = 1; r <= 6; ++r)
     for (int c = 1; c <= 6; ++c) EXPECT_EQ(Sq(c, r).CandidateCount(), 6);
 }

@@ -20,8 +20,8 @@ class CluePanelsTest : public TWindowTest {
                                    int(Form->Session().Game().Puzzle.VerticalClues.size()));
     return {VerticalClueLeft(i, s) + s / 2, y};
   }
-  TClueList& H() { return Form->Session().Game().Puzzle.HorizontalClues; }
-  TClueList& V() { return Form->Session().Game().Puzzle.VerticalClues; }
+  TClueList& H() { return Form->Session().Controller().Puzzle.HorizontalClues; }
+  TClueList& V() { return Form->Session().Controller().Puzzle.VerticalClues; }
 };
 
 TEST_F(CluePanelsTest, ALeftPressHidesAHorizontalClueAndAnotherShowsIt) {

@@ -31,16 +31,18 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
   TMainFormProbe::CtrlPressSteps(*Form) = steps;
   // The pointer is busy through every set-up, and only then back to normal.
   int setUps = 0, busy = 0;
-  const std::function<void()> phaseChanged = Form->Session().Game().OnChange;
-  Form->Session().Game().OnChange = [&] {
-    ++setUps;
-    const QCursor* cursor = QApplication::overrideCursor();
-    busy += cursor && cursor->shape() == Qt::WaitCursor;
-    phaseChanged();
+  const std::function<void(const TGameEvent&)> report = Form->Session().Controller().Sink;
+  Form->Session().Controller().Sink = [&](const TGameEvent& event) {
+    if (std::holds_alternative<TPhaseChange>(event)) {
+      ++setUps;
+      const QCursor* cursor = QApplication::overrideCursor();
+      busy += cursor && cursor->shape() == Qt::WaitCursor;
+    }
+    report(event);
   };
   Dialogs.InputAnswers.push_back(QString());  // the click that follows asks; cancel it
   QTest::mouseClick(Form->RzLabel1, Qt::LeftButton, Qt::ControlModifier);
-  Form->Session().Game().OnChange = phaseChanged;
+  Form->Session().Controller().Sink = report;
   EXPECT_GE(setUps, steps);
   EXPECT_EQ(busy, setUps);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -88,14 +90,14 @@ TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
   Open(4, 2, 3);
   Press(Qt::LeftButton, 1, 1, WrongCandidate(1, 1));
   Press(Qt::LeftButton, 2, 2, Sq(2, 2).localindex());
-  Form->Session().Game().Puzzle.HorizontalClues.front().setShown(false);
-  Form->Session().Game().Puzzle.VerticalClues.front().setShown(false);
+  Form->Session().Controller().Puzzle.HorizontalClues.front().setShown(false);
+  Form->Session().Controller().Puzzle.VerticalClues.front().setShown(false);
   Seconds(3);
   QTest::mouseClick(Form->RestartBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
   EXPECT_FALSE(Sq(2, 2).IsSolved());
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
   EXPECT_TRUE(Form->Session().Game().Puzzle.HorizontalClues.front().shown());
   EXPECT_TRUE(Form->Session().Game().Puzzle.VerticalClues.front().shown());
   EXPECT_TRUE(Form->Session().Game().InProgress());
@@ -124,7 +126,7 @@ TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
             QStringLiteral("%1 (%2%) complete")
                 .arg(Form->Session().Game().Puzzle.SolvedCount)
                 .arg(Form->Session().Game().Puzzle.SolvedCount * 100.0 / 36, 0, 'f', 1));
-  Form->Session().Game().Clock.ElapsedSeconds = 3724;
+  Form->Session().Controller().Clock.ElapsedSeconds = 3724;
   Seconds(1);
   EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 1:02:05"));
   Form->TimedGame1->trigger();  // untimed
@@ -205,7 +207,7 @@ TEST_F(CommandsTest, ThePauseButtonShowsThePlayersPauseWhateverEndedIt) {
     EXPECT_FALSE(Form->Session().Game().Paused());
     EXPECT_FALSE(Form->PauseBtn->isChecked()) << "the clock runs under a pressed pause button";
     EXPECT_TRUE(Form->Timer1->isActive());
-    EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+    EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
   }
   EXPECT_EQ(Dialogs.HighScoresShown, 1);
   // A window's own pause is not the player's: the button stays up under it.
@@ -229,7 +231,7 @@ TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {
   EXPECT_EQ(Number(), 10);
   QTest::keyClick(Form.get(), Qt::Key_H);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, 0) << "a stray key costs no clue";
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
   QTest::keyClick(Form.get(), Qt::Key_H, Qt::ControlModifier);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, 1);
   QTest::keyClick(Form.get(), Qt::Key_P);

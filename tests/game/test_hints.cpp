@@ -45,7 +45,7 @@ TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
       EXPECT_EQ(Sq(c, r).remaining(), engine.Square(c, r).remaining()) << c << "," << r;
       EXPECT_EQ(Sq(c, r).IsSolved(), engine.Square(c, r).IsSolved()) << c << "," << r;
     }
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, Form->Session().Settings().Prefs.CluePenalty);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, Form->Session().Settings().Prefs.CluePenalty);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, 1);
   // The explanation is written with pictures, and the arrows point.
   EXPECT_GT(PaneColourCount(Qt::black), 100);
@@ -74,7 +74,7 @@ TEST_F(HintsTest, NothingWhilePausedOrFinishedAndCluesUntilSolvedComplete) {
   const TBoardCopy before = Board();
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, 0);
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
   EXPECT_FALSE(Form->HintBtn->isChecked());
   EXPECT_EQ(Board().Remaining, before.Remaining);
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
@@ -121,8 +121,8 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   Form->HorizontalPaintBoxMouseMove(centre(1).x(), centre(1).y());
   EXPECT_EQ(outline(0), QColor(Qt::black));
   EXPECT_EQ(outline(1), QColor(255, 255, 0));
-  EXPECT_EQ(Form->Session().Game().Hints.HighlightedHorizontal, 1);
-  EXPECT_EQ(Form->Session().Game().Hints.HighlightedVertical, -1) << "the other panel is not touched";
+  EXPECT_EQ(Form->Session().Game().Hints().HighlightedHorizontal, 1);
+  EXPECT_EQ(Form->Session().Game().Hints().HighlightedVertical, -1) << "the other panel is not touched";
 
   // A press hides the clue under the pointer, and the pane says at once how
   // to show it again; the press that does so brings its sentence back.
@@ -197,12 +197,13 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   ASSERT_TRUE(anyArrow());
   for (int r = 1; r <= Form->N(); ++r)
     for (int c = 1; c <= Form->N(); ++c)
-      if (!Sq(c, r).IsSolved()) Form->Session().Game().Press({c, r, Sq(c, r).localindex(), TButton::Left});
+      if (!Sq(c, r).IsSolved())
+        Form->Session().Controller().Press({c, r, Sq(c, r).localindex(), TButton::Left});
   const int clues = Form->Session().Settings().Stats.Clues;
-  const int time = Form->Session().Game().Clock.ElapsedSeconds;
+  const int time = Form->Session().Controller().Clock.ElapsedSeconds;
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, clues);
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, time);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, time);
   EXPECT_EQ(Dialogs.Infos.value(0), "The clues give no further step here, so this clue costs nothing.");
   EXPECT_FALSE(anyArrow());
   EXPECT_TRUE(paneIsEmpty());
@@ -212,7 +213,7 @@ TEST_F(HintsTest, StepsNameTheirSquarePointIntoItAndBlinkTogether) {
   // Puzzle 6:6 at difficulty 5 takes two horizontal steps, the second in the
   // last column, and then a vertical one.
   Open(6, 6, 5);
-  const TGame::THints& hints = Form->Session().Game().Hints;
+  const TGameController::THints& hints = Form->Session().Game().Hints();
   auto paneWords = [&] {
     QString words;
     for (const THintPiece& piece : TMainFormProbe::HintPieces(*Form))

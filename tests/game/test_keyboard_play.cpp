@@ -51,7 +51,7 @@ class KeyboardPlayTest : public TWindowTest {
   };
   TState State() {
     TState s{Form->Session().Settings().Stats.Errors,
-             Form->Session().Game().Clock.ElapsedSeconds,
+             Form->Session().Controller().Clock.ElapsedSeconds,
              Form->Session().Game().Puzzle.SolvedCount,
              Form->RzLabel2->isVisible(),
              Form->RzLabel2->text(),
@@ -201,20 +201,20 @@ TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains
   Open(6, 3);
   Form->ShowHints1->setChecked(true);
   Form->HintBtnClick();
-  TClueList& H = Form->Session().Game().Puzzle.HorizontalClues;
-  TClueList& V = Form->Session().Game().Puzzle.VerticalClues;
+  TClueList& H = Form->Session().Controller().Puzzle.HorizontalClues;
+  TClueList& V = Form->Session().Controller().Puzzle.VerticalClues;
   ASSERT_GE(H.size(), 4u);
   ASSERT_GE(V.size(), 2u);
 
   Key(Form->PaintBox1, Qt::Key_Tab);
   EXPECT_EQ(Form->focusWidget(), Form->HorizontalPaintBox);
   EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Pane, TKeyPane::Horizontal);
-  EXPECT_EQ(Form->Session().Game().Hints.HighlightedHorizontal, 0)
+  EXPECT_EQ(Form->Session().Game().Hints().HighlightedHorizontal, 0)
       << "the clue under the cursor is explained";
   Key(Form->HorizontalPaintBox, Qt::Key_Right);
   Key(Form->HorizontalPaintBox, Qt::Key_Down);
   EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Horizontal, 3);
-  EXPECT_EQ(Form->Session().Game().Hints.HighlightedHorizontal, 3);
+  EXPECT_EQ(Form->Session().Game().Hints().HighlightedHorizontal, 3);
   Key(Form->HorizontalPaintBox, Qt::Key_Space);
   EXPECT_FALSE(H[3].shown());
   Key(Form->HorizontalPaintBox, Qt::Key_Delete);  // not a clue key
@@ -229,7 +229,7 @@ TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains
   EXPECT_EQ(Form->focusWidget(), Form->VerticalPaintBox);
   Key(Form->VerticalPaintBox, Qt::Key_Right);
   EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Vertical, 1);
-  EXPECT_EQ(Form->Session().Game().Hints.HighlightedVertical, 1);
+  EXPECT_EQ(Form->Session().Game().Hints().HighlightedVertical, 1);
   Key(Form->VerticalPaintBox, Qt::Key_Return);
   EXPECT_FALSE(V[1].shown());
   // The panel's menu opens from the keys, on its one item: Show All.
@@ -287,7 +287,7 @@ TEST_F(KeyboardPlayTest, TheKeysTellTheTimePenaltiesAndTheCluesOfATile) {
   EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("for a clue")));
 
   // C lists (says and shows) the clues that name the tile under the cursor, and no other.
-  const TClueList& H = Form->Session().Game().Puzzle.HorizontalClues;
+  const TClueList& H = Form->Session().Controller().Puzzle.HorizontalClues;
   ASSERT_FALSE(H.empty());
   const TBoardPos at = H[0].Tile(1);
   const int tile = Sq(at.c, at.r).localindex();
@@ -302,7 +302,7 @@ TEST_F(KeyboardPlayTest, TheKeysTellTheTimePenaltiesAndTheCluesOfATile) {
   TAccessibility& words = TMainFormProbe::Access(*Form);
   EXPECT_TRUE(said.contains(words.TileName(at.r, tile)));
   int others = 0;
-  const TClueList& V = Form->Session().Game().Puzzle.VerticalClues;
+  const TClueList& V = Form->Session().Controller().Puzzle.VerticalClues;
   for (const TClueList* clues : {&H, &V})
     for (const TClue& clue : *clues) {
       EXPECT_EQ(said.contains(words.ClueText(clue)), names(clue)) << words.ClueText(clue).toStdString();

@@ -24,7 +24,7 @@ class PlayersTest : public TWindowTest {
 
 TEST_F(PlayersTest, ANewPlayerPlaysTheirOwnPuzzleAndCanBeChosenAtOnce) {
   Open(4, 77);
-  Form->Session().Game().Clock.ElapsedSeconds = 30;
+  Form->Session().Controller().Clock.ElapsedSeconds = 30;
   Dialogs.ConfirmAnswers.push_back(false);  // no, do not save the Guest's game
   Create(QStringLiteral("Anna"));
   EXPECT_EQ(Dialogs.Questions, QStringList{QStringLiteral("Do you want to save this game?")});
@@ -35,7 +35,7 @@ TEST_F(PlayersTest, ANewPlayerPlaysTheirOwnPuzzleAndCanBeChosenAtOnce) {
   EXPECT_EQ(Form->N(), 6);
   EXPECT_EQ(Form->Session().Game().Number(), 1);
   EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
 
   // Offered at once, and switching back brings the Guest's puzzle.
   Dialogs.PlayerAnswers.push_back(QStringLiteral("Guest"));
@@ -51,25 +51,25 @@ TEST_F(PlayersTest, ACancelledSwitchKeepsTheGameInPlay) {
   Open(6, 3);
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
   const int solved = Form->Session().Game().Puzzle.SolvedCount;
-  Form->Session().Game().Clock.ElapsedSeconds = 12;
+  Form->Session().Controller().Clock.ElapsedSeconds = 12;
   Dialogs.PlayerAnswers.push_back(QString());
   QTest::mouseClick(Form->PlayerLbl, Qt::LeftButton);
   EXPECT_EQ(Dialogs.PlayerRequests.size(), 1);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, solved);
   EXPECT_TRUE(Sq(1, 1).IsSolved());
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 12);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 12);
   EXPECT_TRUE(Dialogs.Questions.isEmpty());
 }
 
 TEST_F(PlayersTest, TheOnePlayingStaysAsSheIsAndADeletedPlayersGamesGoWithHer) {
   Open(4, 5);
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
-  Form->Session().Game().Clock.ElapsedSeconds = 12;
+  Form->Session().Controller().Clock.ElapsedSeconds = 12;
   Dialogs.PlayerAnswers.push_back(QStringLiteral("guest"));
   Form->SwitchtoPlayer1->trigger();
   EXPECT_TRUE(Dialogs.Questions.isEmpty()) << "nothing to save: nobody else plays";
   EXPECT_TRUE(Sq(1, 1).IsSolved());
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 12);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 12);
   Form->Save1->trigger();  // Guest_5_4.sav
 
   // "Jo_Ann" reads so in the information bar, not "Jo Ann": the label shows

@@ -47,11 +47,11 @@ class PrintingTest : public TWindowTest {
 
 TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawingAndNotTheProgress) {
   Open(6, 1234, 5);
-  TPuzzle& puzzle = Form->Session().Game().Puzzle;
+  TPuzzle& puzzle = Form->Session().Controller().Puzzle;
   // Some progress that must not reach the paper: square (1, 1) solved.
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
   ASSERT_TRUE(Sq(1, 1).IsSolved());
-  Form->Session().Game().Clock.ElapsedSeconds = 77;
+  Form->Session().Controller().Clock.ElapsedSeconds = 77;
   const TClueList horizontal = puzzle.HorizontalClues, vertical = puzzle.VerticalClues;
 
   QAction* item = FileMenuItem(QStringLiteral("Print / Export Puzzle..."));
@@ -77,7 +77,7 @@ TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawi
       Dialogs.SaveRequests[0].contains(QStringLiteral("/Quillmere 6x6 No 1234.pdf|PDF document (*.pdf)")))
       << Dialogs.SaveRequests[0].toStdString();
   // The game is as it was.
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 77);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 77);
   EXPECT_TRUE(Sq(1, 1).IsSolved());
   EXPECT_TRUE(puzzle.HorizontalClues == horizontal && puzzle.VerticalClues == vertical);
 

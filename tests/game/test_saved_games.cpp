@@ -25,8 +25,8 @@ TEST_F(SavedGamesTest, ASavedGameOpensWithItsBoardCluesAndTime) {
   Press(Qt::LeftButton, 3, 2, Sq(3, 2).localindex());
   Press(Qt::RightButton, 5, 7, WrongCandidate(5, 7));
   Press(Qt::LeftButton, 1, 1, WrongCandidate(1, 1));  // a mis-click: it counts in the file too
-  Form->Session().Game().Puzzle.HorizontalClues[1].setShown(false);
-  Form->Session().Game().Clock.ElapsedSeconds = 1234;
+  Form->Session().Controller().Puzzle.HorizontalClues[1].setShown(false);
+  Form->Session().Controller().Clock.ElapsedSeconds = 1234;
   const std::vector<std::uint16_t> board = Board();
   const TClueList horizontal = Form->Session().Game().Puzzle.HorizontalClues;
   const int solved = Form->Session().Game().Puzzle.SolvedCount;
@@ -51,7 +51,7 @@ TEST_F(SavedGamesTest, ASavedGameOpensWithItsBoardCluesAndTime) {
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, solved);
   EXPECT_EQ(Form->Session().Game().Puzzle.HorizontalClues, horizontal);
   EXPECT_TRUE(Form->Session().Game().Puzzle.HorizontalClues[1].shown()) << "every clue read back is shown";
-  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 1234);
+  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 1234);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1) << "the counters come back with the game";
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_TRUE(Form->Session().Game().InProgress());

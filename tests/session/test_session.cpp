@@ -32,13 +32,13 @@ struct TRecorder : TSessionObserver {
   int Stores = 0;
   std::vector<TGameSound> Sounds;
   void PuzzleChanged(TPuzzleChange change) override { Puzzles.push_back(change); }
-  void SquaresChanged(const std::vector<TBoardPos>& squares) override {
-    Squares.insert(Squares.end(), squares.begin(), squares.end());
-  }
-  void CluesChanged(bool, bool) override {}
+  void SquareChanged(const TSquareChange& change) override { Squares.push_back(change.Square); }
+  void ClueChanged(const TClueChange&) override {}
+  void PhaseChanged(const TPhaseChange&) override {}
+  void ClockChanged(const TClockChange&) override {}
   void StateChanged(TStateChange change) override { States.push_back(change); }
   void ShowMessage(const QString& text, const TMove&) override { Messages << text; }
-  void ExplainStep(const TDeductionStep&) override { ++Steps; }
+  void ExplainStep(const TStepTaken&) override { ++Steps; }
   void PlaySound(TGameSound sound) override { Sounds.push_back(sound); }
   void StoringProfile() override { ++Stores; }
   int Count(TStateChange change) const { return int(std::count(States.begin(), States.end(), change)); }
@@ -58,7 +58,7 @@ class SessionTest : public ::testing::Test {
     Play->LoadScores();
     Play->LoadPlayers();
   }
-  TGame& Game() { return Play->Game(); }
+  TGameController& Game() { return Play->Controller(); }
   TSquare& Sq(int c, int r) { return Game().Puzzle.Square(c, r); }
   int Number() const { return Play->Game().Number(); }
   int Wrong(int c, int r) {
