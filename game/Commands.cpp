@@ -14,20 +14,20 @@
 
 void TMainForm::NextBtnClick() {
   DismissPointers();
-  Play->Next();
+  GameSession->Next();
 }
 
 void TMainForm::PrevBtnClick() {
   DismissPointers();
-  Play->Previous();
+  GameSession->Previous();
 }
 
 void TMainForm::GotoPuzzle1Click() {
-  Play->AskPuzzleNumber();
+  GameSession->AskPuzzleNumber();
 }
 
 void TMainForm::RzLabel1Click() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   GotoPuzzle1Click();
 }
 
@@ -37,22 +37,22 @@ void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
   // and only the last puzzle is drawn.
   QApplication::setOverrideCursor(Qt::WaitCursor);
   DismissPointers();
-  Play->StepOn(CtrlPressSteps);
+  GameSession->StepOn(CtrlPressSteps);
   QApplication::restoreOverrideCursor();
 }
 
 void TMainForm::Jumptorandompuzzle1Click() {
   DismissPointers();
-  Play->RandomJump();
+  GameSession->RandomJump();
 }
 
 void TMainForm::PuzzleOfTheDay1Click() {
   DismissPointers();
-  Play->PuzzleOfTheDay();
+  GameSession->PuzzleOfTheDay();
 }
 
 void TMainForm::ComboBox1Change(int Index) {
-  Play->SetSize(SizeForIndex(Index));
+  GameSession->SetSize(SizeForIndex(Index));
   ShowPuzzleSize();  // the size in play, when the player kept the game
 }
 
@@ -60,149 +60,106 @@ void TMainForm::PlayPuzzle(int Size, int Number) {
   if (IndexForSize(Size) < 0) return;
   DismissPointers();
   // Before the window shows, showing it sets the puzzle up.
-  Play->PlayPuzzle(Size, Number, Shown);
+  GameSession->PlayPuzzle(Size, Number, Shown);
   ShowPuzzleSize();
 }
 
 void TMainForm::RestartBtnClick() {
-  WinTimer->stop();
-  Play->Restart();
+  BoardView->Animation()->stop();
+  GameSession->Restart();
 }
 
 void TMainForm::PauseBtnClick() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   DismissPointers();
-  Play->SetPaused(Pause1->isChecked());
+  GameSession->SetPaused(Pause1->isChecked());
   // A game being set up takes no pause: the button shows what the game does.
-  Pause1->setChecked(Play->Game().PlayerPaused());
+  Pause1->setChecked(GameSession->Game().PlayerPaused());
 }
 
 void TMainForm::TimeLblClick() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   Pause1->trigger();
 }
 
 void TMainForm::OptionsBtnClick() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   DismissPointers();
-  Play->ShowOptions();
+  GameSession->ShowOptions();
 }
 
 void TMainForm::Timer1Timer() {
-  if (Play->Tick()) RzLabel2->hide();
-}
-
-void TMainForm::UpdateLabels() {
-  const TGame& game = Play->Game();
-  Label1->SetFittedText(ProgressText(game.Puzzle.SolvedCount, N()));
-  TimeLbl->SetFittedText(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn));
-}
-
-void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
-  // Below the pointer; wrapped where the board is narrower than the message,
-  // and above the pointer where it would run off the board's bottom edge.
-  const int room = PaintBox1->width();
-  RzLabel2->setText(Text);
-  RzLabel2->setWordWrap(false);
-  RzLabel2->adjustSize();
-  if (RzLabel2->width() > room) {
-    RzLabel2->setWordWrap(true);
-    RzLabel2->resize(room, RzLabel2->heightForWidth(room));
-  }
-  const int w = RzLabel2->width();
-  const int h = RzLabel2->height();
-  X = std::max(0, std::min(X, room - w));
-  int top = Y + 12;
-  if (top + h > PaintBox1->height()) top = Y - 12 - h;
-  RzLabel2->move(X, std::clamp(top, 0, std::max(0, PaintBox1->height() - h)));
-  RzLabel2->show();
-  RzLabel2->raise();
+  if (GameSession->Tick()) BoardView->Message()->hide();
 }
 
 void TMainForm::ShowNoteAt(QPoint At, const QString& Text) {
-  Play->MessageShown();
-  ShowMessageAt(At.x(), At.y(), Text);
+  GameSession->MessageShown();
+  BoardView->ShowMessageAt(At.x(), At.y(), Text);
 }
 
 void TMainForm::Createnewplayer1Click() {
-  WinTimer->stop();
-  Play->CreatePlayer();
+  BoardView->Animation()->stop();
+  GameSession->CreatePlayer();
 }
 
 void TMainForm::SwitchtoPlayer1Click() {
-  WinTimer->stop();
-  Play->SwitchPlayer();
-}
-
-void TMainForm::PlayerLblClick() {
-  SwitchtoPlayer1Click();
+  BoardView->Animation()->stop();
+  GameSession->SwitchPlayer();
 }
 
 void TMainForm::DeletePlayer1Click() {
-  WinTimer->stop();
-  Play->DeletePlayer();
+  BoardView->Animation()->stop();
+  GameSession->DeletePlayer();
 }
 
 void TMainForm::Save1Click() {
-  WinTimer->stop();
-  Play->Save();
+  BoardView->Animation()->stop();
+  GameSession->Save();
 }
 
 void TMainForm::BtnSaveClick() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   DismissPointers();
   // The toolbar's save leaves the game paused, as the pause button does.
-  Play->SaveAndPause();
+  GameSession->SaveAndPause();
 }
 
 void TMainForm::Open1Click() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   DismissPointers();
-  Play->Open();
+  GameSession->Open();
 }
 
 // --- what the session reports -------------------------------------------------
 
 void TMainForm::RepaintAll() {
-  PaintBox1->Repaint();
-  HorizontalPaintBox->Repaint();
-  VerticalPaintBox->Repaint();
+  BoardView->Repaint();
+  HorizontalClues->Clues()->Repaint();
+  VerticalClues->Clues()->Repaint();
 }
 
 void TMainForm::DrawAll() {
-  DrawHorizontalPanel();
-  DrawVerticalPanel();
-  {
-    QPainter p(&PaintBox1->Canvas);
-    DrawBoard(p);
-  }
-  PaintBox1->update();
+  HorizontalClues->Draw();
+  VerticalClues->Draw();
+  BoardView->Draw();
 }
 
-void TMainForm::DrawStartPicture() {
-  // The animation counts the canvas's own pixels, so the picture has as many;
-  // the board is drawn into it in the widget's coordinates.
-  QImage& start = Effects->StartPicture;
-  start = QImage(PaintBox1->Canvas.size(), QImage::Format_RGB32);
-  start.setDevicePixelRatio(PaintBox1->Canvas.devicePixelRatio());
-  {
-    QPainter p(&start);
-    DrawBoard(p);
-  }
-  start.setDevicePixelRatio(1);
+void TMainForm::ClearZoomBoxes() {
+  BoardView->ClearZoom();
+  HorizontalClues->ClearZoom();
 }
 
 void TMainForm::PuzzleChanged(TPuzzleChange change) {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   switch (change) {
     case TPuzzleChange::New:
       ForgetHints();
       LastPenalty = 0;
       ClearZoomBoxes();
       ShowPuzzleSize();
-      RzLabel1->SetFittedText(tr("Puzzle No. %1").arg(Play->Game().Number()));
-      UpdateLabels();
-      DrawStartPicture();
+      Info->ShowPuzzle();
+      Info->ShowClock();
+      BoardView->DrawStartPicture();
       break;
     case TPuzzleChange::Restarted:
       ForgetHints();  // the step explained last is undone
@@ -212,38 +169,36 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
       break;
   }
   DrawAll();
-  Access.PuzzleChanged(change);
+  Words->PuzzleChanged(change);
 }
 
 void TMainForm::SquaresChanged(const std::vector<TBoardPos>& squares) {
-  for (const TBoardPos& square : squares) DrawSquare(square.c, square.r);
-  Access.SquaresChanged(squares);
+  for (const TBoardPos& square : squares) BoardView->DrawSquare(square.c, square.r);
+  Words->SquaresChanged(squares);
 }
 
 void TMainForm::CluesChanged(bool vertical, bool all) {
-  TPaintBox* box = vertical ? VerticalPaintBox : HorizontalPaintBox;
+  TCluePanel* panel = vertical ? VerticalClues : HorizontalClues;
   if (all)
-    box->Repaint();
-  else if (vertical)
-    DrawVerticalPanel();
+    panel->Clues()->Repaint();
   else
-    DrawHorizontalPanel();
-  Access.CluesChanged(vertical, all);
+    panel->Draw();
+  Words->CluesChanged(vertical, all);
 }
 
 void TMainForm::StateChanged(TStateChange change) {
-  Access.StateChanged(change);
+  Words->StateChanged(change);
   switch (change) {
     case TStateChange::Phase:
       GamePhaseChanged();
       break;
     case TStateChange::Clock:
-      UpdateLabels();
+      Info->ShowClock();
       break;
     case TStateChange::Preferences:
       ShowSwitches(false);
-      ShowHintPane();
-      TimeLbl->SetFittedText(TimeText(Play->Game().Clock.ElapsedSeconds, Play->Prefs().TimerOn));
+      HintPane->FitBar();
+      Info->ShowTime();
       break;
     case TStateChange::Player:
       ShowPlayer();
@@ -255,27 +210,25 @@ void TMainForm::StateChanged(TStateChange change) {
 }
 
 void TMainForm::PuzzleCompleted() {
-  RzLabel2->hide();
+  BoardView->Message()->hide();
   DismissPointers();
   ClearZoomBoxes();
-  Effects->Start(Play->Prefs().Animation);
-  FitAnimationToBoard();  // the board may have been resized since the set-up
-  VerticalPaintBox->Repaint();
-  WinTimer->start();
+  VerticalClues->Clues()->Repaint();
+  BoardView->StartAnimation(GameSession->Prefs().Animation);
 }
 
 void TMainForm::ShowMessage(const QString& text, const TMove& /*move*/) {
-  ShowMessageAt(MessagePoint.x(), MessagePoint.y(), text);
-  Access.MisClick(text);
+  BoardView->ShowMessageAt(MessagePoint.x(), MessagePoint.y(), text);
+  Words->MisClick(text);
 }
 
 void TMainForm::ExplainStep(const TDeductionStep& step) {
   ExplainClue(step.Clue, step.Index, true);
-  Access.StepExplained(step);
+  Words->StepExplained(step);
 }
 
 void TMainForm::PlaySound(TGameSound sound) {
-  Sounds.Play(sound);
+  GameSounds.Play(sound);
 }
 
 void TMainForm::StoringProfile() {
@@ -287,15 +240,15 @@ void TMainForm::NotePenalty(int seconds, bool clue) {
   LastPenalty = seconds;
   LastPenaltyForClue = clue;
   // Said after the mis-click's message or the clue's step, in one breath.
-  if (Play->Prefs().TimerOn)
-    Access.Announce(
+  if (GameSession->Prefs().TimerOn)
+    Words->Announce(
         QCoreApplication::translate("Accessibility", "%n second(s) added to the time.", "", seconds));
 }
 
 void TMainForm::SayTime1Click() {
   const int seconds = LastPenalty;  // a plain name: lupdate skips a member as the count
   QString text;
-  if (seconds <= 0 || !Play->Prefs().TimerOn)
+  if (seconds <= 0 || !GameSession->Prefs().TimerOn)
     //: The clock ("Time: 0:01:05" or "Untimed") and the board's progress
     text = QCoreApplication::translate("Accessibility", "%1. Progress: %2.");
   else if (LastPenaltyForClue)
@@ -304,9 +257,99 @@ void TMainForm::SayTime1Click() {
   else
     text = QCoreApplication::translate(
         "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a mis-click.", "", seconds);
-  const TGame& game = Play->Game();
-  text = text.arg(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn),
+  const TGame& game = GameSession->Game();
+  text = text.arg(TimeText(game.Clock.ElapsedSeconds, GameSession->Prefs().TimerOn),
                   ProgressText(game.Puzzle.SolvedCount, game.N()));
-  Access.Announce(text);
-  ShowNoteAt({PaintBox1->width(), 0}, text);  // at the board's top right, below the clock
+  Words->Announce(text);
+  ShowNoteAt({BoardView->width(), 0}, text);  // at the board's top right, below the clock
+}
+
+// --- presses, hovers and hints -------------------------------------------------
+
+void TMainForm::PressCell(const TMove& Move, QPoint At) {
+  MessagePoint = At;
+  const TPress outcome = GameSession->Press(Move);
+  Words->Pressed(Move, outcome.Result);
+  NotePenalty(outcome.Penalty, false);
+}
+
+void TMainForm::VerticalClueChosen(int Index) {
+  DismissPointers();
+  // The congratulations say "Click here to continue": to the high scores,
+  // and that is all the click does; the clue under the pointer stays as it
+  // was, and so do the congratulations.
+  if (GameSession->Game().Finished()) {
+    ShowHighScores1Click();
+    return;
+  }
+  GameSession->ToggleClue(true, Index);
+}
+
+void TMainForm::HoverClue(bool Vertical, int Index) {
+  TGame& game = GameSession->Game();
+  const TClueList& clues = Vertical ? game.Puzzle.VerticalClues : game.Puzzle.HorizontalClues;
+  if (game.Paused() || !GameSession->Prefs().ShowHints || Index < 0 || Index >= int(clues.size())) return;
+  ExplainClue(&clues[Index], Index, false);
+  if (!Vertical && GameSession->Prefs().Zoom) HorizontalClues->ShowCluePreview(clues[Index]);
+}
+
+void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
+  TGame::THints& hints = GameSession->Game().Hints;
+  if (Clue && GameSession->Prefs().ShowHints) {
+    if (Clue->IsVertical()) {
+      VerticalClues->Highlight(hints.HighlightedVertical, false);
+      VerticalClues->Highlight(Index, true);
+      hints.HighlightedVertical = Index;
+    } else {
+      HorizontalClues->Highlight(hints.HighlightedHorizontal, false);
+      HorizontalClues->Highlight(Index, true);
+      hints.HighlightedHorizontal = Index;
+    }
+  }
+  HintPane->Explain(Clue, Index, Step, hints.LastStep);
+  if (!Step) return;
+  const TDeductionStep& last = hints.LastStep;
+  if (last.ChangedSquare) {
+    BoardView->Arrow()->Place(BoardArrowPlace(last.Square, BoardView->Layout()));
+    hints.BoardArrowPlaced = true;
+  } else if (last.Rule == TDeductionStep::TRule::TwoPlaces) {
+    hints.BoardArrowPlaced = false;  // no single square to point at
+  }
+}
+
+void TMainForm::ForgetHints() {
+  DismissPointers();
+  HintPane->Clear();
+}
+
+void TMainForm::ShowPointers(const TDeductionStep& Step) {
+  // Only what this step used: an arrow left from an earlier step would point
+  // at a clue or square it never touched.
+  const bool byClue = Step.Rule == TDeductionStep::TRule::Clue;
+  BoardView->Arrow()->setVisible(Step.Found() && GameSession->Game().Hints.BoardArrowPlaced);
+  HorizontalClues->Arrow()->setVisible(byClue && !Step.IsVertical());
+  VerticalClues->Arrow()->setVisible(byClue && Step.IsVertical());
+  // Every arrow starts red, so the two shown blink in step whatever colour
+  // an earlier step left them in.
+  ArrowsLit = false;
+  for (TArrowLine* arrow : {BoardView->Arrow(), HorizontalClues->Arrow(), VerticalClues->Arrow()}) {
+    arrow->SetLineColor(ArrowRed);
+    arrow->raise();
+  }
+}
+
+void TMainForm::ClueBtnClick() {
+  BoardView->Animation()->stop();
+  if (GameSession->Game().Paused() || !GameSession->Game().InProgress()) return;
+  const int before = GameSession->Game().Clock.ElapsedSeconds;
+  const TDeductionStep step = GameSession->GiveClue();  // one step, explained as the engine takes it
+  NotePenalty(GameSession->Game().Clock.ElapsedSeconds - before, true);
+  // Nothing found: the pane keeps no sentence of an earlier step.
+  if (!step.Found()) ForgetHints();
+  ShowPointers(step);
+  BlinkTimer->start();
+}
+
+void TMainForm::HintBtnMouseDown() {
+  GameSession->Prove();
 }

@@ -8,11 +8,11 @@
 #include <QTimer>
 
 void TMainForm::PrintExport1Click() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   DismissPointers();
-  if (!Play->Game().BoardReady() || !TileImages) return;
+  if (!GameSession->Game().BoardReady() || !TileImages) return;
   // The clock stands still while the player chooses.
-  TGame::TPauseGuard pause(Play->Game());
+  TGame::TPauseGuard pause(GameSession->Game());
   // The first print is offered in the user's documents, or home where there
   // is no such folder.
   if (PrintFolder.isEmpty() || !QFileInfo(PrintFolder).isDir()) {
@@ -21,7 +21,7 @@ void TMainForm::PrintExport1Click() {
   }
   const QString proposed =
       QDir(PrintFolder)
-          .filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(N()).arg(Play->Game().Number()));
+          .filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(N()).arg(GameSession->Game().Number()));
   const QString file = Dialogs.ChooseSaveFile(
       this, proposed,
       //: The save dialog's file types; the patterns in brackets and the ";;" between types stay as they are
@@ -29,8 +29,8 @@ void TMainForm::PrintExport1Click() {
   if (file.isEmpty()) return;
   PrintFolder = QFileInfo(file).absolutePath();
   const bool solution = Dialogs.Confirm(this, tr("Print the solution too, on a page of its own?"));
-  const QString title = PrintTitle(N(), Play->Game().Number(), Play->Prefs().Difficulty);
-  if (const QString why = PrintPuzzle(file, Play->Game().Puzzle, *TileImages, title, solution);
+  const QString title = PrintTitle(N(), GameSession->Game().Number(), GameSession->Prefs().Difficulty);
+  if (const QString why = PrintPuzzle(file, GameSession->Game().Puzzle, *TileImages, title, solution);
       !why.isEmpty()) {
     Dialogs.ErrorBox(this, tr("The puzzle could not be printed:\r%1").arg(why));
     return;
