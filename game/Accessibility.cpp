@@ -3,6 +3,7 @@
 #include "Accessibility.h"
 
 #include "ClueText.h"
+#include "GameTexts.h"
 #include "Images.h"
 #include "BoardView.h"
 #include "CluePanel.h"
@@ -848,4 +849,33 @@ void TAccessibility::SendAnnouncements() {
   const QString text = Pending.join(u' ');
   Pending.clear();
   AnnounceToReaders(Form.Window, text);
+}
+
+// --- the penalties and the clock ---------------------------------------------------
+
+void TAccessibility::NotePenalty(int seconds, bool clue) {
+  if (seconds <= 0) return;
+  LastPenalty = seconds;
+  LastPenaltyForClue = clue;
+  // Said after the mis-click's message or the clue's step, in one breath.
+  if (Form.Session->Prefs().TimerOn)
+    Announce(QCoreApplication::translate("Accessibility", "%n second(s) added to the time.", "", seconds));
+}
+
+QString TAccessibility::TimeAndProgress() const {
+  const int seconds = LastPenalty;  // a plain name: lupdate skips a member as the count
+  QString text;
+  if (seconds <= 0 || !Form.Session->Prefs().TimerOn)
+    //: The clock ("Time: 0:01:05" or "Untimed") and the board's progress
+    text = QCoreApplication::translate("Accessibility", "%1. Progress: %2.");
+  else if (LastPenaltyForClue)
+    text = QCoreApplication::translate(
+        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a clue.", "", seconds);
+  else
+    text = QCoreApplication::translate(
+        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a mis-click.", "", seconds);
+  const TGame& game = Form.Session->Game();
+  text = text.arg(TimeText(game.Clock.ElapsedSeconds, Form.Session->Prefs().TimerOn),
+                  ProgressText(game.Puzzle.SolvedCount, game.N()));
+  return text;
 }

@@ -86,6 +86,13 @@ class TAccessibility {
   QString PausedText() const;
   QString PauseNotice() const;
 
+  // A penalty of seconds (for a clue, else a mis-click) was added: said when
+  // the game is timed, and kept for TimeAndProgress until ForgetPenalty.
+  void NotePenalty(int seconds, bool clue);
+  void ForgetPenalty() { LastPenalty = 0; }
+  // The clock, the progress and the last penalty of this puzzle, in words.
+  QString TimeAndProgress() const;
+
   // Said without moving the focus, together with whatever else this event
   // brings (sent once the event is done, after the focus has its new name).
   // Readers speak it at once, cutting short what they were saying.
@@ -116,5 +123,7 @@ class TAccessibility {
   bool WasPaused = false;
   QString FocusKey, FocusName;  // where the cursor stood, and what it said there
   QStringList Pending;
+  int LastPenalty = 0;              // the seconds the last penalty of this puzzle added
+  bool LastPenaltyForClue = false;  // and whether a clue cost them (else a mis-click)
   QList<QPointer<QObject>> Provided;
 };

@@ -1,34 +1,79 @@
 // The commands, each a session call after the window's own part (the
 // animation stopped, the arrows dismissed), and what the session reports.
-#include "GameTexts.h"
 #include "MainForm.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QLabel>
-#include <QPainter>
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+
+void TMainForm::WireCommands() {
+  const auto on = [this](QAction* action, const std::function<void()>& handler) {
+    connect(action, &QAction::triggered, this, handler);
+  };
+  // Nearly every command stops the animation first, many put the arrows away.
+  const auto stopped = [this](bool dismiss, const std::function<void()>& handler) {
+    return [this, dismiss, handler] {
+      BoardView->Animation()->stop();
+      if (dismiss) DismissPointers();
+      handler();
+    };
+  };
+  TSession& session = *GameSession;
+  on(Open1, stopped(true, [&session] { session.Open(); }));
+  on(Save1, [this] { Save1Click(); });
+  on(PrintExport1, stopped(true, [this] { Printer.Run(this, Dialogs, *GameSession, TileImages.get()); }));
+  // The toolbar's save leaves the game paused, as the pause button does.
+  on(SaveAndPause, stopped(true, [&session] { session.SaveAndPause(); }));
+  on(Exit1, [this] { close(); });  // the close asks to save a game in progress
+  on(New1, [this] { NextBtnClick(); });
+  on(Previous1, [this] {
+    DismissPointers();
+    GameSession->Previous();
+  });
+  on(GotoPuzzle1, [&session] { session.AskPuzzleNumber(); });
+  Info->OnPuzzleClick = stopped(false, [&session] { session.AskPuzzleNumber(); });
+  on(Jumptorandompuzzle1, [this] {
+    DismissPointers();
+    GameSession->RandomJump();
+  });
+  on(PuzzleOfTheDay1, [this] {
+    DismissPointers();
+    GameSession->PuzzleOfTheDay();
+  });
+  on(Restart1, stopped(false, [&session] { session.Restart(); }));
+  on(Pause1, [this] { PauseBtnClick(); });
+  Info->OnTimeClick = stopped(false, [this] { Pause1->trigger(); });
+  on(Createnewplayer1, [this] { Createnewplayer1Click(); });
+  on(SwitchtoPlayer1, stopped(false, [&session] { session.SwitchPlayer(); }));
+  Info->OnPlayerClick = stopped(false, [&session] { session.SwitchPlayer(); });
+  on(DeletePlayer1, stopped(false, [&session] { session.DeletePlayer(); }));
+  for (QAction* scores : {ShowHighScores1, ShowHighScores2}) on(scores, [this] { ShowHighScores1Click(); });
+  on(BestFit1, [this] { BestFit1Click(); });
+  on(Statistics1, stopped(true, [&session] { session.ShowStatistics(); }));
+  on(TimedGame1, stopped(false, [this] { GameSession->SetTimed(TimedGame1->isChecked()); }));
+  on(ShowHints1, [this] { HintBtnClick(); });
+  on(GiveClue, [this] { ClueBtnClick(); });
+  on(ZoomSmallTiles1, stopped(false, [this] { SetZoom(ZoomSmallTiles1->isChecked()); }));
+  on(Options1, stopped(true, [&session] { session.ShowOptions(); }));
+  on(HelpMenu, [this] { Dialogs.ShowHelp(this); });
+  on(Guide1, [this] { Dialogs.ShowGuide(this); });
+  on(SayTime1, [this] { SayTime1Click(); });
+  // The dividers by the keys: the right panel's edge left or right, the
+  // lower panel's edge up or down, a step at a time.
+  on(DividerLeft, [this] { SetHorizontalPanelWidth(HorizontalClues->width() + DividerStep); });
+  on(DividerRight, [this] { SetHorizontalPanelWidth(HorizontalClues->width() - DividerStep); });
+  on(DividerUp, [this] { SetVerticalPanelHeight(VerticalClues->height() + DividerStep); });
+  on(DividerDown, [this] { SetVerticalPanelHeight(VerticalClues->height() - DividerStep); });
+  on(About1, [this] { Dialogs.ShowAbout(this); });
+}
 
 void TMainForm::NextBtnClick() {
   DismissPointers();
   GameSession->Next();
-}
-
-void TMainForm::PrevBtnClick() {
-  DismissPointers();
-  GameSession->Previous();
-}
-
-void TMainForm::GotoPuzzle1Click() {
-  GameSession->AskPuzzleNumber();
-}
-
-void TMainForm::RzLabel1Click() {
-  BoardView->Animation()->stop();
-  GotoPuzzle1Click();
 }
 
 void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
@@ -39,16 +84,6 @@ void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
   DismissPointers();
   GameSession->StepOn(CtrlPressSteps);
   QApplication::restoreOverrideCursor();
-}
-
-void TMainForm::Jumptorandompuzzle1Click() {
-  DismissPointers();
-  GameSession->RandomJump();
-}
-
-void TMainForm::PuzzleOfTheDay1Click() {
-  DismissPointers();
-  GameSession->PuzzleOfTheDay();
 }
 
 void TMainForm::ComboBox1Change(int Index) {
@@ -64,28 +99,12 @@ void TMainForm::PlayPuzzle(int Size, int Number) {
   ShowPuzzleSize();
 }
 
-void TMainForm::RestartBtnClick() {
-  BoardView->Animation()->stop();
-  GameSession->Restart();
-}
-
 void TMainForm::PauseBtnClick() {
   BoardView->Animation()->stop();
   DismissPointers();
   GameSession->SetPaused(Pause1->isChecked());
   // A game being set up takes no pause: the button shows what the game does.
   Pause1->setChecked(GameSession->Game().PlayerPaused());
-}
-
-void TMainForm::TimeLblClick() {
-  BoardView->Animation()->stop();
-  Pause1->trigger();
-}
-
-void TMainForm::OptionsBtnClick() {
-  BoardView->Animation()->stop();
-  DismissPointers();
-  GameSession->ShowOptions();
 }
 
 void TMainForm::Timer1Timer() {
@@ -102,32 +121,9 @@ void TMainForm::Createnewplayer1Click() {
   GameSession->CreatePlayer();
 }
 
-void TMainForm::SwitchtoPlayer1Click() {
-  BoardView->Animation()->stop();
-  GameSession->SwitchPlayer();
-}
-
-void TMainForm::DeletePlayer1Click() {
-  BoardView->Animation()->stop();
-  GameSession->DeletePlayer();
-}
-
 void TMainForm::Save1Click() {
   BoardView->Animation()->stop();
   GameSession->Save();
-}
-
-void TMainForm::BtnSaveClick() {
-  BoardView->Animation()->stop();
-  DismissPointers();
-  // The toolbar's save leaves the game paused, as the pause button does.
-  GameSession->SaveAndPause();
-}
-
-void TMainForm::Open1Click() {
-  BoardView->Animation()->stop();
-  DismissPointers();
-  GameSession->Open();
 }
 
 // --- what the session reports -------------------------------------------------
@@ -153,8 +149,8 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
   BoardView->Animation()->stop();
   switch (change) {
     case TPuzzleChange::New:
-      ForgetHints();
-      LastPenalty = 0;
+      Pointers->Forget();
+      Words->ForgetPenalty();
       ClearZoomBoxes();
       ShowPuzzleSize();
       Info->ShowPuzzle();
@@ -162,8 +158,8 @@ void TMainForm::PuzzleChanged(TPuzzleChange change) {
       BoardView->DrawStartPicture();
       break;
     case TPuzzleChange::Restarted:
-      ForgetHints();  // the step explained last is undone
-      LastPenalty = 0;
+      Pointers->Forget();  // the step explained last is undone
+      Words->ForgetPenalty();
       break;
     case TPuzzleChange::Proved:
       break;
@@ -235,31 +231,8 @@ void TMainForm::StoringProfile() {
   CaptureWindowSizes();
 }
 
-void TMainForm::NotePenalty(int seconds, bool clue) {
-  if (seconds <= 0) return;
-  LastPenalty = seconds;
-  LastPenaltyForClue = clue;
-  // Said after the mis-click's message or the clue's step, in one breath.
-  if (GameSession->Prefs().TimerOn)
-    Words->Announce(
-        QCoreApplication::translate("Accessibility", "%n second(s) added to the time.", "", seconds));
-}
-
 void TMainForm::SayTime1Click() {
-  const int seconds = LastPenalty;  // a plain name: lupdate skips a member as the count
-  QString text;
-  if (seconds <= 0 || !GameSession->Prefs().TimerOn)
-    //: The clock ("Time: 0:01:05" or "Untimed") and the board's progress
-    text = QCoreApplication::translate("Accessibility", "%1. Progress: %2.");
-  else if (LastPenaltyForClue)
-    text = QCoreApplication::translate(
-        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a clue.", "", seconds);
-  else
-    text = QCoreApplication::translate(
-        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a mis-click.", "", seconds);
-  const TGame& game = GameSession->Game();
-  text = text.arg(TimeText(game.Clock.ElapsedSeconds, GameSession->Prefs().TimerOn),
-                  ProgressText(game.Puzzle.SolvedCount, game.N()));
+  const QString text = Words->TimeAndProgress();
   Words->Announce(text);
   ShowNoteAt({BoardView->width(), 0}, text);  // at the board's top right, below the clock
 }
@@ -270,7 +243,7 @@ void TMainForm::PressCell(const TMove& Move, QPoint At) {
   MessagePoint = At;
   const TPress outcome = GameSession->Press(Move);
   Words->Pressed(Move, outcome.Result);
-  NotePenalty(outcome.Penalty, false);
+  Words->NotePenalty(outcome.Penalty, false);
 }
 
 void TMainForm::VerticalClueChosen(int Index) {
@@ -294,48 +267,11 @@ void TMainForm::HoverClue(bool Vertical, int Index) {
 }
 
 void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
-  TGame::THints& hints = GameSession->Game().Hints;
-  if (Clue && GameSession->Prefs().ShowHints) {
-    if (Clue->IsVertical()) {
-      VerticalClues->Highlight(hints.HighlightedVertical, false);
-      VerticalClues->Highlight(Index, true);
-      hints.HighlightedVertical = Index;
-    } else {
-      HorizontalClues->Highlight(hints.HighlightedHorizontal, false);
-      HorizontalClues->Highlight(Index, true);
-      hints.HighlightedHorizontal = Index;
-    }
-  }
-  HintPane->Explain(Clue, Index, Step, hints.LastStep);
-  if (!Step) return;
-  const TDeductionStep& last = hints.LastStep;
-  if (last.ChangedSquare) {
-    BoardView->Arrow()->Place(BoardArrowPlace(last.Square, BoardView->Layout()));
-    hints.BoardArrowPlaced = true;
-  } else if (last.Rule == TDeductionStep::TRule::TwoPlaces) {
-    hints.BoardArrowPlaced = false;  // no single square to point at
-  }
+  Pointers->Explain(Clue, Index, Step);
 }
 
-void TMainForm::ForgetHints() {
-  DismissPointers();
-  HintPane->Clear();
-}
-
-void TMainForm::ShowPointers(const TDeductionStep& Step) {
-  // Only what this step used: an arrow left from an earlier step would point
-  // at a clue or square it never touched.
-  const bool byClue = Step.Rule == TDeductionStep::TRule::Clue;
-  BoardView->Arrow()->setVisible(Step.Found() && GameSession->Game().Hints.BoardArrowPlaced);
-  HorizontalClues->Arrow()->setVisible(byClue && !Step.IsVertical());
-  VerticalClues->Arrow()->setVisible(byClue && Step.IsVertical());
-  // Every arrow starts red, so the two shown blink in step whatever colour
-  // an earlier step left them in.
-  ArrowsLit = false;
-  for (TArrowLine* arrow : {BoardView->Arrow(), HorizontalClues->Arrow(), VerticalClues->Arrow()}) {
-    arrow->SetLineColor(ArrowRed);
-    arrow->raise();
-  }
+void TMainForm::DismissPointers() {
+  Pointers->Dismiss();
 }
 
 void TMainForm::ClueBtnClick() {
@@ -343,10 +279,10 @@ void TMainForm::ClueBtnClick() {
   if (GameSession->Game().Paused() || !GameSession->Game().InProgress()) return;
   const int before = GameSession->Game().Clock.ElapsedSeconds;
   const TDeductionStep step = GameSession->GiveClue();  // one step, explained as the engine takes it
-  NotePenalty(GameSession->Game().Clock.ElapsedSeconds - before, true);
+  Words->NotePenalty(GameSession->Game().Clock.ElapsedSeconds - before, true);
   // Nothing found: the pane keeps no sentence of an earlier step.
-  if (!step.Found()) ForgetHints();
-  ShowPointers(step);
+  if (!step.Found()) Pointers->Forget();
+  Pointers->ShowPointers(step);
   BlinkTimer->start();
 }
 

@@ -8,9 +8,20 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStatusBar>
 
-THintPane::THintPane(const TSession& session, QWidget* statusBar, std::function<QString(int)> rowName)
-    : TPaintBox(statusBar), Session(session), RowName(std::move(rowName)) {
+namespace {
+// The pane is laid over the whole bar (the bar's own layout keeps a margin
+// above its widgets, which would cut the pictures' bottom row).
+QWidget* MakeRoom(QStatusBar* bar) {
+  bar->setSizeGripEnabled(false);
+  bar->setFixedHeight(12);
+  return bar;
+}
+}  // namespace
+
+THintPane::THintPane(const TSession& session, QStatusBar* statusBar, std::function<QString(int)> rowName)
+    : TPaintBox(MakeRoom(statusBar)), Session(session), RowName(std::move(rowName)) {
   Background = statusBar->palette().color(QPalette::Window);
   OnPaint = [this] { Paint(); };
   setGeometry(statusBar->rect());

@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class QStatusBar;
 class TClue;
 class TImages;
 class TSession;
@@ -19,7 +20,7 @@ struct TDeductionStep;
 class THintPane : public TPaintBox {
  public:
   // rowName names a row of tiles in the sentences.
-  THintPane(const TSession& session, QWidget* statusBar, std::function<QString(int)> rowName);
+  THintPane(const TSession& session, QStatusBar* statusBar, std::function<QString(int)> rowName);
   void SetArt(const TImages* images);
 
   // Lays out what the clue (or the board, without one) says, or the step

@@ -8,19 +8,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -49,13 +41,14 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
   setCentralWidget(central);
   CreateActions(*this);
   CreateMenus(*this);
-  CreateViews(central);
   Timer1 = new QTimer(this);
   Timer1->setInterval(TGameClock::Interval);
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
   BlinkTimer = new QTimer(this);
   BlinkTimer->setInterval(500);
-  connect(BlinkTimer, &QTimer::timeout, this, [this] { BlinkTimerTimer(); });
+  CreateViews(central);
+  WireCommands();
+  connect(BlinkTimer, &QTimer::timeout, this, [this] { Pointers->Blink(); });
   Words->Install(KeyPlay->Cursor);
   resize(1024, 768);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -71,9 +64,6 @@ void TMainForm::CreateViews(QWidget* central) {
   Info = new TInfoBar(*GameSession, central);
   Info->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
   Info->OnPuzzlePress = [this](Qt::KeyboardModifiers keys) { RzLabel1MouseDown(keys); };
-  Info->OnPuzzleClick = [this] { RzLabel1Click(); };
-  Info->OnTimeClick = [this] { TimeLblClick(); };
-  Info->OnPlayerClick = [this] { SwitchtoPlayer1Click(); };
   column->addWidget(Info);
   // Board and vertical clues on the left, horizontal clues on the right; the
   // player drags the splitters.
@@ -104,11 +94,9 @@ void TMainForm::CreateViews(QWidget* central) {
   MainSplitter->setStretchFactor(0, 1);
   MainSplitter->setStretchFactor(1, 0);
   column->addWidget(MainSplitter, 1);
-  // The pane is laid over the whole bar (the bar's own layout keeps a margin
-  // above its widgets, which would cut the pictures' bottom row).
-  statusBar()->setSizeGripEnabled(false);
-  statusBar()->setFixedHeight(12);
   HintPane = new THintPane(*GameSession, statusBar(), [this](int row) { return Words->RowName(row); });
+  Pointers = std::make_unique<THintPresenter>(*GameSession, *BoardView, *HorizontalClues, *VerticalClues,
+                                              *HintPane, *BlinkTimer);
   Words = std::make_unique<TAccessibility>(TAccessibleWindow{
       this, GameSession.get(), this, BoardView, HorizontalClues, VerticalClues, HintPane, Info, nullptr});
   KeyPlay = std::make_unique<TKeyboardPlay>(static_cast<TKeyboardPlay::TWindow&>(*this), *GameSession,
@@ -255,34 +243,6 @@ void TMainForm::GamePhaseChanged() {
   RepaintAll();
 }
 
-void TMainForm::DismissPointers() {
-  BoardView->Arrow()->hide();
-  HorizontalClues->Arrow()->hide();
-  VerticalClues->Arrow()->hide();
-  BlinkTimer->stop();
-}
-
-void TMainForm::BlinkTimerTimer() {
-  // One phase for all three, so the arrows shown change colour together.
-  ArrowsLit = !ArrowsLit;
-  for (TArrowLine* arrow : {BoardView->Arrow(), HorizontalClues->Arrow(), VerticalClues->Arrow()})
-    arrow->SetLineColor(ArrowsLit ? ArrowYellow : ArrowRed);
-}
-
-void TMainForm::SetHorizontalPanelWidth(int width) {
-  const int total = MainSplitter->width() - MainSplitter->handleWidth();
-  if (total <= 0) return;
-  width = std::clamp(width, 20, std::max(20, total - 60));
-  MainSplitter->setSizes({total - width, width});
-}
-
-void TMainForm::SetVerticalPanelHeight(int height) {
-  const int total = BoardSplitter->height() - BoardSplitter->handleWidth();
-  if (total <= 0) return;
-  height = std::clamp(height, 20, std::max(20, total - 60));
-  BoardSplitter->setSizes({total - height, height});
-}
-
 void TMainForm::ShowSwitches(bool layOutZoom) {
   const TPrefs& prefs = GameSession->Prefs();
   if (layOutZoom || prefs.Zoom != ZoomSmallTiles1->isChecked()) SetZoom(prefs.Zoom);
@@ -330,54 +290,11 @@ void TMainForm::ComeToFront() {
   }
 }
 
-void TMainForm::Exit1Click() {
-  close();  // the close asks to save a game in progress
-}
-
-void TMainForm::HelpMenuClick() {
-  Dialogs.ShowHelp(this);
-}
-
-void TMainForm::Guide1Click() {
-  Dialogs.ShowGuide(this);
-}
-
-void TMainForm::DividerLeftClick() {
-  SetHorizontalPanelWidth(HorizontalClues->width() + DividerStep);
-}
-
-void TMainForm::DividerRightClick() {
-  SetHorizontalPanelWidth(HorizontalClues->width() - DividerStep);
-}
-
-void TMainForm::DividerUpClick() {
-  SetVerticalPanelHeight(VerticalClues->height() + DividerStep);
-}
-
-void TMainForm::DividerDownClick() {
-  SetVerticalPanelHeight(VerticalClues->height() - DividerStep);
-}
-
-void TMainForm::About1Click() {
-  Dialogs.ShowAbout(this);
-}
-
 void TMainForm::ShowHighScores1Click() {
   BoardView->Animation()->stop();
   DismissPointers();
   // The game stays paused until the player resumes it, as with the button.
   GameSession->ShowHighScores();
-}
-
-void TMainForm::Statistics1Click() {
-  BoardView->Animation()->stop();
-  DismissPointers();
-  GameSession->ShowStatistics();
-}
-
-void TMainForm::TimedGame1Click() {
-  BoardView->Animation()->stop();
-  GameSession->SetTimed(TimedGame1->isChecked());
 }
 
 void TMainForm::HintBtnClick() {
@@ -396,11 +313,6 @@ void TMainForm::SetZoom(bool On) {
   if (!On) ClearZoomBoxes();
   VerticalClues->Clues()->Repaint();
   HorizontalClues->Clues()->Repaint();
-}
-
-void TMainForm::ZoomBtnClick() {
-  BoardView->Animation()->stop();
-  SetZoom(ZoomSmallTiles1->isChecked());
 }
 
 void TMainForm::BestFit1Click() {

@@ -6,9 +6,11 @@
 #include "DataFolders.h"
 #include "GameSounds.h"
 #include "HintPane.h"
+#include "HintPresenter.h"
 #include "InfoBar.h"
 #include "KeyboardPlay.h"
 #include "MainFormControls.h"
+#include "Printing.h"
 #include "Session.h"
 #include "WindowPlacement.h"
 
@@ -26,7 +28,7 @@ class TImages;
 // and the commands (TMainFormControls), and wires them: presses and commands
 // become session calls, what the session reports goes to the views.
 // MainForm.cpp holds creation, preferences and leaving, Commands.cpp the
-// commands and the session's reports, Printing.cpp the print command; the
+// commands and the session's reports; printing is TPrintCommand's, the
 // keys are TKeyboardPlay's, the window in words TAccessibility's, the
 // window's place TWindowPlacement's.
 class TMainForm : public QMainWindow,
@@ -61,6 +63,7 @@ class TMainForm : public QMainWindow,
   TInfoBar* InfoBar() const { return Info; }
   TKeyboardPlay& Keys() { return *KeyPlay; }
   TAccessibility& Access() { return *Words; }
+  THintPresenter& HintPointers() { return *Pointers; }
   TGameSounds& Sounds() { return GameSounds; }
 
   QTimer *Timer1 = nullptr, *BlinkTimer = nullptr;  // the clock's, the hint arrows' blink
@@ -85,51 +88,24 @@ class TMainForm : public QMainWindow,
   // The process is ending without the event loop (the display was lost and
   // the window system calls exit): the records are stored as at a signal.
   void EndByExit();
-  void Exit1Click();
-  void HelpMenuClick();
-  void Guide1Click();
-  void About1Click();
-  // The dividers by the keys: the right panel's edge left or right, the
-  // lower panel's edge up or down, a step at a time.
-  void DividerLeftClick();
-  void DividerRightClick();
-  void DividerUpClick();
-  void DividerDownClick();
-  static constexpr int DividerStep = 20;
-  void BlinkTimerTimer();
-  void TimedGame1Click();
   void HintBtnClick();
-  void Statistics1Click();
   void ShowHighScores1Click();
   void SetZoom(bool On);
-  void ZoomBtnClick();
   void BestFit1Click();
 
   // --- commands (Commands.cpp) ---------------------------------------------
   void NextBtnClick();
-  void PrevBtnClick();
-  void GotoPuzzle1Click();
-  void RzLabel1Click();
   void RzLabel1MouseDown(Qt::KeyboardModifiers Shift);
-  void Jumptorandompuzzle1Click();
-  void PuzzleOfTheDay1Click();
   void ComboBox1Change(int Index);
-  void RestartBtnClick();
   void PauseBtnClick();
-  void TimeLblClick();
   // The clock, the progress and the last penalty, told to a screen reader
   // and shown beside the clock.
   void SayTime1Click();
-  void OptionsBtnClick();
   void Timer1Timer();
   // A note of the window's own where the mis-click message shows, for as long.
   void ShowNoteAt(QPoint At, const QString& Text) override;
   void Createnewplayer1Click();
-  void SwitchtoPlayer1Click();
-  void DeletePlayer1Click();
   void Save1Click();
-  void BtnSaveClick();
-  void Open1Click();
   // Plays puzzle Number of board size Size (checked by the caller), which
   // becomes that size's current number as with Go To.
   void PlayPuzzle(int Size, int Number);
@@ -138,11 +114,6 @@ class TMainForm : public QMainWindow,
   void ExplainClue(const TClue* Clue, int Index, bool Step) override;
   void ClueBtnClick();
   void HintBtnMouseDown();  // with Ctrl held: prove the puzzle on the board
-
-  // --- printing (Printing.cpp) ---------------------------------------------
-  // The puzzle on the board as PDF, SVG or PNG: its clues and empty
-  // candidate grids, not the player's progress.
-  void PrintExport1Click();
 
  protected:
   void showEvent(QShowEvent* event) override;    // FormShow, the first time
@@ -153,6 +124,7 @@ class TMainForm : public QMainWindow,
   // Both public constructors: the records named after recordsPath.
   TMainForm(const TDataFolders& folders, const QString& recordsPath, TDialogs& dialogs, QWidget* parent);
   void CreateViews(QWidget* central);
+  void WireCommands();  // every action to its handler
 
   // What the session reports (Commands.cpp).
   void PuzzleChanged(TPuzzleChange change) override;
@@ -171,16 +143,11 @@ class TMainForm : public QMainWindow,
   void RepaintAll();  // board, horizontal panel, vertical panel
   void DrawAll();     // the same, drawn at once
   void ClearZoomBoxes();
-  void ForgetHints();                             // no arrow or sentence of the last puzzle stays
-  void ShowPointers(const TDeductionStep& Step);  // the arrows of the step just taken
 
   // What the board, the panels and the keys hand on (TKeyboardPlay::TWindow).
   void PressCell(const TMove& Move, QPoint At) override;
   void VerticalClueChosen(int Index) override;  // a press on a clue of the vertical panel
   void HoverClue(bool Vertical, int Index) override;
-
-  void SetHorizontalPanelWidth(int width);
-  void SetVerticalPanelHeight(int height);
 
   TDialogs& Dialogs;
   const QString AssetFolder;  // tiles/ and sounds/
@@ -191,18 +158,11 @@ class TMainForm : public QMainWindow,
   TCluePanel *HorizontalClues = nullptr, *VerticalClues = nullptr;
   THintPane* HintPane = nullptr;
   TInfoBar* Info = nullptr;
-  // The hint arrows blink between these, all in the same phase.
-  static inline const QColor ArrowRed{255, 0, 0}, ArrowYellow{255, 255, 0};
-  bool ArrowsLit = false;  // the arrows are yellow in this half of the blink
+  std::unique_ptr<THintPresenter> Pointers;
   std::unique_ptr<TAccessibility> Words;
   std::unique_ptr<TKeyboardPlay> KeyPlay;
-  QString PrintFolder;  // where the last print went; the next is offered there
+  TPrintCommand Printer;
   QPoint MessagePoint;  // where a mis-click's message shows
-  // The seconds the last penalty of this puzzle added, and whether a clue
-  // cost them (else a mis-click).
-  int LastPenalty = 0;
-  bool LastPenaltyForClue = false;
-  void NotePenalty(int seconds, bool clue);
   TWindowPlacement Placement{*this};
   bool ShownPaused = false;  // what the board and panels show
   bool Created = false;

@@ -91,73 +91,70 @@ QFrame* Groove(QWidget* parent) {
   return line;
 }
 
-// A command of form's: handler runs when it is triggered.
-QAction* Command(TMainForm& form, const QString& text, void (TMainForm::*handler)(), bool checkable = false) {
-  auto* action = new QAction(text, &form);
+// A command of the window's, which connects it to its handler.
+QAction* Action(QMainWindow& window, const QString& text, bool checkable = false) {
+  auto* action = new QAction(text, &window);
   action->setCheckable(checkable);
-  QObject::connect(action, &QAction::triggered, &form, [&form, handler] { (form.*handler)(); });
   return action;
 }
 
 }  // namespace
 
-void TMainFormControls::CreateActions(TMainForm& form) {
+void TMainFormControls::CreateActions(QMainWindow& form) {
   QStyle* st = form.style();
   auto withButton = [](QAction* action, const QString& hint, const QIcon& icon) {
     action->setToolTip(hint);
     action->setIcon(Legible(icon, ToolbarColour));
     return action;
   };
-  Open1 = withButton(Command(form, tr("&Open Saved Game"), &TMainForm::Open1Click), tr("Open a saved puzzle"),
+  Open1 = withButton(Action(form, tr("&Open Saved Game")), tr("Open a saved puzzle"),
                      st->standardIcon(QStyle::SP_DialogOpenButton));
-  Save1 = Command(form, tr("&Save Current Game"), &TMainForm::Save1Click);
-  PrintExport1 = Command(form, tr("&Print / Export Puzzle..."), &TMainForm::PrintExport1Click);
+  Save1 = Action(form, tr("&Save Current Game"));
+  PrintExport1 = Action(form, tr("&Print / Export Puzzle..."));
   // The toolbar's save pauses the game first, so it is a command of its own.
   SaveAndPause =
       //: Toolbar button: saves the game and pauses it
-      withButton(Command(form, tr("Save"), &TMainForm::BtnSaveClick), tr("Save this puzzle"),
+      withButton(Action(form, tr("Save")), tr("Save this puzzle"),
                  st->standardIcon(QStyle::SP_DialogSaveButton));
-  Exit1 = Command(form, tr("E&xit"), &TMainForm::Exit1Click);
+  Exit1 = Action(form, tr("E&xit"));
 
-  New1 = withButton(Command(form, tr("&Next"), &TMainForm::NextBtnClick), tr("Next puzzle"),
-                    st->standardIcon(QStyle::SP_ArrowRight));
-  Previous1 = withButton(Command(form, tr("Pre&vious"), &TMainForm::PrevBtnClick), tr("Previous puzzle"),
+  New1 = withButton(Action(form, tr("&Next")), tr("Next puzzle"), st->standardIcon(QStyle::SP_ArrowRight));
+  Previous1 = withButton(Action(form, tr("Pre&vious")), tr("Previous puzzle"),
                          st->standardIcon(QStyle::SP_ArrowLeft));
-  GotoPuzzle1 = Command(form, tr("Go to Puzzle ..."), &TMainForm::GotoPuzzle1Click);
-  Jumptorandompuzzle1 = Command(form, tr("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
-  PuzzleOfTheDay1 = Command(form, tr("Puzzle of the &Day"), &TMainForm::PuzzleOfTheDay1Click);
-  Restart1 = withButton(Command(form, tr("&Restart"), &TMainForm::RestartBtnClick), tr("Restart this puzzle"),
+  GotoPuzzle1 = Action(form, tr("Go to Puzzle ..."));
+  Jumptorandompuzzle1 = Action(form, tr("&Jump to Random Puzzle"));
+  PuzzleOfTheDay1 = Action(form, tr("Puzzle of the &Day"));
+  Restart1 = withButton(Action(form, tr("&Restart")), tr("Restart this puzzle"),
                         st->standardIcon(QStyle::SP_BrowserReload));
-  Pause1 = withButton(Command(form, tr("P&ause"), &TMainForm::PauseBtnClick, true), tr("Pause / Unpause"),
+  Pause1 = withButton(Action(form, tr("P&ause"), true), tr("Pause / Unpause"),
                       st->standardIcon(QStyle::SP_MediaPause));
 
-  Createnewplayer1 = Command(form, tr("&Create New Player"), &TMainForm::Createnewplayer1Click);
-  SwitchtoPlayer1 = Command(form, tr("&Switch to Player"), &TMainForm::SwitchtoPlayer1Click);
-  DeletePlayer1 = Command(form, tr("&Delete Player"), &TMainForm::DeletePlayer1Click);
-  ShowHighScores1 = Command(form, tr("Show &High Scores"), &TMainForm::ShowHighScores1Click);
-  BestFit1 = Command(form, tr("&Best Fit"), &TMainForm::BestFit1Click);
-  Statistics1 = Command(form, tr("&Statistics"), &TMainForm::Statistics1Click);
-  ShowHighScores2 = Command(form, tr("Show &High Scores"), &TMainForm::ShowHighScores1Click);
+  Createnewplayer1 = Action(form, tr("&Create New Player"));
+  SwitchtoPlayer1 = Action(form, tr("&Switch to Player"));
+  DeletePlayer1 = Action(form, tr("&Delete Player"));
+  ShowHighScores1 = Action(form, tr("Show &High Scores"));
+  BestFit1 = Action(form, tr("&Best Fit"));
+  Statistics1 = Action(form, tr("&Statistics"));
+  ShowHighScores2 = Action(form, tr("Show &High Scores"));
 
-  TimedGame1 = Command(form, tr("&Timed Game"), &TMainForm::TimedGame1Click, true);
-  ShowHints1 = withButton(Command(form, tr("Show &Hints"), &TMainForm::HintBtnClick, true), tr("Show hints"),
+  TimedGame1 = Action(form, tr("&Timed Game"), true);
+  ShowHints1 = withButton(Action(form, tr("Show &Hints"), true), tr("Show hints"),
                           st->standardIcon(QStyle::SP_MessageBoxInformation));
-  GiveClue = withButton(Command(form, tr("Give me a clue!"), &TMainForm::ClueBtnClick), tr("Give me a clue!"),
-                        DrawnIcon(false));
-  ZoomSmallTiles1 = withButton(Command(form, tr("&Zoom Small Tiles"), &TMainForm::ZoomBtnClick, true),
-                               tr("Zoom tiles"), DrawnIcon(true));
-  Options1 = withButton(Command(form, tr("&Options ..."), &TMainForm::OptionsBtnClick), tr("Options"),
+  GiveClue = withButton(Action(form, tr("Give me a clue!")), tr("Give me a clue!"), DrawnIcon(false));
+  ZoomSmallTiles1 =
+      withButton(Action(form, tr("&Zoom Small Tiles"), true), tr("Zoom tiles"), DrawnIcon(true));
+  Options1 = withButton(Action(form, tr("&Options ...")), tr("Options"),
                         st->standardIcon(QStyle::SP_FileDialogDetailedView));
-  HelpMenu = Command(form, tr("&Quillmere Help"), &TMainForm::HelpMenuClick);
-  Guide1 = Command(form, tr("Player's &Guide"), &TMainForm::Guide1Click);
-  SayTime1 = Command(form, tr("Read Out &Time and Progress"), &TMainForm::SayTime1Click);
+  HelpMenu = Action(form, tr("&Quillmere Help"));
+  Guide1 = Action(form, tr("Player's &Guide"));
+  SayTime1 = Action(form, tr("Read Out &Time and Progress"));
   // The dividers between the board and the clue panels, for players who
   // cannot drag them.
-  DividerLeft = Command(form, tr("Move Divider &Left"), &TMainForm::DividerLeftClick);
-  DividerRight = Command(form, tr("Move Divider &Right"), &TMainForm::DividerRightClick);
-  DividerUp = Command(form, tr("Move Divider &Up"), &TMainForm::DividerUpClick);
-  DividerDown = Command(form, tr("Move Divider &Down"), &TMainForm::DividerDownClick);
-  About1 = Command(form, tr("&About Quillmere"), &TMainForm::About1Click);
+  DividerLeft = Action(form, tr("Move Divider &Left"));
+  DividerRight = Action(form, tr("Move Divider &Right"));
+  DividerUp = Action(form, tr("Move Divider &Up"));
+  DividerDown = Action(form, tr("Move Divider &Down"));
+  About1 = Action(form, tr("&About Quillmere"));
 
   // The keys players expect; the menus show them beside their items.
   Open1->setShortcut(QKeySequence::Open);
@@ -256,4 +253,18 @@ void TMainFormControls::CreateToolbar(TMainForm& form, QVBoxLayout* column) {
   ZoomBtn = AddToolButton(row, ZoomSmallTiles1);
   row->addStretch(1);
   column->addWidget(RzToolbar1);
+}
+
+void TMainFormControls::SetHorizontalPanelWidth(int width) {
+  const int total = MainSplitter->width() - MainSplitter->handleWidth();
+  if (total <= 0) return;
+  width = std::clamp(width, 20, std::max(20, total - 60));
+  MainSplitter->setSizes({total - width, width});
+}
+
+void TMainFormControls::SetVerticalPanelHeight(int height) {
+  const int total = BoardSplitter->height() - BoardSplitter->handleWidth();
+  if (total <= 0) return;
+  height = std::clamp(height, 20, std::max(20, total - 60));
+  BoardSplitter->setSizes({total - height, height});
 }

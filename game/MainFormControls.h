@@ -42,10 +42,16 @@ class TMainFormControls {
   QToolButton *OptionsBtn = nullptr, *ZoomBtn = nullptr;
   // Board and vertical clues on the left, horizontal clues on the right.
   QSplitter *MainSplitter = nullptr, *BoardSplitter = nullptr;
+  // The right panel's width, the lower panel's height, within the room the
+  // splitters leave the board.
+  void SetHorizontalPanelWidth(int width);
+  void SetVerticalPanelHeight(int height);
+  // The dividers' step by the keys (Move Divider Left, Right, Up, Down).
+  static constexpr int DividerStep = 20;
 
  protected:
-  // The actions, each triggering its handler of form.
-  void CreateActions(TMainForm &form);
+  // The actions, held by form (which connects them to their handlers).
+  void CreateActions(QMainWindow &form);
   void CreateMenus(QMainWindow &window);
   // The toolbar at the top of column; the size list's choice goes to form.
   void CreateToolbar(TMainForm &form, QVBoxLayout *column);

@@ -57,9 +57,9 @@ TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
             QRect(QPoint(BoardArrowPlace(expected.Square, L).Left, BoardArrowPlace(expected.Square, L).Top),
                   QSize(87, 58)));
   EXPECT_TRUE(Form->BlinkTimer->isActive());
-  Form->BlinkTimerTimer();
+  Form->HintPointers().Blink();
   EXPECT_EQ(Form->Board()->Arrow()->LineColor, QColor(255, 255, 0));
-  Form->BlinkTimerTimer();
+  Form->HintPointers().Blink();
   EXPECT_EQ(Form->Board()->Arrow()->LineColor, QColor(255, 0, 0));
   // A press on the board hides them.
   Press(Qt::LeftButton, QPoint(2, 2));
@@ -264,7 +264,7 @@ TEST_F(HintsTest, StepsNameTheirSquarePointIntoItAndBlinkTogether) {
     // the steps before left behind (one more blink each step).
     EXPECT_TRUE(inStep()) << "step " << step;
     for (int blink = 0; blink <= step; ++blink) {
-      Form->BlinkTimerTimer();
+      Form->HintPointers().Blink();
       EXPECT_TRUE(inStep()) << "step " << step << ", blink " << blink;
     }
   }

@@ -421,10 +421,10 @@ TEST_F(MainFormTest, BlinkingFlipsRedAndYellowAndDismissingStopsIt) {
   Form->Board()->Arrow()->show();
   Form->HorizontalPanel()->Arrow()->show();
   Form->BlinkTimer->start();
-  Form->BlinkTimerTimer();
+  Form->HintPointers().Blink();
   EXPECT_EQ(Form->Board()->Arrow()->LineColor, QColor(255, 255, 0));
   EXPECT_EQ(Form->HorizontalPanel()->Arrow()->LineColor, QColor(255, 255, 0));
-  Form->BlinkTimerTimer();
+  Form->HintPointers().Blink();
   EXPECT_EQ(Form->Board()->Arrow()->LineColor, QColor(255, 0, 0));
   QTest::mousePress(Form->InfoBar(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_FALSE(Form->BlinkTimer->isActive());
