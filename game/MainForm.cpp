@@ -53,7 +53,7 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
   resize(1024, 768);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
-  qApp->installEventFilter(this);  // the wheel, Ctrl+presses on the hint button, the status bar's size
+  qApp->installEventFilter(this);  // the wheel, Ctrl+presses on the hint button, the size list
 }
 
 void TMainForm::CreateViews(QWidget* central) {
