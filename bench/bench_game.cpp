@@ -20,11 +20,11 @@ void BM_DrawBoard(benchmark::State& state) {
   TBenchWindow window(static_cast<int>(state.range(0)));
   TMainForm& form = *window.Form;
   for (auto _ : state) {
-    QPainter p(&form.PaintBox1->Canvas);
-    form.DrawBoard(p);
+    QPainter p(&form.Board()->Canvas);
+    form.Board()->DrawBoard(p);
   }
-  state.counters["width"] = form.PaintBox1->width();
-  state.counters["height"] = form.PaintBox1->height();
+  state.counters["width"] = form.Board()->width();
+  state.counters["height"] = form.Board()->height();
 }
 BENCHMARK(BM_DrawBoard)->Arg(10)->Arg(6)->Unit(benchmark::kMillisecond);
 

@@ -46,16 +46,16 @@ void BM_AnimationPacing(benchmark::State& state) {
         if (!puzzle.Square(c, r).IsSolved())
           form.Session().Controller().Press({c, r, puzzle.Square(c, r).localindex(), TButton::Left});
     form.Timer1Timer();  // completes and starts the animation
-    if (!form.WinTimer->isActive()) std::abort();
+    if (!form.Board()->Animation()->isActive()) std::abort();
     TPaintCounter counter(*TMainFormProbe::Effects(form));
-    form.PaintBox1->installEventFilter(&counter);
+    form.Board()->installEventFilter(&counter);
     QEventLoop loop;
     QElapsedTimer clock;
     clock.start();
     QTimer::singleShot(4000, &loop, &QEventLoop::quit);
     loop.exec();
     const double seconds = double(clock.nsecsElapsed()) / 1e9;
-    form.PaintBox1->removeEventFilter(&counter);
+    form.Board()->removeEventFilter(&counter);
     // Every frame so far: the completed transitions and the running one's.
     const int frames =
         counter.Transitions * TEffects::FrameCount + TMainFormProbe::Effects(form)->FrameNumber - 1;

@@ -41,12 +41,12 @@ struct TSoakWindow : TBenchWindow {
         if (!puzzle.Square(c, r).IsSolved())
           form.Session().Controller().Press({c, r, puzzle.Square(c, r).localindex(), TButton::Left});
     form.Timer1Timer();
-    if (!form.WinTimer->isActive()) std::abort();
+    if (!form.Board()->Animation()->isActive()) std::abort();
   }
 
   void Frames(int count) {
     for (int i = 1; i <= count; ++i) {
-      Form->WinTimerTimer();
+      Form->Board()->NextFrame();
       if (i % 100 == 0) QApplication::processEvents();  // the screen shows a frame now and then
     }
   }

@@ -3,8 +3,14 @@
 #include "Accessibility.h"
 
 #include "ClueText.h"
+#include "GameTexts.h"
 #include "Images.h"
-#include "MainForm.h"
+#include "BoardView.h"
+#include "CluePanel.h"
+#include "HintPane.h"
+#include "InfoBar.h"
+#include "MainFormControls.h"
+#include "Session.h"
 #include "ReaderNotice.h"
 
 #include <QAccessibleWidget>
@@ -12,6 +18,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHash>
+#include <QMainWindow>
 #include <QPointer>
 #include <QFrame>
 #include <QMenu>
@@ -141,7 +148,7 @@ class TCellAccessible : public TDrawnAccessible {
     return {};
   }
   QRect rect() const override {
-    const TBoardLayout L = Access.Form.BoardLayout();
+    const TBoardLayout L = Access.Form.Board->Layout();
     return Global(QRect(L.X0(C) + ((Q - 1) % L.gc) * L.cw, L.Y0(R) + ((Q - 1) / L.gc) * L.ch, L.cw, L.ch));
   }
   QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -166,14 +173,14 @@ class TSquareAccessible : public TDrawnAccessible, public QAccessibleTableCellIn
     return {};
   }
   QRect rect() const override {
-    const TBoardLayout L = Access.Form.BoardLayout();
+    const TBoardLayout L = Access.Form.Board->Layout();
     return Global(QRect(L.X0(C), L.Y0(R), L.W, L.H));
   }
   QAccessible::Role role() const override { return QAccessible::Cell; }
   QAccessible::State state() const override;
   // A solved square holds its tile only: its cells are gone from the board.
   int childCount() const override {
-    return Access.Form.Session().Game().Puzzle.Square(C, R).IsSolved() ? 0 : Access.Form.N();
+    return Access.Form.Session->Game().Puzzle.Square(C, R).IsSolved() ? 0 : Access.Form.Session->Game().N();
   }
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount()) return nullptr;
@@ -208,7 +215,7 @@ class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterfa
       : TWordsAccessible(
             box, QAccessible::Table, [] { return QCoreApplication::translate("Accessibility", "Board"); },
             [&access] {
-              if (access.Form.Session().Game().Paused()) return access.PausedText();
+              if (access.Form.Session->Game().Paused()) return access.PausedText();
               return QCoreApplication::translate(
                   "Accessibility",
                   "The arrow keys move between the tiles, Space places the tile, Delete removes it or "
@@ -225,8 +232,8 @@ class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterfa
   }
   // A paused board shows nothing, to the eye or in words.
   int N() const {
-    const TGameController& game = Access.Form.Session().Game();
-    return game.BoardReady() && !game.Paused() ? Access.Form.N() : 0;
+    const TGameController& game = Access.Form.Session->Game();
+    return game.BoardReady() && !game.Paused() ? Access.Form.Session->Game().N() : 0;
   }
   QAccessibleInterface* Square(int c, int r) const {
     if (c < 1 || c > N() || r < 1 || r > N()) return nullptr;
@@ -244,11 +251,11 @@ class TBoardAccessible : public TWordsAccessible, public QAccessibleTableInterfa
   }
   QAccessibleInterface* childAt(int x, int y) const override {
     const QPoint at = widget()->mapFromGlobal(QPoint(x, y));
-    const TBoardHit hit = HitTest(Access.Form.BoardLayout(), at.x(), at.y());
+    const TBoardHit hit = HitTest(Access.Form.Board->Layout(), at.x(), at.y());
     if (hit.c < 1 || hit.r < 1) return nullptr;
     QAccessibleInterface* square = Square(hit.c, hit.r);
     return square && hit.Cell && hit.q <= N() &&
-                   !Access.Form.Session().Game().Puzzle.Square(hit.c, hit.r).IsSolved()
+                   !Access.Form.Session->Game().Puzzle.Square(hit.c, hit.r).IsSolved()
                ? square->child(hit.q - 1)
                : square;
   }
@@ -312,7 +319,7 @@ class TClueAccessible : public TDrawnAccessible {
   TClueAccessible(TAccessibility& access, QWidget* box, bool vertical, int index)
       : TDrawnAccessible(access, box), Vertical(vertical), Index(index) {}
   const TClue* Clue() const {
-    const TPuzzle& puzzle = Access.Form.Session().Game().Puzzle;
+    const TPuzzle& puzzle = Access.Form.Session->Game().Puzzle;
     const TClueList& clues = Vertical ? puzzle.VerticalClues : puzzle.HorizontalClues;
     return Index < int(clues.size()) ? &clues[std::size_t(Index)] : nullptr;
   }
@@ -326,14 +333,14 @@ class TClueAccessible : public TDrawnAccessible {
   }
   QRect rect() const override {
     if (!Box) return {};
-    const int n = int((Vertical ? Access.Form.Session().Game().Puzzle.VerticalClues
-                                : Access.Form.Session().Game().Puzzle.HorizontalClues)
+    const int n = int((Vertical ? Access.Form.Session->Game().Puzzle.VerticalClues
+                                : Access.Form.Session->Game().Puzzle.HorizontalClues)
                           .size());
     if (Vertical) {
       const int s = VerticalTileSize(Box->width(), Box->height(), n);
       return Global(QRect(VerticalClueLeft(Index, s), 10, s, 3 * s));
     }
-    const int s = Access.Form.HorizontalLayout().s;
+    const int s = Access.Form.Horizontal->TileSize();
     return Global(QRect(HorizontalClueLeft(Index, s), HorizontalClueTop(Index, s), 3 * s, s));
   }
   QAccessible::Role role() const override { return QAccessible::ListItem; }
@@ -355,13 +362,13 @@ class TClueListAccessible : public TWordsAccessible {
             box, QAccessible::List,
             [vertical, &access] {
               // The vertical panel shows the congratulations in place of the clues.
-              if (vertical && access.Form.Session().Game().Finished())
+              if (vertical && access.Form.Session->Game().Finished())
                 return QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved.");
               return vertical ? QCoreApplication::translate("Accessibility", "Clues about columns")
                               : QCoreApplication::translate("Accessibility", "Clues about order");
             },
             [&access] {
-              if (access.Form.Session().Game().Paused()) return access.PausedText();
+              if (access.Form.Session->Game().Paused()) return access.PausedText();
               return QCoreApplication::translate(
                   "Accessibility",
                   "The arrow keys move between the clues, Space hides or shows one, the context menu key "
@@ -373,11 +380,11 @@ class TClueListAccessible : public TWordsAccessible {
     for (const QAccessible::Id id : Items) QAccessible::deleteAccessibleInterface(id);
   }
   const TClueList& Clues() const {
-    const TPuzzle& puzzle = Access.Form.Session().Game().Puzzle;
+    const TPuzzle& puzzle = Access.Form.Session->Game().Puzzle;
     return Vertical ? puzzle.VerticalClues : puzzle.HorizontalClues;
   }
   int childCount() const override {
-    const TGameController& game = Access.Form.Session().Game();
+    const TGameController& game = Access.Form.Session->Game();
     return game.BoardReady() && !game.Paused() ? int(Clues().size()) : 0;
   }
   QAccessibleInterface* child(int index) const override {
@@ -412,26 +419,27 @@ class TClueListAccessible : public TWordsAccessible {
 // --- the words ---------------------------------------------------------------------
 
 QString TAccessibility::TileName(int row, int tile) const {
-  const QString name = Form.TileImages ? Form.TileImages->Name(TilePicture(row, tile) - 1) : QString();
+  const QString name =
+      Form.Board->Images() ? Form.Board->Images()->Name(TilePicture(row, tile) - 1) : QString();
   if (name.isEmpty()) return QCoreApplication::translate("Accessibility", "Tile %1").arg(tile);
   return QCoreApplication::translate("Tiles", name.toUtf8().constData());
 }
 
 QString TAccessibility::RowName(int row) const {
-  const QString name = Form.TileImages ? Form.TileImages->RowName(row) : QString();
+  const QString name = Form.Board->Images() ? Form.Board->Images()->RowName(row) : QString();
   if (name.isEmpty()) return QCoreApplication::translate("Accessibility", "Row %1").arg(row);
   return QCoreApplication::translate("Tiles", name.toUtf8().constData());
 }
 
 QString TAccessibility::SquareText(int c, int r) const {
-  const TSquare& square = Form.Session().Game().Puzzle.Square(c, r);
+  const TSquare& square = Form.Session->Game().Puzzle.Square(c, r);
   // "Column 3, Animals: Dog": a solved square says its tile, the others the
   // tiles still possible.
   if (square.IsSolved())
     return QCoreApplication::translate("Accessibility", "Column %1, %2: %3")
         .arg(QString::number(c), RowName(r), TileName(r, square.localindex()));
   QStringList names;
-  for (int t = 1; t <= Form.N(); ++t)
+  for (int t = 1; t <= Form.Session->Game().N(); ++t)
     if (square.HasCandidate(t)) names.append(TileName(r, t));
   return QCoreApplication::translate("Accessibility", "Column %1, %2: %3")
       .arg(QString::number(c), RowName(r), Alternatives(names));
@@ -440,7 +448,7 @@ QString TAccessibility::SquareText(int c, int r) const {
 QString TAccessibility::PlacedText(int c, int r) const {
   return QCoreApplication::translate("Accessibility", "Column %1, %2: %3, placed")
       .arg(QString::number(c), RowName(r),
-           TileName(r, Form.Session().Game().Puzzle.Square(c, r).localindex()));
+           TileName(r, Form.Session->Game().Puzzle.Square(c, r).localindex()));
 }
 
 QString TAccessibility::PausedText() const {
@@ -449,7 +457,7 @@ QString TAccessibility::PausedText() const {
 }
 
 QString TAccessibility::CellText(int c, int r, int q) const {
-  const TSquare& square = Form.Session().Game().Puzzle.Square(c, r);
+  const TSquare& square = Form.Session->Game().Puzzle.Square(c, r);
   const char* text = square.IsSolved() && square.localindex() == q
                          ? QT_TRANSLATE_NOOP("Accessibility", "Column %1, %2: %3, placed")
                      : square.IsSolved() || !square.HasCandidate(q)
@@ -489,7 +497,7 @@ QString TAccessibility::ClueSentence(const TClue& clue, bool step) const {
   QStringList names;
   for (int k = 1; k <= kind->Tiles; ++k) {
     const TBoardPos p = clue.Tile(k);
-    names.append(TileName(p.r, Form.Session().Game().Puzzle.Square(p.c, p.r).localindex()));
+    names.append(TileName(p.r, Form.Session->Game().Puzzle.Square(p.c, p.r).localindex()));
   }
   return Fill(text, names);
 }
@@ -521,7 +529,7 @@ QString TAccessibility::StepText(const TDeductionStep& step) const {
 
 QString TAccessibility::HintPaneText() const {
   QStringList words;
-  for (const THintPiece& piece : Form.HintPieces) {
+  for (const THintPiece& piece : Form.Hints->Pieces()) {
     if (!piece.IsPicture) {
       words.append(piece.Text.trimmed());
     } else if (piece.Picture >= 0) {
@@ -558,14 +566,16 @@ TAccessibility::~TAccessibility() {
   ForgetReaderNotices();
 }
 
-void TAccessibility::Install() {
-  TMainForm& f = Form;
-  Provide(f.PaintBox1, [this](QObject* o) { return new TBoardAccessible(*this, static_cast<QWidget*>(o)); });
-  Provide(f.HorizontalPaintBox,
+void TAccessibility::Install(const TKeyCursor& cursor) {
+  Form.Cursor = &cursor;
+  const TAccessibleWindow& f = Form;
+  TMainFormControls& c = *f.Controls;
+  Provide(f.Board, [this](QObject* o) { return new TBoardAccessible(*this, static_cast<QWidget*>(o)); });
+  Provide(f.Horizontal->Clues(),
           [this](QObject* o) { return new TClueListAccessible(*this, static_cast<QWidget*>(o), false); });
-  Provide(f.VerticalPaintBox,
+  Provide(f.Vertical->Clues(),
           [this](QObject* o) { return new TClueListAccessible(*this, static_cast<QWidget*>(o), true); });
-  Provide(f.HintPane, [this](QObject* o) {
+  Provide(f.Hints, [this](QObject* o) {
     return new TWordsAccessible(
         static_cast<QWidget*>(o), QAccessible::StatusBar, [this] { return HintPaneText(); },
         [] {
@@ -581,33 +591,33 @@ void TAccessibility::Install() {
                                   [w, meaning] { return Tr(meaning).arg(w->text()); });
     });
   };
-  label(f.PlayerLbl, QT_TRANSLATE_NOOP("Accessibility", "Player: %1"));
-  label(f.RzLabel1, "%1");  // "Puzzle No. 17" says it
-  label(f.Label1, QT_TRANSLATE_NOOP("Accessibility", "Progress: %1"));
-  label(f.TimeLbl, "%1");  // "Time: 0:01:05" or "Untimed"
-  f.PlayerLbl->setAccessibleDescription(
+  label(f.Info->Player(), QT_TRANSLATE_NOOP("Accessibility", "Player: %1"));
+  label(f.Info->Puzzle(), "%1");  // "Puzzle No. 17" says it
+  label(f.Info->Progress(), QT_TRANSLATE_NOOP("Accessibility", "Progress: %1"));
+  label(f.Info->Time(), "%1");  // "Time: 0:01:05" or "Untimed"
+  f.Info->Player()->setAccessibleDescription(
       QCoreApplication::translate("Accessibility", "Click to switch to another player"));
-  f.RzLabel1->setAccessibleDescription(
+  f.Info->Puzzle()->setAccessibleDescription(
       QCoreApplication::translate("Accessibility", "Click to go to another puzzle"));
-  f.Label1->setAccessibleDescription(
+  f.Info->Progress()->setAccessibleDescription(
       QCoreApplication::translate("Accessibility", "How many squares are solved"));
-  f.TimeLbl->setAccessibleDescription(
+  f.Info->Time()->setAccessibleDescription(
       QCoreApplication::translate("Accessibility", "The game time; click to pause or go on"));
-  f.ComboBox1->setAccessibleName(QCoreApplication::translate("Accessibility", "Board size"));
-  f.ComboBox1->setAccessibleDescription(
+  c.ComboBox1->setAccessibleName(QCoreApplication::translate("Accessibility", "Board size"));
+  c.ComboBox1->setAccessibleDescription(
       QCoreApplication::translate("Accessibility", "The size of the board and how hard the puzzles are"));
-  f.PaintBox2->setAccessibleName(QCoreApplication::translate("Accessibility", "Clue zoom"));
-  f.PaintBox3->setAccessibleName(QCoreApplication::translate("Accessibility", "Tile zoom"));
-  f.RzLabel2->setAccessibleName(QCoreApplication::translate("Accessibility", "Message"));
-  for (TArrowLine* arrow : {f.RzLine1, f.RzLine2, f.RzLine4})
+  f.Horizontal->Zoom()->setAccessibleName(QCoreApplication::translate("Accessibility", "Clue zoom"));
+  f.Board->TileZoom()->setAccessibleName(QCoreApplication::translate("Accessibility", "Tile zoom"));
+  f.Board->Message()->setAccessibleName(QCoreApplication::translate("Accessibility", "Message"));
+  for (TArrowLine* arrow : {f.Board->Arrow(), f.Horizontal->Arrow(), f.Vertical->Arrow()})
     arrow->setAccessibleName(QCoreApplication::translate("Accessibility", "Hint arrow"));
   // The toolbar's size list takes no focus; the keys open it from the Puzzle
   // menu or with Ctrl+B.
-  auto* sizes = new QAction(QCoreApplication::translate("Accessibility", "Board &Size ..."), &f);
+  auto* sizes = new QAction(QCoreApplication::translate("Accessibility", "Board &Size ..."), f.Window);
   sizes->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-  QObject::connect(sizes, &QAction::triggered, f.ComboBox1, [&f] { f.ComboBox1->showPopup(); });
-  f.addAction(sizes);
-  for (QObject* holder : f.New1->associatedObjects()) {
+  QObject::connect(sizes, &QAction::triggered, c.ComboBox1, [&c] { c.ComboBox1->showPopup(); });
+  f.Window->addAction(sizes);
+  for (QObject* holder : c.New1->associatedObjects()) {
     auto* menu = qobject_cast<QMenu*>(holder);
     if (!menu) continue;
     QAction* before = nullptr;
@@ -618,7 +628,7 @@ void TAccessibility::Install() {
       }
     menu->insertAction(before, sizes);
   }
-  f.RzToolbar1->setAccessibleName(QCoreApplication::translate("Accessibility", "Toolbar"));
+  c.RzToolbar1->setAccessibleName(QCoreApplication::translate("Accessibility", "Toolbar"));
   // The toolbar's grooves and the panels' dividers are separators: their role
   // says what they are, and readers pass over them.
   const auto separator = [this](QWidget* w, const std::function<QString()>& description) {
@@ -626,57 +636,55 @@ void TAccessibility::Install() {
       return new TWordsAccessible(static_cast<QWidget*>(o), QAccessible::Separator, {}, description);
     });
   };
-  for (QFrame* groove : f.RzToolbar1->findChildren<QFrame*>())
+  for (QFrame* groove : c.RzToolbar1->findChildren<QFrame*>())
     if (groove->frameShape() == QFrame::VLine) separator(groove, {});
-  for (QSplitter* splitter : {f.MainSplitter, f.BoardSplitter})
+  for (QSplitter* splitter : {c.MainSplitter, c.BoardSplitter})
     for (int i = 0; i < splitter->count(); ++i)
       separator(splitter->handle(i), [] {
         return QCoreApplication::translate("Accessibility", "Divider: dragged, it sizes the panels");
       });
-  f.RzPanel4->setAccessibleName(QCoreApplication::translate("Accessibility", "Information bar"));
+  f.Info->setAccessibleName(QCoreApplication::translate("Accessibility", "Information bar"));
   PuzzleChanged(TPuzzleChange::Proved);  // no announcement, only the board as it is
 }
 
 bool TAccessibility::CursorOnBoardSquare(int c, int r) const {
-  const TKeyCursor& k = Form.Keys.Cursor;
+  const TKeyCursor& k = *Form.Cursor;
   return k.Active && k.Pane == TKeyPane::Board && k.c == c && k.r == r;
 }
 
 bool TAccessibility::CursorOn(int c, int r, int q) const {
-  if (!CursorOnBoardSquare(c, r) || !Form.PaintBox1->hasFocus() || Form.Session().Game().Paused())
-    return false;
-  const TKeyCursor& k = Form.Keys.Cursor;
-  const bool solved = Form.Session().Game().Puzzle.Square(c, r).IsSolved();
+  if (!CursorOnBoardSquare(c, r) || !Form.Board->hasFocus() || Form.Session->Game().Paused()) return false;
+  const TKeyCursor& k = *Form.Cursor;
+  const bool solved = Form.Session->Game().Puzzle.Square(c, r).IsSolved();
   return q == 0 ? solved : !solved && k.q == q;
 }
 
 bool TAccessibility::CursorOnClue(bool vertical, int index) const {
-  const TKeyCursor& k = Form.Keys.Cursor;
+  const TKeyCursor& k = *Form.Cursor;
   const TKeyPane pane = vertical ? TKeyPane::Vertical : TKeyPane::Horizontal;
   return k.Active && k.Pane == pane && (vertical ? k.Vertical : k.Horizontal) == index &&
-         (vertical ? Form.VerticalPaintBox : Form.HorizontalPaintBox)->hasFocus() &&
-         !Form.Session().Game().Paused();
+         (vertical ? Form.Vertical : Form.Horizontal)->Clues()->hasFocus() && !Form.Session->Game().Paused();
 }
 
 QAccessibleInterface* TAccessibility::CursorTarget(TKeyPane pane) const {
-  const TKeyCursor& k = Form.Keys.Cursor;
-  TPaintBox* box = pane == TKeyPane::Board        ? Form.PaintBox1
-                   : pane == TKeyPane::Horizontal ? Form.HorizontalPaintBox
-                                                  : Form.VerticalPaintBox;
-  const TGameController& game = Form.Session().Game();
+  const TKeyCursor& k = *Form.Cursor;
+  TPaintBox* box = pane == TKeyPane::Board        ? Form.Board
+                   : pane == TKeyPane::Horizontal ? Form.Horizontal->Clues()
+                                                  : Form.Vertical->Clues();
+  const TGameController& game = Form.Session->Game();
   if (!k.Active || k.Pane != pane || !box->hasFocus() || !game.BoardReady() || game.Paused()) return nullptr;
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
   if (!iface) return nullptr;
   if (pane != TKeyPane::Board) return iface->child(pane == TKeyPane::Vertical ? k.Vertical : k.Horizontal);
   auto* table = dynamic_cast<TBoardAccessible*>(iface);
   QAccessibleInterface* square = table ? table->Square(k.c, k.r) : nullptr;
-  if (!square || Form.Session().Game().Puzzle.Square(k.c, k.r).IsSolved()) return square;
+  if (!square || Form.Session->Game().Puzzle.Square(k.c, k.r).IsSolved()) return square;
   return square->child(k.q - 1);
 }
 
 void TAccessibility::FollowCursor() {
   if (!QAccessible::isActive()) return;
-  const TKeyCursor& k = Form.Keys.Cursor;
+  const TKeyCursor& k = *Form.Cursor;
   QAccessibleInterface* target = CursorTarget(k.Pane);
   if (!target) {
     FocusKey.clear();
@@ -704,7 +712,7 @@ void TAccessibility::FollowCursor() {
 void TAccessibility::PuzzleChanged(TPuzzleChange change) {
   if (change == TPuzzleChange::New)
     Announce(QCoreApplication::translate("Accessibility", "%1, board %2")
-                 .arg(Form.RzLabel1->text(), Form.ComboBox1->currentText()));
+                 .arg(Form.Info->Puzzle()->text(), Form.Controls->ComboBox1->currentText()));
   else if (change == TPuzzleChange::Restarted)
     Announce(QCoreApplication::translate("Accessibility", "The puzzle starts again."));
   Reordered();
@@ -713,7 +721,8 @@ void TAccessibility::PuzzleChanged(TPuzzleChange change) {
 void TAccessibility::Reordered() {
   FocusKey.clear();
   if (!QAccessible::isActive()) return;
-  for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) {
+  for (TPaintBox* box :
+       {static_cast<TPaintBox*>(Form.Board), Form.Horizontal->Clues(), Form.Vertical->Clues()}) {
     QAccessibleEvent event(box, QAccessible::ObjectReorder);
     QAccessible::updateAccessibility(&event);
   }
@@ -763,9 +772,9 @@ void TAccessibility::ClueChanged(const TClueChange& change) {
 
 void TAccessibility::StateChanged(TStateChange change) {
   if (change == TStateChange::Completed)
-    Announce(Form.Session().Prefs().TimerOn
+    Announce(Form.Session->Prefs().TimerOn
                  ? QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved. %1")
-                       .arg(Form.TimeLbl->text())
+                       .arg(Form.Info->Time()->text())
                  : QCoreApplication::translate("Accessibility", "Congratulations! The puzzle is solved."));
 }
 
@@ -798,7 +807,7 @@ void TAccessibility::StepExplained(const TDeductionStep& step) {
 
 void TAccessibility::Announce(const QString& text) {
   if (!QAccessible::isActive() || text.isEmpty()) return;
-  if (Pending.isEmpty()) QTimer::singleShot(0, Form.PaintBox1, [this] { SendAnnouncements(); });
+  if (Pending.isEmpty()) QTimer::singleShot(0, Form.Board, [this] { SendAnnouncements(); });
   Pending.append(text);
 }
 
@@ -811,5 +820,34 @@ void TAccessibility::SendAnnouncements() {
   if (Pending.isEmpty()) return;
   const QString text = Pending.join(u' ');
   Pending.clear();
-  AnnounceToReaders(&Form, text);
+  AnnounceToReaders(Form.Window, text);
+}
+
+// --- the penalties and the clock ---------------------------------------------------
+
+void TAccessibility::NotePenalty(int seconds, bool clue) {
+  if (seconds <= 0) return;
+  LastPenalty = seconds;
+  LastPenaltyForClue = clue;
+  // Said after the mis-click's message or the clue's step, in one breath.
+  if (Form.Session->Prefs().TimerOn)
+    Announce(QCoreApplication::translate("Accessibility", "%n second(s) added to the time.", "", seconds));
+}
+
+QString TAccessibility::TimeAndProgress() const {
+  const int seconds = LastPenalty;  // a plain name: lupdate skips a member as the count
+  QString text;
+  if (seconds <= 0 || !Form.Session->Prefs().TimerOn)
+    //: The clock ("Time: 0:01:05" or "Untimed") and the board's progress
+    text = QCoreApplication::translate("Accessibility", "%1. Progress: %2.");
+  else if (LastPenaltyForClue)
+    text = QCoreApplication::translate(
+        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a clue.", "", seconds);
+  else
+    text = QCoreApplication::translate(
+        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a mis-click.", "", seconds);
+  const TGameController& game = Form.Session->Game();
+  text = text.arg(TimeText(game.Clock.ElapsedSeconds, Form.Session->Prefs().TimerOn),
+                  ProgressText(game.Puzzle.SolvedCount, game.N()));
+  return text;
 }

@@ -14,8 +14,14 @@
 #include <vector>
 
 class QAccessibleInterface;
+class QMainWindow;
+class TBoardView;
 class TClue;
-class TMainForm;
+class TCluePanel;
+class THintPane;
+class TInfoBar;
+class TMainFormControls;
+class TSession;
 enum class TPuzzleChange;
 enum class TStateChange;
 
@@ -25,17 +31,29 @@ enum class TStateChange;
 // accessible focus, and what a player must notice (a mis-click, a square the
 // cascade solved, the step of "Give me a clue!", the congratulations, the
 // pause) is announced without moving the focus.
+// The window's parts it reads and names.
+struct TAccessibleWindow {
+  QMainWindow* Window = nullptr;
+  const TSession* Session = nullptr;
+  TMainFormControls* Controls = nullptr;
+  TBoardView* Board = nullptr;
+  TCluePanel *Horizontal = nullptr, *Vertical = nullptr;
+  THintPane* Hints = nullptr;
+  TInfoBar* Info = nullptr;
+  const TKeyCursor* Cursor = nullptr;  // the keyboard cursor, once installed
+};
+
 class TAccessibility {
  public:
-  explicit TAccessibility(TMainForm& form) : Form(form) {}
+  explicit TAccessibility(const TAccessibleWindow& window) : Form(window) {}
   // The window's interfaces go first: the controls outlive the session they
   // read.
   ~TAccessibility();
   TAccessibility(const TAccessibility&) = delete;
   TAccessibility& operator=(const TAccessibility&) = delete;
   // After the controls exist: the paint boxes and labels get their
-  // interfaces, the other controls their names.
-  void Install();
+  // interfaces, the other controls their names; the keys move cursor.
+  void Install(const TKeyCursor& cursor);
 
   // What the session reported.
   void PuzzleChanged(TPuzzleChange change);
@@ -71,6 +89,13 @@ class TAccessibility {
   QString PausedText() const;
   QString PauseNotice() const;
 
+  // A penalty of seconds (for a clue, else a mis-click) was added: said when
+  // the game is timed, and kept for TimeAndProgress until ForgetPenalty.
+  void NotePenalty(int seconds, bool clue);
+  void ForgetPenalty() { LastPenalty = 0; }
+  // The clock, the progress and the last penalty of this puzzle, in words.
+  QString TimeAndProgress() const;
+
   // Said without moving the focus, together with whatever else this event
   // brings (sent once the event is done, after the focus has its new name).
   // Readers speak it at once, cutting short what they were saying.
@@ -83,7 +108,7 @@ class TAccessibility {
   bool CursorOn(int c, int r, int q) const;
   bool CursorOnClue(bool vertical, int index) const;
 
-  TMainForm& Form;
+  TAccessibleWindow Form;
 
  private:
   void SendAnnouncements();
@@ -99,5 +124,7 @@ class TAccessibility {
   bool WasPaused = false;
   QString FocusKey, FocusName;  // where the cursor stood, and what it said there
   QStringList Pending;
+  int LastPenalty = 0;              // the seconds the last penalty of this puzzle added
+  bool LastPenaltyForClue = false;  // and whether a clue cost them (else a mis-click)
   QList<QPointer<QObject>> Provided;
 };

@@ -1,165 +1,217 @@
 // The board: layout, drawing of the squares, presses and the tile preview.
+#include "BoardView.h"
+
+#include "Fonts.h"
+#include "HintLayout.h"
 #include "Images.h"
-#include "MainForm.h"
 #include "PuzzleArt.h"
+#include "Session.h"
 
-#include <QAction>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
-#include <QToolButton>
 
-TBoardLayout TMainForm::BoardLayout() const {
-  return TBoardLayout(N(), PaintBox1->width(), PaintBox1->height());
+#include <algorithm>
+
+TBoardView::TBoardView(const TSession& session, QWidget* parent) : TPaintBox(parent), Session(session) {
+  setMinimumSize(60, 60);
+  OnPaint = [this] { Paint(); };
+  OnMouseDown = [this](QMouseEvent* e) {
+    Press(e->button(), e->position().toPoint().x(), e->position().toPoint().y());
+  };
+  OnMouseMove = [this](QMouseEvent* e) { Hover(e->position().toPoint().x(), e->position().toPoint().y()); };
+  MessageLabel = new QLabel(this);
+  MessageLabel->setFont(NarrowFont(14));
+  MessageLabel->setStyleSheet(
+      QStringLiteral("QLabel { background: white; color: black; border: 1px solid black; padding: 0 3px; }"));
+  MessageLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+  MessageLabel->hide();
+  SquareArrow = new TArrowLine(this);
+  SquareArrow->resize(BoardArrowSize);
+  Timer = new TAnimationTimer(this, TEffects::FrameInterval, [this] { NextFrame(); });
+  // The board gives up the animation's last frame for the finished puzzle.
+  Timer->OnStop = [this] { Repaint(); };
 }
 
-void TMainForm::DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H) {
-  TPuzzleArt(TileImages.get(), ScratchBitmap).DrawPicture(Canvas, Index, X, Y, W, H);
+void TBoardView::SetArt(const TImages* images, std::unique_ptr<TEffects> effects) {
+  TileImages = images;
+  Animator = std::move(effects);
+  ScratchBitmap = TileImages->Picture(0)->copy();
 }
 
-void TMainForm::DrawBoard(QPainter& Canvas) {
-  const TGameController& game = Play->Game();
-  TPuzzleArt(TileImages.get(), ScratchBitmap)
-      .DrawBoard(Canvas, game.BoardReady() ? &game.Puzzle : nullptr, BoardLayout());
+TBoardLayout TBoardView::Layout() const {
+  return TBoardLayout(Session.Game().N(), width(), height());
 }
 
-void TMainForm::DrawSquare(int c, int r) {
-  if (!Play->Game().BoardReady()) return;
-  const TBoardLayout L = BoardLayout();
+void TBoardView::DrawPicture(QPainter& Canvas, int Index, int X, int Y, int W, int H) {
+  TPuzzleArt(TileImages, ScratchBitmap).DrawPicture(Canvas, Index, X, Y, W, H);
+}
+
+void TBoardView::DrawBoard(QPainter& Canvas) {
+  const TGameController& game = Session.Game();
+  TPuzzleArt(TileImages, ScratchBitmap)
+      .DrawBoard(Canvas, game.BoardReady() ? &game.Puzzle : nullptr, Layout());
+}
+
+void TBoardView::DrawSquare(int c, int r) {
+  if (!Session.Game().BoardReady()) return;
+  const TBoardLayout L = Layout();
   {
-    QPainter p(&PaintBox1->Canvas);
-    TPuzzleArt(TileImages.get(), ScratchBitmap).DrawSquare(p, Play->Game().Puzzle, L, c, r);
+    QPainter p(&Canvas);
+    TPuzzleArt(TileImages, ScratchBitmap).DrawSquare(p, Session.Game().Puzzle, L, c, r);
   }
-  PaintBox1->update(L.X0(c), L.Y0(r), L.W, L.H);
+  update(L.X0(c), L.Y0(r), L.W, L.H);
 }
 
-void TMainForm::PausedLook(TPaintBox* Box) {
-  QPainter p(&Box->Canvas);
-  p.fillRect(Box->rect(), PausedColour);
-  p.setPen(QPen(Qt::black, 0));
-  p.drawRect(Box->rect().adjusted(0, 0, -1, -1));
-  if (Box != PaintBox1) return;
-  const QFont font = NarrowFont(24);
-  p.setFont(font);
-  p.setPen(Qt::white);
-  const QString text = tr("Your game is PAUSED");
-  const QFontMetrics fm(font);
-  p.drawText(Box->width() / 2 - fm.horizontalAdvance(text) / 2, 24 + fm.ascent(), text);
+void TBoardView::Draw() {
+  {
+    QPainter p(&Canvas);
+    DrawBoard(p);
+  }
+  update();
 }
 
-void TMainForm::PaintBox1Paint() {
-  if (WinTimer->isActive()) {
+void TBoardView::Paint() {
+  if (Timer->isActive()) {
     // The animation owns the board. Resized, it goes on at the new size
     // rather than with the old size's pictures cropped.
-    if (Effects->FinishPicture.size() != PaintBox1->Canvas.size()) FitAnimationToBoard();
+    if (Animator->FinishPicture.size() != Canvas.size()) FitAnimationToBoard();
     return;
   }
-  if (Play->Game().Paused()) {
-    PausedLook(PaintBox1);
+  if (Session.Game().Paused()) {
+    PausedLook(*this);
+    QPainter p(&Canvas);
+    const QFont font = NarrowFont(24);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    const QString text = tr("Your game is PAUSED");
+    const QFontMetrics fm(font);
+    p.drawText(width() / 2 - fm.horizontalAdvance(text) / 2, 24 + fm.ascent(), text);
     return;
   }
-  QPainter p(&PaintBox1->Canvas);
+  QPainter p(&Canvas);
   DrawBoard(p);
 }
 
-void TMainForm::PaintBox1MouseDown(Qt::MouseButton Button, int X, int Y) {
-  DismissPointers();
-  if (Play->Game().Paused()) return;
-  const TBoardHit hit = HitTest(BoardLayout(), X, Y);
+void TBoardView::Press(Qt::MouseButton Button, int X, int Y) {
+  if (OnDismiss) OnDismiss();
+  if (Session.Game().Paused()) return;
+  const TBoardHit hit = HitTest(Layout(), X, Y);
   if (!hit.Cell || (Button != Qt::LeftButton && Button != Qt::RightButton)) {
-    Play->PressedBesideCells();
+    if (OnPressBeside) OnPressBeside();
     return;
   }
-  PressCell({hit.c, hit.r, hit.q, Button == Qt::LeftButton ? TButton::Left : TButton::Right}, {X, Y});
+  if (OnPressCell)
+    OnPressCell({hit.c, hit.r, hit.q, Button == Qt::LeftButton ? TButton::Left : TButton::Right}, {X, Y});
 }
 
-void TMainForm::PressCell(const TMove& Move, QPoint At) {
-  MessagePoint = At;
-  Play->Press(Move);  // what it changed and cost comes back as the session's reports
+void TBoardView::Hover(int X, int Y) {
+  if (Session.Prefs().ShowHints && OnHoverHint) OnHoverHint();
+  if (Session.Prefs().Zoom) ShowTilePreview(X, Y);
 }
 
-void TMainForm::PaintBox1MouseMove(int X, int Y) {
-  if (Play->Prefs().ShowHints) ExplainClue(nullptr, 0, false);
-  if (Play->Prefs().Zoom) ShowTilePreview(X, Y);
+TPaintBox* TBoardView::MakeTileZoom(QWidget* parent) {
+  ZoomBox = new TPaintBox(parent);
+  ZoomBox->setFixedSize(70, 70);
+  // A zoom box keeps its picture, but not over a pause.
+  ZoomBox->OnPaint = [this] {
+    if (Session.Game().Paused()) ZoomBox->Canvas.fill(PausedColour);
+  };
+  return ZoomBox;
 }
 
-void TMainForm::ShowTilePreview(int X, int Y) {
-  const TBoardLayout L = BoardLayout();
+void TBoardView::ShowTilePreview(int X, int Y) {
+  const TBoardLayout L = Layout();
   const TBoardHit hit = HitTest(L, X, Y);
   if (hit.Square) ShowTilePreviewOf(hit.c, hit.r, hit.Cell ? hit.sr * L.gc + hit.sc : -1);
 }
 
-void TMainForm::ShowTilePreviewOf(int c, int r, int t) {
-  const TGameController& game = Play->Game();
+void TBoardView::ShowTilePreviewOf(int c, int r, int t) {
+  const TGameController& game = Session.Game();
   if (game.Paused() || !game.BoardReady()) return;
-  QPainter p(&PaintBox3->Canvas);
-  if (t < 0 || t >= N()) {
-    p.fillRect(PaintBox3->rect(), Qt::black);
+  QPainter p(&ZoomBox->Canvas);
+  if (t < 0 || t >= game.N()) {
+    p.fillRect(ZoomBox->rect(), Qt::black);
   } else {
     if (game.Puzzle.Square(c, r).IsSolved()) return;
     DrawPicture(p, TilePicture(r, t + 1) - 1, 0, 0, 64, 64);
   }
-  PaintBox3->update();
+  ZoomBox->update();
 }
 
-void TMainForm::ClearZoomBoxes() {
-  const QColor colour = Play->Game().Paused() ? PausedColour : QColor(Qt::black);
-  for (TPaintBox* box : {PaintBox2, PaintBox3}) {
-    box->Canvas.fill(colour);
-    box->update();
+void TBoardView::ClearZoom() {
+  ZoomBox->Canvas.fill(Session.Game().Paused() ? PausedColour : QColor(Qt::black));
+  ZoomBox->update();
+}
+
+void TBoardView::ShowMessageAt(int X, int Y, const QString& Text) {
+  // Below the pointer; wrapped where the board is narrower than the message,
+  // and above the pointer where it would run off the board's bottom edge.
+  const int room = width();
+  MessageLabel->setText(Text);
+  MessageLabel->setWordWrap(false);
+  MessageLabel->adjustSize();
+  if (MessageLabel->width() > room) {
+    MessageLabel->setWordWrap(true);
+    MessageLabel->resize(room, MessageLabel->heightForWidth(room));
   }
+  const int w = MessageLabel->width();
+  const int h = MessageLabel->height();
+  X = std::max(0, std::min(X, room - w));
+  int top = Y + 12;
+  if (top + h > height()) top = Y - 12 - h;
+  MessageLabel->move(X, std::clamp(top, 0, std::max(0, height() - h)));
+  MessageLabel->show();
+  MessageLabel->raise();
 }
 
-void TMainForm::ZoomBoxPaint(TPaintBox* Box) {
-  if (Play->Game().Paused()) Box->Canvas.fill(PausedColour);
+void TBoardView::DrawStartPicture() {
+  // The animation counts the canvas's own pixels, so the picture has as many;
+  // the board is drawn into it in the widget's coordinates.
+  QImage& start = Animator->StartPicture;
+  start = QImage(Canvas.size(), QImage::Format_RGB32);
+  start.setDevicePixelRatio(Canvas.devicePixelRatio());
+  {
+    QPainter p(&start);
+    DrawBoard(p);
+  }
+  start.setDevicePixelRatio(1);
 }
 
-void TMainForm::SetZoom(bool On) {
-  ZoomSmallTiles1->setChecked(On);
-  Play->SetZoom(On);
-  // The layouts give the vertical clues the panel's width less the 70-pixel
-  // strip of the tile zoom box, and the clue zoom box a third of the
-  // horizontal panel's width in height.
-  PaintBox3->setVisible(On);
-  PaintBox2->setFixedHeight(std::max(1, RzSizePanel2->width() / 3));
-  PaintBox2->setVisible(On);
-  if (!On) ClearZoomBoxes();
-  VerticalPaintBox->Repaint();
-  HorizontalPaintBox->Repaint();
+void TBoardView::StartAnimation(int animation) {
+  Animator->Start(animation);
+  FitAnimationToBoard();  // the board may have been resized since the set-up
+  Timer->start();
 }
 
-void TMainForm::ZoomBtnClick() {
-  WinTimer->stop();
-  SetZoom(ZoomSmallTiles1->isChecked());
+void TBoardView::NextFrame() {
+  // Every tick draws a frame into the canvas; the screen shows the latest
+  // at its own rate.
+  const qreal dpr = Canvas.devicePixelRatio();
+  Canvas.setDevicePixelRatio(1);  // the effects count the canvas's own pixels
+  const bool more = Animator && Animator->NextFrame(Canvas);
+  Canvas.setDevicePixelRatio(dpr);
+  if (!more) Timer->stop();
+  update();
 }
 
-void TMainForm::RzSizePanel1Resize() {
-  if (Created) SetZoom(Play->Prefs().Zoom);
-}
-
-void TMainForm::RzSizePanel2Resize() {
-  // The clue zoom box stays one third as high as the panel is wide.
-  PaintBox2->setFixedHeight(std::max(1, RzSizePanel2->width() / 3));
-}
-
-void TMainForm::FitAnimationToBoard() {
+void TBoardView::FitAnimationToBoard() {
   // The finished board drawn at the board's size; the first picture is
   // stretched, as the board it shows is gone. The animation counts the
   // canvas's own pixels.
-  QImage& canvas = PaintBox1->Canvas;
-  QImage finish(canvas.size(), QImage::Format_RGB32);
-  finish.setDevicePixelRatio(canvas.devicePixelRatio());
+  QImage finish(Canvas.size(), QImage::Format_RGB32);
+  finish.setDevicePixelRatio(Canvas.devicePixelRatio());
   {
     QPainter p(&finish);
     DrawBoard(p);
   }
   finish.setDevicePixelRatio(1);
-  Effects->FinishPicture = finish;
-  if (QImage& start = Effects->StartPicture; start.size() != finish.size())
+  Animator->FinishPicture = finish;
+  if (QImage& start = Animator->StartPicture; start.size() != finish.size())
     start = start.scaled(finish.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .convertToFormat(QImage::Format_RGB32);
   // The running transition goes on over the picture it started from.
-  const qreal dpr = canvas.devicePixelRatio();
-  canvas = (Effects->ShowFinish ? Effects->StartPicture : Effects->FinishPicture).copy();
-  canvas.setDevicePixelRatio(dpr);
+  const qreal dpr = Canvas.devicePixelRatio();
+  Canvas = (Animator->ShowFinish ? Animator->StartPicture : Animator->FinishPicture).copy();
+  Canvas.setDevicePixelRatio(dpr);
 }

@@ -1,34 +1,79 @@
 // The commands, each a session call after the window's own part (the
 // animation stopped, the arrows dismissed), and what the session reports.
-#include "GameTexts.h"
 #include "MainForm.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCursor>
 #include <QLabel>
-#include <QPainter>
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
+
+void TMainForm::WireCommands() {
+  const auto on = [this](QAction* action, const std::function<void()>& handler) {
+    connect(action, &QAction::triggered, this, handler);
+  };
+  // Nearly every command stops the animation first, many put the arrows away.
+  const auto stopped = [this](bool dismiss, const std::function<void()>& handler) {
+    return [this, dismiss, handler] {
+      BoardView->Animation()->stop();
+      if (dismiss) DismissPointers();
+      handler();
+    };
+  };
+  TSession& session = *GameSession;
+  on(Open1, stopped(true, [&session] { session.Open(); }));
+  on(Save1, [this] { Save1Click(); });
+  on(PrintExport1, stopped(true, [this] { Printer.Run(this, Dialogs, *GameSession, TileImages.get()); }));
+  // The toolbar's save leaves the game paused, as the pause button does.
+  on(SaveAndPause, stopped(true, [&session] { session.SaveAndPause(); }));
+  on(Exit1, [this] { close(); });  // the close asks to save a game in progress
+  on(New1, [this] { NextBtnClick(); });
+  on(Previous1, [this] {
+    DismissPointers();
+    GameSession->Previous();
+  });
+  on(GotoPuzzle1, [&session] { session.AskPuzzleNumber(); });
+  Info->OnPuzzleClick = stopped(false, [&session] { session.AskPuzzleNumber(); });
+  on(Jumptorandompuzzle1, [this] {
+    DismissPointers();
+    GameSession->RandomJump();
+  });
+  on(PuzzleOfTheDay1, [this] {
+    DismissPointers();
+    GameSession->PuzzleOfTheDay();
+  });
+  on(Restart1, stopped(false, [&session] { session.Restart(); }));
+  on(Pause1, [this] { PauseBtnClick(); });
+  Info->OnTimeClick = stopped(false, [this] { Pause1->trigger(); });
+  on(Createnewplayer1, [this] { Createnewplayer1Click(); });
+  on(SwitchtoPlayer1, stopped(false, [&session] { session.SwitchPlayer(); }));
+  Info->OnPlayerClick = stopped(false, [&session] { session.SwitchPlayer(); });
+  on(DeletePlayer1, stopped(false, [&session] { session.DeletePlayer(); }));
+  for (QAction* scores : {ShowHighScores1, ShowHighScores2}) on(scores, [this] { ShowHighScores1Click(); });
+  on(BestFit1, [this] { BestFit1Click(); });
+  on(Statistics1, stopped(true, [&session] { session.ShowStatistics(); }));
+  on(TimedGame1, stopped(false, [this] { GameSession->SetTimed(TimedGame1->isChecked()); }));
+  on(ShowHints1, [this] { HintBtnClick(); });
+  on(GiveClue, [this] { ClueBtnClick(); });
+  on(ZoomSmallTiles1, stopped(false, [this] { SetZoom(ZoomSmallTiles1->isChecked()); }));
+  on(Options1, stopped(true, [&session] { session.ShowOptions(); }));
+  on(HelpMenu, [this] { Dialogs.ShowHelp(this); });
+  on(Guide1, [this] { Dialogs.ShowGuide(this); });
+  on(SayTime1, [this] { SayTime1Click(); });
+  // The dividers by the keys: the right panel's edge left or right, the
+  // lower panel's edge up or down, a step at a time.
+  on(DividerLeft, [this] { SetHorizontalPanelWidth(HorizontalClues->width() + DividerStep); });
+  on(DividerRight, [this] { SetHorizontalPanelWidth(HorizontalClues->width() - DividerStep); });
+  on(DividerUp, [this] { SetVerticalPanelHeight(VerticalClues->height() + DividerStep); });
+  on(DividerDown, [this] { SetVerticalPanelHeight(VerticalClues->height() - DividerStep); });
+  on(About1, [this] { Dialogs.ShowAbout(this); });
+}
 
 void TMainForm::NextBtnClick() {
   DismissPointers();
-  Play->Next();
-}
-
-void TMainForm::PrevBtnClick() {
-  DismissPointers();
-  Play->Previous();
-}
-
-void TMainForm::GotoPuzzle1Click() {
-  Play->AskPuzzleNumber();
-}
-
-void TMainForm::RzLabel1Click() {
-  WinTimer->stop();
-  GotoPuzzle1Click();
+  GameSession->Next();
 }
 
 void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
@@ -37,22 +82,12 @@ void TMainForm::RzLabel1MouseDown(Qt::KeyboardModifiers Shift) {
   // and only the last puzzle is drawn.
   QApplication::setOverrideCursor(Qt::WaitCursor);
   DismissPointers();
-  Play->StepOn(CtrlPressSteps);
+  GameSession->StepOn(CtrlPressSteps);
   QApplication::restoreOverrideCursor();
 }
 
-void TMainForm::Jumptorandompuzzle1Click() {
-  DismissPointers();
-  Play->RandomJump();
-}
-
-void TMainForm::PuzzleOfTheDay1Click() {
-  DismissPointers();
-  Play->PuzzleOfTheDay();
-}
-
 void TMainForm::ComboBox1Change(int Index) {
-  Play->SetSize(SizeForIndex(Index));
+  GameSession->SetSize(SizeForIndex(Index));
   ShowPuzzleSize();  // the size in play, when the player kept the game
 }
 
@@ -60,195 +95,111 @@ void TMainForm::PlayPuzzle(int Size, int Number) {
   if (IndexForSize(Size) < 0) return;
   DismissPointers();
   // Before the window shows, showing it sets the puzzle up.
-  Play->PlayPuzzle(Size, Number, Shown);
+  GameSession->PlayPuzzle(Size, Number, Shown);
   ShowPuzzleSize();
 }
 
-void TMainForm::RestartBtnClick() {
-  WinTimer->stop();
-  Play->Restart();
-}
-
 void TMainForm::PauseBtnClick() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   DismissPointers();
-  Play->SetPaused(Pause1->isChecked());
+  GameSession->SetPaused(Pause1->isChecked());
   // A game being set up takes no pause: the button shows what the game does.
-  Pause1->setChecked(Play->Game().PlayerPaused());
-}
-
-void TMainForm::TimeLblClick() {
-  WinTimer->stop();
-  Pause1->trigger();
-}
-
-void TMainForm::OptionsBtnClick() {
-  WinTimer->stop();
-  DismissPointers();
-  Play->ShowOptions();
+  Pause1->setChecked(GameSession->Game().PlayerPaused());
 }
 
 void TMainForm::Timer1Timer() {
-  if (Play->Tick()) RzLabel2->hide();
-}
-
-void TMainForm::UpdateLabels() {
-  const TGameController& game = Play->Game();
-  Label1->SetFittedText(ProgressText(game.Puzzle.SolvedCount, N()));
-  TimeLbl->SetFittedText(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn));
-}
-
-void TMainForm::ShowMessageAt(int X, int Y, const QString& Text) {
-  // Below the pointer; wrapped where the board is narrower than the message,
-  // and above the pointer where it would run off the board's bottom edge.
-  const int room = PaintBox1->width();
-  RzLabel2->setText(Text);
-  RzLabel2->setWordWrap(false);
-  RzLabel2->adjustSize();
-  if (RzLabel2->width() > room) {
-    RzLabel2->setWordWrap(true);
-    RzLabel2->resize(room, RzLabel2->heightForWidth(room));
-  }
-  const int w = RzLabel2->width();
-  const int h = RzLabel2->height();
-  X = std::max(0, std::min(X, room - w));
-  int top = Y + 12;
-  if (top + h > PaintBox1->height()) top = Y - 12 - h;
-  RzLabel2->move(X, std::clamp(top, 0, std::max(0, PaintBox1->height() - h)));
-  RzLabel2->show();
-  RzLabel2->raise();
+  if (GameSession->Tick()) BoardView->Message()->hide();
 }
 
 void TMainForm::ShowNoteAt(QPoint At, const QString& Text) {
-  Play->MessageShown();
-  ShowMessageAt(At.x(), At.y(), Text);
+  GameSession->MessageShown();
+  BoardView->ShowMessageAt(At.x(), At.y(), Text);
 }
 
 void TMainForm::Createnewplayer1Click() {
-  WinTimer->stop();
-  Play->CreatePlayer();
-}
-
-void TMainForm::SwitchtoPlayer1Click() {
-  WinTimer->stop();
-  Play->SwitchPlayer();
-}
-
-void TMainForm::PlayerLblClick() {
-  SwitchtoPlayer1Click();
-}
-
-void TMainForm::DeletePlayer1Click() {
-  WinTimer->stop();
-  Play->DeletePlayer();
+  BoardView->Animation()->stop();
+  GameSession->CreatePlayer();
 }
 
 void TMainForm::Save1Click() {
-  WinTimer->stop();
-  Play->Save();
-}
-
-void TMainForm::BtnSaveClick() {
-  WinTimer->stop();
-  DismissPointers();
-  // The toolbar's save leaves the game paused, as the pause button does.
-  Play->SaveAndPause();
-}
-
-void TMainForm::Open1Click() {
-  WinTimer->stop();
-  DismissPointers();
-  Play->Open();
+  BoardView->Animation()->stop();
+  GameSession->Save();
 }
 
 // --- what the session reports -------------------------------------------------
 
 void TMainForm::RepaintAll() {
-  PaintBox1->Repaint();
-  HorizontalPaintBox->Repaint();
-  VerticalPaintBox->Repaint();
+  BoardView->Repaint();
+  HorizontalClues->Clues()->Repaint();
+  VerticalClues->Clues()->Repaint();
 }
 
 void TMainForm::DrawAll() {
-  DrawHorizontalPanel();
-  DrawVerticalPanel();
-  {
-    QPainter p(&PaintBox1->Canvas);
-    DrawBoard(p);
-  }
-  PaintBox1->update();
+  HorizontalClues->Draw();
+  VerticalClues->Draw();
+  BoardView->Draw();
 }
 
-void TMainForm::DrawStartPicture() {
-  // The animation counts the canvas's own pixels, so the picture has as many;
-  // the board is drawn into it in the widget's coordinates.
-  QImage& start = Effects->StartPicture;
-  start = QImage(PaintBox1->Canvas.size(), QImage::Format_RGB32);
-  start.setDevicePixelRatio(PaintBox1->Canvas.devicePixelRatio());
-  {
-    QPainter p(&start);
-    DrawBoard(p);
-  }
-  start.setDevicePixelRatio(1);
+void TMainForm::ClearZoomBoxes() {
+  BoardView->ClearZoom();
+  HorizontalClues->ClearZoom();
 }
 
 void TMainForm::PuzzleChanged(TPuzzleChange change) {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   switch (change) {
     case TPuzzleChange::New:
     case TPuzzleChange::Loaded:
-      ForgetHints();
-      LastPenalty = 0;
+      Pointers->Forget();
+      Words->ForgetPenalty();
       ClearZoomBoxes();
       ShowPuzzleSize();
-      RzLabel1->SetFittedText(tr("Puzzle No. %1").arg(Play->Game().Number()));
-      UpdateLabels();
-      DrawStartPicture();
+      Info->ShowPuzzle();
+      Info->ShowClock();
+      BoardView->DrawStartPicture();
       break;
     case TPuzzleChange::Restarted:
-      ForgetHints();  // the step explained last is undone
-      LastPenalty = 0;
+      Pointers->Forget();  // the step explained last is undone
+      Words->ForgetPenalty();
       break;
     case TPuzzleChange::Proved:
       break;
   }
   DrawAll();
-  Access.PuzzleChanged(change);
+  Words->PuzzleChanged(change);
 }
 
 void TMainForm::SquareChanged(const TSquareChange& change) {
-  DrawSquare(change.Square.c, change.Square.r);
-  Access.SquareChanged(change);
+  BoardView->DrawSquare(change.Square.c, change.Square.r);
+  Words->SquareChanged(change);
 }
 
 void TMainForm::ClueChanged(const TClueChange& change) {
-  TPaintBox* box = change.Vertical ? VerticalPaintBox : HorizontalPaintBox;
+  TCluePanel* panel = change.Vertical ? VerticalClues : HorizontalClues;
   if (change.Index < 0)
-    box->Repaint();
-  else if (change.Vertical)
-    DrawVerticalPanel();
+    panel->Clues()->Repaint();
   else
-    DrawHorizontalPanel();
-  Access.ClueChanged(change);
+    panel->Draw();
+  Words->ClueChanged(change);
 }
 
 void TMainForm::PhaseChanged(const TPhaseChange& change) {
-  Access.PhaseChanged(change);
+  Words->PhaseChanged(change);
   GamePhaseChanged();
 }
 
 void TMainForm::ClockChanged(const TClockChange& change) {
-  UpdateLabels();
-  NotePenalty(change.Penalty, change.For == TPenalty::Clue);
+  Info->ShowClock();
+  Words->NotePenalty(change.Penalty, change.For == TPenalty::Clue);
 }
 
 void TMainForm::StateChanged(TStateChange change) {
-  Access.StateChanged(change);
+  Words->StateChanged(change);
   switch (change) {
     case TStateChange::Preferences:
       ShowSwitches(false);
-      ShowHintPane();
-      TimeLbl->SetFittedText(TimeText(Play->Game().Clock.ElapsedSeconds, Play->Prefs().TimerOn));
+      HintPane->FitBar();
+      Info->ShowTime();
       break;
     case TStateChange::Player:
       ShowPlayer();
@@ -260,58 +211,83 @@ void TMainForm::StateChanged(TStateChange change) {
 }
 
 void TMainForm::PuzzleCompleted() {
-  RzLabel2->hide();
+  BoardView->Message()->hide();
   DismissPointers();
   ClearZoomBoxes();
-  Effects->Start(Play->Prefs().Animation);
-  FitAnimationToBoard();  // the board may have been resized since the set-up
-  VerticalPaintBox->Repaint();
-  WinTimer->start();
+  VerticalClues->Clues()->Repaint();
+  BoardView->StartAnimation(GameSession->Prefs().Animation);
 }
 
 void TMainForm::ShowMessage(const QString& text, const TMove& /*move*/) {
-  ShowMessageAt(MessagePoint.x(), MessagePoint.y(), text);
-  Access.MisClick(text);
+  BoardView->ShowMessageAt(MessagePoint.x(), MessagePoint.y(), text);
+  Words->MisClick(text);
 }
 
 void TMainForm::ExplainStep(const TStepTaken& taken) {
   ExplainClue(taken.Step.Clue, taken.Step.Index, true);
-  Access.StepExplained(taken.Step);
+  Words->StepExplained(taken.Step);
 }
 
 void TMainForm::PlaySound(TGameSound sound) {
-  Sounds.Play(sound);
+  GameSounds.Play(sound);
 }
 
 void TMainForm::StoringProfile() {
   CaptureWindowSizes();
 }
 
-void TMainForm::NotePenalty(int seconds, bool clue) {
-  if (seconds <= 0) return;
-  LastPenalty = seconds;
-  LastPenaltyForClue = clue;
-  // Said after the mis-click's message or the clue's step, in one breath.
-  if (Play->Prefs().TimerOn)
-    Access.Announce(
-        QCoreApplication::translate("Accessibility", "%n second(s) added to the time.", "", seconds));
+void TMainForm::SayTime1Click() {
+  const QString text = Words->TimeAndProgress();
+  Words->Announce(text);
+  ShowNoteAt({BoardView->width(), 0}, text);  // at the board's top right, below the clock
 }
 
-void TMainForm::SayTime1Click() {
-  const int seconds = LastPenalty;  // a plain name: lupdate skips a member as the count
-  QString text;
-  if (seconds <= 0 || !Play->Prefs().TimerOn)
-    //: The clock ("Time: 0:01:05" or "Untimed") and the board's progress
-    text = QCoreApplication::translate("Accessibility", "%1. Progress: %2.");
-  else if (LastPenaltyForClue)
-    text = QCoreApplication::translate(
-        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a clue.", "", seconds);
-  else
-    text = QCoreApplication::translate(
-        "Accessibility", "%1. Progress: %2. The last penalty: %n second(s), for a mis-click.", "", seconds);
-  const TGameController& game = Play->Game();
-  text = text.arg(TimeText(game.Clock.ElapsedSeconds, Play->Prefs().TimerOn),
-                  ProgressText(game.Puzzle.SolvedCount, game.N()));
-  Access.Announce(text);
-  ShowNoteAt({PaintBox1->width(), 0}, text);  // at the board's top right, below the clock
+// --- presses, hovers and hints -------------------------------------------------
+
+void TMainForm::PressCell(const TMove& Move, QPoint At) {
+  MessagePoint = At;
+  GameSession->Press(Move);  // what it changed and cost comes back as the session's reports
+}
+
+void TMainForm::VerticalClueChosen(int Index) {
+  DismissPointers();
+  // The congratulations say "Click here to continue": to the high scores,
+  // and that is all the click does; the clue under the pointer stays as it
+  // was, and so do the congratulations.
+  if (GameSession->Game().Finished()) {
+    ShowHighScores1Click();
+    return;
+  }
+  GameSession->ToggleClue(true, Index);
+}
+
+void TMainForm::HoverClue(bool Vertical, int Index) {
+  const TGameController& game = GameSession->Game();
+  const TClueList& clues = Vertical ? game.Puzzle.VerticalClues : game.Puzzle.HorizontalClues;
+  if (game.Paused() || !GameSession->Prefs().ShowHints || Index < 0 || Index >= int(clues.size())) return;
+  ExplainClue(&clues[Index], Index, false);
+  if (!Vertical && GameSession->Prefs().Zoom) HorizontalClues->ShowCluePreview(clues[Index]);
+}
+
+void TMainForm::ExplainClue(const TClue* Clue, int Index, bool Step) {
+  Pointers->Explain(Clue, Index, Step);
+}
+
+void TMainForm::DismissPointers() {
+  Pointers->Dismiss();
+}
+
+void TMainForm::ClueBtnClick() {
+  BoardView->Animation()->stop();
+  if (GameSession->Game().Paused() || !GameSession->Game().InProgress()) return;
+  // One step, explained as the engine takes it; its penalty is reported.
+  const TDeductionStep step = GameSession->GiveClue();
+  // Nothing found: the pane keeps no sentence of an earlier step.
+  if (!step.Found()) Pointers->Forget();
+  Pointers->ShowPointers(step);
+  BlinkTimer->start();
+}
+
+void TMainForm::HintBtnMouseDown() {
+  GameSession->Prove();
 }

@@ -4,7 +4,10 @@
 // (mis-clicks included).
 #include "KeyboardPlay.h"
 
-#include "MainForm.h"
+#include "Accessibility.h"
+#include "BoardView.h"
+#include "CluePanel.h"
+#include "Session.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -33,26 +36,26 @@ void CursorRing(QPainter& p, const QRect& rect) {
 
 void TKeyboardPlay::Install() {
   // Only the three panes take the focus, in this order for Tab.
-  for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox})
+  for (TPaintBox* box : {static_cast<TPaintBox*>(&Board), Horizontal.Clues(), Vertical.Clues()})
     box->setFocusPolicy(Qt::StrongFocus);
-  Form.PaintBox1->OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Board, e); };
-  Form.HorizontalPaintBox->OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Horizontal, e); };
-  Form.VerticalPaintBox->OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Vertical, e); };
-  Form.PaintBox1->OnOverlay = [this](QPainter& p) { DrawBoardCursor(p); };
-  Form.HorizontalPaintBox->OnOverlay = [this](QPainter& p) { DrawHorizontalCursor(p); };
-  Form.VerticalPaintBox->OnOverlay = [this](QPainter& p) { DrawVerticalCursor(p); };
+  Board.OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Board, e); };
+  Horizontal.Clues()->OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Horizontal, e); };
+  Vertical.Clues()->OnKeyDown = [this](QKeyEvent* e) { return KeyDown(TKeyPane::Vertical, e); };
+  Board.OnOverlay = [this](QPainter& p) { DrawBoardCursor(p); };
+  Horizontal.Clues()->OnOverlay = [this](QPainter& p) { DrawHorizontalCursor(p); };
+  Vertical.Clues()->OnOverlay = [this](QPainter& p) { DrawVerticalCursor(p); };
   // A press with the mouse puts the keyboard cursor away; on the board it
   // leaves it on the cell pressed, for the next key.
-  for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) {
+  for (TPaintBox* box : {static_cast<TPaintBox*>(&Board), Horizontal.Clues(), Vertical.Clues()}) {
     auto down = box->OnMouseDown;
     box->OnMouseDown = [this, box, down](QMouseEvent* e) {
       if (Cursor.Active) {
         Cursor.Active = false;
         UpdatePanes();
       }
-      if (box == Form.PaintBox1) {
-        const TBoardHit hit = HitTest(Form.BoardLayout(), int(e->position().x()), int(e->position().y()));
-        if (hit.Cell && hit.q <= Form.N()) {
+      if (box == &Board) {
+        const TBoardHit hit = HitTest(Board.Layout(), int(e->position().x()), int(e->position().y()));
+        if (hit.Cell && hit.q <= Session.Game().N()) {
           Cursor.c = hit.c;
           Cursor.r = hit.r;
           Cursor.q = hit.q;
@@ -61,23 +64,24 @@ void TKeyboardPlay::Install() {
       if (down) down(e);
     };
   }
-  Form.PaintBox1->setFocus();
+  Board.setFocus();
 }
 
 TPaintBox* TKeyboardPlay::PaneBox(TKeyPane Pane) const {
   switch (Pane) {
     case TKeyPane::Horizontal:
-      return Form.HorizontalPaintBox;
+      return Horizontal.Clues();
     case TKeyPane::Vertical:
-      return Form.VerticalPaintBox;
+      return Vertical.Clues();
     default:
-      return Form.PaintBox1;
+      return &Board;
   }
 }
 
 void TKeyboardPlay::UpdatePanes() {
-  for (TPaintBox* box : {Form.PaintBox1, Form.HorizontalPaintBox, Form.VerticalPaintBox}) box->update();
-  Form.Access.FollowCursor();
+  for (TPaintBox* box : {static_cast<TPaintBox*>(&Board), Horizontal.Clues(), Vertical.Clues()})
+    box->update();
+  Access.FollowCursor();
 }
 
 namespace {
@@ -105,8 +109,7 @@ bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
       (modifiers == Qt::ControlModifier || modifiers == Qt::AltModifier)) {
     if (!(Cursor.Active && Cursor.Pane == Pane)) Show(Pane);
     const bool column = modifiers == Qt::ControlModifier;
-    MoveBoardCursorTo(Form.Session().Game().Puzzle, Cursor, column ? digit : Cursor.c,
-                      column ? Cursor.r : digit);
+    MoveBoardCursorTo(Session.Game().Puzzle, Cursor, column ? digit : Cursor.c, column ? Cursor.r : digit);
     Explain();
     UpdatePanes();
     return true;
@@ -139,8 +142,8 @@ bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
   if (!press && !(board && (remove || digit || clues)) && !dx && !dy) return false;
   // A paused game hides the board and the clues: a key that would play or
   // read them says why it does nothing.
-  if ((press || remove || clues) && Form.Session().Game().Paused()) {
-    Form.Access.Announce(Form.Access.PauseNotice());
+  if ((press || remove || clues) && Session.Game().Paused()) {
+    Access.Announce(Access.PauseNotice());
     return true;
   }
   // The first key only shows where the cursor stands, so no press lands on
@@ -173,9 +176,9 @@ bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
 void TKeyboardPlay::Show(TKeyPane Pane) {
   Cursor.Active = true;
   Cursor.Pane = Pane;
-  KeepBoardCursorOnBoard(Form.Session().Game().Puzzle, Cursor);
-  const int n = int(Form.Session().Game().Puzzle.HorizontalClues.size()),
-            m = int(Form.Session().Game().Puzzle.VerticalClues.size());
+  KeepBoardCursorOnBoard(Session.Game().Puzzle, Cursor);
+  const int n = int(Session.Game().Puzzle.HorizontalClues.size()),
+            m = int(Session.Game().Puzzle.VerticalClues.size());
   Cursor.Horizontal = std::clamp(Cursor.Horizontal, 0, std::max(0, n - 1));
   Cursor.Vertical = std::clamp(Cursor.Vertical, 0, std::max(0, m - 1));
   UpdatePanes();
@@ -183,64 +186,63 @@ void TKeyboardPlay::Show(TKeyPane Pane) {
 }
 
 QPoint TKeyboardPlay::BoardCursorPoint() const {
-  const TBoardLayout L = Form.BoardLayout();
+  const TBoardLayout L = Board.Layout();
   return {L.X0(Cursor.c) + ((Cursor.q - 1) % L.gc) * L.cw + L.cw / 2,
           L.Y0(Cursor.r) + ((Cursor.q - 1) / L.gc) * L.ch + L.ch / 2};
 }
 
 bool TKeyboardPlay::OnBoard() const {
-  return Cursor.c >= 1 && Cursor.c <= Form.N() && Cursor.r >= 1 && Cursor.r <= Form.N() && Cursor.q >= 1 &&
-         Cursor.q <= Form.N();
+  return Cursor.c >= 1 && Cursor.c <= Session.Game().N() && Cursor.r >= 1 && Cursor.r <= Session.Game().N() &&
+         Cursor.q >= 1 && Cursor.q <= Session.Game().N();
 }
 
 void TKeyboardPlay::BoardKey(int dx, int dy, bool remove, bool walkCells) {
   // Another puzzle may have changed the size under the cursor.
-  if (!OnBoard()) KeepBoardCursorOnBoard(Form.Session().Game().Puzzle, Cursor);
+  if (!OnBoard()) KeepBoardCursorOnBoard(Session.Game().Puzzle, Cursor);
   if (dx || dy) {
     // The arrows go square by square; with Shift they walk the cells.
     if (walkCells)
-      StepBoardCursor(Form.Session().Game().Puzzle, Cursor, dx, dy);
+      StepBoardCursor(Session.Game().Puzzle, Cursor, dx, dy);
     else
-      StepBoardSquare(Form.Session().Game().Puzzle, Cursor, dx, dy);
+      StepBoardSquare(Session.Game().Puzzle, Cursor, dx, dy);
     Explain();
     return;
   }
   // A window too small to show the cell has nothing there to press.
-  const TBoardLayout L = Form.BoardLayout();
+  const TBoardLayout L = Board.Layout();
   if (L.W <= 0 || L.H <= 0 || L.cw <= 0 || L.ch <= 0) return;
   Form.DismissPointers();
   Form.PressCell({Cursor.c, Cursor.r, Cursor.q, remove ? TButton::Right : TButton::Left}, BoardCursorPoint());
 }
 
 void TKeyboardPlay::ChooseCell(int q) {
-  if (ChooseCandidate(Form.Session().Game().Puzzle, Cursor, q)) Explain();
+  if (ChooseCandidate(Session.Game().Puzzle, Cursor, q)) Explain();
 }
 
 void TKeyboardPlay::SayCluesNamingTile() {
-  const TPuzzle& puzzle = Form.Session().Game().Puzzle;
-  if (!OnBoard() || !Form.Session().Game().BoardReady() || Form.Session().Game().Paused()) return;
+  const TPuzzle& puzzle = Session.Game().Puzzle;
+  if (!OnBoard() || !Session.Game().BoardReady() || Session.Game().Paused()) return;
   const TTileRef tile = CursorTile(puzzle, Cursor);
   const TCluesNaming named = CluesNamingTile(puzzle, tile);
   QStringList sentences;
-  for (int i : named.Horizontal) sentences << Form.Access.ClueText(puzzle.HorizontalClues[i]);
-  for (int i : named.Vertical) sentences << Form.Access.ClueText(puzzle.VerticalClues[i]);
-  const QString name = Form.Access.TileName(tile.r, tile.t);
+  for (int i : named.Horizontal) sentences << Access.ClueText(puzzle.HorizontalClues[i]);
+  for (int i : named.Vertical) sentences << Access.ClueText(puzzle.VerticalClues[i]);
+  const QString name = Access.TileName(tile.r, tile.t);
   const int count = int(sentences.size());
   const auto words = [&](const QString& separator) {
     return count ? QCoreApplication::translate("Accessibility", "%n clue(s) name the %1: %2", "", count)
                        .arg(name, sentences.join(separator))
                  : QCoreApplication::translate("Accessibility", "No clue names the %1.").arg(name);
   };
-  Form.Access.Announce(words(QStringLiteral("; ")));
+  Access.Announce(words(QStringLiteral("; ")));
   // Shown below the cursor as well, a clue to a line.
   Form.ShowNoteAt(BoardCursorPoint(), words(QStringLiteral("\n")));
 }
 
 void TKeyboardPlay::ClueKey(TKeyPane Pane, int step, bool press) {
   const bool horizontal = Pane == TKeyPane::Horizontal;
-  const int n = int(
-      (horizontal ? Form.Session().Game().Puzzle.HorizontalClues : Form.Session().Game().Puzzle.VerticalClues)
-          .size());
+  const int n =
+      int((horizontal ? Session.Game().Puzzle.HorizontalClues : Session.Game().Puzzle.VerticalClues).size());
   int& i = horizontal ? Cursor.Horizontal : Cursor.Vertical;
   if (i + step >= 0 && i + step < n) i += step;
   i = std::clamp(i, 0, std::max(0, n - 1));
@@ -251,10 +253,10 @@ void TKeyboardPlay::ClueKey(TKeyPane Pane, int step, bool press) {
   if (n <= 0) return;
   // A panel too small to show the clue has nothing there to press.
   if (horizontal) {
-    if (Form.HorizontalLayout().s <= 0) return;
+    if (Horizontal.TileSize() <= 0) return;
     Form.DismissPointers();
-    Form.Session().ToggleClue(false, i);
-  } else if (VerticalTileSize(Form.VerticalPaintBox->width(), Form.VerticalPaintBox->height(), n) > 0) {
+    Session.ToggleClue(false, i);
+  } else if (VerticalTileSize(Vertical.Clues()->width(), Vertical.Clues()->height(), n) > 0) {
     Form.VerticalClueChosen(i);
   }
 }
@@ -263,12 +265,12 @@ void TKeyboardPlay::OpenClueMenu(TKeyPane Pane) {
   TPaintBox* box = PaneBox(Pane);
   QPoint at = box->rect().center();
   if (Cursor.Active && Cursor.Pane == Pane) {
-    const int n = int((Pane == TKeyPane::Horizontal ? Form.Session().Game().Puzzle.HorizontalClues
-                                                    : Form.Session().Game().Puzzle.VerticalClues)
+    const int n = int((Pane == TKeyPane::Horizontal ? Session.Game().Puzzle.HorizontalClues
+                                                    : Session.Game().Puzzle.VerticalClues)
                           .size());
     const int i = Pane == TKeyPane::Horizontal ? Cursor.Horizontal : Cursor.Vertical;
-    if (Pane == TKeyPane::Horizontal && Form.HorizontalLayout().s > 0) {
-      const int s = Form.HorizontalLayout().s;
+    if (Pane == TKeyPane::Horizontal && Horizontal.TileSize() > 0) {
+      const int s = Horizontal.TileSize();
       at = QRect(HorizontalClueLeft(i, s), HorizontalClueTop(i, s), 3 * s, s).center();
     } else if (const int s = VerticalTileSize(box->width(), box->height(), n);
                Pane == TKeyPane::Vertical && s > 0) {
@@ -276,7 +278,7 @@ void TKeyboardPlay::OpenClueMenu(TKeyPane Pane) {
     }
   }
   // The first item takes the focus, so a reader says the menu opened.
-  QMenu* menu = Pane == TKeyPane::Horizontal ? Form.HorizontalPopup : Form.VerticalPopup;
+  QMenu* menu = Pane == TKeyPane::Horizontal ? Horizontal.Menu() : Vertical.Menu();
   menu->popup(box->mapToGlobal(at));
   if (!menu->actions().isEmpty()) menu->setActiveAction(menu->actions().front());
 }
@@ -286,15 +288,15 @@ void TKeyboardPlay::Explain() {
   switch (Cursor.Pane) {
     case TKeyPane::Board:
       if (!OnBoard()) return;
-      if (Form.Session().Prefs().ShowHints) Form.ExplainClue(nullptr, 0, false);
-      if (Form.Session().Prefs().Zoom) Form.ShowTilePreviewOf(Cursor.c, Cursor.r, Cursor.q - 1);
+      if (Session.Prefs().ShowHints) Form.ExplainClue(nullptr, 0, false);
+      if (Session.Prefs().Zoom) Board.ShowTilePreviewOf(Cursor.c, Cursor.r, Cursor.q - 1);
       break;
     case TKeyPane::Horizontal:
-      if (Form.HorizontalLayout().s > 0) Form.HoverClue(false, Cursor.Horizontal);
+      if (Horizontal.TileSize() > 0) Form.HoverClue(false, Cursor.Horizontal);
       break;
     case TKeyPane::Vertical:
-      if (VerticalTileSize(Form.VerticalPaintBox->width(), Form.VerticalPaintBox->height(),
-                           int(Form.Session().Game().Puzzle.VerticalClues.size())) > 0)
+      if (VerticalTileSize(Vertical.Clues()->width(), Vertical.Clues()->height(),
+                           int(Session.Game().Puzzle.VerticalClues.size())) > 0)
         Form.HoverClue(true, Cursor.Vertical);
       break;
   }
@@ -302,16 +304,18 @@ void TKeyboardPlay::Explain() {
 
 bool TKeyboardPlay::Shows(TKeyPane Pane) const {
   // Nothing to point at on a paused, finished or animated board.
-  return Cursor.Active && Cursor.Pane == Pane && Form.Session().Game().BoardReady() &&
-         !Form.Session().Game().Paused() && !Form.Session().Game().Finished() && !Form.WinTimer->isActive();
+  return Cursor.Active && Cursor.Pane == Pane && Session.Game().BoardReady() && !Session.Game().Paused() &&
+         !Session.Game().Finished() && !Board.Animating();
 }
 
 void TKeyboardPlay::DrawBoardCursor(QPainter& Canvas) {
   if (!Shows(TKeyPane::Board)) return;
-  const TBoardLayout L = Form.BoardLayout();
-  if (L.W <= 0 || L.H <= 0 || Cursor.c > Form.N() || Cursor.r > Form.N() || Cursor.q > Form.N()) return;
+  const TBoardLayout L = Board.Layout();
+  if (L.W <= 0 || L.H <= 0 || Cursor.c > Session.Game().N() || Cursor.r > Session.Game().N() ||
+      Cursor.q > Session.Game().N())
+    return;
   // A solved square has no cells left: the ring goes round the square.
-  if (Form.Session().Game().Puzzle.Square(Cursor.c, Cursor.r).IsSolved()) {
+  if (Session.Game().Puzzle.Square(Cursor.c, Cursor.r).IsSolved()) {
     CursorRing(Canvas, QRect(L.X0(Cursor.c), L.Y0(Cursor.r), L.W, L.H));
     return;
   }
@@ -320,16 +324,16 @@ void TKeyboardPlay::DrawBoardCursor(QPainter& Canvas) {
 }
 
 void TKeyboardPlay::DrawHorizontalCursor(QPainter& Canvas) {
-  const int n = int(Form.Session().Game().Puzzle.HorizontalClues.size());
-  const int s = Form.HorizontalLayout().s;
+  const int n = int(Session.Game().Puzzle.HorizontalClues.size());
+  const int s = Horizontal.TileSize();
   const int i = Cursor.Horizontal;
   if (!Shows(TKeyPane::Horizontal) || i < 0 || i >= n || s <= 0) return;
   CursorRing(Canvas, QRect(HorizontalClueLeft(i, s), HorizontalClueTop(i, s), 3 * s, s));
 }
 
 void TKeyboardPlay::DrawVerticalCursor(QPainter& Canvas) {
-  const int m = int(Form.Session().Game().Puzzle.VerticalClues.size());
-  const int s = VerticalTileSize(Form.VerticalPaintBox->width(), Form.VerticalPaintBox->height(), m);
+  const int m = int(Session.Game().Puzzle.VerticalClues.size());
+  const int s = VerticalTileSize(Vertical.Clues()->width(), Vertical.Clues()->height(), m);
   const int i = Cursor.Vertical;
   if (!Shows(TKeyPane::Vertical) || i < 0 || i >= m || s <= 0) return;
   CursorRing(Canvas, QRect(VerticalClueLeft(i, s), 10, s, 3 * s));

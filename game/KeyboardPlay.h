@@ -6,8 +6,14 @@
 
 class QKeyEvent;
 class QPainter;
-class TMainForm;
+class QString;
+class TAccessibility;
+class TBoardView;
+class TClue;
+class TCluePanel;
 class TPaintBox;
+class TSession;
+struct TMove;
 
 // Keyboard play over the main window's three panes: the board's candidate
 // cells and the two clue panels. Tab moves between the panes, the arrows
@@ -18,7 +24,30 @@ class TPaintBox;
 // the outcomes are the mouse's own (mis-clicks included).
 class TKeyboardPlay {
  public:
-  explicit TKeyboardPlay(TMainForm& form) : Form(form) {}
+  // What the mouse's presses and hovers do in the window beyond the views,
+  // which the keys do alike.
+  class TWindow {
+   public:
+    virtual void DismissPointers() = 0;  // the hint arrows put away
+    // The press of a board cell; a mis-click's message shows at At.
+    virtual void PressCell(const TMove& Move, QPoint At) = 0;
+    virtual void ShowNoteAt(QPoint At, const QString& Text) = 0;
+    virtual void VerticalClueChosen(int Index) = 0;  // a press on a vertical clue
+    virtual void ExplainClue(const TClue* Clue, int Index, bool Step) = 0;
+    virtual void HoverClue(bool Vertical, int Index) = 0;  // the hint of a clue rested on
+
+   protected:
+    ~TWindow() = default;
+  };
+
+  TKeyboardPlay(TWindow& window, TSession& session, TBoardView& board, TCluePanel& horizontal,
+                TCluePanel& vertical, TAccessibility& access)
+      : Form(window),
+        Session(session),
+        Board(board),
+        Horizontal(horizontal),
+        Vertical(vertical),
+        Access(access) {}
   // The panes take the focus and the keys, and draw the cursor over
   // themselves; a press with the mouse puts the cursor away.
   void Install();
@@ -44,5 +73,9 @@ class TKeyboardPlay {
   void DrawHorizontalCursor(QPainter& Canvas);
   void DrawVerticalCursor(QPainter& Canvas);
 
-  TMainForm& Form;
+  TWindow& Form;
+  TSession& Session;
+  TBoardView& Board;
+  TCluePanel &Horizontal, &Vertical;
+  TAccessibility& Access;
 };

@@ -1,5 +1,6 @@
 #include "MainForm.h"
 
+#include "Fonts.h"
 #include "Images.h"
 #include "Settings.h"
 
@@ -7,27 +8,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdio>
-
-namespace {}  // namespace
 
 TMainForm::TMainForm(const QString& programPath, TDialogs& dialogs, QWidget* parent)
     : TMainForm(TDataFolders{QFileInfo(programPath).absolutePath(), QFileInfo(programPath).absolutePath()},
@@ -41,44 +32,80 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
     : QMainWindow(parent),
       Dialogs(dialogs),
       AssetFolder(folders.Assets),
-      Play(std::make_unique<TSession>(recordsPath, dialogs, static_cast<TSessionObserver&>(*this))) {
-  Play->SetDialogOwner(this);
+      GameSession(std::make_unique<TSession>(recordsPath, dialogs, static_cast<TSessionObserver&>(*this))) {
+  GameSession->SetDialogOwner(this);
   InstallFontSubstitutes();
   setWindowTitle(tr("Quillmere - Logic Challenge"));
   auto* central = new TMousePanel(this);
-  central->OnMouseDown = [this](QMouseEvent*) { FormMouseDown(); };
+  central->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
   setCentralWidget(central);
+  CreateActions(*this);
+  CreateMenus(*this);
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(TGameClock::Interval);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+  BlinkTimer = new QTimer(this);
+  BlinkTimer->setInterval(500);
+  CreateViews(central);
+  WireCommands();
+  connect(BlinkTimer, &QTimer::timeout, this, [this] { Pointers->Blink(); });
+  Words->Install(KeyPlay->Cursor);
+  resize(1024, 768);
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  qApp->installEventFilter(this);  // the wheel, Ctrl+presses on the hint button, the size list
+}
+
+void TMainForm::CreateViews(QWidget* central) {
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  CreateActions();
-  CreateMenus();
-  CreateToolbar(column);
-  CreateInfoBar(column);
+  CreateToolbar(*this, column);
+  Info = new TInfoBar(*GameSession, central);
+  Info->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
+  Info->OnPuzzlePress = [this](Qt::KeyboardModifiers keys) { RzLabel1MouseDown(keys); };
+  column->addWidget(Info);
   // Board and vertical clues on the left, horizontal clues on the right; the
   // player drags the splitters.
   MainSplitter = new QSplitter(Qt::Horizontal, central);
   MainSplitter->setChildrenCollapsible(false);
   BoardSplitter = new QSplitter(Qt::Vertical, MainSplitter);
   BoardSplitter->setChildrenCollapsible(false);
-  CreateBoardPane();
-  CreateCluePanes();
+  BoardView = new TBoardView(*GameSession, BoardSplitter);
+  BoardView->OnDismiss = [this] { DismissPointers(); };
+  BoardView->OnPressCell = [this](const TMove& move, QPoint at) { PressCell(move, at); };
+  BoardView->OnPressBeside = [this] { GameSession->PressedBesideCells(); };
+  BoardView->OnHoverHint = [this] { ExplainClue(nullptr, 0, false); };
+  VerticalClues = new TCluePanel(true, *GameSession, BoardSplitter,
+                                 [this](QWidget* panel) { return BoardView->MakeTileZoom(panel); });
+  VerticalClues->OnResize = [this] {
+    if (Created) SetZoom(GameSession->Prefs().Zoom);
+  };
+  VerticalClues->OnChoose = [this](int index) { VerticalClueChosen(index); };
+  HorizontalClues = new TCluePanel(false, *GameSession, MainSplitter);
+  HorizontalClues->OnDismiss = [this] { DismissPointers(); };
+  HorizontalClues->OnChoose = [this](int index) { GameSession->ToggleClue(false, index); };
+  for (TCluePanel* panel : {VerticalClues, HorizontalClues}) {
+    panel->OnHover = [this, panel](int index) { HoverClue(panel->IsVertical(), index); };
+    panel->OnShowAll = [this](bool vertical) { GameSession->ShowAllClues(vertical); };
+  }
   BoardSplitter->setStretchFactor(0, 1);
   BoardSplitter->setStretchFactor(1, 0);
   MainSplitter->setStretchFactor(0, 1);
   MainSplitter->setStretchFactor(1, 0);
   column->addWidget(MainSplitter, 1);
-  CreateStatusBar();
-  CreateTimers();
-  Access.Install();
-  resize(1024, 768);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
-  qApp->installEventFilter(this);  // the wheel, Ctrl+presses on the hint button, the status bar's size
+  HintPane = new THintPane(*GameSession, statusBar(), [this](int row) { return Words->RowName(row); });
+  Pointers = std::make_unique<THintPresenter>(*GameSession, *BoardView, *HorizontalClues, *VerticalClues,
+                                              *HintPane, *BlinkTimer);
+  Words = std::make_unique<TAccessibility>(TAccessibleWindow{
+      this, GameSession.get(), this, BoardView, HorizontalClues, VerticalClues, HintPane, Info, nullptr});
+  KeyPlay = std::make_unique<TKeyboardPlay>(static_cast<TKeyboardPlay::TWindow&>(*this), *GameSession,
+                                            *BoardView, *HorizontalClues, *VerticalClues, *Words);
+  KeyPlay->Install();
 }
 
 bool TMainForm::FormCreate() {
-  Play->LoadScores();
+  GameSession->LoadScores();
   QPalette tb = RzToolbar1->palette();
   tb.setColor(QPalette::Window, ToolbarColour);
   RzToolbar1->setPalette(tb);
@@ -97,12 +124,15 @@ bool TMainForm::FormCreate() {
     Dialogs.ErrorBox(this, message);
     return false;
   }
-  Effects = std::make_unique<TEffects>(*TileImages, Play->Controller().Puzzle.Random);
-  ScratchBitmap = TileImages->Picture(0)->copy();
+  BoardView->SetArt(TileImages.get(),
+                    std::make_unique<TEffects>(*TileImages, GameSession->Controller().Puzzle.Random));
+  HorizontalClues->SetArt(TileImages.get());
+  VerticalClues->SetArt(TileImages.get());
+  HintPane->SetArt(TileImages.get());
 
-  Play->LoadPlayers();
+  GameSession->LoadPlayers();
   ShowPlayer();
-  for (const QString& error : Sounds.Load(AssetFolder + QStringLiteral("/sounds/")))
+  for (const QString& error : GameSounds.Load(AssetFolder + QStringLiteral("/sounds/")))
     Dialogs.ErrorBox(this, error);
   Created = true;
   return true;
@@ -110,22 +140,23 @@ bool TMainForm::FormCreate() {
 
 TMainForm::~TMainForm() {
   qApp->removeEventFilter(this);
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   Timer1->stop();
   DismissPointers();
-  for (TPaintBox* box : {PaintBox1, PaintBox2, PaintBox3, HorizontalPaintBox, VerticalPaintBox, HintPane}) {
+  for (TPaintBox* box :
+       {static_cast<TPaintBox*>(BoardView), BoardView->TileZoom(), HorizontalClues->Zoom(),
+        HorizontalClues->Clues(), VerticalClues->Clues(), static_cast<TPaintBox*>(HintPane)}) {
     box->OnPaint = nullptr;
     box->OnMouseDown = nullptr;
     box->OnMouseMove = nullptr;
   }
-  RzSizePanel1->OnResize = nullptr;
-  RzSizePanel2->OnResize = nullptr;
-  Play->StoreAtExit();
-  Play.reset();  // it reports nothing more to a window going away
+  VerticalClues->OnResize = nullptr;
+  GameSession->StoreAtExit();
+  GameSession.reset();  // it reports nothing more to a window going away
 }
 
 void TMainForm::EndBySignal() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   Timer1->stop();
   EndByExit();
   // Ends the nested loops of open dialogs too, and any that would open later.
@@ -133,7 +164,7 @@ void TMainForm::EndBySignal() {
 }
 
 void TMainForm::EndByExit() {
-  Play->StoreOnSignal();
+  GameSession->StoreOnSignal();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -147,26 +178,26 @@ void TMainForm::showEvent(QShowEvent* event) {
   // The stored width, height and place are the frame's. A window manager
   // frames the window only after it is mapped, so the size is applied once
   // more when the frame becomes known.
-  Placement.Apply(Play->Settings(), true);
+  Placement.Apply(GameSession->Settings(), true);
   Placement.Settle([this] {
-    Placement.Apply(Play->Settings(), true);
+    Placement.Apply(GameSession->Settings(), true);
     CaptureWindowSizes();
   });
   centralWidget()->layout()->activate();
-  const TSettings& settings = Play->Settings();
+  const TSettings& settings = GameSession->Settings();
   SetHorizontalPanelWidth(settings.HorizontalWidth > 0 ? settings.HorizontalWidth : 288);
   SetVerticalPanelHeight(settings.VerticalHeight > 0 ? settings.VerticalHeight : 199);
   // The sizes the window really took are the ones kept, never a stored
   // size the screen could not hold.
   CaptureWindowSizes();
-  Play->SetUpPuzzle();
+  GameSession->SetUpPuzzle();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   // However the window is closed (Exit, its close button, Alt+F4, the
   // desktop's log-out), a game in progress is offered for saving first;
   // Cancel, or a save that failed, keeps the window open and the game on.
-  if (Shown && !Play->OfferToSave()) {
+  if (Shown && !GameSession->OfferToSave()) {
     event->ignore();
     return;
   }
@@ -178,8 +209,6 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == HintBtn && event->type() == QEvent::MouseButtonPress &&
       (static_cast<QMouseEvent*>(event)->modifiers() & Qt::ControlModifier))
     HintBtnMouseDown();
-  // The hint pane fills the whole status bar.
-  if (watched == statusBar() && event->type() == QEvent::Resize) HintPane->setGeometry(statusBar()->rect());
   // The wheel never scrolls anything here, least of all the size list.
   if (event->type() == QEvent::Wheel && watched->isWidgetType() &&
       static_cast<QWidget*>(watched)->window() == this)
@@ -194,7 +223,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::GamePhaseChanged() {
-  const TGameController& game = Play->Game();
+  const TGameController& game = GameSession->Game();
   if (game.ClockRuns())
     Timer1->start();
   else
@@ -205,7 +234,7 @@ void TMainForm::GamePhaseChanged() {
   if (!game.BoardReady() || game.Paused() == ShownPaused) return;
   ShownPaused = game.Paused();
   // The clue panels' free strips and the zoom boxes take the paused look too.
-  for (QWidget* panel : {RzSizePanel1, RzSizePanel2}) {
+  for (QWidget* panel : {VerticalClues, HorizontalClues}) {
     QPalette palette = panel->palette();
     palette.setColor(QPalette::Window, ShownPaused ? PausedColour : QColor(Qt::black));
     panel->setPalette(palette);
@@ -214,48 +243,8 @@ void TMainForm::GamePhaseChanged() {
   RepaintAll();
 }
 
-void TMainForm::DismissPointers() {
-  RzLine1->hide();
-  RzLine2->hide();
-  RzLine4->hide();
-  BlinkTimer->stop();
-}
-
-void TMainForm::BlinkTimerTimer() {
-  // One phase for all three, so the arrows shown change colour together.
-  ArrowsLit = !ArrowsLit;
-  for (TArrowLine* arrow : {RzLine1, RzLine2, RzLine4})
-    arrow->SetLineColor(ArrowsLit ? ArrowYellow : ArrowRed);
-}
-
-void TMainForm::WinTimerTimer() {
-  // Every tick draws a frame into the canvas; the screen shows the latest
-  // at its own rate.
-  QImage& canvas = PaintBox1->Canvas;
-  const qreal dpr = canvas.devicePixelRatio();
-  canvas.setDevicePixelRatio(1);  // the effects count the canvas's own pixels
-  const bool more = Effects && Effects->NextFrame(canvas);
-  canvas.setDevicePixelRatio(dpr);
-  if (!more) WinTimer->stop();
-  PaintBox1->update();
-}
-
-void TMainForm::SetHorizontalPanelWidth(int width) {
-  const int total = MainSplitter->width() - MainSplitter->handleWidth();
-  if (total <= 0) return;
-  width = std::clamp(width, 20, std::max(20, total - 60));
-  MainSplitter->setSizes({total - width, width});
-}
-
-void TMainForm::SetVerticalPanelHeight(int height) {
-  const int total = BoardSplitter->height() - BoardSplitter->handleWidth();
-  if (total <= 0) return;
-  height = std::clamp(height, 20, std::max(20, total - 60));
-  BoardSplitter->setSizes({total - height, height});
-}
-
 void TMainForm::ShowSwitches(bool layOutZoom) {
-  const TPrefs& prefs = Play->Prefs();
+  const TPrefs& prefs = GameSession->Prefs();
   if (layOutZoom || prefs.Zoom != ZoomSmallTiles1->isChecked()) SetZoom(prefs.Zoom);
   ShowHints1->setChecked(prefs.ShowHints);
   TimedGame1->setChecked(prefs.TimerOn);
@@ -264,30 +253,30 @@ void TMainForm::ShowSwitches(bool layOutZoom) {
 void TMainForm::ApplyPreferences() {
   ShowSwitches();
   // Placed before the window exists, the window manager puts the frame there.
-  Placement.Apply(Play->Settings(), !Shown);
-  const TSettings& settings = Play->Settings();
+  Placement.Apply(GameSession->Settings(), !Shown);
+  const TSettings& settings = GameSession->Settings();
   if (settings.HorizontalWidth > 0) SetHorizontalPanelWidth(settings.HorizontalWidth);
   if (settings.VerticalHeight > 0) SetVerticalPanelHeight(settings.VerticalHeight);
   if (Shown) CaptureWindowSizes();
 }
 
 void TMainForm::ShowPlayer() {
-  PlayerLbl->SetFittedText(Play->Prefs().PlayerName);
+  Info->ShowPlayer();
   ApplyPreferences();
   ShowPuzzleSize();
-  ShowHintPane();
+  HintPane->FitBar();
 }
 
 void TMainForm::ShowPuzzleSize() {
-  const int index = IndexForSize(Play->Prefs().PuzzleSize);
+  const int index = IndexForSize(GameSession->Prefs().PuzzleSize);
   if (index >= 0) ComboBox1->setCurrentIndex(index);  // setCurrentIndex does not emit activated
 }
 
 void TMainForm::CaptureWindowSizes() {
-  TSettings& settings = Play->Settings();
+  TSettings& settings = GameSession->Settings();
   Placement.Capture(settings);
-  settings.HorizontalWidth = RzSizePanel2->width();
-  settings.VerticalHeight = RzSizePanel1->height();
+  settings.HorizontalWidth = HorizontalClues->width();
+  settings.VerticalHeight = VerticalClues->height();
 }
 
 void TMainForm::ComeToFront() {
@@ -301,66 +290,40 @@ void TMainForm::ComeToFront() {
   }
 }
 
-void TMainForm::Exit1Click() {
-  close();  // the close asks to save a game in progress
-}
-
-void TMainForm::FormMouseDown() {
-  DismissPointers();
-}
-
-void TMainForm::HelpMenuClick() {
-  Dialogs.ShowHelp(this);
-}
-
-void TMainForm::Guide1Click() {
-  Dialogs.ShowGuide(this);
-}
-
-void TMainForm::DividerLeftClick() {
-  SetHorizontalPanelWidth(RzSizePanel2->width() + DividerStep);
-}
-
-void TMainForm::DividerRightClick() {
-  SetHorizontalPanelWidth(RzSizePanel2->width() - DividerStep);
-}
-
-void TMainForm::DividerUpClick() {
-  SetVerticalPanelHeight(RzSizePanel1->height() + DividerStep);
-}
-
-void TMainForm::DividerDownClick() {
-  SetVerticalPanelHeight(RzSizePanel1->height() - DividerStep);
-}
-
-void TMainForm::About1Click() {
-  Dialogs.ShowAbout(this);
-}
-
 void TMainForm::ShowHighScores1Click() {
-  WinTimer->stop();
+  BoardView->Animation()->stop();
   DismissPointers();
   // The game stays paused until the player resumes it, as with the button.
-  Play->ShowHighScores();
-}
-
-void TMainForm::Statistics1Click() {
-  WinTimer->stop();
-  DismissPointers();
-  Play->ShowStatistics();
-}
-
-void TMainForm::TimedGame1Click() {
-  WinTimer->stop();
-  Play->SetTimed(TimedGame1->isChecked());
+  GameSession->ShowHighScores();
 }
 
 void TMainForm::HintBtnClick() {
-  WinTimer->stop();
-  Play->SetShowHints(ShowHints1->isChecked());
+  BoardView->Animation()->stop();
+  GameSession->SetShowHints(ShowHints1->isChecked());
 }
 
-void TMainForm::ShowHintPane() {
-  statusBar()->setFixedHeight(Play->Prefs().ShowHints ? 36 : 12);
-  HintPane->Repaint();  // the thin bar drops the sentence, the tall one brings it back
+void TMainForm::SetZoom(bool On) {
+  ZoomSmallTiles1->setChecked(On);
+  GameSession->SetZoom(On);
+  // The layouts give the vertical clues the panel's width less the 70-pixel
+  // strip of the tile zoom box, and the clue zoom box a third of the
+  // horizontal panel's width in height.
+  BoardView->TileZoom()->setVisible(On);
+  HorizontalClues->ShowZoom(On);
+  if (!On) ClearZoomBoxes();
+  VerticalClues->Clues()->Repaint();
+  HorizontalClues->Clues()->Repaint();
+}
+
+void TMainForm::BestFit1Click() {
+  BoardView->Animation()->stop();
+  const TPaintBox* box = HorizontalClues->Clues();
+  const int width = BestFitWidth(HorizontalClues->width(), HorizontalClues->height(), box->width(),
+                                 box->height(), int(GameSession->Game().Puzzle.HorizontalClues.size()));
+  if (width <= 0) return;
+  // A few clues would have the panel grow until the board is a sliver (at
+  // 4 x 4 over 1000 pixels of a 1024-pixel window): the board keeps at least
+  // half of the width the two share.
+  const int shared = MainSplitter->width() - MainSplitter->handleWidth();
+  SetHorizontalPanelWidth(std::min(width, shared / 2));
 }

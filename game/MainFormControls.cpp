@@ -1,6 +1,7 @@
-// The main window's controls: commands and menus, the toolbar, the
-// information bar, the board pane, the clue panes, the status bar, timers.
-#include "HintLayout.h"
+// The main window's commands, menus and toolbar.
+#include "MainFormControls.h"
+
+#include "Fonts.h"
 #include "MainForm.h"
 
 #include <QAction>
@@ -82,14 +83,6 @@ QIcon Legible(const QIcon& icon, const QColor& background) {
   return QIcon(plate);
 }
 
-// The clue panels' free strips (under the tile zoom box) match the clues' black.
-void PaintPanelBlack(QWidget* panel) {
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, Qt::black);
-  panel->setPalette(palette);
-}
-
 QFrame* Groove(QWidget* parent) {
   auto* line = new QFrame(parent);
   line->setFrameShape(QFrame::VLine);
@@ -98,76 +91,70 @@ QFrame* Groove(QWidget* parent) {
   return line;
 }
 
-QPoint At(const QMouseEvent* e) {
-  return e->position().toPoint();
+// A command of the window's, which connects it to its handler.
+QAction* Action(QMainWindow& window, const QString& text, bool checkable = false) {
+  auto* action = new QAction(text, &window);
+  action->setCheckable(checkable);
+  return action;
 }
 
 }  // namespace
 
-QAction* TMainForm::Command(const QString& text, void (TMainForm::*handler)(), bool checkable) {
-  auto* action = new QAction(text, this);
-  action->setCheckable(checkable);
-  connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-  return action;
-}
-
-void TMainForm::CreateActions() {
-  QStyle* st = style();
+void TMainFormControls::CreateActions(QMainWindow& form) {
+  QStyle* st = form.style();
   auto withButton = [](QAction* action, const QString& hint, const QIcon& icon) {
     action->setToolTip(hint);
     action->setIcon(Legible(icon, ToolbarColour));
     return action;
   };
-  Open1 = withButton(Command(tr("&Open Saved Game"), &TMainForm::Open1Click), tr("Open a saved puzzle"),
+  Open1 = withButton(Action(form, tr("&Open Saved Game")), tr("Open a saved puzzle"),
                      st->standardIcon(QStyle::SP_DialogOpenButton));
-  Save1 = Command(tr("&Save Current Game"), &TMainForm::Save1Click);
-  PrintExport1 = Command(tr("&Print / Export Puzzle..."), &TMainForm::PrintExport1Click);
+  Save1 = Action(form, tr("&Save Current Game"));
+  PrintExport1 = Action(form, tr("&Print / Export Puzzle..."));
   // The toolbar's save pauses the game first, so it is a command of its own.
   SaveAndPause =
       //: Toolbar button: saves the game and pauses it
-      withButton(Command(tr("Save"), &TMainForm::BtnSaveClick), tr("Save this puzzle"),
+      withButton(Action(form, tr("Save")), tr("Save this puzzle"),
                  st->standardIcon(QStyle::SP_DialogSaveButton));
-  Exit1 = Command(tr("E&xit"), &TMainForm::Exit1Click);
+  Exit1 = Action(form, tr("E&xit"));
 
-  New1 = withButton(Command(tr("&Next"), &TMainForm::NextBtnClick), tr("Next puzzle"),
-                    st->standardIcon(QStyle::SP_ArrowRight));
-  Previous1 = withButton(Command(tr("Pre&vious"), &TMainForm::PrevBtnClick), tr("Previous puzzle"),
+  New1 = withButton(Action(form, tr("&Next")), tr("Next puzzle"), st->standardIcon(QStyle::SP_ArrowRight));
+  Previous1 = withButton(Action(form, tr("Pre&vious")), tr("Previous puzzle"),
                          st->standardIcon(QStyle::SP_ArrowLeft));
-  GotoPuzzle1 = Command(tr("Go to Puzzle ..."), &TMainForm::GotoPuzzle1Click);
-  Jumptorandompuzzle1 = Command(tr("&Jump to Random Puzzle"), &TMainForm::Jumptorandompuzzle1Click);
-  PuzzleOfTheDay1 = Command(tr("Puzzle of the &Day"), &TMainForm::PuzzleOfTheDay1Click);
-  Restart1 = withButton(Command(tr("&Restart"), &TMainForm::RestartBtnClick), tr("Restart this puzzle"),
+  GotoPuzzle1 = Action(form, tr("Go to Puzzle ..."));
+  Jumptorandompuzzle1 = Action(form, tr("&Jump to Random Puzzle"));
+  PuzzleOfTheDay1 = Action(form, tr("Puzzle of the &Day"));
+  Restart1 = withButton(Action(form, tr("&Restart")), tr("Restart this puzzle"),
                         st->standardIcon(QStyle::SP_BrowserReload));
-  Pause1 = withButton(Command(tr("P&ause"), &TMainForm::PauseBtnClick, true), tr("Pause / Unpause"),
+  Pause1 = withButton(Action(form, tr("P&ause"), true), tr("Pause / Unpause"),
                       st->standardIcon(QStyle::SP_MediaPause));
 
-  Createnewplayer1 = Command(tr("&Create New Player"), &TMainForm::Createnewplayer1Click);
-  SwitchtoPlayer1 = Command(tr("&Switch to Player"), &TMainForm::SwitchtoPlayer1Click);
-  DeletePlayer1 = Command(tr("&Delete Player"), &TMainForm::DeletePlayer1Click);
-  ShowHighScores1 = Command(tr("Show &High Scores"), &TMainForm::ShowHighScores1Click);
-  BestFit1 = Command(tr("&Best Fit"), &TMainForm::BestFit1Click);
-  Statistics1 = Command(tr("&Statistics"), &TMainForm::Statistics1Click);
-  ShowHighScores2 = Command(tr("Show &High Scores"), &TMainForm::ShowHighScores1Click);
+  Createnewplayer1 = Action(form, tr("&Create New Player"));
+  SwitchtoPlayer1 = Action(form, tr("&Switch to Player"));
+  DeletePlayer1 = Action(form, tr("&Delete Player"));
+  ShowHighScores1 = Action(form, tr("Show &High Scores"));
+  BestFit1 = Action(form, tr("&Best Fit"));
+  Statistics1 = Action(form, tr("&Statistics"));
+  ShowHighScores2 = Action(form, tr("Show &High Scores"));
 
-  TimedGame1 = Command(tr("&Timed Game"), &TMainForm::TimedGame1Click, true);
-  ShowHints1 = withButton(Command(tr("Show &Hints"), &TMainForm::HintBtnClick, true), tr("Show hints"),
+  TimedGame1 = Action(form, tr("&Timed Game"), true);
+  ShowHints1 = withButton(Action(form, tr("Show &Hints"), true), tr("Show hints"),
                           st->standardIcon(QStyle::SP_MessageBoxInformation));
-  GiveClue = withButton(Command(tr("Give me a clue!"), &TMainForm::ClueBtnClick), tr("Give me a clue!"),
-                        DrawnIcon(false));
-  ZoomSmallTiles1 = withButton(Command(tr("&Zoom Small Tiles"), &TMainForm::ZoomBtnClick, true),
-                               tr("Zoom tiles"), DrawnIcon(true));
-  Options1 = withButton(Command(tr("&Options ..."), &TMainForm::OptionsBtnClick), tr("Options"),
+  GiveClue = withButton(Action(form, tr("Give me a clue!")), tr("Give me a clue!"), DrawnIcon(false));
+  ZoomSmallTiles1 =
+      withButton(Action(form, tr("&Zoom Small Tiles"), true), tr("Zoom tiles"), DrawnIcon(true));
+  Options1 = withButton(Action(form, tr("&Options ...")), tr("Options"),
                         st->standardIcon(QStyle::SP_FileDialogDetailedView));
-  HelpMenu = Command(tr("&Quillmere Help"), &TMainForm::HelpMenuClick);
-  Guide1 = Command(tr("Player's &Guide"), &TMainForm::Guide1Click);
-  SayTime1 = Command(tr("Read Out &Time and Progress"), &TMainForm::SayTime1Click);
+  HelpMenu = Action(form, tr("&Quillmere Help"));
+  Guide1 = Action(form, tr("Player's &Guide"));
+  SayTime1 = Action(form, tr("Read Out &Time and Progress"));
   // The dividers between the board and the clue panels, for players who
   // cannot drag them.
-  DividerLeft = Command(tr("Move Divider &Left"), &TMainForm::DividerLeftClick);
-  DividerRight = Command(tr("Move Divider &Right"), &TMainForm::DividerRightClick);
-  DividerUp = Command(tr("Move Divider &Up"), &TMainForm::DividerUpClick);
-  DividerDown = Command(tr("Move Divider &Down"), &TMainForm::DividerDownClick);
-  About1 = Command(tr("&About Quillmere"), &TMainForm::About1Click);
+  DividerLeft = Action(form, tr("Move Divider &Left"));
+  DividerRight = Action(form, tr("Move Divider &Right"));
+  DividerUp = Action(form, tr("Move Divider &Up"));
+  DividerDown = Action(form, tr("Move Divider &Down"));
+  About1 = Action(form, tr("&About Quillmere"));
 
   // The keys players expect; the menus show them beside their items.
   Open1->setShortcut(QKeySequence::Open);
@@ -189,11 +176,11 @@ void TMainForm::CreateActions() {
   GiveClue->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   // Actions work by their keys only where the window holds them; the menus
   // hold all but the toolbar-only one.
-  addActions({SaveAndPause});
+  form.addActions({SaveAndPause});
 }
 
-void TMainForm::CreateMenus() {
-  QMenuBar* bar = menuBar();
+void TMainFormControls::CreateMenus(QMainWindow& window) {
+  QMenuBar* bar = window.menuBar();
   auto menu = [bar](const QString& title, std::initializer_list<QAction*> items) {
     QMenu* m = bar->addMenu(title);
     for (QAction* item : items) {
@@ -218,7 +205,7 @@ void TMainForm::CreateMenus() {
   menu(tr("&Help"), {Guide1, HelpMenu, nullptr, About1});
 }
 
-QToolButton* TMainForm::AddToolButton(QHBoxLayout* row, QAction* action) {
+QToolButton* TMainFormControls::AddToolButton(QHBoxLayout* row, QAction* action) {
   auto* button = new QToolButton(RzToolbar1);
   button->setDefaultAction(action);
   button->setFixedSize(58, 58);
@@ -229,12 +216,12 @@ QToolButton* TMainForm::AddToolButton(QHBoxLayout* row, QAction* action) {
   return button;
 }
 
-void TMainForm::CreateToolbar(QVBoxLayout* column) {
+void TMainFormControls::CreateToolbar(TMainForm& form, QVBoxLayout* column) {
   // Buttons in groups, separated by grooves.
-  RzToolbar1 = new TMousePanel(centralWidget());
+  RzToolbar1 = new TMousePanel(form.centralWidget());
   RzToolbar1->setFixedHeight(59);
   RzToolbar1->setAutoFillBackground(true);
-  RzToolbar1->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
+  RzToolbar1->OnMouseDown = [&form](QMouseEvent*) { form.DismissPointers(); };
   auto* row = new QHBoxLayout(RzToolbar1);
   row->setContentsMargins(2, 0, 2, 1);
   row->setSpacing(1);
@@ -251,7 +238,8 @@ void TMainForm::CreateToolbar(QVBoxLayout* column) {
   ComboBox1->setFont(NarrowFont(11));
   ComboBox1->setFocusPolicy(Qt::NoFocus);
   ComboBox1->setMinimumWidth(150);
-  connect(ComboBox1, &QComboBox::activated, this, [this](int index) { ComboBox1Change(index); });
+  QObject::connect(ComboBox1, &QComboBox::activated, &form,
+                   [&form](int index) { form.ComboBox1Change(index); });
   row->addWidget(ComboBox1);
   row->addWidget(Groove(RzToolbar1));
   RestartBtn = AddToolButton(row, Restart1);
@@ -267,148 +255,16 @@ void TMainForm::CreateToolbar(QVBoxLayout* column) {
   column->addWidget(RzToolbar1);
 }
 
-void TMainForm::CreateInfoBar(QVBoxLayout* column) {
-  // Four labels at fixed places.
-  RzPanel4 = new TMousePanel(centralWidget());
-  RzPanel4->setFixedHeight(38);
-  RzPanel4->setAutoFillBackground(true);
-  QPalette info = RzPanel4->palette();
-  info.setColor(QPalette::Window, InfoBarColour);
-  RzPanel4->setPalette(info);
-  RzPanel4->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
-  TClickLabel** labels[] = {&PlayerLbl, &RzLabel1, &Label1, &TimeLbl};
-  // The information bar's labels until the first puzzle fills them in.
-  const char* texts[] = {
-      //: Information bar: the player's name goes here
-      QT_TRANSLATE_NOOP("MainForm", "Player"),
-      //: Information bar: the puzzle's number goes here
-      QT_TRANSLATE_NOOP("MainForm", "Puzzle No. x"),
-      //: Information bar: how much of the board is solved goes here
-      QT_TRANSLATE_NOOP("MainForm", "Solution"),
-      //: Information bar: the clock goes here
-      QT_TRANSLATE_NOOP("MainForm", "Time"),
-  };
-  for (int i = 0; i < 4; ++i) {
-    auto* label = new TClickLabel(tr(texts[i]), RzPanel4);
-    // Inside the 2-pixel border the whole height of the font and the row of
-    // the underscore below it: at 25 pixels "Jo_Ann" read "Jo Ann".
-    label->setGeometry(8 + i * 243, 5, 231, 28);
-    label->setAlignment(Qt::AlignCenter);
-    label->setFont(NarrowFont(16));
-    label->setStyleSheet(
-        QStringLiteral("QLabel { background: white; color: black; border: 2px solid rgb(0, 128, 0); }"));
-    *labels[i] = label;
-  }
-  // A window too narrow for the four shares its width out among them, so
-  // that no label is cut off, whatever the language makes of its text.
-  RzPanel4->OnResize = [this] {
-    const int width = std::clamp((RzPanel4->width() - 16 - 3 * 12) / 4, 60, 231);
-    int i = 0;
-    for (TClickLabel* label : {PlayerLbl, RzLabel1, Label1, TimeLbl})
-      label->setGeometry(8 + i++ * (width + 12), 5, width, 28);
-  };
-  RzLabel1->setToolTip(tr("Click to go to a puzzle"));
-  PlayerLbl->setToolTip(tr("Click to switch to another player"));
-  TimeLbl->setToolTip(tr("Pause / Unpause"));
-  RzLabel1->OnMouseDown = [this](QMouseEvent* e) { RzLabel1MouseDown(e->modifiers()); };
-  RzLabel1->OnClick = [this] { RzLabel1Click(); };
-  TimeLbl->OnClick = [this] { TimeLblClick(); };
-  PlayerLbl->OnClick = [this] { PlayerLblClick(); };
-  column->addWidget(RzPanel4);
+void TMainFormControls::SetHorizontalPanelWidth(int width) {
+  const int total = MainSplitter->width() - MainSplitter->handleWidth();
+  if (total <= 0) return;
+  width = std::clamp(width, 20, std::max(20, total - 60));
+  MainSplitter->setSizes({total - width, width});
 }
 
-void TMainForm::CreateBoardPane() {
-  PaintBox1 = new TPaintBox(BoardSplitter);
-  PaintBox1->setMinimumSize(60, 60);
-  PaintBox1->OnPaint = [this] { PaintBox1Paint(); };
-  PaintBox1->OnMouseDown = [this](QMouseEvent* e) { PaintBox1MouseDown(e->button(), At(e).x(), At(e).y()); };
-  PaintBox1->OnMouseMove = [this](QMouseEvent* e) { PaintBox1MouseMove(At(e).x(), At(e).y()); };
-  RzLabel2 = new QLabel(PaintBox1);
-  RzLabel2->setFont(NarrowFont(14));
-  RzLabel2->setStyleSheet(
-      QStringLiteral("QLabel { background: white; color: black; border: 1px solid black; padding: 0 3px; }"));
-  RzLabel2->setAttribute(Qt::WA_TransparentForMouseEvents);
-  RzLabel2->hide();
-  RzLine1 = new TArrowLine(PaintBox1);
-  RzLine1->resize(BoardArrowSize);
-}
-
-void TMainForm::CreateCluePanes() {
-  // Vertical clues below the board, the tile zoom box on their left.
-  RzSizePanel1 = new TMousePanel(BoardSplitter);
-  PaintPanelBlack(RzSizePanel1);
-  RzSizePanel1->OnResize = [this] { RzSizePanel1Resize(); };
-  auto* vrow = new QHBoxLayout(RzSizePanel1);
-  vrow->setContentsMargins(0, 0, 0, 0);
-  vrow->setSpacing(0);
-  PaintBox3 = new TPaintBox(RzSizePanel1);
-  PaintBox3->setFixedSize(70, 70);
-  PaintBox3->OnPaint = [this] { ZoomBoxPaint(PaintBox3); };
-  vrow->addWidget(PaintBox3, 0, Qt::AlignTop);
-  VerticalPaintBox = new TPaintBox(RzSizePanel1);
-  VerticalPaintBox->setMinimumSize(20, 20);
-  VerticalPaintBox->OnPaint = [this] { VerticalPaintBoxPaint(); };
-  VerticalPaintBox->OnMouseDown = [this](QMouseEvent* e) {
-    VerticalPaintBoxMouseDown(At(e).x(), At(e).y());
-    if (e->button() == Qt::RightButton) VerticalPopup->popup(e->globalPosition().toPoint());
-  };
-  VerticalPaintBox->OnMouseMove = [this](QMouseEvent* e) { VerticalPaintBoxMouseMove(At(e).x(), At(e).y()); };
-  vrow->addWidget(VerticalPaintBox, 1);
-  RzLine4 = new TArrowLine(VerticalPaintBox);
-  RzLine4->setGeometry(QRect(QPoint(0, VerticalArrowTop), PanelArrowSize));
-
-  // Horizontal clues on the right, the clue zoom box below them.
-  RzSizePanel2 = new TMousePanel(MainSplitter);
-  PaintPanelBlack(RzSizePanel2);
-  RzSizePanel2->OnResize = [this] { RzSizePanel2Resize(); };
-  auto* hcol = new QVBoxLayout(RzSizePanel2);
-  hcol->setContentsMargins(0, 0, 0, 0);
-  hcol->setSpacing(0);
-  HorizontalPaintBox = new TPaintBox(RzSizePanel2);
-  HorizontalPaintBox->setMinimumSize(20, 20);
-  HorizontalPaintBox->OnPaint = [this] { HorizontalPaintBoxPaint(); };
-  HorizontalPaintBox->OnMouseDown = [this](QMouseEvent* e) {
-    HorizontalPaintBoxMouseDown(e->button(), At(e).x(), At(e).y());
-    if (e->button() == Qt::RightButton) HorizontalPopup->popup(e->globalPosition().toPoint());
-  };
-  HorizontalPaintBox->OnMouseMove = [this](QMouseEvent* e) {
-    HorizontalPaintBoxMouseMove(At(e).x(), At(e).y());
-  };
-  hcol->addWidget(HorizontalPaintBox, 1);
-  PaintBox2 = new TPaintBox(RzSizePanel2);
-  PaintBox2->OnPaint = [this] { ZoomBoxPaint(PaintBox2); };
-  hcol->addWidget(PaintBox2);
-  RzLine2 = new TArrowLine(HorizontalPaintBox);
-  RzLine2->resize(PanelArrowSize);
-
-  HorizontalPopup = new QMenu(this);
-  //: Clue panel's menu: shows every hidden clue again
-  Showall1 = HorizontalPopup->addAction(tr("Show All"), this, [this] { Showall1Click(); });
-  VerticalPopup = new QMenu(this);
-  //: Clue panel's menu: shows every hidden clue again
-  ShowAll2 = VerticalPopup->addAction(tr("Show All"), this, [this] { ShowAll2Click(); });
-  Keys.Install();
-}
-
-void TMainForm::CreateStatusBar() {
-  // The pane is laid over the whole bar (the bar's own layout keeps a margin
-  // above its widgets, which would cut the pictures' bottom row).
-  statusBar()->setSizeGripEnabled(false);
-  statusBar()->setFixedHeight(12);
-  HintPane = new TPaintBox(statusBar());
-  HintPane->Background = statusBar()->palette().color(QPalette::Window);
-  HintPane->OnPaint = [this] { HintPanePaint(); };
-  HintPane->setGeometry(statusBar()->rect());
-}
-
-void TMainForm::CreateTimers() {
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(TGameClock::Interval);
-  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
-  BlinkTimer = new QTimer(this);
-  BlinkTimer->setInterval(500);
-  connect(BlinkTimer, &QTimer::timeout, this, [this] { BlinkTimerTimer(); });
-  WinTimer = new TAnimationTimer(this, TEffects::FrameInterval, [this] { WinTimerTimer(); });
-  // The board gives up the animation's last frame for the finished puzzle.
-  WinTimer->OnStop = [this] { PaintBox1->Repaint(); };
+void TMainFormControls::SetVerticalPanelHeight(int height) {
+  const int total = BoardSplitter->height() - BoardSplitter->handleWidth();
+  if (total <= 0) return;
+  height = std::clamp(height, 20, std::max(20, total - 60));
+  BoardSplitter->setSizes({total - height, height});
 }

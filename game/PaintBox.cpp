@@ -70,6 +70,19 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
   if (OnMouseMove) OnMouseMove(event);
 }
 
+void PausedLook(TPaintBox& box) {
+  QPainter p(&box.Canvas);
+  p.fillRect(box.rect(), PausedColour);
+  p.setPen(QPen(Qt::black, 0));
+  p.drawRect(box.rect().adjusted(0, 0, -1, -1));
+}
+
+void TArrowLine::Place(const TArrowPlace& place, bool moveTop) {
+  move(place.Left, moveTop ? place.Top : y());
+  SetShape(place.Slope == TArrowSlope::Up ? TSlope::Up : TSlope::Down,
+           place.Head == TArrowHead::AtStart ? THead::AtStart : THead::AtEnd);
+}
+
 TArrowLine::TArrowLine(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   hide();

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+struct TArrowPlace;
 class QKeyEvent;
 class QMouseEvent;
 class QPainter;
@@ -77,7 +78,16 @@ class TArrowLine : public QWidget {
     Head = head;
     update();
   }
+  // Moves the arrow to place (its top too unless moveTop is false) and
+  // gives it place's slope and head.
+  void Place(const TArrowPlace& place, bool moveTop = true);
 
  protected:
   void paintEvent(QPaintEvent*) override;
 };
+
+// The colour of everything the paused game hides.
+inline const QColor PausedColour{24, 24, 24};
+
+// A box the paused game hides: the paused colour in a black frame.
+void PausedLook(TPaintBox& box);

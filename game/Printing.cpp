@@ -1,18 +1,21 @@
 // Printing the puzzle on the board.
-#include "MainForm.h"
+#include "Printing.h"
+
+#include "Dialogs.h"
+#include "Images.h"
 #include "PuzzlePrint.h"
+#include "Session.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 
-void TMainForm::PrintExport1Click() {
-  WinTimer->stop();
-  DismissPointers();
-  if (!Play->Game().BoardReady() || !TileImages) return;
+void TPrintCommand::Run(QWidget* owner, TDialogs& Dialogs, TSession& session, const TImages* TileImages) {
+  const int n = session.Game().N();
+  if (!session.Game().BoardReady() || !TileImages) return;
   // The clock stands still while the player chooses.
-  TGameController::TPauseGuard pause(Play->Controller());
+  TGameController::TPauseGuard pause(session.Controller());
   // The first print is offered in the user's documents, or home where there
   // is no such folder.
   if (PrintFolder.isEmpty() || !QFileInfo(PrintFolder).isDir()) {
@@ -21,18 +24,18 @@ void TMainForm::PrintExport1Click() {
   }
   const QString proposed =
       QDir(PrintFolder)
-          .filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(N()).arg(Play->Game().Number()));
+          .filePath(QStringLiteral("Quillmere %1x%1 No %2.pdf").arg(n).arg(session.Game().Number()));
   const QString file = Dialogs.ChooseSaveFile(
-      this, proposed,
+      owner, proposed,
       //: The save dialog's file types; the patterns in brackets and the ";;" between types stay as they are
       tr("PDF document (*.pdf);;SVG picture (*.svg);;PNG picture (*.png)"), QStringLiteral("pdf"));
   if (file.isEmpty()) return;
   PrintFolder = QFileInfo(file).absolutePath();
-  const bool solution = Dialogs.Confirm(this, tr("Print the solution too, on a page of its own?"));
-  const QString title = PrintTitle(N(), Play->Game().Number(), Play->Prefs().Difficulty);
-  if (const QString why = PrintPuzzle(file, Play->Game().Puzzle, *TileImages, title, solution);
+  const bool solution = Dialogs.Confirm(owner, tr("Print the solution too, on a page of its own?"));
+  const QString title = PrintTitle(n, session.Game().Number(), session.Prefs().Difficulty);
+  if (const QString why = PrintPuzzle(file, session.Game().Puzzle, *TileImages, title, solution);
       !why.isEmpty()) {
-    Dialogs.ErrorBox(this, tr("The puzzle could not be printed:\r%1").arg(why));
+    Dialogs.ErrorBox(owner, tr("The puzzle could not be printed:\r%1").arg(why));
     return;
   }
   // Say where it went: the dialog may have added a suffix, and a PNG or SVG
@@ -40,10 +43,10 @@ void TMainForm::PrintExport1Click() {
   const QStringList files = PrintFiles(file, solution);
   const QString first = QDir::toNativeSeparators(QFileInfo(files.value(0)).absoluteFilePath());
   if (files.size() > 1)
-    Dialogs.InfoBox(this, tr("The puzzle was written to:\r%1\rIts solution was written to:\r%2")
-                              .arg(first, QDir::toNativeSeparators(QFileInfo(files[1]).absoluteFilePath())));
+    Dialogs.InfoBox(owner, tr("The puzzle was written to:\r%1\rIts solution was written to:\r%2")
+                               .arg(first, QDir::toNativeSeparators(QFileInfo(files[1]).absoluteFilePath())));
   else if (solution)
-    Dialogs.InfoBox(this, tr("The puzzle and its solution were written to:\r%1").arg(first));
+    Dialogs.InfoBox(owner, tr("The puzzle and its solution were written to:\r%1").arg(first));
   else
-    Dialogs.InfoBox(this, tr("The puzzle was written to:\r%1").arg(first));
+    Dialogs.InfoBox(owner, tr("The puzzle was written to:\r%1").arg(first));
 }

@@ -68,10 +68,10 @@ class TWindowTest : public ::testing::Test {
   TSquare& Sq(int c, int r) { return Form->Session().Controller().Puzzle.Square(c, r); }
   // The middle of tile q's cell in square (c, r), in board coordinates.
   QPoint CellCentre(int c, int r, int q) const {
-    const TBoardLayout L = Form->BoardLayout();
+    const TBoardLayout L = Form->Board()->Layout();
     return {L.X0(c) + ((q - 1) % L.gc) * L.cw + L.cw / 2, L.Y0(r) + ((q - 1) / L.gc) * L.ch + L.ch / 2};
   }
-  void Press(Qt::MouseButton button, QPoint at) { QTest::mouseClick(Form->PaintBox1, button, {}, at); }
+  void Press(Qt::MouseButton button, QPoint at) { QTest::mouseClick(Form->Board(), button, {}, at); }
   void Press(Qt::MouseButton button, int c, int r, int q) { Press(button, CellCentre(c, r, q)); }
   // A wrong tile of square (c, r) that is still a candidate.
   int WrongCandidate(int c, int r) {

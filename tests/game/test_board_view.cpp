@@ -16,14 +16,15 @@ class BoardViewTest : public TWindowTest {
   void ExpectCompletedWithCongratulations(int n) {
     EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, n * n);
     EXPECT_TRUE(Form->Session().Game().InProgress()) << "completion waits for the clock";
-    const int yellowBefore = CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0));
+    const int yellowBefore = CountColour(Form->VerticalPanel()->Clues()->Canvas, QColor(255, 255, 0));
     Form->Timer1Timer();
     EXPECT_TRUE(Form->Session().Game().Finished());
     EXPECT_FALSE(Form->Session().Game().InProgress());
     EXPECT_FALSE(Form->Timer1->isActive());
-    EXPECT_EQ(Form->Label1->text(), QStringLiteral("%1 (100.0%) complete").arg(n * n));
+    EXPECT_EQ(Form->InfoBar()->Progress()->text(), QStringLiteral("%1 (100.0%) complete").arg(n * n));
     EXPECT_EQ(yellowBefore, 0);
-    EXPECT_GT(CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0)), 200);  // CONGRATULATIONS!
+    EXPECT_GT(CountColour(Form->VerticalPanel()->Clues()->Canvas, QColor(255, 255, 0)),
+              200);  // CONGRATULATIONS!
     ASSERT_EQ(Scores().size(), 1u);
     EXPECT_EQ(Scores()[0].Size, n);
     EXPECT_EQ(Scores()[0].Errors, Form->Session().Settings().Stats.Errors);
@@ -47,13 +48,13 @@ TEST_F(BoardViewTest, SolvingASixBySixCompletesAndDrawsEverySolvedTile) {
   for (int r = 1; r <= 6; ++r)
     for (int c = 1; c <= 6; ++c) EXPECT_TRUE(Sq(c, r).IsSolved());
   // A solved square is framed black with the tile centred on navy.
-  const TBoardLayout L = Form->BoardLayout();
-  const QImage& canvas = Form->PaintBox1->Canvas;
+  const TBoardLayout L = Form->Board()->Layout();
+  const QImage& canvas = Form->Board()->Canvas;
   EXPECT_EQ(canvas.pixelColor(L.X0(1), L.Y0(1)), QColor(Qt::black));
   EXPECT_EQ(canvas.pixelColor(L.X0(1) + 3, L.Y0(1) + L.H / 2), QColor(0, 0, 128));
   EXPECT_NE(canvas.pixelColor(L.X0(1) + L.W / 2, L.Y0(1) + L.H / 2), QColor(0, 0, 128));
   ExpectCompletedWithCongratulations(6);
-  EXPECT_TRUE(Form->RzLabel2->isHidden());
+  EXPECT_TRUE(Form->Board()->Message()->isHidden());
 }
 
 TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
@@ -65,10 +66,10 @@ TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
   EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 4);
   EXPECT_TRUE(Sq(2, 2).HasCandidate(wrong));
   EXPECT_FALSE(Sq(2, 2).IsSolved());
-  EXPECT_TRUE(Form->RzLabel2->isVisible());
-  EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
-  EXPECT_EQ(Form->RzLabel2->y(), at.y() + 12);
-  EXPECT_EQ(Form->Session().Controller().Clock.MessageAge, 0);
+  EXPECT_TRUE(Form->Board()->Message()->isVisible());
+  EXPECT_EQ(Form->Board()->Message()->text(), QStringLiteral("Sorry, that is the wrong choice!"));
+  EXPECT_EQ(Form->Board()->Message()->y(), at.y() + 12);
+  EXPECT_EQ(Form->Session().Game().Clock.MessageAge, 0);
 
   // Removing the square's own tile is a mis-click too.
   Press(Qt::RightButton, 2, 2, Sq(2, 2).localindex());
@@ -78,37 +79,38 @@ TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
 
   // The message goes with the fourth whole second, or at once with the next press.
   for (int i = 0; i < 30; ++i) Form->Timer1Timer();
-  EXPECT_TRUE(Form->RzLabel2->isVisible());
+  EXPECT_TRUE(Form->Board()->Message()->isVisible());
   for (int i = 0; i < 10; ++i) Form->Timer1Timer();
-  EXPECT_TRUE(Form->RzLabel2->isHidden());
-  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 0:00:12"));
+  EXPECT_TRUE(Form->Board()->Message()->isHidden());
+  EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Time: 0:00:12"));
 }
 
 TEST_F(BoardViewTest, AMessageNearTheRightEdgeStaysOnTheBoard) {
   Open(6);
-  Form->ShowMessageAt(Form->PaintBox1->width() - 5, Form->PaintBox1->height() - 5,
-                      QStringLiteral("Sorry, that is the wrong choice!"));
-  EXPECT_EQ(Form->RzLabel2->x() + Form->RzLabel2->width(), Form->PaintBox1->width());
+  Form->Board()->ShowMessageAt(Form->Board()->width() - 5, Form->Board()->height() - 5,
+                               QStringLiteral("Sorry, that is the wrong choice!"));
+  EXPECT_EQ(Form->Board()->Message()->x() + Form->Board()->Message()->width(), Form->Board()->width());
   // Above the pointer, whole on the board.
-  EXPECT_EQ(Form->RzLabel2->y() + Form->RzLabel2->height(), Form->PaintBox1->height() - 5 - 12);
+  EXPECT_EQ(Form->Board()->Message()->y() + Form->Board()->Message()->height(),
+            Form->Board()->height() - 5 - 12);
   Press(Qt::LeftButton, QPoint(2, 2));  // a press anywhere ages the message out
   Form->Timer1Timer();
-  EXPECT_TRUE(Form->RzLabel2->isHidden());
+  EXPECT_TRUE(Form->Board()->Message()->isHidden());
 }
 
 TEST_F(BoardViewTest, RightPressRemovesRestoresAndSolvesTheLastCandidate) {
   Open(6, 5);
-  const TBoardLayout L = Form->BoardLayout();
+  const TBoardLayout L = Form->Board()->Layout();
   const int wrong = WrongCandidate(3, 4);
   Press(Qt::RightButton, 3, 4, wrong);
   EXPECT_FALSE(Sq(3, 4).HasCandidate(wrong));
   const QPoint cell = CellCentre(3, 4, wrong);
-  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(cell), QColor(Qt::black));  // removed: a black cell
+  EXPECT_EQ(Form->Board()->Canvas.pixelColor(cell), QColor(Qt::black));  // removed: a black cell
   Press(Qt::LeftButton, 3, 4, wrong);  // a left press on a black cell does nothing
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   Press(Qt::RightButton, 3, 4, wrong);
   EXPECT_TRUE(Sq(3, 4).HasCandidate(wrong));
-  EXPECT_NE(Form->PaintBox1->Canvas.pixelColor(cell), QColor(Qt::black));
+  EXPECT_NE(Form->Board()->Canvas.pixelColor(cell), QColor(Qt::black));
 
   const int solvedBefore = Form->Session().Game().Puzzle.SolvedCount;
   while (!Sq(3, 4).IsSolved()) {
@@ -124,12 +126,12 @@ TEST_F(BoardViewTest, RightPressRemovesRestoresAndSolvesTheLastCandidate) {
       EXPECT_FALSE(Sq(X, 4).HasCandidate(own) && !Sq(X, 4).IsSolved()) << X;
     }
   // The solved square shows its tile on navy, no candidate grid.
-  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(L.X0(3) + 3, L.Y0(4) + L.H / 2), QColor(0, 0, 128));
+  EXPECT_EQ(Form->Board()->Canvas.pixelColor(L.X0(3) + 3, L.Y0(4) + L.H / 2), QColor(0, 0, 128));
 }
 
 TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
   Open(6);
-  const TBoardLayout L = Form->BoardLayout();
+  const TBoardLayout L = Form->Board()->Layout();
   const auto before = Form->Session().Game().Puzzle.SolvedCount;
   std::vector<QPoint> misses = {
       {L.X0(1) + L.W + 1, L.Y0(1) + 5},  // gap between columns
@@ -153,26 +155,26 @@ TEST_F(BoardViewTest, PressesInGapsMarginsAndLeftoverPixelsDoNothing) {
 
 TEST_F(BoardViewTest, TheSixthCellOfAFiveByFiveIsEmpty) {
   Open(5);
-  const TBoardLayout L = Form->BoardLayout();
+  const TBoardLayout L = Form->Board()->Layout();
   const QPoint sixth(L.X0(1) + 2 * L.cw + L.cw / 2, L.Y0(1) + L.ch + L.ch / 2);
   Press(Qt::LeftButton, sixth);
   Press(Qt::RightButton, sixth);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   EXPECT_EQ(Sq(1, 1).CandidateCount(), 5);
-  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(sixth), QColor(0, 0, 128));  // the background shows
+  EXPECT_EQ(Form->Board()->Canvas.pixelColor(sixth), QColor(0, 0, 128));  // the background shows
 }
 
 TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
   Open(6);
-  Form->RzLine1->show();
+  Form->Board()->Arrow()->show();
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   ASSERT_TRUE(Form->Session().Game().Paused());
   EXPECT_FALSE(Form->Timer1->isActive());
-  const QImage& canvas = Form->PaintBox1->Canvas;
+  const QImage& canvas = Form->Board()->Canvas;
   EXPECT_EQ(canvas.pixelColor(canvas.width() / 2, canvas.height() - 10), QColor(24, 24, 24));
   EXPECT_GT(CountColour(canvas, Qt::white), 50);  // "Your game is PAUSED"
-  EXPECT_EQ(Form->VerticalPaintBox->Canvas.pixelColor(30, 30), QColor(24, 24, 24));
-  EXPECT_EQ(Form->HorizontalPaintBox->Canvas.pixelColor(30, 30), QColor(24, 24, 24));
+  EXPECT_EQ(Form->VerticalPanel()->Clues()->Canvas.pixelColor(30, 30), QColor(24, 24, 24));
+  EXPECT_EQ(Form->HorizontalPanel()->Clues()->Canvas.pixelColor(30, 30), QColor(24, 24, 24));
 
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
   Press(Qt::LeftButton, 2, 1, WrongCandidate(2, 1));
@@ -180,7 +182,7 @@ TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
   EXPECT_FALSE(Sq(1, 1).IsSolved());
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   EXPECT_EQ(Sq(3, 1).CandidateCount(), 6);
-  EXPECT_TRUE(Form->RzLine1->isHidden());  // the arrows still go
+  EXPECT_TRUE(Form->Board()->Arrow()->isHidden());  // the arrows still go
 
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   EXPECT_FALSE(Form->Session().Game().Paused());
@@ -190,36 +192,37 @@ TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
 
 TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
   Open(6);
-  const int wide = Form->VerticalPaintBox->width();
+  const int wide = Form->VerticalPanel()->Clues()->width();
   QTest::mouseClick(Form->ZoomBtn, Qt::LeftButton);
   QApplication::processEvents();
   EXPECT_TRUE(Form->Session().Settings().Prefs.Zoom);
   EXPECT_TRUE(Form->ZoomSmallTiles1->isChecked());
-  EXPECT_EQ(Form->VerticalPaintBox->width(), wide - 70);
-  EXPECT_TRUE(Form->PaintBox3->isVisible());
-  EXPECT_TRUE(Form->PaintBox2->isVisible());
-  EXPECT_EQ(Form->PaintBox2->height(), Form->RzSizePanel2->width() / 3);
+  EXPECT_EQ(Form->VerticalPanel()->Clues()->width(), wide - 70);
+  EXPECT_TRUE(Form->Board()->TileZoom()->isVisible());
+  EXPECT_TRUE(Form->HorizontalPanel()->Zoom()->isVisible());
+  EXPECT_EQ(Form->HorizontalPanel()->Zoom()->height(), Form->HorizontalPanel()->width() / 3);
   // The preview shows the tile under the pointer, removed or not.
   const QPoint cell = CellCentre(1, 1, 2);
-  QTest::mouseMove(Form->PaintBox1, cell);
-  Form->ShowTilePreview(cell.x(), cell.y());
-  EXPECT_NE(Form->PaintBox3->Canvas.pixelColor(32, 32), QColor(Qt::black));
+  QTest::mouseMove(Form->Board(), cell);
+  Form->Board()->ShowTilePreview(cell.x(), cell.y());
+  EXPECT_NE(Form->Board()->TileZoom()->Canvas.pixelColor(32, 32), QColor(Qt::black));
 
   // No picture outlives its puzzle, and none shows through a pause.
-  Form->ShowCluePreview(Form->Session().Game().Puzzle.HorizontalClues.front());
-  EXPECT_NE(CountColour(Form->PaintBox2->Canvas, Qt::black),
-            Form->PaintBox2->Canvas.width() * Form->PaintBox2->Canvas.height());
+  Form->HorizontalPanel()->ShowCluePreview(Form->Session().Game().Puzzle.HorizontalClues.front());
+  EXPECT_NE(
+      CountColour(Form->HorizontalPanel()->Zoom()->Canvas, Qt::black),
+      Form->HorizontalPanel()->Zoom()->Canvas.width() * Form->HorizontalPanel()->Zoom()->Canvas.height());
   auto blank = [this](const QColor& colour) {
-    for (TPaintBox* box : {Form->PaintBox2, Form->PaintBox3})
+    for (TPaintBox* box : {Form->HorizontalPanel()->Zoom(), Form->Board()->TileZoom()})
       EXPECT_EQ(CountColour(box->Canvas, colour), box->Canvas.width() * box->Canvas.height());
   };
   Form->ComboBox1Change(0);  // 4 x 4
   blank(Qt::black);
-  Form->ShowTilePreview(cell.x(), cell.y());
+  Form->Board()->ShowTilePreview(cell.x(), cell.y());
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   blank(QColor(24, 24, 24));
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  Form->ShowTilePreview(cell.x(), cell.y());
+  Form->Board()->ShowTilePreview(cell.x(), cell.y());
   Form->NextBtn->click();
   blank(Qt::black);
 
@@ -227,17 +230,17 @@ TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
   QApplication::processEvents();
   EXPECT_FALSE(Form->Session().Settings().Prefs.Zoom);
   EXPECT_FALSE(Form->ZoomBtn->isChecked());
-  EXPECT_EQ(Form->VerticalPaintBox->width(), wide);
-  EXPECT_FALSE(Form->PaintBox2->isVisible());
+  EXPECT_EQ(Form->VerticalPanel()->Clues()->width(), wide);
+  EXPECT_FALSE(Form->HorizontalPanel()->Zoom()->isVisible());
 }
 
 TEST_F(BoardViewTest, ResizingRedrawsForTheNewSize) {
   Open(6);
   Form->resize(1300, 900);
   QApplication::processEvents();
-  const TBoardLayout L = Form->BoardLayout();
-  const QImage& canvas = Form->PaintBox1->Canvas;
-  EXPECT_EQ(canvas.size(), Form->PaintBox1->size());
+  const TBoardLayout L = Form->Board()->Layout();
+  const QImage& canvas = Form->Board()->Canvas;
+  EXPECT_EQ(canvas.size(), Form->Board()->size());
   // The yellow frame of the last column closes just right of its squares.
   EXPECT_EQ(canvas.pixelColor(L.X0(6) + L.W, L.Y0(3)), QColor(255, 255, 0));
   Press(Qt::LeftButton, 6, 6, Sq(6, 6).localindex());

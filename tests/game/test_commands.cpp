@@ -41,19 +41,19 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
     report(event);
   };
   Dialogs.InputAnswers.push_back(QString());  // the click that follows asks; cancel it
-  QTest::mouseClick(Form->RzLabel1, Qt::LeftButton, Qt::ControlModifier);
+  QTest::mouseClick(Form->InfoBar()->Puzzle(), Qt::LeftButton, Qt::ControlModifier);
   Form->Session().Controller().Sink = report;
   EXPECT_GE(setUps, steps);
   EXPECT_EQ(busy, setUps);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(Number(), 999999);
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 999999"));
+  EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. 999999"));
   EXPECT_EQ(Dialogs.InputPrompts.size(), 1);
   EXPECT_TRUE(Form->Session().Game().InProgress());
 
   Open(4, 5);
   Dialogs.InputAnswers.push_back(QString());
-  QTest::mouseClick(Form->RzLabel1, Qt::LeftButton);
+  QTest::mouseClick(Form->InfoBar()->Puzzle(), Qt::LeftButton);
   EXPECT_EQ(Number(), 5) << "without Ctrl a press only asks";
 }
 
@@ -69,7 +69,7 @@ TEST_F(CommandsTest, EachSizeKeepsItsOwnNumber) {
   Form->ComboBox1Change(2);
   EXPECT_EQ(Form->N(), 6);
   EXPECT_EQ(Number(), 40);
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 40"));
+  EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. 40"));
   // Selecting an entry from the program sets nothing up.
   Form->Session().Settings().Prefs.PuzzleSize = 5;
   Form->ShowPuzzleSize();
@@ -111,28 +111,28 @@ TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
   ASSERT_TRUE(Form->Session().Game().Finished());
   Form->Restart1->trigger();
   EXPECT_FALSE(Form->Session().Game().Finished());
-  EXPECT_EQ(CountColour(Form->VerticalPaintBox->Canvas, QColor(255, 255, 0)), 0);
+  EXPECT_EQ(CountColour(Form->VerticalPanel()->Clues()->Canvas, QColor(255, 255, 0)), 0);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1);
 }
 
 TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
   Open(6);
-  Form->Label1->setText(QStringLiteral("Solution"));
+  Form->InfoBar()->Progress()->setText(QStringLiteral("Solution"));
   for (int i = 0; i < 9; ++i) Form->Timer1Timer();
-  EXPECT_EQ(Form->Label1->text(), QStringLiteral("Solution"));  // not yet a whole second
+  EXPECT_EQ(Form->InfoBar()->Progress()->text(), QStringLiteral("Solution"));  // not yet a whole second
   Form->Timer1Timer();
-  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 0:00:01"));
-  EXPECT_EQ(Form->Label1->text(),
+  EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Time: 0:00:01"));
+  EXPECT_EQ(Form->InfoBar()->Progress()->text(),
             QStringLiteral("%1 (%2%) complete")
                 .arg(Form->Session().Game().Puzzle.SolvedCount)
                 .arg(Form->Session().Game().Puzzle.SolvedCount * 100.0 / 36, 0, 'f', 1));
   Form->Session().Controller().Clock.ElapsedSeconds = 3724;
   Seconds(1);
-  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Time: 1:02:05"));
+  EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Time: 1:02:05"));
   Form->TimedGame1->trigger();  // untimed
   EXPECT_FALSE(Form->Session().Settings().Prefs.TimerOn);
   Seconds(1);
-  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+  EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
 }
 
 TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
@@ -156,12 +156,12 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   Form->Timer1Timer();
   EXPECT_EQ(Scores().size(), 1u);
   // The finished game had no time, whatever the switch says now.
-  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+  EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
   Form->TimedGame1->trigger();
   ASSERT_TRUE(Form->Session().Settings().Prefs.TimerOn);
-  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+  EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
   Form->Options1->trigger();
-  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+  EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
 }
 
 TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {
@@ -170,11 +170,11 @@ TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {
   EXPECT_TRUE(Form->Session().Game().Paused());
   EXPECT_TRUE(Form->PauseBtn->isChecked());
   EXPECT_FALSE(Form->Timer1->isActive());
-  QTest::mouseClick(Form->TimeLbl, Qt::LeftButton);
+  QTest::mouseClick(Form->InfoBar()->Time(), Qt::LeftButton);
   EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_FALSE(Form->PauseBtn->isChecked());
   EXPECT_TRUE(Form->Timer1->isActive());
-  QTest::mouseClick(Form->TimeLbl, Qt::LeftButton);
+  QTest::mouseClick(Form->InfoBar()->Time(), Qt::LeftButton);
   EXPECT_TRUE(Form->Session().Game().Paused());
 }
 
@@ -259,7 +259,7 @@ TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
   const int daily = DailyPuzzleNumber(DailyDayOf(2027, 3, 14));
   EXPECT_EQ(Number(), daily);
   EXPECT_EQ(Form->N(), 8) << "the player's current size";
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. %1").arg(daily));
+  EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. %1").arg(daily));
   EXPECT_TRUE(Form->Session().Game().InProgress());
   // The next day has another number; the same day at another size the same.
   Form->Session().Today = [] { return QDate(2027, 3, 15); };

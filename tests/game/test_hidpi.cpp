@@ -14,13 +14,13 @@ class HiDpiTest : public TWindowTest {};
 TEST_F(HiDpiTest, TilesAreScaledFromTheirSourceToTheScreensPixels) {
   ASSERT_TRUE(Scaled);
   Open(6, 1);
-  const QImage& canvas = Form->PaintBox1->Canvas;
+  const QImage& canvas = Form->Board()->Canvas;
   ASSERT_EQ(canvas.devicePixelRatio(), 2.0);
-  EXPECT_EQ(canvas.size(), Form->PaintBox1->size() * 2);
+  EXPECT_EQ(canvas.size(), Form->Board()->size() * 2);
   // Tile 1 of square (1, 1), a candidate at the start: its cell holds the
   // source picture scaled once, to twice the largest square the cell holds,
   // in the cell's middle: a tile keeps its shape in a cell that is not square.
-  const TBoardLayout L = Form->BoardLayout();
+  const TBoardLayout L = Form->Board()->Layout();
   ASSERT_NE(L.cw, L.ch) << "the window's cells are not square, so a stretched tile would show";
   const int s = std::min(L.cw, L.ch);
   QImage expected(2 * s, 2 * s, QImage::Format_RGB888);

@@ -23,7 +23,7 @@ class HintsTest : public TWindowTest {
       }
     return copy;
   }
-  int PaneColourCount(const QColor& colour) { return CountColour(Form->HintPane->Canvas, colour); }
+  int PaneColourCount(const QColor& colour) { return CountColour(Form->Hints()->Canvas, colour); }
 };
 
 TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
@@ -49,21 +49,21 @@ TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, 1);
   // The explanation is written with pictures, and the arrows point.
   EXPECT_GT(PaneColourCount(Qt::black), 100);
-  EXPECT_TRUE(Form->RzLine1->isVisible());
-  EXPECT_EQ(Form->RzLine2->isVisible(), !expected.IsVertical());
-  EXPECT_EQ(Form->RzLine4->isVisible(), expected.IsVertical());
-  const TBoardLayout L = Form->BoardLayout();
-  EXPECT_EQ(Form->RzLine1->geometry(),
+  EXPECT_TRUE(Form->Board()->Arrow()->isVisible());
+  EXPECT_EQ(Form->HorizontalPanel()->Arrow()->isVisible(), !expected.IsVertical());
+  EXPECT_EQ(Form->VerticalPanel()->Arrow()->isVisible(), expected.IsVertical());
+  const TBoardLayout L = Form->Board()->Layout();
+  EXPECT_EQ(Form->Board()->Arrow()->geometry(),
             QRect(QPoint(BoardArrowPlace(expected.Square, L).Left, BoardArrowPlace(expected.Square, L).Top),
                   QSize(87, 58)));
   EXPECT_TRUE(Form->BlinkTimer->isActive());
-  Form->BlinkTimerTimer();
-  EXPECT_EQ(Form->RzLine1->LineColor, QColor(255, 255, 0));
-  Form->BlinkTimerTimer();
-  EXPECT_EQ(Form->RzLine1->LineColor, QColor(255, 0, 0));
+  Form->HintPointers().Blink();
+  EXPECT_EQ(Form->Board()->Arrow()->LineColor, QColor(255, 255, 0));
+  Form->HintPointers().Blink();
+  EXPECT_EQ(Form->Board()->Arrow()->LineColor, QColor(255, 0, 0));
   // A press on the board hides them.
   Press(Qt::LeftButton, QPoint(2, 2));
-  EXPECT_FALSE(Form->RzLine1->isVisible());
+  EXPECT_FALSE(Form->Board()->Arrow()->isVisible());
   EXPECT_FALSE(Form->BlinkTimer->isActive());
 }
 
@@ -101,24 +101,25 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   Form->Session().SetShowHints(false);
   const TClueList& clues = Form->Session().Game().Puzzle.HorizontalClues;
   ASSERT_GE(clues.size(), 2u);
-  const THorizontalLayout L = Form->HorizontalLayout();
+  const THorizontalLayout L = Form->HorizontalPanel()->HorizontalLayout();
   auto centre = [&](int i) {
     return QPoint(HorizontalClueLeft(i, L.s) + L.s / 2, HorizontalClueTop(i, L.s) + L.s / 2);
   };
   auto outline = [&](int i) {  // the outline's top-left pixel
-    return Form->HorizontalPaintBox->Canvas.pixelColor(HorizontalClueLeft(i, L.s), HorizontalClueTop(i, L.s));
+    return Form->HorizontalPanel()->Clues()->Canvas.pixelColor(HorizontalClueLeft(i, L.s),
+                                                               HorizontalClueTop(i, L.s));
   };
-  const QImage pane = Form->HintPane->Canvas.copy();
-  Form->HorizontalPaintBoxMouseMove(centre(0).x(), centre(0).y());
-  Form->PaintBox1MouseMove(50, 50);
-  EXPECT_EQ(Form->HintPane->Canvas, pane);
+  const QImage pane = Form->Hints()->Canvas.copy();
+  Form->HorizontalPanel()->Hover(centre(0).x(), centre(0).y());
+  Form->Board()->Hover(50, 50);
+  EXPECT_EQ(Form->Hints()->Canvas, pane);
   EXPECT_NE(outline(0), QColor(255, 255, 0));
 
   Form->ShowHints1->trigger();
-  Form->HorizontalPaintBoxMouseMove(centre(0).x(), centre(0).y());
+  Form->HorizontalPanel()->Hover(centre(0).x(), centre(0).y());
   EXPECT_EQ(outline(0), QColor(255, 255, 0));
-  EXPECT_NE(Form->HintPane->Canvas, pane);
-  Form->HorizontalPaintBoxMouseMove(centre(1).x(), centre(1).y());
+  EXPECT_NE(Form->Hints()->Canvas, pane);
+  Form->HorizontalPanel()->Hover(centre(1).x(), centre(1).y());
   EXPECT_EQ(outline(0), QColor(Qt::black));
   EXPECT_EQ(outline(1), QColor(255, 255, 0));
   EXPECT_EQ(Form->Session().Game().Hints().HighlightedHorizontal, 1);
@@ -131,10 +132,10 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
     for (const THintPiece& piece : TMainFormProbe::HintPieces(*Form)) text += piece.Text;
     return text;
   };
-  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, centre(1));
+  QTest::mouseClick(Form->HorizontalPanel()->Clues(), Qt::LeftButton, {}, centre(1));
   ASSERT_FALSE(clues[1].shown());
   EXPECT_EQ(words(), QStringLiteral("This clue is hidden - left click it to show it again"));
-  QTest::mouseClick(Form->HorizontalPaintBox, Qt::LeftButton, {}, centre(1));
+  QTest::mouseClick(Form->HorizontalPanel()->Clues(), Qt::LeftButton, {}, centre(1));
   ASSERT_TRUE(clues[1].shown());
   EXPECT_TRUE(words().startsWith(QStringLiteral("The "))) << words().toStdString();
 }
@@ -147,8 +148,8 @@ TEST_F(HintsTest, ACtrlPressOnTheHintButtonProvesTheBoardInPlay) {
   QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
   QTest::mouseClick(Form->HintBtn, Qt::LeftButton, Qt::ControlModifier);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 16);
-  const TBoardLayout L = Form->BoardLayout();
-  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(L.X0(4), L.Y0(4)),
+  const TBoardLayout L = Form->Board()->Layout();
+  EXPECT_EQ(Form->Board()->Canvas.pixelColor(L.X0(4), L.Y0(4)),
             QColor(Qt::black));  // a solved square's frame
   Form->Timer1Timer();
   EXPECT_TRUE(Form->Session().Game().Finished());
@@ -158,11 +159,12 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   Open(6, 21, 4);
   const QColor paneColour = Form->statusBar()->palette().color(QPalette::Window);
   auto paneIsEmpty = [&] {
-    const QImage& pane = Form->HintPane->Canvas;
+    const QImage& pane = Form->Hints()->Canvas;
     return PaneColourCount(paneColour) == pane.width() * pane.height();
   };
   auto anyArrow = [&] {
-    return Form->RzLine1->isVisible() || Form->RzLine2->isVisible() || Form->RzLine4->isVisible();
+    return Form->Board()->Arrow()->isVisible() || Form->HorizontalPanel()->Arrow()->isVisible() ||
+           Form->VerticalPanel()->Arrow()->isVisible();
   };
   // A size change and Go To each set up another puzzle.
   const std::function<void()> otherPuzzles[] = {[&] { Form->ComboBox1Change(0); },
@@ -182,7 +184,7 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
 
   // Hints off and on again: the pane shows the whole sentence once more.
   QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
-  const QImage sentence = Form->HintPane->Canvas.copy();
+  const QImage sentence = Form->Hints()->Canvas.copy();
   Form->ShowHints1->trigger();
   QApplication::processEvents();
   ASSERT_EQ(Form->statusBar()->height(), 12);
@@ -190,7 +192,7 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   Form->ShowHints1->trigger();
   QApplication::processEvents();
   ASSERT_EQ(Form->statusBar()->height(), 36);
-  EXPECT_EQ(Form->HintPane->Canvas, sentence);
+  EXPECT_EQ(Form->Hints()->Canvas, sentence);
 
   // A full board the clock has not seen yet: the step finds nothing, says
   // so and costs nothing, and no arrow or sentence of the step before stays.
@@ -223,7 +225,8 @@ TEST_F(HintsTest, StepsNameTheirSquarePointIntoItAndBlinkTogether) {
   // The two arrows of a step: the board's and the panel's of its clue.
   auto shownArrows = [&] {
     std::vector<TArrowLine*> shown;
-    for (TArrowLine* arrow : {Form->RzLine1, Form->RzLine2, Form->RzLine4})
+    for (TArrowLine* arrow :
+         {Form->Board()->Arrow(), Form->HorizontalPanel()->Arrow(), Form->VerticalPanel()->Arrow()})
       if (arrow->isVisible()) shown.push_back(arrow);
     return shown;
   };
@@ -248,9 +251,9 @@ TEST_F(HintsTest, StepsNameTheirSquarePointIntoItAndBlinkTogether) {
     EXPECT_TRUE(paneWords().contains(named)) << paneWords().toStdString();
     // The board arrow's tip is in the changed square (in the last column), or
     // at its bottom edge.
-    const TBoardLayout L = Form->BoardLayout();
+    const TBoardLayout L = Form->Board()->Layout();
     const QPoint tip = ArrowTip(BoardArrowPlace(last.Square, L), BoardArrowSize);
-    EXPECT_EQ(Form->RzLine1->pos(),
+    EXPECT_EQ(Form->Board()->Arrow()->pos(),
               QPoint(BoardArrowPlace(last.Square, L).Left, BoardArrowPlace(last.Square, L).Top));
     const QRect square(L.X0(last.Square.c), L.Y0(last.Square.r), L.W, L.H + 6);
     EXPECT_TRUE(square.contains(tip)) << last.Square.c << "," << last.Square.r;
@@ -262,7 +265,7 @@ TEST_F(HintsTest, StepsNameTheirSquarePointIntoItAndBlinkTogether) {
     // the steps before left behind (one more blink each step).
     EXPECT_TRUE(inStep()) << "step " << step;
     for (int blink = 0; blink <= step; ++blink) {
-      Form->BlinkTimerTimer();
+      Form->HintPointers().Blink();
       EXPECT_TRUE(inStep()) << "step " << step << ", blink " << blink;
     }
   }

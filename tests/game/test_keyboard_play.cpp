@@ -11,7 +11,7 @@ class KeyboardPlayTest : public TWindowTest {
   void Key(QWidget* pane, int key, Qt::KeyboardModifiers modifiers = {}) {
     QTest::keyClick(pane, Qt::Key(key), modifiers);
   }
-  void BoardKey(int key) { Key(Form->PaintBox1, key); }
+  void BoardKey(int key) { Key(Form->Board(), key); }
   // The cursor's place in the grid of all candidate cells.
   QPoint Cell(int c, int r, int q) const {
     int gc = 1, gr = 1;
@@ -53,11 +53,11 @@ class KeyboardPlayTest : public TWindowTest {
     TState s{Form->Session().Settings().Stats.Errors,
              Form->Session().Controller().Clock.ElapsedSeconds,
              Form->Session().Game().Puzzle.SolvedCount,
-             Form->RzLabel2->isVisible(),
-             Form->RzLabel2->text(),
-             Form->RzLabel2->pos(),
+             Form->Board()->Message()->isVisible(),
+             Form->Board()->Message()->text(),
+             Form->Board()->Message()->pos(),
              {},
-             Form->PaintBox1->Canvas};
+             Form->Board()->Canvas};
     for (int r = 1; r <= Form->N(); ++r)
       for (int c = 1; c <= Form->N(); ++c)
         s.Candidates.push_back(Sq(c, r).IsSolved() ? -1 : Sq(c, r).CandidateCount());
@@ -67,7 +67,7 @@ class KeyboardPlayTest : public TWindowTest {
 
 TEST_F(KeyboardPlayTest, TheKeysSolveAWholeFourByFour) {
   Open(4, 3);
-  EXPECT_EQ(Form->focusWidget(), Form->PaintBox1) << "the board takes the keys from the start";
+  EXPECT_EQ(Form->focusWidget(), Form->Board()) << "the board takes the keys from the start";
   // The first key only shows the cursor, on the first cell.
   BoardKey(Qt::Key_Space);
   EXPECT_TRUE(TMainFormProbe::KeyCursor(*Form).Active);
@@ -76,18 +76,18 @@ TEST_F(KeyboardPlayTest, TheKeysSolveAWholeFourByFour) {
 
   // Shift and the arrows walk the cells one by one; Ctrl and a digit jump
   // to a column, Alt and a digit to a row, keeping the cell.
-  Key(Form->PaintBox1, Qt::Key_Right, Qt::ShiftModifier);
+  Key(Form->Board(), Qt::Key_Right, Qt::ShiftModifier);
   EXPECT_EQ(CursorCell(), QPoint(1, 0));
-  Key(Form->PaintBox1, Qt::Key_4, Qt::ControlModifier);
-  Key(Form->PaintBox1, Qt::Key_3, Qt::AltModifier);
+  Key(Form->Board(), Qt::Key_4, Qt::ControlModifier);
+  Key(Form->Board(), Qt::Key_3, Qt::AltModifier);
   EXPECT_EQ(CursorCell(), Cell(4, 3, 2));
-  Key(Form->PaintBox1, Qt::Key_5, Qt::ControlModifier);  // no fifth column
-  Key(Form->PaintBox1, Qt::Key_5, Qt::KeypadModifier);   // the keypad is the screen reader's
+  Key(Form->Board(), Qt::Key_5, Qt::ControlModifier);  // no fifth column
+  Key(Form->Board(), Qt::Key_5, Qt::KeypadModifier);   // the keypad is the screen reader's
   EXPECT_EQ(CursorCell(), Cell(4, 3, 2));
   BoardKey(Qt::Key_Left);
   EXPECT_EQ(CursorCell(), Cell(3, 3, 2));
-  Key(Form->PaintBox1, Qt::Key_1, Qt::ControlModifier);
-  Key(Form->PaintBox1, Qt::Key_1, Qt::AltModifier);
+  Key(Form->Board(), Qt::Key_1, Qt::ControlModifier);
+  Key(Form->Board(), Qt::Key_1, Qt::AltModifier);
 
   // Delete removes a wrong candidate, Backspace brings it back.
   const int wrong = WrongCandidate(1, 1);
@@ -109,8 +109,8 @@ TEST_F(KeyboardPlayTest, TheKeysSolveAWholeFourByFour) {
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   // The arrows still go over the full board's squares, the digits choose
   // nothing on a solved square, and the edges hold.
-  Key(Form->PaintBox1, Qt::Key_3, Qt::ControlModifier);
-  Key(Form->PaintBox1, Qt::Key_3, Qt::AltModifier);
+  Key(Form->Board(), Qt::Key_3, Qt::ControlModifier);
+  Key(Form->Board(), Qt::Key_3, Qt::AltModifier);
   const int q = TMainFormProbe::KeyCursor(*Form).q;
   BoardKey(Qt::Key_Right);
   BoardKey(Qt::Key_Down);
@@ -147,12 +147,12 @@ TEST_F(KeyboardPlayTest, AKeyMisClicksExactlyLikeTheMouse) {
   BoardKey(Qt::Key_Left);  // shows the cursor
   MoveTo(2, 3, wrong);
   const TState before = State();
-  Key(Form->PaintBox1, Qt::Key_Enter, Qt::KeypadModifier);
+  Key(Form->Board(), Qt::Key_Enter, Qt::KeypadModifier);
   EXPECT_TRUE(before == State()) << "the keypad's Enter is a screen reader's own key";
   BoardKey(Qt::Key_Enter);
   EXPECT_TRUE(afterWrong == State()) << "a wrong placing";
-  EXPECT_EQ(Form->RzLabel2->text(), QStringLiteral("Sorry, that is the wrong choice!"));
-  EXPECT_EQ(Form->RzLabel2->y(), TMainFormProbe::BoardCursorPoint(*Form).y() + 12);
+  EXPECT_EQ(Form->Board()->Message()->text(), QStringLiteral("Sorry, that is the wrong choice!"));
+  EXPECT_EQ(Form->Board()->Message()->y(), TMainFormProbe::BoardCursorPoint(*Form).y() + 12);
   MoveTo(2, 3, own);
   BoardKey(Qt::Key_Delete);
   MoveTo(4, 4, other);
@@ -160,28 +160,28 @@ TEST_F(KeyboardPlayTest, AKeyMisClicksExactlyLikeTheMouse) {
   EXPECT_TRUE(mouse == State()) << "removing the square's own tile, then a wrong one";
 
   // While paused the keys press nothing, as the mouse does, and the cursor hides.
-  const QImage shown = Form->PaintBox1->grab().toImage();
+  const QImage shown = Form->Board()->grab().toImage();
   Form->Pause1->trigger();
   ASSERT_TRUE(Form->Session().Game().Paused());
   MoveTo(1, 1, Sq(1, 1).localindex());
   BoardKey(Qt::Key_Space);
   EXPECT_FALSE(Sq(1, 1).IsSolved());
-  Form->RzLabel2->hide();  // the message is a widget of its own over the board
-  const QImage paused = Form->PaintBox1->grab().toImage();
-  EXPECT_EQ(paused, Form->PaintBox1->Canvas.convertToFormat(paused.format()));
+  Form->Board()->Message()->hide();  // the message is a widget of its own over the board
+  const QImage paused = Form->Board()->grab().toImage();
+  EXPECT_EQ(paused, Form->Board()->Canvas.convertToFormat(paused.format()));
   EXPECT_NE(paused, shown);
 }
 
 TEST_F(KeyboardPlayTest, TheCursorShowsOverEveryTileAndLeavesNothingBehind) {
   Open(10, 4);
   BoardKey(Qt::Key_Down);
-  const TBoardLayout L = Form->BoardLayout();
+  const TBoardLayout L = Form->Board()->Layout();
   // Every cell of a few squares: the ring's yellow just outside the cell and
   // its black inside and outside that, whatever the tile's colours.
   for (int r : {1, 5, 10})
     for (int q = 1; q <= 10; ++q) {
       MoveTo(3, r, q);
-      const QImage screen = Form->PaintBox1->grab().toImage();
+      const QImage screen = Form->Board()->grab().toImage();
       const int x = L.X0(3) + ((q - 1) % L.gc) * L.cw, y = L.Y0(r) + ((q - 1) / L.gc) * L.ch;
       const int mid = y + L.ch / 2;
       EXPECT_EQ(screen.pixelColor(x - 2, mid), QColor(255, 255, 0)) << r << "," << q;
@@ -193,8 +193,8 @@ TEST_F(KeyboardPlayTest, TheCursorShowsOverEveryTileAndLeavesNothingBehind) {
   // and the screen is the canvas again.
   Press(Qt::LeftButton, QPoint(2, 2));
   EXPECT_FALSE(TMainFormProbe::KeyCursor(*Form).Active);
-  const QImage screen = Form->PaintBox1->grab().toImage();
-  EXPECT_EQ(screen, Form->PaintBox1->Canvas.convertToFormat(screen.format()));
+  const QImage screen = Form->Board()->grab().toImage();
+  EXPECT_EQ(screen, Form->Board()->Canvas.convertToFormat(screen.format()));
 }
 
 TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains) {
@@ -206,55 +206,55 @@ TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains
   ASSERT_GE(H.size(), 4u);
   ASSERT_GE(V.size(), 2u);
 
-  Key(Form->PaintBox1, Qt::Key_Tab);
-  EXPECT_EQ(Form->focusWidget(), Form->HorizontalPaintBox);
+  Key(Form->Board(), Qt::Key_Tab);
+  EXPECT_EQ(Form->focusWidget(), Form->HorizontalPanel()->Clues());
   EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Pane, TKeyPane::Horizontal);
   EXPECT_EQ(Form->Session().Game().Hints().HighlightedHorizontal, 0)
       << "the clue under the cursor is explained";
-  Key(Form->HorizontalPaintBox, Qt::Key_Right);
-  Key(Form->HorizontalPaintBox, Qt::Key_Down);
+  Key(Form->HorizontalPanel()->Clues(), Qt::Key_Right);
+  Key(Form->HorizontalPanel()->Clues(), Qt::Key_Down);
   EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Horizontal, 3);
   EXPECT_EQ(Form->Session().Game().Hints().HighlightedHorizontal, 3);
-  Key(Form->HorizontalPaintBox, Qt::Key_Space);
+  Key(Form->HorizontalPanel()->Clues(), Qt::Key_Space);
   EXPECT_FALSE(H[3].shown());
-  Key(Form->HorizontalPaintBox, Qt::Key_Delete);  // not a clue key
+  Key(Form->HorizontalPanel()->Clues(), Qt::Key_Delete);  // not a clue key
   EXPECT_FALSE(H[3].shown());
-  Key(Form->HorizontalPaintBox, Qt::Key_Space);
+  Key(Form->HorizontalPanel()->Clues(), Qt::Key_Space);
   EXPECT_TRUE(H[3].shown());
-  for (int i = 0; i < 50; ++i) Key(Form->HorizontalPaintBox, Qt::Key_Down);
+  for (int i = 0; i < 50; ++i) Key(Form->HorizontalPanel()->Clues(), Qt::Key_Down);
   EXPECT_GE(TMainFormProbe::KeyCursor(*Form).Horizontal, int(H.size()) - 2) << "stops at the last row";
   EXPECT_LT(TMainFormProbe::KeyCursor(*Form).Horizontal, int(H.size()));
 
-  Key(Form->HorizontalPaintBox, Qt::Key_Tab);
-  EXPECT_EQ(Form->focusWidget(), Form->VerticalPaintBox);
-  Key(Form->VerticalPaintBox, Qt::Key_Right);
+  Key(Form->HorizontalPanel()->Clues(), Qt::Key_Tab);
+  EXPECT_EQ(Form->focusWidget(), Form->VerticalPanel()->Clues());
+  Key(Form->VerticalPanel()->Clues(), Qt::Key_Right);
   EXPECT_EQ(TMainFormProbe::KeyCursor(*Form).Vertical, 1);
   EXPECT_EQ(Form->Session().Game().Hints().HighlightedVertical, 1);
-  Key(Form->VerticalPaintBox, Qt::Key_Return);
+  Key(Form->VerticalPanel()->Clues(), Qt::Key_Return);
   EXPECT_FALSE(V[1].shown());
   // The panel's menu opens from the keys, on its one item: Show All.
-  Key(Form->VerticalPaintBox, Qt::Key_Menu);
-  ASSERT_TRUE(Form->VerticalPopup->isVisible());
-  ASSERT_NE(Form->VerticalPopup->activeAction(), nullptr);
-  Form->VerticalPopup->activeAction()->trigger();
-  Form->VerticalPopup->hide();
+  Key(Form->VerticalPanel()->Clues(), Qt::Key_Menu);
+  ASSERT_TRUE(Form->VerticalPanel()->Menu()->isVisible());
+  ASSERT_NE(Form->VerticalPanel()->Menu()->activeAction(), nullptr);
+  Form->VerticalPanel()->Menu()->activeAction()->trigger();
+  Form->VerticalPanel()->Menu()->hide();
   EXPECT_TRUE(V[1].shown());
-  Key(Form->VerticalPaintBox, Qt::Key_Tab);
-  EXPECT_EQ(Form->focusWidget(), Form->PaintBox1);
-  Key(Form->PaintBox1, Qt::Key_Backtab, Qt::ShiftModifier);
-  EXPECT_EQ(Form->focusWidget(), Form->VerticalPaintBox);
+  Key(Form->VerticalPanel()->Clues(), Qt::Key_Tab);
+  EXPECT_EQ(Form->focusWidget(), Form->Board());
+  Key(Form->Board(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(Form->focusWidget(), Form->VerticalPanel()->Clues());
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 0);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
 
   // The window's own keys still work with a pane holding the keys.
   Form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
-  Key(Form->VerticalPaintBox, Qt::Key_P);
+  Key(Form->VerticalPanel()->Clues(), Qt::Key_P);
   EXPECT_TRUE(Form->Session().Game().Paused());
-  Key(Form->VerticalPaintBox, Qt::Key_P);
+  Key(Form->VerticalPanel()->Clues(), Qt::Key_P);
   EXPECT_FALSE(Form->Session().Game().Paused());
   const int number = Form->Session().Game().Number();
-  Key(Form->VerticalPaintBox, Qt::Key_PageDown);
+  Key(Form->VerticalPanel()->Clues(), Qt::Key_PageDown);
   EXPECT_EQ(Form->Session().Game().Number(), number + 1);
 }
 
@@ -269,10 +269,10 @@ TEST_F(KeyboardPlayTest, TheKeysTellTheTimePenaltiesAndTheCluesOfATile) {
   // T says (and shows) the clock, the progress and what the last penalty
   // cost and was for.
   BoardKey(Qt::Key_T);
-  EXPECT_TRUE(Form->RzLabel2->text().startsWith(QStringLiteral("Time: 0:00:04. Progress: 0")))
-      << Form->RzLabel2->text().toStdString();
-  EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("4 second")));
-  EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("mis-click")));
+  EXPECT_TRUE(Form->Board()->Message()->text().startsWith(QStringLiteral("Time: 0:00:04. Progress: 0")))
+      << Form->Board()->Message()->text().toStdString();
+  EXPECT_TRUE(Form->Board()->Message()->text().contains(QStringLiteral("4 second")));
+  EXPECT_TRUE(Form->Board()->Message()->text().contains(QStringLiteral("mis-click")));
   // "Give me a clue!" is in a menu with its key, and says what it cost.
   QAction* clue = nullptr;
   for (QAction* menu : Form->menuBar()->actions())
@@ -280,11 +280,11 @@ TEST_F(KeyboardPlayTest, TheKeysTellTheTimePenaltiesAndTheCluesOfATile) {
       if (item->text() == QStringLiteral("Give me a clue!")) clue = item;
   ASSERT_TRUE(clue);
   EXPECT_EQ(clue->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
-  Key(Form->PaintBox1, Qt::Key_H, Qt::ControlModifier);
+  Key(Form->Board(), Qt::Key_H, Qt::ControlModifier);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, 1);
   BoardKey(Qt::Key_T);
-  EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("18 second")));
-  EXPECT_TRUE(Form->RzLabel2->text().contains(QStringLiteral("for a clue")));
+  EXPECT_TRUE(Form->Board()->Message()->text().contains(QStringLiteral("18 second")));
+  EXPECT_TRUE(Form->Board()->Message()->text().contains(QStringLiteral("for a clue")));
 
   // C lists (says and shows) the clues that name the tile under the cursor, and no other.
   const TClueList& H = Form->Session().Controller().Puzzle.HorizontalClues;
@@ -298,7 +298,7 @@ TEST_F(KeyboardPlayTest, TheKeysTellTheTimePenaltiesAndTheCluesOfATile) {
   };
   MoveTo(1, at.r, tile);
   BoardKey(Qt::Key_C);
-  const QString said = Form->RzLabel2->text();
+  const QString said = Form->Board()->Message()->text();
   TAccessibility& words = TMainFormProbe::Access(*Form);
   EXPECT_TRUE(said.contains(words.TileName(at.r, tile)));
   int others = 0;
@@ -311,15 +311,15 @@ TEST_F(KeyboardPlayTest, TheKeysTellTheTimePenaltiesAndTheCluesOfATile) {
   EXPECT_GT(others, 0);
 
   // F1 opens the guide itself; the keys move the dividers.
-  QTest::keyClick(Form->PaintBox1, Qt::Key_F1);
+  QTest::keyClick(Form->Board(), Qt::Key_F1);
   EXPECT_EQ(Dialogs.GuideShown, 1);
-  const int wide = Form->RzSizePanel2->width(), high = Form->RzSizePanel1->height();
-  Key(Form->PaintBox1, Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
-  Key(Form->PaintBox1, Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(Form->RzSizePanel2->width(), wide + TMainForm::DividerStep);
-  EXPECT_EQ(Form->RzSizePanel1->height(), high + TMainForm::DividerStep);
-  Key(Form->PaintBox1, Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
-  Key(Form->PaintBox1, Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(Form->RzSizePanel2->width(), wide);
-  EXPECT_EQ(Form->RzSizePanel1->height(), high);
+  const int wide = Form->HorizontalPanel()->width(), high = Form->VerticalPanel()->height();
+  Key(Form->Board(), Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+  Key(Form->Board(), Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Form->HorizontalPanel()->width(), wide + TMainForm::DividerStep);
+  EXPECT_EQ(Form->VerticalPanel()->height(), high + TMainForm::DividerStep);
+  Key(Form->Board(), Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
+  Key(Form->Board(), Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Form->HorizontalPanel()->width(), wide);
+  EXPECT_EQ(Form->VerticalPanel()->height(), high);
 }

@@ -69,9 +69,8 @@ class LanguagesTest : public TWindowTest {
   // The hint pane's words (its pictures left out) for the first horizontal clue.
   QString FirstClueHint() {
     if (!Form->ShowHints1->isChecked()) Form->ShowHints1->trigger();
-    const THorizontalLayout L = Form->HorizontalLayout();
-    Form->HorizontalPaintBoxMouseMove(HorizontalClueLeft(0, L.s) + L.s / 2,
-                                      HorizontalClueTop(0, L.s) + L.s / 2);
+    const THorizontalLayout L = Form->HorizontalPanel()->HorizontalLayout();
+    Form->HorizontalPanel()->Hover(HorizontalClueLeft(0, L.s) + L.s / 2, HorizontalClueTop(0, L.s) + L.s / 2);
     QString words;
     for (const THintPiece& piece : TMainFormProbe::HintPieces(*Form))
       if (!piece.IsPicture) words += piece.Text;
@@ -282,8 +281,8 @@ TEST_P(WindowTextsTest, NoTextIsCutOrOverlapsAtTheSmallestSize) {
   for (int t = 1; t <= MaxBoardSize; ++t)
     if (t != Sq(last, last).localindex()) lowest = t;
   Press(Qt::LeftButton, last, last, lowest);
-  ASSERT_TRUE(Form->RzLabel2->isVisible());
-  Form->Label1->SetFittedText(ProgressText(MaxBoardSize * MaxBoardSize, MaxBoardSize));
+  ASSERT_TRUE(Form->Board()->Message()->isVisible());
+  Form->InfoBar()->Progress()->SetFittedText(ProgressText(MaxBoardSize * MaxBoardSize, MaxBoardSize));
   Check(*Form, "main");
 
   // The options with the language note and the longest penalties.

@@ -69,23 +69,23 @@ TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
   EXPECT_EQ(Form->minimumHeight(), 500);
   EXPECT_EQ(Form->minimumWidth(),
             Form->ZoomBtn->mapTo(Form.get(), QPoint(Form->ZoomBtn->width(), 0)).x() + 4);
-  EXPECT_EQ(Form->RzSizePanel2->width(), 288);
-  EXPECT_EQ(Form->RzSizePanel1->height(), 199);
+  EXPECT_EQ(Form->HorizontalPanel()->width(), 288);
+  EXPECT_EQ(Form->VerticalPanel()->height(), 199);
   EXPECT_EQ(Form->NextBtn->size(), QSize(58, 58));
   EXPECT_EQ(Form->NextBtn->toolTip(), QStringLiteral("Next puzzle"));
-  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
+  EXPECT_EQ(Form->InfoBar()->Player()->text(), QStringLiteral("Guest"));
+  EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. 1"));
   // The first player starts as any new player does: hints shown.
   EXPECT_EQ(Form->statusBar()->height(), 36);
   EXPECT_TRUE(Form->ShowHints1->isChecked());
   EXPECT_TRUE(Form->Session().Game().BoardReady());
   EXPECT_TRUE(Form->Timer1->isActive());
-  EXPECT_FALSE(Form->WinTimer->isActive());
+  EXPECT_FALSE(Form->Board()->Animation()->isActive());
   EXPECT_FALSE(Form->Session().Game().Puzzle.HorizontalClues.empty());
   // The board is drawn: navy background, candidates in the squares.
-  const TBoardLayout L = Form->BoardLayout();
-  EXPECT_EQ(Form->PaintBox1->Canvas.pixelColor(3, 3), QColor(0, 0, 128));
-  EXPECT_NE(Form->PaintBox1->Canvas.pixelColor(L.X0(1) + 3, L.Y0(1) + 3), QColor(0, 0, 128));
+  const TBoardLayout L = Form->Board()->Layout();
+  EXPECT_EQ(Form->Board()->Canvas.pixelColor(3, 3), QColor(0, 0, 128));
+  EXPECT_NE(Form->Board()->Canvas.pixelColor(L.X0(1) + 3, L.Y0(1) + 3), QColor(0, 0, 128));
   EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
 }
 
@@ -200,8 +200,8 @@ TEST_F(MainFormTest, ClosingKeepsTheSizesAndTheProfileStoresThem) {
   const int width = Form->Session().Settings().MainWidth;
   const int height = Form->Session().Settings().MainHeight;
   EXPECT_GE(width, room.width() + 300);
-  EXPECT_EQ(Form->Session().Settings().HorizontalWidth, Form->RzSizePanel2->width());
-  EXPECT_EQ(Form->Session().Settings().VerticalHeight, Form->RzSizePanel1->height());
+  EXPECT_EQ(Form->Session().Settings().HorizontalWidth, Form->HorizontalPanel()->width());
+  EXPECT_EQ(Form->Session().Settings().VerticalHeight, Form->VerticalPanel()->height());
   Form.reset();  // stores the player list and the profile
   EXPECT_TRUE(Dialogs.Errors.isEmpty());
 
@@ -214,7 +214,7 @@ TEST_F(MainFormTest, ClosingKeepsTheSizesAndTheProfileStoresThem) {
   EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleNumbers[4], 9);
   Form->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 9"));
+  EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. 9"));
   EXPECT_EQ(Form->frameGeometry().height(), height);
   const QSize least = Form->minimumSize().expandedTo(Form->minimumSizeHint());
   const QSize frame = Form->frameGeometry().size() - Form->size();
@@ -231,9 +231,9 @@ TEST_F(MainFormTest, AProfileAskingForAHugeWindowGetsOneTheScreenHolds) {
   const QSize frame = Form->frameGeometry().size() - Form->size();
   EXPECT_EQ(Form->width(), std::max(room.width() - frame.width(), least.width()));
   EXPECT_EQ(Form->height(), std::max(room.height() - frame.height(), least.height()));
-  EXPECT_LT(Form->RzSizePanel2->width(), Form->width());
-  EXPECT_LT(Form->RzSizePanel1->height(), Form->height());
-  EXPECT_LE(Form->PaintBox1->Canvas.sizeInBytes(), qsizetype(16) << 20);
+  EXPECT_LT(Form->HorizontalPanel()->width(), Form->width());
+  EXPECT_LT(Form->VerticalPanel()->height(), Form->height());
+  EXPECT_LE(Form->Board()->Canvas.sizeInBytes(), qsizetype(16) << 20);
   // What the window really had is what is kept, so the next start is sane too.
   Form.reset();
   const QByteArray profile = ReadFile(Folder.Path("Players/Guest.ini"));
@@ -248,7 +248,7 @@ TEST_F(MainFormTest, AnUnusableCurrentPlayerIsRefusedOnceAndNeverKept) {
   ASSERT_EQ(Dialogs.Errors.size(), 1);
   EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("\"../evil\" (A player name cannot contain \"/\".)")))
       << Dialogs.Errors[0].toStdString();
-  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Bea"));
+  EXPECT_EQ(Form->InfoBar()->Player()->text(), QStringLiteral("Bea"));
   EXPECT_EQ(Form->Session().Settings().ListPlayerNames(), QStringList{"Bea"});
   Form.reset();  // the exit stores Bea as the current player, without a second message
   EXPECT_EQ(Dialogs.Errors.size(), 1);
@@ -256,7 +256,7 @@ TEST_F(MainFormTest, AnUnusableCurrentPlayerIsRefusedOnceAndNeverKept) {
   Dialogs.Errors.clear();
   Open(4);
   EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
-  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Bea"));
+  EXPECT_EQ(Form->InfoBar()->Player()->text(), QStringLiteral("Bea"));
 }
 
 TEST_F(MainFormTest, TheStartMakesAMissingPlayersFolderOrSaysOnceThatItCannot) {
@@ -330,7 +330,7 @@ TEST_F(MainFormTest, EveryFailedWriteIsToldOnceAndTheGameGoesOn) {
     Form->Createnewplayer1Click();
     ASSERT_EQ(Dialogs.Errors.size(), 3);
     EXPECT_EQ(Dialogs.Errors[2], "Unable to write to " + files[3] + ": File too large");
-    EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Guest"));
+    EXPECT_EQ(Form->InfoBar()->Player()->text(), QStringLiteral("Guest"));
     EXPECT_TRUE(Form->Session().Game().InProgress());
 
     Form.reset();  // the end of the run tries the score once more
@@ -418,18 +418,18 @@ TEST_F(MainFormTest, HintsAndTimedGameFollowTheirSwitches) {
 
 TEST_F(MainFormTest, BlinkingFlipsRedAndYellowAndDismissingStopsIt) {
   Open(4);
-  Form->RzLine1->show();
-  Form->RzLine2->show();
+  Form->Board()->Arrow()->show();
+  Form->HorizontalPanel()->Arrow()->show();
   Form->BlinkTimer->start();
-  Form->BlinkTimerTimer();
-  EXPECT_EQ(Form->RzLine1->LineColor, QColor(255, 255, 0));
-  EXPECT_EQ(Form->RzLine2->LineColor, QColor(255, 255, 0));
-  Form->BlinkTimerTimer();
-  EXPECT_EQ(Form->RzLine1->LineColor, QColor(255, 0, 0));
-  QTest::mousePress(Form->RzPanel4, Qt::LeftButton, {}, QPoint(2, 2));
+  Form->HintPointers().Blink();
+  EXPECT_EQ(Form->Board()->Arrow()->LineColor, QColor(255, 255, 0));
+  EXPECT_EQ(Form->HorizontalPanel()->Arrow()->LineColor, QColor(255, 255, 0));
+  Form->HintPointers().Blink();
+  EXPECT_EQ(Form->Board()->Arrow()->LineColor, QColor(255, 0, 0));
+  QTest::mousePress(Form->InfoBar(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_FALSE(Form->BlinkTimer->isActive());
-  EXPECT_TRUE(Form->RzLine1->isHidden());
-  EXPECT_TRUE(Form->RzLine2->isHidden());
+  EXPECT_TRUE(Form->Board()->Arrow()->isHidden());
+  EXPECT_TRUE(Form->HorizontalPanel()->Arrow()->isHidden());
 }
 
 TEST(ProgramStart, TheSplashShowsUnlessTheUserSwitchedItOff) {

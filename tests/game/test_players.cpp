@@ -29,13 +29,13 @@ TEST_F(PlayersTest, ANewPlayerPlaysTheirOwnPuzzleAndCanBeChosenAtOnce) {
   Create(QStringLiteral("Anna"));
   EXPECT_EQ(Dialogs.Questions, QStringList{QStringLiteral("Do you want to save this game?")});
   EXPECT_EQ(Name(), QStringLiteral("Anna"));
-  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Anna"));
+  EXPECT_EQ(Form->InfoBar()->Player()->text(), QStringLiteral("Anna"));
   EXPECT_TRUE(ProfileExists(QStringLiteral("Anna")));
   // The new player's defaults: 6 x 6, puzzle 1, set up afresh.
   EXPECT_EQ(Form->N(), 6);
   EXPECT_EQ(Form->Session().Game().Number(), 1);
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 1"));
-  EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
+  EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. 1"));
+  EXPECT_EQ(Form->Session().Game().Clock.ElapsedSeconds, 0);
 
   // Offered at once, and switching back brings the Guest's puzzle.
   Dialogs.PlayerAnswers.push_back(QStringLiteral("Guest"));
@@ -53,7 +53,7 @@ TEST_F(PlayersTest, ACancelledSwitchKeepsTheGameInPlay) {
   const int solved = Form->Session().Game().Puzzle.SolvedCount;
   Form->Session().Controller().Clock.ElapsedSeconds = 12;
   Dialogs.PlayerAnswers.push_back(QString());
-  QTest::mouseClick(Form->PlayerLbl, Qt::LeftButton);
+  QTest::mouseClick(Form->InfoBar()->Player(), Qt::LeftButton);
   EXPECT_EQ(Dialogs.PlayerRequests.size(), 1);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, solved);
   EXPECT_TRUE(Sq(1, 1).IsSolved());
@@ -76,12 +76,12 @@ TEST_F(PlayersTest, TheOnePlayingStaysAsSheIsAndADeletedPlayersGamesGoWithHer) {
   // the whole underscore, every pixel the font draws for it.
   Dialogs.ConfirmAnswers.push_back(false);
   Create(QStringLiteral("Jo_Ann"));
-  EXPECT_EQ(Form->PlayerLbl->text(), QStringLiteral("Jo_Ann"));
-  Form->PlayerLbl->setText(QStringLiteral("_"));
-  const QImage withLine = Form->PlayerLbl->grab().toImage();
-  Form->PlayerLbl->setText(QString());
-  const QImage without = Form->PlayerLbl->grab().toImage();
-  Form->PlayerLbl->setText(QStringLiteral("Jo_Ann"));
+  EXPECT_EQ(Form->InfoBar()->Player()->text(), QStringLiteral("Jo_Ann"));
+  Form->InfoBar()->Player()->setText(QStringLiteral("_"));
+  const QImage withLine = Form->InfoBar()->Player()->grab().toImage();
+  Form->InfoBar()->Player()->setText(QString());
+  const QImage without = Form->InfoBar()->Player()->grab().toImage();
+  Form->InfoBar()->Player()->setText(QStringLiteral("Jo_Ann"));
   ASSERT_EQ(withLine.size(), without.size());
   int shown = 0;
   for (int y = 0; y < withLine.height(); ++y)
@@ -91,7 +91,7 @@ TEST_F(PlayersTest, TheOnePlayingStaysAsSheIsAndADeletedPlayersGamesGoWithHer) {
   alone.fill(Qt::white);
   {
     QPainter painter(&alone);
-    painter.setFont(Form->PlayerLbl->font());
+    painter.setFont(Form->InfoBar()->Player()->font());
     painter.drawText(QRect(0, 0, 100, 50), Qt::AlignCenter, QStringLiteral("_"));
   }
   int drawn = 0;
@@ -128,7 +128,7 @@ TEST_F(PlayersTest, TheOptionsDialogsSwitchesShowInTheWindowWhenItCloses) {
   EXPECT_EQ(Form->statusBar()->height(), 36);
   EXPECT_TRUE(Form->ZoomBtn->isChecked());
   EXPECT_FALSE(Form->TimedGame1->isChecked());
-  EXPECT_EQ(Form->TimeLbl->text(), QStringLiteral("Untimed"));
+  EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
   // The timed-game toggle twice returns to where it was.
   Form->TimedGame1->trigger();
   Form->TimedGame1->trigger();

@@ -100,7 +100,7 @@ TEST_F(PrintingTest, TheFileMenuPrintsThePuzzleOnTheBoardWithTheScreensClueDrawi
     screen.fill(Qt::white);
     {
       QPainter p(&screen);
-      Form->DrawHorizontalClue(p, horizontal[i], 0, 0, s);
+      Form->HorizontalPanel()->DrawHorizontalClue(p, horizontal[i], 0, 0, s);
     }
     screen.setDevicePixelRatio(1);
     EXPECT_EQ(Differing(Part(page, L.Horizontal[i]), screen), 0) << "horizontal clue " << i;

@@ -46,7 +46,7 @@ TEST_F(SavedGamesTest, ASavedGameOpensWithItsBoardCluesAndTime) {
   EXPECT_EQ(Dialogs.Infos.last(), QStringLiteral("Your game has been loaded"));
   EXPECT_EQ(Form->N(), 10);
   EXPECT_EQ(Form->ComboBox1->currentIndex(), 5);
-  EXPECT_EQ(Form->RzLabel1->text(), QStringLiteral("Puzzle No. 321"));
+  EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. 321"));
   EXPECT_EQ(Board(), board);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, solved);
   EXPECT_EQ(Form->Session().Game().Puzzle.HorizontalClues, horizontal);
