@@ -95,7 +95,6 @@ void TBoardView::Paint() {
 
 void TBoardView::Press(Qt::MouseButton Button, int X, int Y) {
   if (OnDismiss) OnDismiss();
-  if (Session.Game().Paused()) return;
   const TBoardHit hit = HitTest(Layout(), X, Y);
   if (!hit.Cell || (Button != Qt::LeftButton && Button != Qt::RightButton)) {
     if (OnPressBeside) OnPressBeside();

@@ -279,7 +279,7 @@ void TMainForm::DismissPointers() {
 
 void TMainForm::ClueBtnClick() {
   BoardView->Animation()->stop();
-  if (GameSession->Game().Paused() || !GameSession->Game().InProgress()) return;
+  if (!GameSession->Game().MayGiveClue()) return;
   // One step, explained as the engine takes it; its penalty is reported.
   const TDeductionStep step = GameSession->GiveClue();
   // Nothing found: the pane keeps no sentence of an earlier step.

@@ -298,7 +298,7 @@ void TGameController::Complete() {
 }
 
 TDeductionStep TGameController::GiveClue() {
-  if (Paused() || !InProgress()) return {};
+  if (!MayGiveClue()) return {};
   NoteBoard();
   StepSquares.clear();
   const TDeductionStep step = Puzzle.Deduce(false, true);  // explained as the engine takes it

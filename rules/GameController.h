@@ -172,6 +172,9 @@ class TGameController : private TPuzzleObserver {
   TPauseCause PauseCause() const;
   // The clock runs only while a puzzle is played.
   bool ClockRuns() const { return CurrentPhase == TPhase::Playing; }
+  // "Give me a clue!" works only while a puzzle is played, not paused or
+  // after the end.
+  bool MayGiveClue() const { return CurrentPhase == TPhase::Playing; }
   int N() const { return Puzzle.Size(); }
   int Number() const { return CurrentNumber; }
   int Difficulty() const { return CurrentDifficulty; }

@@ -252,7 +252,7 @@ void TSession::Completed(const TFinish& finish) {
 }
 
 TDeductionStep TSession::GiveClue() {
-  if (GameControl.Paused() || !GameControl.InProgress()) return {};
+  if (!GameControl.MayGiveClue()) return {};
   SetShowHints(true);
   return GameControl.GiveClue();  // one step, explained as the engine takes it
 }
