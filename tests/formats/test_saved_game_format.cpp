@@ -1,6 +1,7 @@
 #include "Puzzle.h"
 #include "RecordFields.h"
 #include "SavedGameFormat.h"
+#include "SavedGameMoves.h"
 
 #include <gtest/gtest.h>
 
@@ -9,34 +10,7 @@
 #include <string>
 #include <vector>
 
-// Failures show the whole file rather than the value's bytes.
-void PrintTo(const TSavedGame& game, std::ostream* out) {
-  *out << '\n' << SavedGameText(game);
-}
-
 namespace {
-
-// The player's two moves as the window makes them: placing the right tile,
-// and removing a wrong candidate (which solves the square when one is left).
-void Place(TPuzzle& p, int c, int r) {
-  TSquare& square = p.Square(c, r);
-  if (square.IsSolved()) return;
-  square.Solve();
-  ++p.SolvedCount;
-  p.RemoveFromRow(c, r, square.localindex());
-}
-
-void Remove(TPuzzle& p, int c, int r, int t) {
-  TSquare& square = p.Square(c, r);
-  if (square.IsSolved() || t == square.localindex() || !square.HasCandidate(t)) return;
-  square.RemoveCandidate(t);
-  if (square.IsSingle()) {
-    square.Solve();
-    ++p.SolvedCount;
-    p.RemoveFromRow(c, r, square.localindex());
-  }
-  p.CheckRow(r);
-}
 
 void ExpectSameBoard(const TPuzzle& expected, const TPuzzle& actual) {
   ASSERT_EQ(actual.Size(), expected.Size());

@@ -1,6 +1,7 @@
 #include "Puzzle.h"
 #include "RecordsTestSupport.h"
 #include "SavedGame.h"
+#include "SavedGameMoves.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -9,22 +10,7 @@
 
 #include <sys/stat.h>
 
-// Failures show the whole file rather than the value's bytes.
-void PrintTo(const TSavedGame& game, std::ostream* out) {
-  *out << '\n' << SavedGameText(game);
-}
-
 namespace {
-
-// The player's two moves as the window makes them: placing the right tile,
-// and removing a wrong candidate (which solves the square when one is left).
-void Place(TPuzzle& p, int c, int r) {
-  TSquare& square = p.Square(c, r);
-  if (square.IsSolved()) return;
-  square.Solve();
-  ++p.SolvedCount;
-  p.RemoveFromRow(c, r, square.localindex());
-}
 
 TEST(SavedGameFile, WritesReplaceTheFileAndAFailedWriteKeepsThePreviousOne) {
   QTemporaryDir dir;
