@@ -233,6 +233,7 @@ void TMainForm::GamePhaseChanged() {
   Pause1->setChecked(game.PlayerPaused());
   if (!game.BoardReady() || game.Paused() == ShownPaused) return;
   ShownPaused = game.Paused();
+  if (ShownPaused) BoardView->Message()->hide();  // it would cover "Your game is PAUSED"
   // The clue panels' free strips and the zoom boxes take the paused look too.
   for (QWidget* panel : {VerticalClues, HorizontalClues}) {
     QPalette palette = panel->palette();

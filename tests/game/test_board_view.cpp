@@ -83,6 +83,12 @@ TEST_F(BoardViewTest, AMisClickCostsTimeCountsAndShowsTheMessage) {
   for (int i = 0; i < 10; ++i) Form->Timer1Timer();
   EXPECT_TRUE(Form->Board()->Message()->isHidden());
   EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Time: 0:00:12"));
+
+  // A pause takes it away at once: it would cover "Your game is PAUSED".
+  Press(Qt::LeftButton, at);
+  ASSERT_TRUE(Form->Board()->Message()->isVisible());
+  Form->Session().SetPaused(true);
+  EXPECT_TRUE(Form->Board()->Message()->isHidden());
 }
 
 TEST_F(BoardViewTest, AMessageNearTheRightEdgeStaysOnTheBoard) {
