@@ -15,6 +15,7 @@ namespace {
 // Every board size the game offers.
 const std::vector<int> Sizes = [] {
   std::vector<int> sizes;
+  sizes.reserve(BoardSizes.size());
   for (const TBoardSize& size : BoardSizes) sizes.push_back(size.N);
   return sizes;
 }();
