@@ -23,52 +23,55 @@ void TMainForm::WireCommands() {
     };
   };
   TSession& session = *GameSession;
-  on(Open1, stopped(true, [&session] { session.Open(); }));
-  on(Save1, [this] { Save1Click(); });
-  on(PrintExport1, stopped(true, [this] { Printer.Run(this, Dialogs, *GameSession, TileImages.get()); }));
+  on(Controls.Open1, stopped(true, [&session] { session.Open(); }));
+  on(Controls.Save1, [this] { Save1Click(); });
+  on(Controls.PrintExport1,
+     stopped(true, [this] { Printer.Run(this, Dialogs, *GameSession, TileImages.get()); }));
   // The toolbar's save leaves the game paused, as the pause button does.
-  on(SaveAndPause, stopped(true, [&session] { session.SaveAndPause(); }));
-  on(Exit1, [this] { close(); });  // the close asks to save a game in progress
-  on(New1, [this] { NextBtnClick(); });
-  on(Previous1, [this] {
+  on(Controls.SaveAndPause, stopped(true, [&session] { session.SaveAndPause(); }));
+  on(Controls.Exit1, [this] { close(); });  // the close asks to save a game in progress
+  on(Controls.New1, [this] { NextBtnClick(); });
+  on(Controls.Previous1, [this] {
     DismissPointers();
     GameSession->Previous();
   });
-  on(GotoPuzzle1, [&session] { session.AskPuzzleNumber(); });
+  on(Controls.GotoPuzzle1, [&session] { session.AskPuzzleNumber(); });
   Info->OnPuzzleClick = stopped(false, [&session] { session.AskPuzzleNumber(); });
-  on(Jumptorandompuzzle1, [this] {
+  on(Controls.Jumptorandompuzzle1, [this] {
     DismissPointers();
     GameSession->RandomJump();
   });
-  on(PuzzleOfTheDay1, [this] {
+  on(Controls.PuzzleOfTheDay1, [this] {
     DismissPointers();
     GameSession->PuzzleOfTheDay();
   });
-  on(Restart1, stopped(false, [&session] { session.Restart(); }));
-  on(Pause1, [this] { PauseBtnClick(); });
-  Info->OnTimeClick = stopped(false, [this] { Pause1->trigger(); });
-  on(Createnewplayer1, [this] { Createnewplayer1Click(); });
-  on(SwitchtoPlayer1, stopped(false, [&session] { session.SwitchPlayer(); }));
+  on(Controls.Restart1, stopped(false, [&session] { session.Restart(); }));
+  on(Controls.Pause1, [this] { PauseBtnClick(); });
+  Info->OnTimeClick = stopped(false, [this] { Controls.Pause1->trigger(); });
+  on(Controls.Createnewplayer1, [this] { Createnewplayer1Click(); });
+  on(Controls.SwitchtoPlayer1, stopped(false, [&session] { session.SwitchPlayer(); }));
   Info->OnPlayerClick = stopped(false, [&session] { session.SwitchPlayer(); });
-  on(DeletePlayer1, stopped(false, [&session] { session.DeletePlayer(); }));
-  for (QAction* scores : {ShowHighScores1, ShowHighScores2}) on(scores, [this] { ShowHighScores1Click(); });
-  on(BestFit1, [this] { BestFit1Click(); });
-  on(Statistics1, stopped(true, [&session] { session.ShowStatistics(); }));
-  on(TimedGame1, stopped(false, [this] { GameSession->SetTimed(TimedGame1->isChecked()); }));
-  on(ShowHints1, [this] { HintBtnClick(); });
-  on(GiveClue, [this] { ClueBtnClick(); });
-  on(ZoomSmallTiles1, stopped(false, [this] { SetZoom(ZoomSmallTiles1->isChecked()); }));
-  on(Options1, stopped(true, [&session] { session.ShowOptions(); }));
-  on(HelpMenu, [this] { Dialogs.ShowHelp(this); });
-  on(Guide1, [this] { Dialogs.ShowGuide(this); });
-  on(SayTime1, [this] { SayTime1Click(); });
+  on(Controls.DeletePlayer1, stopped(false, [&session] { session.DeletePlayer(); }));
+  for (QAction* scores : {Controls.ShowHighScores1, Controls.ShowHighScores2})
+    on(scores, [this] { ShowHighScores1Click(); });
+  on(Controls.BestFit1, [this] { BestFit1Click(); });
+  on(Controls.Statistics1, stopped(true, [&session] { session.ShowStatistics(); }));
+  on(Controls.TimedGame1,
+     stopped(false, [this] { GameSession->SetTimed(Controls.TimedGame1->isChecked()); }));
+  on(Controls.ShowHints1, [this] { HintBtnClick(); });
+  on(Controls.GiveClue, [this] { ClueBtnClick(); });
+  on(Controls.ZoomSmallTiles1, stopped(false, [this] { SetZoom(Controls.ZoomSmallTiles1->isChecked()); }));
+  on(Controls.Options1, stopped(true, [&session] { session.ShowOptions(); }));
+  on(Controls.HelpMenu, [this] { Dialogs.ShowHelp(this); });
+  on(Controls.Guide1, [this] { Dialogs.ShowGuide(this); });
+  on(Controls.SayTime1, [this] { SayTime1Click(); });
   // The dividers by the keys: the right panel's edge left or right, the
   // lower panel's edge up or down, a step at a time.
-  on(DividerLeft, [this] { SetHorizontalPanelWidth(HorizontalClues->width() + DividerStep); });
-  on(DividerRight, [this] { SetHorizontalPanelWidth(HorizontalClues->width() - DividerStep); });
-  on(DividerUp, [this] { SetVerticalPanelHeight(VerticalClues->height() + DividerStep); });
-  on(DividerDown, [this] { SetVerticalPanelHeight(VerticalClues->height() - DividerStep); });
-  on(About1, [this] { Dialogs.ShowAbout(this); });
+  on(Controls.DividerLeft, [this] { Controls.StepDivider(true, 1); });
+  on(Controls.DividerRight, [this] { Controls.StepDivider(true, -1); });
+  on(Controls.DividerUp, [this] { Controls.StepDivider(false, 1); });
+  on(Controls.DividerDown, [this] { Controls.StepDivider(false, -1); });
+  on(Controls.About1, [this] { Dialogs.ShowAbout(this); });
 }
 
 void TMainForm::NextBtnClick() {
@@ -102,9 +105,9 @@ void TMainForm::PlayPuzzle(int Size, int Number) {
 void TMainForm::PauseBtnClick() {
   BoardView->Animation()->stop();
   DismissPointers();
-  GameSession->SetPaused(Pause1->isChecked());
+  GameSession->SetPaused(Controls.Pause1->isChecked());
   // A game being set up takes no pause: the button shows what the game does.
-  Pause1->setChecked(GameSession->Game().PlayerPaused());
+  Controls.Pause1->setChecked(GameSession->Game().PlayerPaused());
 }
 
 void TMainForm::Timer1Timer() {

@@ -39,8 +39,8 @@ TMainForm::TMainForm(const TDataFolders& folders, const QString& recordsPath, TD
   auto* central = new TMousePanel(this);
   central->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
   setCentralWidget(central);
-  CreateActions(*this);
-  CreateMenus(*this);
+  Controls.CreateActions(*this);
+  Controls.CreateMenus(*this);
   Timer1 = new QTimer(this);
   Timer1->setInterval(TGameClock::Interval);
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
@@ -60,45 +60,46 @@ void TMainForm::CreateViews(QWidget* central) {
   auto* column = new QVBoxLayout(central);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
-  CreateToolbar(*this, column);
+  Controls.CreateToolbar(*this, column);
   Info = new TInfoBar(*GameSession, central);
   Info->OnMouseDown = [this](QMouseEvent*) { DismissPointers(); };
   Info->OnPuzzlePress = [this](Qt::KeyboardModifiers keys) { RzLabel1MouseDown(keys); };
   column->addWidget(Info);
   // Board and vertical clues on the left, horizontal clues on the right; the
   // player drags the splitters.
-  MainSplitter = new QSplitter(Qt::Horizontal, central);
-  MainSplitter->setChildrenCollapsible(false);
-  BoardSplitter = new QSplitter(Qt::Vertical, MainSplitter);
-  BoardSplitter->setChildrenCollapsible(false);
-  BoardView = new TBoardView(*GameSession, BoardSplitter);
+  Controls.MainSplitter = new QSplitter(Qt::Horizontal, central);
+  Controls.MainSplitter->setChildrenCollapsible(false);
+  Controls.BoardSplitter = new QSplitter(Qt::Vertical, Controls.MainSplitter);
+  Controls.BoardSplitter->setChildrenCollapsible(false);
+  BoardView = new TBoardView(*GameSession, Controls.BoardSplitter);
   BoardView->OnDismiss = [this] { DismissPointers(); };
   BoardView->OnPressCell = [this](const TMove& move, QPoint at) { PressCell(move, at); };
   BoardView->OnPressBeside = [this] { GameSession->PressedBesideCells(); };
   BoardView->OnHoverHint = [this] { ExplainClue(nullptr, 0, false); };
-  VerticalClues = new TCluePanel(true, *GameSession, BoardSplitter,
+  VerticalClues = new TCluePanel(true, *GameSession, Controls.BoardSplitter,
                                  [this](QWidget* panel) { return BoardView->MakeTileZoom(panel); });
   VerticalClues->OnResize = [this] {
     if (Created) SetZoom(GameSession->Prefs().Zoom);
   };
   VerticalClues->OnChoose = [this](int index) { VerticalClueChosen(index); };
-  HorizontalClues = new TCluePanel(false, *GameSession, MainSplitter);
+  HorizontalClues = new TCluePanel(false, *GameSession, Controls.MainSplitter);
   HorizontalClues->OnDismiss = [this] { DismissPointers(); };
   HorizontalClues->OnChoose = [this](int index) { GameSession->ToggleClue(false, index); };
   for (TCluePanel* panel : {VerticalClues, HorizontalClues}) {
     panel->OnHover = [this, panel](int index) { HoverClue(panel->IsVertical(), index); };
     panel->OnShowAll = [this](bool vertical) { GameSession->ShowAllClues(vertical); };
   }
-  BoardSplitter->setStretchFactor(0, 1);
-  BoardSplitter->setStretchFactor(1, 0);
-  MainSplitter->setStretchFactor(0, 1);
-  MainSplitter->setStretchFactor(1, 0);
-  column->addWidget(MainSplitter, 1);
+  Controls.BoardSplitter->setStretchFactor(0, 1);
+  Controls.BoardSplitter->setStretchFactor(1, 0);
+  Controls.MainSplitter->setStretchFactor(0, 1);
+  Controls.MainSplitter->setStretchFactor(1, 0);
+  column->addWidget(Controls.MainSplitter, 1);
   HintPane = new THintPane(*GameSession, statusBar(), [this](int row) { return Words->RowName(row); });
   Pointers = std::make_unique<THintPresenter>(*GameSession, *BoardView, *HorizontalClues, *VerticalClues,
                                               *HintPane, *BlinkTimer);
-  Words = std::make_unique<TAccessibility>(TAccessibleWindow{
-      this, GameSession.get(), this, BoardView, HorizontalClues, VerticalClues, HintPane, Info, nullptr});
+  Words = std::make_unique<TAccessibility>(TAccessibleWindow{this, GameSession.get(), &Controls, BoardView,
+                                                             HorizontalClues, VerticalClues, HintPane, Info,
+                                                             nullptr});
   KeyPlay = std::make_unique<TKeyboardPlay>(static_cast<TKeyboardPlay::TWindow&>(*this), *GameSession,
                                             *BoardView, *HorizontalClues, *VerticalClues, *Words);
   KeyPlay->Install();
@@ -106,9 +107,9 @@ void TMainForm::CreateViews(QWidget* central) {
 
 bool TMainForm::FormCreate() {
   GameSession->LoadScores();
-  QPalette tb = RzToolbar1->palette();
+  QPalette tb = Controls.RzToolbar1->palette();
   tb.setColor(QPalette::Window, ToolbarColour);
-  RzToolbar1->setPalette(tb);
+  Controls.RzToolbar1->setPalette(tb);
 
   TileImages = std::make_unique<TImages>();
   if (!TileImages->LoadAll(AssetFolder)) {
@@ -173,7 +174,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   Shown = true;
   // The narrowest window still shows the whole toolbar.
   centralWidget()->layout()->activate();
-  const int right = ZoomBtn->mapTo(this, QPoint(ZoomBtn->width(), 0)).x();
+  const int right = Controls.ZoomBtn->mapTo(this, QPoint(Controls.ZoomBtn->width(), 0)).x();
   setMinimumSize(right + 4, 500);
   // The stored width, height and place are the frame's. A window manager
   // frames the window only after it is mapped, so the size is applied once
@@ -185,8 +186,8 @@ void TMainForm::showEvent(QShowEvent* event) {
   });
   centralWidget()->layout()->activate();
   const TSettings& settings = GameSession->Settings();
-  SetHorizontalPanelWidth(settings.HorizontalWidth > 0 ? settings.HorizontalWidth : 288);
-  SetVerticalPanelHeight(settings.VerticalHeight > 0 ? settings.VerticalHeight : 199);
+  Controls.SetHorizontalPanelWidth(settings.HorizontalWidth > 0 ? settings.HorizontalWidth : 288);
+  Controls.SetVerticalPanelHeight(settings.VerticalHeight > 0 ? settings.VerticalHeight : 199);
   // The sizes the window really took are the ones kept, never a stored
   // size the screen could not hold.
   CaptureWindowSizes();
@@ -206,7 +207,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == HintBtn && event->type() == QEvent::MouseButtonPress &&
+  if (watched == Controls.HintBtn && event->type() == QEvent::MouseButtonPress &&
       (static_cast<QMouseEvent*>(event)->modifiers() & Qt::ControlModifier))
     HintBtnMouseDown();
   // The wheel never scrolls anything here, least of all the size list.
@@ -217,7 +218,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   // more. The list takes Return as a shortcut override and closes; with a
   // screen reader running, its bridge hands the same key on again later.
   if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
-      watched == ComboBox1->view() && !ComboBox1->view()->isVisible())
+      watched == Controls.ComboBox1->view() && !Controls.ComboBox1->view()->isVisible())
     return true;
   return QMainWindow::eventFilter(watched, event);
 }
@@ -230,7 +231,7 @@ void TMainForm::GamePhaseChanged() {
     Timer1->stop();
   // The button shows the player's pause, whatever started or ended it (a new
   // puzzle plays at once).
-  Pause1->setChecked(game.PlayerPaused());
+  Controls.Pause1->setChecked(game.PlayerPaused());
   if (!game.BoardReady() || game.Paused() == ShownPaused) return;
   ShownPaused = game.Paused();
   if (ShownPaused) BoardView->Message()->hide();  // it would cover "Your game is PAUSED"
@@ -246,9 +247,9 @@ void TMainForm::GamePhaseChanged() {
 
 void TMainForm::ShowSwitches(bool layOutZoom) {
   const TPrefs& prefs = GameSession->Prefs();
-  if (layOutZoom || prefs.Zoom != ZoomSmallTiles1->isChecked()) SetZoom(prefs.Zoom);
-  ShowHints1->setChecked(prefs.ShowHints);
-  TimedGame1->setChecked(prefs.TimerOn);
+  if (layOutZoom || prefs.Zoom != Controls.ZoomSmallTiles1->isChecked()) SetZoom(prefs.Zoom);
+  Controls.ShowHints1->setChecked(prefs.ShowHints);
+  Controls.TimedGame1->setChecked(prefs.TimerOn);
 }
 
 void TMainForm::ApplyPreferences() {
@@ -256,8 +257,8 @@ void TMainForm::ApplyPreferences() {
   // Placed before the window exists, the window manager puts the frame there.
   Placement.Apply(GameSession->Settings(), !Shown);
   const TSettings& settings = GameSession->Settings();
-  if (settings.HorizontalWidth > 0) SetHorizontalPanelWidth(settings.HorizontalWidth);
-  if (settings.VerticalHeight > 0) SetVerticalPanelHeight(settings.VerticalHeight);
+  if (settings.HorizontalWidth > 0) Controls.SetHorizontalPanelWidth(settings.HorizontalWidth);
+  if (settings.VerticalHeight > 0) Controls.SetVerticalPanelHeight(settings.VerticalHeight);
   if (Shown) CaptureWindowSizes();
 }
 
@@ -270,7 +271,7 @@ void TMainForm::ShowPlayer() {
 
 void TMainForm::ShowPuzzleSize() {
   const int index = IndexForSize(GameSession->Prefs().PuzzleSize);
-  if (index >= 0) ComboBox1->setCurrentIndex(index);  // setCurrentIndex does not emit activated
+  if (index >= 0) Controls.ComboBox1->setCurrentIndex(index);  // setCurrentIndex does not emit activated
 }
 
 void TMainForm::CaptureWindowSizes() {
@@ -300,11 +301,11 @@ void TMainForm::ShowHighScores1Click() {
 
 void TMainForm::HintBtnClick() {
   BoardView->Animation()->stop();
-  GameSession->SetShowHints(ShowHints1->isChecked());
+  GameSession->SetShowHints(Controls.ShowHints1->isChecked());
 }
 
 void TMainForm::SetZoom(bool On) {
-  ZoomSmallTiles1->setChecked(On);
+  Controls.ZoomSmallTiles1->setChecked(On);
   GameSession->SetZoom(On);
   // The layouts give the vertical clues the panel's width less the 70-pixel
   // strip of the tile zoom box, and the clue zoom box a third of the
@@ -325,6 +326,6 @@ void TMainForm::BestFit1Click() {
   // A few clues would have the panel grow until the board is a sliver (at
   // 4 x 4 over 1000 pixels of a 1024-pixel window): the board keeps at least
   // half of the width the two share.
-  const int shared = MainSplitter->width() - MainSplitter->handleWidth();
-  SetHorizontalPanelWidth(std::min(width, shared / 2));
+  const int shared = Controls.MainSplitter->width() - Controls.MainSplitter->handleWidth();
+  Controls.SetHorizontalPanelWidth(std::min(width, shared / 2));
 }

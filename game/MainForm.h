@@ -27,14 +27,9 @@ class TImages;
 // sounds, builds the views (board, clue panels, hint pane, information bar)
 // and the commands (TMainFormControls), and wires them: presses and commands
 // become session calls, what the session reports goes to the views.
-// MainForm.cpp holds creation, preferences and leaving, Commands.cpp the
-// commands and the session's reports; printing is TPrintCommand's, the
-// keys are TKeyboardPlay's, the window in words TAccessibility's, the
-// window's place TWindowPlacement's.
-class TMainForm : public QMainWindow,
-                  public TMainFormControls,
-                  private TSessionObserver,
-                  private TKeyboardPlay::TWindow {
+// MainForm.cpp holds creation, preferences and leaving; Commands.cpp the
+// commands and the session's reports.
+class TMainForm : public QMainWindow, private TSessionObserver, private TKeyboardPlay::TWindow {
   // Its texts translate as the window's own, without a meta-object.
   Q_DECLARE_TR_FUNCTIONS(MainForm)
 
@@ -51,6 +46,8 @@ class TMainForm : public QMainWindow,
   // (the reason has been shown already).
   bool FormCreate();
 
+  // The commands' actions, the menus and the toolbar.
+  TMainFormControls Controls;
   // The player's records and the game in play.
   TSession& Session() { return *GameSession; }
   int N() const { return GameSession->Game().N(); }
@@ -70,7 +67,7 @@ class TMainForm : public QMainWindow,
   // How many puzzles a Ctrl+press on the puzzle label steps on.
   int CtrlPressSteps = 999;
 
-  // --- controller (MainForm.cpp) -------------------------------------------
+  // --- the window (MainForm.cpp) -------------------------------------------
   void DismissPointers() override;
   void ApplyPreferences();
   // The zoom, hint and timed-game switches as the preferences have them;

@@ -262,6 +262,13 @@ void TMainFormControls::SetHorizontalPanelWidth(int width) {
   MainSplitter->setSizes({total - width, width});
 }
 
+void TMainFormControls::StepDivider(bool vertical, int steps) {
+  if (vertical)
+    SetHorizontalPanelWidth(MainSplitter->widget(1)->width() + steps * DividerStep);
+  else
+    SetVerticalPanelHeight(BoardSplitter->widget(1)->height() + steps * DividerStep);
+}
+
 void TMainFormControls::SetVerticalPanelHeight(int height) {
   const int total = BoardSplitter->height() - BoardSplitter->handleWidth();
   if (total <= 0) return;

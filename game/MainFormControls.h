@@ -48,8 +48,11 @@ class TMainFormControls {
   void SetVerticalPanelHeight(int height);
   // The dividers' step by the keys (Move Divider Left, Right, Up, Down).
   static constexpr int DividerStep = 20;
+  // Moves the divider beside the right panel (vertical) or above the lower
+  // one by steps: positive widens the panel, negative narrows it.
+  void StepDivider(bool vertical, int steps);
 
- protected:
+ public:
   // The actions, held by form (which connects them to their handlers).
   void CreateActions(QMainWindow &form);
   void CreateMenus(QMainWindow &window);

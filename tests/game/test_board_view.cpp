@@ -173,7 +173,7 @@ TEST_F(BoardViewTest, TheSixthCellOfAFiveByFiveIsEmpty) {
 TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
   Open(6);
   Form->Board()->Arrow()->show();
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
   ASSERT_TRUE(Form->Session().Game().Paused());
   EXPECT_FALSE(Form->Timer1->isActive());
   const QImage& canvas = Form->Board()->Canvas;
@@ -190,7 +190,7 @@ TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
   EXPECT_EQ(Sq(3, 1).CandidateCount(), 6);
   EXPECT_TRUE(Form->Board()->Arrow()->isHidden());  // the arrows still go
 
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
   EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_EQ(canvas.pixelColor(2, 2), QColor(0, 0, 128));
@@ -199,10 +199,10 @@ TEST_F(BoardViewTest, PauseBlocksInputAndShowsThePausedLook) {
 TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
   Open(6);
   const int wide = Form->VerticalPanel()->Clues()->width();
-  QTest::mouseClick(Form->ZoomBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.ZoomBtn, Qt::LeftButton);
   QApplication::processEvents();
   EXPECT_TRUE(Form->Session().Settings().Prefs.Zoom);
-  EXPECT_TRUE(Form->ZoomSmallTiles1->isChecked());
+  EXPECT_TRUE(Form->Controls.ZoomSmallTiles1->isChecked());
   EXPECT_EQ(Form->VerticalPanel()->Clues()->width(), wide - 70);
   EXPECT_TRUE(Form->Board()->TileZoom()->isVisible());
   EXPECT_TRUE(Form->HorizontalPanel()->Zoom()->isVisible());
@@ -225,17 +225,17 @@ TEST_F(BoardViewTest, ZoomNarrowsTheVerticalPanelAndOpensTheClueBox) {
   Form->ComboBox1Change(0);  // 4 x 4
   blank(Qt::black);
   Form->Board()->ShowTilePreview(cell.x(), cell.y());
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
   blank(QColor(24, 24, 24));
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
   Form->Board()->ShowTilePreview(cell.x(), cell.y());
-  Form->NextBtn->click();
+  Form->Controls.NextBtn->click();
   blank(Qt::black);
 
-  Form->ZoomSmallTiles1->trigger();
+  Form->Controls.ZoomSmallTiles1->trigger();
   QApplication::processEvents();
   EXPECT_FALSE(Form->Session().Settings().Prefs.Zoom);
-  EXPECT_FALSE(Form->ZoomBtn->isChecked());
+  EXPECT_FALSE(Form->Controls.ZoomBtn->isChecked());
   EXPECT_EQ(Form->VerticalPanel()->Clues()->width(), wide);
   EXPECT_FALSE(Form->HorizontalPanel()->Zoom()->isVisible());
 }

@@ -75,7 +75,7 @@ TEST_F(CluePanelsTest, AnyPressInAVerticalCluesBandTogglesItAndShowAllRestoresOn
 
 TEST_F(CluePanelsTest, WhilePausedPanelsAreDarkAndIgnorePresses) {
   Open(6, 3);
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
   QTest::mouseClick(Form->HorizontalPanel()->Clues(), Qt::LeftButton, {}, HorizontalClueCentre(0));
   QTest::mouseClick(Form->VerticalPanel()->Clues(), Qt::LeftButton, {}, VerticalClueAt(0, 20));
   EXPECT_TRUE(H()[0].shown());
@@ -153,7 +153,7 @@ TEST_F(CluePanelsTest, BestFitWidensAPanelHeldBackByItsWidth) {
   const THorizontalLayout L = Form->HorizontalPanel()->HorizontalLayout();
   const int hN = (L.s + 6) * L.R + 16;
   ASSERT_LT(hN, Form->HorizontalPanel()->Clues()->height());
-  Form->BestFit1->trigger();
+  Form->Controls.BestFit1->trigger();
   QApplication::processEvents();
   EXPECT_GT(Form->HorizontalPanel()->width(), before);
   // The formula asks for more than the window has; the board keeps half.

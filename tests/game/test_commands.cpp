@@ -60,11 +60,11 @@ TEST_F(CommandsTest, ACtrlPressOnThePuzzleLabelStepsOn999PuzzlesThenAsks) {
 TEST_F(CommandsTest, EachSizeKeepsItsOwnNumber) {
   Open(6, 40);
   Form->Session().Settings().Prefs.PuzzleNumbers[4] = 7;
-  Form->ComboBox1->setCurrentIndex(0);
+  Form->Controls.ComboBox1->setCurrentIndex(0);
   Form->ComboBox1Change(0);  // what choosing the entry does
   EXPECT_EQ(Form->N(), 4);
   EXPECT_EQ(Number(), 7);
-  QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.NextBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleNumbers[4], 8);
   Form->ComboBox1Change(2);
   EXPECT_EQ(Form->N(), 6);
@@ -73,16 +73,16 @@ TEST_F(CommandsTest, EachSizeKeepsItsOwnNumber) {
   // Selecting an entry from the program sets nothing up.
   Form->Session().Settings().Prefs.PuzzleSize = 5;
   Form->ShowPuzzleSize();
-  EXPECT_EQ(Form->ComboBox1->currentIndex(), 1);
+  EXPECT_EQ(Form->Controls.ComboBox1->currentIndex(), 1);
   EXPECT_EQ(Form->N(), 6);
 }
 
 TEST_F(CommandsTest, TheWheelNeverChangesTheSize) {
   Open(6);
-  QWheelEvent wheel(QPointF(10, 10), Form->ComboBox1->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(Form->ComboBox1, &wheel);
-  EXPECT_EQ(Form->ComboBox1->currentIndex(), 2);
+  QWheelEvent wheel(QPointF(10, 10), Form->Controls.ComboBox1->mapToGlobal(QPointF(10, 10)), QPoint(),
+                    QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(Form->Controls.ComboBox1, &wheel);
+  EXPECT_EQ(Form->Controls.ComboBox1->currentIndex(), 2);
   EXPECT_TRUE(wheel.isAccepted());
 }
 
@@ -93,7 +93,7 @@ TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
   Form->Session().Controller().Puzzle.HorizontalClues.front().setShown(false);
   Form->Session().Controller().Puzzle.VerticalClues.front().setShown(false);
   Seconds(3);
-  QTest::mouseClick(Form->RestartBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.RestartBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
   EXPECT_FALSE(Sq(2, 2).IsSolved());
@@ -109,7 +109,7 @@ TEST_F(CommandsTest, RestartKeepsTheCountersAndResetsBoardAndTime) {
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
   ASSERT_TRUE(Form->Session().Game().Finished());
-  Form->Restart1->trigger();
+  Form->Controls.Restart1->trigger();
   EXPECT_FALSE(Form->Session().Game().Finished());
   EXPECT_EQ(CountColour(Form->VerticalPanel()->Clues()->Canvas, QColor(255, 255, 0)), 0);
   EXPECT_EQ(Form->Session().Settings().Stats.Errors, 1);
@@ -129,7 +129,7 @@ TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
   Form->Session().Controller().Clock.ElapsedSeconds = 3724;
   Seconds(1);
   EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Time: 1:02:05"));
-  Form->TimedGame1->trigger();  // untimed
+  Form->Controls.TimedGame1->trigger();  // untimed
   EXPECT_FALSE(Form->Session().Settings().Prefs.TimerOn);
   Seconds(1);
   EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
@@ -137,7 +137,7 @@ TEST_F(CommandsTest, TheClockLabelsChangeOnWholeSeconds) {
 
 TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   Open(4, 5);
-  Form->TimedGame1->trigger();
+  Form->Controls.TimedGame1->trigger();
   ASSERT_FALSE(Form->Session().Settings().Prefs.TimerOn);
   Seconds(5);
   for (int r = 1; r <= 4; ++r)
@@ -149,30 +149,30 @@ TEST_F(CommandsTest, AnUntimedResultIsRecordedAsMinusOne) {
   EXPECT_EQ(Scores()[0].Number, 5);
   EXPECT_EQ(Scores()[0].Difficulty, 5);
   // Pausing, resuming and the options after the finish neither restart the clock nor score again.
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  Form->Options1->trigger();
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
+  Form->Controls.Options1->trigger();
   EXPECT_FALSE(Form->Timer1->isActive());
   Form->Timer1Timer();
   EXPECT_EQ(Scores().size(), 1u);
   // The finished game had no time, whatever the switch says now.
   EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
-  Form->TimedGame1->trigger();
+  Form->Controls.TimedGame1->trigger();
   ASSERT_TRUE(Form->Session().Settings().Prefs.TimerOn);
   EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
-  Form->Options1->trigger();
+  Form->Controls.Options1->trigger();
   EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
 }
 
 TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {
   Open(4);
-  Form->Pause1->trigger();
+  Form->Controls.Pause1->trigger();
   EXPECT_TRUE(Form->Session().Game().Paused());
-  EXPECT_TRUE(Form->PauseBtn->isChecked());
+  EXPECT_TRUE(Form->Controls.PauseBtn->isChecked());
   EXPECT_FALSE(Form->Timer1->isActive());
   QTest::mouseClick(Form->InfoBar()->Time(), Qt::LeftButton);
   EXPECT_FALSE(Form->Session().Game().Paused());
-  EXPECT_FALSE(Form->PauseBtn->isChecked());
+  EXPECT_FALSE(Form->Controls.PauseBtn->isChecked());
   EXPECT_TRUE(Form->Timer1->isActive());
   QTest::mouseClick(Form->InfoBar()->Time(), Qt::LeftButton);
   EXPECT_TRUE(Form->Session().Game().Paused());
@@ -180,13 +180,13 @@ TEST_F(CommandsTest, ThePauseMenuAndTheTimeLabelToggleLikeTheButton) {
 
 TEST_F(CommandsTest, TheOptionsDialogPausesAroundItself) {
   Open(4);
-  QTest::mouseClick(Form->OptionsBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.OptionsBtn, Qt::LeftButton);
   EXPECT_EQ(Dialogs.OptionsShown, 1);
   EXPECT_FALSE(Form->Session().Game().Paused());
   EXPECT_TRUE(Form->Timer1->isActive());
   // Paused before: it stays paused.
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  Form->Options1->trigger();
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
+  Form->Controls.Options1->trigger();
   EXPECT_EQ(Dialogs.OptionsShown, 2);
   EXPECT_TRUE(Form->Session().Game().Paused());
   EXPECT_FALSE(Form->Timer1->isActive());
@@ -197,15 +197,16 @@ TEST_F(CommandsTest, ThePauseButtonShowsThePlayersPauseWhateverEndedIt) {
   // The player's pause, the scores' and the toolbar save's: each is ended by
   // the next puzzle, whose clock runs at once with the button up.
   for (const auto& pause : std::initializer_list<std::function<void()>>{
-           [&] { QTest::mouseClick(Form->PauseBtn, Qt::LeftButton); }, [&] { Form->ShowHighScores1Click(); },
-           [&] { QTest::mouseClick(Form->BtnSave, Qt::LeftButton); }}) {
+           [&] { QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton); },
+           [&] { Form->ShowHighScores1Click(); },
+           [&] { QTest::mouseClick(Form->Controls.BtnSave, Qt::LeftButton); }}) {
     pause();
     ASSERT_TRUE(Form->Session().Game().Paused());
-    EXPECT_TRUE(Form->PauseBtn->isChecked());
+    EXPECT_TRUE(Form->Controls.PauseBtn->isChecked());
     Seconds(2);
-    QTest::mouseClick(Form->NextBtn, Qt::LeftButton);
+    QTest::mouseClick(Form->Controls.NextBtn, Qt::LeftButton);
     EXPECT_FALSE(Form->Session().Game().Paused());
-    EXPECT_FALSE(Form->PauseBtn->isChecked()) << "the clock runs under a pressed pause button";
+    EXPECT_FALSE(Form->Controls.PauseBtn->isChecked()) << "the clock runs under a pressed pause button";
     EXPECT_TRUE(Form->Timer1->isActive());
     EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
   }
@@ -214,9 +215,9 @@ TEST_F(CommandsTest, ThePauseButtonShowsThePlayersPauseWhateverEndedIt) {
   bool pausedUnder = false, buttonUnder = true;
   Dialogs.OptionsChange = [&](TSettings&) {
     pausedUnder = Form->Session().Game().Paused();
-    buttonUnder = Form->PauseBtn->isChecked();
+    buttonUnder = Form->Controls.PauseBtn->isChecked();
   };
-  Form->Options1->trigger();
+  Form->Controls.Options1->trigger();
   EXPECT_TRUE(pausedUnder);
   EXPECT_FALSE(buttonUnder);
 }
@@ -241,21 +242,22 @@ TEST_F(CommandsTest, TheKeysPlayersExpectRunTheirCommands) {
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
   QTest::keyClick(Form.get(), Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0);
-  EXPECT_EQ(Form->Open1->shortcut(), QKeySequence(QKeySequence::Open));
+  EXPECT_EQ(Form->Controls.Open1->shortcut(), QKeySequence(QKeySequence::Open));
 }
 
 TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
   Open(8, 50);
   // The Puzzle menu offers it right after the random jump.
   QMenu* puzzleMenu = nullptr;
-  for (QObject* holder : Form->Jumptorandompuzzle1->associatedObjects())
+  for (QObject* holder : Form->Controls.Jumptorandompuzzle1->associatedObjects())
     if (auto* menu = qobject_cast<QMenu*>(holder)) puzzleMenu = menu;
   ASSERT_NE(puzzleMenu, nullptr);
   const QList<QAction*> items = puzzleMenu->actions();
-  ASSERT_EQ(items.indexOf(Form->PuzzleOfTheDay1), items.indexOf(Form->Jumptorandompuzzle1) + 1);
-  EXPECT_EQ(Form->PuzzleOfTheDay1->text(), QStringLiteral("Puzzle of the &Day"));
+  ASSERT_EQ(items.indexOf(Form->Controls.PuzzleOfTheDay1),
+            items.indexOf(Form->Controls.Jumptorandompuzzle1) + 1);
+  EXPECT_EQ(Form->Controls.PuzzleOfTheDay1->text(), QStringLiteral("Puzzle of the &Day"));
   Form->Session().Today = [] { return QDate(2027, 3, 14); };
-  Form->PuzzleOfTheDay1->trigger();
+  Form->Controls.PuzzleOfTheDay1->trigger();
   const int daily = DailyPuzzleNumber(DailyDayOf(2027, 3, 14));
   EXPECT_EQ(Number(), daily);
   EXPECT_EQ(Form->N(), 8) << "the player's current size";
@@ -263,7 +265,7 @@ TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
   EXPECT_TRUE(Form->Session().Game().InProgress());
   // The next day has another number; the same day at another size the same.
   Form->Session().Today = [] { return QDate(2027, 3, 15); };
-  Form->PuzzleOfTheDay1->trigger();
+  Form->Controls.PuzzleOfTheDay1->trigger();
   EXPECT_NE(Number(), daily);
 
   // A shared puzzle: its size and number, the other sizes' numbers kept.
@@ -272,7 +274,7 @@ TEST_F(CommandsTest, TheDailyAndAChosenPuzzleBecomeTheSizesNumberAsGoToDoes) {
   EXPECT_EQ(Form->N(), 9);
   EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleSize, 9);
   EXPECT_EQ(Number(), 4321);
-  EXPECT_EQ(Form->ComboBox1->currentText(), QStringLiteral("9 x 9 (Harder)"));
+  EXPECT_EQ(Form->Controls.ComboBox1->currentText(), QStringLiteral("9 x 9 (Harder)"));
   EXPECT_EQ(Form->Session().Settings().Prefs.PuzzleNumbers[8], eights);
   TPuzzle same;
   same.SetUp(9, 4321, Form->Session().Settings().Prefs.Difficulty);
@@ -286,7 +288,7 @@ TEST_F(CommandsTest, StatisticsOpenForTheCurrentPlayerWithTheClockStopped) {
   Dialogs.WhileStatisticsShow = [&] {
     pausedWhileShown = Form->Session().Game().Paused() && !Form->Timer1->isActive();
   };
-  Form->Statistics1->trigger();
+  Form->Controls.Statistics1->trigger();
   EXPECT_TRUE(pausedWhileShown);
   EXPECT_EQ(Dialogs.StatisticsShown, QStringList{Form->Session().Settings().Prefs.PlayerName});
   EXPECT_FALSE(Form->Session().Game().Paused()) << "the game goes on after the window";

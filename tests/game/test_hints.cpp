@@ -36,9 +36,9 @@ TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
   const TDeductionStep expected = engine.Deduce(false, true);
   ASSERT_TRUE(expected.Found());
 
-  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
-  EXPECT_TRUE(Form->HintBtn->isChecked());
-  EXPECT_TRUE(Form->ShowHints1->isChecked());
+  QTest::mouseClick(Form->Controls.ClueBtn, Qt::LeftButton);
+  EXPECT_TRUE(Form->Controls.HintBtn->isChecked());
+  EXPECT_TRUE(Form->Controls.ShowHints1->isChecked());
   EXPECT_EQ(Form->statusBar()->height(), 36);
   for (int r = 1; r <= 6; ++r)
     for (int c = 1; c <= 6; ++c) {
@@ -70,19 +70,19 @@ TEST_F(HintsTest, GiveMeAClueTakesTheEnginesStepAndChargesForIt) {
 TEST_F(HintsTest, NothingWhilePausedOrFinishedAndCluesUntilSolvedComplete) {
   Open(5, 8, 2);
   Form->Session().SetShowHints(false);
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
   const TBoardCopy before = Board();
-  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.ClueBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, 0);
   EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 0);
-  EXPECT_FALSE(Form->HintBtn->isChecked());
+  EXPECT_FALSE(Form->Controls.HintBtn->isChecked());
   EXPECT_EQ(Board().Remaining, before.Remaining);
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
 
   // Asking again and again solves the puzzle as a player would.
   int asked = 0;
   while (Form->Session().Game().Puzzle.SolvedCount < 25 && asked < 200) {
-    QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+    QTest::mouseClick(Form->Controls.ClueBtn, Qt::LeftButton);
     ++asked;
   }
   ASSERT_EQ(Form->Session().Game().Puzzle.SolvedCount, 25);
@@ -92,7 +92,7 @@ TEST_F(HintsTest, NothingWhilePausedOrFinishedAndCluesUntilSolvedComplete) {
   ASSERT_EQ(Scores().size(), 1u);
   EXPECT_EQ(Scores()[0].Clues, asked);
   EXPECT_EQ(Scores()[0].Time, asked * Form->Session().Settings().Prefs.CluePenalty);
-  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.ClueBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, asked) << "a finished game takes no clue";
 }
 
@@ -115,7 +115,7 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
   EXPECT_EQ(Form->Hints()->Canvas, pane);
   EXPECT_NE(outline(0), QColor(255, 255, 0));
 
-  Form->ShowHints1->trigger();
+  Form->Controls.ShowHints1->trigger();
   Form->HorizontalPanel()->Hover(centre(0).x(), centre(0).y());
   EXPECT_EQ(outline(0), QColor(255, 255, 0));
   EXPECT_NE(Form->Hints()->Canvas, pane);
@@ -142,11 +142,11 @@ TEST_F(HintsTest, HoveringExplainsAndOutlinesOnlyWithHintsOn) {
 
 TEST_F(HintsTest, ACtrlPressOnTheHintButtonProvesTheBoardInPlay) {
   Open(4, 6);
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  QTest::mouseClick(Form->HintBtn, Qt::LeftButton, Qt::ControlModifier);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.HintBtn, Qt::LeftButton, Qt::ControlModifier);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 0) << "the paused board stays hidden and untouched";
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
-  QTest::mouseClick(Form->HintBtn, Qt::LeftButton, Qt::ControlModifier);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.HintBtn, Qt::LeftButton, Qt::ControlModifier);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, 16);
   const TBoardLayout L = Form->Board()->Layout();
   EXPECT_EQ(Form->Board()->Canvas.pixelColor(L.X0(4), L.Y0(4)),
@@ -170,10 +170,10 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   const std::function<void()> otherPuzzles[] = {[&] { Form->ComboBox1Change(0); },
                                                 [&] {
                                                   Dialogs.InputAnswers.push_back(QStringLiteral("77"));
-                                                  Form->GotoPuzzle1->trigger();
+                                                  Form->Controls.GotoPuzzle1->trigger();
                                                 }};
   for (const auto& otherPuzzle : otherPuzzles) {
-    QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+    QTest::mouseClick(Form->Controls.ClueBtn, Qt::LeftButton);
     ASSERT_TRUE(anyArrow());
     ASSERT_FALSE(paneIsEmpty());
     otherPuzzle();
@@ -183,13 +183,13 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
   }
 
   // Hints off and on again: the pane shows the whole sentence once more.
-  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.ClueBtn, Qt::LeftButton);
   const QImage sentence = Form->Hints()->Canvas.copy();
-  Form->ShowHints1->trigger();
+  Form->Controls.ShowHints1->trigger();
   QApplication::processEvents();
   ASSERT_EQ(Form->statusBar()->height(), 12);
   EXPECT_TRUE(paneIsEmpty()) << "the thin bar shows no sliver of the sentence";
-  Form->ShowHints1->trigger();
+  Form->Controls.ShowHints1->trigger();
   QApplication::processEvents();
   ASSERT_EQ(Form->statusBar()->height(), 36);
   EXPECT_EQ(Form->Hints()->Canvas, sentence);
@@ -203,7 +203,7 @@ TEST_F(HintsTest, AnotherPuzzleOrAStepFindingNothingLeavesNoArrowOrSentenceBehin
         Form->Session().Controller().Press({c, r, Sq(c, r).localindex(), TButton::Left});
   const int clues = Form->Session().Settings().Stats.Clues;
   const int time = Form->Session().Controller().Clock.ElapsedSeconds;
-  QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.ClueBtn, Qt::LeftButton);
   EXPECT_EQ(Form->Session().Settings().Stats.Clues, clues);
   EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, time);
   EXPECT_EQ(Dialogs.Infos.value(0), "The clues give no further step here, so this clue costs nothing.");
@@ -237,7 +237,7 @@ TEST_F(HintsTest, StepsNameTheirSquarePointIntoItAndBlinkTogether) {
   bool lastColumn = false, panelChanged = false;
   bool wasVertical = false;
   for (int step = 0; step < 12 && !(lastColumn && panelChanged); ++step) {
-    QTest::mouseClick(Form->ClueBtn, Qt::LeftButton);
+    QTest::mouseClick(Form->Controls.ClueBtn, Qt::LeftButton);
     const TDeductionStep& last = hints.LastStep;
     ASSERT_TRUE(last.Found());
     if (step > 0) panelChanged = panelChanged || last.IsVertical() != wasVertical;

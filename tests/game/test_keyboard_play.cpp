@@ -161,7 +161,7 @@ TEST_F(KeyboardPlayTest, AKeyMisClicksExactlyLikeTheMouse) {
 
   // While paused the keys press nothing, as the mouse does, and the cursor hides.
   const QImage shown = Form->Board()->grab().toImage();
-  Form->Pause1->trigger();
+  Form->Controls.Pause1->trigger();
   ASSERT_TRUE(Form->Session().Game().Paused());
   MoveTo(1, 1, Sq(1, 1).localindex());
   BoardKey(Qt::Key_Space);
@@ -199,7 +199,7 @@ TEST_F(KeyboardPlayTest, TheCursorShowsOverEveryTileAndLeavesNothingBehind) {
 
 TEST_F(KeyboardPlayTest, TabVisitsTheCluePanelsWhereSpaceHidesAndTheHintExplains) {
   Open(6, 3);
-  Form->ShowHints1->setChecked(true);
+  Form->Controls.ShowHints1->setChecked(true);
   Form->HintBtnClick();
   TClueList& H = Form->Session().Controller().Puzzle.HorizontalClues;
   TClueList& V = Form->Session().Controller().Puzzle.VerticalClues;
@@ -316,8 +316,8 @@ TEST_F(KeyboardPlayTest, TheKeysTellTheTimePenaltiesAndTheCluesOfATile) {
   const int wide = Form->HorizontalPanel()->width(), high = Form->VerticalPanel()->height();
   Key(Form->Board(), Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
   Key(Form->Board(), Qt::Key_Up, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(Form->HorizontalPanel()->width(), wide + TMainForm::DividerStep);
-  EXPECT_EQ(Form->VerticalPanel()->height(), high + TMainForm::DividerStep);
+  EXPECT_EQ(Form->HorizontalPanel()->width(), wide + TMainFormControls::DividerStep);
+  EXPECT_EQ(Form->VerticalPanel()->height(), high + TMainFormControls::DividerStep);
   Key(Form->Board(), Qt::Key_Right, Qt::ControlModifier | Qt::ShiftModifier);
   Key(Form->Board(), Qt::Key_Down, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(Form->HorizontalPanel()->width(), wide);

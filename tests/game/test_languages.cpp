@@ -63,12 +63,12 @@ class LanguagesTest : public TWindowTest {
   }
   // The question the window asks when the game in progress is left.
   QString LeavingQuestion() {
-    Form->Exit1->trigger();
+    Form->Controls.Exit1->trigger();
     return Dialogs.Questions.value(0);
   }
   // The hint pane's words (its pictures left out) for the first horizontal clue.
   QString FirstClueHint() {
-    if (!Form->ShowHints1->isChecked()) Form->ShowHints1->trigger();
+    if (!Form->Controls.ShowHints1->isChecked()) Form->Controls.ShowHints1->trigger();
     const THorizontalLayout L = Form->HorizontalPanel()->HorizontalLayout();
     Form->HorizontalPanel()->Hover(HorizontalClueLeft(0, L.s) + L.s / 2, HorizontalClueTop(0, L.s) + L.s / 2);
     QString words;

@@ -68,16 +68,16 @@ TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
   EXPECT_EQ(Form->size(), QSize(1024, 768));
   EXPECT_EQ(Form->minimumHeight(), 500);
   EXPECT_EQ(Form->minimumWidth(),
-            Form->ZoomBtn->mapTo(Form.get(), QPoint(Form->ZoomBtn->width(), 0)).x() + 4);
+            Form->Controls.ZoomBtn->mapTo(Form.get(), QPoint(Form->Controls.ZoomBtn->width(), 0)).x() + 4);
   EXPECT_EQ(Form->HorizontalPanel()->width(), 288);
   EXPECT_EQ(Form->VerticalPanel()->height(), 199);
-  EXPECT_EQ(Form->NextBtn->size(), QSize(58, 58));
-  EXPECT_EQ(Form->NextBtn->toolTip(), QStringLiteral("Next puzzle"));
+  EXPECT_EQ(Form->Controls.NextBtn->size(), QSize(58, 58));
+  EXPECT_EQ(Form->Controls.NextBtn->toolTip(), QStringLiteral("Next puzzle"));
   EXPECT_EQ(Form->InfoBar()->Player()->text(), QStringLiteral("Guest"));
   EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. 1"));
   // The first player starts as any new player does: hints shown.
   EXPECT_EQ(Form->statusBar()->height(), 36);
-  EXPECT_TRUE(Form->ShowHints1->isChecked());
+  EXPECT_TRUE(Form->Controls.ShowHints1->isChecked());
   EXPECT_TRUE(Form->Session().Game().BoardReady());
   EXPECT_TRUE(Form->Timer1->isActive());
   EXPECT_FALSE(Form->Board()->Animation()->isActive());
@@ -91,7 +91,7 @@ TEST_F(MainFormTest, StartsWithTheDesignedWindowAndSetsUpTheCurrentPuzzle) {
 
 TEST_F(MainFormTest, ExitAsksToSaveOnlyDuringAGame) {
   Open(4);
-  Form->Exit1->trigger();
+  Form->Controls.Exit1->trigger();
   EXPECT_EQ(Dialogs.Questions, QStringList{QStringLiteral("Do you want to save this game?")});
   EXPECT_FALSE(Form->isVisible());
 
@@ -100,7 +100,7 @@ TEST_F(MainFormTest, ExitAsksToSaveOnlyDuringAGame) {
     for (int c = 1; c <= 4; ++c)
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
-  Form->Exit1->trigger();
+  Form->Controls.Exit1->trigger();
   EXPECT_EQ(Dialogs.Questions.size(), 1);
 }
 
@@ -120,10 +120,10 @@ TEST_F(MainFormTest, ClosingTheWindowAnyWayAsksAndCancelKeepsTheGame) {
   EXPECT_TRUE(Sq(2, 2).IsSolved());
 
   Dialogs.Answers = {TDialogs::TAnswer::Cancel};
-  Form->ComboBox1->setCurrentIndex(IndexForSize(8));
-  emit Form->ComboBox1->activated(IndexForSize(8));
+  Form->Controls.ComboBox1->setCurrentIndex(IndexForSize(8));
+  emit Form->Controls.ComboBox1->activated(IndexForSize(8));
   EXPECT_EQ(Form->N(), 4);
-  EXPECT_EQ(Form->ComboBox1->currentIndex(), IndexForSize(4));
+  EXPECT_EQ(Form->Controls.ComboBox1->currentIndex(), IndexForSize(4));
 
   Dialogs.Answers = {TDialogs::TAnswer::Yes};
   EXPECT_TRUE(Form->close());
@@ -172,11 +172,11 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheGameUntilThePlayerDeclinesToSave) {
   Form->Session().Settings().PlayerList.append(QStringLiteral("Anna=Anna"));
 
   Dialogs.ConfirmAnswers = {true, true, true};
-  Form->Exit1->trigger();
+  Form->Controls.Exit1->trigger();
   Dialogs.NameAnswers.push_back(QStringLiteral("Bob"));
-  Form->Createnewplayer1->trigger();
+  Form->Controls.Createnewplayer1->trigger();
   Dialogs.PlayerAnswers.push_back(QStringLiteral("Anna"));
-  Form->SwitchtoPlayer1->trigger();
+  Form->Controls.SwitchtoPlayer1->trigger();
   EXPECT_EQ(Dialogs.Questions.size(), 3);
   ASSERT_EQ(Dialogs.Errors.size(), 3);
   for (const QString& error : Dialogs.Errors) EXPECT_TRUE(error.startsWith("Could not save your game!"));
@@ -187,7 +187,7 @@ TEST_F(MainFormTest, AFailedSaveKeepsTheGameUntilThePlayerDeclinesToSave) {
   EXPECT_TRUE(Sq(2, 2).IsSolved());
 
   Dialogs.ConfirmAnswers = {false};
-  Form->Exit1->trigger();
+  Form->Controls.Exit1->trigger();
   EXPECT_FALSE(Form->isVisible());
 }
 
@@ -396,14 +396,14 @@ TEST_F(MainFormTest, AMissingSoundIsReportedAndTheGameGoesOn) {
 TEST_F(MainFormTest, HintsAndTimedGameFollowTheirSwitches) {
   Open(4);
   Form->Session().SetShowHints(false);
-  QTest::mouseClick(Form->HintBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.HintBtn, Qt::LeftButton);
   EXPECT_TRUE(Form->Session().Settings().Prefs.ShowHints);
-  EXPECT_TRUE(Form->ShowHints1->isChecked());
+  EXPECT_TRUE(Form->Controls.ShowHints1->isChecked());
   EXPECT_EQ(Form->statusBar()->height(), 36);
-  Form->ShowHints1->trigger();
-  EXPECT_FALSE(Form->HintBtn->isChecked());
+  Form->Controls.ShowHints1->trigger();
+  EXPECT_FALSE(Form->Controls.HintBtn->isChecked());
   EXPECT_EQ(Form->statusBar()->height(), 12);
-  EXPECT_TRUE(Form->TimedGame1->isChecked());
+  EXPECT_TRUE(Form->Controls.TimedGame1->isChecked());
   // Every switch in the menus shows its state as a tick, not as a frame
   // round an icon.
   int switches = 0;
@@ -895,7 +895,8 @@ TEST_F(MainFormTest, AHighContrastIconThemesWhitePicturesStillShowOnTheToolbar) 
   QIcon::setThemeName(theme);
   ASSERT_EQ(themed, QColor(Qt::white)) << "the icon theme is in use";
   // Most of every themed picture stands out from the toolbar's light grey.
-  for (QToolButton* button : {Form->BtnSave, Form->NextBtn, Form->RestartBtn, Form->PauseBtn}) {
+  for (QToolButton* button :
+       {Form->Controls.BtnSave, Form->Controls.NextBtn, Form->Controls.RestartBtn, Form->Controls.PauseBtn}) {
     const QImage shot = button->grab().toImage();
     const QRect icon(QPoint((shot.width() - button->iconSize().width()) / 2,
                             (shot.height() - button->iconSize().height()) / 2),

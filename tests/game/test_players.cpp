@@ -18,7 +18,7 @@ class PlayersTest : public TWindowTest {
   }
   void Create(const QString& name) {
     Dialogs.NameAnswers.push_back(name);
-    Form->Createnewplayer1->trigger();
+    Form->Controls.Createnewplayer1->trigger();
   }
 };
 
@@ -40,7 +40,7 @@ TEST_F(PlayersTest, ANewPlayerPlaysTheirOwnPuzzleAndCanBeChosenAtOnce) {
   // Offered at once, and switching back brings the Guest's puzzle.
   Dialogs.PlayerAnswers.push_back(QStringLiteral("Guest"));
   Dialogs.ConfirmAnswers.push_back(false);
-  Form->SwitchtoPlayer1->trigger();
+  Form->Controls.SwitchtoPlayer1->trigger();
   EXPECT_TRUE(Dialogs.PlayerRequests.back().split(',').contains(QStringLiteral("Anna")));
   EXPECT_EQ(Name(), QStringLiteral("Guest"));
   EXPECT_EQ(Form->N(), 4);
@@ -66,11 +66,11 @@ TEST_F(PlayersTest, TheOnePlayingStaysAsSheIsAndADeletedPlayersGamesGoWithHer) {
   Press(Qt::LeftButton, 1, 1, Sq(1, 1).localindex());
   Form->Session().Controller().Clock.ElapsedSeconds = 12;
   Dialogs.PlayerAnswers.push_back(QStringLiteral("guest"));
-  Form->SwitchtoPlayer1->trigger();
+  Form->Controls.SwitchtoPlayer1->trigger();
   EXPECT_TRUE(Dialogs.Questions.isEmpty()) << "nothing to save: nobody else plays";
   EXPECT_TRUE(Sq(1, 1).IsSolved());
   EXPECT_EQ(Form->Session().Controller().Clock.ElapsedSeconds, 12);
-  Form->Save1->trigger();  // Guest_5_4.sav
+  Form->Controls.Save1->trigger();  // Guest_5_4.sav
 
   // "Jo_Ann" reads so in the information bar, not "Jo Ann": the label shows
   // the whole underscore, every pixel the font draws for it.
@@ -101,7 +101,7 @@ TEST_F(PlayersTest, TheOnePlayingStaysAsSheIsAndADeletedPlayersGamesGoWithHer) {
   EXPECT_GE(shown, drawn) << "the underscore is cut";
 
   // Her games go with her; another player's, of a name she begins, stay.
-  Form->Save1->trigger();  // Jo_Ann_1_6.sav
+  Form->Controls.Save1->trigger();  // Jo_Ann_1_6.sav
   const QString games = Folder.Path("Players/Saved Games/");
   ASSERT_TRUE(QFile::copy(games + "Jo_Ann_1_6.sav", games + "Jo_Ann_7_6.sav"));
   ASSERT_TRUE(QFile::copy(games + "Jo_Ann_1_6.sav", games + "Jo_Ann_1_1_6.sav"));
@@ -109,7 +109,7 @@ TEST_F(PlayersTest, TheOnePlayingStaysAsSheIsAndADeletedPlayersGamesGoWithHer) {
   Form->Session().Settings().PlayerList.append(QStringLiteral("Jo_Ann_1=Jo_Ann_1"));
   Dialogs.ConfirmAnswers.push_back(true);
   Dialogs.PlayerAnswers.push_back(QString());
-  Form->DeletePlayer1->trigger();
+  Form->Controls.DeletePlayer1->trigger();
   EXPECT_TRUE(Dialogs.Questions.last().endsWith("Their saved games are deleted with them."));
   EXPECT_EQ(QDir(games).entryList(QDir::Files), QStringList({"Guest_5_4.sav", "Jo_Ann_1_1_6.sav"}));
   EXPECT_TRUE(Dialogs.Errors.isEmpty()) << Dialogs.Errors.join('\n').toStdString();
@@ -122,16 +122,16 @@ TEST_F(PlayersTest, TheOptionsDialogsSwitchesShowInTheWindowWhenItCloses) {
     s.Prefs.Zoom = true;
     s.Prefs.TimerOn = false;
   };
-  Form->Options1->trigger();
-  EXPECT_TRUE(Form->HintBtn->isChecked());
-  EXPECT_TRUE(Form->ShowHints1->isChecked());
+  Form->Controls.Options1->trigger();
+  EXPECT_TRUE(Form->Controls.HintBtn->isChecked());
+  EXPECT_TRUE(Form->Controls.ShowHints1->isChecked());
   EXPECT_EQ(Form->statusBar()->height(), 36);
-  EXPECT_TRUE(Form->ZoomBtn->isChecked());
-  EXPECT_FALSE(Form->TimedGame1->isChecked());
+  EXPECT_TRUE(Form->Controls.ZoomBtn->isChecked());
+  EXPECT_FALSE(Form->Controls.TimedGame1->isChecked());
   EXPECT_EQ(Form->InfoBar()->Time()->text(), QStringLiteral("Untimed"));
   // The timed-game toggle twice returns to where it was.
-  Form->TimedGame1->trigger();
-  Form->TimedGame1->trigger();
+  Form->Controls.TimedGame1->trigger();
+  Form->Controls.TimedGame1->trigger();
   EXPECT_FALSE(Form->Session().Settings().Prefs.TimerOn);
-  EXPECT_FALSE(Form->TimedGame1->isChecked());
+  EXPECT_FALSE(Form->Controls.TimedGame1->isChecked());
 }

@@ -139,7 +139,7 @@ TEST_F(PrintingTest, AFailedPrintSaysWhyAndLeavesEveryFileAsItWas) {
   ASSERT_TRUE(QDir(Folder.Dir.path()).mkdir(QStringLiteral("old-solution.png")));
   Dialogs.SaveAnswers.push_back(file);
   Dialogs.ConfirmAnswers.push_back(true);
-  Form->PrintExport1->trigger();
+  Form->Controls.PrintExport1->trigger();
   ASSERT_EQ(Dialogs.Errors.size(), 1);
   EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("old-solution.png")))
       << Dialogs.Errors[0].toStdString();
@@ -152,8 +152,8 @@ TEST_F(PrintingTest, AFailedPrintSaysWhyAndLeavesEveryFileAsItWas) {
   // A name of no known kind, then a cancel: a message, then nothing at all.
   Dialogs.SaveAnswers = {Folder.Path(QStringLiteral("puzzle.txt")), QString()};
   Dialogs.ConfirmAnswers = {false};
-  Form->PrintExport1->trigger();
-  Form->PrintExport1->trigger();
+  Form->Controls.PrintExport1->trigger();
+  Form->Controls.PrintExport1->trigger();
   ASSERT_EQ(Dialogs.Errors.size(), 2);
   EXPECT_TRUE(Dialogs.Errors[1].contains(QStringLiteral(".pdf, .svg or .png")));
   EXPECT_EQ(Dialogs.Questions.size(), 2);  // the cancelled one asked nothing

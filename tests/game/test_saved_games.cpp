@@ -31,7 +31,7 @@ TEST_F(SavedGamesTest, ASavedGameOpensWithItsBoardCluesAndTime) {
   const TClueList horizontal = Form->Session().Game().Puzzle.HorizontalClues;
   const int solved = Form->Session().Game().Puzzle.SolvedCount;
 
-  Form->Save1->trigger();
+  Form->Controls.Save1->trigger();
   EXPECT_EQ(Dialogs.Infos, QStringList{QStringLiteral("Your game has been saved")});
   ASSERT_TRUE(QFile::exists(SavePath("Guest", 321, 10)));
   EXPECT_TRUE(Form->Timer1->isActive()) << "the clock runs on after a save";
@@ -40,12 +40,12 @@ TEST_F(SavedGamesTest, ASavedGameOpensWithItsBoardCluesAndTime) {
   // Another puzzle of another size, then open the saved one.
   Form->ComboBox1Change(0);
   Dialogs.FileAnswers.push_back(SavePath("Guest", 321, 10));
-  QTest::mouseClick(Form->BtnOpen, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.BtnOpen, Qt::LeftButton);
   EXPECT_EQ(Dialogs.FileRequests.front(),
             Folder.Path("Players/Saved Games") + QStringLiteral("|Quillmere Saved Game (*.sav)|sav"));
   EXPECT_EQ(Dialogs.Infos.last(), QStringLiteral("Your game has been loaded"));
   EXPECT_EQ(Form->N(), 10);
-  EXPECT_EQ(Form->ComboBox1->currentIndex(), 5);
+  EXPECT_EQ(Form->Controls.ComboBox1->currentIndex(), 5);
   EXPECT_EQ(Form->InfoBar()->Puzzle()->text(), QStringLiteral("Puzzle No. 321"));
   EXPECT_EQ(Board(), board);
   EXPECT_EQ(Form->Session().Game().Puzzle.SolvedCount, solved);
@@ -59,12 +59,12 @@ TEST_F(SavedGamesTest, ASavedGameOpensWithItsBoardCluesAndTime) {
 
 TEST_F(SavedGamesTest, TheToolbarSavePausesAndAFinishedGameSavesNothing) {
   Open(4, 2);
-  QTest::mouseClick(Form->BtnSave, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.BtnSave, Qt::LeftButton);
   EXPECT_TRUE(Form->Session().Game().Paused());
-  EXPECT_TRUE(Form->PauseBtn->isChecked());
+  EXPECT_TRUE(Form->Controls.PauseBtn->isChecked());
   EXPECT_FALSE(Form->Timer1->isActive());
   EXPECT_TRUE(QFile::exists(SavePath("Guest", 2, 4)));
-  QTest::mouseClick(Form->PauseBtn, Qt::LeftButton);
+  QTest::mouseClick(Form->Controls.PauseBtn, Qt::LeftButton);
 
   QFile::remove(SavePath("Guest", 2, 4));
   for (int r = 1; r <= 4; ++r)
@@ -72,7 +72,7 @@ TEST_F(SavedGamesTest, TheToolbarSavePausesAndAFinishedGameSavesNothing) {
       if (!Sq(c, r).IsSolved()) Press(Qt::LeftButton, c, r, Sq(c, r).localindex());
   Form->Timer1Timer();
   ASSERT_TRUE(Form->Session().Game().Finished());
-  Form->Save1->trigger();
+  Form->Controls.Save1->trigger();
   EXPECT_FALSE(QFile::exists(SavePath("Guest", 2, 4)));
   EXPECT_EQ(Dialogs.Infos.size(), 1);
 }
