@@ -37,28 +37,19 @@ void TGameController::SetPhase(TPhase phase) {
   Emit(TPhaseChange{CurrentPhase, PauseCause()});
 }
 
-void TGameController::ApplyPause(TPauseCause before) {
+TPhase TGameController::PhaseFor(bool finished) const {
   const bool paused = PlayerPause || WindowPauses > 0;
-  TPhase phase = CurrentPhase;
-  switch (CurrentPhase) {
-    case TPhase::Playing:
-    case TPhase::Paused:
-      phase = paused ? TPhase::Paused : TPhase::Playing;
-      break;
-    case TPhase::Finished:
-    case TPhase::FinishedPaused:
-      phase = paused ? TPhase::FinishedPaused : TPhase::Finished;
-      break;
-    case TPhase::SettingUp:
-      return;
-  }
-  if (phase == CurrentPhase) {
-    // Still paused, but another holds the pause now.
-    if (PauseCause() != before) Emit(TPhaseChange{CurrentPhase, PauseCause()});
-    return;
-  }
-  CurrentPhase = phase;
-  Emit(TPhaseChange{CurrentPhase, PauseCause()});
+  if (finished) return paused ? TPhase::FinishedPaused : TPhase::Finished;
+  return paused ? TPhase::Paused : TPhase::Playing;
+}
+
+void TGameController::ApplyPause(TPauseCause before) {
+  if (CurrentPhase == TPhase::SettingUp) return;
+  const TPhase phase = PhaseFor(Finished());
+  if (phase != CurrentPhase)
+    SetPhase(phase);
+  else if (PauseCause() != before)  // still paused, but another holds the pause now
+    Emit(TPhaseChange{CurrentPhase, PauseCause()});
 }
 
 // --- the engine's reports ------------------------------------------------------
@@ -129,7 +120,7 @@ void TGameController::SetUp(int size, int number, int difficulty) {
   ForgetClues();
   Clock.Reset();
   HasMoves = false;
-  SetPhase(WindowPauses > 0 ? TPhase::Paused : TPhase::Playing);
+  SetPhase(PhaseFor(false));
   Emit(TPuzzleReplaced{TPuzzleChange::New});
 }
 
@@ -141,11 +132,7 @@ void TGameController::Load(int number, int seconds, const TStats& counters) {
   HasMoves = false;  // the file holds everything done so far
   PlayerPause = false;
   // A board saved full was finished and scored already: shown, not scored again.
-  const bool paused = WindowPauses > 0;
-  if (BoardSolved())
-    SetPhase(paused ? TPhase::FinishedPaused : TPhase::Finished);
-  else
-    SetPhase(paused ? TPhase::Paused : TPhase::Playing);
+  SetPhase(PhaseFor(BoardSolved()));
   Emit(TPuzzleReplaced{TPuzzleChange::Loaded});
 }
 
@@ -156,7 +143,7 @@ void TGameController::Restart() {
   Clock.Reset();
   HasMoves = false;
   PlayerPause = false;
-  SetPhase(WindowPauses > 0 ? TPhase::Paused : TPhase::Playing);
+  SetPhase(PhaseFor(false));
   Emit(TPuzzleReplaced{TPuzzleChange::Restarted});
 }
 
@@ -286,7 +273,7 @@ bool TGameController::BoardSolved() const {
 
 void TGameController::Complete() {
   PlayerPause = false;
-  SetPhase(WindowPauses > 0 ? TPhase::FinishedPaused : TPhase::Finished);  // the clock stops
+  SetPhase(PhaseFor(true));  // the clock stops
   if (!Timed) Clock.ElapsedSeconds = -1;
   Sound(TGameSound::Complete);
   Emit(TCompleted{{.Number = Number(),

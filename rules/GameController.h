@@ -280,6 +280,9 @@ class TGameController : private TPuzzleObserver {
   void Emit(const TGameEvent& event);
   void Sound(TGameSound sound);
   void SetPhase(TPhase phase);
+  // The phase of a game playing (or finished) while the pauses held now
+  // stand.
+  TPhase PhaseFor(bool finished) const;
   // The phase after a pause was taken or ended; before: who held it.
   void ApplyPause(TPauseCause before);
   void ForgetClues();
