@@ -3,6 +3,7 @@
 #   make test   installs what is missing, checks the formatting, builds and runs every test headless
 #   make bench  builds and runs every benchmark (release build); fails when one did
 #   make package  builds the Debian package (cpack -G DEB) in build/
+#   make web    builds the web page into build-web/site (serve that folder)
 #   make fuzz   builds the fuzz targets (clang) and runs each FUZZ_SECONDS (60)
 #   make lint   runs clang-tidy (the checks in .clang-tidy) over the sources
 #   make translations  brings translations/*.ts in step with the sources (lupdate);
@@ -19,12 +20,14 @@ PACKAGES := cmake g++ make pkg-config qt6-base-dev libgl-dev libsimpleini-dev \
             openbox xdotool x11-utils weston qt6-wayland lintian \
             qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all \
             at-spi2-core python3-pyatspi dbus-daemon orca speech-dispatcher \
-            speech-dispatcher-audio-plugins
+            speech-dispatcher-audio-plugins \
+            emscripten node-acorn nodejs chromium python3
 
 JOBS     ?= 2
 BUILD    ?= build
 ASAN     ?= build-asan
 FUZZ     ?= build-fuzz
+WEB      ?= build-web
 FUZZ_SECONDS ?= 60
 # A few seconds each inside "make test": enough to show every target runs.
 SMOKE_SECONDS ?= 3
@@ -39,6 +42,7 @@ LINT_DIRS := app|bench|engine|formats|game|graphics|records|rules|session|tests|
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build build-game build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean \
+        web test-web \
         lint format format-check translations
 
 all: build
@@ -82,6 +86,13 @@ fuzz: build-fuzz
 test-fuzz: build-fuzz
 	fuzz/run_fuzzers.sh $(FUZZ) $(SMOKE_SECONDS)
 
+# The web page: the game core compiled to WebAssembly, the translations,
+# tiles, sounds and icons from the native build's asset generator, and the
+# page's own files.
+web: configure
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target quillmere-assets
+	web/build.sh $(BUILD)/tools/assets/quillmere-assets $(WEB)
+
 run: build-game
 	$(BUILD)/app/quillmere
 
@@ -119,7 +130,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(FUZZ) build-bench
+	rm -rf $(BUILD) $(ASAN) $(FUZZ) build-bench $(WEB)
 
 # New and changed texts go into every .ts file, unfinished, for the
 # translators; "make test" fails until they are done.

@@ -78,6 +78,15 @@ QImage RenderTile(const TTileCategory& Category, const TTileMotif& Motif, int Si
   return tile.convertToFormat(QImage::Format_RGB888);
 }
 
+QImage TileSheet(const TTileSet& Tiles) {
+  QImage sheet(MaxBoardSize * TileSize, MaxBoardSize * TileSize, QImage::Format_RGB888);
+  QPainter painter(&sheet);
+  for (int r = 0; r < MaxBoardSize; ++r)
+    for (int t = 0; t < MaxBoardSize; ++t)
+      painter.drawImage(QRect(t * TileSize, r * TileSize, TileSize, TileSize), Tiles[r][t]);
+  return sheet;
+}
+
 QImage ContactSheet(const TTileSet& Tiles) {
   // Left: the tiles as drawn. Right: each tile scaled to a 20-pixel cell as the
   // board does, then blown up twice without smoothing so its pixels show.

@@ -22,6 +22,9 @@ QImage RenderGlyph(const char* Glyph);
 // All tiles, one category a row, at full size and beside each row the same
 // tiles as the board shows them in a 20-pixel cell.
 QImage ContactSheet(const TTileSet& Tiles);
+// Every tile in one picture for the web page: row r's tile t at column t,
+// row r, TileSize pixels each, nothing between them.
+QImage TileSheet(const TTileSet& Tiles);
 
 // Pairs of tiles in one row that are too alike in brightness at 20 x 20 pixels
 // (brightness, so that colour alone never carries the difference). Empty when

@@ -2,7 +2,7 @@
 // sounds, the title picture and the empty player folders.
 //
 //   quillmere-assets --out DIR [--contact-sheet FILE.png] [--title-png FILE.png]
-//                    [--icons DIR]
+//                    [--icons DIR] [--tile-sheet FILE.png]
 
 #include "AppIcon.h"
 #include "JpegImage.h"
@@ -71,7 +71,10 @@ int main(int argc, char** argv) {
       QStringLiteral("icons"),
       QStringLiteral("Also write the application icon into DIR, laid out as an icon theme's folders."),
       QStringLiteral("DIR"));
-  parser.addOptions({outOption, sheetOption, titlePngOption, iconsOption});
+  const QCommandLineOption tileSheetOption(
+      QStringLiteral("tile-sheet"), QStringLiteral("Also write every tile into one PNG for the web page."),
+      QStringLiteral("FILE"));
+  parser.addOptions({outOption, sheetOption, titlePngOption, iconsOption, tileSheetOption});
   parser.process(app);
   if (!parser.isSet(outOption)) {
     std::fprintf(stderr, "quillmere-assets: --out DIR is required\n");
@@ -99,6 +102,9 @@ int main(int argc, char** argv) {
 
   // The sheet comes first so that a failed check can be looked at.
   if (parser.isSet(sheetOption) && !SaveImage(ContactSheet(tiles), parser.value(sheetOption), "PNG"))
+    return 1;
+
+  if (parser.isSet(tileSheetOption) && !SaveImage(TileSheet(tiles), parser.value(tileSheetOption), "PNG"))
     return 1;
 
   QStringList report;
