@@ -13,9 +13,9 @@ mode=$1
 lupdate=${2:-lupdate}
 # The folders with texts a player sees (tests, benchmarks and fuzz targets
 # have none). The engine and the stored formats mark their templates with
-# their own no-op macros.
-sources="app engine formats game graphics records rules session tools"
-options="-silent -locations none -no-ui-lines -extensions cpp,h -tr-function-alias QT_TRANSLATE_NOOP+=ENGINE_TR_NOOP,QT_TRANSLATE_NOOP+=FORMATS_TR_NOOP,QT_TRANSLATE_N_NOOP+=FORMATS_TR_N_NOOP"
+# their own no-op macros, and so do the texts only the web page has.
+sources="app engine formats game graphics records rules session tools web/core"
+options="-silent -locations none -no-ui-lines -extensions cpp,h -tr-function-alias QT_TRANSLATE_NOOP+=ENGINE_TR_NOOP,QT_TRANSLATE_NOOP+=FORMATS_TR_NOOP,QT_TRANSLATE_N_NOOP+=FORMATS_TR_N_NOOP,QT_TRANSLATE_NOOP+=WEB_TR_NOOP"
 
 # The languages with a file, English apart.
 languages() {
