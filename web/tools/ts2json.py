@@ -14,6 +14,19 @@ import sys
 import xml.etree.ElementTree as ET
 
 
+def text_of(element):
+    """The element's whole text: a <byte value="xd"/> inside it stands for
+    that character (the desktop's texts break lines with a carriage return)."""
+    if element is None:
+        return None
+    parts = [element.text or ""]
+    for child in element:
+        if child.tag == "byte":
+            parts.append(chr(int(child.get("value", "x0").lstrip("x"), 16)))
+        parts.append(child.tail or "")
+    return "".join(parts)
+
+
 def catalogue(path):
     root = ET.parse(path).getroot()
     out = {}
@@ -21,7 +34,7 @@ def catalogue(path):
         name = context.findtext("name", "")
         entries = out.setdefault(name, {})
         for message in context.iter("message"):
-            source = message.findtext("source")
+            source = text_of(message.find("source"))
             translation = message.find("translation")
             if source is None or translation is None:
                 continue
@@ -29,9 +42,9 @@ def catalogue(path):
                 continue
             forms = translation.findall("numerusform")
             if message.get("numerus") == "yes" and forms:
-                entries[source] = [f.text or "" for f in forms]
-            elif translation.text:
-                entries[source] = translation.text
+                entries[source] = [text_of(f) for f in forms]
+            elif text_of(translation):
+                entries[source] = text_of(translation)
     return {k: v for k, v in out.items() if v}
 
 
