@@ -4,6 +4,7 @@
 #   make bench  builds and runs every benchmark (release build); fails when one did
 #   make package  builds the Debian package (cpack -G DEB) in build/
 #   make web    builds the web page into build-web/site (serve that folder)
+#   make test-web  builds the page and runs its tests (node, headless chromium)
 #   make fuzz   builds the fuzz targets (clang) and runs each FUZZ_SECONDS (60)
 #   make lint   runs clang-tidy (the checks in .clang-tidy) over the sources
 #   make translations  brings translations/*.ts in step with the sources (lupdate);
@@ -42,7 +43,7 @@ LINT_DIRS := app|bench|engine|formats|game|graphics|records|rules|session|tests|
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build build-game build-asan build-fuzz run test test-plain test-asan test-fuzz fuzz bench package clean \
-        web test-web \
+        web web-npm test-web \
         lint format format-check translations
 
 all: build
@@ -90,8 +91,21 @@ test-fuzz: build-fuzz
 # tiles, sounds and icons from the native build's asset generator, and the
 # page's own files.
 web: configure
-	$(CMAKE) --build $(BUILD) -j $(JOBS) --target quillmere-assets
+	$(CMAKE) --build $(BUILD) -j $(JOBS) --target quillmere-assets quillmere-puzzle
 	web/build.sh $(BUILD)/tools/assets/quillmere-assets $(WEB)
+
+# The npm packages of the page's tests and benchmark (web/package-lock.json),
+# installed again when the lock changed; their install scripts never run.
+web-npm:
+	@command -v npm >/dev/null || { echo "npm is missing: the page's tests need Node.js with its npm" >&2; exit 1; }
+	@if [ ! -f web/node_modules/.package-lock.json ] || [ web/package-lock.json -nt web/node_modules/.package-lock.json ]; then \
+	  cd web && npm ci --ignore-scripts --no-audit --no-fund; \
+	fi
+
+# The core against the native puzzle tool in node, and the page played in
+# Debian's headless chromium.
+test-web: web web-npm
+	QM_SITE=$(WEB)/site QM_PUZZLE=$(BUILD)/tools/puzzle/quillmere-puzzle node --test web/tests/
 
 run: build-game
 	$(BUILD)/app/quillmere
@@ -105,15 +119,20 @@ test-asan: build-asan
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
-test: format-check test-plain test-asan test-fuzz
+test: format-check test-plain test-asan test-fuzz test-web
 
-bench: deps
+# The web page's benchmark follows the native ones; it sets up puzzles with
+# this build's puzzle tool beside the core's wasm.
+bench: deps web-npm
 	$(CMAKE) -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQUILLMERE_BENCH=ON
 	$(CMAKE) --build build-bench -j $(JOBS)
 	@failed=""; for b in build-bench/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; \
 	  QT_QPA_PLATFORM=offscreen "$$b" || failed="$$failed $${b##*/}"; \
 	done; \
+	web/build.sh build-bench/tools/assets/quillmere-assets $(WEB) && \
+	QM_SITE=$(WEB)/site QM_PUZZLE=build-bench/tools/puzzle/quillmere-puzzle node bench/web/bench_web.mjs \
+	  || failed="$$failed bench_web"; \
 	if [ -n "$$failed" ]; then echo "Benchmarks that failed:$$failed" >&2; exit 1; fi
 
 # clang-tidy needs the compile commands and Qt's generated sources of a build.
