@@ -60,4 +60,8 @@ done
 
 # The page's own files.
 cp -R web/site/. "$site/"
+
+# The service worker keeps every file of the page for playing offline; its
+# list and version (from the files' contents) are written into sw.js.
+python3 web/tools/precache.py "$site"
 echo "The page is in $site"

@@ -27,6 +27,22 @@ struct TWebText {
 constexpr TWebText WebTexts[] = {
     {"share", WEB_TR_NOOP("Web", "Share")},
     {"shareDone", WEB_TR_NOOP("Web", "The address of this puzzle is copied.")},
+    {"shareByHand", WEB_TR_NOOP("Web", "Copy the address of this puzzle: %1")},
+    {"badAddress", WEB_TR_NOOP("Web", "The address %1 opens no puzzle: %2")},
+    {"storageNone",
+     WEB_TR_NOOP("Web",
+                 "The browser keeps nothing for this page here (private mode or storage turned "
+                 "off): scores and games last only while it is open.")},
+    {"storageFull",
+     WEB_TR_NOOP("Web",
+                 "The browser's storage for this page is full: the latest records are kept only "
+                 "while the page is open.")},
+    {"recordKeptAside",
+     WEB_TR_NOOP("Web", "The stored record %1 could not be read and is kept aside as %2: %3")},
+    {"recordLeft", WEB_TR_NOOP("Web", "The stored record %1 could not be read and is left as it is: %2")},
+    {"recordNotJson", WEB_TR_NOOP("Web", "it is not valid JSON")},
+    {"recordBadField", WEB_TR_NOOP("Web", "the field \"%1\" holds no valid value")},
+    {"fileTooBig", WEB_TR_NOOP("Web", "The file %1 is too big to be a saved game (%2 bytes; at most %3).")},
 };
 
 }  // namespace
