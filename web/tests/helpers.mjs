@@ -25,7 +25,13 @@ export async function loadNodeCore() {
   const require = createRequire(import.meta.url);
   const factory = require(path.join(site, "core.js"));
   const { wrapCore } = await import(pathToFileURL(path.join(site, "js/core.mjs")).href);
-  return wrapCore(await factory({ wasmBinary: fs.readFileSync(path.join(site, "core.wasm")) }));
+  // The module's start adds process handlers that throw again whatever is
+  // not caught, printing the whole script; node's own reports are clearer.
+  const handlers = ["uncaughtException", "unhandledRejection"].map((event) => [event, process.listeners(event)]);
+  const module = await factory({ wasmBinary: fs.readFileSync(path.join(site, "core.wasm")) });
+  for (const [event, before] of handlers)
+    for (const listener of process.listeners(event)) if (!before.includes(listener)) process.off(event, listener);
+  return wrapCore(module);
 }
 
 const types = {
