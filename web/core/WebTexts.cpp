@@ -43,6 +43,9 @@ constexpr TWebText WebTexts[] = {
     {"recordNotJson", WEB_TR_NOOP("Web", "it is not valid JSON")},
     {"recordBadField", WEB_TR_NOOP("Web", "the field \"%1\" holds no valid value")},
     {"fileTooBig", WEB_TR_NOOP("Web", "The file %1 is too big to be a saved game (%2 bytes; at most %3).")},
+    {"sound", WEB_TR_NOOP("Web", "Sound")},
+    {"removeMode", WEB_TR_NOOP("Web", "Tap removes")},
+    {"close", WEB_TR_NOOP("Web", "Close")},
 };
 
 }  // namespace

@@ -1,0 +1,89 @@
+// The hint pane: what a clue says, with its tiles' pictures in the
+// sentence, and after a clue step the closing part naming the tile and the
+// square it changed. The pieces come from the core; the words from the
+// desktop's translations.
+
+import { splitTemplate } from "./i18n.mjs";
+import { pictureElement } from "./board.mjs";
+
+// The words a closing part puts after its pictures: the column, the row's
+// name, and the row's name in lower case.
+function squareWords(catalog, tiles, message) {
+  if (!message.closing || !(message.c >= 1) || !(message.r >= 1)) return [];
+  const row = catalog.tr("Tiles", tiles.rows[message.r - 1] ?? "");
+  return [String(message.c), row, row.toLocaleLowerCase(catalog.language)];
+}
+
+// The name of picture p (1-based, ten to a row) in the player's language.
+export function tileName(catalog, tiles, p) {
+  const r = Math.floor((p - 1) / 10);
+  const t = (p - 1) % 10;
+  return catalog.tr("Tiles", tiles.tiles[r]?.[t] ?? "");
+}
+
+// The nodes of one message: text, and a small picture for each picture
+// placeholder (a picture 0 is left out).
+export function messageNodes(catalog, tiles, message) {
+  const template = catalog.tr(message.context, message.source);
+  const pictures = message.pictures ?? [];
+  const words = squareWords(catalog, tiles, message);
+  const nodes = [];
+  let text = "";
+  const flush = () => {
+    if (text) nodes.push(document.createTextNode(text));
+    text = "";
+  };
+  for (const part of splitTemplate(template)) {
+    if (part.argument === 0) {
+      text += part.text;
+    } else if (part.argument <= pictures.length) {
+      const picture = pictures[part.argument - 1];
+      if (picture >= 1) {
+        flush();
+        const image = pictureElement(picture, "hint-picture");
+        image.setAttribute("role", "img");
+        image.setAttribute("aria-label", tileName(catalog, tiles, picture));
+        nodes.push(image);
+      }
+    } else {
+      text += words[part.argument - pictures.length - 1] ?? "";
+    }
+  }
+  flush();
+  return nodes;
+}
+
+// The pane's plain text for messages (pictures named by their tiles), for
+// a screen reader's look at the pane.
+export function messageText(catalog, tiles, messages) {
+  return messages
+    .map((message) => {
+      const pictures = message.pictures ?? [];
+      const words = squareWords(catalog, tiles, message);
+      return splitTemplate(catalog.tr(message.context, message.source))
+        .map((part) => {
+          if (part.argument === 0) return part.text;
+          if (part.argument <= pictures.length) {
+            const p = pictures[part.argument - 1];
+            return p >= 1 ? tileName(catalog, tiles, p) : "";
+          }
+          return words[part.argument - pictures.length - 1] ?? "";
+        })
+        .join("");
+    })
+    .join("");
+}
+
+// Shows messages (the core's hint pieces) in the pane; an empty list
+// clears it.
+export function showHint(element, catalog, tiles, messages) {
+  const line = document.createElement("p");
+  line.className = "hint-line";
+  for (const message of messages) {
+    const span = document.createElement("span");
+    span.className = message.closing ? "hint-closing" : "hint-sentence";
+    span.append(...messageNodes(catalog, tiles, message));
+    line.append(span);
+  }
+  element.replaceChildren(line);
+}
