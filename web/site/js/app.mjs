@@ -53,6 +53,9 @@ const labels = {
   "congratulations-title": ["MainForm", "CONGRATULATIONS!"],
   "congratulations-close": ["MainForm", "Click here to continue"],
   title: ["MainForm", "Quillmere - Logic Challenge"],
+  "menu-puzzle-label": ["MainForm", "&Puzzle"],
+  "menu-file-label": ["MainForm", "&File"],
+  "menu-settings-label": ["MainForm", "&Settings"],
 };
 // The page's own labels: element id -> key of the core's web texts.
 const webLabels = {
@@ -284,6 +287,24 @@ async function main() {
     $("remove-mode").setAttribute("aria-pressed", String(removeMode));
   }
 
+  // On a wide window the board takes the room the clues below it leave,
+  // keeping its shape; a narrow one scrolls.
+  function fitBoard() {
+    const play = $("play");
+    const el = $("board");
+    if (!matchMedia("(min-width: 800px)").matches || !el.offsetWidth) {
+      play.style.removeProperty("--board-width");
+      return;
+    }
+    const ratio = el.offsetHeight / el.offsetWidth;
+    const top = el.getBoundingClientRect().top;
+    const below = document.querySelector(".clues-v").offsetHeight + 16;
+    const high = innerHeight - top - below;
+    const wide = play.clientWidth - 14 * 16 - 8;
+    const width = Math.max(260, Math.min(wide, high / ratio));
+    play.style.setProperty("--board-width", `${Math.floor(width)}px`);
+  }
+
   function drawAll() {
     board.update(ctx.state);
     for (const panel of panels) panel.render(ctx.state);
@@ -317,6 +338,7 @@ async function main() {
       stepShown = false;
       board.render(ctx.state);
       for (const panel of panels) panel.render(ctx.state);
+      fitBoard();
     } else {
       if (squares.length) board.update(ctx.state, squares);
       if (clues || squares.length) for (const panel of panels) panel.render(ctx.state);
@@ -380,6 +402,18 @@ async function main() {
     const el = $("message");
     el.textContent = tr("Session", "Sorry, that is the wrong choice!");
     el.hidden = false;
+    // Over the enlarged square the message shows in its window.
+    const dialog = $("enlarged");
+    if (dialog.open) {
+      el.classList.add("in-window");
+      el.style.left = "";
+      el.style.top = "";
+      dialog.prepend(el);
+      run(core.messageShown());
+      return;
+    }
+    if (el.parentElement !== board.element.parentElement) board.element.parentElement.append(el);
+    el.classList.remove("in-window");
     // Near the pressed cell, inside the board's area.
     const area = el.parentElement.getBoundingClientRect();
     const target = (pressedElement?.isConnected ? pressedElement : null) ?? board.square(event.c, event.r);
@@ -668,7 +702,7 @@ async function main() {
 
   // A press on the page beside the board's cells takes the message away.
   document.addEventListener("pointerdown", (e) => {
-    if (!$("message").hidden && !e.target.closest?.("#board .candidate")) {
+    if (!$("message").hidden && !e.target.closest?.("#board .candidate, #enlarged .candidate")) {
       run(core.pressBeside());
       hideMessage();
     }
@@ -682,6 +716,33 @@ async function main() {
   document.addEventListener("visibilitychange", () => {
     if (document.hidden) keepGame(true);
   });
+
+  // The menus: all open on a wide window; on a narrow one closed, and one
+  // at a time.
+  const menus = [...document.querySelectorAll("details.menu")];
+  const wideWindow = matchMedia("(min-width: 800px)");
+  const fitMenus = () => {
+    for (const menu of menus) menu.open = wideWindow.matches;
+  };
+  fitMenus();
+  wideWindow.addEventListener("change", fitMenus);
+  for (const menu of menus) {
+    menu.addEventListener("toggle", () => {
+      if (wideWindow.matches) {
+        menu.open = true;
+        return;
+      }
+      if (menu.open) for (const other of menus) if (other !== menu) other.open = false;
+    });
+    // On a narrow window a menu closes once a command in it is chosen.
+    const done = (e) => {
+      if (!wideWindow.matches && e.target.closest("button, select")) menu.open = false;
+    };
+    menu.querySelector(".group").addEventListener("click", (e) => {
+      if (e.target.closest("button")) done(e);
+    });
+    menu.querySelector(".group").addEventListener("change", done);
+  }
 
   // --- language ------------------------------------------------------------------
 
@@ -703,6 +764,21 @@ async function main() {
     } catch (error) {
       console.error(error);
     }
+  } else {
+    // Until the language menu has its own part: the codes, a change at once.
+    const select = $("language");
+    select.replaceChildren(
+      ...languages.map((code) => {
+        const option = document.createElement("option");
+        option.value = code;
+        option.textContent = code.toUpperCase();
+        return option;
+      }),
+    );
+    select.value = languageCode;
+    select.addEventListener("change", () => {
+      loadCatalog(select.value).then(changeLanguage, (error) => console.error(error));
+    });
   }
 
   // --- the first puzzle -------------------------------------------------------------
@@ -728,6 +804,8 @@ async function main() {
   if (!opened) startSize(sizeChosen);
   ctx.state = core.state();
   drawAll();
+  fitBoard();
+  addEventListener("resize", fitBoard);
 
   keyboard?.attachKeyboard?.(ctx, {
     press: (c, r, q, right) => press(c, r, q, right, board.square(c, r)?.querySelector(`[data-q="${q}"]`)),
