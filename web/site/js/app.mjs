@@ -785,6 +785,8 @@ async function main() {
 
   relabel();
   core.setTimed(prefs().timed !== false);
+  // A kept game holds no difficulty: it is the player's, as for a new puzzle.
+  core.setDifficulty(prefs().difficulty ?? defaultDifficulty);
   const problems = (records.problems ?? []).map((p) => (typeof p === "string" ? p : formatMessage(ctx.catalog, p)));
   if (problems.length) notice(problems.join(" "));
   let sizeChosen = Number(prefs().size);
@@ -828,6 +830,12 @@ async function main() {
 
   document.documentElement.dataset.ready = "1";
   performance.mark("qm-first-puzzle");
+
+  // The page's files kept for playing offline, where the browser allows a
+  // service worker (https, or this machine).
+  if ("serviceWorker" in navigator && globalThis.isSecureContext && /^https?:$/.test(location.protocol)) {
+    navigator.serviceWorker.register("sw.js").catch((error) => console.error(error));
+  }
 }
 
 main().catch((error) => {
