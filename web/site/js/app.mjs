@@ -787,6 +787,7 @@ async function main() {
   core.setTimed(prefs().timed !== false);
   // A kept game holds no difficulty: it is the player's, as for a new puzzle.
   core.setDifficulty(prefs().difficulty ?? defaultDifficulty);
+  ctx.state = core.state();
   const problems = (records.problems ?? []).map((p) => (typeof p === "string" ? p : formatMessage(ctx.catalog, p)));
   if (problems.length) notice(problems.join(" "));
   let sizeChosen = Number(prefs().size);
