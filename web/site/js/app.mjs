@@ -810,6 +810,11 @@ async function main() {
   fitBoard();
   addEventListener("resize", fitBoard);
 
+  if (!keyboard?.attachKeyboard) {
+    // Without the keyboard play every candidate is reached with Tab.
+    board.candidateTabIndex = 0;
+    board.render(ctx.state);
+  }
   keyboard?.attachKeyboard?.(ctx, {
     press: (c, r, q, right) => press(c, r, q, right, board.square(c, r)?.querySelector(`[data-q="${q}"]`)),
     toggleClue: (vertical, index) => toggleClue(vertical, index),

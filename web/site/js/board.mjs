@@ -56,6 +56,9 @@ export class Board {
     this.state = null;
     this.squares = new Map();
     this.longPress = null;
+    // -1 while the keyboard play moves the focus among the candidates
+    // itself; 0 puts every candidate in the tab order.
+    this.candidateTabIndex = -1;
     this.attachInput();
   }
 
@@ -130,7 +133,7 @@ export class Board {
           button.type = "button";
           button.className = "candidate";
           button.dataset.q = String(k);
-          button.tabIndex = -1;
+          button.tabIndex = this.candidateTabIndex;
           showPicture(button, tilePicture(r, k));
           grid.append(button);
         } else {
