@@ -41,8 +41,8 @@ function stylesheet(doc) {
   doc.head.append(link);
 }
 
-// Opens the window (a <dialog>, made at the first call) for ctx = {catalog,
-// core, size?, apply?(reply)}: the game pauses under it as under a desktop
+// Opens the window (a <dialog>, made at each call) for ctx = {catalog,
+// core, size? or state.size (the size shown first), apply?(reply)}: the game pauses under it as under a desktop
 // dialog; apply gets the core's replies to draw them.
 export function showRecords(ctx, records, doc = globalThis.document) {
   stylesheet(doc);
@@ -75,7 +75,8 @@ export function showRecords(ctx, records, doc = globalThis.document) {
     option.value = String(n);
     select.append(option);
   }
-  const shown = sizes.includes(ctx.size) ? ctx.size : records.prefs().size;
+  const wanted = ctx.size ?? ctx.state?.size;
+  const shown = sizes.includes(wanted) ? wanted : records.prefs().size;
   select.value = String(shown);
   choose.append(select);
 
