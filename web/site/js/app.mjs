@@ -756,7 +756,6 @@ async function main() {
     if (!stepShown) $("hint").replaceChildren();
   };
   records.setCatalog?.(catalog);
-  records.onProblem = (text) => notice(text);
   if (language?.startLanguage) {
     try {
       const started = await language.startLanguage(languages, languageCode, changeLanguage);
@@ -788,8 +787,11 @@ async function main() {
   // A kept game holds no difficulty: it is the player's, as for a new puzzle.
   core.setDifficulty(prefs().difficulty ?? defaultDifficulty);
   ctx.state = core.state();
-  const problems = (records.problems ?? []).map((p) => (typeof p === "string" ? p : formatMessage(ctx.catalog, p)));
-  if (problems.length) notice(problems.join(" "));
+  records.setCatalog?.(ctx.catalog);
+  // What the start has to report (records that did not read, a bad
+  // address) shows together once the first puzzle is there.
+  let starting = true;
+  const startNotes = [];
   let sizeChosen = Number(prefs().size);
   if (!boardSizes.some(([n]) => n === sizeChosen)) sizeChosen = defaultSize;
   let opened = false;
@@ -799,12 +801,20 @@ async function main() {
       () => ctx.catalog,
       ({ size, number }) => {
         opened = true;
+        if (!starting) notice("");
         setUp(size, number, ctx.state?.difficulty ?? prefs().difficulty ?? defaultDifficulty);
       },
-      (text) => notice(text),
+      (text) => (starting ? startNotes.push(text) : notice(text)),
     );
   }
   if (!opened) startSize(sizeChosen);
+  starting = false;
+  const problems = [
+    ...(records.problems ?? []).map((p) => (typeof p === "string" ? p : formatMessage(ctx.catalog, p))),
+    ...startNotes,
+  ];
+  if (problems.length) notice(problems.join(" "));
+  records.onProblem = (text) => notice(text);
   ctx.state = core.state();
   drawAll();
   fitBoard();
