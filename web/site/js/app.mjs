@@ -301,7 +301,9 @@ async function main() {
     const below = document.querySelector(".clues-v").offsetHeight + 16;
     const high = innerHeight - top - below;
     const wide = play.clientWidth - 14 * 16 - 8;
-    const width = Math.max(260, Math.min(wide, high / ratio));
+    // The clues below may go out of view rather than the board get too
+    // small to play.
+    const width = Math.max(260, Math.min(wide, Math.max(high / ratio, wide * 0.55)));
     play.style.setProperty("--board-width", `${Math.floor(width)}px`);
   }
 
