@@ -214,9 +214,11 @@ export function showRecords(ctx, records, doc = globalThis.document) {
     const legend = element(doc, "p", "records-legend");
     legend.setAttribute("aria-hidden", "true");
     for (const n of sizes) {
+      const item = element(doc, "span", "records-legend-item");
       const key = element(doc, "span", "records-key");
       key.style.backgroundColor = sizeColours[n] ?? "rgb(128, 128, 128)";
-      legend.append(key, element(doc, "span", "records-key-text", sizeText(n)));
+      item.append(key, element(doc, "span", "records-key-text", sizeText(n)));
+      legend.append(item);
     }
     box.append(legend);
     return box;
@@ -253,6 +255,8 @@ export function showRecords(ctx, records, doc = globalThis.document) {
     ctx.onClose?.();
   });
   dialog.showModal();
-  close.focus();
+  // Enter closes, as on the desktop; the window still opens at its top.
+  close.focus({ preventScroll: true });
+  dialog.scrollTop = 0;
   return dialog;
 }
