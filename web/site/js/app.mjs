@@ -202,6 +202,7 @@ async function main() {
   let removeMode = false;
   let pressedElement = null; // where the last board press was, for the message
   let stepShown = false; // the hint pane explains a step until the next press
+  let explained = ""; // the clue the pane explains, as "vertical:index:shown"
   let savedAt = 0;
   let penaltyTimer = 0;
   let noticeTimer = 0;
@@ -337,6 +338,7 @@ async function main() {
       hideMarker();
       closeEnlarged();
       $("hint").replaceChildren();
+      explained = "";
       stepShown = false;
       board.render(ctx.state);
       for (const panel of panels) panel.render(ctx.state);
@@ -435,9 +437,13 @@ async function main() {
 
   // --- hints -----------------------------------------------------------------
 
-  function explainClue(vertical, index) {
+  function explainClue(vertical, index, again = false) {
     const state = ctx.state;
     if (state.phase !== "playing" || stepShown) return;
+    const clue = (vertical ? state.vertical : state.horizontal)[index];
+    const key = `${vertical}:${index}:${clue?.shown}`;
+    if (key === explained && !again) return;
+    explained = key;
     run(core.outlineClue(vertical, index));
     ctx.state = core.state();
     for (const panel of panels) panel.render(ctx.state);
@@ -445,6 +451,7 @@ async function main() {
   }
 
   function explainStep(step) {
+    explained = "";
     stepShown = step.rule !== "none";
     if (step.rule === "none") {
       $("hint").replaceChildren();
@@ -487,15 +494,11 @@ async function main() {
     performance.mark("qm-press");
     completion.stop();
     if (!c) {
+      // The core lets the message go at its next tick.
       run(core.pressBeside());
-      hideMessage();
       return;
     }
     pressedElement = element;
-    if (stepShown) {
-      stepShown = false;
-      hideMarker();
-    }
     run(core.press(c, r, q, right));
     requestAnimationFrame(() => performance.mark("qm-painted"));
   }
@@ -505,7 +508,7 @@ async function main() {
     run(core.toggleClue(vertical, index));
     stepShown = false;
     // The pane says at once what the press made of the clue.
-    explainClue(vertical, index);
+    explainClue(vertical, index, true);
   }
 
   function setUp(size, number, difficulty = ctx.state?.difficulty ?? defaultDifficulty) {
@@ -702,16 +705,22 @@ async function main() {
   if (files?.openGameFile) on("open-file", () => files.openGameFile(ctx));
   if (recordsView?.showRecords) on("records", () => recordsView.showRecords(ctx, records));
 
-  // A press on the page beside the board's cells takes the message away.
+  // A press anywhere but on a candidate takes the message away (at the
+  // core's next tick); a press anywhere but on "Give me a clue!" takes the
+  // step's marker away and lets the hint pane explain what is under the
+  // pointer again.
   document.addEventListener("pointerdown", (e) => {
-    if (!$("message").hidden && !e.target.closest?.("#board .candidate, #enlarged .candidate")) {
+    if (!$("message").hidden && !e.target.closest?.("#board .candidate, #enlarged .candidate"))
       run(core.pressBeside());
-      hideMessage();
+    if (!e.target.closest?.("#give-clue")) {
+      stepShown = false;
+      hideMarker();
     }
   });
   // Over the board the pane says how to play, unless it explains a step.
   $("board").addEventListener("pointerenter", () => {
     if (stepShown || ctx.state.phase !== "playing") return;
+    explained = "";
     showHint($("hint"), ctx.catalog, tiles, core.hint(false, -2, false));
   });
   addEventListener("pagehide", () => keepGame(true));
@@ -756,6 +765,7 @@ async function main() {
     relabel();
     drawAll();
     if (!stepShown) $("hint").replaceChildren();
+    explained = "";
   };
   records.setCatalog?.(catalog);
   if (language?.startLanguage) {
