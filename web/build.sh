@@ -17,9 +17,9 @@ NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 export NODE_PATH
 
 version=$(sed -n 's/^project(Quillmere VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-# -fexceptions: the saved-game reader reports a damaged file by throwing, and
+# -fwasm-exceptions: the saved-game reader reports a damaged file by throwing, and
 # without it the core could throw but not catch, and stop.
-flags="-std=c++20 -O2 -fexceptions -Wall -Wextra -Iengine -Irules -Iformats -Itools/puzzle -Iweb/core"
+flags="-std=c++20 -O2 -fwasm-exceptions -Wall -Wextra -Iengine -Irules -Iformats -Itools/puzzle -Iweb/core"
 objects=""
 # Objects of other flags are compiled again.
 if [ "$(cat "$out/obj/flags" 2>/dev/null)" != "$flags" ]; then
@@ -39,7 +39,7 @@ done
 # A classic script (not a module), so that node's tests and the page load
 # it alike; no eval or Function() anywhere, for the page's security policy.
 # shellcheck disable=SC2086
-em++ -O2 -fexceptions $objects -o "$site/core.js" \
+em++ -O2 -fwasm-exceptions $objects -o "$site/core.js" \
   -sMODULARIZE=1 -sEXPORT_NAME=QuillmereCore -sENVIRONMENT=web,worker,node \
   -sALLOW_MEMORY_GROWTH=1 -sFILESYSTEM=0 -sDYNAMIC_EXECUTION=0 \
   -sEXPORTED_RUNTIME_METHODS=UTF8ToString,stringToUTF8,lengthBytesUTF8,HEAPU8
