@@ -42,8 +42,9 @@ function stylesheet(doc) {
 }
 
 // Opens the window (a <dialog>, made at each call) for ctx = {catalog,
-// core, size? or state.size (the size shown first), apply?(reply)}: the game pauses under it as under a desktop
-// dialog; apply gets the core's replies to draw them.
+// core, size? or state.size (the size shown first), apply?(reply)}: the
+// game pauses under it as under a desktop dialog; apply gets the core's
+// replies to draw them.
 export function showRecords(ctx, records, doc = globalThis.document) {
   stylesheet(doc);
   const { catalog, core } = ctx;
@@ -191,9 +192,8 @@ export function showRecords(ctx, records, doc = globalThis.document) {
       bars.append(element(doc, "span", "records-none", tr("TStatisticsForm", "No completed puzzles yet")));
     } else {
       const top = Math.max(1, ...results.map((r) => r.score));
-      caption.append(
-        element(doc, "span", "records-top", ` ${fill(tr("TStatisticsForm", "highest: %1 points"), [grouped.format(top)])}`),
-      );
+      const highest = fill(tr("TStatisticsForm", "highest: %1 points"), [grouped.format(top)]);
+      caption.append(element(doc, "span", "records-top", ` ${highest}`));
       const words = results.map((r) =>
         fill(tr("TStatisticsForm", "%1 x %1: %2 points"), [r.size, grouped.format(r.score)]),
       );

@@ -27,13 +27,14 @@ export function boardSizes(core) {
   return sizes;
 }
 
-// The desktop's words for what keeps a size and number from being a puzzle.
-export function requestProblem(problem, given) {
+// The desktop's words for what keeps a size and number from being a puzzle;
+// sizes are the board sizes there are.
+export function requestProblem(problem, given, sizes = boardSizeList) {
   switch (problem) {
     case "size":
       return message("PuzzleRequest", "the size must be one of %1", [
-        // The core takes every size but the last as one list, as the desktop does.
-        message("BoardSizes", "%1 or %2", [boardSizeList.slice(0, -1).join(", "), boardSizeList.at(-1)]),
+        // Every size but the last as one list, as the desktop writes them.
+        message("BoardSizes", "%1 or %2", [sizes.slice(0, -1).join(", "), sizes.at(-1)]),
       ]);
     case "number":
       return message("PuzzleRequest", "the puzzle number must be %1 to %2", [1, 999999]);
@@ -45,7 +46,8 @@ export function requestProblem(problem, given) {
       ]);
   }
 }
-let boardSizeList = [4, 5, 6, 8, 9, 10];
+// The sizes of the core the records were opened with.
+let boardSizeList = [];
 
 // The preferences of a first visit: as the desktop reads a profile that
 // holds none of its keys.
@@ -124,7 +126,9 @@ export function openRecords(storage, core) {
       } catch {
         if (!saidFull) {
           saidFull = true;
-          report(web("The browser's storage for this page is full: the latest records are kept only while the page is open."));
+          report(
+            web("The browser's storage for this page is full: the latest records are kept only while the page is open."),
+          );
         }
       }
     }
@@ -159,6 +163,7 @@ export function openRecords(storage, core) {
   // --- preferences ---------------------------------------------------------
   let prefs = defaultPrefs();
   const integer = (value) => (Number.isInteger(value) ? value : null);
+  const badField = (name) => web('the field "%1" holds no valid value', name);
   const notInteger = (value) => message("Scores", "'%1' is not a valid integer value", [String(value)]);
   // The stored preferences field by field: a field that does not read keeps
   // its value in base (the defaults), and the first problem is returned.
@@ -184,21 +189,25 @@ export function openRecords(storage, core) {
       else out[name] = value;
     };
     field("language", (v) =>
-      typeof v === "string" && /^([a-z]{2}(_[A-Z]{2})?)?$/.test(v) ? null : web('the field "%1" holds no valid value', "language"),
+      typeof v === "string" && /^([a-z]{2}(_[A-Z]{2})?)?$/.test(v) ? null : badField("language"),
     );
     field("size", (v) =>
-      integer(v) === null ? notInteger(v) : boardSizeList.includes(v) ? null : requestProblem("size", String(v)),
+      integer(v) === null
+        ? notInteger(v)
+        : boardSizeList.includes(v)
+          ? null
+          : requestProblem("size", String(v)),
     );
     field("difficulty", (v) =>
       integer(v) === null ? notInteger(v) : v >= 0 && v <= 10 ? null : requestProblem("difficulty"),
     );
     for (const name of ["sound", "timed"])
-      field(name, (v) => (typeof v === "boolean" ? null : web('the field "%1" holds no valid value', name)));
-    field("player", (v) => (validPlayerName(v) ? null : web('the field "%1" holds no valid value', "player")));
+      field(name, (v) => (typeof v === "boolean" ? null : badField(name)));
+    field("player", (v) => (validPlayerName(v) ? null : badField("player")));
     if ("numbers" in stored) {
       const numbers = stored.numbers;
       if (numbers === null || typeof numbers !== "object" || Array.isArray(numbers)) {
-        problem(web('the field "%1" holds no valid value', "numbers"));
+        problem(badField("numbers"));
       } else {
         for (const [size, number] of Object.entries(numbers)) {
           if (integer(number) === null) {
