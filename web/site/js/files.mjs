@@ -76,12 +76,16 @@ export function openSavedGameFile(doc = globalThis.document) {
 const oneLine = (text) => text.replace(/\s*[\r\n]+\s*/g, " ").trim();
 
 // "Save to file": the game on the board as the desktop's saved-game file.
-// ctx = {core, records, catalog, notice(text)}.
+// ctx = {core, records, catalog, notice(text)}. True when it was offered.
 export function saveGameFile(ctx, doc = globalThis.document) {
   const { core, records, catalog } = ctx;
   const state = core.state();
+  // As on the desktop, only a game in progress is saved: a finished one
+  // would be entered in the scores again when it is opened.
+  if (state.phase !== "playing" && state.phase !== "paused") return false;
   downloadSavedGame(core.save(), state.size, state.number, records?.prefs().player, doc);
   ctx.notice?.(catalog.tr("Session", "Your game has been saved"));
+  return true;
 }
 
 // "Open file": a saved game's file put on the board through the desktop's
