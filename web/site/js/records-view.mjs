@@ -3,7 +3,7 @@
 // the desktop's files). Every value is put in as text.
 
 import { fill } from "./i18n.mjs";
-import { boardSizes, recentCount, timeText } from "./records.mjs";
+import { boardSizes, foldName, recentCount, timeText } from "./records.mjs";
 
 // The colour of a board size's bars, as the desktop's statistics chart has them.
 const sizeColours = {
@@ -83,20 +83,52 @@ export function showRecords(ctx, records, doc = globalThis.document) {
 
   // The scores of the chosen size, best first.
   const scoresBox = element(doc, "div", "records-scroll");
+  // A heading sorts by its column as the desktop's do: the same heading
+  // again turns the order round; names go A to Z and numbers largest first
+  // while the switch is set; equal keys keep their order. At first: best first.
+  let sortColumn = 2;
+  let sortFlag = true;
+  const sortKeys = ["player", "size", "score", "number", "time", "errors", "clues", "difficulty"];
+  const sorted = (entries) => {
+    const key = sortKeys[sortColumn];
+    const order =
+      sortColumn === 0
+        ? (a, b) => {
+            const x = foldName(a.player);
+            const y = foldName(b.player);
+            return x === y ? 0 : (x < y) === sortFlag ? -1 : 1;
+          }
+        : (a, b) => (sortFlag ? b[key] - a[key] : a[key] - b[key]);
+    return entries.sort(order);
+  };
   const drawScores = () => {
     const table = element(doc, "table", "records-scores");
     table.id = "records-scores";
     table.setAttribute("aria-labelledby", "records-title");
     const head = element(doc, "tr");
     scoreHeadings.forEach((h, c) => {
-      const th = element(doc, "th", c <= 1 ? "text" : "figure", tr("Scores", h));
+      const th = element(doc, "th", c <= 1 ? "text" : "figure");
       th.scope = "col";
+      const button = element(doc, "button", "records-sort", tr("Scores", h));
+      button.type = "button";
+      button.title = tr("TScoreForm", "Click the headings to sort");
+      button.addEventListener("click", () => {
+        if (c === sortColumn) sortFlag = !sortFlag;
+        sortColumn = c;
+        drawScores();
+        scoresBox.querySelectorAll("button.records-sort")[c]?.focus();
+      });
+      if (c === sortColumn) {
+        const up = c === 0 ? sortFlag : !sortFlag;
+        th.setAttribute("aria-sort", up ? "ascending" : "descending");
+      }
+      th.append(button);
       head.append(th);
     });
     table.append(element(doc, "thead"));
     table.tHead.append(head);
     const body = element(doc, "tbody");
-    const entries = records.scores(Number(select.value));
+    const entries = sorted(records.scores(Number(select.value)));
     if (!entries.length) {
       const row = element(doc, "tr");
       const cell = element(doc, "td", "empty", tr("TStatisticsForm", "No completed puzzles yet"));

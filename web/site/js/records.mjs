@@ -377,7 +377,7 @@ function problemText(catalog, m) {
 }
 
 // Names compare with only a to z folded, as the desktop's score table does.
-const foldName = (name) => String(name).replace(/[a-z]/g, (c) => c.toUpperCase());
+export const foldName = (name) => String(name).replace(/[a-z]/g, (c) => c.toUpperCase());
 
 // The figures of one board size (0: all sizes, without times).
 function summarise(size, results, withTimes) {
