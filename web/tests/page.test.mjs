@@ -215,7 +215,7 @@ describe("the page in chromium", () => {
     try {
       core.setUp(5, 321, await difficultyOf(page));
       const state = core.state();
-      const tree = await page.accessibility.snapshot({ interestingOnly: true });
+      const tree = await page.accessibility.snapshot({ interestingOnly: false });
       const nodes = [];
       const walk = (node) => {
         nodes.push(node);
@@ -247,10 +247,42 @@ describe("the page in chromium", () => {
       assert.equal(await page.$eval("html", (e) => e.lang), "de");
       if (a11y) {
         const name = a11y.squareName({ catalog: catalogs.de, tiles, state, core }, 1, 1);
-        const german = await page.accessibility.snapshot({ root: await page.$(square(1, 1)) });
+        const german = await page.accessibility.snapshot({ interestingOnly: false, root: await page.$(square(1, 1)) });
         assert.equal(german?.name, name);
       }
       await shot(page, "german");
+
+      // Keyboard only: Tab into the board, Ctrl and Alt with a digit to
+      // square (2, 1), a digit to a candidate, Delete takes a wrong one off,
+      // Enter places the right one.
+      let tabs = 0;
+      while (!(await page.evaluate(() => document.querySelector("#board").contains(document.activeElement)))) {
+        assert.ok(++tabs < 80, "the board in the Tab order");
+        await page.keyboard.press("Tab");
+      }
+      const withKey = async (modifier, key) => {
+        await page.keyboard.down(modifier);
+        await page.keyboard.press(key);
+        await page.keyboard.up(modifier);
+      };
+      const right = solutionOf(5, 321)[0][1];
+      const wrong = (right % 5) + 1;
+      await withKey("Control", "Digit2");
+      await withKey("Alt", "Digit1");
+      await page.keyboard.press(`Digit${wrong}`);
+      await page.keyboard.press("Delete");
+      await page.waitForSelector(`${candidate(2, 1, wrong)}.removed`, { timeout: 5000 });
+      await page.keyboard.press(`Digit${right}`);
+      await page.keyboard.press("Enter");
+      await page.waitForSelector(`${square(2, 1)}.solved`, { timeout: 5000 });
+      core.press(2, 1, wrong, true);
+      core.press(2, 1, right, false);
+      assert.deepEqual(await drawnBoard(page), coreBoard(), "the board after the keys");
+      assert.ok(
+        await page.evaluate(() => document.querySelector("#board").contains(document.activeElement)),
+        "the focus stays on the board",
+      );
+      await shot(page, "keyboard");
       assert.deepEqual(problems, []);
     } finally {
       await context.close();
