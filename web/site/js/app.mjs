@@ -724,7 +724,12 @@ async function main() {
     showHint($("hint"), ctx.catalog, tiles, core.hint(false, -2, false));
   });
   addEventListener("pagehide", () => keepGame(true));
+  // A hidden page's timers run slow or not at all, so its clock would lag:
+  // the game pauses while the page is out of sight, as under a window.
   document.addEventListener("visibilitychange", () => {
+    // A window of the page still open keeps its own pause.
+    if (document.hidden || !document.querySelector("dialog[open]:not(#enlarged):not(#congratulations)"))
+      run(core.window(document.hidden));
     if (document.hidden) keepGame(true);
   });
 
