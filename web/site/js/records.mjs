@@ -98,7 +98,7 @@ export function openRecords(storage, core) {
 
   const report = (m) => {
     found.push(m);
-    records.onProblem?.(formatMessage(catalog, m));
+    records.onProblem?.(problemText(catalog, m));
   };
 
   if (!storage) {
@@ -240,51 +240,64 @@ export function openRecords(storage, core) {
   // desktop's score file holds them: one score line each.
   let entries = [];
   let current = -1; // this visit's latest completion
-  {
+  let scoresRead = null; // the stored text the entries were read from
+  // Reads the stored scores when they are not what was read or written last
+  // (another window of the page may have added some): unreadable lines are
+  // kept aside and reported, the rest become the entries.
+  const syncScores = () => {
     const text = read(scoresKey);
-    if (text !== null) {
-      const kept = [];
-      let firstWhy = null;
-      for (const line of text.split("\n")) {
-        const bare = line.endsWith("\r") ? line.slice(0, -1) : line;
-        if (!bare) continue;
-        const entry = core.readScoreLine(bare);
-        if (entry.error) {
-          firstWhy ??= entry.error;
-          kept.push(bare);
-        } else {
-          entries.push({ ...entry, line: bare });
-        }
-      }
-      if (kept.length) {
-        const aside = asideKey(scoresKey, Date.now());
-        const moved = write(aside, kept.map((l) => `${l}\r\n`).join("")) && write(scoresKey, scoresText());
-        if (moved) {
-          report(
-            message(
-              "Scores",
-              "The score file %1 has %n lines that could not be read; they are left out of the table and kept in %2. The first:",
-              [scoresKey, aside],
-              kept.length,
-            ),
-          );
-          found.at(-1).tail = firstWhy;
-        } else {
-          write(aside, null);
-          frozen.add(scoresKey);
-          report(
-            message(
-              "Scores",
-              "The score file %1 has %n lines that could not be read; they are kept as they are. The first:",
-              [scoresKey],
-              kept.length,
-            ),
-          );
-          found.at(-1).tail = firstWhy;
-        }
+    if (text === scoresRead || frozen.has(scoresKey)) return;
+    const latest = entries[current]?.line;
+    entries = [];
+    current = -1;
+    scoresRead = text;
+    if (text === null) return;
+    const kept = [];
+    let firstWhy = null;
+    for (const line of text.split("\n")) {
+      const bare = line.endsWith("\r") ? line.slice(0, -1) : line;
+      if (!bare) continue;
+      const entry = core.readScoreLine(bare);
+      if (entry.error) {
+        firstWhy ??= entry.error;
+        kept.push(bare);
+      } else {
+        if (bare === latest) current = entries.length;
+        entries.push({ ...entry, line: bare });
       }
     }
-  }
+    if (!kept.length) return;
+    const aside = asideKey(scoresKey, Date.now());
+    const moved = write(aside, kept.map((l) => `${l}\r\n`).join("")) && writeScores();
+    if (!moved) {
+      // Left whole where they are, and not written over while the page is open.
+      write(aside, null);
+      memory.delete(scoresKey);
+      frozen.add(scoresKey);
+    }
+    const m = moved
+      ? message(
+          "Scores",
+          "The score file %1 has %n lines that could not be read; they are left out of the table and kept in %2. The first:",
+          [scoresKey, aside],
+          kept.length,
+        )
+      : message(
+          "Scores",
+          "The score file %1 has %n lines that could not be read; they are kept as they are. The first:",
+          [scoresKey],
+          kept.length,
+        );
+    m.tail = firstWhy;
+    report(m);
+  };
+  const writeScores = () => {
+    const text = scoresText();
+    const written = write(scoresKey, text);
+    scoresRead = read(scoresKey);
+    return written;
+  };
+  syncScores();
   function scoresText() {
     return entries.map((e) => `${e.line}\r\n`).join("");
   }
@@ -306,6 +319,12 @@ export function openRecords(storage, core) {
     // Changes some preferences; a value the page could not read back is
     // refused, the others are kept.
     setPrefs(partial) {
+      // Another window of the page may have changed others since.
+      const stored = read(prefsKey);
+      if (stored !== null && stored !== JSON.stringify(prefs)) {
+        const got = readPrefs(stored);
+        if (got.prefs && !got.why) prefs = got.prefs;
+      }
       const next = { ...prefs, ...partial, numbers: { ...prefs.numbers, ...(partial.numbers ?? {}) } };
       prefs = readPrefs(JSON.stringify(next), prefs).prefs ?? prefs;
       write(prefsKey, JSON.stringify(prefs));
@@ -336,15 +355,17 @@ export function openRecords(storage, core) {
       const line = core.scoreLine(finish, validPlayerName(player) ? player : "Guest").replace(/\r?\n$/, "");
       const entry = core.readScoreLine(line);
       if (!entry.error) {
+        syncScores();
         entries.push({ ...entry, line });
         current = entries.length - 1;
-        write(scoresKey, scoresText());
+        writeScores();
       }
       return line;
     },
     // The results of a board size, best score first (equal scores in the
     // order they were made); current marks this visit's latest.
     scores(size) {
+      syncScores();
       return entries
         .map((e, i) => ({ ...e, current: i === current }))
         .filter((e) => e.size === size)
@@ -353,15 +374,17 @@ export function openRecords(storage, core) {
     // Removes every result of the player (names alike without regard to
     // case), as the desktop's "Erase My Scores" does.
     eraseScores(player = prefs.player) {
+      syncScores();
       const folded = foldName(player);
       const before = entries.length;
       const latest = entries[current];
       entries = entries.filter((e) => foldName(e.player) !== folded);
       current = latest ? entries.indexOf(latest) : -1;
-      if (entries.length !== before) write(scoresKey, scoresText());
+      if (entries.length !== before) writeScores();
     },
     // The player's statistics, as the desktop's statistics window counts them.
     stats(player = prefs.player) {
+      syncScores();
       return statistics(entries, player, boardSizeList);
     },
   });
