@@ -717,12 +717,15 @@ async function main() {
       hideMarker();
     }
   });
-  // Over the board the pane says how to play, unless it explains a step.
-  $("board").addEventListener("pointerenter", () => {
-    if (stepShown || ctx.state.phase !== "playing") return;
-    explained = "";
+  // Over the board (or with the focus on it) the pane says how to play,
+  // unless it explains a step.
+  const explainBoard = () => {
+    if (stepShown || ctx.state.phase !== "playing" || explained === "board") return;
+    explained = "board";
     showHint($("hint"), ctx.catalog, tiles, core.hint(false, -2, false));
-  });
+  };
+  $("board").addEventListener("pointerenter", explainBoard);
+  $("board").addEventListener("focusin", explainBoard);
   addEventListener("pagehide", () => keepGame(true));
   // A hidden page's timers run slow or not at all, so its clock would lag:
   // the game pauses while the page is out of sight, as under a window.
