@@ -224,7 +224,23 @@ describe("the page in chromium", () => {
       walk(tree);
       const cells = nodes.filter((n) => n.role === "gridcell");
       assert.equal(cells.length, 25, "25 squares in the grid");
-      assert.match(cells[0].name, /^Column 1, /);
+      // Row by row, each square by its column and row with its tiles.
+      cells.forEach((cell, i) => {
+        const c = (i % 5) + 1;
+        const r = Math.floor(i / 5) + 1;
+        const tileNames = tiles.tiles[r - 1].slice(0, 5);
+        assert.ok(cell.name.startsWith(`Column ${c}, ${tiles.rows[r - 1]}: `), cell.name);
+        for (const name of tileNames) assert.ok(cell.name.includes(name), `${name} in "${cell.name}"`);
+      });
+      // Each clue a sentence naming its tiles.
+      const buttons = nodes.filter((n) => n.role === "button").map((n) => n.name ?? "");
+      for (const clue of [...state.horizontal, ...state.vertical]) {
+        const named = clue.tiles.map(([row, tile]) => tiles.tiles[row - 1][tile - 1]);
+        assert.ok(
+          buttons.some((name) => /^The .+\.?$/.test(name) && named.every((n) => name.includes(n))),
+          `a clue sentence naming ${named.join(", ")}`,
+        );
+      }
       const names = new Set(nodes.map((n) => n.name));
       if (a11y) {
         const ctx = { catalog: catalogs.en, tiles, state, core };
