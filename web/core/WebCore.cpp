@@ -13,6 +13,7 @@
 #include "SavedGameFormat.h"
 #include "ScoreLine.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -591,4 +592,141 @@ QM_EXPORT const char* qm_puzzle_json(int size, int number, int difficulty, int s
   puzzle.SetUp(size, static_cast<std::uint32_t>(number), difficulty);
   Core().Reply = PuzzleJson(puzzle, request, steps);
   return Core().Reply.c_str();
+}
+
+// --- the keyboard cursor ---------------------------------------------------------
+
+namespace {
+
+TKeyPane PaneOf(int pane) {
+  return pane == 1 ? TKeyPane::Horizontal : pane == 2 ? TKeyPane::Vertical : TKeyPane::Board;
+}
+
+const char* PaneName(TKeyPane pane) {
+  switch (pane) {
+    case TKeyPane::Horizontal:
+      return "horizontal";
+    case TKeyPane::Vertical:
+      return "vertical";
+    case TKeyPane::Board:
+      break;
+  }
+  return "board";
+}
+
+// Where the cursor stands; moved: whether the call moved it.
+const char* CursorReply(bool moved) {
+  const TKeyCursor& k = Core().Cursor;
+  std::string& out = Core().Reply;
+  out = "{";
+  json::Field(out, "moved", moved);
+  json::Field(out, "active", k.Active);
+  json::Field(out, "pane", PaneName(k.Pane));
+  json::Field(out, "c", k.c);
+  json::Field(out, "r", k.r);
+  json::Field(out, "q", k.q);
+  json::Field(out, "horizontal", k.Horizontal);
+  json::Field(out, "vertical", k.Vertical);
+  out += '}';
+  return out.c_str();
+}
+
+bool CursorOnBoard() {
+  const TKeyCursor& k = Core().Cursor;
+  const int n = Core().Game.N();
+  return k.c >= 1 && k.c <= n && k.r >= 1 && k.r <= n && k.q >= 1 && k.q <= n;
+}
+
+}  // namespace
+
+QM_EXPORT const char* qm_cursor() {
+  return CursorReply(false);
+}
+
+// The keys are in use in a pane (0 the board, 1 the horizontal clues, 2 the
+// vertical ones): the cursor shows there, on the board and on a clue of each
+// panel.
+QM_EXPORT const char* qm_cursor_show(int pane) {
+  TKeyCursor& k = Core().Cursor;
+  const TPuzzle& p = Core().Game.Puzzle;
+  k.Active = true;
+  k.Pane = PaneOf(pane);
+  KeepBoardCursorOnBoard(p, k);
+  const int n = static_cast<int>(p.HorizontalClues.size()), m = static_cast<int>(p.VerticalClues.size());
+  k.Horizontal = std::clamp(k.Horizontal, 0, std::max(0, n - 1));
+  k.Vertical = std::clamp(k.Vertical, 0, std::max(0, m - 1));
+  return CursorReply(true);
+}
+
+// A press with the mouse puts the cursor away; one on a board cell (q from 1)
+// leaves it on that cell for the next key.
+QM_EXPORT const char* qm_cursor_mouse(int c, int r, int q) {
+  TKeyCursor& k = Core().Cursor;
+  const int n = Core().Game.N();
+  k.Active = false;
+  if (c >= 1 && c <= n && r >= 1 && r <= n && q >= 1 && q <= n) {
+    k.c = c;
+    k.r = r;
+    k.q = q;
+  }
+  return CursorReply(false);
+}
+
+// The arrows: square by square, or with cells != 0 cell by cell.
+QM_EXPORT const char* qm_cursor_step(int dx, int dy, int cells) {
+  TKeyCursor& k = Core().Cursor;
+  const TPuzzle& p = Core().Game.Puzzle;
+  // Another puzzle may have changed the size under the cursor.
+  if (!CursorOnBoard()) KeepBoardCursorOnBoard(p, k);
+  return CursorReply(cells ? StepBoardCursor(p, k, dx, dy) : StepBoardSquare(p, k, dx, dy));
+}
+
+QM_EXPORT const char* qm_cursor_move_to(int c, int r) {
+  return CursorReply(MoveBoardCursorTo(Core().Game.Puzzle, Core().Cursor, c, r));
+}
+
+QM_EXPORT const char* qm_cursor_choose(int q) {
+  return CursorReply(ChooseCandidate(Core().Game.Puzzle, Core().Cursor, q));
+}
+
+// On to another clue of a panel, step clues on; a step off the list stays.
+QM_EXPORT const char* qm_cursor_clue(int vertical, int step) {
+  TKeyCursor& k = Core().Cursor;
+  const int n = static_cast<int>(List(vertical != 0).size());
+  int& i = vertical ? k.Vertical : k.Horizontal;
+  const int before = i;
+  if (i + step >= 0 && i + step < n) i += step;
+  i = std::clamp(i, 0, std::max(0, n - 1));
+  return CursorReply(i != before);
+}
+
+// The tile under the board's cursor and the clues that name it, hidden ones
+// included, by index in each panel: {"row", "tile", "horizontal", "vertical"};
+// row 0 when the cursor is off the board.
+QM_EXPORT const char* qm_clues_naming() {
+  const TPuzzle& p = Core().Game.Puzzle;
+  std::string& out = Core().Reply;
+  out = "{";
+  if (!CursorOnBoard()) {
+    json::Field(out, "row", 0);
+    out += '}';
+    return out.c_str();
+  }
+  const TTileRef tile = CursorTile(p, Core().Cursor);
+  const TCluesNaming named = CluesNamingTile(p, tile);
+  json::Field(out, "row", tile.r);
+  json::Field(out, "tile", tile.t);
+  const auto list = [&out](std::string_view key, const std::vector<int>& indices) {
+    json::Key(out, key);
+    out += '[';
+    for (const int i : indices) {
+      json::Next(out);
+      out += std::to_string(i);
+    }
+    out += ']';
+  };
+  list("horizontal", named.Horizontal);
+  list("vertical", named.Vertical);
+  out += '}';
+  return out.c_str();
 }

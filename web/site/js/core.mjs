@@ -70,6 +70,23 @@ export function wrapCore(M) {
       text(M._qm_puzzle_json(size, number, difficulty, steps)),
     // The page's own texts: {key: English source}, translated as ("Web", source).
     webTexts: () => json(M._qm_web_texts()),
+
+    // --- the keyboard cursor -----------------------------------------------
+    // Each returns where it stands: {moved, active, pane ("board",
+    // "horizontal", "vertical"), c, r, q, horizontal, vertical}.
+    cursor: () => json(M._qm_cursor()),
+    // The keys are in use in a pane: "board", "horizontal" or "vertical".
+    cursorShow: (pane) => json(M._qm_cursor_show(pane === "horizontal" ? 1 : pane === "vertical" ? 2 : 0)),
+    // A press with the mouse puts it away (on a board cell, it stays there).
+    cursorMouse: (c, r, q) => json(M._qm_cursor_mouse(c, r, q)),
+    // The arrows, square by square or with cells true cell by cell.
+    cursorStep: (dx, dy, cells) => json(M._qm_cursor_step(dx, dy, flag(cells))),
+    cursorMoveTo: (c, r) => json(M._qm_cursor_move_to(c, r)),
+    cursorChoose: (q) => json(M._qm_cursor_choose(q)),
+    cursorClue: (vertical, step) => json(M._qm_cursor_clue(flag(vertical), step)),
+    // The tile under the board's cursor and the clues naming it:
+    // {row, tile, horizontal: [index...], vertical: [index...]}.
+    cluesNaming: () => json(M._qm_clues_naming()),
   };
 }
 
