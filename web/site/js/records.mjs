@@ -164,7 +164,8 @@ export function openRecords(storage, core) {
   let prefs = defaultPrefs();
   const integer = (value) => (Number.isInteger(value) ? value : null);
   const badField = (name) => web('the field "%1" holds no valid value', name);
-  const notInteger = (value) => message("Scores", "'%1' is not a valid integer value", [String(value)]);
+  const notInteger = (value) =>
+    message("Scores", "'%1' is not a valid integer value", [String(JSON.stringify(value)).slice(0, 40)]);
   // The stored preferences field by field: a field that does not read keeps
   // its value in base (the defaults), and the first problem is returned.
   const readPrefs = (text, base = defaultPrefs()) => {
@@ -396,8 +397,11 @@ export function openRecords(storage, core) {
 function problemText(catalog, m) {
   let text = formatMessage(catalog, m);
   if (m.tail) text += ` ${formatMessage(catalog, m.tail)}`;
-  return text.replace(/\s*[\r\n]+\s*/g, " ").trim();
+  text = text.replace(/\s*[\r\n]+\s*/g, " ").trim();
+  // A record's value quoted in a reason may be of any length.
+  return text.length > longestReport ? `${text.slice(0, longestReport - 3)}...` : text;
 }
+const longestReport = 400;
 
 // Names compare with only a to z folded, as the desktop's score table does.
 export const foldName = (name) => String(name).replace(/[a-z]/g, (c) => c.toUpperCase());
