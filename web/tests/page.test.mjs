@@ -1,6 +1,9 @@
 // The page played in Debian's headless chromium as a player plays it: by
 // mouse, keyboard and touch, in English and German, with the network off.
 // Every check compares the page with the game core run beside it in node.
+// A page that reports an error, fails a request or asks anything of
+// another host fails its test. QM_SHOTS=folder keeps a screenshot of the
+// steps there.
 import assert from "node:assert/strict";
 import fs from "node:fs";
 import path from "node:path";
@@ -37,6 +40,9 @@ async function openPage(address, setUp) {
   });
   page.on("response", (r) => r.status() >= 400 && problems.push(`${r.status()} ${r.url()}`));
   page.on("requestfailed", (r) => problems.push(`${r.failure()?.errorText} ${r.url()}`));
+  page.on("request", (r) => {
+    if (!/^(data|blob):/.test(r.url()) && !r.url().startsWith(server.url)) problems.push(`elsewhere: ${r.url()}`);
+  });
   if (setUp) await setUp(page);
   await page.goto(server.url + address);
   await pageReady(page);
