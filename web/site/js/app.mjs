@@ -308,6 +308,18 @@ async function main() {
     play.style.setProperty("--board-width", `${Math.floor(width)}px`);
   }
 
+  // The vertical clues' cells as large as one row of them allows, as the
+  // desktop sizes its panel's tiles, within what reads and what fits.
+  function fitClues() {
+    const list = $("clues-vertical");
+    const count = ctx.state?.vertical?.length ?? 0;
+    if (!count || !list.clientWidth) return;
+    const gap = 6;
+    const border = 4;
+    const cell = Math.floor((list.clientWidth - (count - 1) * gap) / count) - border;
+    list.style.setProperty("--cell", `${Math.max(26, Math.min(52, cell))}px`);
+  }
+
   function drawAll() {
     board.update(ctx.state);
     for (const panel of panels) panel.render(ctx.state);
@@ -342,6 +354,7 @@ async function main() {
       stepShown = false;
       board.render(ctx.state);
       for (const panel of panels) panel.render(ctx.state);
+      fitClues();
       fitBoard();
     } else {
       if (squares.length) board.update(ctx.state, squares);
@@ -637,6 +650,10 @@ async function main() {
       press(c, r, Number(button.dataset.q), true, board.square(c, r));
     });
     $("enlarged-close").addEventListener("click", closeEnlarged);
+    // A press on the dimmed page around the window closes it.
+    $("enlarged").addEventListener("click", (e) => {
+      if (e.target === e.currentTarget) closeEnlarged();
+    });
     $("enlarged").addEventListener("close", () => (enlarged = null));
   }
 
@@ -837,8 +854,12 @@ async function main() {
   records.onProblem = (text) => notice(text);
   ctx.state = core.state();
   drawAll();
+  fitClues();
   fitBoard();
-  addEventListener("resize", fitBoard);
+  addEventListener("resize", () => {
+    fitClues();
+    fitBoard();
+  });
 
   if (!keyboard?.attachKeyboard) {
     // Without the keyboard play every candidate is reached with Tab.
