@@ -27,9 +27,15 @@ export function boardSizes(core) {
   return sizes;
 }
 
+// What the core takes for a puzzle: its sizes and its first and last number.
+export function puzzleRange(core) {
+  return { sizes: boardSizes(core), first: core.clampNumber(0), last: core.clampNumber(2 ** 31 - 1) };
+}
+
 // The desktop's words for what keeps a size and number from being a puzzle;
-// sizes are the board sizes there are.
-export function requestProblem(problem, given, sizes = boardSizeList) {
+// range is what puzzleRange gives.
+export function requestProblem(problem, given, range = knownRange) {
+  const sizes = range.sizes;
   switch (problem) {
     case "size":
       return message("PuzzleRequest", "the size must be one of %1", [
@@ -37,7 +43,7 @@ export function requestProblem(problem, given, sizes = boardSizeList) {
         message("BoardSizes", "%1 or %2", [sizes.slice(0, -1).join(", "), sizes.at(-1)]),
       ]);
     case "number":
-      return message("PuzzleRequest", "the puzzle number must be %1 to %2", [1, 999999]);
+      return message("PuzzleRequest", "the puzzle number must be %1 to %2", [range.first, range.last]);
     case "difficulty":
       return message("PuzzleRequest", "the difficulty must be 0 to 10");
     default:
@@ -46,8 +52,8 @@ export function requestProblem(problem, given, sizes = boardSizeList) {
       ]);
   }
 }
-// The sizes of the core the records were opened with.
-let boardSizeList = [];
+// What the core the records were opened with takes.
+let knownRange = { sizes: [], first: 0, last: 0 };
 
 // The preferences of a first visit: as the desktop reads a profile that
 // holds none of its keys.
@@ -70,12 +76,11 @@ export function validPlayerName(name) {
 }
 
 // The storage of the page's origin, or null where the browser refuses it.
+// A full storage is still read; writing to it is reported when it fails.
 export function browserStorage() {
   try {
     const storage = globalThis.localStorage;
-    const probe = `${prefix}probe`;
-    storage.setItem(probe, "1");
-    storage.removeItem(probe);
+    storage.getItem(prefsKey);
     return storage;
   } catch {
     return null;
@@ -88,7 +93,8 @@ export function browserStorage() {
 // catalogue given with setCatalog; onProblem, when set, hears of the ones
 // that come later (storage full).
 export function openRecords(storage, core) {
-  boardSizeList = boardSizes(core);
+  knownRange = puzzleRange(core);
+  const boardSizeList = knownRange.sizes;
   let catalog = new Catalog("en");
   const found = []; // messages of the problems
   const memory = new Map(); // what storage could not keep, for this visit

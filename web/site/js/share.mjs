@@ -3,7 +3,7 @@
 // and the desktop take and refuse the same requests.
 
 import { Catalog, formatMessage } from "./i18n.mjs";
-import { boardSizes, requestProblem } from "./records.mjs";
+import { puzzleRange, requestProblem } from "./records.mjs";
 
 // The longest address read; anything longer is no address of a puzzle.
 const longest = 64;
@@ -26,7 +26,7 @@ export function readAddress(core, hash, catalog) {
   const read = given.length > longest || given.includes("\0") ? { problem: "form" } : core.readAddress(given);
   if (!read.problem) return { size: read.size, number: read.number };
   const shown = echoText(given);
-  const why = requestProblem(read.problem, shown, boardSizes(core));
+  const why = requestProblem(read.problem, shown, puzzleRange(core));
   const m = { context: "Web", source: "The address %1 opens no puzzle: %2", args: [`#${shown}`, why] };
   return { error: formatMessage(catalog ?? new Catalog("en"), m), message: m };
 }
