@@ -205,13 +205,11 @@ async function main() {
   let explained = ""; // the clue the pane explains, as "vertical:index:shown"
   let savedAt = 0;
   let penaltyTimer = 0;
-  let noticeTimer = 0;
   let enlarged = null; // the square shown enlarged, {c, r}
 
   function notice(text) {
     const el = $("notice");
     el.textContent = text ?? "";
-    clearTimeout(noticeTimer);
   }
 
   function relabel() {

@@ -11,7 +11,7 @@ import { pictureElement } from "./board.mjs";
 function squareWords(catalog, tiles, message) {
   if (!message.closing || !(message.c >= 1) || !(message.r >= 1)) return [];
   const row = catalog.tr("Tiles", tiles.rows[message.r - 1] ?? "");
-  return [String(message.c), row, row.toLocaleLowerCase(catalog.language)];
+  return [String(message.c), row, row.toLowerCase()];
 }
 
 // The name of picture p (1-based, ten to a row) in the player's language.
@@ -51,27 +51,6 @@ export function messageNodes(catalog, tiles, message) {
   }
   flush();
   return nodes;
-}
-
-// The pane's plain text for messages (pictures named by their tiles), for
-// a screen reader's look at the pane.
-export function messageText(catalog, tiles, messages) {
-  return messages
-    .map((message) => {
-      const pictures = message.pictures ?? [];
-      const words = squareWords(catalog, tiles, message);
-      return splitTemplate(catalog.tr(message.context, message.source))
-        .map((part) => {
-          if (part.argument === 0) return part.text;
-          if (part.argument <= pictures.length) {
-            const p = pictures[part.argument - 1];
-            return p >= 1 ? tileName(catalog, tiles, p) : "";
-          }
-          return words[part.argument - pictures.length - 1] ?? "";
-        })
-        .join("");
-    })
-    .join("");
 }
 
 // Shows messages (the core's hint pieces) in the pane; an empty list
