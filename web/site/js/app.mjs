@@ -857,6 +857,8 @@ async function main() {
   addEventListener("resize", () => {
     fitClues();
     fitBoard();
+    const marker = $("board-marker");
+    if (!marker.hidden) showMarker(Number(marker.dataset.c), Number(marker.dataset.r));
   });
 
   if (!keyboard?.attachKeyboard) {
