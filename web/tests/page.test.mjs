@@ -194,7 +194,10 @@ describe("the page in chromium", () => {
   test("after the first visit the page loads and plays with the network off", async () => {
     const { context, page, problems } = await openPage("#5:4242");
     try {
-      await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
+      await page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration())?.active != null, {
+        polling: 200,
+        timeout: 15000,
+      });
       await page.reload();
       await pageReady(page);
       await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 10000 });
