@@ -837,6 +837,17 @@ async function main() {
       ({ size, number }) => {
         opened = true;
         if (!starting) notice("");
+        // The puzzle on the board, or the game kept for its size, goes on.
+        const here = () => ctx.state?.size === size && ctx.state?.number === number;
+        if (!starting && here()) return;
+        const kept = records.restoreGame?.(size);
+        if (kept && !kept.error) {
+          run(kept);
+          if (here()) {
+            records.setPrefs({ size, numbers: { ...(prefs().numbers ?? {}), [size]: number } });
+            return;
+          }
+        }
         setUp(size, number, ctx.state?.difficulty ?? prefs().difficulty ?? defaultDifficulty);
       },
       (text) => (starting ? startNotes.push(text) : notice(text)),
