@@ -81,8 +81,8 @@ export function attachKeyboard(ctx, actions) {
       const stop = target(pane);
       const focusable =
         pane === "board" ? el.querySelectorAll("button.candidate, .square.solved, .square[tabindex]") : el.querySelectorAll("button.clue");
-      for (const item of focusable) if (item !== stop) item.tabIndex = -1;
-      if (stop) stop.tabIndex = 0;
+      for (const item of focusable) if (item !== stop && item.tabIndex !== -1) item.tabIndex = -1;
+      if (stop && stop.tabIndex !== 0) stop.tabIndex = 0;
     }
     describe();
     // A square drawn anew took the focus with it: it goes back to the cursor.
@@ -128,6 +128,27 @@ export function attachKeyboard(ctx, actions) {
     cursor = reply;
     sync();
     focusCursor(cursor.pane);
+  }
+
+  // The cursor onto element of pane, without showing it.
+  function follow(pane, element) {
+    if (pane === "board") {
+      const square = element.closest?.(".square");
+      if (!square) return;
+      const c = Number(square.dataset.c);
+      const r = Number(square.dataset.r);
+      const q = Number(element.closest("button.candidate")?.dataset.q ?? 0);
+      const active = cursor.active && cursor.pane === "board";
+      if (q) core.cursorMouse(c, r, q);
+      else core.cursorMoveTo(c, r);
+      if (active) core.cursorShow("board");
+      return;
+    }
+    const clue = element.closest?.("button.clue");
+    if (!clue) return;
+    const vertical = pane === "vertical";
+    const at = core.cursor();
+    core.cursorClue(vertical, Number(clue.dataset.index) - (vertical ? at.vertical : at.horizontal));
   }
 
   // --- the keys ---------------------------------------------------------------
@@ -264,10 +285,12 @@ export function attachKeyboard(ctx, actions) {
       },
       { capture: true },
     );
-    // The focus come by the keys (Tab) shows the cursor there.
-    el.addEventListener("focusin", () => {
+    // The focus come by the keys (Tab, or a screen reader's own moves)
+    // brings the cursor: onto the candidate, square or clue focused.
+    el.addEventListener("focusin", (e) => {
       focusPane = pane;
       if (keepFocus || pointerFocus) return;
+      follow(pane, e.target);
       cursor = core.cursor();
       if (!(cursor.active && cursor.pane === pane)) show(pane);
     });
@@ -303,6 +326,13 @@ export function attachKeyboard(ctx, actions) {
     // A clue costs time, so no key without Ctrl takes one.
     else if (e.ctrlKey && !e.altKey && !e.metaKey && (e.key === "h" || e.key === "H")) click("give-clue");
   });
+
+  // The commands say their keys.
+  for (const [id, keys] of [
+    ["pause", "P Pause"],
+    ["give-clue", "Control+H"],
+  ])
+    $(id)?.setAttribute("aria-keyshortcuts", keys);
 
   // The board and the panels are drawn anew by the page: the Tab stops and
   // the focus follow.
