@@ -263,7 +263,10 @@ export class Board {
       this.longPress = null;
       if (press.done) return;
       const { c, r, q, element } = press.hit;
-      if (this.onTapSquare?.(c, r)) return;
+      if (this.onTapSquare?.(c, r)) {
+        Board.swallowClick();
+        return;
+      }
       if (q) this.onPress(c, r, q, this.removeMode(), element);
     });
     // A button pressed from the keyboard (Enter, Space) arrives as a click
@@ -273,6 +276,23 @@ export class Board {
       const hit = Board.targetOf(e.target);
       if (hit?.q) this.onPress(hit.c, hit.r, hit.q, false, hit.element);
     });
+  }
+
+  // The click that ends a tap comes after it, where the finger was: over a
+  // window the tap opened (the enlarged square) it would press what lies
+  // there. It is dropped, up to the next press.
+  static swallowClick() {
+    const drop = (e) => {
+      e.preventDefault();
+      e.stopPropagation();
+      done();
+    };
+    const done = () => {
+      window.removeEventListener("click", drop, true);
+      window.removeEventListener("pointerdown", done, true);
+    };
+    window.addEventListener("click", drop, true);
+    window.addEventListener("pointerdown", done, true);
   }
 
   cancelLongPress() {
