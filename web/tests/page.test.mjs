@@ -351,6 +351,22 @@ describe("the page in chromium", () => {
       core.press(2, 1, wrong, true);
       core.press(2, 1, right, false);
       assert.deepEqual(await drawnBoard(page), coreBoard());
+
+      // At 10x10 a tap opens the square enlarged and presses nothing; a tap
+      // there places the tile.
+      await page.goto(`${server.url}#10:5`);
+      await pageReady(page);
+      core.setUp(10, 5, await difficultyOf(page));
+      const tile = solutionOf(10, 5)[1][2];
+      await tapOn(square(3, 2));
+      await page.waitForSelector("dialog#enlarged[open]", { timeout: 5000 });
+      await shot(page, "touch-enlarged");
+      assert.deepEqual(await drawnBoard(page), coreBoard(), "the tap that opened the square pressed nothing");
+      assert.equal(await page.$eval("#message", (e) => e.hidden), true, "no wrong choice");
+      await tapOn(`#enlarged button.candidate[data-q="${tile}"]`);
+      await page.waitForSelector(`${square(3, 2)}.solved`, { timeout: 5000 });
+      core.press(3, 2, tile, false);
+      assert.deepEqual(await drawnBoard(page), coreBoard());
       assert.deepEqual(problems, []);
     } finally {
       await context.close();
