@@ -314,7 +314,7 @@ describe("the page in chromium", () => {
     }
   });
 
-  test("a 6x6 square played on a 360x740 touch screen", async () => {
+  test("on a 360x740 touch screen: a 6x6 square tapped, a 10x10 square played enlarged", async () => {
     const { context, page, problems } = await openPage("#6:1234", (p) =>
       p.emulate({
         viewport: { width: 360, height: 740, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
