@@ -122,12 +122,14 @@ export function attachKeyboard(ctx, actions) {
     cursor = core.cursorShow(pane);
     sync();
     focusCursor(pane);
+    explain();
   }
 
   function moved(reply) {
     cursor = reply;
     sync();
     focusCursor(cursor.pane);
+    explain();
   }
 
   // The cursor onto element of pane, without showing it.
@@ -172,7 +174,15 @@ export function attachKeyboard(ctx, actions) {
     showNote(target("board"), cluesNamingText(ctx, named, "\n"));
   }
 
-  // A note where the wrong-choice message shows, below element.
+  // What the pointer resting there would show in the hint pane: on the
+  // board, how to play it (the clues explain themselves as they take the
+  // focus).
+  function explain() {
+    if (cursor.pane === "board") panes.board?.dispatchEvent(new PointerEvent("pointerenter"));
+  }
+
+  // A note where the wrong-choice message shows, below element (or, with
+  // none, at the board's top right).
   function showNote(element, text) {
     const note = $("message");
     if (!note) return;
@@ -181,7 +191,10 @@ export function attachKeyboard(ctx, actions) {
     note.hidden = false;
     const area = note.parentElement?.getBoundingClientRect();
     const at = element?.getBoundingClientRect();
-    if (area && at) {
+    if (area && !element) {
+      note.style.left = `${Math.max(0, area.width - note.offsetWidth)}px`;
+      note.style.top = "0px";
+    } else if (area && at) {
       const width = note.offsetWidth;
       const left = Math.min(Math.max(0, at.left - area.left + at.width / 2 - width / 2), area.width - width);
       note.style.left = `${Math.max(0, left)}px`;
@@ -320,7 +333,9 @@ export function attachKeyboard(ctx, actions) {
     if (plain && (e.key === "p" || e.key === "P" || e.key === "Pause")) click("pause");
     else if (plain && (e.key === "t" || e.key === "T")) {
       e.preventDefault();
-      say(timeAndProgress(ctx));
+      const text = timeAndProgress(ctx);
+      say(text);
+      showNote(null, text);
     } else if (plain && inPanes && e.key === "PageDown") click("next");
     else if (plain && inPanes && e.key === "PageUp") click("previous");
     // A clue costs time, so no key without Ctrl takes one.
