@@ -52,6 +52,18 @@ test("a game played in the core is saved and read back; a damaged one is refused
   core.press(1, 1, tileAt(1, 1), false);
   core.giveClue();
   core.giveClue();
+  // The clock counts the page's ticks (ten a second) only while the game
+  // is played: not paused.
+  const ticks = (n) => {
+    for (let i = 0; i < n; ++i) core.tick();
+  };
+  const beforePause = core.state().seconds;
+  core.pause(true);
+  ticks(30);
+  assert.equal(core.state().seconds, beforePause, "the clock stands while paused");
+  core.pause(false);
+  ticks(30);
+  assert.equal(core.state().seconds, beforePause + 3);
   const played = core.state();
   assert.equal(played.errors, 1);
   assert.equal(played.clues, 2);
