@@ -293,6 +293,10 @@ export function attachKeyboard(ctx, actions) {
         cursor = square
           ? core.cursorMouse(Number(square.dataset.c), Number(square.dataset.r), Number(button.dataset.q))
           : core.cursorMouse(0, 0, 0);
+        // A clue pressed takes the focus: its panel's cursor goes there too.
+        const clue = pane === "board" ? null : e.target.closest?.("button.clue");
+        if (clue) follow(pane, clue);
+        cursor = core.cursor();
         // The mouse moves no focus here: a square it solves keeps none.
         focusPane = paneOf(document.activeElement);
       },
