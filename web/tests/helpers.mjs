@@ -56,7 +56,12 @@ export function serveSite(folder = site) {
   const stats = { bytes: 0 };
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, "http://localhost");
-    let file = path.join(folder, path.normalize(decodeURIComponent(url.pathname)));
+    let file = "";
+    try {
+      file = path.join(folder, path.normalize(decodeURIComponent(url.pathname)));
+    } catch {
+      // not a path
+    }
     if (!file.startsWith(folder) || !["GET", "HEAD"].includes(request.method)) {
       response.writeHead(request.method === "GET" ? 403 : 405).end();
       return;
