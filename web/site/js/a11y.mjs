@@ -113,7 +113,8 @@ const hasCandidate = (mask, t) => ((mask >> t) & 1) === 1;
 export function squareName(ctx, c, r) {
   const state = ctx.state;
   const square = squareAt(state, c, r);
-  if (square.solved) return arg(words(ctx, "Column %1, %2: %3"), [c, rowName(ctx, r), tileName(ctx, r, square.tile)]);
+  if (square.solved)
+    return arg(words(ctx, "Column %1, %2: %3"), [c, rowName(ctx, r), tileName(ctx, r, square.tile)]);
   const names = [];
   for (let t = 1; t <= state.size; ++t) if (hasCandidate(square.mask, t)) names.push(tileName(ctx, r, t));
   return arg(words(ctx, "Column %1, %2: %3"), [c, rowName(ctx, r), alternatives(ctx, names)]);
@@ -137,22 +138,12 @@ export function candidateName(ctx, c, r, q) {
   return arg(words(ctx, text), [c, rowName(ctx, r), tileName(ctx, r, q)]);
 }
 
-// Whether candidate q of square (c, r) is removed (a solved square's other
-// tiles are gone too).
-export function candidateRemoved(ctx, c, r, q) {
-  const square = squareAt(ctx.state, c, r);
-  return square.solved ? square.tile !== q : !hasCandidate(square.mask, q);
-}
-
 // A clue's sentence with its tiles' names (step: as a step explains it).
 function sentence(ctx, clue, step) {
   const kind = clueSentences[clue?.kind];
   if (!kind) return "";
   const text = kind.own ? words(ctx, kind.own) : tr(ctx, "Hints", step ? kind.step : kind.hint);
-  return arg(
-    text,
-    clue.tiles.map(([row, tile]) => tileName(ctx, row, tile)),
-  );
+  return arg(text, clue.tiles.map(([row, tile]) => tileName(ctx, row, tile)));
 }
 
 const clueList = (state, vertical) => (vertical ? state.vertical : state.horizontal) ?? [];
@@ -179,14 +170,6 @@ export function boardDescription(ctx) {
     ctx,
     "The arrow keys move between the tiles, Space places the tile, Delete removes it or brings it back, Tab goes to the clues.",
   );
-}
-
-export function cluePanelName(ctx, vertical) {
-  // The vertical panel shows the congratulations in place of the clues.
-  const phase = ctx.state.phase;
-  if (vertical && (phase === "finished" || phase === "finishedPaused"))
-    return words(ctx, "Congratulations! The puzzle is solved.");
-  return words(ctx, vertical ? "Clues about columns" : "Clues about order");
 }
 
 export function cluePanelDescription(ctx) {

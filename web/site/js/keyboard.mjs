@@ -79,8 +79,9 @@ export function attachKeyboard(ctx, actions) {
       const el = panes[pane];
       if (!el) continue;
       const stop = target(pane);
-      const focusable =
-        pane === "board" ? el.querySelectorAll("button.candidate, .square.solved, .square[tabindex]") : el.querySelectorAll("button.clue");
+      const focusable = el.querySelectorAll(
+        pane === "board" ? "button.candidate, .square.solved, .square[tabindex]" : "button.clue",
+      );
       for (const item of focusable) if (item !== stop && item.tabIndex !== -1) item.tabIndex = -1;
       if (stop && stop.tabIndex !== 0) stop.tabIndex = 0;
     }
@@ -334,7 +335,14 @@ export function attachKeyboard(ctx, actions) {
       const button = $(id);
       if (button && !button.disabled) button.click();
     };
-    if (plain && (e.key === "p" || e.key === "P" || e.key === "Pause")) click("pause");
+    // The board and the clues hide while paused and the focus falls out of
+    // them: a key that would play there says why it does nothing.
+    const body = !e.target || e.target === document.body || e.target === document.documentElement;
+    const plays = [" ", "Enter", "Delete", "Backspace", "c", "C"].includes(e.key);
+    if (plain && body && focusPane && paused() && plays) {
+      e.preventDefault();
+      say(pauseNotice(ctx));
+    } else if (plain && (e.key === "p" || e.key === "P" || e.key === "Pause")) click("pause");
     else if (plain && (e.key === "t" || e.key === "T")) {
       e.preventDefault();
       const text = timeAndProgress(ctx);
