@@ -25,10 +25,16 @@ struct TWebText {
 };
 
 constexpr TWebText WebTexts[] = {
+    // The page's own switches and buttons.
+    {"sound", WEB_TR_NOOP("Web", "Sound")},
+    {"removeMode", WEB_TR_NOOP("Web", "Tap removes")},
+    {"close", WEB_TR_NOOP("Web", "Close")},
+    // A puzzle shared by its address.
     {"share", WEB_TR_NOOP("Web", "Share")},
     {"shareDone", WEB_TR_NOOP("Web", "The address of this puzzle is copied.")},
     {"shareByHand", WEB_TR_NOOP("Web", "Copy the address of this puzzle: %1")},
     {"badAddress", WEB_TR_NOOP("Web", "The address %1 opens no puzzle: %2")},
+    // The records the browser keeps.
     {"storageNone",
      WEB_TR_NOOP("Web",
                  "The browser keeps nothing for this page here (private mode or storage turned "
@@ -42,10 +48,8 @@ constexpr TWebText WebTexts[] = {
     {"recordLeft", WEB_TR_NOOP("Web", "The stored record %1 could not be read and is left as it is: %2")},
     {"recordNotJson", WEB_TR_NOOP("Web", "it is not valid JSON")},
     {"recordBadField", WEB_TR_NOOP("Web", "the field \"%1\" holds no valid value")},
+    // Saved games as files.
     {"fileTooBig", WEB_TR_NOOP("Web", "The file %1 is too big to be a saved game (%2 bytes; at most %3).")},
-    {"sound", WEB_TR_NOOP("Web", "Sound")},
-    {"removeMode", WEB_TR_NOOP("Web", "Tap removes")},
-    {"close", WEB_TR_NOOP("Web", "Close")},
 };
 
 }  // namespace
