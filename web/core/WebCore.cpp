@@ -14,6 +14,7 @@
 #include "ScoreLine.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -551,8 +552,11 @@ QM_EXPORT int qm_daily_number(int year, int month, int day) {
   return DailyPuzzleNumber(DailyDayOf(year, month, day));
 }
 
+// A number beyond 64 bits is still a big one (or a negative one), as the
+// desktop reads it; not a number is the first puzzle.
 QM_EXPORT int qm_clamp_number(double number) {
-  return ClampPuzzleNumber(static_cast<long long>(number));
+  return ClampPuzzleNumber(
+      static_cast<long long>(std::isnan(number) ? 0.0 : std::clamp(number, -9e18, 9e18)));
 }
 
 // "6:1234" read as the desktop reads a shared puzzle: {"size", "number"} or
