@@ -102,3 +102,10 @@ test("a game played in the core is saved and read back; a damaged one is refused
     assert.equal(core.save(), saved);
   }
 });
+
+test("a number typed for Go to is clamped as the desktop clamps it, however big", () => {
+  assert.deepEqual(
+    [1e20, -1e20, Number.NaN, 1e9, 0, 4242].map((n) => core.clampNumber(n)),
+    [999999, 1, 1, 999999, 1, 4242],
+  );
+});
