@@ -3,9 +3,11 @@
 // desktop's own). The arrows move it square by square (with Shift cell by
 // cell), a digit picks a square's candidate, Ctrl or Alt and a digit jump to
 // a column or a row, Space or Enter presses, Delete removes, C says the
-// clues that name the tile; P pauses, T says the time and the progress. A
-// key presses the cell or clue under the cursor through the same calls as
-// the mouse, so the outcomes are the mouse's own (mis-clicks included).
+// clues that name the tile; P pauses, T says the time and the progress,
+// Ctrl+H gives a clue, Ctrl+S and Ctrl+O save and open a game, Ctrl+B opens
+// the board sizes. A key presses the cell or clue under the cursor through
+// the same calls as the mouse, so the outcomes are the mouse's own
+// (mis-clicks included).
 // The focus follows the cursor: each pane has one place in the Tab order,
 // where its cursor stands.
 
@@ -350,14 +352,33 @@ export function attachKeyboard(ctx, actions) {
       showNote(null, text);
     } else if (plain && inPanes && e.key === "PageDown") click("next");
     else if (plain && inPanes && e.key === "PageUp") click("previous");
-    // A clue costs time, so no key without Ctrl takes one.
-    else if (e.ctrlKey && !e.altKey && !e.metaKey && (e.key === "h" || e.key === "H")) click("give-clue");
+    else if (e.ctrlKey && !e.altKey && !e.metaKey && !e.shiftKey) {
+      const letter = e.key.toLowerCase();
+      // A clue costs time, so no key without Ctrl takes one.
+      if (letter === "h") click("give-clue");
+      else if (letter === "s") click("save-file");
+      else if (letter === "o") click("open-file");
+      else if (letter === "b") {
+        // The board sizes, opened.
+        e.preventDefault();
+        const sizes = $("size");
+        sizes?.focus();
+        try {
+          sizes?.showPicker?.();
+        } catch {
+          // Some browsers open a list only from a click; it has the focus.
+        }
+      }
+    }
   });
 
   // The commands say their keys.
   for (const [id, keys] of [
     ["pause", "P Pause"],
     ["give-clue", "Control+H"],
+    ["save-file", "Control+S"],
+    ["open-file", "Control+O"],
+    ["size", "Control+B"],
   ])
     $(id)?.setAttribute("aria-keyshortcuts", keys);
 
