@@ -394,7 +394,8 @@ export function say(text) {
     pending.unshift(leading);
     const rest = text.slice(leading.length).trim();
     if (rest) pending.push(rest);
-  } else {
+  } else if (pending.at(-1) !== text) {
+    // The two-places rule explains itself once for each square it narrows.
     pending.push(text);
   }
   leading = null;
