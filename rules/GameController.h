@@ -234,6 +234,10 @@ class TGameController : private TPuzzleObserver {
   void ToggleClue(bool vertical, int index);
   void ShowAllClues(bool vertical);
 
+  // The number the random jump goes to, drawn from the puzzle's own random
+  // source, so the same puzzle jumps along the same numbers everywhere.
+  int RandomJumpNumber() { return static_cast<int>(Puzzle.Random.Random(MaxPuzzleNumber)) + 1; }
+
   // --- the hint display -----------------------------------------------------
   // The clue each panel has outlined (-1 for none, cleared with the clues)
   // and the deduction step explained last. The kept step names its clue by

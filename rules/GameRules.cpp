@@ -1,10 +1,12 @@
 #include "GameRules.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <system_error>
 
 void CandidateGrid(int n, int& gc, int& gr) {
   switch (n) {
@@ -98,6 +100,23 @@ void TGameClock::Add(int seconds) {
 
 int ClampPuzzleNumber(long long number) {
   return static_cast<int>(std::clamp<long long>(number, MinPuzzleNumber, MaxPuzzleNumber));
+}
+
+int ParsePuzzleNumber(std::string_view text) {
+  const auto blank = [](char ch) { return ch == ' ' || (ch >= '\t' && ch <= '\r'); };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  const bool negative = !text.empty() && text.front() == '-';
+  std::string_view digits = text;
+  if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+  if (digits.empty() ||
+      !std::all_of(digits.begin(), digits.end(), [](char ch) { return ch >= '0' && ch <= '9'; }))
+    return MinPuzzleNumber;
+  long long value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  // Digits beyond 64 bits are still a number, just a big one.
+  if (error == std::errc::result_out_of_range) return negative ? MinPuzzleNumber : MaxPuzzleNumber;
+  return ClampPuzzleNumber(negative ? -value : value);
 }
 
 std::int32_t ScoreFor(std::int32_t size, std::int32_t time, std::int32_t errors, std::int32_t clues) {

@@ -3,6 +3,7 @@
 #include "GameFacts.h"
 
 #include <cstdint>
+#include <string_view>
 
 // The game's rules in standard C++ (no Qt), so that any front end can share
 // them: board geometry and hit tests, what a press on a candidate does, the
@@ -69,6 +70,10 @@ struct TGameClock {
 };
 
 int ClampPuzzleNumber(long long number);
+// A puzzle number as the player types it for "Go to": blanks around it
+// ignored, an optional sign and digits, clamped into the puzzle numbers
+// (digits beyond 64 bits too); anything else is the first puzzle.
+int ParsePuzzleNumber(std::string_view text);
 
 // What mistakes cost at a difficulty of 0..10, in seconds: a mis-click its
 // difficulty, a clue asked for twice that and 10 more.

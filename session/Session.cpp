@@ -180,7 +180,7 @@ bool TSession::AskPuzzleNumber() {
                             .arg(MaxPuzzleNumber),
                         text))
     return false;
-  GoTo(ParsePuzzleNumber(text));
+  GoTo(ParsePuzzleNumber(text.toStdString()));
   return true;
 }
 
@@ -196,7 +196,7 @@ void TSession::StepOn(int count) {
 
 void TSession::RandomJump() {
   if (!MayDropGame()) return;
-  SetNumber(static_cast<int>(GameControl.Puzzle.Random.Random(MaxPuzzleNumber)) + 1);
+  SetNumber(GameControl.RandomJumpNumber());
 }
 
 void TSession::PuzzleOfTheDay() {

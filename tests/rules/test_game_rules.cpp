@@ -75,6 +75,13 @@ TEST(GameClock, CountsWholeSecondsAndMessageAge) {
 TEST(PuzzleNumbers, NumbersAreClampedAndSizesListed) {
   EXPECT_EQ(ClampPuzzleNumber(0), 1);
   EXPECT_EQ(ClampPuzzleNumber(1234567890123LL), 999999);
+  // Typed for "Go to": junk is the first puzzle, huge digits the last.
+  EXPECT_EQ(ParsePuzzleNumber(" 4242\t"), 4242);
+  EXPECT_EQ(ParsePuzzleNumber("+7"), 7);
+  EXPECT_EQ(ParsePuzzleNumber("12.5"), 1);
+  EXPECT_EQ(ParsePuzzleNumber("0x10"), 1);
+  EXPECT_EQ(ParsePuzzleNumber("99999999999999999999999"), 999999);
+  EXPECT_EQ(ParsePuzzleNumber("-99999999999999999999999"), 1);
   EXPECT_EQ(IndexForSize(8), 3);
   EXPECT_EQ(IndexForSize(17), -1);  // candidate sets hold 16 tiles
   EXPECT_EQ(SizeForIndex(5), 10);

@@ -559,6 +559,16 @@ QM_EXPORT int qm_clamp_number(double number) {
       static_cast<long long>(std::isnan(number) ? 0.0 : std::clamp(number, -9e18, 9e18)));
 }
 
+// The text typed for "Go to" as the desktop reads it.
+QM_EXPORT int qm_parse_number(const char* text) {
+  return ParsePuzzleNumber(text ? text : "");
+}
+
+// The number the random jump goes to, as the desktop draws it.
+QM_EXPORT int qm_random_number() {
+  return Core().Game.RandomJumpNumber();
+}
+
 // "6:1234" read as the desktop reads a shared puzzle: {"size", "number"} or
 // {"problem": "size" | "number" | "difficulty" | "form"}.
 QM_EXPORT const char* qm_read_address(const char* text) {

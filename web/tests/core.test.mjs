@@ -103,7 +103,11 @@ test("a game played in the core is saved and read back; a damaged one is refused
   }
 });
 
-test("a number typed for Go to is clamped as the desktop clamps it, however big", () => {
+test("a number typed for Go to is read as the desktop reads it, however big or odd", () => {
+  assert.deepEqual(
+    [" 4242 ", "+7", "-3", "12.5", "abc", "", "1e5", "99999999999999999999999"].map((t) => core.parseNumber(t)),
+    [4242, 7, 1, 1, 1, 1, 1, 999999],
+  );
   assert.deepEqual(
     [1e20, -1e20, Number.NaN, 1e9, 0, 4242].map((n) => core.clampNumber(n)),
     [999999, 1, 1, 999999, 1, 4242],

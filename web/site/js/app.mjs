@@ -657,7 +657,6 @@ async function main() {
 
   // --- the toolbar ------------------------------------------------------------------
 
-  const randomNumber = () => (crypto.getRandomValues(new Uint32Array(1))[0] % 999999) + 1;
   const on = (id, f) => $(id)?.addEventListener("click", f);
   on("give-clue", () => {
     completion.stop();
@@ -669,15 +668,13 @@ async function main() {
   on("previous", () => setUp(ctx.state.size, ctx.state.number - 1));
   on("next", () => setUp(ctx.state.size, ctx.state.number + 1));
   const goTo = () => {
-    const value = Number.parseInt($("number").value, 10);
-    if (Number.isFinite(value)) setUp(ctx.state.size, value);
-    else $("number").value = String(ctx.state.number);
+    setUp(ctx.state.size, core.parseNumber($("number").value));
   };
   on("go-to", goTo);
   $("number").addEventListener("keydown", (e) => {
     if (e.key === "Enter") goTo();
   });
-  on("random", () => setUp(ctx.state.size, randomNumber()));
+  on("random", () => setUp(ctx.state.size, core.randomNumber()));
   on("daily", () => {
     const today = new Date();
     setUp(ctx.state.size, core.dailyNumber(today.getFullYear(), today.getMonth() + 1, today.getDate()));

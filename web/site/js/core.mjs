@@ -63,6 +63,10 @@ export function wrapCore(M) {
     // --- puzzle numbers ------------------------------------------------------
     dailyNumber: (year, month, day) => M._qm_daily_number(year, month, day),
     clampNumber: (number) => M._qm_clamp_number(number),
+    // The text typed for "Go to" as a puzzle number, junk the first puzzle.
+    parseNumber: (typed) => withText(typed, (at) => M._qm_parse_number(at)),
+    // The random jump's number, drawn as the desktop draws it.
+    randomNumber: () => M._qm_random_number(),
     // "6:1234": {size, number} or {problem: "form" | "size" | "number"}.
     readAddress: (address) => withText(address, (at) => json(M._qm_read_address(at))),
     // The puzzle tool's JSON line for a request (a puzzle apart from the game).
