@@ -2060,6 +2060,65 @@ Programms, sonst aus ../share/quillmere daneben.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Tap removes</source>
+        <translation>Tippen entfernt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>The address of this puzzle is copied.</source>
+        <translation>Die Adresse dieses Rätsels ist kopiert.</translation>
+    </message>
+    <message>
+        <source>Copy the address of this puzzle: %1</source>
+        <translation>Kopieren Sie die Adresse dieses Rätsels: %1</translation>
+    </message>
+    <message>
+        <source>The address %1 opens no puzzle: %2</source>
+        <translation>Die Adresse %1 öffnet kein Rätsel: %2</translation>
+    </message>
+    <message>
+        <source>The browser keeps nothing for this page here (private mode or storage turned off): scores and games last only while it is open.</source>
+        <translation>Der Browser speichert für diese Seite hier nichts (privater Modus oder Speicher abgeschaltet): Ergebnisse und Spiele bleiben nur erhalten, solange sie geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s storage for this page is full: the latest records are kept only while the page is open.</source>
+        <translation>Der Speicher des Browsers für diese Seite ist voll: Die neuesten Daten bleiben nur erhalten, solange die Seite geöffnet ist.</translation>
+    </message>
+    <message>
+        <source>The stored record %1 could not be read and is kept aside as %2: %3</source>
+        <translation>Der gespeicherte Eintrag %1 konnte nicht gelesen werden und wird als %2 aufbewahrt: %3</translation>
+    </message>
+    <message>
+        <source>The stored record %1 could not be read and is left as it is: %2</source>
+        <translation>Der gespeicherte Eintrag %1 konnte nicht gelesen werden und bleibt unverändert: %2</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON</source>
+        <translation>es ist kein gültiges JSON</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; holds no valid value</source>
+        <translation>das Feld „%1“ enthält keinen gültigen Wert</translation>
+    </message>
+    <message>
+        <source>The file %1 is too big to be a saved game (%2 bytes; at most %3).</source>
+        <translation>Die Datei %1 ist zu groß für ein gespeichertes Spiel (%2 Bytes; höchstens %3).</translation>
+    </message>
+</context>
+<context>
     <name>WindowLinks</name>
     <message>
         <source>No web browser or other program to open this link was found:<byte value="xd"/>%1<byte value="xd"/>Please open it in a web browser yourself.</source>

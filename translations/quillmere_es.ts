@@ -2060,6 +2060,65 @@ programa; si no, de ../share/quillmere junto a ella.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Tap removes</source>
+        <translation>Tocar quita</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>The address of this puzzle is copied.</source>
+        <translation>La dirección de este acertijo está copiada.</translation>
+    </message>
+    <message>
+        <source>Copy the address of this puzzle: %1</source>
+        <translation>Copia la dirección de este acertijo: %1</translation>
+    </message>
+    <message>
+        <source>The address %1 opens no puzzle: %2</source>
+        <translation>La dirección %1 no abre ningún acertijo: %2</translation>
+    </message>
+    <message>
+        <source>The browser keeps nothing for this page here (private mode or storage turned off): scores and games last only while it is open.</source>
+        <translation>El navegador no guarda nada de esta página aquí (modo privado o almacenamiento desactivado): las puntuaciones y las partidas duran solo mientras esté abierta.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s storage for this page is full: the latest records are kept only while the page is open.</source>
+        <translation>El almacenamiento del navegador para esta página está lleno: los últimos registros se guardan solo mientras la página esté abierta.</translation>
+    </message>
+    <message>
+        <source>The stored record %1 could not be read and is kept aside as %2: %3</source>
+        <translation>El registro guardado %1 no se pudo leer y se aparta como %2: %3</translation>
+    </message>
+    <message>
+        <source>The stored record %1 could not be read and is left as it is: %2</source>
+        <translation>El registro guardado %1 no se pudo leer y se deja como está: %2</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON</source>
+        <translation>no es JSON válido</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; holds no valid value</source>
+        <translation>el campo «%1» no tiene ningún valor válido</translation>
+    </message>
+    <message>
+        <source>The file %1 is too big to be a saved game (%2 bytes; at most %3).</source>
+        <translation>El archivo %1 es demasiado grande para ser una partida guardada (%2 bytes; como mucho %3).</translation>
+    </message>
+</context>
+<context>
     <name>WindowLinks</name>
     <message>
         <source>No web browser or other program to open this link was found:<byte value="xd"/>%1<byte value="xd"/>Please open it in a web browser yourself.</source>

@@ -2060,6 +2060,65 @@ sinon de ../share/quillmere à côté de celui-ci.
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Tap removes</source>
+        <translation>Toucher retire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>The address of this puzzle is copied.</source>
+        <translation>L’adresse de cette énigme est copiée.</translation>
+    </message>
+    <message>
+        <source>Copy the address of this puzzle: %1</source>
+        <translation>Copiez l’adresse de cette énigme&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The address %1 opens no puzzle: %2</source>
+        <translation>L’adresse %1 n’ouvre aucune énigme&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The browser keeps nothing for this page here (private mode or storage turned off): scores and games last only while it is open.</source>
+        <translation>Le navigateur ne conserve rien pour cette page ici (navigation privée ou stockage désactivé)&#xa0;: les scores et les parties ne durent que tant qu’elle est ouverte.</translation>
+    </message>
+    <message>
+        <source>The browser&apos;s storage for this page is full: the latest records are kept only while the page is open.</source>
+        <translation>Le stockage du navigateur pour cette page est plein&#xa0;: les derniers enregistrements ne sont conservés que tant que la page est ouverte.</translation>
+    </message>
+    <message>
+        <source>The stored record %1 could not be read and is kept aside as %2: %3</source>
+        <translation>L’enregistrement %1 n’a pas pu être lu et est mis de côté sous %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>The stored record %1 could not be read and is left as it is: %2</source>
+        <translation>L’enregistrement %1 n’a pas pu être lu et reste tel quel&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not valid JSON</source>
+        <translation>ce n’est pas du JSON valide</translation>
+    </message>
+    <message>
+        <source>the field &quot;%1&quot; holds no valid value</source>
+        <translation>le champ «&#xa0;%1&#xa0;» ne contient aucune valeur valide</translation>
+    </message>
+    <message>
+        <source>The file %1 is too big to be a saved game (%2 bytes; at most %3).</source>
+        <translation>Le fichier %1 est trop gros pour être une partie sauvegardée (%2 octets&#xa0;; au plus %3).</translation>
+    </message>
+</context>
+<context>
     <name>WindowLinks</name>
     <message>
         <source>No web browser or other program to open this link was found:<byte value="xd"/>%1<byte value="xd"/>Please open it in a web browser yourself.</source>
