@@ -6,8 +6,11 @@
 // region. Every text is the desktop's own, looked up in the player's
 // language; ctx = {catalog, tiles, state, core, records?}.
 
+import { fill } from "./i18n.mjs";
+import { hasCandidate } from "./board.mjs";
+
 // The board sizes as the desktop's size list names them.
-const sizeNames = {
+export const sizeNames = {
   4: "4 x 4 (Easiest)",
   5: "5 x 5 (Easy)",
   6: "6 x 6 (Medium)",
@@ -63,12 +66,6 @@ export function arg(source, values) {
   return source.replace(/%(\d{1,2})/g, (all, k) => value.get(Number(k)) ?? all);
 }
 
-// A template with placeholder k replaced by values[k - 1] (an empty text
-// where there is none), as the hint pane fills its closing part.
-function fillTemplate(source, values) {
-  return source.replace(/%([1-9])/g, (all, k) => String(values[Number(k) - 1] ?? ""));
-}
-
 // --- the words -----------------------------------------------------------------
 
 // A tile's name as the tile set gives it, translated.
@@ -105,8 +102,6 @@ function squareAt(state, c, r) {
   }
   return { mask, solved: solved === 1, tile };
 }
-
-const hasCandidate = (mask, t) => ((mask >> t) & 1) === 1;
 
 // "Column 3, Animals: Dog" once solved, "Column 3, Animals: Dog or Cat"
 // before.
@@ -203,7 +198,7 @@ export function stepText(ctx, step) {
     const [c, r] = step.square;
     const tile = step.removedTile || step.placedTile;
     const row = rowName(ctx, r);
-    text += fillTemplate(tr(ctx, "Hints", step.removedTile ? stepRemovedHint : stepPlacedHint), [
+    text += fill(tr(ctx, "Hints", step.removedTile ? stepRemovedHint : stepPlacedHint), [
       tileName(ctx, r, tile),
       String(c),
       row,

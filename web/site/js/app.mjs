@@ -3,30 +3,33 @@
 // No rule of the game is decided here.
 
 import { loadCore } from "./core.mjs";
-import { Catalog, fill, formatMessage, loadCatalog, pickLanguage } from "./i18n.mjs";
-import { Board, squareOf, hasCandidate, showPicture, tilePicture } from "./board.mjs";
+import { fill, stripShortcut } from "./i18n.mjs";
+import { Board } from "./board.mjs";
 import { CluePanel } from "./clues.mjs";
 import { showHint } from "./hints.mjs";
 import { Sounds } from "./sounds.mjs";
 import { Completion } from "./effects.mjs";
+import { EnlargedSquare } from "./enlarged.mjs";
+import { Congratulations } from "./congratulations.mjs";
+import {
+  announce,
+  boardLabel,
+  candidateName,
+  clueSentence,
+  progressText,
+  say,
+  sizeNames,
+  squareName,
+  timeText,
+} from "./a11y.mjs";
+import { attachKeyboard } from "./keyboard.mjs";
+import { startLanguage } from "./language.mjs";
+import { browserStorage, openRecords } from "./records.mjs";
+import { showRecords } from "./records-view.mjs";
+import { copyAddress, followAddresses, shareText, shareUrl } from "./share.mjs";
+import { openGameFile, saveGameFile } from "./files.mjs";
 
 const $ = (id) => document.getElementById(id);
-
-// The board sizes in the desktop's list, with its names for them.
-const boardSizes = [
-  [4, "4 x 4 (Easiest)"],
-  [5, "5 x 5 (Easy)"],
-  [6, "6 x 6 (Medium)"],
-  [8, "8 x 8 (Hard)"],
-  [9, "9 x 9 (Harder)"],
-  [10, "10 x 10 (Very Hard)"],
-];
-const defaultSize = 6;
-const defaultDifficulty = 5;
-const guestName = "Guest";
-// A square of these sizes opens enlarged when tapped on a narrow screen.
-const enlargedSizes = 9;
-const narrowScreen = "(max-width: 599px)";
 
 // The labels the desktop has: element id -> [context, source]; "&" marks
 // the desktop's shortcut letter and is left out.
@@ -51,7 +54,8 @@ const labels = {
   "clues-vertical-label": ["Accessibility", "Clues about columns"],
   paused: ["TMainForm", "Your game is PAUSED"],
   "congratulations-title": ["MainForm", "CONGRATULATIONS!"],
-  "congratulations-close": ["MainForm", "Click here to continue"],
+  "congratulations-records": ["MainForm", "Click here to continue"],
+  "congratulations-close": ["TScoreForm", "Close"],
   title: ["MainForm", "Quillmere - Logic Challenge"],
   "menu-puzzle-label": ["MainForm", "&Puzzle"],
   "menu-file-label": ["MainForm", "&File"],
@@ -65,17 +69,6 @@ const webLabels = {
   "enlarged-close": "close",
 };
 
-const stripShortcut = (text) => text.replace(/&(&?)/g, "$1");
-
-// A module of another part of the page, or null while it is not there.
-async function optional(path) {
-  try {
-    return await import(path);
-  } catch {
-    return null;
-  }
-}
-
 async function fetchJson(path, fallback) {
   try {
     const response = await fetch(path);
@@ -85,68 +78,14 @@ async function fetchJson(path, fallback) {
   }
 }
 
-// Records kept for this visit only, for a page without its records module.
-function memoryRecords() {
-  let prefs = {
-    language: "",
-    size: defaultSize,
-    difficulty: defaultDifficulty,
-    sound: false,
-    timed: true,
-    player: guestName,
-    numbers: {},
-  };
-  const games = new Map();
-  return {
-    problems: [],
-    prefs: () => prefs,
-    setPrefs: (partial) => {
-      prefs = { ...prefs, ...partial, numbers: { ...prefs.numbers, ...(partial.numbers ?? {}) } };
-    },
-    savedGame: (size) => games.get(size) ?? null,
-    setSavedGame: (size, text) => (text === null ? games.delete(size) : games.set(size, text)),
-    keepAside: () => {},
-    addFinish: () => null,
-    scores: () => [],
-    stats: () => ({}),
-  };
-}
-
 async function main() {
   const core = await loadCore(globalThis.QuillmereCore);
   const [tiles, languages] = await Promise.all([
     fetchJson("tiles.json", { rows: [], tiles: [] }),
     fetchJson("i18n/languages.json", ["en"]),
   ]);
-  const [recordsModule, a11y, keyboard, language, share, files, recordsView] = await Promise.all([
-    optional("./records.mjs"),
-    optional("./a11y.mjs"),
-    optional("./keyboard.mjs"),
-    optional("./language.mjs"),
-    optional("./share.mjs"),
-    optional("./files.mjs"),
-    optional("./records-view.mjs"),
-  ]);
-
-  let records = null;
-  if (recordsModule?.openRecords) {
-    try {
-      const storage = recordsModule.browserStorage ? recordsModule.browserStorage() : globalThis.localStorage;
-      records = recordsModule.openRecords(storage, core);
-    } catch (error) {
-      console.error(error);
-    }
-  }
-  records ??= memoryRecords();
-  const prefs = () => records.prefs() ?? {};
-
-  const languageCode = pickLanguage(languages, prefs().language, navigator.languages);
-  let catalog;
-  try {
-    catalog = await loadCatalog(languageCode);
-  } catch {
-    catalog = await loadCatalog("en").catch(() => new Catalog("en"));
-  }
+  const records = openRecords(browserStorage(), core);
+  const prefs = () => records.prefs();
   const webTexts = core.webTexts();
 
   // What the other parts of the page are given: the game and its words.
@@ -154,50 +93,43 @@ async function main() {
     core,
     tiles,
     records,
-    catalog,
+    catalog: await startLanguage(languages, prefs().language, changeLanguage),
     state: core.state(),
     notice: (text) => notice(text),
     apply: (reply) => run(reply),
   };
+  records.setCatalog(ctx.catalog);
   const tr = (context, source, count) => ctx.catalog.tr(context, source, count);
-  const web = (key) => tr("Web", webTexts[key] ?? key);
-  const call = (f, ...args) => {
-    try {
-      return f ? f(ctx, ...args) : null;
-    } catch (error) {
-      console.error(error);
-      return null;
-    }
-  };
-  const say = (text) => {
-    if (!text) return;
-    if (a11y?.say) a11y.say(text);
-    else $("live").textContent = text;
-  };
+  const web = (key) => tr("Web", webTexts[key]);
 
   const sounds = new Sounds();
-  sounds.on = prefs().sound !== false;
+  sounds.on = prefs().sound;
 
   // --- the views -----------------------------------------------------------
 
   const board = new Board($("board"), {
     names: {
-      square: (c, r) => call(a11y?.squareName, c, r),
-      candidate: (c, r, q) => call(a11y?.candidateName, c, r, q),
+      square: (c, r) => squareName(ctx, c, r),
+      candidate: (c, r, q) => candidateName(ctx, c, r, q),
     },
     onPress: (c, r, q, right, element) => press(c, r, q, right, element),
-    onTapSquare: (c, r) => openEnlarged(c, r),
+    onTapSquare: (c, r) => enlarged.open(c, r),
     removeMode: () => removeMode,
   });
   const panels = [false, true].map(
     (vertical) =>
       new CluePanel($(vertical ? "clues-vertical" : "clues-horizontal"), vertical, {
-        sentence: (index) => call(a11y?.clueSentence, vertical, index),
+        sentence: (index) => clueSentence(ctx, vertical, index),
         onToggle: (index) => toggleClue(vertical, index),
         onHover: (index) => explainClue(vertical, index),
       }),
   );
   const completion = new Completion($("board"), () => board.startPicture());
+  const enlarged = new EnlargedSquare(ctx, {
+    press: (c, r, q, right) => press(c, r, q, right, board.square(c, r)),
+    removeMode: () => removeMode,
+  });
+  const congratulations = new Congratulations(ctx, records);
 
   let removeMode = false;
   let pressedElement = null; // where the last board press was, for the message
@@ -205,7 +137,6 @@ async function main() {
   let explained = ""; // the clue the pane explains, as "vertical:index:shown"
   let savedAt = 0;
   let penaltyTimer = 0;
-  let enlarged = null; // the square shown enlarged, {c, r}
 
   function notice(text) {
     const el = $("notice");
@@ -215,25 +146,20 @@ async function main() {
   function relabel() {
     document.documentElement.lang = ctx.catalog.language || "en";
     for (const [id, [context, source]] of Object.entries(labels)) {
-      const el = $(id);
-      if (el) el.textContent = stripShortcut(tr(context, source));
+      $(id).textContent = stripShortcut(tr(context, source));
     }
-    for (const [id, key] of Object.entries(webLabels)) {
-      const el = $(id);
-      if (el && webTexts[key]) el.textContent = web(key);
-    }
+    for (const [id, key] of Object.entries(webLabels)) $(id).textContent = web(key);
     document.title = stripShortcut(tr("MainForm", "Quillmere - Logic Challenge"));
     const size = $("size");
-    const chosen = ctx.state?.size ?? prefs().size ?? defaultSize;
     size.replaceChildren(
-      ...boardSizes.map(([n, text]) => {
+      ...Object.entries(sizeNames).map(([n, text]) => {
         const option = document.createElement("option");
-        option.value = String(n);
+        option.value = n;
         option.textContent = tr("BoardSizes", text);
         return option;
       }),
     );
-    size.value = String(chosen);
+    size.value = String(ctx.state.size);
     const difficulty = $("difficulty");
     if (!difficulty.options.length) {
       for (let d = 0; d <= 10; ++d) {
@@ -243,35 +169,13 @@ async function main() {
         difficulty.append(option);
       }
     }
-    const label = call(a11y?.boardLabel);
-    if (label) $("board").setAttribute("aria-label", label);
-    else $("board").setAttribute("aria-label", tr("Accessibility", "Board"));
-  }
-
-  function timeText(seconds) {
-    if (prefs().timed === false || seconds < 0) return tr("Session", "Untimed");
-    const two = (n) => String(n).padStart(2, "0");
-    return fill(tr("Session", "Time: %1:%2:%3"), [
-      String(Math.floor(seconds / 3600)),
-      two(Math.floor(seconds / 60) % 60),
-      two(seconds % 60),
-    ]);
-  }
-
-  function progressText(state) {
-    const n = state.size;
-    const percent = n > 0 ? (state.solvedCount * 100) / (n * n) : 0;
-    const locale = ctx.catalog.language || "en";
-    return fill(tr("Session", "%1 (%2%) complete"), [
-      new Intl.NumberFormat(locale).format(state.solvedCount),
-      new Intl.NumberFormat(locale, { minimumFractionDigits: 1, maximumFractionDigits: 1 }).format(percent),
-    ]);
+    $("board").setAttribute("aria-label", boardLabel(ctx));
   }
 
   function drawInfo() {
     const state = ctx.state;
-    $("clock").textContent = timeText(state.seconds);
-    $("progress").textContent = progressText(state);
+    $("clock").textContent = timeText(ctx, state.seconds);
+    $("progress").textContent = progressText(ctx, state);
     $("puzzle-title").textContent = fill(tr("MainForm", "Puzzle No. %1"), [String(state.number)]);
     const number = $("number");
     if (document.activeElement !== number) number.value = String(state.number);
@@ -310,7 +214,7 @@ async function main() {
   // desktop sizes its panel's tiles, within what reads and what fits.
   function fitClues() {
     const list = $("clues-vertical");
-    const count = ctx.state?.vertical?.length ?? 0;
+    const count = ctx.state.vertical.length;
     if (!count || !list.clientWidth) return;
     const gap = 6;
     const border = 4;
@@ -346,7 +250,7 @@ async function main() {
       completion.stop();
       hideMessage();
       hideMarker();
-      closeEnlarged();
+      enlarged.close();
       $("hint").replaceChildren();
       explained = "";
       stepShown = false;
@@ -359,7 +263,7 @@ async function main() {
       if (clues || squares.length) for (const panel of panels) panel.render(ctx.state);
     }
     drawInfo();
-    if (enlarged) drawEnlarged();
+    enlarged.redraw();
     for (const event of events) {
       switch (event.type) {
         case "clock":
@@ -380,7 +284,7 @@ async function main() {
         default:
           break;
       }
-      say(call(a11y?.announce, event));
+      say(announce(ctx, event));
     }
     keepGame(keep);
     return reply;
@@ -522,142 +426,43 @@ async function main() {
     explainClue(vertical, index, true);
   }
 
-  function setUp(size, number, difficulty = ctx.state?.difficulty ?? defaultDifficulty) {
+  function setUp(size, number, difficulty = ctx.state.difficulty) {
     const n = core.clampNumber(number);
-    $("congratulations").open && $("congratulations").close();
+    congratulations.close();
     run(core.setUp(size, n, difficulty));
-    const numbers = { ...(prefs().numbers ?? {}) };
-    numbers[size] = n;
-    records.setPrefs({ size, difficulty, numbers });
+    records.setPrefs({ size, difficulty, numbers: { [size]: n } });
     keepGame(true);
   }
 
   // The game of a size: its saved game if there is one that reads, else
   // the player's puzzle of that size.
   function startSize(size) {
-    let reply = null;
-    if (records.restoreGame) {
-      // A game that does not read is kept aside and reported by the records.
-      reply = records.restoreGame(size);
-    } else {
-      const saved = records.savedGame(size);
-      reply = saved ? core.load(saved) : null;
-      if (reply?.error) notice(formatMessage(ctx.catalog, reply.error).replace(/\s*[\r\n]+\s*/g, " "));
-    }
+    // A game that does not read is kept aside and reported by the records.
+    const reply = records.restoreGame(size);
     if (reply && !reply.error) {
       run(reply);
       if (ctx.state.size === size) {
-        records.setPrefs({ size, numbers: { ...(prefs().numbers ?? {}), [size]: ctx.state.number } });
+        records.setPrefs({ size, numbers: { [size]: ctx.state.number } });
         return;
       }
     }
-    const number = prefs().numbers?.[size] ?? 1;
-    setUp(size, number, prefs().difficulty ?? defaultDifficulty);
+    setUp(size, prefs().numbers[size] ?? 1, prefs().difficulty);
   }
 
   function completed(event) {
-    const finish = {
-      number: event.number,
-      size: event.size,
-      time: event.time,
-      errors: event.errors,
-      clues: event.clues,
-      difficulty: event.difficulty,
-      score: event.score,
-    };
-    const player = prefs().player || guestName;
-    let line = null;
-    try {
-      line = records.addFinish(finish, player);
-    } catch (error) {
-      console.error(error);
-    }
-    $("score-line").textContent = line || core.scoreLine(finish, player);
+    const { number, size, time, errors, clues, difficulty, score } = event;
+    const finish = { number, size, time, errors, clues, difficulty, score };
+    const line = records.addFinish(finish);
     hideMessage();
     hideMarker();
-    closeEnlarged();
-    const dialog = $("congratulations");
-    if (!dialog.open) dialog.showModal();
+    enlarged.close();
+    congratulations.show(finish, line);
     completion.start();
-  }
-
-  // --- the enlarged square ------------------------------------------------------
-
-  function openEnlarged(c, r) {
-    const state = ctx.state;
-    if (state.size < enlargedSizes || !matchMedia(narrowScreen).matches) return false;
-    if (squareOf(state, c, r).solved || state.phase !== "playing") return false;
-    enlarged = { c, r };
-    drawEnlarged();
-    const dialog = $("enlarged");
-    if (!dialog.open) dialog.showModal();
-    return true;
-  }
-
-  function drawEnlarged() {
-    const { c, r } = enlarged;
-    const state = ctx.state;
-    const { mask, solved } = squareOf(state, c, r);
-    if (solved || state.phase !== "playing") {
-      closeEnlarged();
-      return;
-    }
-    const holder = $("enlarged-square");
-    holder.style.setProperty("--gc", String(state.gridColumns));
-    holder.style.setProperty("--gr", String(state.gridRows));
-    holder.dataset.c = String(c);
-    holder.dataset.r = String(r);
-    const label = call(a11y?.squareName, c, r);
-    if (label) holder.setAttribute("aria-label", label);
-    const buttons = [];
-    for (let q = 1; q <= state.size; ++q) {
-      const button = document.createElement("button");
-      button.type = "button";
-      button.className = "candidate";
-      button.dataset.q = String(q);
-      showPicture(button, tilePicture(r, q));
-      button.classList.toggle("removed", !hasCandidate(mask, q));
-      const name = call(a11y?.candidateName, c, r, q);
-      if (name) button.setAttribute("aria-label", name);
-      buttons.push(button);
-    }
-    holder.replaceChildren(...buttons);
-  }
-
-  function closeEnlarged() {
-    enlarged = null;
-    const dialog = $("enlarged");
-    if (dialog.open) dialog.close();
-  }
-
-  {
-    const holder = $("enlarged-square");
-    // A tap acts as on the board; a long press (the browser's context menu
-    // on touch) removes.
-    holder.addEventListener("click", (e) => {
-      const button = e.target.closest("button.candidate");
-      if (!button || !enlarged) return;
-      const { c, r } = enlarged;
-      press(c, r, Number(button.dataset.q), removeMode, board.square(c, r));
-    });
-    holder.addEventListener("contextmenu", (e) => {
-      e.preventDefault();
-      const button = e.target.closest("button.candidate");
-      if (!button || !enlarged) return;
-      const { c, r } = enlarged;
-      press(c, r, Number(button.dataset.q), true, board.square(c, r));
-    });
-    $("enlarged-close").addEventListener("click", closeEnlarged);
-    // A press on the dimmed page around the window closes it.
-    $("enlarged").addEventListener("click", (e) => {
-      if (e.target === e.currentTarget) closeEnlarged();
-    });
-    $("enlarged").addEventListener("close", () => (enlarged = null));
   }
 
   // --- the toolbar ------------------------------------------------------------------
 
-  const on = (id, f) => $(id)?.addEventListener("click", f);
+  const on = (id, f) => $(id).addEventListener("click", f);
   on("give-clue", () => {
     completion.stop();
     if (!ctx.state.mayGiveClue) return;
@@ -700,22 +505,14 @@ async function main() {
   });
   on("show-all-horizontal", () => run(core.showAllClues(false)));
   on("show-all-vertical", () => run(core.showAllClues(true)));
-  on("congratulations-close", () => $("congratulations").close());
   $("congratulations").addEventListener("close", () => completion.stop());
-
-  // Parts of other developers of the page, when they are there.
-  if (share?.copyAddress) {
-    on("share", async () => {
-      const url = share.shareUrl
-        ? share.shareUrl(ctx.state.size, ctx.state.number)
-        : `${location.origin}${location.pathname}${share.addressOf(ctx.state.size, ctx.state.number)}`;
-      const copied = await share.copyAddress(url);
-      notice(share.shareText ? share.shareText(ctx.catalog, copied, url) : url);
-    });
-  }
-  if (files?.saveGameFile) on("save-file", () => files.saveGameFile(ctx));
-  if (files?.openGameFile) on("open-file", () => files.openGameFile(ctx));
-  if (recordsView?.showRecords) on("records", () => recordsView.showRecords(ctx, records));
+  on("share", async () => {
+    const url = shareUrl(ctx.state.size, ctx.state.number);
+    notice(shareText(ctx.catalog, await copyAddress(url), url));
+  });
+  on("save-file", () => saveGameFile(ctx));
+  on("open-file", () => openGameFile(ctx));
+  on("records", () => showRecords(ctx, records));
 
   // A press anywhere but on a candidate takes the message away (at the
   // core's next tick); a press anywhere but on "Give me a clue!" takes the
@@ -777,85 +574,52 @@ async function main() {
 
   // --- language ------------------------------------------------------------------
 
-  const changeLanguage = (next) => {
-    if (!next?.tr) return;
+  function changeLanguage(next) {
     ctx.catalog = next;
-    records.setCatalog?.(next);
+    records.setCatalog(next);
     records.setPrefs({ language: next.language });
     relabel();
     drawAll();
     if (!stepShown) $("hint").replaceChildren();
     explained = "";
-  };
-  records.setCatalog?.(catalog);
-  if (language?.startLanguage) {
-    try {
-      const started = await language.startLanguage(languages, languageCode, changeLanguage);
-      if (started?.tr) ctx.catalog = started;
-    } catch (error) {
-      console.error(error);
-    }
-  } else {
-    // Until the language menu has its own part: the codes, a change at once.
-    const select = $("language");
-    select.replaceChildren(
-      ...languages.map((code) => {
-        const option = document.createElement("option");
-        option.value = code;
-        option.textContent = code.toUpperCase();
-        return option;
-      }),
-    );
-    select.value = languageCode;
-    select.addEventListener("change", () => {
-      loadCatalog(select.value).then(changeLanguage, (error) => console.error(error));
-    });
   }
 
   // --- the first puzzle -------------------------------------------------------------
 
   relabel();
-  core.setTimed(prefs().timed !== false);
+  core.setTimed(prefs().timed);
   // A kept game holds no difficulty: it is the player's, as for a new puzzle.
-  core.setDifficulty(prefs().difficulty ?? defaultDifficulty);
+  core.setDifficulty(prefs().difficulty);
   ctx.state = core.state();
-  records.setCatalog?.(ctx.catalog);
   // What the start has to report (records that did not read, a bad
   // address) shows together once the first puzzle is there.
   let starting = true;
   const startNotes = [];
-  let sizeChosen = Number(prefs().size);
-  if (!boardSizes.some(([n]) => n === sizeChosen)) sizeChosen = defaultSize;
   let opened = false;
-  if (share?.followAddresses) {
-    share.followAddresses(
-      core,
-      () => ctx.catalog,
-      ({ size, number }) => {
-        opened = true;
-        if (!starting) notice("");
-        // The puzzle on the board, or the game kept for its size, goes on.
-        const here = () => ctx.state?.size === size && ctx.state?.number === number;
-        if (!starting && here()) return;
-        const kept = records.restoreGame?.(size);
-        if (kept && !kept.error) {
-          run(kept);
-          if (here()) {
-            records.setPrefs({ size, numbers: { ...(prefs().numbers ?? {}), [size]: number } });
-            return;
-          }
+  followAddresses(
+    core,
+    () => ctx.catalog,
+    ({ size, number }) => {
+      opened = true;
+      if (!starting) notice("");
+      // The puzzle on the board, or the game kept for its size, goes on.
+      const here = () => ctx.state.size === size && ctx.state.number === number;
+      if (!starting && here()) return;
+      const kept = records.restoreGame(size);
+      if (kept && !kept.error) {
+        run(kept);
+        if (here()) {
+          records.setPrefs({ size, numbers: { [size]: number } });
+          return;
         }
-        setUp(size, number, ctx.state?.difficulty ?? prefs().difficulty ?? defaultDifficulty);
-      },
-      (text) => (starting ? startNotes.push(text) : notice(text)),
-    );
-  }
-  if (!opened) startSize(sizeChosen);
+      }
+      setUp(size, number);
+    },
+    (text) => (starting ? startNotes.push(text) : notice(text)),
+  );
+  if (!opened) startSize(prefs().size);
   starting = false;
-  const problems = [
-    ...(records.problems ?? []).map((p) => (typeof p === "string" ? p : formatMessage(ctx.catalog, p))),
-    ...startNotes,
-  ];
+  const problems = [...records.problems, ...startNotes];
   if (problems.length) notice(problems.join(" "));
   records.onProblem = (text) => notice(text);
   ctx.state = core.state();
@@ -869,17 +633,12 @@ async function main() {
     if (!marker.hidden) showMarker(Number(marker.dataset.c), Number(marker.dataset.r));
   });
 
-  if (!keyboard?.attachKeyboard) {
-    // Without the keyboard play every candidate is reached with Tab.
-    board.candidateTabIndex = 0;
-    board.render(ctx.state);
-  }
-  keyboard?.attachKeyboard?.(ctx, {
+  attachKeyboard(ctx, {
     press: (c, r, q, right) => press(c, r, q, right, board.square(c, r)?.querySelector(`[data-q="${q}"]`)),
     toggleClue: (vertical, index) => toggleClue(vertical, index),
     focusSquare: (c, r, q) => {
       const square = board.square(c, r);
-      (square?.querySelector(`button.candidate[data-q="${q}"]`) ?? square)?.focus?.();
+      (square?.querySelector(`button.candidate[data-q="${q}"]`) ?? square)?.focus();
     },
     redraw: () => {
       ctx.state = core.state();

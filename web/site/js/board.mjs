@@ -56,9 +56,6 @@ export class Board {
     this.state = null;
     this.squares = new Map();
     this.longPress = null;
-    // -1 while the keyboard play moves the focus among the candidates
-    // itself; 0 puts every candidate in the tab order.
-    this.candidateTabIndex = -1;
     this.attachInput();
   }
 
@@ -133,7 +130,9 @@ export class Board {
           button.type = "button";
           button.className = "candidate";
           button.dataset.q = String(k);
-          button.tabIndex = this.candidateTabIndex;
+          // Out of the Tab order: the keyboard play moves the focus among
+          // the candidates itself.
+          button.tabIndex = -1;
           showPicture(button, tilePicture(r, k));
           grid.append(button);
         } else {

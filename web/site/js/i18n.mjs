@@ -56,6 +56,10 @@ export function fill(source, values) {
     .join("");
 }
 
+// A desktop label without the "&" that marks its shortcut letter ("&&"
+// stands for "&").
+export const stripShortcut = (text) => text.replace(/&(&?)/g, "$1");
+
 // A message of the stored formats' readers ({context, source, count, args},
 // an argument a text, a number or a message) in the catalogue's language:
 // each value replaces the lowest-numbered %1..%99 left, as the desktop does.

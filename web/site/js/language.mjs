@@ -2,7 +2,7 @@
 // the start, and the language menu, which changes every text at once. The
 // languages are the desktop's, from its own translation files.
 
-import { Catalog, loadCatalog, pickLanguage } from "./i18n.mjs";
+import { Catalog, loadCatalog, pickLanguage, stripShortcut } from "./i18n.mjs";
 
 // A language's name in itself, as a list entry heads it ("Français").
 export function languageName(code, catalog) {
@@ -18,8 +18,6 @@ export function languageName(code, catalog) {
   if (!name) name = code;
   return name.charAt(0).toLocaleUpperCase(code) + name.slice(1);
 }
-
-const stripShortcut = (text) => text.replace(/&(&?)/g, "$1");
 
 // Fills #language with the available languages (codes of i18n/), picks the
 // stored choice or else the browser's language, and calls onChange(catalog)

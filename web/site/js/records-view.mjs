@@ -15,7 +15,7 @@ const sizeColours = {
   10: "rgb(150, 80, 190)",
 };
 
-const scoreHeadings = ["Name", "Puzzle Size", "Score", "Number", "Time", "Mis-Clicks", "Clues", "Difficulty"];
+export const scoreHeadings = ["Name", "Puzzle Size", "Score", "Number", "Time", "Mis-Clicks", "Clues", "Difficulty"];
 const statisticsHeadings = [
   "Puzzle Size",
   "Completed",
@@ -30,6 +30,40 @@ function element(doc, tag, className, text) {
   if (className) e.className = className;
   if (text !== undefined) e.textContent = text;
   return e;
+}
+
+const sizeText = (n) => `${n} x ${n}`;
+
+// The window's number formats in the catalogue's language: scores grouped,
+// counts plain, averages with one decimal.
+function numberFormats(catalog) {
+  const language = catalog.language || "en";
+  return {
+    grouped: new Intl.NumberFormat(language, { maximumFractionDigits: 0 }),
+    plain: new Intl.NumberFormat(language, { useGrouping: false, maximumFractionDigits: 0 }),
+    oneDecimal: new Intl.NumberFormat(language, {
+      useGrouping: false,
+      minimumFractionDigits: 1,
+      maximumFractionDigits: 1,
+    }),
+  };
+}
+
+// The texts of a score ({player, size, score, number, time, errors, clues,
+// difficulty}) as the score table shows them, one per heading of
+// scoreHeadings: cellsOf = scoreCells(catalog), then cellsOf(score).
+export function scoreCells(catalog) {
+  const { grouped, plain } = numberFormats(catalog);
+  return (e) => [
+    e.player,
+    sizeText(e.size),
+    grouped.format(e.score),
+    plain.format(e.number),
+    timeText(e.time),
+    plain.format(e.errors),
+    plain.format(e.clues),
+    plain.format(e.difficulty),
+  ];
 }
 
 function stylesheet(doc) {
@@ -49,15 +83,8 @@ export function showRecords(ctx, records, doc = globalThis.document) {
   stylesheet(doc);
   const { catalog, core } = ctx;
   const tr = (context, source, count) => catalog.tr(context, source, count);
-  const language = catalog.language || "en";
-  const grouped = new Intl.NumberFormat(language, { maximumFractionDigits: 0 });
-  const plain = new Intl.NumberFormat(language, { useGrouping: false, maximumFractionDigits: 0 });
-  const oneDecimal = new Intl.NumberFormat(language, {
-    useGrouping: false,
-    minimumFractionDigits: 1,
-    maximumFractionDigits: 1,
-  });
-  const sizeText = (n) => `${n} x ${n}`;
+  const { grouped, plain, oneDecimal } = numberFormats(catalog);
+  const cellsOf = scoreCells(catalog);
   const sizes = boardSizes(core);
 
   doc.getElementById("records-dialog")?.remove();
@@ -138,17 +165,7 @@ export function showRecords(ctx, records, doc = globalThis.document) {
     }
     for (const e of entries) {
       const row = element(doc, "tr", e.current ? "current" : "");
-      const cells = [
-        e.player,
-        sizeText(e.size),
-        grouped.format(e.score),
-        plain.format(e.number),
-        timeText(e.time),
-        plain.format(e.errors),
-        plain.format(e.clues),
-        plain.format(e.difficulty),
-      ];
-      cells.forEach((text, c) => row.append(element(doc, "td", c <= 1 ? "text" : "figure", text)));
+      cellsOf(e).forEach((text, c) => row.append(element(doc, "td", c <= 1 ? "text" : "figure", text)));
       body.append(row);
     }
     table.append(body);
