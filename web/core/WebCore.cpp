@@ -559,6 +559,46 @@ QM_EXPORT int qm_clamp_number(double number) {
       static_cast<long long>(std::isnan(number) ? 0.0 : std::clamp(number, -9e18, 9e18)));
 }
 
+// The hint pane's templates (context "Hints") for a front end that words
+// hints itself, as a screen reader's sentences do: each kind's sentence,
+// plain and while a step is explained (null for a kind the pane does not
+// describe), and the fixed texts.
+QM_EXPORT const char* qm_hint_texts() {
+  std::string& out = Core().Reply;
+  out = "{";
+  json::Key(out, "kinds");
+  out += '{';
+  for (const TClueKind& kind : ClueKinds) {
+    json::Key(out, kind.Name);
+    out += '{';
+    json::Field(out, "hint", kind.Hint);
+    json::Field(out, "step", kind.StepHint);
+    out += '}';
+  }
+  out += '}';
+  json::Field(out, "twoPlaces", TwoPlacesHint.Source);
+  json::Field(out, "stepRemoved", StepRemovedHint.Source);
+  json::Field(out, "stepPlaced", StepPlacedHint.Source);
+  out += '}';
+  return out.c_str();
+}
+
+// The board sizes on offer with their labels in the size list, easiest
+// first: [[4, "4 x 4 (Easiest)"], ...] (labels translated as ("BoardSizes",
+// label)).
+QM_EXPORT const char* qm_board_sizes() {
+  std::string& out = Core().Reply;
+  out = "[";
+  for (const TBoardSize& size : BoardSizes) {
+    json::Next(out);
+    out += "[" + std::to_string(size.N) + ",";
+    json::Text(out, size.Label);
+    out += ']';
+  }
+  out += ']';
+  return out.c_str();
+}
+
 // The text typed for "Go to" as the desktop reads it.
 QM_EXPORT int qm_parse_number(const char* text) {
   return ParsePuzzleNumber(text ? text : "");

@@ -9,48 +9,28 @@
 import { fill } from "./i18n.mjs";
 import { hasCandidate } from "./board.mjs";
 
-// The board sizes as the desktop's size list names them.
-export const sizeNames = {
-  4: "4 x 4 (Easiest)",
-  5: "5 x 5 (Easy)",
-  6: "6 x 6 (Medium)",
-  8: "8 x 8 (Hard)",
-  9: "9 x 9 (Harder)",
-  10: "10 x 10 (Very Hard)",
+// The label the desktop's size list gives a size ("6 x 6 (Medium)"),
+// translated; the size alone for one it does not list.
+export function sizeLabel(ctx, size) {
+  const label = ctx.core.boardSizes().find(([n]) => n === size)?.[1];
+  return label ? tr(ctx, "BoardSizes", label) : String(size);
+}
+
+// The sentences of the kinds the hint pane does not describe (context
+// "Accessibility"); every other kind reads the hint pane's own (context
+// "Hints", from the core).
+const ownSentences = {
+  clAdjacent: "The %1 is directly next to the %2",
+  clTwoAdjacentExclude: "The %1 and the %2 have one column between them, and the %3 is not in it",
+  clNotInSameColumn: "The %1 and the %2 are not in the same column",
 };
 
-// The hint pane's sentences of each clue kind (context "Hints"), plain and
-// while a step is explained; kinds the pane does not describe have
-// sentences of their own (context "Accessibility").
-const clueSentences = {
-  clTwoAdjacent: {
-    hint: "The %3 is directly between the %1 and the %2 (the outer two tiles may be swapped over)",
-    step: "The %3 is directly between the %1 and the %2",
-  },
-  clSameColumn: {
-    hint: "The %1 and the %2 are both in the same column",
-    step: "The %1 and the %2 are both in the same column",
-  },
-  clAdjacent: { own: "The %1 is directly next to the %2" },
-  clNotAdjacent: {
-    hint: "The %1 is not directly next to %2",
-    step: "The %1 is not directly next to %2",
-  },
-  clTwoInSameColumn: {
-    hint: "The %1 and the %2 and the %3 are all in the same column",
-    step: "The %1 and the %2 and the %3 are all in the same column",
-  },
-  clTwoAdjacentExclude: { own: "The %1 and the %2 have one column between them, and the %3 is not in it" },
-  clLeftOf: {
-    hint: "The %1 is at least one column to the left of the %2",
-    step: "The %1 is at least one column to the left of the %2",
-  },
-  clNotInSameColumn: { own: "The %1 and the %2 are not in the same column" },
-};
-
-const twoPlacesHint = "These tiles only occur in two places - all other tiles can be removed";
-const stepRemovedHint = " ... So this tile: %1 can be removed from column %2's %4";
-const stepPlacedHint = " ... So this tile: %1 belongs in column %2";
+// The hint pane's templates, asked of the core once.
+const hintTextsOf = new WeakMap();
+function hintTexts(ctx) {
+  if (!hintTextsOf.has(ctx.core)) hintTextsOf.set(ctx.core, ctx.core.hintTexts());
+  return hintTextsOf.get(ctx.core);
+}
 
 const tr = (ctx, context, source, count) => ctx.catalog.tr(context, source, count);
 const words = (ctx, source, count) => tr(ctx, "Accessibility", source, count);
@@ -135,9 +115,12 @@ export function candidateName(ctx, c, r, q) {
 
 // A clue's sentence with its tiles' names (step: as a step explains it).
 function sentence(ctx, clue, step) {
-  const kind = clueSentences[clue?.kind];
-  if (!kind) return "";
-  const text = kind.own ? words(ctx, kind.own) : tr(ctx, "Hints", step ? kind.step : kind.hint);
+  if (!clue) return "";
+  const kind = hintTexts(ctx).kinds[clue.kind];
+  const own = ownSentences[clue.kind];
+  const hint = step ? kind?.step : kind?.hint;
+  if (!own && !hint) return "";
+  const text = own ? words(ctx, own) : tr(ctx, "Hints", hint);
   return arg(text, clue.tiles.map(([row, tile]) => tileName(ctx, row, tile)));
 }
 
@@ -190,7 +173,7 @@ export function stepText(ctx, step) {
   let text = "";
   if (step.rule === "twoPlaces") {
     // The arrows point at no square: the row is said.
-    text = arg(words(ctx, "%1 (%2)"), [tr(ctx, "Hints", twoPlacesHint), rowName(ctx, step.row)]);
+    text = arg(words(ctx, "%1 (%2)"), [tr(ctx, "Hints", hintTexts(ctx).twoPlaces), rowName(ctx, step.row)]);
   } else if (step.rule === "clue") {
     text = sentence(ctx, clueList(ctx.state, step.vertical)[step.index], true);
   }
@@ -198,7 +181,7 @@ export function stepText(ctx, step) {
     const [c, r] = step.square;
     const tile = step.removedTile || step.placedTile;
     const row = rowName(ctx, r);
-    text += fill(tr(ctx, "Hints", step.removedTile ? stepRemovedHint : stepPlacedHint), [
+    text += fill(tr(ctx, "Hints", step.removedTile ? hintTexts(ctx).stepRemoved : hintTexts(ctx).stepPlaced), [
       tileName(ctx, r, tile),
       String(c),
       row,
@@ -342,8 +325,7 @@ export function announce(ctx, event) {
       if (event.how === "new" || event.how === "loaded") {
         const state = ctx.state;
         const puzzle = arg(tr(ctx, "MainForm", "Puzzle No. %1"), [state.number]);
-        const size = sizeNames[state.size] ? tr(ctx, "BoardSizes", sizeNames[state.size]) : String(state.size);
-        return arg(words(ctx, "%1, board %2"), [puzzle, size]);
+        return arg(words(ctx, "%1, board %2"), [puzzle, sizeLabel(ctx, state.size)]);
       }
       if (event.how === "restarted") return words(ctx, "The puzzle starts again.");
       return null;

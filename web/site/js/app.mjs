@@ -18,7 +18,7 @@ import {
   clueSentence,
   progressText,
   say,
-  sizeNames,
+  sizeLabel,
   squareName,
   timeText,
 } from "./a11y.mjs";
@@ -152,10 +152,10 @@ async function main() {
     document.title = stripShortcut(tr("MainForm", "Quillmere - Logic Challenge"));
     const size = $("size");
     size.replaceChildren(
-      ...Object.entries(sizeNames).map(([n, text]) => {
+      ...core.boardSizes().map(([n]) => {
         const option = document.createElement("option");
-        option.value = n;
-        option.textContent = tr("BoardSizes", text);
+        option.value = String(n);
+        option.textContent = sizeLabel(ctx, n);
         return option;
       }),
     );

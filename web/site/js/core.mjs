@@ -63,6 +63,11 @@ export function wrapCore(M) {
     // --- puzzle numbers ------------------------------------------------------
     dailyNumber: (year, month, day) => M._qm_daily_number(year, month, day),
     clampNumber: (number) => M._qm_clamp_number(number),
+    // The sizes on offer, easiest first: [[size, label], ...].
+    boardSizes: () => json(M._qm_board_sizes()),
+    // The hint pane's templates: {kinds: {name: {hint, step}}, twoPlaces,
+    // stepRemoved, stepPlaced}, English, translated as ("Hints", source).
+    hintTexts: () => json(M._qm_hint_texts()),
     // The text typed for "Go to" as a puzzle number, junk the first puzzle.
     parseNumber: (typed) => withText(typed, (at) => M._qm_parse_number(at)),
     // The random jump's number, drawn as the desktop draws it.

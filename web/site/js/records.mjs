@@ -20,11 +20,9 @@ const web = (source, ...args) => ({ context: "Web", source, args });
 // A text of the desktop's, with its values, to translate when shown.
 const message = (context, source, args = [], count) => ({ context, source, args, count });
 
-// The board sizes there are: the sizes the desktop's address reader takes.
+// The board sizes on offer, easiest first.
 export function boardSizes(core) {
-  const sizes = [];
-  for (let n = 1; n <= 16; ++n) if (core.readAddress(`${n}:1`).size === n) sizes.push(n);
-  return sizes;
+  return core.boardSizes().map(([n]) => n);
 }
 
 // What the core takes for a puzzle: its sizes and its first and last number.
