@@ -251,6 +251,9 @@ TPress TGameController::RightPress(const TMove& move) {
 }
 
 bool TGameController::Tick() {
+  // A tick that comes while the clock is off (paused, finished, a late
+  // timer event) counts nothing, whether or not the front end stops its timer.
+  if (!ClockRuns()) return false;
   if (Clock.Tick()) Emit(TClockChange{Clock.ElapsedSeconds});
   const bool messageDone = Clock.MessageAge > 3;
   // A full board completes only a game in progress, so a late event after

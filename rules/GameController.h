@@ -219,8 +219,9 @@ class TGameController : private TPuzzleObserver {
   // as a mis-click's message.
   void MessageShown() { Clock.MessageAge = 0; }
 
-  // One event of the game clock: a whole second reported, and a full board
-  // of a game in progress completes it (once: a late event scores nothing).
+  // One event of the game clock while it runs (an event while it is off
+  // counts nothing): a whole second reported, and a full board of a game in
+  // progress completes it (once: a late event scores nothing).
   // True when the message near the pointer has had its time.
   bool Tick();
 

@@ -220,6 +220,7 @@ TEST_F(GameTest, OnlyAFullBoardCompletesAndTheClockNeverOverflows) {
   EXPECT_FALSE(Game.ClockRuns());
   for (int i = 0; i < 10; ++i) Game.Tick();
   EXPECT_TRUE(Reported<TCompleted>().empty());
+  EXPECT_EQ(Game.Clock.ElapsedSeconds, 100) << "ticks while the clock is off count nothing";
 
   Game.SetUp(6, 7, 10);
   Game.Clock.ElapsedSeconds = TGameClock::MaxSeconds - 1;

@@ -356,7 +356,7 @@ QM_EXPORT const char* qm_message_shown() {
 // Every 100 ms while the page is open; as the desktop's timer, it counts
 // only while the clock runs (not paused, not finished).
 QM_EXPORT const char* qm_tick() {
-  const bool expired = Core().Game.ClockRuns() && Core().Game.Tick();
+  const bool expired = Core().Game.Tick();
   std::string extra;
   json::Field(extra, "messageExpired", expired);
   return Core().Done(extra);
