@@ -2070,10 +2070,6 @@ Programms, sonst aus ../share/quillmere daneben.
         <translation>Tippen entfernt</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Share</source>
         <translation>Teilen</translation>
     </message>

@@ -2070,10 +2070,6 @@ programa; si no, de ../share/quillmere junto a ella.
         <translation>Tocar quita</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
         <source>Share</source>
         <translation>Compartir</translation>
     </message>

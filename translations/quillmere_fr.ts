@@ -2070,10 +2070,6 @@ sinon de ../share/quillmere à côté de celui-ci.
         <translation>Toucher retire</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Share</source>
         <translation>Partager</translation>
     </message>

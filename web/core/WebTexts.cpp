@@ -28,7 +28,6 @@ constexpr TWebText WebTexts[] = {
     // The page's own switches and buttons.
     {"sound", WEB_TR_NOOP("Web", "Sound")},
     {"removeMode", WEB_TR_NOOP("Web", "Tap removes")},
-    {"close", WEB_TR_NOOP("Web", "Close")},
     // A puzzle shared by its address.
     {"share", WEB_TR_NOOP("Web", "Share")},
     {"shareDone", WEB_TR_NOOP("Web", "The address of this puzzle is copied.")},

@@ -56,6 +56,7 @@ const labels = {
   "congratulations-title": ["MainForm", "CONGRATULATIONS!"],
   "congratulations-records": ["MainForm", "Click here to continue"],
   "congratulations-close": ["TScoreForm", "Close"],
+  "enlarged-close": ["TScoreForm", "Close"],
   title: ["MainForm", "Quillmere - Logic Challenge"],
   "menu-puzzle-label": ["MainForm", "&Puzzle"],
   "menu-file-label": ["MainForm", "&File"],
@@ -66,7 +67,6 @@ const webLabels = {
   sound: "sound",
   "remove-mode": "removeMode",
   share: "share",
-  "enlarged-close": "close",
 };
 
 async function fetchJson(path, fallback) {
