@@ -7,7 +7,7 @@
 // language; ctx = {catalog, tiles, state, core, records?}.
 
 import { fill } from "./i18n.mjs";
-import { hasCandidate } from "./board.mjs";
+import { hasCandidate, pictureTile, squareOf } from "./board.mjs";
 
 // The label the desktop's size list gives a size ("6 x 6 (Medium)"),
 // translated; the size alone for one it does not list.
@@ -74,13 +74,13 @@ function alternatives(ctx, names) {
 
 // Square (c, r) of the state: {mask, solved, tile} (tile: the one placed).
 function squareAt(state, c, r) {
-  const [mask, solved, picture] = state.squares[(r - 1) * state.size + c - 1] ?? [0, 0, 0];
+  const { mask, solved, picture } = squareOf(state, c, r);
   let tile = 0;
   if (solved) {
-    if (picture >= 1) tile = ((picture - 1) % 10) + 1;
+    if (picture >= 1) tile = pictureTile(picture);
     else for (let t = 1; t <= state.size && !tile; ++t) if ((mask >> t) & 1) tile = t;
   }
-  return { mask, solved: solved === 1, tile };
+  return { mask, solved, tile };
 }
 
 // "Column 3, Animals: Dog" once solved, "Column 3, Animals: Dog or Cat"

@@ -260,7 +260,7 @@ async function main() {
       fitBoard();
     } else {
       if (squares.length) board.update(ctx.state, squares);
-      if (clues || squares.length) for (const panel of panels) panel.render(ctx.state);
+      if (clues) for (const panel of panels) panel.render(ctx.state);
     }
     drawInfo();
     enlarged.redraw();

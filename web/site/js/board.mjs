@@ -35,12 +35,15 @@ export const hasCandidate = (mask, q) => ((mask >> q) & 1) === 1;
 
 // The square (c, r) of a state as {mask, solved, picture}.
 export function squareOf(state, c, r) {
-  const [mask, solved, picture] = state.squares[(r - 1) * state.size + c - 1];
+  const [mask, solved, picture] = state.squares[(r - 1) * state.size + c - 1] ?? [0, 0, 0];
   return { mask, solved: solved === 1, picture };
 }
 
 // The picture of tile q of row r (as the core numbers it).
 export const tilePicture = (r, q) => (r - 1) * 10 + q;
+// The row and the tile picture p shows (1-based, ten to a row).
+export const pictureRow = (p) => Math.floor((p - 1) / 10) + 1;
+export const pictureTile = (p) => ((p - 1) % 10) + 1;
 
 export class Board {
   // element: #board; names: {square(c, r), candidate(c, r, q)} for the

@@ -4,21 +4,15 @@
 // desktop's translations.
 
 import { splitTemplate } from "./i18n.mjs";
-import { pictureElement } from "./board.mjs";
+import { pictureElement, pictureRow, pictureTile } from "./board.mjs";
+import { rowName, tileName } from "./a11y.mjs";
 
 // The words a closing part puts after its pictures: the column, the row's
 // name, and the row's name in lower case.
-function squareWords(catalog, tiles, message) {
+function squareWords(names, message) {
   if (!message.closing || !(message.c >= 1) || !(message.r >= 1)) return [];
-  const row = catalog.tr("Tiles", tiles.rows[message.r - 1] ?? "");
+  const row = rowName(names, message.r);
   return [String(message.c), row, row.toLowerCase()];
-}
-
-// The name of picture p (1-based, ten to a row) in the player's language.
-export function tileName(catalog, tiles, p) {
-  const r = Math.floor((p - 1) / 10);
-  const t = (p - 1) % 10;
-  return catalog.tr("Tiles", tiles.tiles[r]?.[t] ?? "");
 }
 
 // The nodes of one message: text, and a small picture for each picture
@@ -26,7 +20,8 @@ export function tileName(catalog, tiles, p) {
 export function messageNodes(catalog, tiles, message) {
   const template = catalog.tr(message.context, message.source);
   const pictures = message.pictures ?? [];
-  const words = squareWords(catalog, tiles, message);
+  const names = { catalog, tiles };
+  const words = squareWords(names, message);
   const nodes = [];
   let text = "";
   const flush = () => {
@@ -42,7 +37,7 @@ export function messageNodes(catalog, tiles, message) {
         flush();
         const image = pictureElement(picture, "hint-picture");
         image.setAttribute("role", "img");
-        image.setAttribute("aria-label", tileName(catalog, tiles, picture));
+        image.setAttribute("aria-label", tileName(names, pictureRow(picture), pictureTile(picture)));
         nodes.push(image);
       }
     } else {
