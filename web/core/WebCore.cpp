@@ -439,11 +439,6 @@ QM_EXPORT const char* qm_state() {
   return out.c_str();
 }
 
-// The picture of tile t (1..N) of row r.
-QM_EXPORT int qm_tile_picture(int r, int t) {
-  return TilePicture(r, t);
-}
-
 // What the hint pane says about clue index of a panel: its sentence, or the
 // note of a hidden clue. With step != 0 (the step explained last is that
 // clue's, or index is -1 for the two-places rule) the closing part follows

@@ -44,7 +44,6 @@ export function wrapCore(M) {
     // The hint pane's pieces for clue index of a panel (-1: the two-places
     // rule, -2: the board's note); step: explain the step taken last.
     hint: (vertical, index, step) => json(M._qm_hint(flag(vertical), index, flag(step))),
-    tilePicture: (row, tile) => M._qm_tile_picture(row, tile),
 
     // --- the stored formats ------------------------------------------------
     // The game on the board as the desktop's saved-game file (text).
