@@ -55,11 +55,7 @@ void TKeyboardPlay::Install() {
       }
       if (box == &Board) {
         const TBoardHit hit = HitTest(Board.Layout(), int(e->position().x()), int(e->position().y()));
-        if (hit.Cell && hit.q <= Session.Game().N()) {
-          Cursor.c = hit.c;
-          Cursor.r = hit.r;
-          Cursor.q = hit.q;
-        }
+        if (hit.Cell) PutBoardCursorOn(Session.Game().Puzzle, Cursor, hit.c, hit.r, hit.q);
       }
       if (down) down(e);
     };
@@ -174,13 +170,7 @@ bool TKeyboardPlay::KeyDown(TKeyPane Pane, QKeyEvent* Event) {
 }
 
 void TKeyboardPlay::Show(TKeyPane Pane) {
-  Cursor.Active = true;
-  Cursor.Pane = Pane;
-  KeepBoardCursorOnBoard(Session.Game().Puzzle, Cursor);
-  const int n = int(Session.Game().Puzzle.HorizontalClues.size()),
-            m = int(Session.Game().Puzzle.VerticalClues.size());
-  Cursor.Horizontal = std::clamp(Cursor.Horizontal, 0, std::max(0, n - 1));
-  Cursor.Vertical = std::clamp(Cursor.Vertical, 0, std::max(0, m - 1));
+  ShowKeyCursor(Session.Game().Puzzle, Cursor, Pane);
   UpdatePanes();
   Explain();
 }
@@ -192,13 +182,12 @@ QPoint TKeyboardPlay::BoardCursorPoint() const {
 }
 
 bool TKeyboardPlay::OnBoard() const {
-  return Cursor.c >= 1 && Cursor.c <= Session.Game().N() && Cursor.r >= 1 && Cursor.r <= Session.Game().N() &&
-         Cursor.q >= 1 && Cursor.q <= Session.Game().N();
+  return BoardCursorOnBoard(Session.Game().Puzzle, Cursor);
 }
 
 void TKeyboardPlay::BoardKey(int dx, int dy, bool remove, bool walkCells) {
   // Another puzzle may have changed the size under the cursor.
-  if (!OnBoard()) KeepBoardCursorOnBoard(Session.Game().Puzzle, Cursor);
+  KeepBoardCursorOnBoard(Session.Game().Puzzle, Cursor);
   if (dx || dy) {
     // The arrows go square by square; with Shift they walk the cells.
     if (walkCells)
@@ -243,9 +232,8 @@ void TKeyboardPlay::ClueKey(TKeyPane Pane, int step, bool press) {
   const bool horizontal = Pane == TKeyPane::Horizontal;
   const int n =
       int((horizontal ? Session.Game().Puzzle.HorizontalClues : Session.Game().Puzzle.VerticalClues).size());
-  int& i = horizontal ? Cursor.Horizontal : Cursor.Vertical;
-  if (i + step >= 0 && i + step < n) i += step;
-  i = std::clamp(i, 0, std::max(0, n - 1));
+  StepClueCursor(Session.Game().Puzzle, Cursor, !horizontal, step);
+  const int i = horizontal ? Cursor.Horizontal : Cursor.Vertical;
   if (!press) {
     Explain();
     return;

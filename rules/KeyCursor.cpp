@@ -2,6 +2,7 @@
 
 #include "GameRules.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -70,10 +71,42 @@ bool ChooseCandidate(const TPuzzle& puzzle, TKeyCursor& cursor, int q) {
   return true;
 }
 
-void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor) {
+bool BoardCursorOnBoard(const TPuzzle& puzzle, const TKeyCursor& cursor) {
   const int n = puzzle.Size();
-  if (cursor.c < 1 || cursor.c > n || cursor.r < 1 || cursor.r > n || cursor.q < 1 || cursor.q > n)
-    cursor.c = cursor.r = cursor.q = 1;
+  return cursor.c >= 1 && cursor.c <= n && cursor.r >= 1 && cursor.r <= n && cursor.q >= 1 && cursor.q <= n;
+}
+
+void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor) {
+  if (!BoardCursorOnBoard(puzzle, cursor)) cursor.c = cursor.r = cursor.q = 1;
+}
+
+bool PutBoardCursorOn(const TPuzzle& puzzle, TKeyCursor& cursor, int c, int r, int q) {
+  TKeyCursor at = cursor;
+  at.c = c;
+  at.r = r;
+  at.q = q;
+  if (!BoardCursorOnBoard(puzzle, at)) return false;
+  cursor = at;
+  return true;
+}
+
+void ShowKeyCursor(const TPuzzle& puzzle, TKeyCursor& cursor, TKeyPane pane) {
+  cursor.Active = true;
+  cursor.Pane = pane;
+  KeepBoardCursorOnBoard(puzzle, cursor);
+  const int n = static_cast<int>(puzzle.HorizontalClues.size()),
+            m = static_cast<int>(puzzle.VerticalClues.size());
+  cursor.Horizontal = std::clamp(cursor.Horizontal, 0, std::max(0, n - 1));
+  cursor.Vertical = std::clamp(cursor.Vertical, 0, std::max(0, m - 1));
+}
+
+bool StepClueCursor(const TPuzzle& puzzle, TKeyCursor& cursor, bool vertical, int step) {
+  const int n = static_cast<int>((vertical ? puzzle.VerticalClues : puzzle.HorizontalClues).size());
+  int& i = vertical ? cursor.Vertical : cursor.Horizontal;
+  const int before = i;
+  if (i + step >= 0 && i + step < n) i += step;
+  i = std::clamp(i, 0, std::max(0, n - 1));
+  return i != before;
 }
 
 TTileRef CursorTile(const TPuzzle& puzzle, const TKeyCursor& cursor) {

@@ -34,9 +34,20 @@ bool MoveBoardCursorTo(const TPuzzle& puzzle, TKeyCursor& cursor, int c, int r);
 // Onto tile q's cell of the cursor's square, without walking the cells
 // between. False, unmoved, on a solved square or for a tile the row lacks.
 bool ChooseCandidate(const TPuzzle& puzzle, TKeyCursor& cursor, int q);
+// Whether the board's cursor names a cell of this board.
+bool BoardCursorOnBoard(const TPuzzle& puzzle, const TKeyCursor& cursor);
 // Puts a cursor left from another board size back on the first cell; one on
 // the board stays where it is.
 void KeepBoardCursorOnBoard(const TPuzzle& puzzle, TKeyCursor& cursor);
+// Onto tile q's cell of square (c, r), where a press of the mouse landed, for
+// the next key. False, unmoved, for a cell off the board.
+bool PutBoardCursorOn(const TPuzzle& puzzle, TKeyCursor& cursor, int c, int r, int q);
+// The keys are in use in a pane: the cursor shows there, on the board and on
+// a clue of each panel.
+void ShowKeyCursor(const TPuzzle& puzzle, TKeyCursor& cursor, TKeyPane pane);
+// On to another clue of a panel, step clues on; a step off the list stays.
+// False when the clue picked is the same.
+bool StepClueCursor(const TPuzzle& puzzle, TKeyCursor& cursor, bool vertical, int step);
 
 // The tile the cursor names: on an unsolved square its cell's tile, on a
 // solved one the tile placed there. Row r, tile number t.

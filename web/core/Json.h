@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A small JSON writer for the page's bridge: values are appended in order,
 // the caller writes the brackets and commas it needs.
@@ -74,6 +75,15 @@ inline void Field(std::string& out, std::string_view key, const char* value) {
 // A comma before the next element of an array, unless it is the first.
 inline void Next(std::string& out) {
   if (!out.empty() && out.back() != '[' && out.back() != '{' && out.back() != ':') out += ',';
+}
+
+inline void Ints(std::string& out, const std::vector<int>& values) {
+  out += '[';
+  for (const int value : values) {
+    Next(out);
+    out += std::to_string(value);
+  }
+  out += ']';
 }
 
 }  // namespace json

@@ -227,12 +227,7 @@ void AppendMessage(std::string& out, const TMessageText& text, const std::vector
   json::Field(out, "context", text.Context);
   json::Field(out, "source", text.Source);
   json::Key(out, "pictures");
-  out += '[';
-  for (const int p : pictures) {
-    json::Next(out);
-    out += std::to_string(p);
-  }
-  out += ']';
+  json::Ints(out, pictures);
   json::Field(out, "closing", closing);
   json::Field(out, "c", square.c);
   json::Field(out, "r", square.r);
@@ -681,12 +676,6 @@ const char* CursorReply(bool moved) {
   return out.c_str();
 }
 
-bool CursorOnBoard() {
-  const TKeyCursor& k = Core().Cursor;
-  const int n = Core().Game.N();
-  return k.c >= 1 && k.c <= n && k.r >= 1 && k.r <= n && k.q >= 1 && k.q <= n;
-}
-
 }  // namespace
 
 QM_EXPORT const char* qm_cursor() {
@@ -697,37 +686,23 @@ QM_EXPORT const char* qm_cursor() {
 // vertical ones): the cursor shows there, on the board and on a clue of each
 // panel.
 QM_EXPORT const char* qm_cursor_show(int pane) {
-  TKeyCursor& k = Core().Cursor;
-  const TPuzzle& p = Core().Game.Puzzle;
-  k.Active = true;
-  k.Pane = PaneOf(pane);
-  KeepBoardCursorOnBoard(p, k);
-  const int n = static_cast<int>(p.HorizontalClues.size()), m = static_cast<int>(p.VerticalClues.size());
-  k.Horizontal = std::clamp(k.Horizontal, 0, std::max(0, n - 1));
-  k.Vertical = std::clamp(k.Vertical, 0, std::max(0, m - 1));
+  ShowKeyCursor(Core().Game.Puzzle, Core().Cursor, PaneOf(pane));
   return CursorReply(true);
 }
 
 // A press with the mouse puts the cursor away; one on a board cell (q from 1)
 // leaves it on that cell for the next key.
 QM_EXPORT const char* qm_cursor_mouse(int c, int r, int q) {
-  TKeyCursor& k = Core().Cursor;
-  const int n = Core().Game.N();
-  k.Active = false;
-  if (c >= 1 && c <= n && r >= 1 && r <= n && q >= 1 && q <= n) {
-    k.c = c;
-    k.r = r;
-    k.q = q;
-  }
+  Core().Cursor.Active = false;
+  PutBoardCursorOn(Core().Game.Puzzle, Core().Cursor, c, r, q);
   return CursorReply(false);
 }
 
-// The arrows: square by square, or with cells != 0 cell by cell.
+// The arrows: square by square, or with cells != 0 cell by cell (setting up
+// or loading a puzzle has put the cursor on its board).
 QM_EXPORT const char* qm_cursor_step(int dx, int dy, int cells) {
   TKeyCursor& k = Core().Cursor;
   const TPuzzle& p = Core().Game.Puzzle;
-  // Another puzzle may have changed the size under the cursor.
-  if (!CursorOnBoard()) KeepBoardCursorOnBoard(p, k);
   return CursorReply(cells ? StepBoardCursor(p, k, dx, dy) : StepBoardSquare(p, k, dx, dy));
 }
 
@@ -741,13 +716,7 @@ QM_EXPORT const char* qm_cursor_choose(int q) {
 
 // On to another clue of a panel, step clues on; a step off the list stays.
 QM_EXPORT const char* qm_cursor_clue(int vertical, int step) {
-  TKeyCursor& k = Core().Cursor;
-  const int n = static_cast<int>(List(vertical != 0).size());
-  int& i = vertical ? k.Vertical : k.Horizontal;
-  const int before = i;
-  if (i + step >= 0 && i + step < n) i += step;
-  i = std::clamp(i, 0, std::max(0, n - 1));
-  return CursorReply(i != before);
+  return CursorReply(StepClueCursor(Core().Game.Puzzle, Core().Cursor, vertical != 0, step));
 }
 
 // The tile under the board's cursor and the clues that name it, hidden ones
@@ -757,7 +726,7 @@ QM_EXPORT const char* qm_clues_naming() {
   const TPuzzle& p = Core().Game.Puzzle;
   std::string& out = Core().Reply;
   out = "{";
-  if (!CursorOnBoard()) {
+  if (!BoardCursorOnBoard(p, Core().Cursor)) {
     json::Field(out, "row", 0);
     out += '}';
     return out.c_str();
@@ -766,17 +735,10 @@ QM_EXPORT const char* qm_clues_naming() {
   const TCluesNaming named = CluesNamingTile(p, tile);
   json::Field(out, "row", tile.r);
   json::Field(out, "tile", tile.t);
-  const auto list = [&out](std::string_view key, const std::vector<int>& indices) {
-    json::Key(out, key);
-    out += '[';
-    for (const int i : indices) {
-      json::Next(out);
-      out += std::to_string(i);
-    }
-    out += ']';
-  };
-  list("horizontal", named.Horizontal);
-  list("vertical", named.Vertical);
+  json::Key(out, "horizontal");
+  json::Ints(out, named.Horizontal);
+  json::Key(out, "vertical");
+  json::Ints(out, named.Vertical);
   out += '}';
   return out.c_str();
 }
