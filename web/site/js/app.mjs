@@ -359,10 +359,16 @@ async function main() {
     const key = `${vertical}:${index}:${clue?.shown}`;
     if (key === explained && !again) return;
     explained = key;
-    run(core.outlineClue(vertical, index));
-    ctx.state = core.state();
-    for (const panel of panels) panel.render(ctx.state);
+    outline(vertical, index);
     showHint($("hint"), ctx.catalog, tiles, core.hint(vertical, index, false));
+  }
+
+  // The clue the hint pane explains is outlined in its panel (the core
+  // reports no event for it).
+  function outline(vertical, index) {
+    core.outlineClue(vertical, index);
+    ctx.state = core.state();
+    panels[Number(vertical)].render(ctx.state);
   }
 
   function explainStep(step) {
@@ -373,11 +379,7 @@ async function main() {
       hideMarker();
       return;
     }
-    if (step.rule === "clue") {
-      core.outlineClue(step.vertical, step.index);
-      ctx.state = core.state();
-      for (const panel of panels) panel.render(ctx.state);
-    }
+    if (step.rule === "clue") outline(step.vertical, step.index);
     const messages = step.rule === "clue" ? core.hint(step.vertical, step.index, true) : core.hint(false, -1, true);
     showHint($("hint"), ctx.catalog, tiles, messages);
     if (step.changedSquare && ctx.state.boardArrow) showMarker(step.square[0], step.square[1]);
@@ -434,19 +436,20 @@ async function main() {
     keepGame(true);
   }
 
-  // The game of a size: its saved game if there is one that reads, else
-  // the player's puzzle of that size.
-  function startSize(size) {
+  // The game of a size: its saved game if there is one that reads (and is
+  // of puzzle number, when one is asked for), else that puzzle, or the
+  // player's puzzle of that size.
+  function startSize(size, number, difficulty = prefs().difficulty) {
     // A game that does not read is kept aside and reported by the records.
     const reply = records.restoreGame(size);
     if (reply && !reply.error) {
       run(reply);
-      if (ctx.state.size === size) {
+      if (ctx.state.size === size && (number === undefined || ctx.state.number === number)) {
         records.setPrefs({ size, numbers: { [size]: ctx.state.number } });
         return;
       }
     }
-    setUp(size, prefs().numbers[size] ?? 1, prefs().difficulty);
+    setUp(size, number ?? prefs().numbers[size] ?? 1, difficulty);
   }
 
   function completed(event) {
@@ -603,17 +606,8 @@ async function main() {
       opened = true;
       if (!starting) notice("");
       // The puzzle on the board, or the game kept for its size, goes on.
-      const here = () => ctx.state.size === size && ctx.state.number === number;
-      if (!starting && here()) return;
-      const kept = records.restoreGame(size);
-      if (kept && !kept.error) {
-        run(kept);
-        if (here()) {
-          records.setPrefs({ size, numbers: { [size]: number } });
-          return;
-        }
-      }
-      setUp(size, number);
+      if (!starting && ctx.state.size === size && ctx.state.number === number) return;
+      startSize(size, number, ctx.state.difficulty);
     },
     (text) => (starting ? startNotes.push(text) : notice(text)),
   );
